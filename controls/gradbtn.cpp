@@ -1,0 +1,366 @@
+#include "controls/gradbtn.h"
+
+#include <utility>
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include "controls/gradbtn_caption.h"
+#include "controls/gradbtn_color.h"
+#include "controls/gradbtn_frame.h"
+#include "controls/gradbtn_gradient.h"
+#include "controls/gradbtn_presets.h"
+
+namespace lintra::controls {
+
+namespace {
+
+constexpr QChar kCarriageReturn = u'\r';
+
+std::function<void()>& PumpSlot() {
+  static std::function<void()> pump;
+  return pump;
+}
+
+void RunPump() {
+  if (PumpSlot()) {
+    PumpSlot()();
+  } else {
+    QCoreApplication::processEvents();
+  }
+}
+
+QChar CharOf(const QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return kCarriageReturn;
+  const QString text = event->text();
+  return text.isEmpty() ? QChar() : text.front();
+}
+
+// Window activation and popups move Qt's focus too; the button's own enter and exit mean the user
+// moved between controls.
+bool IsControlFocusChange(Qt::FocusReason reason) {
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+TGradBtn::TGradBtn(QWidget* owner)
+    : QWidget(owner),
+      m_disabledColor(clGrayText),
+      m_btnHiliteClr(clBtnHighlight),
+      m_btnShadowClr(clBtnShadow),
+      m_txtHiliteClr(clBtnHighlight),
+      m_txtShadowClr(clBtnShadow),
+      m_beginColor(clNavy),
+      m_endColor(clAqua),
+      m_fontColor(clBlack) {
+  setFocusPolicy(Qt::StrongFocus);
+  // Every pixel comes from the off-screen image: nothing is erased beforehand.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setAutoFillBackground(false);
+  resize(75, 25);
+}
+
+TGradBtn::~TGradBtn() = default;
+
+template <typename T>
+void TGradBtn::Assign(T& field, const T& value) {
+  if (field == value) return;
+  field = value;
+  update();
+}
+
+void TGradBtn::SetDisabledColor(TColor value) { Assign(m_disabledColor, value); }
+void TGradBtn::SetBtnHiliteClr(TColor value) { Assign(m_btnHiliteClr, value); }
+void TGradBtn::SetBtnShadowClr(TColor value) { Assign(m_btnShadowClr, value); }
+void TGradBtn::SetTxtHiliteClr(TColor value) { Assign(m_txtHiliteClr, value); }
+void TGradBtn::SetTxtShadowClr(TColor value) { Assign(m_txtShadowClr, value); }
+void TGradBtn::SetBeginColor(TColor value) { Assign(m_beginColor, value); }
+void TGradBtn::SetEndColor(TColor value) { Assign(m_endColor, value); }
+void TGradBtn::SetGradientStyle(TGradientStyle value) { Assign(m_gradientStyle, value); }
+void TGradBtn::SetTextStyle(TTextStyle value) { Assign(m_textStyle, value); }
+void TGradBtn::SetTextShadeType(TShadeType value) { Assign(m_textShadeType, value); }
+void TGradBtn::SetJustification(TJustification value) { Assign(m_justification, value); }
+void TGradBtn::SetCaption(const QString& value) { Assign(m_caption, value); }
+void TGradBtn::SetFontColor(TColor value) { Assign(m_fontColor, value); }
+
+void TGradBtn::SetBtnFrameSize(int value) {
+  // A wider bevel would meet itself in the middle of the button.
+  if (value > width() / 2 - 5 || value > height() / 2 - 5) return;
+  Assign(m_btnFrameSize, value);
+}
+
+void TGradBtn::SetTabStop(bool value) { setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus); }
+
+void TGradBtn::SetPresets(TPreset value) {
+  if (!m_designing || value == m_presets) return;
+  const TPresetLook& look = PresetLook(value);
+  m_disabledColor = look.disabledColor;
+  m_beginColor = look.beginColor;
+  m_endColor = look.endColor;
+  QFont font(QString::fromLatin1(look.fontFamily), look.fontPointSize);
+  font.setBold(look.fontBold);
+  setFont(font);
+  m_fontColor = look.fontColor;
+  m_gradientStyle = look.gradientStyle;
+  m_textShadeType = look.textShadeType;
+  m_textStyle = look.textStyle;
+  m_txtHiliteClr = look.txtHiliteClr;
+  m_txtShadowClr = look.txtShadowClr;
+  m_btnHiliteClr = look.btnHiliteClr;
+  m_btnShadowClr = look.btnShadowClr;
+  if (look.swapColors) m_swapColors = *look.swapColors;
+  m_presets = value;
+  update();
+}
+
+void TGradBtn::SetEventPump(std::function<void()> pump) { PumpSlot() = std::move(pump); }
+
+void TGradBtn::ExchangeColors() {
+  if (m_swapColors) std::swap(m_beginColor, m_endColor);
+}
+
+void TGradBtn::Click() {
+  if (!m_up) {
+    ExchangeColors();
+    m_up = true;
+    m_clickDone = true;
+  }
+  repaint();
+  QPointer<TGradBtn> alive(this);
+  RunPump();
+  if (!alive) return;
+  if (OnClick) OnClick(this);
+}
+
+bool TGradBtn::OfferAccessKey(QChar key) {
+  if (!isEnabled() || !IsAccessKey(key, m_caption)) return false;
+  Click();
+  return true;
+}
+
+bool TGradBtn::OfferAccessKeyTo(QWidget* root, QChar key) {
+  if (root == nullptr) return false;
+  for (QPointer<TGradBtn> button : root->findChildren<TGradBtn*>()) {
+    if (button && button->OfferAccessKey(key)) return true;
+  }
+  return false;
+}
+
+void TGradBtn::Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+  QPointer<TGradBtn> alive(this);
+  if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+  if (!alive || !m_up) return;
+  setFocus(Qt::MouseFocusReason);
+  if (button != Qt::LeftButton) return;
+  m_up = false;
+  ExchangeColors();
+  update();
+}
+
+void TGradBtn::Raise() {
+  if (m_up) return;
+  ExchangeColors();
+  m_up = true;
+  update();
+}
+
+void TGradBtn::Release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+  QPointer<TGradBtn> alive(this);
+  if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+  if (!alive) return;
+  if (m_clickDone) {
+    m_clickDone = false;
+    return;
+  }
+  Raise();
+}
+
+void TGradBtn::SetHovered(bool inside, Qt::KeyboardModifiers shift) {
+  if (inside == m_hovered) return;
+  m_hovered = inside;
+  QPointer<TGradBtn> alive(this);
+  if (m_leftHeld) {
+    // Dragging a held button out shows it raised, dragging it back in shows it pressed again.
+    if (inside) {
+      Press(Qt::LeftButton, shift, 0, 0);
+    } else {
+      Release(Qt::LeftButton, shift, 0, 0);
+    }
+    if (!alive) return;
+  }
+  if (inside) {
+    if (OnMouseEnter) OnMouseEnter(this);
+  } else {
+    if (OnMouseLeave) OnMouseLeave(this);
+  }
+}
+
+void TGradBtn::mousePressEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  m_hovered = true;
+  if (event->button() == Qt::LeftButton) {
+    m_leftHeld = true;
+    m_singlePress = true;
+  }
+  Press(event->button(), event->modifiers(), pos.x(), pos.y());
+  event->accept();
+}
+
+void TGradBtn::mouseDoubleClickEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  const bool left = event->button() == Qt::LeftButton;
+  // The second press of a double click presses like any press, but its release is no click. Should the
+  // platform also have delivered that second press as a plain press, it has been handled already.
+  const bool alreadyPressed = left && m_leftHeld && m_singlePress;
+  m_hovered = true;
+  if (left) {
+    m_leftHeld = true;
+    m_singlePress = false;
+  }
+  if (!alreadyPressed) Press(event->button(), event->modifiers(), pos.x(), pos.y());
+  event->accept();
+}
+
+void TGradBtn::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  const bool left = event->button() == Qt::LeftButton;
+  const bool clicks = left && m_leftHeld && m_singlePress && rect().contains(pos);
+  if (left) m_leftHeld = false;
+  QPointer<TGradBtn> alive(this);
+  // The click comes before the release, so the release finds the click-done flag set.
+  if (clicks) Click();
+  if (!alive) return;
+  Release(event->button(), event->modifiers(), pos.x(), pos.y());
+  event->accept();
+}
+
+void TGradBtn::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  QPointer<TGradBtn> alive(this);
+  if (OnMouseMove) OnMouseMove(this, event->buttons(), event->modifiers(), pos.x(), pos.y());
+  if (!alive) return;
+  // A widget holding the mouse gets every move but no enter or leave, so crossing the edge with the
+  // button held is detected here.
+  if (m_leftHeld && (event->buttons() & Qt::LeftButton)) SetHovered(rect().contains(pos), event->modifiers());
+  event->accept();
+}
+
+void TGradBtn::enterEvent(QEnterEvent* event) {
+  SetHovered(true, event->modifiers());
+  QWidget::enterEvent(event);
+}
+
+void TGradBtn::leaveEvent(QEvent* event) {
+  SetHovered(false, Qt::NoModifier);
+  QWidget::leaveEvent(event);
+}
+
+void TGradBtn::keyPressEvent(QKeyEvent* event) {
+  QPointer<TGradBtn> alive(this);
+  int key = event->key();
+  if (OnKeyDown) OnKeyDown(this, key, event->modifiers());
+  if (!alive) return;
+  if (key == 0) {
+    event->accept();
+    return;
+  }
+  QChar ch = CharOf(event);
+  if (ch.isNull()) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (event->modifiers() & Qt::AltModifier) {
+    // Alt+letter is offered to the window's buttons, never typed into this one.
+    if (OfferAccessKeyTo(window(), ch)) {
+      event->accept();
+    } else {
+      QWidget::keyPressEvent(event);
+    }
+    return;
+  }
+  if (OnKeyPress) OnKeyPress(this, ch);
+  if (!alive) return;
+  if (ch == kCarriageReturn) {
+    Click();
+    event->accept();
+    return;
+  }
+  // A push button has no use for typed characters: the window offers them as access keys.
+  if (ch.isPrint() && OfferAccessKeyTo(window(), ch)) {
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void TGradBtn::keyReleaseEvent(QKeyEvent* event) {
+  int key = event->key();
+  if (OnKeyUp) OnKeyUp(this, key, event->modifiers());
+  QWidget::keyReleaseEvent(event);
+}
+
+void TGradBtn::focusInEvent(QFocusEvent* event) {
+  update();
+  if (IsControlFocusChange(event->reason()) && OnEnter) OnEnter(this);
+}
+
+void TGradBtn::focusOutEvent(QFocusEvent* event) {
+  update();
+  if (IsControlFocusChange(event->reason()) && OnExit) OnExit(this);
+}
+
+void TGradBtn::changeEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::EnabledChange:
+      // A disabled widget gets no release, so a button disabled while held would keep its swapped
+      // colours for good; it is raised instead.
+      if (!isEnabled()) {
+        m_leftHeld = false;
+        m_clickDone = false;
+        Raise();
+      }
+      update();
+      break;
+    case QEvent::FontChange:
+    case QEvent::PaletteChange: update(); break;
+    default: break;
+  }
+  QWidget::changeEvent(event);
+}
+
+void TGradBtn::RenderBitmap() {
+  const int w = width(), h = height();
+  if (m_bitmap.size() != QSize(w, h)) m_bitmap = QImage(w, h, QImage::Format_RGB32);
+  if (m_bitmap.isNull()) return;
+  const QPalette& pal = palette();
+  {
+    QPainter painter(&m_bitmap);
+    painter.setFont(font());
+    PaintGradient(painter, m_gradientStyle, w, h, m_beginColor, m_endColor);
+    const auto lit = ResolveColor(m_btnHiliteClr, pal);
+    const auto shade = ResolveColor(m_btnShadowClr, pal);
+    PaintBevel(painter, w, h, m_btnFrameSize, m_up ? lit : shade, m_up ? shade : lit);
+    const bool enabled = isEnabled();
+    const TTextStyle routine = enabled ? m_textStyle : TTextStyle::tsInset;
+    const auto face = ResolveColor(enabled ? m_fontColor : m_disabledColor, pal);
+    const auto layers = CaptionLayers(routine, m_textShadeType, ResolveColor(m_txtHiliteClr, pal),
+                                      ResolveColor(m_txtShadowClr, pal), face);
+    PaintCaption(painter, m_caption, m_justification, w, h, m_up ? 0 : 1, layers);
+  }
+  if (m_showFocus && hasFocus()) InvertFocusRect(m_bitmap, 2, 2, w - 2, h - 2);
+}
+
+void TGradBtn::paintEvent(QPaintEvent*) {
+  RenderBitmap();
+  QPainter painter(this);
+  painter.drawImage(0, 0, m_bitmap);
+}
+
+}  // namespace lintra::controls

@@ -1,0 +1,45 @@
+#include "controls/gradbtn_frame.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace lintra::controls {
+
+namespace {
+
+void Fill(QPainter& p, int x, int y, int w, int h, const std::optional<QColor>& color) {
+  if (color && w > 0 && h > 0) p.fillRect(QRect(x, y, w, h), *color);
+}
+
+void InvertPixel(QImage& image, int x, int y) {
+  if (((x + y) & 1) != 0 || !image.valid(x, y)) return;
+  image.setPixel(x, y, image.pixel(x, y) ^ 0x00FFFFFFu);
+}
+
+}  // namespace
+
+void PaintBevel(QPainter& painter, int w, int h, int frames, const std::optional<QColor>& top,
+                const std::optional<QColor>& bottom) {
+  for (int k = 0; k < frames; ++k) {
+    const int l = k, t = k, r = w - 1 - k, b = h - 1 - k;
+    if (r < l || b < t) break;
+    Fill(painter, l, t, 1, b - t + 1, top);
+    Fill(painter, l, t, r - l, 1, top);
+    Fill(painter, r, t, 1, b - t, bottom);
+    Fill(painter, l, b, r - l + 1, 1, bottom);
+  }
+}
+
+void InvertFocusRect(QImage& image, int left, int top, int right, int bottom) {
+  if (right <= left || bottom <= top) return;
+  for (int x = left; x < right; ++x) {
+    InvertPixel(image, x, top);
+    if (bottom - 1 != top) InvertPixel(image, x, bottom - 1);
+  }
+  for (int y = top + 1; y < bottom - 1; ++y) {
+    InvertPixel(image, left, y);
+    if (right - 1 != left) InvertPixel(image, right - 1, y);
+  }
+}
+
+}  // namespace lintra::controls
