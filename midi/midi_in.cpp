@@ -1,0 +1,288 @@
+#include "midi/midi_in.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace lintra::midi {
+
+namespace {
+constexpr std::uintptr_t kActiveSensing = 254;
+constexpr std::uintptr_t kTimingClock = 248;
+constexpr std::uint8_t kNoteOnChannel1 = 144;
+constexpr std::uint8_t kSysexStatus = 240;
+}  // namespace
+
+void DeviceCallback(DeviceHandle, std::uint32_t message, std::uintptr_t instance,
+                    std::uintptr_t p1, std::uintptr_t p2) noexcept {
+  auto* link = reinterpret_cast<DeviceLink*>(instance);
+  if (!link) return;
+  switch (message) {
+    case MIM_DATA:
+    case MIM_LONGDATA:
+    case MIM_LONGERROR: {
+      if (p1 == kActiveSensing || p1 == kTimingClock) return;
+      if (message == MIM_DATA && link->SysexOnly.load(std::memory_order_relaxed)) return;
+      EventRing* ring = link->Ring.load(std::memory_order_acquire);
+      if (!ring) return;
+      RingEntry entry;
+      entry.Timestamp = static_cast<std::uint32_t>(p2);
+      if (message == MIM_DATA)
+        entry.ShortData = static_cast<std::uint32_t>(p1);
+      else
+        entry.LongHeader = reinterpret_cast<LongHeader*>(p1);
+      // An entry that does not fit is lost; a long buffer lost this way stays
+      // away from the device until it is closed.
+      const bool stored = RingPut(*ring, entry);
+      if (MessageWindow* window = link->Window.load(std::memory_order_acquire))
+        window->Post(stored ? kNotifyInput : kNotifyOverflow, 0, 0);
+      return;
+    }
+    case MOM_DONE:
+      if (MessageWindow* window = link->Window.load(std::memory_order_acquire))
+        window->Post(kNotifyOutputDone, 0, p1);
+      return;
+    default:
+      return;
+  }
+}
+
+TMidiInput::TMidiInput(MidiService& service, MessageLoop& loop)
+    : service_(service), deviceCount_(static_cast<std::uint16_t>(service.InGetNumDevs())) {
+  if (deviceCount_ == 0) return;  // no devices: no window, no name, for good
+  try {
+    SetDeviceID(0);
+  } catch (const EMidiInputError&) {
+    // A device whose record cannot be read must not stop the window from
+    // being built; Error keeps the code and the name stays empty.
+  }
+  window_ = std::make_unique<MessageWindow>(
+      loop, [this](const PostedMessage& message) { HandleNotification(message); });
+  state_ = State::Closed;
+}
+
+TMidiInput::~TMidiInput() {
+  if (IsOpen()) {
+    try {
+      CloseDevice();
+    } catch (const EMidiInputError&) {
+      // Nobody is left to show it; fall through to the forced release.
+    }
+  }
+  if (handle_ != kNoHandle) {
+    // A close that failed half-way: the device must stop calling us before
+    // the link and the buffers go.
+    service_.InReset(handle_);
+    for (auto& buffer : sysexBuffers_)
+      if (buffer) service_.InUnprepareHeader(handle_, buffer->Header());
+    service_.InClose(handle_);
+    handle_ = kNoHandle;
+  }
+  if (link_) link_->Ring.store(nullptr, std::memory_order_release);
+  RingFree(ring_);
+}
+
+std::string TMidiInput::ErrorText(Result code) {
+  return ServiceErrorText(service_, &MidiService::InGetErrorText, code);
+}
+
+void TMidiInput::Check(Result result) {
+  error_ = result;
+  if (result == kErrDeviceGone) ForgetDevice();
+  if (result != kOk) throw EMidiInputError(ErrorText(result));
+}
+
+void TMidiInput::SetDeviceID(std::uint16_t id) {
+  if (IsOpen()) throw EMidiInputError("Change to DeviceID while device was open");
+  if (id >= service_.InGetNumDevs()) throw EMidiInputError("Invalid device ID");
+  deviceId_ = id;
+  InCaps caps;
+  Check(service_.InGetDevCaps(id, caps));
+  productName_ = caps.productName;
+  driverVersion_ = caps.driverVersion;
+  manufacturerId_ = caps.manufacturerId;
+  productId_ = caps.productId;
+}
+
+void TMidiInput::SetProductName(const std::string& name) {
+  if (deviceCount_ == 0) return;
+  if (IsOpen()) throw EMidiInputError("Change to ProductName while device was open");
+  if (loading_) return;
+  const unsigned count = service_.InGetNumDevs();
+  for (unsigned id = 0; id < count; ++id) {
+    InCaps caps;
+    Check(service_.InGetDevCaps(id, caps));
+    if (caps.productName == name) {
+      productName_ = name;
+      SetDeviceID(static_cast<std::uint16_t>(id));
+      return;
+    }
+  }
+  throw EMidiInputError("MIDI Input Device " + name + " not installed ");
+}
+
+void TMidiInput::SetSysexOnly(bool sysexOnly) noexcept {
+  sysexOnly_ = sysexOnly;
+  if (link_) link_->SysexOnly.store(sysexOnly, std::memory_order_relaxed);
+}
+
+void TMidiInput::SetSysexBufferSize(std::uint16_t size) {
+  if (IsOpen()) throw EMidiInputError("Change to SysexBufferSize while device was open");
+  sysexBufferSize_ = size;
+}
+
+void TMidiInput::SetSysexBufferCount(std::uint16_t count) {
+  if (IsOpen()) throw EMidiInputError("Change to SysexBuffercount while device was open");
+  sysexBufferCount_ = count;
+}
+
+bool TMidiInput::OpenDevice() {
+  if (state_ == State::NoDevices) return false;
+  if (state_ == State::Open) return true;  // a second open would orphan the first handle
+  try {
+    if (!ring_) ring_ = RingCreate(Capacity);
+    if (!ring_) return false;
+    if (!link_) link_ = std::make_unique<DeviceLink>();
+    link_->Ring.store(ring_, std::memory_order_release);
+    link_->Window.store(window_.get(), std::memory_order_release);
+    link_->SysexOnly.store(sysexOnly_, std::memory_order_relaxed);
+    DeviceHandle handle = kNoHandle;
+    error_ = service_.InOpen(handle, deviceId_, &DeviceCallback,
+                             reinterpret_cast<std::uintptr_t>(link_.get()));
+    if (error_ != kOk) {
+      // Refused: say so once and stay closed.  An open state on no handle
+      // would make every later close fail and show an error box again.
+      link_->Ring.store(nullptr, std::memory_order_release);
+      RingFree(ring_);
+      ring_ = nullptr;
+      if (ShowMessage) ShowMessage(kMidiConflictText);
+      return false;
+    }
+    handle_ = handle;
+    PrepareSysexBuffers();
+    QueueSysexBuffers();
+    state_ = State::Open;
+    return true;
+  } catch (const EMidiInputError&) {
+    AbandonOpen();
+    return false;
+  } catch (const std::bad_alloc&) {
+    AbandonOpen();
+    return false;
+  }
+}
+
+void TMidiInput::AbandonOpen() {
+  // The device was opened but its buffers could not be set up: close it
+  // again rather than leave it calling into a ring that is about to go.
+  if (handle_ != kNoHandle) {
+    service_.InReset(handle_);
+    for (auto& buffer : sysexBuffers_)
+      if (buffer) service_.InUnprepareHeader(handle_, buffer->Header());
+    service_.InClose(handle_);
+    handle_ = kNoHandle;
+  }
+  sysexBuffers_.clear();
+  if (link_) link_->Ring.store(nullptr, std::memory_order_release);
+  RingFree(ring_);
+  ring_ = nullptr;
+}
+
+void TMidiInput::ForgetDevice() {
+  // The device is gone, and with it every buffer it held and every callback.
+  handle_ = kNoHandle;
+  state_ = state_ == State::NoDevices ? state_ : State::Closed;
+  sysexBuffers_.clear();
+  if (link_) link_->Ring.store(nullptr, std::memory_order_release);
+  RingFree(ring_);
+  ring_ = nullptr;
+}
+
+void TMidiInput::PrepareSysexBuffers() {
+  if (sysexBufferCount_ == 0 || sysexBufferSize_ == 0 || handle_ == kNoHandle) return;
+  sysexBuffers_.clear();
+  sysexBuffers_.reserve(sysexBufferCount_);
+  for (std::uint16_t i = 0; i < sysexBufferCount_; ++i) {
+    auto buffer = std::make_unique<TMyMidiHdr>(sysexBufferSize_);
+    Check(service_.InPrepareHeader(handle_, buffer->Header()));
+    sysexBuffers_.push_back(std::move(buffer));
+  }
+}
+
+void TMidiInput::QueueSysexBuffers() {
+  for (auto& buffer : sysexBuffers_) Check(service_.InAddBuffer(handle_, buffer->Header()));
+}
+
+void TMidiInput::ReleaseSysexBuffers() {
+  for (auto& buffer : sysexBuffers_) {
+    if (!buffer) continue;
+    Check(service_.InUnprepareHeader(handle_, buffer->Header()));
+    buffer.reset();
+  }
+  sysexBuffers_.clear();
+}
+
+void TMidiInput::StartInput() {
+  if (!IsOpen()) return;
+  Check(service_.InStart(handle_));
+}
+
+void TMidiInput::CloseDevice() {
+  if (!IsOpen()) return;
+  // Closed before any call, so the empty buffers that the reset hands back
+  // are never read as events.
+  state_ = State::Closed;
+  Check(service_.InReset(handle_));
+  ReleaseSysexBuffers();
+  Check(service_.InClose(handle_));
+  handle_ = kNoHandle;
+  link_->Ring.store(nullptr, std::memory_order_release);
+  RingFree(ring_);
+  ring_ = nullptr;
+}
+
+std::uint16_t TMidiInput::PendingCount() const noexcept {
+  return IsOpen() && ring_ ? RingCount(*ring_) : 0;
+}
+
+std::unique_ptr<TMyMidiEvent> TMidiInput::ReadEvent() {
+  if (!IsOpen() || !ring_) return nullptr;
+  RingEntry entry;
+  if (!RingPeek(*ring_, entry)) return nullptr;
+  auto event = std::make_unique<TMyMidiEvent>();
+  event->Timestamp = entry.Timestamp;
+  if (LongHeader* header = entry.LongHeader) {
+    event->StatusByte = kSysexStatus;
+    // Never trust a recorded count beyond the buffer it describes.
+    const std::uint32_t recorded = std::min(header->bytesRecorded, header->bufferLength);
+    event->SysexSize = static_cast<std::uint16_t>(recorded & 0xFFFF);
+    if (event->SysexSize > 0) {
+      event->SysexBytes = std::make_unique<std::uint8_t[]>(event->SysexSize);
+      std::memcpy(event->SysexBytes.get(), header->data, event->SysexSize);
+    }
+    Result result = service_.InPrepareHeader(handle_, header);
+    if (result == kOk) result = service_.InAddBuffer(handle_, header);
+    Check(result);  // on failure the entry stays for the next read
+  } else {
+    event->StatusByte = static_cast<std::uint8_t>(entry.ShortData & 0xFF);
+    event->FirstData = static_cast<std::uint8_t>(entry.ShortData >> 8 & 0xFF);
+    event->SecondData = static_cast<std::uint8_t>(entry.ShortData >> 16 & 0xFF);
+  }
+  RingDrop(*ring_);
+  // Dropped first: the hook may handle pending events and read again, nested.
+  if (event->StatusByte == kNoteOnChannel1 && event->SecondData > 0 && NoteHook)
+    NoteHook(event->FirstData);
+  return event;
+}
+
+void TMidiInput::HandleNotification(const PostedMessage& message) {
+  // Every notification takes at most one entry, whatever its code.
+  const auto event = ReadEvent();
+  if (message.code == kNotifyInput) {
+    if (OnMidiInput && IsOpen() && PendingCount() > 0) OnMidiInput();
+  } else if (message.code == kNotifyOverflow) {
+    if (OnOverflow && IsOpen()) OnOverflow();
+  }
+}
+
+}  // namespace lintra::midi
