@@ -1,0 +1,7 @@
+#include "notation/canvas.h"
+
+namespace lintra::notation {
+
+Canvas::~Canvas() = default;
+
+}  // namespace lintra::notation

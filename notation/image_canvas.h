@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+
+#include "notation/canvas.h"
+
+namespace lintra::notation {
+
+// The real canvas: a white image the size of the staff area that keeps everything drawn on it
+// until it is cleared, ready to be copied to the screen whenever the window repaints.
+class ImageCanvas final : public Canvas {
+public:
+    static constexpr int kWidth = 249;
+    static constexpr int kHeight = 138;
+
+    ImageCanvas();
+
+    void DrawText(int x, int y, std::string_view text, const TextStyle& style) override;
+
+    const QImage& Image() const { return image_; }
+    void Clear();
+
+private:
+    QImage image_;
+};
+
+}  // namespace lintra::notation

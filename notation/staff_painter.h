@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "notation/canvas.h"
+
+namespace lintra::notation {
+
+// The name under which the notation asks for its music font; the real canvas decides which
+// installed or embedded font answers to it.
+inline constexpr std::string_view kMusicFontName = "Partita";
+inline constexpr int kMusicFontPoints = 24;
+
+// Draws the grand staff and its notes as music-font characters at fixed pixel positions.
+// The style is kept between calls, as a canvas keeps its font: DrawNote draws in the font name
+// and colour that DrawStaff left.
+class StaffPainter {
+public:
+    explicit StaffPainter(Canvas& canvas);
+
+    // Clears the staff area and draws both staves, both clefs and the key signature:
+    // "#" or "b" with up to six accidentals; any other kind draws none.
+    void DrawStaff(std::string_view signatureKind, std::int8_t signatureCount);
+
+    // Draws accidental, ledger line and note at the cursor `noteX` and advances it by 22.
+    // An empty accidental draws nothing; " " is drawn and shows nothing.
+    void DrawNote(std::string_view accidental, int noteY, std::int32_t& noteX);
+
+    const TextStyle& Style() const { return style_; }
+
+private:
+    void Draw(int x, int y, std::string_view text);
+
+    Canvas& canvas_;
+    TextStyle style_;
+};
+
+}  // namespace lintra::notation

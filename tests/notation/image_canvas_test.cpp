@@ -1,0 +1,139 @@
+#include "notation/image_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+
+#include <vector>
+
+#include "notation/music_font.h"
+#include "notation/staff_painter.h"
+
+namespace lintra::notation {
+namespace {
+
+const TextStyle kBlack{"Partita", 24, TextColour::Black, false};
+const TextStyle kBlackOpaque{"Partita", 24, TextColour::Black, true};
+const TextStyle kWhiteOpaque{"Partita", 24, TextColour::White, true};
+
+bool Dark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+
+// Centres of the runs of dark pixels down one column.
+std::vector<double> DarkRunCentres(const QImage& image, int x) {
+    std::vector<double> centres;
+    int start = -1;
+    for (int y = 0; y <= image.height(); ++y) {
+        const bool dark = y < image.height() && Dark(image, x, y);
+        if (dark && start < 0) start = y;
+        if (!dark && start >= 0) {
+            centres.push_back((start + y - 1) / 2.0);
+            start = -1;
+        }
+    }
+    return centres;
+}
+
+int CountDark(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += Dark(image, x, y) ? 1 : 0;
+    return count;
+}
+
+class ImageCanvasTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!MusicFontAvailable()) {
+            GTEST_SKIP() << "no music font: assets/fonts/LintraMusic.ttf was not embedded";
+        }
+        QFont font(MusicFontFamily());
+        font.setPixelSize(32);
+        ascent = QFontMetrics(font).ascent();
+    }
+
+    ImageCanvas canvas;
+    int ascent = 0;
+};
+
+TEST_F(ImageCanvasTest, IsAWhiteStaffArea) {
+    EXPECT_EQ(QSize(249, 138), canvas.Image().size());
+    EXPECT_EQ(0, CountDark(canvas.Image()));
+}
+
+TEST_F(ImageCanvasTest, TrebleStaffLinesStandWhereTheLayoutExpects) {
+    canvas.DrawText(0, 20, "=======", kBlackOpaque);
+    const std::vector<double> lines = DarkRunCentres(canvas.Image(), 100);
+    ASSERT_EQ(5u, lines.size());
+    const double bottom = 20 + ascent;
+    EXPECT_NEAR(bottom, lines[4], 1.0);
+    EXPECT_NEAR(bottom - 32, lines[0], 1.0);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        EXPECT_NEAR(8.0, lines[i] - lines[i - 1], 1.0);
+    }
+}
+
+TEST_F(ImageCanvasTest, NoteHeadIsCentredOnItsRow) {
+    canvas.DrawText(82, 20, "w", kBlack);
+    int top = -1, lowest = -1;
+    for (int y = 0; y < canvas.Image().height(); ++y) {
+        for (int x = 0; x < canvas.Image().width(); ++x) {
+            if (Dark(canvas.Image(), x, y)) {
+                if (top < 0) top = y;
+                lowest = y;
+            }
+        }
+    }
+    ASSERT_GE(top, 0) << "the note drew nothing";
+    EXPECT_NEAR(20 + ascent, (top + lowest) / 2.0, 1.0);
+    EXPECT_LE(lowest - top, 12) << "a note head spans about one staff space";
+}
+
+TEST_F(ImageCanvasTest, OpaqueDrawsClearTheirCellTransparentOnesDoNot) {
+    canvas.DrawText(82, 20, "w", kBlack);
+    canvas.DrawText(0, 20, "=======", kBlackOpaque);
+    const std::vector<double> linesAlone = DarkRunCentres(canvas.Image(), 100);
+    // The staff's opaque cell swallowed the note drawn before it.
+    canvas.DrawText(0, 20, "=======", kWhiteOpaque);
+    EXPECT_EQ(0, CountDark(canvas.Image()));
+
+    canvas.DrawText(0, 20, "=======", kBlackOpaque);
+    const int staffOnly = CountDark(canvas.Image());
+    canvas.DrawText(82, 20, "w", kBlack);
+    EXPECT_GT(CountDark(canvas.Image()), staffOnly);
+    EXPECT_EQ(linesAlone, DarkRunCentres(canvas.Image(), 100));
+
+    canvas.Clear();
+    EXPECT_EQ(0, CountDark(canvas.Image()));
+}
+
+TEST_F(ImageCanvasTest, TheBlankAccidentalShowsNothing) {
+    canvas.DrawText(74, 20, " ", kBlack);
+    EXPECT_EQ(0, CountDark(canvas.Image()));
+}
+
+TEST_F(ImageCanvasTest, GrandStaffFitsTheArea) {
+    StaffPainter painter(canvas);
+    painter.DrawStaff("b", 6);
+    std::int32_t x = 0;
+    painter.DrawNote("", -24, x);  // B4, the highest note
+    painter.DrawNote("#", 72, x);  // F#1, the lowest
+    const QImage& image = canvas.Image();
+    // Nothing may be cut off: the outermost rows and columns stay white.
+    for (int col = 0; col < image.width(); ++col) {
+        EXPECT_FALSE(Dark(image, col, 0)) << "top row, x " << col;
+        EXPECT_FALSE(Dark(image, col, image.height() - 1)) << "bottom row, x " << col;
+    }
+}
+
+}  // namespace
+}  // namespace lintra::notation
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
