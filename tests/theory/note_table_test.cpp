@@ -110,14 +110,6 @@ TEST(SpelledNoteTable, MatchesThePublishedTableRowByRow) {
     }
 }
 
-TEST(SpelledNoteTable, SyllablesAreUtf8) {
-    const auto& table = SpelledNoteTable();
-    EXPECT_EQ("F\xC3\xA1" "1", table[0].syllableName);    // Fá1
-    EXPECT_EQ("D\xC3\xB3" "3", table[33].syllableName);   // Dó3
-    EXPECT_EQ("R\xC3\xA9(b)2", table[14].syllableName);   // Ré(b)2
-    EXPECT_EQ("L\xC3\xA1#4", table[70].syllableName);     // Lá#4
-}
-
 TEST(SpelledNoteTable, EnharmonicSpellingsShareAKeyButNotAHeight) {
     const auto& table = SpelledNoteTable();
     // Between letters a whole tone apart, the sharp of one and the flat of the next are one key;
