@@ -1,0 +1,92 @@
+#include "app/device_settings.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <system_error>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace lintra::app {
+namespace {
+
+// A real settings file holds four short lines; anything far larger is not ours.
+constexpr std::uintmax_t kMaxFileSize = 64 * 1024;
+constexpr std::size_t kMaxLineLength = 1024;
+
+}  // namespace
+
+std::vector<std::string> LoadDeviceSettings(const std::filesystem::path& file) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(file, error);
+  if (error) throw std::runtime_error("Cannot open file \"" + file.string() + "\". " + error.message());
+  if (size > kMaxFileSize) throw std::runtime_error("The device settings file \"" + file.string() + "\" is damaged.");
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw std::runtime_error("Cannot open file \"" + file.string() + "\".");
+  const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+
+  std::vector<std::string> lines;
+  std::string line;
+  for (std::size_t i = 0; i < content.size(); ++i) {
+    const char c = content[i];
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
+      lines.push_back(std::move(line));
+      line.clear();
+    } else if (c == '\0') {
+      throw std::runtime_error("The device settings file \"" + file.string() + "\" is damaged.");
+    } else {
+      line.push_back(c);
+      if (line.size() > kMaxLineLength) {
+        throw std::runtime_error("The device settings file \"" + file.string() + "\" is damaged.");
+      }
+    }
+  }
+  if (!line.empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
+std::optional<std::string> SaveDeviceSettings(const std::filesystem::path& file,
+                                              const std::vector<std::string>& lines) {
+  std::error_code error;
+  std::filesystem::create_directories(file.parent_path(), error);
+  if (error) return "Cannot create the folder \"" + file.parent_path().string() + "\": " + error.message();
+
+  std::string content;
+  for (const auto& line : lines) content += line + "\r\n";
+
+  const auto temporary = std::filesystem::path(file).concat(".tmp");
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return "Cannot write the file \"" + temporary.string() + "\".";
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::filesystem::remove(temporary, error);
+      return "Cannot write the file \"" + temporary.string() + "\".";
+    }
+  }
+#ifndef _WIN32
+  if (const int fd = ::open(temporary.c_str(), O_RDONLY); fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+#endif
+  std::filesystem::rename(temporary, file, error);
+  if (error) {
+    std::filesystem::remove(temporary, error);
+    return "Cannot save the file \"" + file.string() + "\".";
+  }
+  return std::nullopt;
+}
+
+std::filesystem::path DeviceSettingsPath(const std::filesystem::path& configFolder) {
+  return configFolder / "Qor_Music" / "cmbtext.qor";
+}
+
+}  // namespace lintra::app

@@ -1,0 +1,233 @@
+// Construction, handler binding, the event-loop guard, start-up and quitting.
+#include "app/form2.h"
+
+#include <exception>
+#include <map>
+
+#include "theory/keys.h"
+
+namespace lintra::app {
+namespace {
+
+using Handler = void (TForm2::*)();
+
+const std::map<std::string_view, Handler>& NamedHandlers() {
+  static const std::map<std::string_view, Handler> handlers{
+      {"Exit1Click", &TForm2::Exit1Click},
+      {"ProgramHelpClick", &TForm2::ProgramHelpClick},
+      {"About1Click", &TForm2::About1Click},
+      {"StartButtonClick", &TForm2::StartButtonClick},
+      {"AnsDisplayClick", &TForm2::AnsDisplayClick},
+      {"ClavedoSol1Click", &TForm2::ClavedoSol1Click},
+      {"ClavedoF1Click", &TForm2::ClavedoF1Click},
+      {"Ambos1Click", &TForm2::Ambos1Click},
+      {"LettersClick", &TForm2::LettersClick},
+      {"SyllablesClick", &TForm2::SyllablesClick},
+      {"NoteNamesClick", &TForm2::NoteNamesClick},
+      {"NoteNamesOffClick", &TForm2::NoteNamesOffClick},
+      {"ChromaticScaleClick", &TForm2::ChromaticScaleClick},
+      {"PlayKeyboardClick", &TForm2::PlayKeyboardClick},
+      {"Flats1Click", &TForm2::Flats1Click},
+      {"Sharps1Click", &TForm2::Sharps1Click},
+      {"NotationQuestionsClick", &TForm2::NotationQuestionsClick},
+      {"On1Click", &TForm2::On1Click},
+      {"Off1Click", &TForm2::Off1Click},
+      {"AutoModOnClick", &TForm2::AutoModOnClick},
+      {"AutoModOffClick", &TForm2::AutoModOffClick},
+      {"cmbInputChange", &TForm2::cmbInputChange},
+      {"cmbOutputChange", &TForm2::cmbOutputChange},
+      {"Outputs1Click", &TForm2::Outputs1Click},
+      {"MidiInOnClick", &TForm2::MidiInOnClick},
+      {"MidiInOffClick", &TForm2::MidiInOffClick},
+      {"MIDIInst1Click", &TForm2::MIDIInst1Click},
+      {"SustainOnClick", &TForm2::SustainOnClick},
+      {"SustainOffClick", &TForm2::SustainOffClick},
+      {"Desligados1Click", &TForm2::Desligados1Click},
+  };
+  return handlers;
+}
+
+constexpr const char* kFarewell =
+    "Thank you for practising with Lintra. The maker's web site offers more training programs for "
+    "musicians.";
+
+constexpr const char* kAbout =
+    "Lintra Trainer, version 3.1 (2026).\n"
+    "A trainer for reading music notation.\n\n"
+    "This software is provided as is, without warranties of any kind. The seller's liability is limited "
+    "to the replacement of the software or the refund of its price.\n\n"
+    "Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project "
+    "(SIL Open Font License 1.1).";
+
+}  // namespace
+
+TForm2::TForm2(ui::WindowModel& model, FormServices services)
+    : MidiOutput1(services.midi, services.loop),
+      MidiInput1(services.midi, services.loop),
+      model_(model),
+      services_(std::move(services)),
+      painter_(services_.canvas) {
+  // The window's resource names the mapper; loading ignores the name and the
+  // device number decides.
+  MidiOutput1.SetLoading(true);
+  MidiOutput1.SetProductName("Microsoft MIDI Mapper");
+  MidiOutput1.SetLoading(false);
+  MidiOutput1.SetDeviceID(midi::kMidiMapper);
+  MidiInput1.SetSysexBufferSize(4096);
+  MidiInput1.NoteHook = [this](std::uint8_t note) {
+    Guard([&] {
+      MidiInNote = note;
+      HandleMidiNote();
+    });
+  };
+  MidiInput1.ShowMessage = [this](const std::string& text) { services_.dialogs.Message(text); };
+
+  for (const auto& spec : ui::Timers()) {
+    auto timer = services_.clock.CreateTimer(std::string(spec.name), spec.interval);
+    (spec.name == "Timer1" ? timer1_ : timer3_) = std::move(timer);
+  }
+  timer1_->OnTimer = [this] { Guard([this] { ResponseClick(); }); };
+  timer3_->OnTimer = [this] { Guard([this] { StimNoteOff(); }); };
+  BindHandlers();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::BindHandlers() {
+  const auto& named = NamedHandlers();
+  auto bind = [&](std::string_view name) -> std::function<void()> {
+    if (auto it = named.find(name); it != named.end()) {
+      const Handler handler = it->second;
+      return [this, handler] { (this->*handler)(); };
+    }
+    return {};
+  };
+  for (const auto& control : model_.AllControls()) {
+    if (control->Kind() == ui::ControlKind::Key) {
+      const int index = ui::KeyIndex(control->Name());
+      control->handler = [this, index] { KeyClick(index); };
+    } else if (!control->spec.handler.empty()) {
+      control->handler = bind(control->spec.handler);
+    }
+  }
+  for (const auto& item : model_.AllMenus()) {
+    if (item->spec.handler.empty()) continue;
+    if (const auto* key = theory::FindKey(item->spec.name)) {
+      // The 24 key commands share one routine; each passes its own key.
+      const std::string name(key->item);
+      item->handler = [this, name] { KeyCommand(name); };
+    } else {
+      item->handler = bind(item->spec.handler);
+    }
+  }
+}
+
+void TForm2::Guard(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const ui::DialogNotAnswered&) {
+    throw;
+  } catch (const std::exception& error) {
+    services_.dialogs.Error(ui::DisplayedErrorText(error.what()));
+  } catch (...) {
+    services_.dialogs.Error("An unexpected error occurred.");
+  }
+}
+
+void TForm2::ClickControl(ui::Control& control) {
+  Guard([&] {
+    services_.pump.ProcessPendingEvents();
+    if (control.handler) control.handler();
+  });
+}
+
+void TForm2::SelectItem(ui::Control& combo, int index) {
+  Guard([&] {
+    model_.ComboSetIndex(combo, index);
+    if (combo.handler) combo.handler();
+  });
+}
+
+void TForm2::TypeText(ui::Control& combo, const std::string& text) {
+  Guard([&] {
+    combo.itemIndex = -1;
+    for (std::size_t i = 0; i < combo.items.size(); ++i) {
+      if (combo.items[i] == text) combo.itemIndex = static_cast<int>(i);
+    }
+    model_.SetText(combo, text);
+    if (combo.handler) combo.handler();
+  });
+}
+
+// --- Helpers over the model.
+
+bool TForm2::Checked(std::string_view menu) { return model_.M(menu).checked; }
+void TForm2::Check(std::string_view menu, bool checked) { model_.SetChecked(model_.M(menu), checked); }
+void TForm2::SetText(std::string_view control, std::string text) { model_.SetText(model_.C(control), std::move(text)); }
+const std::string& TForm2::Text(std::string_view control) { return model_.C(control).text; }
+
+// --- Start and end.
+
+void TForm2::FormCreate() {
+  // A MIDI set-up error is shown, but the trainer still starts: the starting
+  // values and the first question do not depend on the devices.
+  services_.shell.SetBusyCursor(true);
+  Guard([this] {
+    ListDevices();
+    OpenMidiDevices();
+  });
+  services_.shell.SetBusyCursor(false);
+  Guard([this] {
+    PickRange = 70;
+    ScoreThreshold = "90";
+    CorrectThreshold = "40";
+    SetText("Items", "0");
+    WrongCount = 0;
+    SetText("Score", "Start");
+    SkipNoteDraw = false;
+    ClavedoSol1Click();
+    KeyCommand("CMajor1");
+  });
+}
+
+void TForm2::Initial() { services_.shell.Maximize(); }
+
+void TForm2::FormClose() {
+  services_.dialogs.Message(kFarewell);
+  Guard([this] { CloseMidiDevices(); });
+  services_.shell.Terminate();
+}
+
+void TForm2::Exit1Click() {
+  services_.dialogs.Message(kFarewell);
+  services_.shell.Terminate();
+}
+
+void TForm2::ProgramHelpClick() { services_.shell.OpenDocument(services_.helpDocument); }
+
+void TForm2::About1Click() { services_.dialogs.Message(kAbout); }
+
+// --- Drawing.
+
+void TForm2::DrawStaff() {
+  painter_.DrawStaff(KeySignatureKind, KeySignatureCount);
+}
+
+void TForm2::DrawNote() { painter_.DrawNote(NoteAccidental, NoteY, NoteX); }
+
+void TForm2::FormPaint() {
+  Guard([this] {
+    if (Checked("PlayKeyboard")) {
+      NoteX = 0;
+    } else if (Text("Items") == "0") {
+      DrawStaff();
+      NoteX = 0;
+    } else {
+      NoteX = 0;
+      DrawStaff();
+      DrawNote();
+    }
+  });
+}
+
+}  // namespace lintra::app

@@ -1,0 +1,171 @@
+// The main window's logic: its state and every handler of its controls,
+// timers and menu items.  It runs on the toolkit-free window model and the
+// seams (clock, dialogs, canvas, MIDI service), so the Qt front end and the
+// scenario runner drive the very same code.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "midi/message_loop.h"
+#include "midi/midi_in.h"
+#include "midi/midi_out.h"
+#include "notation/canvas.h"
+#include "notation/staff_painter.h"
+#include "ui/clock.h"
+#include "ui/dialogs.h"
+#include "ui/window_model.h"
+
+namespace lintra::app {
+
+struct FormServices {
+  ui::Clock& clock;
+  ui::Dialogs& dialogs;
+  ui::Shell& shell;
+  ui::EventPump& pump;
+  notation::Canvas& canvas;
+  midi::MidiService& midi;
+  midi::MessageLoop& loop;
+  std::filesystem::path settingsFile;  // the device settings file
+  std::string helpDocument;            // path of the help page
+};
+
+class TForm2 {
+ public:
+  TForm2(ui::WindowModel& model, FormServices services);
+  ~TForm2();
+  TForm2(const TForm2&) = delete;
+  TForm2& operator=(const TForm2&) = delete;
+
+  // --- Entries from the event loop.  Each runs guarded: an error ends the
+  // handler that raised it and is shown; the program goes on.
+  void Guard(const std::function<void()>& handler);
+  void FormCreate();
+  void Initial();
+  void FormClose();
+  void FormPaint();
+  // A click on a button or key: pending events are handled first, as the
+  // gradient buttons do, then the handler runs.
+  void ClickControl(ui::Control& control);
+  // The user picks item `index` of a drop-down list, or types and confirms text.
+  void SelectItem(ui::Control& combo, int index);
+  void TypeText(ui::Control& combo, const std::string& text);
+
+  // Every short message the window sends, before it is sent (transcripts).
+  std::function<void(std::uint8_t, std::uint8_t, std::uint8_t)> OnShortSent;
+
+  // --- State of the window.
+  std::int32_t AnswerCount = 0;
+  std::int32_t WrongCount = 0;
+  std::int8_t CurrentSlot = 0;
+  std::string SpelledName;
+  std::string DisplayName;
+  std::int8_t QuestionNote = 0;
+  std::int32_t SoundingNote = 0;
+  std::int8_t KeyNote = 0;
+  std::int32_t NoteX = 0;
+  std::int32_t NoteY = 0;
+  std::string NoteAccidental;
+  std::int8_t TrebleClef = 0;
+  std::int8_t PickRange = 0;
+  std::int8_t LeadingToneSlot1 = 0;
+  std::int8_t LeadingToneSlot2 = 0;
+  std::int8_t LeadingToneSlot3 = 0;
+  std::string LeadingToneAccidental;
+  std::string KeySignatureKind;
+  std::int8_t KeySignatureCount = 0;
+  std::int8_t RepeatPending = 0;
+  bool SkipNoteDraw = false;
+  std::int8_t Instrument = 0;
+  std::string CorrectThreshold;
+  std::string ScoreThreshold;
+  std::int8_t LastModulationKey = 0;
+  std::uint8_t MidiInNote = 0;
+  // The scale kind to restore when note reading resumes.
+  bool RememberMajor = false;
+  bool RememberMinor = false;
+  bool RememberChromatic = false;
+
+  midi::TMidiOutput MidiOutput1;
+  midi::TMidiInput MidiInput1;
+  ui::Timer& Timer1() { return *timer1_; }
+  ui::Timer& Timer3() { return *timer3_; }
+  ui::WindowModel& Model() { return model_; }
+
+  // --- Handlers bound to the layout.
+  void Exit1Click();
+  void ProgramHelpClick();
+  void About1Click();
+  void StartButtonClick();
+  void ResponseClick();
+  void StimNoteOff();
+  void ClavedoSol1Click();
+  void ClavedoF1Click();
+  void Ambos1Click();
+  void KeyClick(int chromaticIndex);  // the 43 key handlers
+  void AnsDisplayClick();
+  void LettersClick();
+  void SyllablesClick();
+  void NoteNamesClick();
+  void NoteNamesOffClick();
+  void KeyCommand(std::string_view item);  // the 24 key handlers
+  void ChromaticScaleClick();
+  void PlayKeyboardClick();
+  void Flats1Click();
+  void Sharps1Click();
+  void NotationQuestionsClick();
+  void On1Click();
+  void Off1Click();
+  void AutoModOnClick();
+  void AutoModOffClick();
+  void cmbInputChange();
+  void cmbOutputChange();
+  void Outputs1Click();
+  void MidiInOnClick();
+  void MidiInOffClick();
+  void MIDIInst1Click();
+  void SustainOnClick();
+  void SustainOffClick();
+  void Desligados1Click();
+
+  // --- Routines several handlers share.
+  void PresentNote();
+  void CheckAnswer();
+  void CheckAutoAdvance();
+  void CheckAutoModulate();
+  void MakeDisplayName();
+  void DrawStaff();
+  void DrawNote();
+  void OpenMidiDevices();
+  void CloseMidiDevices();
+  void HandleMidiNote();
+
+ private:
+  void BindHandlers();
+  void ListDevices();
+  void Send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+  void UseBuiltInSynthesizer(const std::string& reason);
+  void OpenOutputOrFallBack();
+  void ClosePanel();
+  bool Checked(std::string_view menu);
+  void Check(std::string_view menu, bool checked = true);
+  void SetText(std::string_view control, std::string text);
+  const std::string& Text(std::string_view control);
+  bool ThresholdPassed();
+  void SetWhiteKeyCaptions(bool syllables);
+  void ApplyDeviceChoice();
+
+  ui::WindowModel& model_;
+  FormServices services_;
+  notation::StaffPainter painter_;
+  std::unique_ptr<ui::Timer> timer1_;
+  std::unique_ptr<ui::Timer> timer3_;
+  std::uint32_t randomState_ = 0;
+  bool sendFailureShown_ = false;
+};
+
+}  // namespace lintra::app

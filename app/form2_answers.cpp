@@ -1,0 +1,75 @@
+// Answers: the 43 key handlers, judging, the score and "Next Answer?".
+#include "app/form2.h"
+#include "app/text_numbers.h"
+
+namespace lintra::app {
+
+void TForm2::KeyClick(int chromaticIndex) {
+  const auto& key = ui::Keyboard()[static_cast<std::size_t>(chromaticIndex)];
+  KeyNote = static_cast<std::int8_t>(ui::kLowestKeyNote + chromaticIndex);
+  if (Checked("NotationQuestions")) {
+    CheckAnswer();
+    return;
+  }
+  // The reverse exercise: show the key's note.  A black key is spelled as a
+  // sharp or as a flat, as chosen.
+  NoteX = 0;
+  DrawStaff();
+  int slot = 3 * key.letterStep;
+  if (key.black) slot += Checked("Sharps1") ? 1 : 2;
+  CurrentSlot = static_cast<std::int8_t>(slot);
+  PresentNote();
+}
+
+void TForm2::ClosePanel() {
+  auto& model = model_;
+  model.SetVisible(model.C("cmbOutput"), false);
+  model.SetVisible(model.C("cmbInput"), false);
+  model.SetVisible(model.C("Label1"), false);
+  model.SetVisible(model.C("Label3"), false);
+  model.SetEnabled(model.C("cmbOutput"), false);
+  model.SetEnabled(model.C("cmbInput"), false);
+}
+
+void TForm2::CheckAnswer() {
+  if (!Timer1().Enabled()) ClosePanel();
+  Timer1().SetEnabled(true);
+  ++AnswerCount;
+  SetText("Items", std::to_string(AnswerCount - WrongCount));
+  if (KeyNote == QuestionNote) {
+    SetText("Score", ScoreText(AnswerCount, WrongCount, 2));
+    MakeDisplayName();
+    SetText("AnsShow", "That is correct: " + DisplayName);
+    DrawStaff();
+    NoteX = 0;
+    DrawNote();
+    SoundingNote = QuestionNote;
+    Send(128, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(192, static_cast<std::uint8_t>(Instrument), 0);
+    Send(144, static_cast<std::uint8_t>(QuestionNote), 127);
+    Timer1().SetInterval(600);
+  } else {
+    ++WrongCount;
+    SetText("Items", std::to_string(AnswerCount - WrongCount));
+    SetText("Score", ScoreText(AnswerCount, WrongCount, 1));
+    // The error signal: the agogo (program 113) on note 81.
+    Send(192, 113, 0);
+    Send(144, 81, 127);
+    SoundingNote = QuestionNote;
+    Send(128, static_cast<std::uint8_t>(QuestionNote), 127);
+    RepeatPending = 1;
+    SetText("AnsShow", "Try again!");
+    Timer1().SetInterval(600);
+  }
+}
+
+void TForm2::AnsDisplayClick() {
+  if (Checked("Syllables")) {
+    MakeDisplayName();
+    services_.dialogs.Message(DisplayName);
+  } else {
+    services_.dialogs.Message("The answer is: " + SpelledName);
+  }
+}
+
+}  // namespace lintra::app

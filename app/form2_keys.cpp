@@ -1,0 +1,89 @@
+// Note names on the keys, the 24 key commands and the chromatic scale.
+#include "app/form2.h"
+#include "theory/keys.h"
+#include "theory/note_names.h"
+
+namespace lintra::app {
+
+void TForm2::SetWhiteKeyCaptions(bool syllables) {
+  for (int i = 0; i < static_cast<int>(ui::Keyboard().size()); ++i) {
+    if (ui::Keyboard()[static_cast<std::size_t>(i)].black) continue;
+    const auto note = static_cast<std::uint8_t>(ui::kLowestKeyNote + i);
+    model_.SetText(model_.Key(i), theory::WhiteKeyCaption(note, syllables));
+  }
+}
+
+void TForm2::LettersClick() {
+  Check("Letters");
+  model_.SetCaption(model_.M("Syllables1"), "Syllables?");
+  if (Checked("NoteNames")) SetWhiteKeyCaptions(false);
+}
+
+void TForm2::SyllablesClick() {
+  Check("Syllables");
+  model_.SetCaption(model_.M("Syllables1"), "Letters?");
+  if (Checked("NoteNames")) SetWhiteKeyCaptions(true);
+}
+
+void TForm2::NoteNamesClick() {
+  Check("NoteNames");
+  model_.SetCaption(model_.M("NoteNamesOn"), "Note Names Off?");
+  model_.ClickFromCode(Checked("Letters") ? "Letters" : "Syllables");
+}
+
+void TForm2::NoteNamesOffClick() {
+  Check("NoteNamesOff");
+  model_.SetCaption(model_.M("NoteNamesOn"), "Note Names On?");
+  for (int i = 0; i < static_cast<int>(ui::Keyboard().size()); ++i) {
+    if (!ui::Keyboard()[static_cast<std::size_t>(i)].black) model_.SetText(model_.Key(i), "");
+  }
+}
+
+void TForm2::KeyCommand(std::string_view item) {
+  const auto* key = theory::FindKey(item);
+  if (key == nullptr) return;
+  Check(key->minor ? "MinorKeys1" : "MajorKeys1");
+  model_.SetEnabled(model_.M("Claves1"), true);
+  NoteX = 0;
+  RepeatPending = 0;
+  Check(key->item);
+  if (!key->minor) LeadingToneAccidental = " ";
+  // The C# minor command has always left the answer line as it was.
+  if (key->item != "CsharpMinor1") SetText("AnsShow", "");
+  KeySignatureKind = std::string(key->signatureKind);
+  KeySignatureCount = key->signatureCount;
+  DrawStaff();
+  SetText("QuestShw", std::string(key->instruction));
+  std::vector<std::string> pool;
+  for (const auto slot : key->pool) pool.push_back(std::to_string(slot));
+  model_.SetLines(model_.C("KeyList"), std::move(pool));
+  if (key->minor) {
+    LeadingToneSlot1 = static_cast<std::int8_t>(key->leadingTones[0]);
+    LeadingToneSlot2 = static_cast<std::int8_t>(key->leadingTones[1]);
+    LeadingToneAccidental = std::string(key->leadingToneAccidental);
+    LeadingToneSlot3 = static_cast<std::int8_t>(key->leadingTones[2]);
+  }
+  Timer1().SetInterval(10);
+  Timer1().SetEnabled(true);
+}
+
+void TForm2::ChromaticScaleClick() {
+  Check("ChromaticScale");
+  Check("AutoAdvance2", false);
+  Check("AutoModulate2", false);
+  Check("Off1");
+  Check("AutoModOff");
+  SetText("QuestShw", "Play notes from the Chromatic Scale");
+  SetText("AnsShow", " ");
+  KeySignatureKind = " ";
+  LeadingToneAccidental = " ";
+  KeySignatureCount = 0;
+  DrawStaff();
+  model_.SetEnabled(model_.M("Claves1"), false);
+  NoteX = 0;
+  RepeatPending = 0;
+  Timer1().SetInterval(10);
+  Timer1().SetEnabled(true);
+}
+
+}  // namespace lintra::app

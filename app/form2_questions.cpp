@@ -1,0 +1,147 @@
+// The question cycle: "Next Question", the tick that asks or repeats, the
+// presentation of a note, the note-off timer and the clef commands.
+#include <string>
+
+#include "app/form2.h"
+#include "app/random.h"
+#include "theory/note_names.h"
+#include "theory/note_table.h"
+
+namespace lintra::app {
+namespace {
+
+constexpr std::uint8_t kNoteOff = 128;
+constexpr std::uint8_t kNoteOn = 144;
+constexpr std::uint8_t kProgramChange = 192;
+
+bool PoolHolds(const std::vector<std::string>& pool, int slot) {
+  const std::string text = std::to_string(slot);
+  for (const auto& line : pool) {
+    if (line == text) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void TForm2::StartButtonClick() {
+  AnswerCount = 0;
+  WrongCount = 0;
+  SetText("Score", "Start");
+  SetText("Items", "0");
+  SoundingNote = QuestionNote;
+  Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  SetText("AnsShow", "");
+  DrawStaff();
+  NoteX = 0;
+  RepeatPending = 0;
+  Timer1().SetEnabled(true);
+  Timer1().SetInterval(10);
+}
+
+void TForm2::ResponseClick() {
+  Timer1().SetEnabled(false);
+  if (RepeatPending == 1) {
+    SoundingNote = QuestionNote;
+    Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(kProgramChange, static_cast<std::uint8_t>(Instrument), 127);
+    Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    if (Checked("SustainOff1")) Timer3().SetEnabled(true);
+    RepeatPending = 0;
+    return;
+  }
+
+  Random random;
+  random.Seed(services_.clock.TimeOfDayMs());
+  std::int8_t pick = 0;
+  if (Checked("ChromaticScale")) {
+    pick = static_cast<std::int8_t>(random.Below(70));
+    if (pick == CurrentSlot) pick = static_cast<std::int8_t>(pick + 3);
+  } else {
+    const auto& pool = model_.C("KeyList").lines;
+    // Every pool holds several slots in each clef's range, so this ends after a
+    // few draws; the bound only guards against a pool built wrongly.
+    for (int draws = 0;; ++draws) {
+      pick = static_cast<std::int8_t>(random.Below(static_cast<std::uint32_t>(static_cast<std::uint8_t>(PickRange))));
+      if (TrebleClef == 1) pick = static_cast<std::int8_t>(pick + 35);
+      if (pick == CurrentSlot) pick = static_cast<std::int8_t>(pick + 3);
+      if (PoolHolds(pool, pick)) break;
+      if (draws > 100000) throw std::runtime_error("The question pool holds no note in the chosen range");
+    }
+  }
+  CurrentSlot = pick;
+  NoteAccidental.clear();
+  if (CurrentSlot == LeadingToneSlot1 || CurrentSlot == LeadingToneSlot2 || CurrentSlot == LeadingToneSlot3) {
+    NoteAccidental = LeadingToneAccidental;
+  }
+  PresentNote();
+}
+
+void TForm2::PresentNote() {
+  if (Checked("SustainOff1")) Timer3().SetEnabled(true);
+  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  SoundingNote = QuestionNote;
+  Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+
+  const auto slot = static_cast<std::size_t>(static_cast<std::uint8_t>(CurrentSlot));
+  const auto& row = theory::SpelledNoteTable().at(slot);
+  SpelledName = row.letterName;
+  QuestionNote = static_cast<std::int8_t>(row.midiNote);
+  NoteY = row.staffY;
+  NoteAccidental = theory::AccidentalGlyph(row.kind, Checked("ChromaticScale"), Checked("PlayKeyboard"),
+                                           NoteAccidental);
+
+  if (Checked("PlayKeyboard")) {
+    MakeDisplayName();
+    SetText("AnsShow", "You played " + DisplayName);
+    NoteX = 0;
+    DrawNote();
+    Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    return;
+  }
+  if (AnswerCount - WrongCount > 0) {
+    if (Checked("On1")) {
+      CheckAutoAdvance();
+    } else if (Checked("AutoModOn")) {
+      CheckAutoModulate();
+    }
+  }
+  if (SkipNoteDraw) {
+    SkipNoteDraw = false;
+    return;
+  }
+  DrawNote();
+  Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+}
+
+void TForm2::StimNoteOff() {
+  Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  Timer3().SetEnabled(false);
+}
+
+void TForm2::ClavedoSol1Click() {
+  Check("ClavedoSol1");
+  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  TrebleClef = 1;
+  PickRange = 35;
+}
+
+void TForm2::ClavedoF1Click() {
+  Check("ClavedoF1");
+  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  TrebleClef = 0;
+  PickRange = 35;
+}
+
+void TForm2::Ambos1Click() {
+  Check("Ambos1");
+  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  TrebleClef = 0;
+  PickRange = 70;
+}
+
+void TForm2::MakeDisplayName() {
+  DisplayName = theory::DisplayNameFor(SpelledName, Checked("Letters"), DisplayName);
+}
+
+}  // namespace lintra::app

@@ -1,0 +1,166 @@
+// The two tutors: automatic advance through the clefs and automatic modulation.
+#include "app/form2.h"
+#include "app/random.h"
+#include "app/text_numbers.h"
+#include "theory/keys.h"
+
+namespace lintra::app {
+namespace {
+
+constexpr std::int32_t kDefaultCount = 40;
+constexpr std::int32_t kDefaultScore = 90;
+
+std::int32_t ThresholdValue(const std::string& text, std::int32_t defaultValue) {
+  std::int32_t value = 0;
+  return TryStrToInt(text, value) ? value : defaultValue;
+}
+
+}  // namespace
+
+bool TForm2::ThresholdPassed() {
+  return ThresholdTest(AnswerCount, WrongCount, ThresholdValue(CorrectThreshold, kDefaultCount),
+                       ThresholdValue(ScoreThreshold, kDefaultScore));
+}
+
+void TForm2::On1Click() {
+  auto& dialogs = services_.dialogs;
+  if (Checked("ChromaticScale")) {
+    if (Checked("NotationQuestions")) {
+      dialogs.Message(
+          "Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a "
+          "clef or Grand Staff, then set AutoAdvance On.");
+    } else {
+      dialogs.Message(
+          "Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoAdvance Feature.");
+      Check("AutoAdvance2", false);
+      Check("Off1");
+    }
+  } else {
+    const bool countOk = dialogs.InputQuery("AutoAdvance : Correct answers?", "How many correct answers?",
+                                            CorrectThreshold);
+    ReadThreshold(CorrectThreshold, kDefaultCount);
+    const bool scoreOk = dialogs.InputQuery("AutoAdvance : Score?", "What percent correct answers?",
+                                            ScoreThreshold);
+    ReadThreshold(ScoreThreshold, kDefaultScore);
+    if (countOk) {
+      if (scoreOk) {
+        AnswerCount = 0;
+        WrongCount = 0;
+        Check("On1");
+        Check("AutoModOff");
+        Check("AutoAdvance2");
+        if (Text("Score") == "Start") DrawStaff();
+      } else {
+        Check("AutoAdvance2", false);
+        Check("Off1");
+      }
+    }
+  }
+  Timer3().SetEnabled(true);
+  Send(144, static_cast<std::uint8_t>(QuestionNote), 127);
+}
+
+void TForm2::Off1Click() {
+  Check("AutoAdvance2", false);
+  Check("Off1");
+}
+
+void TForm2::AutoModOnClick() {
+  auto& dialogs = services_.dialogs;
+  if (!Checked("NotationQuestions")) {
+    dialogs.Message("Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoModulate Feature.");
+    Timer3().SetEnabled(true);
+    Send(144, static_cast<std::uint8_t>(QuestionNote), 127);
+    return;
+  }
+  if (Checked("ChromaticScale")) {
+    dialogs.Message(
+        "There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then "
+        "set AutoModulate On");
+    return;
+  }
+  Check("Off1");
+  Check("AutoModulate2");
+  const bool countOk = dialogs.InputQuery("AutoModulate : Correct answers?", "How many correct answers?",
+                                          CorrectThreshold);
+  ReadThreshold(CorrectThreshold, kDefaultCount);
+  const bool scoreOk = dialogs.InputQuery("AutoModulate : Score?", "What percent correct answers?",
+                                          ScoreThreshold);
+  ReadThreshold(ScoreThreshold, kDefaultScore);
+  if (!countOk) return;
+  if (scoreOk) {
+    Check("Off1");
+    Check("AutoModOn");
+    Check("AutoModulate2");
+    AnswerCount = 0;
+    WrongCount = 0;
+    SetText("Items", "0");
+  } else {
+    AutoModOffClick();
+  }
+}
+
+void TForm2::AutoModOffClick() {
+  Check("AutoModOff");
+  Check("AutoModulate2", false);
+}
+
+void TForm2::CheckAutoAdvance() {
+  if (Checked("ChromaticScale")) {
+    Check("Off1");
+    Check("AutoAdvance2", false);
+  }
+  if (!ThresholdPassed()) return;
+  const std::string text = "Congratulations! You have " + CorrectThreshold +
+                           " or more correct answers with a score of more than " + ScoreThreshold +
+                           "%. Advance to next level?";
+  auto* level = model_.FirstChecked({"ClavedoSol1", "ClavedoF1", "Ambos1"});
+  if (level == nullptr) return;
+  SkipNoteDraw = true;
+  if (services_.dialogs.Confirm(text)) {
+    ClickControl(model_.C("StartButton"));
+    SetText("Score", "Advance");
+    if (level->Name() == "ClavedoSol1") {
+      ClavedoF1Click();
+    } else if (level->Name() == "ClavedoF1") {
+      Ambos1Click();
+    } else {
+      Check("AutoAdvance2", false);
+      Check("Off1");
+      ChromaticScaleClick();
+    }
+  } else {
+    Check("AutoAdvance2", false);
+    Check("Off1");
+    PresentNote();
+  }
+}
+
+void TForm2::CheckAutoModulate() {
+  if (!ThresholdPassed()) return;
+  SkipNoteDraw = true;
+  const std::string text = "Congratulations! You have " + CorrectThreshold +
+                           " or more correct answers with a score more than " + ScoreThreshold +
+                           "%. Change scale and key?";
+  if (services_.dialogs.Confirm(text)) {
+    AnswerCount = 0;
+    WrongCount = 0;
+    SetText("Score", "New Scale");
+    SetText("Items", "0");
+    Random random;
+    random.Seed(services_.clock.TimeOfDayMs());
+    std::int8_t index = 0;
+    do {
+      index = static_cast<std::int8_t>(random.Below(24));
+    } while (index == LastModulationKey);
+    LastModulationKey = index;
+    model_.ClickFromCode(theory::Keys()[static_cast<std::size_t>(index)].item);
+  } else {
+    Check("AutoModOff");
+    Check("AutoModulate2", false);
+    Send(144, static_cast<std::uint8_t>(SoundingNote), 127);
+    Timer1().SetEnabled(true);
+  }
+}
+
+}  // namespace lintra::app

@@ -1,0 +1,52 @@
+// The modal boxes and prompts of the window, behind a seam so that tests and
+// scenarios answer them from a script.
+#pragma once
+
+#include <string>
+
+namespace lintra::ui {
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual void Message(const std::string& text) = 0;
+  // An error shown by the event loop; `text` is already as displayed.
+  virtual void Error(const std::string& text) = 0;
+  virtual bool Confirm(const std::string& text) = 0;  // Yes = true
+  // OK = true; `value` holds the typed text after OK and is untouched after Cancel.
+  virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) = 0;
+  // Returns the typed text, or `defaultValue` on Cancel.
+  std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& defaultValue) {
+    std::string value = defaultValue;
+    return InputQuery(caption, prompt, value) ? value : defaultValue;
+  }
+};
+
+// Raised by a scripted dialog that has no answer queued; it is no error of the
+// window and passes every handler guard.
+struct DialogNotAnswered {
+  std::string what;
+};
+
+// The error text as the event loop shows it: a full stop is added when the
+// last character sorts after ".".
+std::string DisplayedErrorText(const std::string& text);
+
+// What the application itself offers the window.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  virtual void OpenDocument(const std::string& path) = 0;  // result not checked
+  virtual void Terminate() = 0;
+  virtual void SetBusyCursor(bool busy) = 0;
+  virtual void Maximize() = 0;
+};
+
+// "Handle pending events from inside a handler."
+class EventPump {
+ public:
+  virtual ~EventPump() = default;
+  virtual void ProcessPendingEvents() = 0;
+};
+
+}  // namespace lintra::ui
