@@ -1,0 +1,267 @@
+#include "midi/composite_service.h"
+
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
+#include "midi/result_texts.h"
+#include "midi/rtmidi_service.h"
+#include "midi/synth_service.h"
+
+namespace lintra::midi {
+
+// One open device as the composite hands it out.  Its address is the
+// composite's handle and the context value given to the owning service, so a
+// callback finds the caller's routine without any lookup.
+struct CompositeMidiService::Link {
+  bool output = false;
+  MidiService* service = nullptr;
+  DeviceHandle inner = kNoHandle;
+  Callback callback = nullptr;
+  std::uintptr_t instance = 0;
+};
+
+struct CompositeMidiService::Links {
+  mutable std::mutex mutex;
+  std::vector<std::unique_ptr<Link>> open;
+};
+
+CompositeMidiService::CompositeMidiService(std::unique_ptr<MidiService> platform,
+                                           std::unique_ptr<MidiService> synth)
+    : platform_(std::move(platform)), synth_(std::move(synth)), links_(std::make_unique<Links>()) {}
+
+CompositeMidiService::~CompositeMidiService() = default;
+
+void CompositeMidiService::Forward(DeviceHandle /*inner*/, std::uint32_t message,
+                                   std::uintptr_t instance, std::uintptr_t p1, std::uintptr_t p2) {
+  const auto* link = reinterpret_cast<const Link*>(instance);
+  if (link->callback)
+    link->callback(reinterpret_cast<DeviceHandle>(link), message, link->instance, p1, p2);
+}
+
+CompositeMidiService::Link* CompositeMidiService::Find(DeviceHandle handle, bool output) const {
+  std::lock_guard lock(links_->mutex);
+  for (const auto& link : links_->open)
+    if (reinterpret_cast<DeviceHandle>(link.get()) == handle && link->output == output)
+      return link.get();
+  return nullptr;
+}
+
+Result CompositeMidiService::Open(bool output, MidiService& service, DeviceHandle& handle, int id,
+                                  Callback callback, std::uintptr_t instance) {
+  handle = kNoHandle;
+  auto owned = std::make_unique<Link>();
+  Link* link = owned.get();
+  link->output = output;
+  link->service = &service;
+  link->callback = callback;
+  link->instance = instance;
+  {
+    std::lock_guard lock(links_->mutex);
+    links_->open.push_back(std::move(owned));
+  }
+  const auto context = reinterpret_cast<std::uintptr_t>(link);
+  const Result result =
+      output ? service.OutOpen(link->inner, id, &Forward, context)
+             : service.InOpen(link->inner, static_cast<unsigned>(id), &Forward, context);
+  if (result == kOk) {
+    handle = reinterpret_cast<DeviceHandle>(link);
+  } else {
+    std::lock_guard lock(links_->mutex);
+    std::erase_if(links_->open, [link](const auto& l) { return l.get() == link; });
+  }
+  return result;
+}
+
+Result CompositeMidiService::Close(bool output, DeviceHandle handle) {
+  Link* link = Find(handle, output);
+  if (!link) return kErrInvalidHandle;
+  const Result result = output ? link->service->OutClose(link->inner)
+                               : link->service->InClose(link->inner);
+  // A service makes no callback after a successful close, so the link can go.
+  if (result == kOk) {
+    std::lock_guard lock(links_->mutex);
+    std::erase_if(links_->open, [link](const auto& l) { return l.get() == link; });
+  }
+  return result;
+}
+
+unsigned CompositeMidiService::OutGetNumDevs() { return platform_->OutGetNumDevs() + 1; }
+
+Result CompositeMidiService::OutGetDevCaps(int id, OutCaps& caps) {
+  if (id == kMidiMapper) return synth_->OutGetDevCaps(kMidiMapper, caps);
+  if (id < 0) return kErrBadDeviceId;
+  const unsigned platformCount = platform_->OutGetNumDevs();
+  if (static_cast<unsigned>(id) < platformCount) return platform_->OutGetDevCaps(id, caps);
+  if (static_cast<unsigned>(id) == platformCount) return synth_->OutGetDevCaps(0, caps);
+  return kErrBadDeviceId;
+}
+
+Result CompositeMidiService::OutOpen(DeviceHandle& handle, int id, Callback callback,
+                                     std::uintptr_t instance) {
+  handle = kNoHandle;
+  if (id == kMidiMapper) return Open(true, *synth_, handle, kMidiMapper, callback, instance);
+  if (id < 0) return kErrBadDeviceId;
+  const unsigned platformCount = platform_->OutGetNumDevs();
+  if (static_cast<unsigned>(id) < platformCount)
+    return Open(true, *platform_, handle, id, callback, instance);
+  if (static_cast<unsigned>(id) == platformCount)
+    return Open(true, *synth_, handle, 0, callback, instance);
+  return kErrBadDeviceId;
+}
+
+Result CompositeMidiService::OutClose(DeviceHandle handle) { return Close(true, handle); }
+
+Result CompositeMidiService::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
+  Link* link = Find(handle, true);
+  return link ? link->service->OutShortMsg(link->inner, packed) : Result{kErrInvalidHandle};
+}
+
+Result CompositeMidiService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
+  Link* link = Find(handle, true);
+  return link ? link->service->OutPrepareHeader(link->inner, header) : Result{kErrInvalidHandle};
+}
+
+Result CompositeMidiService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
+  Link* link = Find(handle, true);
+  return link ? link->service->OutLongMsg(link->inner, header) : Result{kErrInvalidHandle};
+}
+
+Result CompositeMidiService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
+  Link* link = Find(handle, true);
+  return link ? link->service->OutUnprepareHeader(link->inner, header) : Result{kErrInvalidHandle};
+}
+
+Result CompositeMidiService::OutGetErrorText(Result code, std::string& text) {
+  // Codes of their own are numbered apart by each service; shared codes read
+  // the same everywhere, so the first service that knows the code answers.
+  if (platform_->OutGetErrorText(code, text) == kOk) return kOk;
+  return synth_->OutGetErrorText(code, text);
+}
+
+unsigned CompositeMidiService::InGetNumDevs() { return platform_->InGetNumDevs(); }
+
+Result CompositeMidiService::InGetDevCaps(unsigned id, InCaps& caps) {
+  return platform_->InGetDevCaps(id, caps);
+}
+
+Result CompositeMidiService::InOpen(DeviceHandle& handle, unsigned id, Callback callback,
+                                    std::uintptr_t instance) {
+  handle = kNoHandle;
+  if (id >= platform_->InGetNumDevs()) return kErrBadDeviceId;
+  return Open(false, *platform_, handle, static_cast<int>(id), callback, instance);
+}
+
+Result CompositeMidiService::InStart(DeviceHandle handle) {
+  Link* link = Find(handle, false);
+  return link ? link->service->InStart(link->inner) : Result{kErrInvalidHandle};
+}
+
+Result CompositeMidiService::InReset(DeviceHandle handle) {
+  Link* link = Find(handle, false);
+  return link ? link->service->InReset(link->inner) : Result{kErrInvalidHandle};
+}
+
+Result CompositeMidiService::InClose(DeviceHandle handle) { return Close(false, handle); }
+
+Result CompositeMidiService::InPrepareHeader(DeviceHandle handle, LongHeader* header) {
+  Link* link = Find(handle, false);
+  return link ? link->service->InPrepareHeader(link->inner, header) : Result{kErrInvalidHandle};
+}
+
+Result CompositeMidiService::InAddBuffer(DeviceHandle handle, LongHeader* header) {
+  Link* link = Find(handle, false);
+  return link ? link->service->InAddBuffer(link->inner, header) : Result{kErrInvalidHandle};
+}
+
+Result CompositeMidiService::InUnprepareHeader(DeviceHandle handle, LongHeader* header) {
+  Link* link = Find(handle, false);
+  return link ? link->service->InUnprepareHeader(link->inner, header) : Result{kErrInvalidHandle};
+}
+
+Result CompositeMidiService::InGetErrorText(Result code, std::string& text) {
+  return platform_->InGetErrorText(code, text);
+}
+
+// ---------------------------------------------------------------------------
+
+bool NullSynthService::Valid(DeviceHandle handle) const {
+  return handle >= 1 && handle <= static_cast<DeviceHandle>(kSlots) && used_[handle - 1];
+}
+
+Result NullSynthService::OutGetDevCaps(int id, OutCaps& caps) {
+  if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
+  caps = OutCaps{};
+  caps.productName = kSynthDeviceName;
+  caps.technology = 7;  // a software synthesizer
+  caps.channelMask = 0xFFFF;
+  return kOk;
+}
+
+Result NullSynthService::OutOpen(DeviceHandle& handle, int id, Callback callback,
+                                 std::uintptr_t instance) {
+  handle = kNoHandle;
+  if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
+  for (int i = 0; i < kSlots; ++i)
+    if (!used_[i]) {
+      used_[i] = true;
+      opens_[i] = {callback, instance};
+      handle = static_cast<DeviceHandle>(i + 1);
+      if (callback) callback(handle, MOM_OPEN, instance, 0, 0);
+      return kOk;
+    }
+  return kErrAllocated;
+}
+
+Result NullSynthService::OutClose(DeviceHandle handle) {
+  if (!Valid(handle)) return kErrInvalidHandle;
+  const Open open = opens_[handle - 1];
+  used_[handle - 1] = false;
+  opens_[handle - 1] = {};
+  if (open.callback) open.callback(handle, MOM_CLOSE, open.instance, 0, 0);
+  return kOk;
+}
+
+Result NullSynthService::OutShortMsg(DeviceHandle handle, std::uint32_t) {
+  return Valid(handle) ? kOk : Result{kErrInvalidHandle};
+}
+
+Result NullSynthService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
+  if (!Valid(handle)) return kErrInvalidHandle;
+  if (!header || !header->data) return kErrInvalParam;
+  header->flags = (header->flags | kHdrPrepared) & ~kHdrDone;
+  return kOk;
+}
+
+Result NullSynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
+  if (!Valid(handle)) return kErrInvalidHandle;
+  if (!header || !header->data) return kErrInvalParam;
+  if (!(header->flags & kHdrPrepared)) return kErrUnprepared;
+  header->flags = (header->flags & ~kHdrInQueue) | kHdrDone;
+  const Open& open = opens_[handle - 1];
+  if (open.callback)
+    open.callback(handle, MOM_DONE, open.instance, reinterpret_cast<std::uintptr_t>(header), 0);
+  return kOk;
+}
+
+Result NullSynthService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
+  if (!Valid(handle)) return kErrInvalidHandle;
+  if (!header) return kErrInvalParam;
+  header->flags &= ~kHdrPrepared;
+  return kOk;
+}
+
+Result NullSynthService::OutGetErrorText(Result code, std::string& text) {
+  return StandardResultText(code, text) ? kOk : Result{kErrInvalParam};
+}
+
+Result NullSynthService::InGetErrorText(Result code, std::string& text) {
+  return OutGetErrorText(code, text);
+}
+
+std::unique_ptr<MidiService> MakeSystemMidiService() {
+  return std::make_unique<CompositeMidiService>(std::make_unique<RtMidiService>(),
+                                                std::make_unique<SynthService>());
+}
+
+}  // namespace lintra::midi

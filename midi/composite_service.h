@@ -1,0 +1,107 @@
+// The program's MIDI services joined into one.
+//
+// The platform service (RtMidi) lists whatever ports the machine has, often
+// none.  The built-in synthesizer is appended to its outputs so that the
+// output list is never empty and the mapper (device -1) always sounds.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "midi/midi_service.h"
+
+namespace lintra::midi {
+
+// Outputs: the platform's devices 0..n-1, then the synthesizer as device n;
+// the mapper (-1) is the synthesizer.  Inputs: the platform's.  Handles given
+// out are the composite's own, so callbacks and calls always name the
+// service that owns the device.
+class CompositeMidiService final : public MidiService {
+ public:
+  CompositeMidiService(std::unique_ptr<MidiService> platform,
+                       std::unique_ptr<MidiService> synth);
+  ~CompositeMidiService() override;
+
+  unsigned OutGetNumDevs() override;
+  Result OutGetDevCaps(int id, OutCaps& caps) override;
+  Result OutOpen(DeviceHandle& handle, int id, Callback callback,
+                 std::uintptr_t instance) override;
+  Result OutClose(DeviceHandle handle) override;
+  Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
+  Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result OutLongMsg(DeviceHandle handle, LongHeader* header) override;
+  Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result OutGetErrorText(Result code, std::string& text) override;
+
+  unsigned InGetNumDevs() override;
+  Result InGetDevCaps(unsigned id, InCaps& caps) override;
+  Result InOpen(DeviceHandle& handle, unsigned id, Callback callback,
+                std::uintptr_t instance) override;
+  Result InStart(DeviceHandle handle) override;
+  Result InReset(DeviceHandle handle) override;
+  Result InClose(DeviceHandle handle) override;
+  Result InPrepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result InAddBuffer(DeviceHandle handle, LongHeader* header) override;
+  Result InUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result InGetErrorText(Result code, std::string& text) override;
+
+ private:
+  struct Link;
+  Link* Find(DeviceHandle handle, bool output) const;
+  Result Open(bool output, MidiService& service, DeviceHandle& handle, int id,
+              Callback callback, std::uintptr_t instance);
+  Result Close(bool output, DeviceHandle handle);
+  static void Forward(DeviceHandle inner, std::uint32_t message,
+                      std::uintptr_t instance, std::uintptr_t p1,
+                      std::uintptr_t p2);
+
+  std::unique_ptr<MidiService> platform_;
+  std::unique_ptr<MidiService> synth_;
+  struct Links;
+  std::unique_ptr<Links> links_;
+};
+
+// A synthesizer device that takes every message and sounds nothing: for the
+// scenario runner and tests, which must not depend on audio or a soundfont.
+class NullSynthService final : public MidiService {
+ public:
+  unsigned OutGetNumDevs() override { return 1; }
+  Result OutGetDevCaps(int id, OutCaps& caps) override;
+  Result OutOpen(DeviceHandle& handle, int id, Callback callback,
+                 std::uintptr_t instance) override;
+  Result OutClose(DeviceHandle handle) override;
+  Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
+  Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result OutLongMsg(DeviceHandle handle, LongHeader* header) override;
+  Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result OutGetErrorText(Result code, std::string& text) override;
+
+  unsigned InGetNumDevs() override { return 0; }
+  Result InGetDevCaps(unsigned, InCaps&) override { return kErrBadDeviceId; }
+  Result InOpen(DeviceHandle&, unsigned, Callback, std::uintptr_t) override {
+    return kErrBadDeviceId;
+  }
+  Result InStart(DeviceHandle) override { return kErrInvalidHandle; }
+  Result InReset(DeviceHandle) override { return kErrInvalidHandle; }
+  Result InClose(DeviceHandle) override { return kErrInvalidHandle; }
+  Result InPrepareHeader(DeviceHandle, LongHeader*) override { return kErrInvalidHandle; }
+  Result InAddBuffer(DeviceHandle, LongHeader*) override { return kErrInvalidHandle; }
+  Result InUnprepareHeader(DeviceHandle, LongHeader*) override { return kErrInvalidHandle; }
+  Result InGetErrorText(Result code, std::string& text) override;
+
+ private:
+  struct Open {
+    Callback callback = nullptr;
+    std::uintptr_t instance = 0;
+  };
+  bool Valid(DeviceHandle handle) const;
+  static constexpr int kSlots = 8;  // handles 1..kSlots
+  Open opens_[kSlots];
+  bool used_[kSlots] = {};
+};
+
+// The program's default: the platform's MIDI ports plus the built-in
+// synthesizer.
+std::unique_ptr<MidiService> MakeSystemMidiService();
+
+}  // namespace lintra::midi

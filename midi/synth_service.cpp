@@ -1,0 +1,398 @@
+#include "midi/synth_service.h"
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "midi/result_texts.h"
+#include "midi/rtmidi_service.h"
+
+namespace lintra::midi {
+namespace {
+
+// Audio drivers in order of preference; only those this FluidSynth build
+// offers are tried.  The first that opens wins; none at all leaves the
+// synthesizer silent.
+#if defined(_WIN32)
+constexpr const char* kAudioDrivers[] = {"wasapi", "dsound", "waveout"};
+#elif defined(__APPLE__)
+constexpr const char* kAudioDrivers[] = {"coreaudio"};
+#else
+constexpr const char* kAudioDrivers[] = {"pulseaudio", "pipewire", "alsa", "jack"};
+#endif
+
+constexpr const char* kSoundfontDir = "/usr/share/sounds/sf2";
+constexpr const char* kDefaultSoundfont = "/usr/share/sounds/sf2/default-GM.sf2";
+
+constexpr std::uint16_t kTechSoftwareSynth = 7;  // classic MOD_SWSYNTH
+constexpr int kChannels = 16;
+constexpr int kControllers = 120;  // 120..127 are channel-mode messages, not state
+
+void CollectOption(void* data, const char* /*name*/, const char* option) {
+  static_cast<std::vector<std::string>*>(data)->push_back(option);
+}
+
+}  // namespace
+
+struct SynthService::Engine {
+  fluid_settings_t* settings = nullptr;
+  fluid_synth_t* synth = nullptr;
+  fluid_audio_driver_t* driver = nullptr;
+
+  Engine() = default;
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+  ~Engine() {
+    // The driver renders from the synth on its own thread: stop it first.
+    if (driver) delete_fluid_audio_driver(driver);
+    if (synth) delete_fluid_synth(synth);
+    if (settings) delete_fluid_settings(settings);
+  }
+};
+
+// Channel state received before the engine exists.  -1 = never set.
+struct SynthService::Pending {
+  std::int16_t program[kChannels];
+  std::int16_t controller[kChannels][kControllers];
+  std::int32_t bend[kChannels];
+  std::int16_t pressure[kChannels];
+
+  Pending() { Clear(); }
+  void Clear() {
+    for (int c = 0; c < kChannels; ++c) ClearChannel(c, true);
+  }
+  void ClearChannel(int c, bool withProgram) {
+    if (withProgram) program[c] = -1;
+    std::fill(std::begin(controller[c]), std::end(controller[c]), std::int16_t{-1});
+    bend[c] = -1;
+    pressure[c] = -1;
+  }
+  void ApplyTo(fluid_synth_t* synth) const {
+    for (int c = 0; c < kChannels; ++c) {
+      // Controllers first: bank select has to precede the program change.
+      for (int n = 0; n < kControllers; ++n)
+        if (controller[c][n] >= 0) fluid_synth_cc(synth, c, n, controller[c][n]);
+      if (program[c] >= 0) fluid_synth_program_change(synth, c, program[c]);
+      if (bend[c] >= 0) fluid_synth_pitch_bend(synth, c, bend[c]);
+      if (pressure[c] >= 0) fluid_synth_channel_pressure(synth, c, pressure[c]);
+    }
+  }
+};
+
+std::string FindSoundfont() {
+  if (const char* env = std::getenv("LINTRA_SOUNDFONT"); env && *env) return env;
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(kDefaultSoundfont, ec)) return kDefaultSoundfont;
+  std::vector<std::string> found;
+  for (std::filesystem::directory_iterator it(kSoundfontDir, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const auto& path = it->path();
+    if (path.extension() == ".sf2" && std::filesystem::is_regular_file(path, ec))
+      found.push_back(path.string());
+  }
+  std::sort(found.begin(), found.end());
+  return found.empty() ? std::string() : found.front();
+}
+
+SynthService::SynthService(SynthOptions options)
+    : options_(std::move(options)),
+      soundfontPath_(options_.soundfont.empty() ? FindSoundfont() : options_.soundfont),
+      pending_(std::make_unique<Pending>()) {
+  // Before any driver exists: a JACK client must never try to start a server.
+  PreventJackAutostart();
+  loader_ = std::thread([this] { Load(); });
+}
+
+SynthService::~SynthService() {
+  if (loader_.joinable()) loader_.join();
+  std::lock_guard lock(mutex_);
+  engine_.reset();
+}
+
+void SynthService::Load() {
+  const auto start = std::chrono::steady_clock::now();
+  auto engine = std::make_unique<Engine>();
+  bool sounding = false;
+  SynthAudioInfo audio;
+
+  engine->settings = new_fluid_settings();
+  if (engine->settings) {
+    fluid_settings_setnum(engine->settings, "synth.sample-rate", options_.sampleRate);
+    fluid_settings_setint(engine->settings, "audio.period-size", options_.periodSize);
+    fluid_settings_setint(engine->settings, "audio.periods", options_.periods);
+    fluid_settings_setstr(engine->settings, "audio.jack.id", "Lintra");
+    fluid_settings_setint(engine->settings, "audio.jack.autoconnect", 1);
+    engine->synth = new_fluid_synth(engine->settings);
+  }
+  std::error_code ec;
+  if (engine->synth && !soundfontPath_.empty() &&
+      std::filesystem::is_regular_file(soundfontPath_, ec)) {
+    sounding = fluid_synth_sfload(engine->synth, soundfontPath_.c_str(), 1) != FLUID_FAILED;
+  }
+  const double loadMs =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+
+  if (sounding && options_.audio) {
+    std::vector<std::string> offered;
+    fluid_settings_foreach_option(engine->settings, "audio.driver", &offered, CollectOption);
+    for (const char* name : kAudioDrivers) {
+      if (std::find(offered.begin(), offered.end(), name) == offered.end()) continue;
+      fluid_settings_setstr(engine->settings, "audio.driver", name);
+      engine->driver = new_fluid_audio_driver(engine->settings, engine->synth);
+      if (engine->driver) {
+        audio.driver = name;
+        fluid_settings_getnum(engine->settings, "synth.sample-rate", &audio.sampleRate);
+        fluid_settings_getint(engine->settings, "audio.period-size", &audio.periodSize);
+        fluid_settings_getint(engine->settings, "audio.periods", &audio.periods);
+        break;
+      }
+    }
+  }
+
+  std::lock_guard lock(mutex_);
+  if (sounding) {
+    pending_->ApplyTo(engine->synth);
+    engine_ = std::move(engine);
+  }
+  audio_ = audio;
+  loadMs_ = loadMs;
+  finished_ = true;
+  loaded_.notify_all();
+  // Without a soundfont the engine is dropped here: every message is then
+  // taken and forgotten, which is the silent synthesizer.
+}
+
+bool SynthService::WaitUntilReady(std::chrono::milliseconds timeout) {
+  std::unique_lock lock(mutex_);
+  return loaded_.wait_for(lock, timeout, [this] { return finished_; });
+}
+
+bool SynthService::Sounding() const {
+  std::lock_guard lock(mutex_);
+  return engine_ != nullptr;
+}
+
+double SynthService::LoadMilliseconds() const {
+  std::lock_guard lock(mutex_);
+  return loadMs_;
+}
+
+SynthAudioInfo SynthService::AudioInfo() const {
+  std::lock_guard lock(mutex_);
+  return audio_;
+}
+
+std::vector<std::int16_t> SynthService::RenderOffline(std::size_t frames) {
+  std::vector<std::int16_t> out(frames * 2, 0);
+  std::lock_guard lock(mutex_);
+  if (!engine_ || frames == 0) return out;
+  // fluid_synth_write_s16 takes an int count: render in blocks.
+  constexpr std::size_t kBlock = 4096;
+  for (std::size_t done = 0; done < frames;) {
+    const int n = static_cast<int>(std::min(kBlock, frames - done));
+    fluid_synth_write_s16(engine_->synth, n, out.data() + 2 * done, 0, 2,
+                          out.data() + 2 * done, 1, 2);
+    done += static_cast<std::size_t>(n);
+  }
+  return out;
+}
+
+SynthService::OpenSlot* SynthService::FindLocked(DeviceHandle handle) {
+  if (handle == kNoHandle) return nullptr;
+  for (auto& slot : opens_)
+    if (slot.handle == handle) return &slot;
+  return nullptr;
+}
+
+void SynthService::ApplyLocked(std::uint32_t packed) {
+  const int status = static_cast<int>(packed & 0xFF);
+  // Data bytes are 7 bits on the wire; a larger value would read as a status.
+  const int d1 = static_cast<int>((packed >> 8) & 0x7F);
+  const int d2 = static_cast<int>((packed >> 16) & 0x7F);
+  const int ch = status & 0x0F;
+  fluid_synth_t* synth = engine_ ? engine_->synth : nullptr;
+  Pending& pending = *pending_;
+
+  switch (status & 0xF0) {
+    case 0x80:
+      if (synth) fluid_synth_noteoff(synth, ch, d1);
+      break;
+    case 0x90:
+      if (synth) {
+        if (d2 == 0)
+          fluid_synth_noteoff(synth, ch, d1);
+        else
+          fluid_synth_noteon(synth, ch, d1, d2);
+      }
+      break;
+    case 0xA0:
+      if (synth) fluid_synth_key_pressure(synth, ch, d1, d2);
+      break;
+    case 0xB0:
+      if (synth) {
+        fluid_synth_cc(synth, ch, d1, d2);
+      } else if (d1 < kControllers) {
+        pending.controller[ch][d1] = static_cast<std::int16_t>(d2);
+      } else if (d1 == 121) {  // reset all controllers
+        pending.ClearChannel(ch, false);
+      }
+      break;
+    case 0xC0:
+      if (synth)
+        fluid_synth_program_change(synth, ch, d1);
+      else
+        pending.program[ch] = static_cast<std::int16_t>(d1);
+      break;
+    case 0xD0:
+      if (synth)
+        fluid_synth_channel_pressure(synth, ch, d1);
+      else
+        pending.pressure[ch] = static_cast<std::int16_t>(d1);
+      break;
+    case 0xE0:
+      if (synth)
+        fluid_synth_pitch_bend(synth, ch, d1 | (d2 << 7));
+      else
+        pending.bend[ch] = d1 | (d2 << 7);
+      break;
+    case 0xF0:
+      if (status == 0xFF) {  // system reset
+        if (synth)
+          fluid_synth_system_reset(synth);
+        else
+          pending.Clear();
+      }
+      break;
+    default:
+      break;  // a data byte where a status belongs: nothing to play
+  }
+}
+
+Result SynthService::OutGetDevCaps(int id, OutCaps& caps) {
+  if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
+  caps = OutCaps{};
+  caps.productName = kSynthDeviceName;
+  caps.driverVersion = (FLUIDSYNTH_VERSION_MAJOR << 8) | FLUIDSYNTH_VERSION_MINOR;
+  caps.technology = kTechSoftwareSynth;
+  caps.voices = 256;
+  caps.notes = 256;
+  caps.channelMask = 0xFFFF;
+  return kOk;
+}
+
+Result SynthService::OutOpen(DeviceHandle& handle, int id, Callback callback,
+                             std::uintptr_t instance) {
+  handle = kNoHandle;
+  if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
+  OpenSlot* slot = nullptr;
+  {
+    std::lock_guard lock(mutex_);
+    for (auto& s : opens_)
+      if (s.handle == kNoHandle) {
+        slot = &s;
+        break;
+      }
+    if (!slot) return kErrAllocated;
+    slot->handle = nextHandle_++;
+    slot->callback = callback;
+    slot->instance = instance;
+    handle = slot->handle;
+  }
+  if (callback) callback(handle, MOM_OPEN, instance, 0, 0);
+  return kOk;
+}
+
+Result SynthService::OutClose(DeviceHandle handle) {
+  Callback callback = nullptr;
+  std::uintptr_t instance = 0;
+  {
+    std::lock_guard lock(mutex_);
+    OpenSlot* slot = FindLocked(handle);
+    if (!slot) return kErrInvalidHandle;
+    callback = slot->callback;
+    instance = slot->instance;
+    *slot = OpenSlot{};
+    // Notes must not ring on after the last user has gone.
+    const bool last = std::none_of(std::begin(opens_), std::end(opens_),
+                                   [](const OpenSlot& s) { return s.handle != kNoHandle; });
+    if (last && engine_) fluid_synth_all_notes_off(engine_->synth, -1);
+  }
+  if (callback) callback(handle, MOM_CLOSE, instance, 0, 0);
+  return kOk;
+}
+
+Result SynthService::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
+  std::lock_guard lock(mutex_);
+  if (!FindLocked(handle)) return kErrInvalidHandle;
+  ApplyLocked(packed);
+  return kOk;
+}
+
+Result SynthService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
+  std::lock_guard lock(mutex_);
+  if (!FindLocked(handle)) return kErrInvalidHandle;
+  if (!header || !header->data) return kErrInvalParam;
+  header->flags = (header->flags | kHdrPrepared) & ~kHdrDone;
+  return kOk;
+}
+
+Result SynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
+  Callback callback = nullptr;
+  std::uintptr_t instance = 0;
+  {
+    std::lock_guard lock(mutex_);
+    OpenSlot* slot = FindLocked(handle);
+    if (!slot) return kErrInvalidHandle;
+    if (!header || !header->data) return kErrInvalParam;
+    if (!(header->flags & kHdrPrepared)) return kErrUnprepared;
+    if (engine_ && header->bufferLength > 0) {
+      // FluidSynth wants the bytes between F0 and F7.
+      const auto* bytes = reinterpret_cast<const char*>(header->data);
+      std::uint32_t begin = 0, end = header->bufferLength;
+      if (static_cast<std::uint8_t>(bytes[0]) == 0xF0) begin = 1;
+      if (end > begin && static_cast<std::uint8_t>(bytes[end - 1]) == 0xF7) --end;
+      if (end > begin)
+        fluid_synth_sysex(engine_->synth, bytes + begin, static_cast<int>(end - begin), nullptr,
+                          nullptr, nullptr, 0);
+    }
+    header->flags = (header->flags & ~kHdrInQueue) | kHdrDone;
+    callback = slot->callback;
+    instance = slot->instance;
+  }
+  if (callback)
+    callback(handle, MOM_DONE, instance, reinterpret_cast<std::uintptr_t>(header), 0);
+  return kOk;
+}
+
+Result SynthService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
+  std::lock_guard lock(mutex_);
+  if (!FindLocked(handle)) return kErrInvalidHandle;
+  if (!header) return kErrInvalParam;
+  if (header->flags & kHdrInQueue) return kErrStillPlaying;
+  header->flags &= ~kHdrPrepared;
+  return kOk;
+}
+
+Result SynthService::OutGetErrorText(Result code, std::string& text) {
+  return StandardResultText(code, text) ? kOk : Result{kErrInvalParam};
+}
+
+Result SynthService::InGetDevCaps(unsigned, InCaps&) { return kErrBadDeviceId; }
+Result SynthService::InOpen(DeviceHandle& handle, unsigned, Callback, std::uintptr_t) {
+  handle = kNoHandle;
+  return kErrBadDeviceId;
+}
+Result SynthService::InStart(DeviceHandle) { return kErrInvalidHandle; }
+Result SynthService::InReset(DeviceHandle) { return kErrInvalidHandle; }
+Result SynthService::InClose(DeviceHandle) { return kErrInvalidHandle; }
+Result SynthService::InPrepareHeader(DeviceHandle, LongHeader*) { return kErrInvalidHandle; }
+Result SynthService::InAddBuffer(DeviceHandle, LongHeader*) { return kErrInvalidHandle; }
+Result SynthService::InUnprepareHeader(DeviceHandle, LongHeader*) { return kErrInvalidHandle; }
+Result SynthService::InGetErrorText(Result code, std::string& text) {
+  return OutGetErrorText(code, text);
+}
+
+}  // namespace lintra::midi

@@ -1,0 +1,125 @@
+// The built-in synthesizer: one output device that sounds through FluidSynth
+// with the system's General MIDI soundfont.
+//
+// It exists so that a machine without any MIDI port still hears every note.
+// The soundfont loads on a thread of its own, started by the constructor, so
+// nobody waits for it; until it is in, note messages are dropped (a note that
+// sounds late is worse than a note missed) while program, controller and
+// pitch-bend changes are kept and applied the moment the synthesizer is ready.
+// Without an audio device, or without a soundfont, the device still takes
+// every message and stays silent: no error per note.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "midi/midi_service.h"
+
+namespace lintra::midi {
+
+inline constexpr const char* kSynthDeviceName = "Built-in Synthesizer";
+
+struct SynthOptions {
+  // Empty: LINTRA_SOUNDFONT when set, otherwise the system's GM soundfont.
+  std::string soundfont;
+  // False: no audio driver at all, for RenderOffline.
+  bool audio = true;
+  double sampleRate = 48000.0;
+  int periodSize = 256;
+  int periods = 2;
+};
+
+// What the audio side ended up with.  `driver` is empty when no audio driver
+// could be started (the silent synthesizer).
+struct SynthAudioInfo {
+  std::string driver;
+  double sampleRate = 0;
+  int periodSize = 0;
+  int periods = 0;
+};
+
+// LINTRA_SOUNDFONT when set (even when the file is missing), otherwise
+// /usr/share/sounds/sf2/default-GM.sf2, otherwise the first *.sf2 there in
+// name order; empty when there is none.
+std::string FindSoundfont();
+
+class SynthService final : public MidiService {
+ public:
+  explicit SynthService(SynthOptions options = {});
+  ~SynthService() override;
+  SynthService(const SynthService&) = delete;
+  SynthService& operator=(const SynthService&) = delete;
+
+  unsigned OutGetNumDevs() override { return 1; }
+  Result OutGetDevCaps(int id, OutCaps& caps) override;
+  Result OutOpen(DeviceHandle& handle, int id, Callback callback,
+                 std::uintptr_t instance) override;
+  Result OutClose(DeviceHandle handle) override;
+  Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
+  Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result OutLongMsg(DeviceHandle handle, LongHeader* header) override;
+  Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result OutGetErrorText(Result code, std::string& text) override;
+
+  unsigned InGetNumDevs() override { return 0; }
+  Result InGetDevCaps(unsigned id, InCaps& caps) override;
+  Result InOpen(DeviceHandle& handle, unsigned id, Callback callback,
+                std::uintptr_t instance) override;
+  Result InStart(DeviceHandle handle) override;
+  Result InReset(DeviceHandle handle) override;
+  Result InClose(DeviceHandle handle) override;
+  Result InPrepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result InAddBuffer(DeviceHandle handle, LongHeader* header) override;
+  Result InUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result InGetErrorText(Result code, std::string& text) override;
+
+  // True once the loader has finished (successfully or not) within `timeout`.
+  bool WaitUntilReady(std::chrono::milliseconds timeout);
+  // True when a soundfont is loaded and notes really sound.
+  bool Sounding() const;
+  std::string SoundfontPath() const { return soundfontPath_; }
+  double LoadMilliseconds() const;
+  SynthAudioInfo AudioInfo() const;
+
+  // Renders `frames` stereo frames (interleaved left, right) straight from
+  // the synthesizer.  Meant for a synthesizer built with audio = false; all
+  // zeros when nothing is loaded.
+  std::vector<std::int16_t> RenderOffline(std::size_t frames);
+
+ private:
+  struct Engine;
+  struct Pending;
+  struct OpenSlot {
+    DeviceHandle handle = kNoHandle;
+    Callback callback = nullptr;
+    std::uintptr_t instance = 0;
+  };
+  static constexpr int kMaxOpens = 16;
+
+  void Load();
+  OpenSlot* FindLocked(DeviceHandle handle);
+  void ApplyLocked(std::uint32_t packed);
+
+  const SynthOptions options_;
+  const std::string soundfontPath_;
+
+  mutable std::mutex mutex_;  // everything below
+  std::condition_variable loaded_;
+  bool finished_ = false;
+  std::unique_ptr<Engine> engine_;    // published by the loader once complete
+  std::unique_ptr<Pending> pending_;  // state kept until the engine is there
+  SynthAudioInfo audio_;
+  double loadMs_ = 0;
+  OpenSlot opens_[kMaxOpens];
+  DeviceHandle nextHandle_ = 1;
+
+  std::thread loader_;
+};
+
+}  // namespace lintra::midi

@@ -1,0 +1,236 @@
+#include "midi/synth_service.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace lintra::midi {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr double kRate = 48000.0;
+constexpr std::size_t kHalfSecond = 24000;
+constexpr std::size_t kTenthSecond = 4800;
+// Full scale is 32767.  A General MIDI note at velocity 127 renders an RMS in
+// the hundreds at the default gain; silence is dither only (RMS below 1).
+constexpr double kAudibleRms = 50.0;
+constexpr double kSilentRms = 2.0;
+
+std::uint32_t Pack(int status, int d1, int d2) {
+  return static_cast<std::uint32_t>(status | (d1 << 8) | (d2 << 16));
+}
+
+double Rms(const std::vector<std::int16_t>& samples) {
+  if (samples.empty()) return 0;
+  double sum = 0;
+  for (const auto s : samples) sum += static_cast<double>(s) * s;
+  return std::sqrt(sum / static_cast<double>(samples.size()));
+}
+
+int Peak(const std::vector<std::int16_t>& samples) {
+  int peak = 0;
+  for (const auto s : samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
+  return peak;
+}
+
+SynthOptions Offline(std::string soundfont = {}) {
+  SynthOptions options;
+  options.audio = false;
+  options.sampleRate = kRate;
+  options.soundfont = std::move(soundfont);
+  return options;
+}
+
+struct Records {
+  std::vector<std::uint32_t> messages;
+  std::vector<std::uintptr_t> p1;
+};
+
+void Record(DeviceHandle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1,
+            std::uintptr_t) {
+  auto* records = reinterpret_cast<Records*>(instance);
+  records->messages.push_back(message);
+  records->p1.push_back(p1);
+}
+
+class SynthRenderTest : public ::testing::TestWithParam<std::pair<int, int>> {
+ protected:
+  void SetUp() override {
+    if (FindSoundfont().empty() || !std::filesystem::exists(FindSoundfont()))
+      GTEST_SKIP() << "no General MIDI soundfont on this machine";
+  }
+};
+
+// The trainer's two sounds: the piano of every question (program 0, middle C)
+// and the error signal of a wrong answer (program 113, note 81).
+TEST_P(SynthRenderTest, NoteSoundsAfterNoteOnAndNotBefore) {
+  const auto [program, note] = GetParam();
+  SynthService synth(Offline());
+  ASSERT_TRUE(synth.WaitUntilReady(10s));
+  ASSERT_TRUE(synth.Sounding());
+  DeviceHandle handle = kNoHandle;
+  ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
+
+  ASSERT_EQ(synth.OutShortMsg(handle, Pack(192, program, 0)), kOk);
+  EXPECT_LT(Rms(synth.RenderOffline(kTenthSecond)), kSilentRms) << "sound before any note-on";
+
+  ASSERT_EQ(synth.OutShortMsg(handle, Pack(144, note, 127)), kOk);
+  const double rms = Rms(synth.RenderOffline(kHalfSecond));
+  RecordProperty("rms", std::to_string(rms));
+  EXPECT_GT(rms, kAudibleRms);
+  EXPECT_EQ(synth.OutClose(handle), kOk);
+}
+
+INSTANTIATE_TEST_SUITE_P(TrainerSounds, SynthRenderTest,
+                         ::testing::Values(std::pair{0, 60}, std::pair{113, 81}));
+
+TEST_F(SynthRenderTest, NoteOffEndsTheNoteAndVelocityZeroIsANoteOff) {
+  SynthService synth(Offline());
+  ASSERT_TRUE(synth.WaitUntilReady(10s));
+  DeviceHandle handle = kNoHandle;
+  ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
+  for (const std::uint32_t off : {Pack(128, 60, 0), Pack(144, 60, 0)}) {
+    ASSERT_EQ(synth.OutShortMsg(handle, Pack(144, 60, 127)), kOk);
+    const double sounding = Rms(synth.RenderOffline(kTenthSecond));
+    ASSERT_EQ(synth.OutShortMsg(handle, off), kOk);
+    synth.RenderOffline(2 * kHalfSecond * 2);  // release and reverb tail
+    const double after = Rms(synth.RenderOffline(kTenthSecond));
+    EXPECT_GT(sounding, kAudibleRms);
+    EXPECT_LT(after, sounding / 50) << std::hex << off;
+  }
+}
+
+// A program change sent while the soundfont is still loading must be in force
+// once it has loaded: the render then matches one where the change came after.
+TEST_F(SynthRenderTest, ProgramChangeBeforeLoadIsKept) {
+  SynthService early(Offline());
+  DeviceHandle handle = kNoHandle;
+  ASSERT_EQ(early.OutOpen(handle, 0, nullptr, 0), kOk);
+  if (early.Sounding()) GTEST_SKIP() << "the soundfont loaded before the first message";
+  ASSERT_EQ(early.OutShortMsg(handle, Pack(192, 113, 0)), kOk);
+  ASSERT_EQ(early.OutShortMsg(handle, Pack(144, 81, 127)), kOk);  // dropped: not loaded yet
+  ASSERT_TRUE(early.WaitUntilReady(10s));
+  EXPECT_LT(Rms(early.RenderOffline(kTenthSecond)), kSilentRms)
+      << "a note sent during the load sounded";
+  ASSERT_EQ(early.OutShortMsg(handle, Pack(144, 81, 127)), kOk);
+  const auto earlySound = early.RenderOffline(kHalfSecond);
+
+  auto renderWithProgram = [](int program) {
+    SynthService synth(Offline());
+    EXPECT_TRUE(synth.WaitUntilReady(10s));
+    DeviceHandle h = kNoHandle;
+    EXPECT_EQ(synth.OutOpen(h, 0, nullptr, 0), kOk);
+    synth.OutShortMsg(h, Pack(192, program, 0));
+    synth.RenderOffline(kTenthSecond);
+    synth.OutShortMsg(h, Pack(144, 81, 127));
+    return synth.RenderOffline(kHalfSecond);
+  };
+  EXPECT_EQ(earlySound, renderWithProgram(113));
+  EXPECT_NE(earlySound, renderWithProgram(0));
+}
+
+TEST(SynthServiceTest, MissingSoundfontStillTakesEveryMessage) {
+  const std::string missing = "/nonexistent/lintra-test.sf2";
+  ASSERT_EQ(setenv("LINTRA_SOUNDFONT", missing.c_str(), 1), 0);
+  EXPECT_EQ(FindSoundfont(), missing);
+  SynthService synth(Offline());
+  unsetenv("LINTRA_SOUNDFONT");
+  EXPECT_EQ(synth.SoundfontPath(), missing);
+  ASSERT_TRUE(synth.WaitUntilReady(10s));
+  EXPECT_FALSE(synth.Sounding());
+
+  Records records;
+  DeviceHandle handle = kNoHandle;
+  ASSERT_EQ(synth.OutOpen(handle, kMidiMapper, &Record, reinterpret_cast<std::uintptr_t>(&records)),
+            kOk);
+  for (int note = 0; note < 128; ++note) {
+    EXPECT_EQ(synth.OutShortMsg(handle, Pack(192, note, 0)), kOk);
+    EXPECT_EQ(synth.OutShortMsg(handle, Pack(144, note, 127)), kOk);
+    EXPECT_EQ(synth.OutShortMsg(handle, Pack(176, 64, note)), kOk);
+    EXPECT_EQ(synth.OutShortMsg(handle, Pack(224, note, note)), kOk);
+  }
+  std::uint8_t sysex[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};  // GM system on
+  LongHeader header;
+  header.data = sysex;
+  header.bufferLength = sizeof sysex;
+  ASSERT_EQ(synth.OutPrepareHeader(handle, &header), kOk);
+  ASSERT_EQ(synth.OutLongMsg(handle, &header), kOk);
+  EXPECT_EQ(Peak(synth.RenderOffline(kHalfSecond)), 0);
+  ASSERT_EQ(synth.OutClose(handle), kOk);
+  const std::vector<std::uint32_t> expected = {MOM_OPEN, MOM_DONE, MOM_CLOSE};
+  EXPECT_EQ(records.messages, expected);
+}
+
+TEST(SynthServiceTest, DeviceCallsCheckHandlesHeadersAndNumbers) {
+  SynthService synth(Offline("/nonexistent.sf2"));
+  EXPECT_EQ(synth.OutGetNumDevs(), 1u);
+  EXPECT_EQ(synth.InGetNumDevs(), 0u);
+  OutCaps caps;
+  ASSERT_EQ(synth.OutGetDevCaps(0, caps), kOk);
+  EXPECT_EQ(caps.productName, "Built-in Synthesizer");
+  ASSERT_EQ(synth.OutGetDevCaps(kMidiMapper, caps), kOk);
+  EXPECT_EQ(caps.productName, "Built-in Synthesizer");
+  EXPECT_EQ(synth.OutGetDevCaps(1, caps), kErrBadDeviceId);
+
+  DeviceHandle handle = kNoHandle;
+  EXPECT_EQ(synth.OutOpen(handle, 1, nullptr, 0), kErrBadDeviceId);
+  EXPECT_EQ(handle, kNoHandle);
+  EXPECT_EQ(synth.OutShortMsg(12345, Pack(144, 60, 127)), kErrInvalidHandle);
+
+  ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
+  DeviceHandle second = kNoHandle;
+  ASSERT_EQ(synth.OutOpen(second, kMidiMapper, nullptr, 0), kOk);
+  EXPECT_NE(handle, second);
+
+  std::uint8_t bytes[] = {0xF0, 0xF7};
+  LongHeader header;
+  header.data = bytes;
+  header.bufferLength = sizeof bytes;
+  EXPECT_EQ(synth.OutLongMsg(handle, &header), kErrUnprepared);
+  EXPECT_EQ(synth.OutLongMsg(handle, nullptr), kErrInvalParam);
+  ASSERT_EQ(synth.OutPrepareHeader(handle, &header), kOk);
+  EXPECT_EQ(synth.OutLongMsg(handle, &header), kOk);
+  EXPECT_TRUE(header.flags & kHdrDone);
+  EXPECT_EQ(synth.OutUnprepareHeader(handle, &header), kOk);
+  EXPECT_FALSE(header.flags & kHdrPrepared);
+
+  EXPECT_EQ(synth.OutClose(handle), kOk);
+  EXPECT_EQ(synth.OutClose(handle), kErrInvalidHandle);
+  EXPECT_EQ(synth.OutShortMsg(handle, Pack(144, 60, 127)), kErrInvalidHandle);
+  EXPECT_EQ(synth.OutShortMsg(second, Pack(144, 60, 127)), kOk);
+  EXPECT_EQ(synth.OutClose(second), kOk);
+
+  EXPECT_EQ(synth.InOpen(handle, 0, nullptr, 0), kErrBadDeviceId);
+  std::string text;
+  ASSERT_EQ(synth.OutGetErrorText(kErrBadDeviceId, text), kOk);
+  EXPECT_EQ(text, "The specified device ID is out of range.");
+  EXPECT_NE(synth.OutGetErrorText(4242, text), kOk);
+}
+
+// With no sound card every driver fails; the synthesizer must come up silent
+// at once, without the six seconds of a JACK client starting a server.
+TEST(SynthServiceTest, NoAudioDeviceGivesASilentSynthesizerWithoutDelay) {
+  const auto start = std::chrono::steady_clock::now();
+  {
+    SynthService synth;  // real drivers
+    ASSERT_TRUE(synth.WaitUntilReady(10s));
+    const char* noStart = std::getenv("JACK_NO_START_SERVER");
+    ASSERT_NE(noStart, nullptr);
+    const SynthAudioInfo audio = synth.AudioInfo();
+    RecordProperty("driver", audio.driver.empty() ? "none" : audio.driver);
+    DeviceHandle handle = kNoHandle;
+    ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
+    EXPECT_EQ(synth.OutShortMsg(handle, Pack(144, 60, 127)), kOk);
+    EXPECT_EQ(synth.OutClose(handle), kOk);
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+}
+
+}  // namespace
+}  // namespace lintra::midi
