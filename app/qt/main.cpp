@@ -1,0 +1,40 @@
+// The trainer: one window, "Qor Lintra Trainer".
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "app/device_settings.h"
+#include "app/qt/main_window.h"
+#include "midi/composite_service.h"
+
+namespace {
+
+// The help page ships beside the program, or in the source tree of a build.
+std::string FindHelpDocument() {
+  const QString name = QStringLiteral("Note Help.html");
+  const QString dir = QCoreApplication::applicationDirPath();
+  for (const QString& candidate : {dir + "/" + name, dir + "/../share/lintra/" + name,
+                                   QStringLiteral(LINTRA_SOURCE_DIR "/assets/help/") + name}) {
+    if (QFileInfo::exists(candidate)) return QFileInfo(candidate).absoluteFilePath().toStdString();
+  }
+  return (dir + "/" + name).toStdString();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Sonvra"));
+  QApplication::setApplicationName(QStringLiteral("Grafel"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Grafel"));
+  QApplication::setOrganizationName(QStringLiteral("Lintra"));
+
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  const auto settingsFile = lintra::app::DeviceSettingsPath(config.toStdString()).string();
+
+  lintra::frontend::MainWindow window(lintra::midi::MakeSystemMidiService(), settingsFile, FindHelpDocument());
+  window.Create();
+  window.showMaximized();
+  return QApplication::exec();
+}

@@ -1,0 +1,281 @@
+#include "app/qt/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <cmath>
+
+#include "controls/gradbtn.h"
+#include "midi/midi_service.h"
+
+namespace lintra::frontend {
+namespace {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Heights at 96 pixels per inch to points, rounded half up: 11 px = 8 pt, 13 = 10, 16 = 12, 19 = 14.
+int PixelsToPoints(int pixels) { return static_cast<int>(std::floor(pixels * 72.0 / 96.0 + 0.5)); }
+
+QFont FontOf(const ui::FontSpec& spec) {
+  QFont font(Q(spec.family));
+  font.setPointSize(PixelsToPoints(spec.pixels));
+  font.setBold(spec.bold);
+  return font;
+}
+
+QColor ColourOf(ui::Colour colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
+
+controls::TGradientStyle StyleOf(ui::GradientStyle style) {
+  return static_cast<controls::TGradientStyle>(static_cast<int>(style));
+}
+
+}  // namespace
+
+PaintBoxWidget::PaintBoxWidget(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PaintBoxWidget::DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) {
+  image_.DrawText(x, y, text, style);
+  update();
+}
+
+void PaintBoxWidget::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  painter.drawImage(0, 0, image_.Image());
+}
+
+MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string settingsFile, std::string helpDocument)
+    : dialogs_(this), shell_(this), midi_(std::move(midi)) {
+  setObjectName("Form2");
+  setWindowTitle(Q(ui::kWindowCaption));
+  client_ = new QWidget(this);
+  client_->setObjectName("Client");
+  client_->setAutoFillBackground(true);
+  QPalette palette = client_->palette();
+  palette.setColor(QPalette::Window, ColourOf(ui::kWindowColour));
+  client_->setPalette(palette);
+  client_->setFont(FontOf(ui::kWindowFont));
+  client_->resize(ui::kDesignClientWidth, ui::kDesignClientHeight);
+  setCentralWidget(client_);
+
+  paintBox_ = new PaintBoxWidget(client_);
+  app::FormServices services{clock_, dialogs_, shell_, pump_, *paintBox_, *midi_, loop_,
+                             std::filesystem::path(settingsFile), std::move(helpDocument)};
+  form_ = std::make_unique<app::TForm2>(model_, services);
+  waker_ = std::make_unique<PipeWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
+  loop_.SetWaker(waker_.get());
+
+  BuildControls();
+  BuildMenus();
+  model_.OnControlChanged = [this](const ui::Control& control) { SyncControl(control); };
+  model_.OnMenuChanged = [this](const ui::MenuItem& item) { SyncMenu(item); };
+}
+
+MainWindow::~MainWindow() {
+  loop_.SetWaker(nullptr);
+  model_.OnControlChanged = nullptr;
+  model_.OnMenuChanged = nullptr;
+  form_.reset();
+}
+
+void MainWindow::Create() {
+  form_->FormCreate();
+  created_ = true;
+}
+
+void MainWindow::BuildControls() {
+  // Built in the layout's creation order: later controls lie on top, so every
+  // black key covers the white keys it overlaps.
+  for (const auto name : ui::CreationOrder()) {
+    ui::Control& control = model_.C(name);
+    const auto& spec = control.spec;
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+      case ui::ControlKind::TextField:
+      case ui::ControlKind::RichText: {
+        auto* edit = new QLineEdit(client_);
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(spec.kind == ui::ControlKind::RichText ? Qt::TabFocus : Qt::NoFocus);
+        if (spec.kind == ui::ControlKind::RichText) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        widget = edit;
+        break;
+      }
+      case ui::ControlKind::Label:
+        widget = new QLabel(client_);
+        break;
+      case ui::ControlKind::ComboEdit:
+      case ui::ControlKind::ComboPick: {
+        auto* combo = new QComboBox(client_);
+        combo->setEditable(spec.kind == ui::ControlKind::ComboEdit);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        connect(combo, &QComboBox::activated, this, [this, &control](int index) {
+          if (!syncing_) form_->SelectItem(control, index);
+        });
+        if (combo->isEditable()) {
+          // Typed text is applied when the user confirms it, not at every keystroke.
+          connect(combo->lineEdit(), &QLineEdit::editingFinished, this, [this, &control, combo] {
+            if (syncing_) return;
+            const std::string text = combo->currentText().toStdString();
+            if (text != control.text) form_->TypeText(control, text);
+          });
+        }
+        widget = combo;
+        break;
+      }
+      case ui::ControlKind::DataList: {
+        auto* list = new QPlainTextEdit(client_);
+        list->setReadOnly(true);
+        widget = list;
+        break;
+      }
+      case ui::ControlKind::PaintBox:
+        widget = paintBox_;
+        paintBox_->raise();
+        break;
+      case ui::ControlKind::Button:
+      case ui::ControlKind::Key: {
+        auto* button = new controls::TGradBtn(client_);
+        button->SetBeginColor(spec.beginColour);
+        button->SetEndColor(spec.endColour);
+        button->SetGradientStyle(StyleOf(spec.gradient));
+        button->SetSwapColors(spec.swapColours);
+        button->SetBtnHiliteClr(spec.btnHilite);
+        button->SetFontColor(spec.font.colour);
+        button->OnClick = [this, &control](controls::TGradBtn*) {
+          form_->Guard([&control] {
+            if (control.handler) control.handler();
+          });
+        };
+        widget = button;
+        break;
+      }
+    }
+    widget->setObjectName(Q(spec.name));
+    widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    if (spec.kind != ui::ControlKind::PaintBox) widget->setFont(FontOf(spec.font));
+    widgets_[&control] = widget;
+    SyncControl(control);
+  }
+}
+
+void MainWindow::BuildMenus() {
+  std::map<const ui::MenuItem*, QMenu*> menus;
+  for (const auto& owned : model_.AllMenus()) {
+    ui::MenuItem* item = owned.get();
+    QAction* action = nullptr;
+    if (item->parent == nullptr) {
+      QMenu* menu = menuBar()->addMenu(Q(item->caption));
+      menu->setObjectName(Q(item->Name()));
+      menus[item] = menu;
+      action = menu->menuAction();
+    } else if (item->OpensSubmenu()) {
+      QMenu* menu = menus.at(item->parent)->addMenu(Q(item->caption));
+      menu->setObjectName(Q(item->Name()));
+      menus[item] = menu;
+      action = menu->menuAction();
+      // A submenu with a handler runs it each time it opens.
+      if (item->handler) {
+        connect(menu, &QMenu::aboutToShow, this, [this, item] { form_->Guard(item->handler); });
+      }
+    } else {
+      action = menus.at(item->parent)->addAction(Q(item->caption));
+      connect(action, &QAction::triggered, this, [this, item] {
+        form_->Guard([item] {
+          if (item->handler) item->handler();
+        });
+        // Choosing an item does not check it by itself: the handler decides.
+        SyncMenu(*item);
+      });
+    }
+    action->setObjectName(Q(item->Name()));
+    action->setCheckable(item->spec.radio && item->parent != nullptr);
+    actions_[item] = action;
+    SyncMenu(*item);
+  }
+}
+
+void MainWindow::SyncControl(const ui::Control& control) {
+  auto it = widgets_.find(&control);
+  if (it == widgets_.end()) return;
+  QWidget* widget = it->second;
+  syncing_ = true;
+  switch (control.Kind()) {
+    case ui::ControlKind::TextField:
+    case ui::ControlKind::RichText:
+      static_cast<QLineEdit*>(widget)->setText(Q(control.text));
+      break;
+    case ui::ControlKind::Label:
+      static_cast<QLabel*>(widget)->setText(Q(control.text));
+      break;
+    case ui::ControlKind::ComboEdit:
+    case ui::ControlKind::ComboPick: {
+      auto* combo = static_cast<QComboBox*>(widget);
+      QStringList items;
+      for (const auto& item : control.items) items << Q(item);
+      QStringList current;
+      for (int i = 0; i < combo->count(); ++i) current << combo->itemText(i);
+      if (current != items) {
+        combo->clear();
+        combo->addItems(items);
+      }
+      combo->setCurrentIndex(control.itemIndex);
+      if (combo->isEditable()) combo->setEditText(Q(control.text));
+      break;
+    }
+    case ui::ControlKind::DataList: {
+      QStringList lines;
+      for (const auto& line : control.lines) lines << Q(line);
+      static_cast<QPlainTextEdit*>(widget)->setPlainText(lines.join('\n'));
+      break;
+    }
+    case ui::ControlKind::Button:
+    case ui::ControlKind::Key:
+      static_cast<controls::TGradBtn*>(widget)->SetCaption(Q(control.text));
+      break;
+    case ui::ControlKind::PaintBox:
+      break;
+  }
+  widget->setVisible(control.visible);
+  widget->setEnabled(control.enabled);
+  syncing_ = false;
+}
+
+void MainWindow::SyncMenu(const ui::MenuItem& item) {
+  auto it = actions_.find(&item);
+  if (it == actions_.end()) return;
+  QAction* action = it->second;
+  action->setText(Q(item.caption));
+  if (action->isCheckable()) action->setChecked(item.checked);
+  action->setEnabled(item.enabled);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  form_->FormClose();
+  event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && created_) form_->Initial();
+}
+
+// The window's paint handler runs when the window is shown or resized, not on
+// every repaint of a child control: hovering over a key never erases the question.
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (created_) form_->FormPaint();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (created_ && isVisible()) form_->FormPaint();
+}
+
+}  // namespace lintra::frontend

@@ -1,0 +1,77 @@
+// The real main window: Qt widgets built from the layout tables and kept in
+// step with the window model in both directions.
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+
+#include "app/form2.h"
+#include "app/qt/qt_platform.h"
+#include "notation/canvas.h"
+#include "notation/image_canvas.h"
+#include "ui/window_model.h"
+
+class QAction;
+class QMenu;
+
+namespace lintra::midi {
+class MidiService;
+}
+
+namespace lintra::frontend {
+
+// The paint surface: keeps its picture in an image, so that repaints of
+// other controls never erase the question.
+class PaintBoxWidget : public QWidget, public notation::Canvas {
+ public:
+  explicit PaintBoxWidget(QWidget* parent);
+  void DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  notation::ImageCanvas image_;
+};
+
+class MainWindow : public QMainWindow {
+ public:
+  MainWindow(std::unique_ptr<midi::MidiService> midi, std::string settingsFile, std::string helpDocument);
+  ~MainWindow() override;
+
+  // Runs the create handler; the window then shows itself maximized.
+  void Create();
+  app::TForm2& Form() { return *form_; }
+  QWidget* Client() { return client_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenus();
+  void SyncControl(const ui::Control& control);
+  void SyncMenu(const ui::MenuItem& item);
+
+  ui::WindowModel model_;
+  QtClock clock_;
+  QtDialogs dialogs_;
+  QtShell shell_;
+  QtPump pump_;
+  midi::MessageLoop loop_;
+  std::unique_ptr<midi::MidiService> midi_;
+  QWidget* client_ = nullptr;
+  PaintBoxWidget* paintBox_ = nullptr;
+  std::unique_ptr<app::TForm2> form_;
+  std::unique_ptr<PipeWaker> waker_;
+  std::map<const ui::Control*, QWidget*> widgets_;
+  std::map<const ui::MenuItem*, QAction*> actions_;
+  bool syncing_ = false;
+  bool created_ = false;
+};
+
+}  // namespace lintra::frontend

@@ -1,0 +1,70 @@
+// The seams of the window's logic, realised with Qt: timers, dialogs, the
+// shell, the event pump and the wake-up of the user-interface thread.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <functional>
+#include <memory>
+
+#include "midi/message_loop.h"
+#include "ui/clock.h"
+#include "ui/dialogs.h"
+
+class QWidget;
+
+namespace lintra::frontend {
+
+class QtClock : public ui::Clock {
+ public:
+  std::int64_t TimeOfDayMs() const override;
+  std::unique_ptr<ui::Timer> CreateTimer(std::string name, int interval) override;
+};
+
+class QtDialogs : public ui::Dialogs {
+ public:
+  explicit QtDialogs(QWidget* owner) : owner_(owner) {}
+  void Message(const std::string& text) override;
+  void Error(const std::string& text) override;
+  bool Confirm(const std::string& text) override;
+  bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
+
+ private:
+  QPointer<QWidget> owner_;
+};
+
+class QtShell : public ui::Shell {
+ public:
+  explicit QtShell(QWidget* window) : window_(window) {}
+  void OpenDocument(const std::string& path) override;
+  void Terminate() override;
+  void SetBusyCursor(bool busy) override;
+  void Maximize() override;
+
+ private:
+  QPointer<QWidget> window_;
+};
+
+class QtPump : public ui::EventPump {
+ public:
+  void ProcessPendingEvents() override;
+};
+
+// Wakes the user-interface thread from the MIDI callback thread through a
+// pipe: write() is all the callback does, with no allocation and no lock.
+class PipeWaker : public QObject, public midi::Waker {
+  Q_OBJECT
+ public:
+  PipeWaker(std::function<void()> onWake, QObject* parent = nullptr);
+  ~PipeWaker() override;
+  void Wake() noexcept override;
+
+ private:
+  void Drain();
+  int fds_[2] = {-1, -1};
+  std::unique_ptr<QSocketNotifier> notifier_;
+  std::function<void()> onWake_;
+};
+
+}  // namespace lintra::frontend

@@ -1,0 +1,18 @@
+# Runs one scenario and compares its transcript with the expected one.
+execute_process(COMMAND ${RUNNER} ${SCRIPT}
+  OUTPUT_FILE ${ACTUAL} ERROR_VARIABLE errors RESULT_VARIABLE status)
+set(expected_status 0)
+if(EXISTS ${STATUS_FILE})
+  file(STRINGS ${STATUS_FILE} expected_status LIMIT_COUNT 1)
+endif()
+if(NOT status STREQUAL expected_status)
+  message(FATAL_ERROR "exit status ${status}, expected ${expected_status}\n${errors}")
+endif()
+if(NOT EXISTS ${EXPECTED})
+  message(FATAL_ERROR "no expected transcript ${EXPECTED}; this run wrote ${ACTUAL}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${ACTUAL} ${EXPECTED} RESULT_VARIABLE different)
+if(different)
+  execute_process(COMMAND diff -u ${EXPECTED} ${ACTUAL} OUTPUT_VARIABLE diff_text)
+  message(FATAL_ERROR "transcript differs from ${EXPECTED}:\n${diff_text}")
+endif()
