@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+#include "ui/layout.h"
+#include "ui/window_model.h"
+
+namespace lintra::ui {
+namespace {
+
+ControlSpec KeyNamed(std::string_view name) { return KeyControl(Keyboard()[static_cast<std::size_t>(KeyIndex(name))]); }
+
+// The control that receives a click at (x, y): the topmost in creation order.
+std::string_view HitTest(int x, int y) {
+  WindowModel model;
+  std::string_view hit;
+  for (const auto name : CreationOrder()) {
+    const auto& spec = model.C(name).spec;
+    if (x >= spec.left && x < spec.left + spec.width && y >= spec.top && y < spec.top + spec.height) hit = name;
+  }
+  return hit;
+}
+
+TEST(Layout, KeyboardSpansF1ToB4WithBlackKeysOnTop) {
+  ASSERT_EQ(Keyboard().size(), 43u);
+  int white = 0;
+  for (const auto& key : Keyboard()) {
+    const auto spec = KeyControl(key);
+    if (!key.black) {
+      EXPECT_EQ(spec.left, 32 * white++) << key.name;
+      EXPECT_EQ(spec.width, 32);
+      EXPECT_EQ(spec.height, 143);
+    } else {
+      EXPECT_EQ(spec.width, 20);
+      EXPECT_EQ(spec.height, 91);
+    }
+    EXPECT_EQ(spec.top, 269);
+  }
+  EXPECT_EQ(white, 25);
+  EXPECT_EQ(KeyNamed("A4sharp").left + 20, 780);
+  EXPECT_EQ(KeyNamed("B4").left + 32, 800);
+  EXPECT_EQ(KeyNamed("F1sharp").left, 24);
+  EXPECT_EQ(KeyNamed("C3sharp").left, 376);
+  EXPECT_EQ(KeyNamed("B4").tabOrder, 50);
+
+  // Black keys take the overlap; below a black key's bottom edge the white key answers.
+  EXPECT_EQ(HitTest(30, 300), "F1sharp");
+  EXPECT_EQ(HitTest(30, 380), "F1");
+  EXPECT_EQ(HitTest(770, 300), "A4sharp");
+}
+
+TEST(Layout, CreationOrderHoldsEveryControlOnceAndBlackKeysAfterTheirNeighbours) {
+  WindowModel model;
+  EXPECT_EQ(model.AllControls().size(), 57u);
+  std::set<std::string_view> names(CreationOrder().begin(), CreationOrder().end());
+  EXPECT_EQ(names.size(), 57u);
+  for (const auto& control : model.AllControls()) EXPECT_TRUE(names.count(control->Name())) << control->Name();
+
+  auto position = [](std::string_view name) {
+    return std::find(CreationOrder().begin(), CreationOrder().end(), name) - CreationOrder().begin();
+  };
+  const auto keys = Keyboard();
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (!keys[i].black) continue;
+    EXPECT_GT(position(keys[i].name), position(keys[i - 1].name)) << keys[i].name;
+    EXPECT_GT(position(keys[i].name), position(keys[i + 1].name)) << keys[i].name;
+  }
+}
+
+TEST(Layout, MenusAsLaidOut) {
+  WindowModel model;
+  std::vector<std::string> tops, checked;
+  for (const auto& item : model.AllMenus()) {
+    if (item->parent == nullptr) tops.push_back(item->caption);
+    if (item->checked) checked.emplace_back(item->Name());
+  }
+  EXPECT_EQ(tops, (std::vector<std::string>{"Mode", "Keys", "Clefs", "Note Names On?", "Syllables?", "Midi",
+                                            "Advance", "Help"}));
+  EXPECT_EQ(checked, (std::vector<std::string>{"NotationQuestions", "Flats1", "MajorKeys1", "CMajor1",
+                                               "ClavedoSol1", "NoteNamesOff", "Letters", "MidiInOn",
+                                               "SustainOn1", "AutoAdvance2", "On1", "AutoModOff"}));
+  EXPECT_EQ(model.M("Flats1").parent, &model.M("PlayKeyboard"));
+  EXPECT_EQ(model.M("AutoModOn").parent, &model.M("AutoModulate2"));
+  EXPECT_EQ(model.M("AutoModOn").caption, model.M("On1").caption);
+  EXPECT_EQ(model.M("About1").caption, "&About");
+  EXPECT_EQ(model.M("AllNotesOff1").spec.handler, "Desligados1Click");
+}
+
+TEST(Layout, HiddenStoresStartAsLaidOut) {
+  WindowModel model;
+  const auto& pool = model.C("KeyList").lines;
+  ASSERT_EQ(pool.size(), 24u);
+  for (std::size_t i = 0; i < pool.size(); ++i) EXPECT_EQ(pool[i], std::to_string(3 * i));
+  EXPECT_EQ(model.C("Memo1").lines, std::vector<std::string>(6));
+  for (const char* hidden : {"Label1", "Label3", "cmbInput", "cmbOutput", "KeyList", "Memo1"}) {
+    EXPECT_FALSE(model.C(hidden).visible) << hidden;
+  }
+  EXPECT_FALSE(model.C("cmbInput").enabled);
+  EXPECT_FALSE(model.C("cmbOutput").enabled);
+}
+
+}  // namespace
+}  // namespace lintra::ui
