@@ -11,7 +11,7 @@ packages=(
   jackd2 python3 python3-mido python3-rtmidi
   xvfb xauth x11-utils imagemagick sox
   lilypond-fonts python3-fontforge
-  xdg-utils
+  xdg-utils fonts-liberation
 )
 
 missing=()

@@ -74,6 +74,8 @@ MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string sett
 
   BuildControls();
   BuildMenus();
+  // The design size, for a desktop that does not maximize windows.
+  resize(ui::kDesignClientWidth, ui::kDesignClientHeight + menuBar()->sizeHint().height());
   model_.OnControlChanged = [this](const ui::Control& control) { SyncControl(control); };
   model_.OnMenuChanged = [this](const ui::MenuItem& item) { SyncMenu(item); };
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -12,7 +13,6 @@
 #include "ui/clock.h"
 #include "ui/dialogs.h"
 
-class QWidget;
 
 namespace lintra::frontend {
 
