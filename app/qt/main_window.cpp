@@ -81,6 +81,14 @@ MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string sett
 }
 
 MainWindow::~MainWindow() {
+  // Widgets going away emit signals (a focused edit field finishes editing):
+  // none of them may reach the window's logic any more.
+  syncing_ = true;
+  delete client_;
+  client_ = nullptr;
+  widgets_.clear();
+  delete menuBar();
+  actions_.clear();
   loop_.SetWaker(nullptr);
   model_.OnControlChanged = nullptr;
   model_.OnMenuChanged = nullptr;

@@ -27,6 +27,7 @@ class PaintBoxWidget : public QWidget, public notation::Canvas {
  public:
   explicit PaintBoxWidget(QWidget* parent);
   void DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) override;
+  const QImage& Picture() const { return image_.Image(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -44,6 +45,9 @@ class MainWindow : public QMainWindow {
   void Create();
   app::TForm2& Form() { return *form_; }
   QWidget* Client() { return client_; }
+  PaintBoxWidget* PaintBox() { return paintBox_; }
+  QWidget* Widget(std::string_view name) { return widgets_.at(&model_.C(name)); }
+  QAction* Action(std::string_view name) { return actions_.at(&model_.M(name)); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
