@@ -152,6 +152,10 @@ void SynthService::Load() {
     }
   }
 
+  // With no audio device nothing would ever pull from the synthesizer, and
+  // its event queue would fill and complain on every note: stay silent.
+  if (options_.audio && !engine->driver) sounding = false;
+
   std::lock_guard lock(mutex_);
   if (sounding) {
     pending_->ApplyTo(engine->synth);
@@ -161,8 +165,8 @@ void SynthService::Load() {
   loadMs_ = loadMs;
   finished_ = true;
   loaded_.notify_all();
-  // Without a soundfont the engine is dropped here: every message is then
-  // taken and forgotten, which is the silent synthesizer.
+  // Without a soundfont or an audio device the engine is dropped here: every
+  // message is then taken and forgotten, which is the silent synthesizer.
 }
 
 bool SynthService::WaitUntilReady(std::chrono::milliseconds timeout) {

@@ -81,7 +81,8 @@ class SynthService final : public MidiService {
 
   // True once the loader has finished (successfully or not) within `timeout`.
   bool WaitUntilReady(std::chrono::milliseconds timeout);
-  // True when a soundfont is loaded and notes really sound.
+  // True when a soundfont is loaded and something renders it (an audio
+  // driver, or RenderOffline for a synthesizer built without audio).
   bool Sounding() const;
   std::string SoundfontPath() const { return soundfontPath_; }
   double LoadMilliseconds() const;
