@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <cmath>
 
 #include "controls/gradbtn.h"
@@ -112,7 +113,7 @@ void MainWindow::BuildControls() {
       case ui::ControlKind::RichText: {
         auto* edit = new QLineEdit(client_);
         edit->setReadOnly(true);
-        edit->setFocusPolicy(spec.kind == ui::ControlKind::RichText ? Qt::TabFocus : Qt::NoFocus);
+        edit->setFocusPolicy(Qt::ClickFocus);  // read-only fields are no tab stops
         if (spec.kind == ui::ControlKind::RichText) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         widget = edit;
         break;
@@ -173,6 +174,13 @@ void MainWindow::BuildControls() {
     widgets_[&control] = widget;
     SyncControl(control);
   }
+  // The tab order of the layout.
+  std::vector<std::pair<int, QWidget*>> order;
+  for (const auto& [control, widget] : widgets_) {
+    if (control->spec.tabOrder >= 0) order.emplace_back(control->spec.tabOrder, widget);
+  }
+  std::sort(order.begin(), order.end());
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);
 }
 
 void MainWindow::BuildMenus() {
