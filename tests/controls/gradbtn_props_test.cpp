@@ -19,30 +19,6 @@ class GradBtnProps : public ::testing::Test {
   static void SetUpTestSuite() { EnsureApp(); }
 };
 
-TEST_F(GradBtnProps, StartsWithTheDocumentedLook) {
-  TGradBtn b;
-  EXPECT_EQ(b.size(), QSize(75, 25));
-  EXPECT_EQ(b.DisabledColor(), clGrayText);
-  EXPECT_EQ(b.BtnHiliteClr(), clBtnHighlight);
-  EXPECT_EQ(b.BtnShadowClr(), clBtnShadow);
-  EXPECT_EQ(b.BtnFrameSize(), 1);
-  EXPECT_EQ(b.TxtHiliteClr(), clBtnHighlight);
-  EXPECT_EQ(b.TxtShadowClr(), clBtnShadow);
-  EXPECT_EQ(b.BeginColor(), clNavy);
-  EXPECT_EQ(b.EndColor(), clAqua);
-  EXPECT_TRUE(b.SwapColors());
-  EXPECT_TRUE(b.ShowFocus());
-  EXPECT_EQ(b.GradientStyle(), TGradientStyle::gsVertCenter);
-  EXPECT_EQ(b.TextStyle(), TTextStyle::tsRaised);
-  EXPECT_EQ(b.TextShadeType(), TShadeType::stLight);
-  EXPECT_EQ(b.Presets(), TPreset::None);
-  EXPECT_EQ(b.Justification(), TJustification::jCenter);
-  EXPECT_EQ(b.FontColor(), clBlack);
-  EXPECT_TRUE(b.TabStop());
-  EXPECT_FALSE(b.IsDown());
-  EXPECT_TRUE(b.testAttribute(Qt::WA_OpaquePaintEvent));
-}
-
 TEST_F(GradBtnProps, FrameSizeIsLimitedByHalfTheSmallerSideLessFive) {
   TGradBtn key;
   key.resize(32, 143);
@@ -130,29 +106,6 @@ TEST(GradBtnCaption, MeasuringTextAndAccessKeys) {
   EXPECT_EQ(AccessKeyOf("Ab&"), QChar());
   EXPECT_TRUE(IsAccessKey(u'n', "&Next"));
   EXPECT_FALSE(IsAccessKey(QChar(), "Next"));
-}
-
-TEST(GradBtnCaption, LayersOfEachRoutine) {
-  const QColor hi(1, 1, 1), sh(2, 2, 2), face(3, 3, 3);
-  auto offsets = [](const std::vector<CaptionLayer>& layers) {
-    std::vector<std::pair<int, int>> out;
-    for (const auto& l : layers) out.emplace_back(l.dx, l.dy);
-    return out;
-  };
-  using V = std::vector<std::pair<int, int>>;
-  EXPECT_EQ(offsets(CaptionLayers(TTextStyle::tsRaised, TShadeType::stLight, hi, sh, face)), (V{{-1, -1}, {0, 0}}));
-  auto raisedHeavy = CaptionLayers(TTextStyle::tsRaised, TShadeType::stHeavy, hi, sh, face);
-  EXPECT_EQ(offsets(raisedHeavy), (V{{-1, -1}, {1, 1}, {0, 0}}));
-  EXPECT_EQ(raisedHeavy[1].color, sh);
-  auto insetHeavy = CaptionLayers(TTextStyle::tsInset, TShadeType::stHeavy, hi, sh, face);
-  EXPECT_EQ(offsets(insetHeavy), (V{{-1, -1}, {1, 1}, {0, 0}}));
-  EXPECT_EQ(insetHeavy[0].color, sh);
-  EXPECT_EQ(insetHeavy[1].color, hi);
-  EXPECT_EQ(offsets(CaptionLayers(TTextStyle::tsNormal, TShadeType::stHeavy, hi, sh, face)), (V{{0, 0}}));
-
-  EXPECT_EQ(CaptionFaceOrigin(TJustification::jLeft, 100, 30, 40, 14, 1), QPoint(3, 9));
-  EXPECT_EQ(CaptionFaceOrigin(TJustification::jCenter, 100, 30, 41, 14, 0), QPoint(29, 8));
-  EXPECT_EQ(CaptionFaceOrigin(TJustification::jRight, 100, 30, 40, 14, 0), QPoint(58, 8));
 }
 
 }  // namespace

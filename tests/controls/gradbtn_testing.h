@@ -3,7 +3,6 @@
 // the widget, and pixel access on a grabbed image.
 
 #include <QApplication>
-#include <QEnterEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -36,10 +35,6 @@ inline void Release(QWidget* w, QPoint pos, Qt::MouseButton button = Qt::LeftBut
   SendMouse(w, QEvent::MouseButtonRelease, pos, button, Qt::NoButton);
 }
 inline void DragTo(QWidget* w, QPoint pos) { SendMouse(w, QEvent::MouseMove, pos, Qt::NoButton, Qt::LeftButton); }
-inline void Enter(QWidget* w) {
-  QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(w->mapToGlobal(QPoint(1, 1))));
-  QCoreApplication::sendEvent(w, &event);
-}
 inline void Leave(QWidget* w) {
   QEvent event(QEvent::Leave);
   QCoreApplication::sendEvent(w, &event);
