@@ -11,7 +11,7 @@
 namespace lintra::controls {
 
 // A system colour resolves against the palette at paint time, so a theme change shows at the next
-// repaint. "No colour" (and any other special word Qt cannot express) resolves to nothing: the caller
+// repaint. "No colour" and the "default colour" word resolve to nothing: the caller
 // leaves those pixels alone.
 std::optional<QColor> ResolveColor(TColor color, const QPalette& palette);
 
