@@ -8,3 +8,7 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# Sanitizers, fuzzing, the soak and the MIDI flood.
+if [ -x tools/reliability.sh ]; then
+  tools/reliability.sh
+fi
