@@ -50,6 +50,10 @@ void TForm2::ResponseClick() {
     RepeatPending = 0;
     return;
   }
+  // The reverse exercise asks nothing.  A tick still pending from an answer given
+  // just before the switch would otherwise present a note the student never
+  // played and report "You played" it.
+  if (Checked("PlayKeyboard")) return;
 
   Random random;
   random.Seed(services_.clock.TimeOfDayMs());
