@@ -103,15 +103,5 @@ TEST_F(FakeServiceTest, SendsAreRecordedAndFaultsApplyOnceOrAlways) {
   EXPECT_EQ(fake.OutShortMsg(kNoHandle, 6), kErrInvalidHandle);
 }
 
-TEST_F(FakeServiceTest, ErrorTextsKnowTheSharedCodesOnly) {
-  std::string text;
-  EXPECT_EQ(fake.OutGetErrorText(kErrInvalidHandle, text), kOk);
-  EXPECT_EQ(text, "The specified device handle is invalid.");
-  EXPECT_EQ(fake.InGetErrorText(kErrDeviceGone, text), kOk);
-  EXPECT_EQ(text, "The MIDI device has been disconnected.");
-  EXPECT_NE(fake.InGetErrorText(4711, text), kOk);
-  EXPECT_NE(fake.OutGetErrorText(9, text), kOk);
-}
-
 }  // namespace
 }  // namespace lintra::midi
