@@ -113,6 +113,7 @@ TEST(MainWindow, TypedDeviceNamesApplyOnlyWhenConfirmed) {
 }  // namespace lintra::frontend
 
 int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
