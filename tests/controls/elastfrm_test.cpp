@@ -617,6 +617,30 @@ TEST_F(ElasticSettingsTest, PlacementAndVisibilityComeBack)
     EXPECT_FALSE(Child("QuestShw")->isHidden());
 }
 
+TEST_F(ElasticSettingsTest, AWindowSavedMaximizedOpensMaximized)
+{
+    Attach().SetElFrmIniFile(File());
+    Show();
+    form->showMaximized();
+    Settle();
+    const int width = form->frameGeometry().width();
+    form->close();
+    Settle();
+
+    QSettings ini(File(), QSettings::IniFormat);
+    ini.beginGroup("Form2");
+    EXPECT_EQ(ini.value("Window State").toInt(), 2);
+    const int expected = -Round(width / 808.0 * 100);
+    EXPECT_EQ(ini.value("MaxTrackWidth").toInt(), expected <= -100 ? 0 : expected);
+
+    form = MakeForm();
+    TElasticForm& elastic = Attach();
+    elastic.SetElFrmIniFile(File());
+    Show();
+    EXPECT_TRUE(form->isMaximized());
+    EXPECT_EQ(elastic.MaximumTrackWidth(), expected <= -100 ? 0 : expected);
+}
+
 TEST_F(ElasticSettingsTest, SettingsOfAFormWithOtherControlsAreIgnoredAsAWhole)
 {
     Attach().SetElFrmIniFile(File());
