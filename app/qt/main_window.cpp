@@ -54,6 +54,9 @@ void PaintBoxWidget::paintEvent(QPaintEvent*) {
 
 MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string settingsFile, std::string helpDocument)
     : dialogs_(this), shell_(this), midi_(std::move(midi)) {
+  // The layout's fonts, where the platform lacks them.
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   setObjectName("Form2");
   setWindowTitle(Q(ui::kWindowCaption));
   client_ = new QWidget(this);

@@ -1,0 +1,65 @@
+// Opens the real main window without MIDI devices, chooses the given menu
+// items or clicks the given keys, and saves a picture of the window.
+//   lintra-window-shot OUT.png [--size WxH] [--wait MS] [NAME ...]
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+
+#include "app/qt/main_window.h"
+#include "midi/composite_service.h"
+#include "midi/fake_midi_service.h"
+
+namespace {
+
+void Wait(int ms) {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("Grafel"));
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: lintra-window-shot OUT.png [--size WxH] [--wait MS] [NAME ...]\n");
+    return 2;
+  }
+  QTemporaryDir folder;
+  auto service = std::make_unique<lintra::midi::CompositeMidiService>(
+      std::make_unique<lintra::midi::FakeMidiService>(), std::make_unique<lintra::midi::NullSynthService>());
+  lintra::frontend::MainWindow window(std::move(service), folder.filePath("cmbtext.qor").toStdString(),
+                                      "Note Help.html");
+  window.Create();
+  int width = 0, height = 0, wait = 300;
+  std::vector<std::string> names;
+  for (int i = 2; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--size") == 0 && i + 1 < argc) {
+      std::sscanf(argv[++i], "%dx%d", &width, &height);
+    } else if (std::strcmp(argv[i], "--wait") == 0 && i + 1 < argc) {
+      wait = std::atoi(argv[++i]);
+    } else {
+      names.emplace_back(argv[i]);
+    }
+  }
+  window.show();
+  if (width > 0 && height > 0) window.resize(width, height);
+  Wait(wait);
+  for (const auto& name : names) {
+    auto& model = window.Form().Model();
+    if (model.FindMenu(name) != nullptr) {
+      window.Action(name)->trigger();
+    } else if (model.FindControl(name) != nullptr) {
+      window.Form().ClickControl(model.C(name));
+    } else {
+      std::fprintf(stderr, "no control or menu item %s\n", name.c_str());
+      return 2;
+    }
+    Wait(wait);
+  }
+  return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
