@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <system_error>
 
@@ -27,7 +26,11 @@ std::vector<std::string> LoadDeviceSettings(const std::filesystem::path& file) {
   if (size > kMaxFileSize) throw std::runtime_error("The device settings file \"" + file.string() + "\" is damaged.");
   std::ifstream in(file, std::ios::binary);
   if (!in) throw std::runtime_error("Cannot open file \"" + file.string() + "\".");
-  const std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  // Read no more than the limit allows, even from a file that grows meanwhile.
+  std::string content(static_cast<std::size_t>(kMaxFileSize) + 1, '\0');
+  in.read(content.data(), static_cast<std::streamsize>(content.size()));
+  content.resize(static_cast<std::size_t>(in.gcount()));
+  if (content.size() > kMaxFileSize) throw std::runtime_error("The device settings file \"" + file.string() + "\" is damaged.");
 
   std::vector<std::string> lines;
   std::string line;
@@ -52,12 +55,23 @@ std::vector<std::string> LoadDeviceSettings(const std::filesystem::path& file) {
 
 std::optional<std::string> SaveDeviceSettings(const std::filesystem::path& file,
                                               const std::vector<std::string>& lines) {
-  std::error_code error;
-  std::filesystem::create_directories(file.parent_path(), error);
-  if (error) return "Cannot create the folder \"" + file.parent_path().string() + "\": " + error.message();
-
+  // Never write what LoadDeviceSettings would refuse to read back: a line
+  // break inside a line would shift the positions, a NUL or an overlong line
+  // would make the whole file unreadable.
   std::string content;
-  for (const auto& line : lines) content += line + "\r\n";
+  for (const auto& line : lines) {
+    if (line.size() > kMaxLineLength || line.find_first_of(std::string("\0\r\n", 3)) != std::string::npos) {
+      return "The device choice cannot be saved: a device name is too long or holds a line break.";
+    }
+    content += line + "\r\n";
+  }
+  if (content.size() > kMaxFileSize) return "The device choice cannot be saved: the settings are too large.";
+
+  std::error_code error;
+  if (file.has_parent_path()) {
+    std::filesystem::create_directories(file.parent_path(), error);
+    if (error) return "Cannot create the folder \"" + file.parent_path().string() + "\": " + error.message() + ".";
+  }
 
   const auto temporary = std::filesystem::path(file).concat(".tmp");
   {

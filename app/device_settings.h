@@ -16,7 +16,9 @@ std::vector<std::string> LoadDeviceSettings(const std::filesystem::path& file);
 
 // Writes the lines atomically (a temporary file renamed over the old one), so
 // a crash or a full disk never leaves a half-written choice.  Creates the
-// folder.  Returns an error text, or nothing on success.
+// folder.  Lines that could not be read back as written (a NUL, a line break,
+// beyond the size limits) are refused and the old file stays.  Returns an
+// error text, or nothing on success.
 std::optional<std::string> SaveDeviceSettings(const std::filesystem::path& file,
                                               const std::vector<std::string>& lines);
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "midi/message_loop.h"
 #include "midi/midi_in.h"
@@ -149,7 +150,8 @@ class TForm2 {
   void ListDevices();
   void Send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
   void UseBuiltInSynthesizer(const std::string& reason);
-  void OpenOutputOrFallBack();
+  void RestoreDeviceChoice();
+  void OpenChosenDevices(std::vector<std::string>& problems);
   void ClosePanel();
   bool Checked(std::string_view menu);
   void Check(std::string_view menu, bool checked = true);

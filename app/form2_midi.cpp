@@ -1,5 +1,13 @@
 // The window's MIDI side: device lists, the device settings file, opening and
 // closing, MIDI-keyboard answers and the "Midi" menu.
+//
+// Setting the devices up never gives up half-way: every step that can be
+// done is done, a device that cannot be used is replaced (the input by
+// device 0, the output by the built-in synthesizer), and whatever went wrong
+// is reported once, in one box, at the end.
+#include <exception>
+#include <stdexcept>
+
 #include "app/device_settings.h"
 #include "app/form2.h"
 #include "app/text_numbers.h"
@@ -11,6 +19,87 @@ std::string LineOrEmpty(const std::vector<std::string>& lines, std::size_t index
   return index < lines.size() ? lines[index] : std::string();
 }
 
+template <typename Step>
+void Collect(std::vector<std::string>& problems, Step step) {
+  try {
+    step();
+  } catch (const std::exception& error) {
+    problems.push_back(ui::DisplayedErrorText(error.what()));
+  }
+}
+
+// Raises the problems of one set-up as one error, so the user sees one box.
+void Report(const std::vector<std::string>& problems) {
+  if (problems.empty()) return;
+  std::string text;
+  for (const auto& problem : problems) text += (text.empty() ? "" : "\n") + problem;
+  throw std::runtime_error(text);
+}
+
+std::string FallbackNotice(const std::string& device, const std::string& reason) {
+  if (device.empty()) {
+    return "The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer "
+           "instead.";
+  }
+  return "The MIDI output \"" + device + "\" cannot be used (" + ui::DisplayedErrorText(reason) +
+         "). Lintra plays through the built-in synthesizer instead.";
+}
+
+// Chooses the output called `name`.  A device whose record cannot be read
+// does not stop the search, so one faulty driver cannot hide the others.
+void SelectOutputByName(midi::TMidiOutput& output, const std::string& name) {
+  try {
+    output.SetProductName(name);
+  } catch (const midi::EmidioutputError&) {
+    if (output.IsOpen() || name.empty()) throw;
+    for (int id = midi::kMidiMapper; id < static_cast<int>(output.DeviceCount()); ++id) {
+      output.SetDeviceID(id);
+      if (output.LastError() == midi::kOk && output.ProductName() == name) return;
+    }
+    throw;
+  }
+}
+
+void SelectInputByName(midi::TMidiInput& input, const std::string& name) {
+  try {
+    input.SetProductName(name);
+  } catch (const midi::EMidiInputError&) {
+    if (input.IsOpen() || name.empty()) throw;
+    for (unsigned id = 0; id < input.DeviceCount(); ++id) {
+      try {
+        input.SetDeviceID(static_cast<std::uint16_t>(id));
+      } catch (const midi::EMidiInputError&) {
+        continue;
+      }
+      if (input.ProductName() == name) return;
+    }
+    throw;
+  }
+}
+
+// Device 0 by number.  Its record may be unreadable while the device itself
+// still opens; the open decides.
+void SelectFirstInput(midi::TMidiInput& input) {
+  try {
+    input.SetDeviceID(0);
+  } catch (const midi::EMidiInputError&) {
+  }
+}
+
+bool OpenBuiltInSynthesizer(midi::TMidiOutput& output) {
+  try {
+    output.CloseDevice();
+  } catch (const midi::EmidioutputError&) {
+  }
+  if (output.IsOpen()) return false;  // a device that will not let go keeps its place
+  try {
+    output.SetDeviceID(midi::kMidiMapper);
+  } catch (const midi::EmidioutputError&) {
+    return false;
+  }
+  return output.OpenDevice();
+}
+
 }  // namespace
 
 void TForm2::Send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
@@ -18,8 +107,6 @@ void TForm2::Send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
   try {
     MidiOutput1.SendShort(status, data1, data2);
   } catch (const midi::EmidioutputError& error) {
-    // A device that stopped working is reported once; the trainer then sounds
-    // through the built-in synthesizer instead of failing on every note.
     UseBuiltInSynthesizer(error.what());
     try {
       MidiOutput1.SendShort(status, data1, data2);
@@ -29,115 +116,142 @@ void TForm2::Send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
 }
 
 void TForm2::UseBuiltInSynthesizer(const std::string& reason) {
+  // A device that stopped working is reported once; the trainer then sounds
+  // through the built-in synthesizer instead of failing on every note.
   const bool alreadySynth = MidiOutput1.DeviceID() == midi::kMidiMapper && MidiOutput1.IsOpen();
-  if (!sendFailureShown_) {
-    sendFailureShown_ = true;
-    const std::string device = MidiOutput1.ProductName().empty() ? "the chosen device" : MidiOutput1.ProductName();
-    services_.dialogs.Message(
-        alreadySynth ? "MIDI output fails (" + reason + "). Notes may not sound."
-                     : "The MIDI output \"" + device + "\" cannot be used (" + reason +
-                           "). Lintra plays through the built-in synthesizer instead.");
-  }
-  if (alreadySynth) return;
-  try {
-    MidiOutput1.CloseDevice();
-  } catch (const std::exception&) {
-  }
-  try {
-    MidiOutput1.SetDeviceID(midi::kMidiMapper);
-    MidiOutput1.OpenDevice();
-  } catch (const std::exception&) {
-  }
-}
-
-void TForm2::OpenOutputOrFallBack() {
-  if (MidiOutput1.OpenDevice()) {
-    sendFailureShown_ = false;
-    return;
-  }
-  std::string text;
-  MidiOutput1.ErrorText(MidiOutput1.LastError()).swap(text);
-  UseBuiltInSynthesizer(text);
+  const std::string device = MidiOutput1.ProductName().empty() ? "the chosen device" : MidiOutput1.ProductName();
+  if (!alreadySynth) OpenBuiltInSynthesizer(MidiOutput1);
+  if (sendFailureShown_) return;
+  sendFailureShown_ = true;
+  services_.dialogs.Message(alreadySynth ? "MIDI output fails (" + ui::DisplayedErrorText(reason) +
+                                               "). Notes may not sound."
+                                         : FallbackNotice(device, reason));
 }
 
 void TForm2::ListDevices() {
+  // Devices whose records cannot be read are left out; the others are listed
+  // whatever their numbers.
   auto& model = model_;
   if (MidiInput1.DeviceCount() > 0) {
-    int listed = 0;
-    for (unsigned id = 0; id < MidiInput1.DeviceCount(); ++id) {
-      MidiInput1.SetDeviceID(static_cast<std::uint16_t>(id));
-      if (MidiInput1.Error() == 0) ++listed;
-    }
     auto& combo = model.C("cmbInput");
     model.ComboClear(combo);
-    for (int n = 0; n < listed; ++n) {
-      MidiInput1.SetDeviceID(static_cast<std::uint16_t>(n));
+    for (unsigned id = 0; id < MidiInput1.DeviceCount(); ++id) {
+      try {
+        MidiInput1.SetDeviceID(static_cast<std::uint16_t>(id));
+      } catch (const midi::EMidiInputError&) {
+        continue;
+      }
       model.ComboAdd(combo, MidiInput1.ProductName());
     }
     model.ComboSetIndex(combo, 0);
   }
-  int listed = 0;
-  for (int id = 0; id < static_cast<int>(MidiOutput1.DeviceCount()); ++id) {
-    MidiOutput1.SetDeviceID(id);
-    if (MidiOutput1.LastError() == 0) ++listed;
-  }
   auto& combo = model.C("cmbOutput");
   model.ComboClear(combo);
-  for (int n = 0; n < listed; ++n) {
-    MidiOutput1.SetDeviceID(n);
-    model.ComboAdd(combo, MidiOutput1.ProductName());
+  for (int id = 0; id < static_cast<int>(MidiOutput1.DeviceCount()); ++id) {
+    MidiOutput1.SetDeviceID(id);
+    if (MidiOutput1.LastError() == midi::kOk) model.ComboAdd(combo, MidiOutput1.ProductName());
   }
   model.ComboSetIndex(combo, 0);
 }
 
-void TForm2::OpenMidiDevices() {
-  CloseMidiDevices();
+void TForm2::RestoreDeviceChoice() {
+  // The positions decide the devices (through the lists' texts); the names
+  // only have to be installed.  No file, a damaged one, a position that is
+  // no number or a device no longer installed keeps the lists as they are
+  // from the first failing step on.  The file itself is only read.
   auto& model = model_;
-  auto& input = model.C("cmbInput");
-  auto& output = model.C("cmbOutput");
+  const bool inputs = MidiInput1.DeviceCount() > 0;
+  try {
+    model.SetLines(model.C("Memo1"), LoadDeviceSettings(services_.settingsFile));
+    const auto lines = model.C("Memo1").lines;
+    if (inputs) {
+      SelectInputByName(MidiInput1, LineOrEmpty(lines, 0));
+      model.ComboSetIndex(model.C("cmbInput"), StrToInt(LineOrEmpty(lines, 1)));
+    }
+    SelectOutputByName(MidiOutput1, LineOrEmpty(lines, 2));
+    model.ComboSetIndex(model.C("cmbOutput"), StrToInt(LineOrEmpty(lines, 3)));
+  } catch (const std::exception&) {
+  }
+}
+
+void TForm2::OpenChosenDevices(std::vector<std::string>& problems) {
+  auto& model = model_;
+  const std::string inputName = model.C("cmbInput").text;
+  const std::string outputName = model.C("cmbOutput").text;
+  sendFailureShown_ = false;
+
   if (MidiInput1.DeviceCount() > 0) {
-    try {
-      model.SetLines(model.C("Memo1"), LoadDeviceSettings(services_.settingsFile));
-      const auto& lines = model.C("Memo1").lines;
-      MidiInput1.SetProductName(LineOrEmpty(lines, 0));
-      model.ComboSetIndex(input, StrToInt(LineOrEmpty(lines, 1)));
-      MidiOutput1.SetProductName(LineOrEmpty(lines, 2));
-      model.ComboSetIndex(output, StrToInt(LineOrEmpty(lines, 3)));
-    } catch (const std::exception&) {
-      MidiInput1.SetDeviceID(0);
+    bool named = false;
+    if (!inputName.empty()) {
+      const auto before = problems.size();
+      Collect(problems, [&] { SelectInputByName(MidiInput1, inputName); });
+      named = problems.size() == before;
     }
-    if (input.text.empty()) {
-      MidiInput1.SetDeviceID(0);
-    } else {
-      MidiInput1.SetProductName(input.text);
-    }
-    MidiOutput1.SetProductName(output.text);
-    MidiInput1.OpenDevice();
-    MidiInput1.StartInput();
-  } else {
-    // Without an input device the saved output choice still applies, so that
-    // a chosen output is not only saved but used.
+    if (!named) SelectFirstInput(MidiInput1);
+  }
+
+  // An output that would not close keeps playing; its failure is reported already.
+  const bool outputHeld = MidiOutput1.IsOpen();
+  std::string outputProblem;
+  if (!outputHeld) {
     try {
-      const auto lines = LoadDeviceSettings(services_.settingsFile);
-      model.SetLines(model.C("Memo1"), lines);
-      MidiOutput1.SetProductName(LineOrEmpty(lines, 2));
-      model.ComboSetIndex(output, StrToInt(LineOrEmpty(lines, 3)));
-      MidiOutput1.SetProductName(output.text);
-    } catch (const std::exception&) {
-      // No saved choice: the output stays on the device the listing selected.
+      SelectOutputByName(MidiOutput1, outputName);
+    } catch (const std::exception& error) {
+      outputProblem = error.what();
     }
   }
-  OpenOutputOrFallBack();
+
+  if (MidiInput1.OpenDevice()) Collect(problems, [this] { MidiInput1.StartInput(); });
+
+  if (!outputProblem.empty()) {
+    // The chosen output is not there (a saved position beyond the list, a
+    // device that has gone): sound through the synthesizer meanwhile.
+    if (OpenBuiltInSynthesizer(MidiOutput1)) {
+      problems.push_back(FallbackNotice(outputName, outputProblem));
+    } else {
+      problems.push_back(ui::DisplayedErrorText(outputProblem));
+    }
+  } else if (!outputHeld && !MidiOutput1.OpenDevice()) {
+    const std::string reason = MidiOutput1.ErrorText(MidiOutput1.LastError());
+    const std::string device = MidiOutput1.ProductName();
+    if (OpenBuiltInSynthesizer(MidiOutput1)) {
+      problems.push_back(FallbackNotice(device, reason));
+    } else {
+      problems.push_back("The MIDI output \"" + device + "\" cannot be opened (" + ui::DisplayedErrorText(reason) +
+                         "). Notes will not sound.");
+    }
+  }
+}
+
+void TForm2::OpenMidiDevices() {
+  std::vector<std::string> problems;
+  Collect(problems, [this] { CloseMidiDevices(); });
+  RestoreDeviceChoice();
+  OpenChosenDevices(problems);
+  Report(problems);
 }
 
 void TForm2::CloseMidiDevices() {
-  MidiInput1.CloseDevice();
-  MidiOutput1.CloseDevice();
+  // Both are closed even when the first one fails.  A device that has
+  // disappeared is released by its loss: there is nothing to report.
+  std::exception_ptr failure;
+  try {
+    MidiInput1.CloseDevice();
+  } catch (const midi::EMidiInputError&) {
+    if (MidiInput1.Error() != midi::kErrDeviceGone) failure = std::current_exception();
+  }
+  try {
+    MidiOutput1.CloseDevice();
+  } catch (const midi::EmidioutputError&) {
+    if (MidiOutput1.LastError() != midi::kErrDeviceGone && !failure) failure = std::current_exception();
+  }
+  if (failure) std::rethrow_exception(failure);
 }
 
 void TForm2::ApplyDeviceChoice() {
   auto& model = model_;
-  CloseMidiDevices();
+  std::vector<std::string> problems;
+  Collect(problems, [this] { CloseMidiDevices(); });
   auto lines = model.C("Memo1").lines;
   if (lines.size() < 4) lines.resize(4);
   const auto& input = model.C("cmbInput");
@@ -147,26 +261,19 @@ void TForm2::ApplyDeviceChoice() {
   lines[2] = output.text;
   lines[3] = std::to_string(output.itemIndex);
   model.SetLines(model.C("Memo1"), lines);
+  // Saved before the devices open, so a choice that fails to open is still
+  // remembered.  The lists, not the file, then decide: a file that could not
+  // be written must not bring back the old choice.
   if (const auto error = SaveDeviceSettings(services_.settingsFile, lines)) {
-    services_.dialogs.Message(*error + " The device choice applies until the program ends.");
+    problems.push_back(*error + " The device choice applies until the program ends.");
   }
-  try {
-    OpenMidiDevices();
-  } catch (...) {
-    // The panel still closes and the question still sounds again (through the
-    // built-in synthesizer if need be); the error itself is shown afterwards.
-    if (!MidiOutput1.IsOpen()) OpenOutputOrFallBack();
-    model.SetVisible(model.C("Label3"), false);
-    throw;
-  }
-  model.SetVisible(model.C("Label3"), false);
-  model.SetEnabled(model.C("cmbOutput"), false);
-  model.SetVisible(model.C("cmbOutput"), false);
-  model.SetVisible(model.C("Label1"), false);
-  model.SetEnabled(model.C("cmbInput"), false);
-  model.SetVisible(model.C("cmbInput"), false);
+  OpenChosenDevices(problems);
+  // The panel closes and the question sounds again on the devices now open,
+  // whatever went wrong above.
+  ClosePanel();
   RepeatPending = 1;
   Timer1().SetEnabled(true);
+  Report(problems);
 }
 
 void TForm2::cmbInputChange() { ApplyDeviceChoice(); }
