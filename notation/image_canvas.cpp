@@ -35,7 +35,11 @@ QFont FontFor(const TextStyle& style) {
 
 }  // namespace
 
-ImageCanvas::ImageCanvas() : image_(kWidth, kHeight, QImage::Format_RGB32) { Clear(); }
+ImageCanvas::ImageCanvas(int scale)
+    : scale_(std::max(1, scale)), image_(kWidth * scale_, kHeight * scale_, QImage::Format_RGB32) {
+    image_.setDevicePixelRatio(scale_);
+    Clear();
+}
 
 void ImageCanvas::Clear() { image_.fill(Qt::white); }
 

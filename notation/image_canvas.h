@@ -13,14 +13,18 @@ public:
     static constexpr int kWidth = 249;
     static constexpr int kHeight = 138;
 
-    ImageCanvas();
+    // `scale` renders the same picture with that many device pixels per
+    // pixel of the staff area, for a sharp picture on a larger paint box.
+    explicit ImageCanvas(int scale = 1);
 
     void DrawText(int x, int y, std::string_view text, const TextStyle& style) override;
 
     const QImage& Image() const { return image_; }
+    int Scale() const { return scale_; }
     void Clear();
 
 private:
+    int scale_;
     QImage image_;
 };
 

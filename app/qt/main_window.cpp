@@ -1,6 +1,7 @@
 #include "app/qt/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/elastfrm.h"
 #include "controls/gradbtn.h"
 #include "midi/midi_service.h"
 
@@ -46,10 +48,16 @@ void PaintBoxWidget::DrawText(int x, int y, std::string_view text, const notatio
   update();
 }
 
+// The picture keeps its proportions and grows with the paint box, which the
+// window scales; its drawing coordinates stay those of the design layout.
 void PaintBoxWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
-  painter.drawImage(0, 0, image_.Image());
+  const double scale = std::min(width() / double(notation::ImageCanvas::kWidth),
+                                height() / double(notation::ImageCanvas::kHeight));
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QRectF(0, 0, notation::ImageCanvas::kWidth * scale, notation::ImageCanvas::kHeight * scale),
+                    image_.Image());
 }
 
 MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string settingsFile, std::string helpDocument)
@@ -59,8 +67,7 @@ MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string sett
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   setObjectName("Form2");
   setWindowTitle(Q(ui::kWindowCaption));
-  client_ = new QWidget(this);
-  client_->setObjectName("Client");
+  client_ = new QWidget(this);  // unnamed: the scaling walks through it to the controls
   client_->setAutoFillBackground(true);
   QPalette palette = client_->palette();
   palette.setColor(QPalette::Window, ColourOf(ui::kWindowColour));
@@ -78,8 +85,27 @@ MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string sett
 
   BuildControls();
   BuildMenus();
+  // Menus keep the system's menu font: they must not grow with the scaled form
+  // font, or the client area would shrink after every rescale.
+  menuBar()->setFont(QApplication::font(menuBar()));
   // The design size, for a desktop that does not maximize windows.
   resize(ui::kDesignClientWidth, ui::kDesignClientHeight + menuBar()->sizeHint().height());
+
+  // Every control scales with the window from the design layout.
+  elastic_ = new controls::TElasticForm(this);
+  elastic_->setObjectName("ElasticForm1");
+  elastic_->SetDesignScreenWidth(808);
+  elastic_->SetDesignScreenHeight(580);
+  elastic_->SetDesignPixelsPerInch(96);
+  elastic_->SetMaximumTrackWidth(1280);
+  elastic_->SetMaximumTrackHeight(1024);
+  elastic_->SetDesignFormWidth(819);
+  elastic_->SetDesignFormHeight(478);
+  elastic_->SetDesignFormClientWidth(ui::kDesignClientWidth);
+  elastic_->SetDesignFormClientHeight(ui::kDesignClientHeight);
+  elastic_->SetDesignFormLeft(201);
+  elastic_->SetDesignFormTop(126);
+  elastic_->SetFont(FontOf(ui::kWindowFont));
   model_.OnControlChanged = [this](const ui::Control& control) { SyncControl(control); };
   model_.OnMenuChanged = [this](const ui::MenuItem& item) { SyncMenu(item); };
 }

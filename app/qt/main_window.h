@@ -15,6 +15,10 @@
 class QAction;
 class QMenu;
 
+namespace lintra::controls {
+class TElasticForm;
+}
+
 namespace lintra::midi {
 class MidiService;
 }
@@ -33,7 +37,7 @@ class PaintBoxWidget : public QWidget, public notation::Canvas {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  notation::ImageCanvas image_;
+  notation::ImageCanvas image_{4};
 };
 
 class MainWindow : public QMainWindow {
@@ -48,6 +52,7 @@ class MainWindow : public QMainWindow {
   PaintBoxWidget* PaintBox() { return paintBox_; }
   QWidget* Widget(std::string_view name) { return widgets_.at(&model_.C(name)); }
   QAction* Action(std::string_view name) { return actions_.at(&model_.M(name)); }
+  controls::TElasticForm* ElasticForm1() { return elastic_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -70,6 +75,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<midi::MidiService> midi_;
   QWidget* client_ = nullptr;
   PaintBoxWidget* paintBox_ = nullptr;
+  controls::TElasticForm* elastic_ = nullptr;
   std::unique_ptr<app::TForm2> form_;
   std::unique_ptr<PipeWaker> waker_;
   std::map<const ui::Control*, QWidget*> widgets_;

@@ -9,8 +9,11 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 #include "app/qt/main_window.h"
+#include "controls/elastfrm.h"
+#include "notation/staff_painter.h"
 #include "controls/gradbtn.h"
 #include "midi/composite_service.h"
 #include "midi/fake_midi_service.h"
@@ -27,13 +30,14 @@ void Wait(int ms) {
 struct Window {
   QTemporaryDir folder;
   std::unique_ptr<MainWindow> window;
-  Window() {
+  explicit Window(QSize screen = QSize(808, 580)) {
     auto fake = std::make_unique<midi::FakeMidiService>();
     fake->SetInputDevices({"Keyboard"});
     auto service = std::make_unique<midi::CompositeMidiService>(std::move(fake),
                                                                 std::make_unique<midi::NullSynthService>());
     window = std::make_unique<MainWindow>(std::move(service), folder.filePath("cmbtext.qor").toStdString(),
                                           "Note Help.html");
+    window->ElasticForm1()->SetScreenSizeForTesting(screen);
     window->Create();
     window->show();
     Wait(100);  // the first question follows 10 ms after start
@@ -51,20 +55,52 @@ TEST(MainWindow, OpensWithAQuestionAndTheLayoutsControls) {
   EXPECT_GE(form.CurrentSlot, 36);
   EXPECT_LE(form.CurrentSlot, 69);
 
+  // Black keys take the overlap; below their bottom edge the white key answers.
   QWidget* client = w.window->Client();
-  EXPECT_EQ(client->childAt(30, 300)->objectName(), "F1sharp");
-  EXPECT_EQ(client->childAt(30, 380)->objectName(), "F1");
-  EXPECT_EQ(w.window->Widget("StartButton")->geometry(), QRect(96, 120, 125, 30));
+  const QRect black = w.window->Widget("F1sharp")->geometry();
+  ASSERT_NE(client->childAt(black.left() + 2, black.top() + 20), nullptr);
+  EXPECT_EQ(client->childAt(black.left() + 2, black.top() + 20)->objectName(), "F1sharp");
+  EXPECT_EQ(client->childAt(black.left() + 2, black.bottom() + 10)->objectName(), "F1");
   EXPECT_FALSE(w.window->Widget("cmbInput")->isVisible());
   EXPECT_TRUE(static_cast<QLineEdit*>(w.window->Widget("Score"))->isReadOnly());
   EXPECT_EQ(static_cast<QLineEdit*>(w.window->Widget("Score"))->alignment() & Qt::AlignRight, Qt::AlignRight);
 }
 
+TEST(MainWindow, ScalesTheDesignLayoutWithTheWindow) {
+  Window w;
+  QWidget* client = w.window->Client();
+  // On the design screen with the design client area every control keeps its design bounds.
+  w.window->resize(w.window->size() + QSize(ui::kDesignClientWidth, ui::kDesignClientHeight) - client->size());
+  Wait(50);
+  ASSERT_EQ(client->size(), QSize(803, 420));
+  EXPECT_EQ(w.window->Widget("StartButton")->geometry(), QRect(96, 120, 125, 30));
+  EXPECT_EQ(w.window->Widget("B4")->geometry(), QRect(768, 269, 32, 143));
+  EXPECT_EQ(w.window->Widget("PaintBox1")->geometry(), QRect(232, 120, 249, 138));
+
+  // One and a half times the client area (the window stays under its 1280 x 1024 limit):
+  // bounds scale with rounding to even, black keys stay above white ones.
+  w.window->resize(w.window->size() + QSize(1204 - 803, 630 - 420));
+  Wait(50);
+  ASSERT_EQ(client->size(), QSize(1204, 630)) << "the menu bar keeps its height";
+  const double kx = client->width() / 803.0, ky = client->height() / 420.0;  // the menu bar grows with its font
+  auto scaled = [&](int left, int top, int width, int height) {
+    return QRect(int(std::nearbyint(left * kx)), int(std::nearbyint(top * ky)), int(std::nearbyint(width * kx)),
+                 int(std::nearbyint(height * ky)));
+  };
+  EXPECT_EQ(w.window->Widget("StartButton")->geometry(), scaled(96, 120, 125, 30));
+  const QRect black = w.window->Widget("C3sharp")->geometry();
+  EXPECT_EQ(black, scaled(376, 269, 20, 91));
+  EXPECT_GT(w.window->Widget("QuestShw")->font().pointSize(), 12) << "fonts grow with the window";
+  EXPECT_EQ(client->childAt(black.center())->objectName(), "C3sharp");
+}
+
 TEST(MainWindow, ChildRepaintsAndHoveringKeepTheQuestion) {
   Window w;
   const QImage before = w.window->PaintBox()->Picture().copy();
-  // A question is drawn: the picture is not a blank staff.
-  EXPECT_NE(before.pixel(82 + 6, 0), 0u);
+  // A question is drawn: the picture is not the empty C major staff.
+  notation::ImageCanvas empty(w.window->PaintBox()->Picture().devicePixelRatio());
+  notation::StaffPainter(empty).DrawStaff(" ", 0);
+  EXPECT_NE(before, empty.Image());
   QWidget* key = w.window->Widget("c3");
   QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
   QCoreApplication::sendEvent(key, &enter);
