@@ -313,16 +313,17 @@ void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && created_) form_->Initial();
 }
 
-// The window's paint handler runs when the window is shown or resized, not on
-// every repaint of a child control: hovering over a key never erases the question.
+// The window's paint handler runs when the window is first shown, not on every
+// repaint of a child control: hovering over a key never erases the question.
+// The picture lives in an image that survives covering, uncovering and
+// resizing, so there is nothing for the handler to restore afterwards; running
+// it on every resize would wipe a question that has not been answered yet.
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (created_) form_->FormPaint();
-}
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-  QMainWindow::resizeEvent(event);
-  if (created_ && isVisible()) form_->FormPaint();
+  if (created_ && !painted_) {
+    painted_ = true;
+    form_->FormPaint();
+  }
 }
 
 }  // namespace lintra::frontend

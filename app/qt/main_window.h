@@ -58,7 +58,6 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildControls();
@@ -82,6 +81,7 @@ class MainWindow : public QMainWindow {
   std::map<const ui::MenuItem*, QAction*> actions_;
   bool syncing_ = false;
   bool created_ = false;
+  bool painted_ = false;
 };
 
 }  // namespace lintra::frontend

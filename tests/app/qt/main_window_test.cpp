@@ -110,6 +110,10 @@ TEST(MainWindow, ChildRepaintsAndHoveringKeepTheQuestion) {
   QCoreApplication::sendEvent(key, &leave);
   Wait(20);
   EXPECT_EQ(w.window->PaintBox()->Picture(), before);
+  // Resizing rescales the controls but keeps the unanswered question.
+  w.window->resize(w.window->size() + QSize(60, 30));
+  Wait(50);
+  EXPECT_EQ(w.window->PaintBox()->Picture(), before);
 }
 
 TEST(MainWindow, AKeyClickAnswersAndMenusMirrorTheModel) {
