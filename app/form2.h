@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "midi/message_loop.h"
@@ -158,6 +159,7 @@ class TForm2 {
   void SetText(std::string_view control, std::string text);
   const std::string& Text(std::string_view control);
   bool ThresholdPassed();
+  std::pair<bool, bool> AskThresholds(const std::string& tutor);
   void SetWhiteKeyCaptions(bool syllables);
   void ApplyDeviceChoice();
 

@@ -22,6 +22,17 @@ bool TForm2::ThresholdPassed() {
                        ThresholdValue(ScoreThreshold, kDefaultScore));
 }
 
+// Both prompts are always shown, the second even when the first was cancelled.
+std::pair<bool, bool> TForm2::AskThresholds(const std::string& tutor) {
+  auto& dialogs = services_.dialogs;
+  const bool countOk =
+      dialogs.InputQuery(tutor + " : Correct answers?", "How many correct answers?", CorrectThreshold);
+  ReadThreshold(CorrectThreshold, kDefaultCount);
+  const bool scoreOk = dialogs.InputQuery(tutor + " : Score?", "What percent correct answers?", ScoreThreshold);
+  ReadThreshold(ScoreThreshold, kDefaultScore);
+  return {countOk, scoreOk};
+}
+
 void TForm2::On1Click() {
   auto& dialogs = services_.dialogs;
   if (Checked("ChromaticScale")) {
@@ -36,12 +47,7 @@ void TForm2::On1Click() {
       Check("Off1");
     }
   } else {
-    const bool countOk = dialogs.InputQuery("AutoAdvance : Correct answers?", "How many correct answers?",
-                                            CorrectThreshold);
-    ReadThreshold(CorrectThreshold, kDefaultCount);
-    const bool scoreOk = dialogs.InputQuery("AutoAdvance : Score?", "What percent correct answers?",
-                                            ScoreThreshold);
-    ReadThreshold(ScoreThreshold, kDefaultScore);
+    const auto [countOk, scoreOk] = AskThresholds("AutoAdvance");
     if (countOk) {
       if (scoreOk) {
         AnswerCount = 0;
@@ -81,12 +87,7 @@ void TForm2::AutoModOnClick() {
   }
   Check("Off1");
   Check("AutoModulate2");
-  const bool countOk = dialogs.InputQuery("AutoModulate : Correct answers?", "How many correct answers?",
-                                          CorrectThreshold);
-  ReadThreshold(CorrectThreshold, kDefaultCount);
-  const bool scoreOk = dialogs.InputQuery("AutoModulate : Score?", "What percent correct answers?",
-                                          ScoreThreshold);
-  ReadThreshold(ScoreThreshold, kDefaultScore);
+  const auto [countOk, scoreOk] = AskThresholds("AutoModulate");
   if (!countOk) return;
   if (scoreOk) {
     Check("Off1");
