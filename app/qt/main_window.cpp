@@ -55,9 +55,16 @@ void PaintBoxWidget::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), Qt::white);
   const double scale = std::min(width() / double(notation::ImageCanvas::kWidth),
                                 height() / double(notation::ImageCanvas::kHeight));
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(QRectF(0, 0, notation::ImageCanvas::kWidth * scale, notation::ImageCanvas::kHeight * scale),
-                    image_.Image());
+  const QSize target(int(notation::ImageCanvas::kWidth * scale * devicePixelRatioF()),
+                     int(notation::ImageCanvas::kHeight * scale * devicePixelRatioF()));
+  // An area-averaging scale keeps thin staff lines even; it is redone only
+  // when the picture or the size changed.
+  if (scaled_.size() != target || scaledFrom_ != image_.Image().cacheKey()) {
+    scaled_ = image_.Image().scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled_.setDevicePixelRatio(devicePixelRatioF());
+    scaledFrom_ = image_.Image().cacheKey();
+  }
+  painter.drawImage(0, 0, scaled_);
 }
 
 MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string settingsFile, std::string helpDocument)

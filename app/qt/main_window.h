@@ -38,6 +38,8 @@ class PaintBoxWidget : public QWidget, public notation::Canvas {
 
  private:
   notation::ImageCanvas image_{4};
+  QImage scaled_;
+  qint64 scaledFrom_ = 0;
 };
 
 class MainWindow : public QMainWindow {
