@@ -27,7 +27,6 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Sonvra"));
   QApplication::setApplicationName(QStringLiteral("Grafel"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Grafel"));
   QApplication::setOrganizationName(QStringLiteral("Lintra"));
 
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);

@@ -51,15 +51,15 @@ std::unique_ptr<ui::Timer> QtClock::CreateTimer(std::string name, int interval) 
 }
 
 void QtDialogs::Message(const std::string& text) {
-  QMessageBox::information(owner_, QApplication::applicationDisplayName(), Q(text));
+  QMessageBox::information(owner_, QApplication::applicationName(), Q(text));
 }
 
 void QtDialogs::Error(const std::string& text) {
-  QMessageBox::critical(owner_, QApplication::applicationDisplayName(), Q(text));
+  QMessageBox::critical(owner_, QApplication::applicationName(), Q(text));
 }
 
 bool QtDialogs::Confirm(const std::string& text) {
-  return QMessageBox::question(owner_, QApplication::applicationDisplayName(), Q(text),
+  return QMessageBox::question(owner_, QApplication::applicationName(), Q(text),
                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 

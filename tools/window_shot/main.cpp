@@ -24,7 +24,7 @@ void Wait(int ms) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Grafel"));
+  QApplication::setApplicationName(QStringLiteral("Grafel"));
   if (argc < 2) {
     std::fprintf(stderr, "usage: lintra-window-shot OUT.png [--size WxH] [--wait MS] [NAME ...]\n");
     return 2;
