@@ -53,7 +53,11 @@ void SelectOutputByName(midi::TMidiOutput& output, const std::string& name) {
   } catch (const midi::EmidioutputError&) {
     if (output.IsOpen() || name.empty()) throw;
     for (int id = midi::kMidiMapper; id < static_cast<int>(output.DeviceCount()); ++id) {
-      output.SetDeviceID(id);
+      try {
+        output.SetDeviceID(id);
+      } catch (const midi::EmidioutputError&) {
+        break;  // fewer devices than counted at start: a port has gone
+      }
       if (output.LastError() == midi::kOk && output.ProductName() == name) return;
     }
     throw;
@@ -148,7 +152,11 @@ void TForm2::ListDevices() {
   auto& combo = model.C("cmbOutput");
   model.ComboClear(combo);
   for (int id = 0; id < static_cast<int>(MidiOutput1.DeviceCount()); ++id) {
-    MidiOutput1.SetDeviceID(id);
+    try {
+      MidiOutput1.SetDeviceID(id);
+    } catch (const midi::EmidioutputError&) {
+      break;  // fewer devices than counted at start: a port has gone
+    }
     if (MidiOutput1.LastError() == midi::kOk) model.ComboAdd(combo, MidiOutput1.ProductName());
   }
   model.ComboSetIndex(combo, 0);
