@@ -14,8 +14,11 @@ for tool in jackd jack_wait jack_lsp jack_connect; do
 done
 "$python" -c 'import rtmidi' 2>/dev/null || { echo "SKIP: python3-rtmidi not installed"; exit 77; }
 
-# A server of our own, so that a developer's JACK session is left alone.
-export JACK_DEFAULT_SERVER="lintra-e2e-$$"
+# A server of our own, so that a developer's JACK session is left alone.  The
+# name is fixed: JACK keeps a registry of at most eight server names and
+# reclaims an entry only for the same name, so a fresh name per run would fill
+# it after a few runs that ended uncleanly.
+export JACK_DEFAULT_SERVER="lintra-e2e"
 export JACK_NO_START_SERVER=1
 log=$(mktemp -t lintra-jackd.XXXXXX)
 jackd_pid=""
