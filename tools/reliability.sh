@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# The reliability stages: the whole test suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer (with leak checks), the MIDI input path under
+# ThreadSanitizer, a few seconds of each fuzz target, the soak and the MIDI
+# flood.  Each stage builds in a folder of its own and prints its time.
+#
+#   LINTRA_QUICK=1           skip the fuzz stage and the full ASan suite
+#   LINTRA_SKIP="asan tsan"  skip the named stages (asan tsan fuzz soak flood)
+#   LINTRA_FUZZ_SECONDS=N    seconds per fuzz target (default 8)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+export JACK_NO_START_SERVER=1
+# Suppressions name third-party libraries only; our own code gets none.
+supp=$(mktemp -d)
+trap 'rm -rf "$supp"' EXIT
+cat >"$supp/lsan.supp" <<'SUPP'
+# fontconfig keeps its configuration and pattern caches until exit on purpose.
+leak:libfontconfig.so
+# RtMidi 5's JACK output creates its two ring buffers before it opens the JACK
+# client and does not free them when that open fails (no JACK server running).
+leak:MidiOutJack::connect
+SUPP
+cat >"$supp/tsan.supp" <<'SUPP'
+SUPP
+# Every finding is fatal; leaks are reported at exit.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$supp/tsan.supp"
+
+skip=" ${LINTRA_SKIP:-} "
+if [ "${LINTRA_QUICK:-0}" = 1 ]; then skip="$skip fuzz asan "; fi
+fuzz_seconds=${LINTRA_FUZZ_SECONDS:-8}
+parts_core="theory;notation;midi;ui;app;tools"
+summary=()
+
+stage() {  # stage NAME COMMAND...
+  local name=$1; shift
+  if [[ "$skip" == *" $name "* ]]; then
+    echo "=== $name: skipped"
+    summary+=("$name: skipped")
+    return
+  fi
+  echo "=== $name"
+  local start=$SECONDS
+  if ! "$@"; then
+    echo "reliability: stage '$name' FAILED (see the output above)" >&2
+    exit 1
+  fi
+  local took=$((SECONDS - start))
+  echo "=== $name: passed in ${took} s"
+  summary+=("$name: ${took} s")
+}
+
+configure() {  # configure FOLDER CMAKE-ARGS...
+  local folder=$1; shift
+  cmake -S "$root" -B "$root/$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLINTRA_BENCHMARKS=OFF "$@" >/dev/null
+}
+
+asan_suite() {
+  configure build-asan -DLINTRA_ASAN=ON
+  cmake --build build-asan -j"$jobs"
+  # Everything runs, the JACK round trip with its own JACK server included.
+  ctest --test-dir build-asan --output-on-failure -j"$jobs"
+}
+
+tsan_input_path() {
+  configure build-tsan -DLINTRA_TSAN=ON -DLINTRA_WITH_QT=OFF -DLINTRA_PARTS="midi"
+  cmake --build build-tsan -j"$jobs" --target midi_circbuf_test midi_message_loop_test midi_midi_in_test \
+    midi_fake_midi_service_test lintra_flood
+  ctest --test-dir build-tsan --output-on-failure -j"$jobs" \
+    -R '^(EventRing|MessageLoop|MidiInTest|FakeServiceTest)\.|^soak\.flood' \
+    --no-tests=error
+  build-tsan/tests/soak/lintra_flood 1000000
+}
+
+fuzz_all() {
+  configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DLINTRA_FUZZ=ON -DLINTRA_WITH_QT=OFF -DLINTRA_PARTS="$parts_core"
+  cmake --build build-fuzz -j"$jobs" --target lintra_fuzzers
+  local work
+  work=$(mktemp -d)
+  local target
+  for target in midi_input sysex prompts settings script; do
+    mkdir -p "$work/$target"
+    echo "--- fuzz_$target for ${fuzz_seconds} s"
+    if ! build-fuzz/tests/fuzz/fuzz_$target -max_total_time="$fuzz_seconds" -print_final_stats=1 \
+        -artifact_prefix="$work/" "$work/$target" "tests/fuzz/corpus/$target" >"$work/$target.log" 2>&1; then
+      tail -n 40 "$work/$target.log"
+      echo "fuzz_$target found a failing input; it is kept in $work (add it to tests/fuzz/corpus/$target)" >&2
+      return 1
+    fi
+    grep -E 'stat::number_of_executed_units|stat::peak_rss_mb' "$work/$target.log" | tr '\n' ' '
+    echo
+  done
+  rm -rf "$work"
+}
+
+soak_asan() {
+  configure build-asan -DLINTRA_ASAN=ON
+  cmake --build build-asan -j"$jobs" --target lintra_soak
+  build-asan/tests/soak/lintra_soak 100000
+}
+
+flood_asan() {
+  configure build-asan -DLINTRA_ASAN=ON
+  cmake --build build-asan -j"$jobs" --target lintra_flood
+  build-asan/tests/soak/lintra_flood 1000000
+}
+
+stage asan asan_suite
+stage tsan tsan_input_path
+stage fuzz fuzz_all
+stage soak soak_asan
+stage flood flood_asan
+
+echo "=== reliability: all stages passed"
+printf '  %s\n' "${summary[@]}"
