@@ -38,6 +38,8 @@ fuzz_seconds=${LINTRA_FUZZ_SECONDS:-8}
 parts_core="theory;notation;midi;ui;app;tools"
 summary=()
 
+# Stage functions end each command with "|| return 1": errexit does not reach
+# inside a function that runs as the condition of an "if".
 stage() {  # stage NAME COMMAND...
   local name=$1; shift
   if [[ "$skip" == *" $name "* ]]; then
@@ -58,29 +60,29 @@ stage() {  # stage NAME COMMAND...
 
 configure() {  # configure FOLDER CMAKE-ARGS...
   local folder=$1; shift
-  cmake -S "$root" -B "$root/$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLINTRA_BENCHMARKS=OFF "$@" >/dev/null
+  cmake -S "$root" -B "$root/$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLINTRA_BENCHMARKS=OFF "$@" >/dev/null || return 1
 }
 
 asan_suite() {
-  configure build-asan -DLINTRA_ASAN=ON
-  cmake --build build-asan -j"$jobs"
+  configure build-asan -DLINTRA_ASAN=ON || return 1
+  cmake --build build-asan -j"$jobs" || return 1
   # Everything runs, the JACK round trip with its own JACK server included.
-  ctest --test-dir build-asan --output-on-failure -j"$jobs"
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" || return 1
 }
 
 tsan_input_path() {
-  configure build-tsan -DLINTRA_TSAN=ON -DLINTRA_WITH_QT=OFF -DLINTRA_PARTS="midi"
+  configure build-tsan -DLINTRA_TSAN=ON -DLINTRA_WITH_QT=OFF -DLINTRA_PARTS="midi" || return 1
   cmake --build build-tsan -j"$jobs" --target midi_circbuf_test midi_message_loop_test midi_midi_in_test \
-    midi_fake_midi_service_test lintra_flood
+    midi_fake_midi_service_test lintra_flood || return 1
   ctest --test-dir build-tsan --output-on-failure -j"$jobs" \
     -R '^(EventRing|MessageLoop|MidiInTest|FakeServiceTest)\.|^soak\.flood' \
-    --no-tests=error
-  build-tsan/tests/soak/lintra_flood 1000000
+    --no-tests=error || return 1
+  build-tsan/tests/soak/lintra_flood 1000000 || return 1
 }
 
 fuzz_all() {
-  configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DLINTRA_FUZZ=ON -DLINTRA_WITH_QT=OFF -DLINTRA_PARTS="$parts_core"
-  cmake --build build-fuzz -j"$jobs" --target lintra_fuzzers
+  configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DLINTRA_FUZZ=ON -DLINTRA_WITH_QT=OFF -DLINTRA_PARTS="$parts_core" || return 1
+  cmake --build build-fuzz -j"$jobs" --target lintra_fuzzers || return 1
   local work
   work=$(mktemp -d)
   local target
@@ -100,15 +102,15 @@ fuzz_all() {
 }
 
 soak_asan() {
-  configure build-asan -DLINTRA_ASAN=ON
-  cmake --build build-asan -j"$jobs" --target lintra_soak
-  build-asan/tests/soak/lintra_soak 100000
+  configure build-asan -DLINTRA_ASAN=ON || return 1
+  cmake --build build-asan -j"$jobs" --target lintra_soak || return 1
+  build-asan/tests/soak/lintra_soak 100000 || return 1
 }
 
 flood_asan() {
-  configure build-asan -DLINTRA_ASAN=ON
-  cmake --build build-asan -j"$jobs" --target lintra_flood
-  build-asan/tests/soak/lintra_flood 1000000
+  configure build-asan -DLINTRA_ASAN=ON || return 1
+  cmake --build build-asan -j"$jobs" --target lintra_flood || return 1
+  build-asan/tests/soak/lintra_flood 1000000 || return 1
 }
 
 stage asan asan_suite
