@@ -34,8 +34,12 @@ void DeviceCallback(DeviceHandle, std::uint32_t message, std::uintptr_t instance
       // An entry that does not fit is lost; a long buffer lost this way stays
       // away from the device until it is closed.
       const bool stored = RingPut(*ring, entry);
-      if (MessageWindow* window = link->Window.load(std::memory_order_acquire))
-        window->Post(stored ? kNotifyInput : kNotifyOverflow, 0, 0);
+      MessageWindow* window = link->Window.load(std::memory_order_acquire);
+      if (window && window->Post(stored ? kNotifyInput : kNotifyOverflow, 0, 0)) return;
+      (stored ? link->MissedInput : link->MissedOverflow).fetch_add(1, std::memory_order_release);
+      // The queue was full, or the consumer emptied it just now: one more
+      // notice makes sure the missed one is made up for either way.
+      if (window) window->Post(kNotifyCatchUp, 0, 0);
       return;
     }
     case MOM_DONE:
@@ -276,11 +280,28 @@ std::unique_ptr<TMyMidiEvent> TMidiInput::ReadEvent() {
 }
 
 void TMidiInput::HandleNotification(const PostedMessage& message) {
+  if (message.code == kNotifyCatchUp) {
+    CatchUpMissedNotifications();
+    return;
+  }
   // Every notification takes at most one entry, whatever its code.
   const auto event = ReadEvent();
   if (message.code == kNotifyInput) {
     if (OnMidiInput && IsOpen() && PendingCount() > 0) OnMidiInput();
   } else if (message.code == kNotifyOverflow) {
+    if (OnOverflow && IsOpen()) OnOverflow();
+  }
+  CatchUpMissedNotifications();
+}
+
+void TMidiInput::CatchUpMissedNotifications() {
+  if (!link_) return;
+  // Each notification the callback could not post stands for one entry (or
+  // one overflow); handle them now as if they had arrived.
+  for (std::uint32_t missed = link_->MissedInput.exchange(0, std::memory_order_acquire); missed > 0; --missed) {
+    const auto event = ReadEvent();
+  }
+  for (std::uint32_t missed = link_->MissedOverflow.exchange(0, std::memory_order_acquire); missed > 0; --missed) {
     if (OnOverflow && IsOpen()) OnOverflow();
   }
 }

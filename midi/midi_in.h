@@ -87,6 +87,7 @@ class TMidiInput {
   std::function<void(const std::string&)> ShowMessage;
 
  private:
+  void CatchUpMissedNotifications();
   void HandleNotification(const PostedMessage& message);
   void PrepareSysexBuffers();
   void QueueSysexBuffers();

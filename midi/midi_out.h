@@ -28,6 +28,7 @@ class EmidioutputError : public std::runtime_error {
 inline constexpr std::uint32_t kNotifyInput = MIM_DATA;       // an entry was stored
 inline constexpr std::uint32_t kNotifyOutputDone = MOM_DONE;  // a long message was played
 inline constexpr std::uint32_t kNotifyOverflow = 1024;        // the input ring was full
+inline constexpr std::uint32_t kNotifyCatchUp = 1025;         // notifications were missed
 
 // The context value a component hands to the service at open; DeviceCallback
 // reads it on the service's thread while the user-interface thread may change
@@ -36,6 +37,11 @@ struct DeviceLink {
   std::atomic<EventRing*> Ring{nullptr};
   std::atomic<MessageWindow*> Window{nullptr};
   std::atomic<bool> SysexOnly{false};
+  // Notifications the callback could not post because the window's queue was
+  // full; the user-interface thread makes up for them at its next notification,
+  // so that no stored entry waits and no lost entry goes unreported.
+  std::atomic<std::uint32_t> MissedInput{0};
+  std::atomic<std::uint32_t> MissedOverflow{0};
 };
 
 // The rule both components follow to turn a result code into text: the
