@@ -82,9 +82,9 @@ TForm2::TForm2(ui::WindowModel& model, FormServices services)
   };
   MidiInput1.ShowMessage = [this](const std::string& text) { services_.dialogs.Message(text); };
 
-  for (const auto& spec : ui::Timers()) {
-    auto timer = services_.clock.CreateTimer(std::string(spec.name), spec.interval);
-    (spec.name == "Timer1" ? timer1_ : timer3_) = std::move(timer);
+  for (const auto& layout : ui::Timers()) {
+    auto timer = services_.clock.CreateTimer(std::string(layout.name), layout.interval);
+    (layout.name == "Timer1" ? timer1_ : timer3_) = std::move(timer);
   }
   timer1_->OnTimer = [this] { Guard([this] { ResponseClick(); }); };
   timer3_->OnTimer = [this] { Guard([this] { StimNoteOff(); }); };
@@ -106,18 +106,18 @@ void TForm2::BindHandlers() {
     if (control->Kind() == ui::ControlKind::Key) {
       const int index = ui::KeyIndex(control->Name());
       control->handler = [this, index] { KeyClick(index); };
-    } else if (!control->spec.handler.empty()) {
-      control->handler = bind(control->spec.handler);
+    } else if (!control->layout.handler.empty()) {
+      control->handler = bind(control->layout.handler);
     }
   }
   for (const auto& item : model_.AllMenus()) {
-    if (item->spec.handler.empty()) continue;
-    if (const auto* key = theory::FindKey(item->spec.name)) {
+    if (item->layout.handler.empty()) continue;
+    if (const auto* key = theory::FindKey(item->layout.name)) {
       // The 24 key commands share one routine; each passes its own key.
       const std::string name(key->item);
       item->handler = [this, name] { KeyCommand(name); };
     } else {
-      item->handler = bind(item->spec.handler);
+      item->handler = bind(item->layout.handler);
     }
   }
 }

@@ -152,21 +152,21 @@ ControlSpec KeyControl(const KeySpec& key) {
   // the right edge of the white key on its left.
   const int whiteLeft = 32 * key.letterStep;
   const int index = KeyIndex(key.name);
-  ControlSpec spec{key.name, ControlKind::Key, key.black ? whiteLeft + 24 : whiteLeft, 269,
+  ControlSpec layout{key.name, ControlKind::Key, key.black ? whiteLeft + 24 : whiteLeft, 269,
                    key.black ? 20 : 32, key.black ? 91 : 143, kKeyFont, "", true, true, 8 + index, key.handler};
   if (key.black) {
-    spec.beginColour = clBlack;
-    spec.endColour = clGray;
-    spec.gradient = GradientStyle::VertCenter;
-    spec.btnHilite = clBtnHighlight;
+    layout.beginColour = clBlack;
+    layout.endColour = clGray;
+    layout.gradient = GradientStyle::VertCenter;
+    layout.btnHilite = clBtnHighlight;
   } else {
-    spec.beginColour = clNone;
-    spec.endColour = clSilver;
-    spec.gradient = GradientStyle::Vertical;
-    spec.btnHilite = clBlack;
+    layout.beginColour = clNone;
+    layout.endColour = clSilver;
+    layout.gradient = GradientStyle::Vertical;
+    layout.btnHilite = clBlack;
   }
-  spec.swapColours = false;
-  return spec;
+  layout.swapColours = false;
+  return layout;
 }
 
 int KeyIndex(std::string_view name) {

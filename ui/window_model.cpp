@@ -29,31 +29,31 @@ bool LessNoCase(const std::string& a, const std::string& b) {
 }  // namespace
 
 WindowModel::WindowModel() {
-  auto add = [this](const ControlSpec& spec) {
+  auto add = [this](const ControlSpec& layout) {
     auto control = std::make_unique<Control>();
-    control->spec = spec;
-    if (spec.kind == ControlKind::DataList) {
-      control->lines = SplitLines(spec.caption);
+    control->layout = layout;
+    if (layout.kind == ControlKind::DataList) {
+      control->lines = SplitLines(layout.caption);
     } else {
-      control->text = std::string(spec.caption);
+      control->text = std::string(layout.caption);
     }
-    control->visible = spec.visible;
-    control->enabled = spec.enabled;
+    control->visible = layout.visible;
+    control->enabled = layout.enabled;
     controls_.push_back(std::move(control));
     return controls_.back().get();
   };
-  for (const auto& spec : Controls()) add(spec);
+  for (const auto& layout : Controls()) add(layout);
   for (const auto& key : Keyboard()) keys_.push_back(add(KeyControl(key)));
 
   MenuItem* lastAtLevel[4] = {nullptr, nullptr, nullptr, nullptr};
-  for (const auto& spec : Menus()) {
+  for (const auto& layout : Menus()) {
     auto item = std::make_unique<MenuItem>();
-    item->spec = spec;
-    item->caption = std::string(spec.caption);
-    item->checked = spec.checked;
-    item->parent = spec.level > 1 ? lastAtLevel[spec.level - 1] : nullptr;
+    item->layout = layout;
+    item->caption = std::string(layout.caption);
+    item->checked = layout.checked;
+    item->parent = layout.level > 1 ? lastAtLevel[layout.level - 1] : nullptr;
     if (item->parent != nullptr) item->parent->children.push_back(item.get());
-    lastAtLevel[spec.level] = item.get();
+    lastAtLevel[layout.level] = item.get();
     menus_.push_back(std::move(item));
   }
 }
@@ -136,7 +136,7 @@ void WindowModel::SetChecked(MenuItem& item, bool checked) {
   if (item.checked == checked) return;
   item.checked = checked;
   MenuChanged(item);
-  if (!checked || !item.spec.radio) return;
+  if (!checked || !item.layout.radio) return;
   const auto siblings = [&]() -> std::vector<MenuItem*> {
     if (item.parent != nullptr) return item.parent->children;
     std::vector<MenuItem*> tops;
@@ -146,7 +146,7 @@ void WindowModel::SetChecked(MenuItem& item, bool checked) {
     return tops;
   }();
   for (auto* sibling : siblings) {
-    if (sibling != &item && sibling->spec.radio && sibling->checked) {
+    if (sibling != &item && sibling->layout.radio && sibling->checked) {
       sibling->checked = false;
       MenuChanged(*sibling);
     }

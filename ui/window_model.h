@@ -14,7 +14,7 @@
 namespace lintra::ui {
 
 struct Control {
-  ControlSpec spec;
+  ControlSpec layout;
   std::string text;                // field text, label/button/key caption, combo edit text
   std::vector<std::string> lines;  // data lists
   std::vector<std::string> items;  // drop-down lists, kept sorted
@@ -23,12 +23,12 @@ struct Control {
   bool enabled = true;
   std::function<void()> handler;   // click or change
 
-  const std::string_view Name() const { return spec.name; }
-  ControlKind Kind() const { return spec.kind; }
+  const std::string_view Name() const { return layout.name; }
+  ControlKind Kind() const { return layout.kind; }
 };
 
 struct MenuItem {
-  MenuSpec spec;
+  MenuSpec layout;
   std::string caption;
   bool checked = false;
   bool enabled = true;
@@ -36,7 +36,7 @@ struct MenuItem {
   std::vector<MenuItem*> children;
   std::function<void()> handler;
 
-  const std::string_view Name() const { return spec.name; }
+  const std::string_view Name() const { return layout.name; }
   bool OpensSubmenu() const { return !children.empty(); }
 };
 

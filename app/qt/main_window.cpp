@@ -24,10 +24,10 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 // Heights at 96 pixels per inch to points, rounded half up: 11 px = 8 pt, 13 = 10, 16 = 12, 19 = 14.
 int PixelsToPoints(int pixels) { return static_cast<int>(std::floor(pixels * 72.0 / 96.0 + 0.5)); }
 
-QFont FontOf(const ui::FontSpec& spec) {
-  QFont font(Q(spec.family));
-  font.setPointSize(PixelsToPoints(spec.pixels));
-  font.setBold(spec.bold);
+QFont FontOf(const ui::FontSpec& layout) {
+  QFont font(Q(layout.family));
+  font.setPointSize(PixelsToPoints(layout.pixels));
+  font.setBold(layout.bold);
   return font;
 }
 
@@ -142,15 +142,15 @@ void MainWindow::BuildControls() {
   // black key covers the white keys it overlaps.
   for (const auto name : ui::CreationOrder()) {
     ui::Control& control = model_.C(name);
-    const auto& spec = control.spec;
+    const auto& layout = control.layout;
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (layout.kind) {
       case ui::ControlKind::TextField:
       case ui::ControlKind::RichText: {
         auto* edit = new QLineEdit(client_);
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::ClickFocus);  // read-only fields are no tab stops
-        if (spec.kind == ui::ControlKind::RichText) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (layout.kind == ui::ControlKind::RichText) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         widget = edit;
         break;
       }
@@ -160,7 +160,7 @@ void MainWindow::BuildControls() {
       case ui::ControlKind::ComboEdit:
       case ui::ControlKind::ComboPick: {
         auto* combo = new QComboBox(client_);
-        combo->setEditable(spec.kind == ui::ControlKind::ComboEdit);
+        combo->setEditable(layout.kind == ui::ControlKind::ComboEdit);
         combo->setInsertPolicy(QComboBox::NoInsert);
         connect(combo, &QComboBox::activated, this, [this, &control](int index) {
           if (!syncing_) form_->SelectItem(control, index);
@@ -189,12 +189,12 @@ void MainWindow::BuildControls() {
       case ui::ControlKind::Button:
       case ui::ControlKind::Key: {
         auto* button = new controls::TGradBtn(client_);
-        button->SetBeginColor(spec.beginColour);
-        button->SetEndColor(spec.endColour);
-        button->SetGradientStyle(StyleOf(spec.gradient));
-        button->SetSwapColors(spec.swapColours);
-        button->SetBtnHiliteClr(spec.btnHilite);
-        button->SetFontColor(spec.font.colour);
+        button->SetBeginColor(layout.beginColour);
+        button->SetEndColor(layout.endColour);
+        button->SetGradientStyle(StyleOf(layout.gradient));
+        button->SetSwapColors(layout.swapColours);
+        button->SetBtnHiliteClr(layout.btnHilite);
+        button->SetFontColor(layout.font.colour);
         button->OnClick = [this, &control](controls::TGradBtn*) {
           form_->Guard([&control] {
             if (control.handler) control.handler();
@@ -204,16 +204,16 @@ void MainWindow::BuildControls() {
         break;
       }
     }
-    widget->setObjectName(Q(spec.name));
-    widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
-    if (spec.kind != ui::ControlKind::PaintBox) widget->setFont(FontOf(spec.font));
+    widget->setObjectName(Q(layout.name));
+    widget->setGeometry(layout.left, layout.top, layout.width, layout.height);
+    if (layout.kind != ui::ControlKind::PaintBox) widget->setFont(FontOf(layout.font));
     widgets_[&control] = widget;
     SyncControl(control);
   }
   // The tab order of the layout.
   std::vector<std::pair<int, QWidget*>> order;
   for (const auto& [control, widget] : widgets_) {
-    if (control->spec.tabOrder >= 0) order.emplace_back(control->spec.tabOrder, widget);
+    if (control->layout.tabOrder >= 0) order.emplace_back(control->layout.tabOrder, widget);
   }
   std::sort(order.begin(), order.end());
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);
@@ -249,7 +249,7 @@ void MainWindow::BuildMenus() {
       });
     }
     action->setObjectName(Q(item->Name()));
-    action->setCheckable(item->spec.radio && item->parent != nullptr);
+    action->setCheckable(item->layout.radio && item->parent != nullptr);
     actions_[item] = action;
     SyncMenu(*item);
   }

@@ -66,12 +66,12 @@ std::unique_ptr<QWidget> MakeForm()
     font.setPointSize(10);
     form->setFont(font);
     form->resize(803, 420);
-    for (const ControlSpec& spec : kControls) {
-        auto* label = new QLabel(QString::fromLatin1(spec.name), form.get());
-        label->setObjectName(spec.name);
-        label->setGeometry(spec.rect);
+    for (const ControlSpec& layout : kControls) {
+        auto* label = new QLabel(QString::fromLatin1(layout.name), form.get());
+        label->setObjectName(layout.name);
+        label->setGeometry(layout.rect);
         QFont f = label->font();
-        f.setPointSize(spec.points);
+        f.setPointSize(layout.points);
         label->setFont(f);
     }
     // A named control inside a named container, and one inside a container without a name.
@@ -208,9 +208,9 @@ TEST_F(ElasticFormTest, DesignSizeOnDesignScreenKeepsEveryBoundAndFont)
     Attach();
     Show();
     EXPECT_EQ(form->size(), QSize(803, 420));
-    for (const ControlSpec& spec : kControls) {
-        EXPECT_EQ(Child(spec.name)->geometry(), spec.rect) << spec.name;
-        EXPECT_EQ(Child(spec.name)->font().pointSize(), spec.points) << spec.name;
+    for (const ControlSpec& layout : kControls) {
+        EXPECT_EQ(Child(layout.name)->geometry(), layout.rect) << layout.name;
+        EXPECT_EQ(Child(layout.name)->font().pointSize(), layout.points) << layout.name;
     }
     EXPECT_EQ(Child("PaintBox1")->geometry(), QRect(10, 20, 200, 100));
     EXPECT_GE(rescales, 1);
@@ -221,10 +221,10 @@ TEST_F(ElasticFormTest, TwiceTheDesignScreenDoublesEveryBound)
     Attach(QSize(1616, 1160));
     Show();
     EXPECT_EQ(form->size(), QSize(1606, 840));
-    for (const ControlSpec& spec : kControls) {
-        const QRect r = spec.rect;
-        EXPECT_EQ(Child(spec.name)->geometry(), QRect(2 * r.x(), 2 * r.y(), 2 * r.width(), 2 * r.height()))
-            << spec.name;
+    for (const ControlSpec& layout : kControls) {
+        const QRect r = layout.rect;
+        EXPECT_EQ(Child(layout.name)->geometry(), QRect(2 * r.x(), 2 * r.y(), 2 * r.width(), 2 * r.height()))
+            << layout.name;
     }
     EXPECT_EQ(Child("PaintBox1")->geometry(), QRect(20, 40, 400, 200));
     EXPECT_EQ(Child("Deep")->geometry(), QRect(2, 4, 60, 80));

@@ -17,8 +17,8 @@ std::string_view HitTest(int x, int y) {
   WindowModel model;
   std::string_view hit;
   for (const auto name : CreationOrder()) {
-    const auto& spec = model.C(name).spec;
-    if (x >= spec.left && x < spec.left + spec.width && y >= spec.top && y < spec.top + spec.height) hit = name;
+    const auto& layout = model.C(name).layout;
+    if (x >= layout.left && x < layout.left + layout.width && y >= layout.top && y < layout.top + layout.height) hit = name;
   }
   return hit;
 }
@@ -27,16 +27,16 @@ TEST(Layout, KeyboardSpansF1ToB4WithBlackKeysOnTop) {
   ASSERT_EQ(Keyboard().size(), 43u);
   int white = 0;
   for (const auto& key : Keyboard()) {
-    const auto spec = KeyControl(key);
+    const auto layout = KeyControl(key);
     if (!key.black) {
-      EXPECT_EQ(spec.left, 32 * white++) << key.name;
-      EXPECT_EQ(spec.width, 32);
-      EXPECT_EQ(spec.height, 143);
+      EXPECT_EQ(layout.left, 32 * white++) << key.name;
+      EXPECT_EQ(layout.width, 32);
+      EXPECT_EQ(layout.height, 143);
     } else {
-      EXPECT_EQ(spec.width, 20);
-      EXPECT_EQ(spec.height, 91);
+      EXPECT_EQ(layout.width, 20);
+      EXPECT_EQ(layout.height, 91);
     }
-    EXPECT_EQ(spec.top, 269);
+    EXPECT_EQ(layout.top, 269);
   }
   EXPECT_EQ(white, 25);
   EXPECT_EQ(KeyNamed("A4sharp").left + 20, 780);
@@ -85,7 +85,7 @@ TEST(Layout, MenusAsLaidOut) {
   EXPECT_EQ(model.M("AutoModOn").parent, &model.M("AutoModulate2"));
   EXPECT_EQ(model.M("AutoModOn").caption, model.M("On1").caption);
   EXPECT_EQ(model.M("About1").caption, "&About");
-  EXPECT_EQ(model.M("AllNotesOff1").spec.handler, "Desligados1Click");
+  EXPECT_EQ(model.M("AllNotesOff1").layout.handler, "Desligados1Click");
 }
 
 TEST(Layout, HiddenStoresStartAsLaidOut) {
