@@ -22,7 +22,10 @@ cat >"$supp/lsan.supp" <<'SUPP'
 leak:libfontconfig.so
 # RtMidi 5's JACK output creates its two ring buffers before it opens the JACK
 # client and does not free them when that open fails (no JACK server running).
+# libjack has no frame pointers, so the stack often ends in libjack's own
+# allocator: name that too.
 leak:MidiOutJack::connect
+leak:jack_ringbuffer_create
 SUPP
 cat >"$supp/tsan.supp" <<'SUPP'
 SUPP
