@@ -110,26 +110,32 @@ Result CompositeMidiService::OutOpen(DeviceHandle& handle, int id, Callback call
   return kErrBadDeviceId;
 }
 
+// Every call on an open device goes to the service that opened it, with that
+// service's own handle; an unknown handle is refused.
+template <typename... Args>
+Result CompositeMidiService::CallOnDevice(bool output, DeviceHandle handle,
+                                     Result (MidiService::*call)(DeviceHandle, Args...),
+                                     Args... args) {
+  Link* link = Find(handle, output);
+  return link ? (link->service->*call)(link->inner, args...) : Result{kErrInvalidHandle};
+}
+
 Result CompositeMidiService::OutClose(DeviceHandle handle) { return Close(true, handle); }
 
 Result CompositeMidiService::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
-  Link* link = Find(handle, true);
-  return link ? link->service->OutShortMsg(link->inner, packed) : Result{kErrInvalidHandle};
+  return CallOnDevice(true, handle, &MidiService::OutShortMsg, packed);
 }
 
 Result CompositeMidiService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
-  Link* link = Find(handle, true);
-  return link ? link->service->OutPrepareHeader(link->inner, header) : Result{kErrInvalidHandle};
+  return CallOnDevice(true, handle, &MidiService::OutPrepareHeader, header);
 }
 
 Result CompositeMidiService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
-  Link* link = Find(handle, true);
-  return link ? link->service->OutLongMsg(link->inner, header) : Result{kErrInvalidHandle};
+  return CallOnDevice(true, handle, &MidiService::OutLongMsg, header);
 }
 
 Result CompositeMidiService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
-  Link* link = Find(handle, true);
-  return link ? link->service->OutUnprepareHeader(link->inner, header) : Result{kErrInvalidHandle};
+  return CallOnDevice(true, handle, &MidiService::OutUnprepareHeader, header);
 }
 
 Result CompositeMidiService::OutGetErrorText(Result code, std::string& text) {
@@ -153,30 +159,25 @@ Result CompositeMidiService::InOpen(DeviceHandle& handle, unsigned id, Callback 
 }
 
 Result CompositeMidiService::InStart(DeviceHandle handle) {
-  Link* link = Find(handle, false);
-  return link ? link->service->InStart(link->inner) : Result{kErrInvalidHandle};
+  return CallOnDevice(false, handle, &MidiService::InStart);
 }
 
 Result CompositeMidiService::InReset(DeviceHandle handle) {
-  Link* link = Find(handle, false);
-  return link ? link->service->InReset(link->inner) : Result{kErrInvalidHandle};
+  return CallOnDevice(false, handle, &MidiService::InReset);
 }
 
 Result CompositeMidiService::InClose(DeviceHandle handle) { return Close(false, handle); }
 
 Result CompositeMidiService::InPrepareHeader(DeviceHandle handle, LongHeader* header) {
-  Link* link = Find(handle, false);
-  return link ? link->service->InPrepareHeader(link->inner, header) : Result{kErrInvalidHandle};
+  return CallOnDevice(false, handle, &MidiService::InPrepareHeader, header);
 }
 
 Result CompositeMidiService::InAddBuffer(DeviceHandle handle, LongHeader* header) {
-  Link* link = Find(handle, false);
-  return link ? link->service->InAddBuffer(link->inner, header) : Result{kErrInvalidHandle};
+  return CallOnDevice(false, handle, &MidiService::InAddBuffer, header);
 }
 
 Result CompositeMidiService::InUnprepareHeader(DeviceHandle handle, LongHeader* header) {
-  Link* link = Find(handle, false);
-  return link ? link->service->InUnprepareHeader(link->inner, header) : Result{kErrInvalidHandle};
+  return CallOnDevice(false, handle, &MidiService::InUnprepareHeader, header);
 }
 
 Result CompositeMidiService::InGetErrorText(Result code, std::string& text) {

@@ -48,6 +48,9 @@ class CompositeMidiService final : public MidiService {
  private:
   struct Link;
   Link* Find(DeviceHandle handle, bool output) const;
+  template <typename... Args>
+  Result CallOnDevice(bool output, DeviceHandle handle, Result (MidiService::*call)(DeviceHandle, Args...),
+                 Args... args);
   Result Open(bool output, MidiService& service, DeviceHandle& handle, int id,
               Callback callback, std::uintptr_t instance);
   Result Close(bool output, DeviceHandle handle);
