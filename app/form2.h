@@ -170,6 +170,7 @@ class TForm2 {
   std::unique_ptr<ui::Timer> timer3_;
   std::uint32_t randomState_ = 0;
   bool sendFailureShown_ = false;
+  bool outOfRangeShown_ = false;  // a "Keyboard out of range." box is open
 };
 
 }  // namespace lintra::app

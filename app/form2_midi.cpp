@@ -308,7 +308,14 @@ void TForm2::HandleMidiNote() {
     auto& key = model_.Key(KeyNote - ui::kLowestKeyNote);
     services_.pump.ProcessPendingEvents();
     if (key.handler) key.handler();
-  } else {
+  } else if (!outOfRangeShown_) {
+    // The box runs an event loop of its own: further notes arriving while it
+    // is open are handled inside it and must not stack boxes on top of it.
+    outOfRangeShown_ = true;
+    struct Reset {
+      bool& flag;
+      ~Reset() { flag = false; }
+    } reset{outOfRangeShown_};
     services_.dialogs.Message("Keyboard out of range.");
   }
 }

@@ -5,10 +5,16 @@
 namespace lintra::app {
 
 void TForm2::PlayKeyboardClick() {
+  // The submenu opens again whenever the pointer rests on its item: by then
+  // the chromatic scale is checked, and remembering it would lose the key
+  // the student came from.
+  const bool alreadyOn = Checked("PlayKeyboard");
   Check("PlayKeyboard");
-  if (Checked("MajorKeys1")) RememberMajor = true;
-  if (Checked("MinorKeys1")) RememberMinor = true;
-  if (Checked("ChromaticScale")) RememberChromatic = true;
+  if (!alreadyOn) {
+    if (Checked("MajorKeys1")) RememberMajor = true;
+    if (Checked("MinorKeys1")) RememberMinor = true;
+    if (Checked("ChromaticScale")) RememberChromatic = true;
+  }
   Check("ChromaticScale");
   model_.SetEnabled(model_.M("Keys"), false);
   model_.SetEnabled(model_.M("Claves1"), false);
@@ -36,6 +42,9 @@ void TForm2::Sharps1Click() {
 }
 
 void TForm2::NotationQuestionsClick() {
+  // Already reading notes: there is nothing to return from, and restoring
+  // from empty flags would clear the staff and switch to the minor keys.
+  if (Checked("NotationQuestions")) return;
   DrawStaff();
   NoteX = 0;
   model_.SetEnabled(model_.M("MajorKeys1"), true);

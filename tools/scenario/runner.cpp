@@ -32,8 +32,17 @@ class ScriptedDialogs : public ui::Dialogs {
   ScriptedDialogs(std::ostream& out, std::deque<Answer>& answers, const int& line)
       : out_(out), answers_(answers), line_(line) {}
 
-  void Message(const std::string& text) override { out_ << "dialog message " << Quoted(text) << '\n'; }
-  void Error(const std::string& text) override { out_ << "dialog error " << Quoted(text) << '\n'; }
+  // A box runs an event loop of its own while it is shown: MIDI notes that
+  // are already waiting are handled before it is answered.
+  void Message(const std::string& text) override {
+    out_ << "dialog message " << Quoted(text) << '\n';
+    if (pump) pump->ProcessPendingEvents();
+  }
+  void Error(const std::string& text) override {
+    out_ << "dialog error " << Quoted(text) << '\n';
+    if (pump) pump->ProcessPendingEvents();
+  }
+  ui::EventPump* pump = nullptr;
 
   bool Confirm(const std::string& text) override {
     const Answer answer = Next("confirmation " + Quoted(text));
@@ -140,7 +149,9 @@ std::string Decimal(std::int64_t value) { return std::to_string(value); }
 }  // namespace
 
 struct Runner::State {
-  explicit State(std::ostream& o) : out(o), dialogs(o, answers, currentLine), shell(o), canvas(o) {}
+  explicit State(std::ostream& o) : out(o), dialogs(o, answers, currentLine), shell(o), canvas(o) {
+    dialogs.pump = &pump;
+  }
   ~State() {
     form.reset();
     model.reset();
@@ -312,6 +323,19 @@ void Runner::Execute(const ScriptLine& line) {
       } else {
         s.form->TypeText(*combo, args[1]);
       }
+    } else if (cmd == "midi-in-burst") {
+      // Several notes arrive one right after another, before the window
+      // handles the first of them.
+      needStarted(true);
+      if (args.empty() || args.size() % 3 != 0) throw ScriptError(line.number, "midi-in-burst takes groups of three bytes");
+      std::vector<std::uint8_t> bytes;
+      for (const auto& text : args) bytes.push_back(static_cast<std::uint8_t>(ParseNumber(line, text, 0, 255)));
+      bool delivered = s.form->MidiInput1.IsOpen();
+      for (std::size_t i = 0; delivered && i < bytes.size(); i += 3) {
+        delivered = s.fake->InjectShort(bytes[i], bytes[i + 1], bytes[i + 2]);
+      }
+      if (!delivered) s.out << "ignored midi-in\n";
+      s.pump.ProcessPendingEvents();
     } else if (cmd == "midi-in" || cmd == "midi-in-sysex") {
       needStarted(true);
       std::vector<std::uint8_t> bytes;
