@@ -206,7 +206,12 @@ void TForm2::Exit1Click() {
   services_.shell.Terminate();
 }
 
-void TForm2::ProgramHelpClick() { services_.shell.OpenDocument(services_.helpDocument); }
+void TForm2::ProgramHelpClick() {
+  if (!services_.shell.OpenDocument(services_.helpDocument)) {
+    services_.dialogs.Message("The help page could not be opened. It is the file \"" + services_.helpDocument +
+                              "\"; open it in a web browser to read it.");
+  }
+}
 
 void TForm2::About1Click() { services_.dialogs.Message(kAbout); }
 

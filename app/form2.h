@@ -57,6 +57,10 @@ class TForm2 {
   void SelectItem(ui::Control& combo, int index);
   void TypeText(ui::Control& combo, const std::string& text);
 
+  // The built-in synthesizer will not sound; `reason` says why, for the user.
+  // The user is told once, as soon as the synthesizer is the output in use.
+  void SynthesizerSilent(const std::string& reason);
+
   // Every short message the window sends, before it is sent (transcripts).
   std::function<void(std::uint8_t, std::uint8_t, std::uint8_t)> OnShortSent;
 
@@ -154,6 +158,8 @@ class TForm2 {
   void RestoreDeviceChoice();
   void OpenChosenDevices(std::vector<std::string>& problems);
   void ClosePanel();
+  std::string SilenceNotice();
+  void ReportSetUp(std::vector<std::string>& problems);
   bool Checked(std::string_view menu);
   void Check(std::string_view menu, bool checked = true);
   void SetText(std::string_view control, std::string text);
@@ -171,6 +177,8 @@ class TForm2 {
   std::uint32_t randomState_ = 0;
   bool sendFailureShown_ = false;
   bool outOfRangeShown_ = false;  // a "Keyboard out of range." box is open
+  std::string synthSilence_;       // why the built-in synthesizer is silent
+  bool synthSilenceTold_ = false;
 };
 
 }  // namespace lintra::app

@@ -11,6 +11,7 @@
 #include "app/device_settings.h"
 #include "app/form2.h"
 #include "app/text_numbers.h"
+#include "midi/synth_service.h"
 
 namespace lintra::app {
 namespace {
@@ -125,11 +126,44 @@ void TForm2::UseBuiltInSynthesizer(const std::string& reason) {
   const bool alreadySynth = MidiOutput1.DeviceID() == midi::kMidiMapper && MidiOutput1.IsOpen();
   const std::string device = MidiOutput1.ProductName().empty() ? "the chosen device" : MidiOutput1.ProductName();
   if (!alreadySynth) OpenBuiltInSynthesizer(MidiOutput1);
-  if (sendFailureShown_) return;
+  const std::string silence = SilenceNotice();
+  if (sendFailureShown_) {
+    if (!silence.empty()) services_.dialogs.Message(silence);
+    return;
+  }
   sendFailureShown_ = true;
-  services_.dialogs.Message(alreadySynth ? "MIDI output fails (" + ui::DisplayedErrorText(reason) +
-                                               "). Notes may not sound."
-                                         : FallbackNotice(device, reason));
+  services_.dialogs.Message((alreadySynth ? "MIDI output fails (" + ui::DisplayedErrorText(reason) +
+                                                "). Notes may not sound."
+                                          : FallbackNotice(device, reason)) +
+                            (silence.empty() ? "" : "\n" + silence));
+}
+
+std::string TForm2::SilenceNotice() {
+  // Only while the synthesizer is in use: on another output nothing is missed.
+  if (synthSilence_.empty() || synthSilenceTold_ || !MidiOutput1.IsOpen() ||
+      MidiOutput1.ProductName() != midi::kSynthDeviceName) {
+    return {};
+  }
+  synthSilenceTold_ = true;
+  return "The built-in synthesizer is silent: " + synthSilence_ +
+         ". To hear the notes, choose another MIDI output with \"Inputs/Outputs\" in the \"Midi\" menu.";
+}
+
+void TForm2::SynthesizerSilent(const std::string& reason) {
+  synthSilence_ = reason;
+  if (const auto notice = SilenceNotice(); !notice.empty()) services_.dialogs.Message(notice);
+}
+
+// The problems of a set-up and the synthesizer's silence reach the user in one box.
+void TForm2::ReportSetUp(std::vector<std::string>& problems) {
+  if (const auto notice = SilenceNotice(); !notice.empty()) {
+    if (problems.empty()) {
+      services_.dialogs.Message(notice);
+      return;
+    }
+    problems.push_back(notice);
+  }
+  Report(problems);
 }
 
 void TForm2::ListDevices() {
@@ -236,7 +270,7 @@ void TForm2::OpenMidiDevices() {
   Collect(problems, [this] { CloseMidiDevices(); });
   RestoreDeviceChoice();
   OpenChosenDevices(problems);
-  Report(problems);
+  ReportSetUp(problems);
 }
 
 void TForm2::CloseMidiDevices() {
@@ -281,7 +315,7 @@ void TForm2::ApplyDeviceChoice() {
   ClosePanel();
   RepeatPending = 1;
   Timer1().SetEnabled(true);
-  Report(problems);
+  ReportSetUp(problems);
 }
 
 void TForm2::cmbInputChange() { ApplyDeviceChoice(); }

@@ -260,9 +260,14 @@ Result NullSynthService::InGetErrorText(Result code, std::string& text) {
   return OutGetErrorText(code, text);
 }
 
-std::unique_ptr<MidiService> MakeSystemMidiService() {
-  return std::make_unique<CompositeMidiService>(std::make_unique<RtMidiService>(),
-                                                std::make_unique<SynthService>());
+std::unique_ptr<MidiService> MakeSystemMidiService(std::function<void(const std::string&)> onSilentSynth) {
+  auto synth = std::make_unique<SynthService>();
+  if (onSilentSynth) {
+    synth->OnLoaded([hook = std::move(onSilentSynth)](const std::string& silence) {
+      if (!silence.empty()) hook(silence);
+    });
+  }
+  return std::make_unique<CompositeMidiService>(std::make_unique<RtMidiService>(), std::move(synth));
 }
 
 }  // namespace lintra::midi

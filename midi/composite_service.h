@@ -5,6 +5,7 @@
 // output list is never empty and the mapper (device -1) always sounds.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -104,7 +105,8 @@ class NullSynthService final : public MidiService {
 };
 
 // The program's default: the platform's MIDI ports plus the built-in
-// synthesizer.
-std::unique_ptr<MidiService> MakeSystemMidiService();
+// synthesizer.  `onSilentSynth` learns, on the synthesizer's loading thread,
+// why it will not sound (SynthService::OnLoaded); it is not called when it does.
+std::unique_ptr<MidiService> MakeSystemMidiService(std::function<void(const std::string&)> onSilentSynth = {});
 
 }  // namespace lintra::midi

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "midi/result_texts.h"
 #include "midi/rtmidi_service.h"
@@ -132,6 +133,7 @@ void SynthService::Load() {
       std::filesystem::is_regular_file(soundfontPath_, ec)) {
     sounding = fluid_synth_sfload(engine->synth, soundfontPath_.c_str(), 1) != FLUID_FAILED;
   }
+  const bool fontLoaded = sounding;
   const double loadMs =
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 
@@ -156,17 +158,34 @@ void SynthService::Load() {
   // its event queue would fill and complain on every note: stay silent.
   if (options_.audio && !engine->driver) sounding = false;
 
-  std::lock_guard lock(mutex_);
+  std::unique_lock lock(mutex_);
   if (sounding) {
     pending_->ApplyTo(engine->synth);
     engine_ = std::move(engine);
   }
+  if (!sounding) silence_ = fontLoaded ? "it could open no audio output" : "it found no sound font";
   audio_ = audio;
   loadMs_ = loadMs;
   finished_ = true;
   loaded_.notify_all();
+  // Told outside the lock: the hook may call the synthesizer.
+  const auto hook = std::exchange(onLoaded_, nullptr);
+  const std::string silence = silence_;
+  lock.unlock();
+  if (hook) hook(silence);
   // Without a soundfont or an audio device the engine is dropped here: every
   // message is then taken and forgotten, which is the silent synthesizer.
+}
+
+void SynthService::OnLoaded(std::function<void(const std::string& silence)> hook) {
+  std::unique_lock lock(mutex_);
+  if (!finished_) {
+    onLoaded_ = std::move(hook);
+    return;
+  }
+  const std::string silence = silence_;
+  lock.unlock();
+  if (hook) hook(silence);
 }
 
 bool SynthService::WaitUntilReady(std::chrono::milliseconds timeout) {

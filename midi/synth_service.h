@@ -13,6 +13,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -79,6 +80,12 @@ class SynthService final : public MidiService {
   Result InUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
   Result InGetErrorText(Result code, std::string& text) override;
 
+  // `hook` runs once, when loading has finished, with the reason why no note
+  // will sound, for the user ("it could open no audio output"), or empty when
+  // notes sound: on the loader's thread, or at once on the caller's when
+  // loading is already over.
+  void OnLoaded(std::function<void(const std::string& silence)> hook);
+
   // True once the loader has finished (successfully or not) within `timeout`.
   bool WaitUntilReady(std::chrono::milliseconds timeout);
   // True when a soundfont is loaded and something renders it (an audio
@@ -116,6 +123,8 @@ class SynthService final : public MidiService {
   std::unique_ptr<Engine> engine_;    // published by the loader once complete
   std::unique_ptr<Pending> pending_;  // state kept until the engine is there
   SynthAudioInfo audio_;
+  std::string silence_;  // empty while sounding
+  std::function<void(const std::string&)> onLoaded_;
   double loadMs_ = 0;
   OpenSlot opens_[kMaxOpens];
   DeviceHandle nextHandle_ = 1;

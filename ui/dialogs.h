@@ -36,7 +36,9 @@ std::string DisplayedErrorText(const std::string& text);
 class Shell {
  public:
   virtual ~Shell() = default;
-  virtual void OpenDocument(const std::string& path) = 0;  // result not checked
+  // False when the document could not be opened (it is missing, or nothing
+  // on this desktop opens it).
+  virtual bool OpenDocument(const std::string& path) = 0;
   virtual void Terminate() = 0;
   virtual void SetBusyCursor(bool busy) = 0;
   virtual void Maximize() = 0;

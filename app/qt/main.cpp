@@ -32,7 +32,19 @@ int main(int argc, char** argv) {
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   const auto settingsFile = lintra::app::DeviceSettingsPath(config.toStdString()).string();
 
-  lintra::frontend::MainWindow window(lintra::midi::MakeSystemMidiService(), settingsFile, FindHelpDocument());
+  // The synthesizer reports from its loading thread; the window hears of it
+  // on the user-interface thread, where `target` is set long before.
+  lintra::frontend::MainWindow* target = nullptr;
+  auto midi = lintra::midi::MakeSystemMidiService([&target](const std::string& silence) {
+    QMetaObject::invokeMethod(
+        qApp,
+        [&target, silence] {
+          if (target) target->Form().Guard([&] { target->Form().SynthesizerSilent(silence); });
+        },
+        Qt::QueuedConnection);
+  });
+  lintra::frontend::MainWindow window(std::move(midi), settingsFile, FindHelpDocument());
+  target = &window;
   window.Create();
   window.showMaximized();
   return QApplication::exec();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTime>
@@ -70,8 +71,9 @@ bool QtDialogs::InputQuery(const std::string& caption, const std::string& prompt
   return ok;
 }
 
-void QtShell::OpenDocument(const std::string& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
+bool QtShell::OpenDocument(const std::string& path) {
+  // A missing page would only show up, if at all, as an error of the browser.
+  return QFileInfo(Q(path)).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));
 }
 
 void QtShell::Terminate() { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); }

@@ -37,7 +37,7 @@ class QtDialogs : public ui::Dialogs {
 class QtShell : public ui::Shell {
  public:
   explicit QtShell(QWidget* window) : window_(window) {}
-  void OpenDocument(const std::string& path) override;
+  bool OpenDocument(const std::string& path) override;
   void Terminate() override;
   void SetBusyCursor(bool busy) override;
   void Maximize() override;

@@ -48,7 +48,7 @@ class RecordingDialogs : public ui::Dialogs {
 
 class QuietShell : public ui::Shell {
  public:
-  void OpenDocument(const std::string&) override {}
+  bool OpenDocument(const std::string&) override { return true; }
   void Terminate() override { terminated = true; }
   void SetBusyCursor(bool) override {}
   void Maximize() override {}
@@ -244,6 +244,43 @@ TEST_F(MidiFaultsTest, SendFailingOnceIsReportedOnceAndTheNotesGoOnThroughTheSyn
   w.Fake().Fail(Op::OutShort, midi::kErrNotReady, /*once=*/true);
   w.AnswerNextQuestion();
   EXPECT_EQ(w.Shown(), 2U);
+}
+
+TEST_F(MidiFaultsTest, SilentSynthesizerIsToldOnceAndOnlyWhileItIsTheOutput) {
+  const std::string why = "it could open no audio output";
+  {
+    auto& w = Make({}, {});  // the synthesizer is all there is
+    w.Start();
+    w.Form().SynthesizerSilent(why);
+    ASSERT_EQ(w.Shown(), 1U);
+    EXPECT_NE(w.LastShown().find(why), std::string::npos) << w.LastShown();
+    EXPECT_NE(w.LastShown().find("\"Inputs/Outputs\""), std::string::npos) << w.LastShown();
+    for (int i = 0; i < 3; ++i) w.AnswerNextQuestion();
+    EXPECT_EQ(w.Shown(), 1U) << "nothing per note";
+  }
+  auto& w = Make({"Keys"}, {"Alpha Out"});
+  w.Start();
+  w.Wait(10);
+  w.Form().SynthesizerSilent(why);
+  EXPECT_EQ(w.Shown(), 0U) << "the notes sound through Alpha Out";
+  w.ChooseOutput(kSynth);
+  ASSERT_EQ(w.Shown(), 1U);
+  EXPECT_NE(w.LastShown().find(why), std::string::npos) << w.LastShown();
+  w.AnswerNextQuestion();
+  w.ChooseOutput("Alpha Out");
+  w.ChooseOutput(kSynth);
+  EXPECT_EQ(w.Shown(), 1U);
+}
+
+TEST_F(MidiFaultsTest, SilentSynthesizerTakingOverAFailingOutputIsToldInTheSameBox) {
+  auto& w = Make({"Keys"}, {"Alpha Out"});
+  w.Start();
+  w.Form().SynthesizerSilent("it could open no audio output");
+  w.Fake().Fail(Op::OutShort, midi::kErrNotReady, /*once=*/true);
+  w.AnswerNextQuestion();
+  ASSERT_EQ(w.Shown(), 1U);
+  EXPECT_NE(w.LastShown().find("\"Alpha Out\""), std::string::npos) << w.LastShown();
+  EXPECT_NE(w.LastShown().find("synthesizer is silent"), std::string::npos) << w.LastShown();
 }
 
 TEST_F(MidiFaultsTest, SendFailingAlwaysIsReportedOnceInAllAndChoicesStillWork) {

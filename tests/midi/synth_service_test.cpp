@@ -169,6 +169,27 @@ TEST(SynthServiceTest, MissingSoundfontStillTakesEveryMessage) {
   EXPECT_EQ(records.messages, expected);
 }
 
+// Whoever asks is told once why no note will sound, before or after the load.
+TEST(SynthServiceTest, LoadedHookTellsOnceWhyItIsSilent) {
+  std::vector<std::string> early, late;
+  {
+    SynthService synth(Offline("/nonexistent/lintra-test.sf2"));
+    synth.OnLoaded([&](const std::string& silence) { early.push_back(silence); });
+    ASSERT_TRUE(synth.WaitUntilReady(10s));
+    synth.OnLoaded([&](const std::string& silence) { late.push_back(silence); });
+    EXPECT_EQ(late, std::vector<std::string>{"it found no sound font"}) << "told at once after the load";
+  }  // the loader has ended here
+  EXPECT_EQ(early, std::vector<std::string>{"it found no sound font"});
+
+  if (FindSoundfont().empty() || !std::filesystem::exists(FindSoundfont())) return;
+  std::vector<std::string> sounding;
+  {
+    SynthService synth(Offline(FindSoundfont()));
+    synth.OnLoaded([&](const std::string& silence) { sounding.push_back(silence); });
+  }
+  EXPECT_EQ(sounding, std::vector<std::string>{""});
+}
+
 TEST(SynthServiceTest, DeviceCallsCheckHandlesHeadersAndNumbers) {
   SynthService synth(Offline("/nonexistent.sf2"));
   EXPECT_EQ(synth.OutGetNumDevs(), 1u);
@@ -223,6 +244,8 @@ TEST(SynthServiceTest, NoAudioDeviceGivesASilentSynthesizerWithoutDelay) {
   {
     SynthService synth;  // real drivers
     ASSERT_TRUE(synth.WaitUntilReady(10s));
+    std::string silence = "not told";
+    synth.OnLoaded([&](const std::string& why) { silence = why; });
     const char* noStart = std::getenv("JACK_NO_START_SERVER");
     ASSERT_NE(noStart, nullptr);
     const SynthAudioInfo audio = synth.AudioInfo();
@@ -231,6 +254,13 @@ TEST(SynthServiceTest, NoAudioDeviceGivesASilentSynthesizerWithoutDelay) {
     // silent one then, not a queue that fills up note by note.
     if (audio.driver.empty()) {
       EXPECT_FALSE(synth.Sounding());
+      if (FindSoundfont().empty() || !std::filesystem::exists(FindSoundfont())) {
+        EXPECT_EQ(silence, "it found no sound font");
+      } else {
+        EXPECT_EQ(silence, "it could open no audio output");
+      }
+    } else {
+      EXPECT_EQ(silence, "");
     }
     DeviceHandle handle = kNoHandle;
     ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);

@@ -84,8 +84,9 @@ class ScriptedDialogs : public ui::Dialogs {
 class RunnerShell : public ui::Shell {
  public:
   explicit RunnerShell(std::ostream& out) : out_(out) {}
-  void OpenDocument(const std::string& path) override {
+  bool OpenDocument(const std::string& path) override {
     out_ << "open " << Quoted(std::filesystem::path(path).filename().string()) << '\n';
+    return true;
   }
   void Terminate() override { terminated = true; }
   void SetBusyCursor(bool) override {}

@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 
 #include "app/qt/main_window.h"
@@ -30,13 +32,13 @@ void Wait(int ms) {
 struct Window {
   QTemporaryDir folder;
   std::unique_ptr<MainWindow> window;
-  explicit Window(QSize screen = QSize(808, 580)) {
+  explicit Window(QSize screen = QSize(808, 580), std::string helpPage = "Note Help.html") {
     auto fake = std::make_unique<midi::FakeMidiService>();
     fake->SetInputDevices({"Keyboard"});
     auto service = std::make_unique<midi::CompositeMidiService>(std::move(fake),
                                                                 std::make_unique<midi::NullSynthService>());
     window = std::make_unique<MainWindow>(std::move(service), folder.filePath("cmbtext.qor").toStdString(),
-                                          "Note Help.html");
+                                          std::move(helpPage));
     window->ElasticForm1()->SetScreenSizeForTesting(screen);
     window->Create();
     window->show();
@@ -147,6 +149,32 @@ TEST(MainWindow, TypedDeviceNamesApplyOnlyWhenConfirmed) {
   // Half-typed text changes nothing: the panel stays open, no error.
   EXPECT_TRUE(combo->isVisible());
   EXPECT_EQ(w.window->Form().Model().C("cmbInput").text, "Keyboard");
+}
+
+// Reads and closes every message box that opens, for as long as it lives.
+struct BoxReader {
+  QStringList texts;
+  QTimer timer;
+  BoxReader() {
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts << box->text();
+        box->accept();
+      }
+    });
+    timer.start(5);
+  }
+};
+
+TEST(MainWindow, HelpThatCannotBeOpenedIsToldOnceWithItsPlace) {
+  QTemporaryDir folder;
+  const QString page = folder.filePath("Note Help.html");  // never written
+  Window w(QSize(808, 580), page.toStdString());
+  BoxReader boxes;
+  w.window->Action("ProgramHelp")->trigger();
+  Wait(50);
+  ASSERT_EQ(boxes.texts.size(), 1);
+  EXPECT_TRUE(boxes.texts[0].contains(page)) << boxes.texts[0].toStdString();
 }
 
 }  // namespace
