@@ -1,6 +1,7 @@
 #include "app/qt/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -221,6 +222,9 @@ void MainWindow::BuildControls() {
 
 void MainWindow::BuildMenus() {
   std::map<const ui::MenuItem*, QMenu*> menus;
+  // The radio items of one menu show radio marks as one exclusive group; none
+  // checked is allowed, as in the model, which alone decides the checks.
+  std::map<const ui::MenuItem*, QActionGroup*> radioGroups;
   for (const auto& owned : model_.AllMenus()) {
     ui::MenuItem* item = owned.get();
     QAction* action = nullptr;
@@ -244,12 +248,23 @@ void MainWindow::BuildMenus() {
         form_->Guard([item] {
           if (item->handler) item->handler();
         });
-        // Choosing an item does not check it by itself: the handler decides.
-        SyncMenu(*item);
+        // Choosing an item does not check it by itself: the handler decides,
+        // for the item and for the siblings its group has changed.
+        for (const auto& sibling : model_.AllMenus()) {
+          if (sibling->parent == item->parent) SyncMenu(*sibling);
+        }
       });
     }
     action->setObjectName(Q(item->Name()));
     action->setCheckable(item->layout.radio && item->parent != nullptr);
+    if (action->isCheckable()) {
+      QActionGroup*& group = radioGroups[item->parent];
+      if (group == nullptr) {
+        group = new QActionGroup(this);
+        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+      }
+      group->addAction(action);
+    }
     actions_[item] = action;
     SyncMenu(*item);
   }

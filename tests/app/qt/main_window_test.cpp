@@ -7,11 +7,15 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <map>
 
 #include "app/qt/main_window.h"
 #include "controls/elastfrm.h"
@@ -175,6 +179,55 @@ TEST(MainWindow, HelpThatCannotBeOpenedIsToldOnceWithItsPlace) {
   Wait(50);
   ASSERT_EQ(boxes.texts.size(), 1);
   EXPECT_TRUE(boxes.texts[0].contains(page)) << boxes.texts[0].toStdString();
+}
+
+// Records what kind of mark each menu item is drawn with.
+class MenuMarks : public QProxyStyle {
+ public:
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option); item && element == CE_MenuItem) {
+      marks[item->text.section('\t', 0, 0)] = item->checkType;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+  }
+  mutable std::map<QString, QStyleOptionMenuItem::CheckType> marks;
+};
+
+TEST(MainWindow, RadioItemsShowRadioMarksWhileTheHandlersDecideTheChecks) {
+  Window w;
+  auto& model = w.window->Form().Model();
+  MenuMarks style;
+  for (QMenu* menu : w.window->findChildren<QMenu*>()) {
+    if (menu->objectName().isEmpty()) continue;
+    menu->setStyle(&style);
+    menu->adjustSize();
+    menu->grab();
+  }
+  int radios = 0;
+  for (const auto& item : model.AllMenus()) {
+    if (item->parent == nullptr) continue;
+    const QString caption = QString::fromStdString(item->caption);
+    ASSERT_EQ(style.marks.count(caption), 1U) << item->Name();
+    const bool radio = item->layout.radio;
+    radios += radio ? 1 : 0;
+    EXPECT_EQ(style.marks[caption], radio ? QStyleOptionMenuItem::Exclusive : QStyleOptionMenuItem::NotCheckable)
+        << item->Name();
+  }
+  EXPECT_GT(radios, 40);
+
+  // Refused in the reverse exercise: the group does not get to move the mark.
+  BoxReader boxes;
+  w.window->Form().Guard([&] { w.window->Form().PlayKeyboardClick(); });
+  w.window->Action("AutoModOn")->trigger();
+  Wait(20);
+  EXPECT_EQ(boxes.texts.size(), 1);
+  EXPECT_FALSE(w.window->Action("AutoModOn")->isChecked());
+  EXPECT_TRUE(w.window->Action("AutoModOff")->isChecked());
+  // A check set by code moves the mark within the group.
+  w.window->Action("Sharps1")->trigger();
+  EXPECT_TRUE(w.window->Action("Sharps1")->isChecked());
+  EXPECT_FALSE(w.window->Action("Flats1")->isChecked());
 }
 
 }  // namespace
