@@ -286,7 +286,32 @@ void TElasticForm::FirstInitialisation()
         hasPlacement_ = true;
         // The size change this causes runs the first full rescale.
         SetOuterGeometry(placement_);
+    } else {
+        // Opened maximized: the window system keeps the size the form was built with as its normal
+        // size, so the placement is applied when the window is first restored.
+        if (!hasPlacement_)
+            placement_ = ComputePlacement();
+        hasPlacement_ = true;
+        restoreToPlacement_ = kRestoreAttempts;
     }
+}
+
+bool TElasticForm::PlaceRestoredWindow()
+{
+    if (restoreToPlacement_ == 0 || FullState(form_->windowState()))
+        return false;
+    const QRect frame = form_->frameGeometry();
+    if (frame == QRect(placement_.left, placement_.top, placement_.width, placement_.height)) {
+        restoreToPlacement_ = 0;
+        return false;
+    }
+    // The window system may answer with its own size first; a window system that will not take
+    // the placement keeps its own.
+    --restoreToPlacement_;
+    ignoreResize_ = true;
+    SetOuterGeometry(placement_);
+    ignoreResize_ = false;
+    return true;
 }
 
 void TElasticForm::ConnectScreen()
@@ -687,6 +712,8 @@ void TElasticForm::OnResize(const QResizeEvent& event)
     const Qt::WindowStates state = form_->windowState();
     if (state & Qt::WindowMinimized)
         return;
+    if (PlaceRestoredWindow())
+        return;  // the size of the placement follows
     if (dragging_) {
         if (event.spontaneous()) {
             dragSizeChanged_ = true;
@@ -813,6 +840,7 @@ void TElasticForm::OnStateChange(const QWindowStateChangeEvent& event)
     stateResizePending_ = true;
     if (FullState(now))
         userTookOver_ = true;
+    PlaceRestoredWindow();
     shownMaximized_ = FullState(now);
     SyncFormFont();
     HideChildren();

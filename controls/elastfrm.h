@@ -205,6 +205,7 @@ private:
     void OnActivated();
     void OnStateChange(const QWindowStateChangeEvent& event);
     void ApplySavedMaximized();
+    bool PlaceRestoredWindow();
 
     QPointer<QWidget> form_;
 
@@ -262,6 +263,9 @@ private:
     bool limitsApplied_ = false;
     elastfrm::Rect placement_;
     bool hasPlacement_ = false;
+    // Opened maximized: tries left to put the window at placement_ when it is first restored.
+    static constexpr int kRestoreAttempts = 2;
+    int restoreToPlacement_ = 0;
 
     // Sizing drags.
     QTimer quietTimer_;

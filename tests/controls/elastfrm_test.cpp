@@ -567,6 +567,31 @@ TEST_F(ElasticFormTest, MaximizeRescalesToTheMaximizedClientAndShowsEverythingAg
     EXPECT_TRUE(Child("Label2")->isHidden());
 }
 
+TEST_F(ElasticFormTest, RestoringAWindowThatOpenedMaximizedPlacesItAsIfItHadOpenedNormally)
+{
+    const QSize screen(404, 290);  // half the design screen
+    auto normal = MakeForm();
+    Attach(normal.get(), screen);
+    normal->show();
+    Settle();
+    const QRect placed = normal->frameGeometry();
+    ASSERT_LT(placed.width(), 500) << "placed by the component, not at the design size";
+
+    TElasticForm& elastic = Attach(screen);
+    form->showMaximized();
+    Settle();
+    ASSERT_TRUE(form->isMaximized());
+    for (int round = 0; round < 2; ++round) {
+        form->showNormal();
+        Settle();
+        EXPECT_EQ(form->frameGeometry(), placed) << round;
+        EXPECT_FALSE(elastic.SizingDragInProgress()) << "a restore is no drag";
+        EXPECT_EQ(Child("B4")->geometry(), normal->findChild<QWidget*>("B4")->geometry()) << round;
+        form->showMaximized();
+        Settle();
+    }
+}
+
 TEST_F(ElasticFormTest, DisplayChangeScalesTheWindowWithTheScreen)
 {
     TElasticForm& elastic = Attach();

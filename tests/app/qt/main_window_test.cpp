@@ -36,7 +36,7 @@ void Wait(int ms) {
 struct Window {
   QTemporaryDir folder;
   std::unique_ptr<MainWindow> window;
-  explicit Window(QSize screen = QSize(808, 580), std::string helpPage = "Note Help.html") {
+  explicit Window(QSize screen = QSize(808, 580), std::string helpPage = "Note Help.html", bool maximized = false) {
     auto fake = std::make_unique<midi::FakeMidiService>();
     fake->SetInputDevices({"Keyboard"});
     auto service = std::make_unique<midi::CompositeMidiService>(std::move(fake),
@@ -45,7 +45,11 @@ struct Window {
                                           std::move(helpPage));
     window->ElasticForm1()->SetScreenSizeForTesting(screen);
     window->Create();
-    window->show();
+    if (maximized) {
+      window->showMaximized();
+    } else {
+      window->show();
+    }
     Wait(100);  // the first question follows 10 ms after start
   }
   QString Text(std::string_view name) { return static_cast<QLineEdit*>(window->Widget(name))->text(); }
@@ -153,6 +157,19 @@ TEST(MainWindow, TypedDeviceNamesApplyOnlyWhenConfirmed) {
   // Half-typed text changes nothing: the panel stays open, no error.
   EXPECT_TRUE(combo->isVisible());
   EXPECT_EQ(w.window->Form().Model().C("cmbInput").text, "Keyboard");
+}
+
+TEST(MainWindow, UnmaximizedItReturnsToThePlacementForItsScreen) {
+  // One and a half times the design screen: the design client area 803 x 420 becomes 1204 x 630
+  // at the design position (302, 189), moved to the centre across as it would pass the right edge.
+  Window w(QSize(1212, 870), "Note Help.html", /*maximized=*/true);
+  ASSERT_TRUE(w.window->isMaximized());
+  w.window->showNormal();
+  Wait(50);
+  EXPECT_EQ(w.window->Client()->size(), QSize(1204, 630));
+  const QRect frame = w.window->frameGeometry();
+  EXPECT_EQ(frame.topLeft(), QPoint((1212 - frame.width()) / 2, 189));
+  EXPECT_EQ(w.window->Widget("B4")->geometry(), QRect(1152, 404, 48, 214));
 }
 
 // Reads and closes every message box that opens, for as long as it lives.
