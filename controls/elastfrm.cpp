@@ -301,7 +301,7 @@ bool TElasticForm::PlaceRestoredWindow()
     if (restoreToPlacement_ == 0 || FullState(form_->windowState()))
         return false;
     // The frame is known by now; at the first initialisation it may not have been yet.
-    if (restoreToPlacement_ == kRestoreAttempts && !placementRead_)
+    if (restoreToPlacement_ == kRestoreAttempts)
         placement_ = ComputePlacement();
     const QRect frame = form_->frameGeometry();
     if (frame == QRect(placement_.left, placement_.top, placement_.width, placement_.height)) {
