@@ -43,9 +43,11 @@ SOURCE_PATTERN = "/usr/share/lilypond/*/fonts/otf/emmentaler-20.otf"
 LICENSE_SOURCE = "/usr/share/doc/lilypond-fonts/copyright"
 
 STAFF_ADVANCE = 1125       # 36 px: seven pieces span the 249 px paint box
-STAFF_OVERLAP = 16         # each piece runs half a pixel into the next one
-LEDGER_ADVANCE = 312       # 10 px: "--" is one ledger line
-LEDGER_OFFSET = 94         # 3 px: the program puts the ledger 3 px left of the head
+# Pieces end exactly where the next one begins: where they overlapped, the
+# antialiased edges of both were painted over each other and the joins showed as
+# darker dots along every line.  36 px is a whole number of pixels, so the joins
+# also fall on pixel boundaries.
+LEDGER_ADVANCE = 313       # 10 px: "--" is one ledger line
 BLANK_ADVANCE = 250
 # Accidentals stand 8 px (250 units) before the note head and 8 px apart in a key
 # signature, so they are set a little smaller than Emmentaler's and right-aligned
@@ -116,20 +118,21 @@ def add_staff_piece(font, thickness):
     half = thickness / 2.0
     for line in range(5):
         y = line * STAFF_SPACE
-        draw_rect(pen, 0, y - half, STAFF_ADVANCE + STAFF_OVERLAP, y + half)
+        draw_rect(pen, 0, y - half, STAFF_ADVANCE, y + half)
     pen = None  # releasing the pen commits the outline to the glyph
     glyph.width = STAFF_ADVANCE
 
 
-def add_ledger_piece(font, thickness, head_width):
-    # The program draws "--" 3 px left of the note head; the two joined pieces are
-    # centred on the head so that the line sticks out alike on both sides.
+def add_ledger_piece(font, thickness):
+    # The program draws "--" 3 px left of the note head, and the two pieces stick
+    # out about alike on both sides of it.  Each piece fills exactly its advance
+    # from its origin: the pieces then meet at 312 units, within a hundredth of a
+    # pixel of a pixel boundary, where two antialiased ends would otherwise share
+    # a pixel and leave it lighter or darker than the rest of the line.
     glyph = font.createChar(ord("-"), "hyphen")
-    piece = LEDGER_ADVANCE + STAFF_OVERLAP
-    left = round(LEDGER_OFFSET + head_width / 2.0 - (LEDGER_ADVANCE + piece) / 2.0)
     pen = glyph.glyphPen()
     half = thickness / 2.0
-    draw_rect(pen, left, -half, left + piece, half)
+    draw_rect(pen, 0, -half, LEDGER_ADVANCE, half)
     pen = None
     glyph.width = LEDGER_ADVANCE
 
@@ -208,12 +211,10 @@ def build_font(source_path):
     notdef.width = BLANK_ADVANCE
     font.createChar(ord(" "), "space").width = BLANK_ADVANCE
 
-    glyphs = {}
     for char, name, source_name, scale, placement in COPIED_GLYPHS:
-        glyphs[char] = copy_glyph(font, source, char, name, source_name, scale, placement)
-    head_xmin, _, head_xmax, _ = glyphs["w"].boundingBox()
+        copy_glyph(font, source, char, name, source_name, scale, placement)
     add_staff_piece(font, staff_thickness)
-    add_ledger_piece(font, ledger_thickness, head_xmax - head_xmin)
+    add_ledger_piece(font, ledger_thickness)
     source.close()
 
     font.layers["Fore"].is_quadratic = True

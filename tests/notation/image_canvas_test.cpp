@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <vector>
 
 #include "notation/music_font.h"
@@ -123,6 +124,36 @@ TEST_F(ImageCanvasTest, GrandStaffFitsTheArea) {
     for (int col = 0; col < image.width(); ++col) {
         EXPECT_FALSE(Dark(image, col, 0)) << "top row, x " << col;
         EXPECT_FALSE(Dark(image, col, image.height() - 1)) << "bottom row, x " << col;
+    }
+}
+
+// Along every row that a staff or ledger line touches, the grey is the same from the line's first
+// pixel to its last: the pieces of "=======" and "--" add no darker (or lighter) dot where they meet.
+TEST_F(ImageCanvasTest, LinesAreEvenAcrossTheJoinsOfTheirPieces) {
+    for (const int scale : {1, 2, 3}) {
+        ImageCanvas lines(scale);
+        lines.DrawText(0, 20, "=======", kBlackOpaque);
+        lines.DrawText(150, 60, "--", kBlack);  // alone, below the staff
+        const QImage& image = lines.Image();
+        int rowsWithInk = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            int first = -1, last = -1;
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) < 250) {
+                    if (first < 0) first = x;
+                    last = x;
+                }
+            }
+            if (first < 0) continue;
+            ++rowsWithInk;
+            int lightest = 0, darkest = 255;
+            for (int x = first + 1; x < last; ++x) {
+                lightest = std::max(lightest, qGray(image.pixel(x, y)));
+                darkest = std::min(darkest, qGray(image.pixel(x, y)));
+            }
+            EXPECT_LE(lightest - darkest, 6) << "scale " << scale << ", row " << y << ", x " << first << ".." << last;
+        }
+        EXPECT_GE(rowsWithInk, 6 * scale) << "five staff lines and a ledger line at scale " << scale;
     }
 }
 
