@@ -1,5 +1,7 @@
 #include "controls/gradbtn.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include <QCoreApplication>
@@ -95,6 +97,8 @@ void TGradBtn::SetBtnFrameSize(int value) {
   if (value > width() / 2 - 5 || value > height() / 2 - 5) return;
   Assign(m_btnFrameSize, value);
 }
+
+void TGradBtn::SetCaptionTop(int value) { Assign(m_captionTop, std::max(0, value)); }
 
 void TGradBtn::SetTabStop(bool value) { setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus); }
 
@@ -337,7 +341,14 @@ void TGradBtn::changeEvent(QEvent* event) {
 
 void TGradBtn::RenderBitmap() {
   const int w = width(), h = height();
-  if (m_bitmap.size() != QSize(w, h)) m_bitmap = QImage(w, h, QImage::Format_RGB32);
+  // The picture has the screen's own pixels: on a high-resolution screen the caption is drawn at that
+  // resolution instead of being enlarged from a picture of the button's logical size.
+  const qreal ratio = devicePixelRatioF();
+  const QSize device(int(std::ceil(w * ratio)), int(std::ceil(h * ratio)));
+  if (m_bitmap.size() != device || m_bitmap.devicePixelRatio() != ratio) {
+    m_bitmap = QImage(device, QImage::Format_RGB32);
+    m_bitmap.setDevicePixelRatio(ratio);
+  }
   if (m_bitmap.isNull()) return;
   const QPalette& pal = palette();
   {
@@ -352,7 +363,7 @@ void TGradBtn::RenderBitmap() {
     const auto face = ResolveColor(enabled ? m_fontColor : m_disabledColor, pal);
     const auto layers = CaptionLayers(routine, m_textShadeType, ResolveColor(m_txtHiliteClr, pal),
                                       ResolveColor(m_txtShadowClr, pal), face);
-    PaintCaption(painter, m_caption, m_justification, w, h, m_up ? 0 : 1, layers);
+    PaintCaption(painter, m_caption, m_justification, w, h, m_up ? 0 : 1, layers, std::min(m_captionTop, h));
   }
   if (m_showFocus && hasFocus()) InvertFocusRect(m_bitmap, 2, 2, w - 2, h - 2);
 }

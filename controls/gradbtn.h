@@ -73,6 +73,10 @@ class TGradBtn : public QWidget {
   void SetFontColor(TColor value);
   bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
   void SetTabStop(bool value);
+  // The caption is centred between this row and the bottom edge; 0, the default, centres it on the
+  // whole button. A piano key uses it to keep its name below the keys that cover its upper part.
+  int CaptionTop() const { return m_captionTop; }
+  void SetCaptionTop(int value);
   bool Designing() const { return m_designing; }
   void SetDesigning(bool value) { m_designing = value; }
 
@@ -147,6 +151,7 @@ class TGradBtn : public QWidget {
   QString m_caption;
   TColor m_fontColor;
   bool m_designing = false;
+  int m_captionTop = 0;
 
   QImage m_bitmap;
   bool m_up = true;

@@ -65,8 +65,8 @@ std::vector<CaptionLayer> CaptionLayers(TTextStyle routine, TShadeType shade, co
   return layers;
 }
 
-QPoint CaptionFaceOrigin(TJustification justification, int w, int h, int tw, int th, int pressOffset) {
-  const int cy = (h - th) / 2;
+QPoint CaptionFaceOrigin(TJustification justification, int w, int h, int tw, int th, int pressOffset, int top) {
+  const int cy = top + (h - top - th) / 2;
   int x = (w - tw) / 2;
   if (justification == TJustification::jLeft) x = 2;
   if (justification == TJustification::jRight) x = w - tw - 2;
@@ -74,12 +74,12 @@ QPoint CaptionFaceOrigin(TJustification justification, int w, int h, int tw, int
 }
 
 void PaintCaption(QPainter& painter, const QString& caption, TJustification justification, int w, int h,
-                  int pressOffset, const std::vector<CaptionLayer>& layers) {
+                  int pressOffset, const std::vector<CaptionLayer>& layers, int top) {
   if (caption.isEmpty()) return;
   const QFontMetrics metrics = painter.fontMetrics();
   const int tw = metrics.horizontalAdvance(MeasuringText(caption));
   const int th = metrics.height();
-  const QPoint face = CaptionFaceOrigin(justification, w, h, tw, th, pressOffset);
+  const QPoint face = CaptionFaceOrigin(justification, w, h, tw, th, pressOffset, top);
   // The box is sized to the measuring text; the caption may render a little wider or narrower than
   // that (its markers become underlines), so it is never clipped to the box.
   const int flags = AlignmentOf(justification) | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic |

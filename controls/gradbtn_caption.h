@@ -39,10 +39,11 @@ std::vector<CaptionLayer> CaptionLayers(TTextStyle routine, TShadeType shade, co
                                         const std::optional<QColor>& shadow, const std::optional<QColor>& face);
 
 // Top-left corner of the face layer for a text of tw x th on a w x h button, shifted by the press offset.
-QPoint CaptionFaceOrigin(TJustification justification, int w, int h, int tw, int th, int pressOffset);
+// The text is centred between row `top` and the bottom edge (top 0: on the whole button).
+QPoint CaptionFaceOrigin(TJustification justification, int w, int h, int tw, int th, int pressOffset, int top = 0);
 
 // Draws every layer with the painter's current font; the ampersand markers are rendered as underlines.
 void PaintCaption(QPainter& painter, const QString& caption, TJustification justification, int w, int h,
-                  int pressOffset, const std::vector<CaptionLayer>& layers);
+                  int pressOffset, const std::vector<CaptionLayer>& layers, int top = 0);
 
 }  // namespace lintra::controls

@@ -1,5 +1,8 @@
 #include "controls/gradbtn_frame.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QImage>
 #include <QPainter>
 
@@ -12,8 +15,13 @@ void Fill(QPainter& p, int x, int y, int w, int h, const std::optional<QColor>& 
 }
 
 void InvertPixel(QImage& image, int x, int y) {
-  if (((x + y) & 1) != 0 || !image.valid(x, y)) return;
-  image.setPixel(x, y, image.pixel(x, y) ^ 0x00FFFFFFu);
+  if (((x + y) & 1) != 0) return;
+  const double ratio = image.devicePixelRatio();
+  const int x0 = int(std::floor(x * ratio)), x1 = std::max(x0 + 1, int(std::floor((x + 1) * ratio)));
+  const int y0 = int(std::floor(y * ratio)), y1 = std::max(y0 + 1, int(std::floor((y + 1) * ratio)));
+  for (int dy = y0; dy < y1; ++dy)
+    for (int dx = x0; dx < x1; ++dx)
+      if (image.valid(dx, dy)) image.setPixel(dx, dy, image.pixel(dx, dy) ^ 0x00FFFFFFu);
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ void PaintBevel(QPainter& painter, int w, int h, int frames, const std::optional
 
 // Inverts every other pixel on the outline of the rectangle from (left, top) to (right, bottom), right
 // and bottom exclusive. Inverting rather than painting keeps the dots visible on any gradient, and
-// painting it twice removes it again.
+// painting it twice removes it again. Coordinates are those of the button; on an image with a device
+// pixel ratio above 1 each dot covers the device pixels of its button pixel.
 void InvertFocusRect(QImage& image, int left, int top, int right, int bottom);
 
 }  // namespace lintra::controls

@@ -33,7 +33,20 @@ QFont FontFor(const TextStyle& style) {
     return font;
 }
 
+QString TextOf(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
 }  // namespace
+
+QRect TextCell(int x, int y, std::string_view text, const TextStyle& style) {
+    const QFontMetrics metrics(FontFor(style));
+    return QRect(x, y, metrics.horizontalAdvance(TextOf(text)), metrics.height());
+}
+
+QRect InkBounds(int x, int y, std::string_view text, const TextStyle& style) {
+    const QFontMetrics metrics(FontFor(style));
+    // One pixel around the outlines for antialiasing and hinting.
+    return metrics.tightBoundingRect(TextOf(text)).translated(x, y + metrics.ascent()).adjusted(-1, -1, 1, 1);
+}
 
 ImageCanvas::ImageCanvas(int scale)
     : scale_(std::max(1, scale)), image_(kWidth * scale_, kHeight * scale_, QImage::Format_RGB32) {
@@ -44,7 +57,7 @@ ImageCanvas::ImageCanvas(int scale)
 void ImageCanvas::Clear() { image_.fill(Qt::white); }
 
 void ImageCanvas::DrawText(int x, int y, std::string_view text, const TextStyle& style) {
-    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString qtext = TextOf(text);
     const QFont font = FontFor(style);
     const QFontMetrics metrics(font);
 

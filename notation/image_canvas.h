@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 
 #include "notation/canvas.h"
 
@@ -27,5 +28,10 @@ private:
     int scale_;
     QImage image_;
 };
+
+// Where a draw leaves its mark, in pixels of the staff area: its text cell (what an opaque draw
+// clears) and the pixels its glyphs may touch.
+QRect TextCell(int x, int y, std::string_view text, const TextStyle& style);
+QRect InkBounds(int x, int y, std::string_view text, const TextStyle& style);
 
 }  // namespace lintra::notation

@@ -34,6 +34,33 @@ QFont FontOf(const ui::FontSpec& layout) {
 
 QColor ColourOf(ui::Colour colour) { return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF); }
 
+// The layout's colours belong to the window, not to the desktop: under a dark
+// desktop palette the fields would otherwise turn dark with light text, the
+// labels light on silver, and the keys' system-coloured bevels and captions
+// would change with them. Every role of every group is set, so nothing of the
+// desktop's palette is inherited.
+QPalette LayoutPalette() {
+  QPalette palette(QColor(0xEF, 0xEF, 0xEF));  // Qt's own light palette, computed from its button colour
+  for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::Window, ColourOf(ui::kWindowColour));
+    palette.setColor(group, QPalette::WindowText, Qt::black);
+    palette.setColor(group, QPalette::Base, Qt::white);
+    palette.setColor(group, QPalette::Text, Qt::black);
+    palette.setColor(group, QPalette::ButtonText, Qt::black);
+  }
+  palette.setColor(QPalette::Disabled, QPalette::Window, ColourOf(ui::kWindowColour));
+  palette.setColor(QPalette::Disabled, QPalette::Base, Qt::white);
+  for (int group = 0; group < QPalette::NColorGroups; ++group) {
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+      const auto g = static_cast<QPalette::ColorGroup>(group);
+      const auto r = static_cast<QPalette::ColorRole>(role);
+      if (r == QPalette::NoRole) continue;
+      palette.setBrush(g, r, palette.brush(g, r));  // marks the role as set
+    }
+  }
+  return palette;
+}
+
 controls::TGradientStyle StyleOf(ui::GradientStyle style) {
   return static_cast<controls::TGradientStyle>(static_cast<int>(style));
 }
@@ -45,25 +72,31 @@ PaintBoxWidget::PaintBoxWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void PaintBoxWidget::DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) {
-  image_.DrawText(x, y, text, style);
+  picture_.DrawText(x, y, text, style);
   update();
 }
 
 // The picture keeps its proportions and grows with the paint box, which the
-// window scales; its drawing coordinates stay those of the design layout.
+// window scales; its drawing coordinates stay those of the design layout. It
+// is drawn afresh at the first whole number of device pixels per design pixel
+// that reaches the screen's resolution, so it is never enlarged: at a whole
+// scale it is shown as drawn, otherwise reduced with area averaging, which
+// keeps thin staff lines even. Both are redone only when the picture or the
+// size changed.
 void PaintBoxWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
+  const double ratio = devicePixelRatioF();
   const double scale = std::min(width() / double(notation::ImageCanvas::kWidth),
-                                height() / double(notation::ImageCanvas::kHeight));
-  const QSize target(int(notation::ImageCanvas::kWidth * scale * devicePixelRatioF()),
-                     int(notation::ImageCanvas::kHeight * scale * devicePixelRatioF()));
-  // An area-averaging scale keeps thin staff lines even; it is redone only
-  // when the picture or the size changed.
-  if (scaled_.size() != target || scaledFrom_ != image_.Image().cacheKey()) {
-    scaled_ = image_.Image().scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    scaled_.setDevicePixelRatio(devicePixelRatioF());
-    scaledFrom_ = image_.Image().cacheKey();
+                                height() / double(notation::ImageCanvas::kHeight)) * ratio;
+  const QSize target(int(notation::ImageCanvas::kWidth * scale), int(notation::ImageCanvas::kHeight * scale));
+  if (target.isEmpty()) return;
+  const QImage& picture = picture_.Image(std::max(1, int(std::ceil(scale - 1e-6))));
+  if (scaled_.size() != target || scaledFrom_ != picture.cacheKey()) {
+    scaled_ = picture.size() == target ? picture
+                                       : picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled_.setDevicePixelRatio(ratio);
+    scaledFrom_ = picture.cacheKey();
   }
   painter.drawImage(0, 0, scaled_);
 }
@@ -75,6 +108,7 @@ MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string sett
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   setObjectName("Form2");
   setWindowTitle(Q(ui::kWindowCaption));
+  setPalette(LayoutPalette());
   client_ = new QWidget(this);  // unnamed: the scaling walks through it to the controls
   client_->setAutoFillBackground(true);
   QPalette palette = client_->palette();

@@ -10,6 +10,7 @@
 #include "app/qt/qt_platform.h"
 #include "notation/canvas.h"
 #include "notation/image_canvas.h"
+#include "notation/picture_canvas.h"
 #include "ui/window_model.h"
 
 class QAction;
@@ -31,13 +32,14 @@ class PaintBoxWidget : public QWidget, public notation::Canvas {
  public:
   explicit PaintBoxWidget(QWidget* parent);
   void DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) override;
-  const QImage& Picture() const { return image_.Image(); }
+  // The picture at four device pixels per design pixel, whatever the box's size.
+  QImage Picture() const { return picture_.Render(4); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  notation::ImageCanvas image_{4};
+  notation::PictureCanvas picture_;
   QImage scaled_;
   qint64 scaledFrom_ = 0;
 };

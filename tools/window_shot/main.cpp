@@ -1,9 +1,12 @@
 // Opens the real main window without MIDI devices, chooses the given menu
 // items or clicks the given keys, and saves a picture of the window.
-//   lintra-window-shot OUT.png [--size WxH] [--wait MS] [NAME ...]
+//   lintra-window-shot OUT.png [--size WxH | --maximized] [--dark] [--wait MS] [NAME ...]
+// --dark opens it under a dark desktop palette; --maximized on the offscreen
+// platform fills its screen (QT_QPA_PLATFORM=offscreen:configfile=... sets its size).
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
@@ -26,8 +29,19 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Grafel"));
   if (argc < 2) {
-    std::fprintf(stderr, "usage: lintra-window-shot OUT.png [--size WxH] [--wait MS] [NAME ...]\n");
+    std::fprintf(stderr, "usage: lintra-window-shot OUT.png [--size WxH | --maximized] [--dark] [--wait MS] [NAME ...]\n");
     return 2;
+  }
+  bool maximized = false;
+  for (int i = 2; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--dark") == 0) {
+      QPalette dark(QColor(53, 53, 53));
+      for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) dark.setColor(role, QColor(30, 30, 30));
+      for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(230, 230, 230));
+      QApplication::setPalette(dark);
+    }
+    if (std::strcmp(argv[i], "--maximized") == 0) maximized = true;
   }
   QTemporaryDir folder;
   auto service = std::make_unique<lintra::midi::CompositeMidiService>(
@@ -40,13 +54,14 @@ int main(int argc, char** argv) {
   for (int i = 2; i < argc; ++i) {
     if (std::strcmp(argv[i], "--size") == 0 && i + 1 < argc) {
       std::sscanf(argv[++i], "%dx%d", &width, &height);
+    } else if (std::strcmp(argv[i], "--dark") == 0 || std::strcmp(argv[i], "--maximized") == 0) {
     } else if (std::strcmp(argv[i], "--wait") == 0 && i + 1 < argc) {
       wait = std::atoi(argv[++i]);
     } else {
       names.emplace_back(argv[i]);
     }
   }
-  window.show();
+  if (maximized) window.showMaximized(); else window.show();
   if (width > 0 && height > 0) window.resize(width, height);
   Wait(wait);
   for (const auto& name : names) {
