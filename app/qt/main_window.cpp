@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "controls/elastfrm.h"
+#include "app/qt/text_room.h"
 #include "controls/gradbtn.h"
 #include "midi/midi_service.h"
 
@@ -148,6 +149,7 @@ MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string sett
   elastic_->SetDesignFormLeft(201);
   elastic_->SetDesignFormTop(126);
   elastic_->SetFont(FontOf(ui::kWindowFont));
+  elastic_->OnAfterResize = [this] { AfterRescale(); };
   model_.OnControlChanged = [this](const ui::Control& control) { SyncControl(control); };
   model_.OnMenuChanged = [this](const ui::MenuItem& item) { SyncMenu(item); };
 }
@@ -252,6 +254,39 @@ void MainWindow::BuildControls() {
   }
   std::sort(order.begin(), order.end());
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);
+  PlaceKeyCaptions();
+}
+
+// A white key's name is drawn in the part of the key that the black keys leave
+// visible, below their bottom edge.
+void MainWindow::PlaceKeyCaptions() {
+  int blackKeyHeight = 0;
+  for (const auto& key : ui::Keyboard()) {
+    if (key.black) blackKeyHeight = std::max(blackKeyHeight, Widget(key.name)->height());
+  }
+  for (const auto& key : ui::Keyboard()) {
+    if (!key.black) static_cast<controls::TGradBtn*>(Widget(key.name))->SetCaptionTop(blackKeyHeight);
+  }
+}
+
+// The scaled fonts stand wherever the texts fit; a control whose text would be
+// cut off gets the largest smaller size at which it fits.
+void MainWindow::AfterRescale() {
+  PlaceKeyCaptions();
+  for (const auto& [control, widget] : widgets_) {
+    scaledPoints_[widget] = widget->font().pointSize();
+    FitText(widget);
+  }
+}
+
+void MainWindow::FitText(QWidget* widget) {
+  const auto scaled = scaledPoints_.find(widget);
+  if (scaled == scaledPoints_.end()) return;  // before the first rescale: the design fonts stand
+  const int points = FittingPoints(widget, scaled->second);
+  if (widget->font().pointSize() == points) return;
+  QFont font = widget->font();
+  font.setPointSize(points);
+  widget->setFont(font);
 }
 
 void MainWindow::BuildMenus() {
@@ -345,6 +380,7 @@ void MainWindow::SyncControl(const ui::Control& control) {
     case ui::ControlKind::PaintBox:
       break;
   }
+  FitText(widget);
   widget->setVisible(control.visible);
   widget->setEnabled(control.enabled);
   syncing_ = false;

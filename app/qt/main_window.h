@@ -32,8 +32,8 @@ class PaintBoxWidget : public QWidget, public notation::Canvas {
  public:
   explicit PaintBoxWidget(QWidget* parent);
   void DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) override;
-  // The picture at four device pixels per design pixel, whatever the box's size.
-  QImage Picture() const { return picture_.Render(4); }
+  // The picture at `scale` device pixels per design pixel, whatever the box's size.
+  QImage Picture(int scale = 4) const { return picture_.Render(scale); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -68,6 +68,9 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void SyncControl(const ui::Control& control);
   void SyncMenu(const ui::MenuItem& item);
+  void AfterRescale();
+  void PlaceKeyCaptions();
+  void FitText(QWidget* widget);
 
   ui::WindowModel model_;
   QtClock clock_;
@@ -83,6 +86,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<PipeWaker> waker_;
   std::map<const ui::Control*, QWidget*> widgets_;
   std::map<const ui::MenuItem*, QAction*> actions_;
+  std::map<const QWidget*, int> scaledPoints_;  // each control's font size as the last rescale left it
   bool syncing_ = false;
   bool created_ = false;
   bool painted_ = false;

@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
     }
   }
   if (maximized) window.showMaximized(); else window.show();
+  Wait(wait);
+  // Resized once shown, as a user would: before, the window takes its computed placement.
   if (width > 0 && height > 0) window.resize(width, height);
   Wait(wait);
   for (const auto& name : names) {

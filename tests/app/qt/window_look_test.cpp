@@ -3,11 +3,19 @@
 // their controls at every size the window is used at.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
 
 #include "app/qt/main_window.h"
+#include "app/qt/text_room.h"
+#include "controls/gradbtn.h"
 #include "controls/elastfrm.h"
 #include "midi/composite_service.h"
 #include "midi/fake_midi_service.h"
@@ -80,6 +88,115 @@ TEST(WindowLook, ADarkDesktopPaletteChangesNoPixel) {
     EXPECT_GT(white, inside.width() * inside.height() / 2) << name;
     if (std::string_view(name) == "Score") {
       EXPECT_GT(black, 10) << name << " shows its text in black";
+    }
+  }
+}
+
+struct WindowSize {
+  const char* name;
+  QSize screen;  // the maximized-window area
+  QSize outer;   // the window with its frame; empty: the design client area
+};
+
+const WindowSize kSizes[] = {
+    {"design size", {808, 580}, {}},
+    {"640 x 400", {808, 580}, {640, 400}},
+    {"maximized on 1366 x 768", {1366, 768}, {1366, 768}},
+    {"maximized on 1280 x 1024", {1280, 1024}, {1280, 1024}},
+    {"maximized on 1920 x 1080", {1920, 1080}, {1920, 1080}},
+    {"maximized on 2560 x 1440", {2560, 1440}, {2560, 1440}},
+};
+
+void Resize(MainWindow& window, const WindowSize& size) {
+  if (size.outer.isEmpty()) {
+    window.resize(window.size() + QSize(ui::kDesignClientWidth, ui::kDesignClientHeight) - window.Client()->size());
+  } else {
+    // A maximized window fills the screen whatever its dragging limit.
+    window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window.resize(size.outer - (window.frameGeometry().size() - window.size()));
+  }
+  Wait(50);
+}
+
+bool IsTextControl(const QWidget* widget) {
+  return qobject_cast<const QLabel*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
+         qobject_cast<const QComboBox*>(widget) || qobject_cast<const controls::TGradBtn*>(widget);
+}
+
+// Every label, field, list and button shows its whole text, with the longest texts the window
+// puts in them and the device panel and the syllable names open; at the design size every font
+// is the layout's.
+TEST(WindowLook, NoTextIsCutOffAtAnySize) {
+  for (const WindowSize& size : kSizes) {
+    SCOPED_TRACE(size.name);
+    QTemporaryDir folder;
+    auto window = OpenWindow(folder, size.screen);
+    Resize(*window, size);
+    window->Action("Outputs1")->trigger();
+    window->Action("NoteNames")->trigger();
+    window->Action("Syllables")->trigger();
+    auto& model = window->Form().Model();
+    model.SetText(model.C("QuestShw"), "Play scale-steps of C# Harmonic Minor-");
+    model.SetText(model.C("AnsShow"), "That is correct: Sol#1");
+    model.SetText(model.C("Score"), "New Scale");
+    model.SetText(model.C("Items"), "1000");
+    Wait(20);
+    ASSERT_TRUE(window->Widget("cmbOutput")->isVisible());
+    EXPECT_EQ(static_cast<QComboBox*>(window->Widget("cmbOutput"))->currentText(), "Built-in Synthesizer");
+    int checked = 0;
+    for (QWidget* widget : window->Client()->findChildren<QWidget*>()) {
+      if (!widget->isVisible() || !IsTextControl(widget) || widget->objectName().isEmpty()) continue;
+      // The measured font is the one the fonts-liberation package installs (tools/install-deps.sh).
+      ASSERT_EQ(QFontInfo(widget->font()).family(), "Liberation Sans") << widget->objectName().toStdString();
+      const QFontMetrics metrics(widget->font());
+      for (const QString& text : TextsOf(widget)) {
+        EXPECT_LE(metrics.horizontalAdvance(text), TextRoom(widget))
+            << widget->objectName().toStdString() << ": \"" << text.toStdString() << "\" at "
+            << widget->font().pointSize() << " pt in " << widget->width() << " px";
+      }
+      ++checked;
+    }
+    EXPECT_EQ(checked, 4 + 3 + 2 + 2 + 43) << "fields, labels, lists, buttons and keys";
+    if (size.outer.isEmpty()) {
+      EXPECT_EQ(window->Widget("QuestShw")->font().pointSize(), 12);
+      EXPECT_EQ(window->Widget("Score")->font().pointSize(), 14);
+      EXPECT_EQ(window->Widget("Label3")->font().pointSize(), 10);
+      EXPECT_EQ(window->Widget("cmbOutput")->font().pointSize(), 12);
+      EXPECT_EQ(window->Widget("StartButton")->font().pointSize(), 10);
+      EXPECT_EQ(window->Widget("F1")->font().pointSize(), 8);
+    }
+  }
+}
+
+// A white key's name lies wholly in the part of the key below the black keys.
+TEST(WindowLook, WhiteKeyNamesAreDrawnWhereTheBlackKeysLeaveTheKeyVisible) {
+  for (const WindowSize& size : {kSizes[0], kSizes[1], kSizes[3]}) {
+    SCOPED_TRACE(size.name);
+    QTemporaryDir folder;
+    auto window = OpenWindow(folder, size.screen);
+    Resize(*window, size);
+    const int blackBottom = window->Widget("F1sharp")->geometry().bottom();
+    for (const char* naming : {"Letters", "Syllables"}) {
+      window->Action(naming)->trigger();
+      window->Action("NoteNamesOff")->trigger();
+      std::vector<QImage> unnamed;
+      for (const auto& key : ui::Keyboard()) unnamed.push_back(window->Widget(key.name)->grab().toImage());
+      window->Action("NoteNames")->trigger();
+      for (std::size_t i = 0; i < ui::Keyboard().size(); ++i) {
+        const auto& key = ui::Keyboard()[i];
+        if (key.black) continue;
+        QWidget* widget = window->Widget(key.name);
+        const QImage named = widget->grab().toImage();
+        int changed = 0, hidden = 0;
+        for (int y = 0; y < named.height(); ++y)
+          for (int x = 0; x < named.width(); ++x) {
+            if (named.pixel(x, y) == unnamed[i].pixel(x, y)) continue;
+            ++changed;
+            hidden += widget->y() + y <= blackBottom;
+          }
+        EXPECT_GT(changed, 10) << key.name << " shows its " << naming;
+        EXPECT_EQ(hidden, 0) << key.name << ": pixels of the name behind the black keys";
+      }
     }
   }
 }
