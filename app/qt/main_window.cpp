@@ -158,6 +158,7 @@ MainWindow::~MainWindow() {
   // Widgets going away emit signals (a focused edit field finishes editing):
   // none of them may reach the window's logic any more.
   syncing_ = true;
+  elastic_->OnAfterResize = nullptr;
   delete client_;
   client_ = nullptr;
   widgets_.clear();
