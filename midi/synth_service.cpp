@@ -31,6 +31,18 @@ constexpr const char* kDefaultSoundfont = "/usr/share/sounds/sf2/default-GM.sf2"
 constexpr std::uint16_t kTechSoftwareSynth = 7;  // classic MOD_SWSYNTH
 constexpr int kChannels = 16;
 constexpr int kControllers = 120;  // 120..127 are channel-mode messages, not state
+constexpr int kBankMsb = 0;
+constexpr int kBankLsb = 32;
+
+// Melodic presets (bank 0) whose samples never leave memory: the trainer's
+// starting piano and its error signal, which interrupts whatever instrument
+// is chosen at every wrong answer.
+constexpr int kResidentPrograms[] = {0, 113};
+
+bool Resident(int bank, int program) {
+  return bank == 0 && std::find(std::begin(kResidentPrograms), std::end(kResidentPrograms), program) !=
+                          std::end(kResidentPrograms);
+}
 
 void CollectOption(void* data, const char* /*name*/, const char* option) {
   static_cast<std::vector<std::string>*>(data)->push_back(option);
@@ -42,8 +54,17 @@ struct SynthService::Engine {
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
   fluid_audio_driver_t* driver = nullptr;
+  int soundfont = -1;
+  // The preset each channel has pinned beside the resident ones, or -1:
+  // the instrument chosen last, kept loaded through the error signal's
+  // program changes.
+  int pinnedBank[kChannels];
+  int pinnedProgram[kChannels];
 
-  Engine() = default;
+  Engine() {
+    std::fill(std::begin(pinnedBank), std::end(pinnedBank), -1);
+    std::fill(std::begin(pinnedProgram), std::end(pinnedProgram), -1);
+  }
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
   ~Engine() {
@@ -54,16 +75,25 @@ struct SynthService::Engine {
   }
 };
 
-// Channel state received before the engine exists.  -1 = never set.
+// What arrives before the engine exists: the state of each channel (-1 =
+// never set) and the notes still held, in the order they came.
 struct SynthService::Pending {
+  struct Note {
+    std::uint8_t channel, key, velocity;
+    // The channel's program and bank select when the note was sent.
+    std::int16_t program, bankMsb, bankLsb;
+  };
   std::int16_t program[kChannels];
   std::int16_t controller[kChannels][kControllers];
   std::int32_t bend[kChannels];
   std::int16_t pressure[kChannels];
+  // At most one entry per channel and key, so never more than 16 x 128.
+  std::vector<Note> held;
 
   Pending() { Clear(); }
   void Clear() {
     for (int c = 0; c < kChannels; ++c) ClearChannel(c, true);
+    held.clear();
   }
   void ClearChannel(int c, bool withProgram) {
     if (withProgram) program[c] = -1;
@@ -71,12 +101,46 @@ struct SynthService::Pending {
     bend[c] = -1;
     pressure[c] = -1;
   }
+  void NoteOn(int c, int key, int velocity) {
+    NoteOff(c, key);  // a second note-on restarts the key
+    held.push_back({static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(key),
+                    static_cast<std::uint8_t>(velocity), program[c], controller[c][kBankMsb],
+                    controller[c][kBankLsb]});
+  }
+  void NoteOff(int c, int key) {
+    std::erase_if(held, [c, key](const Note& n) { return n.channel == c && n.key == key; });
+  }
+  void ChannelNotesOff(int c) {
+    std::erase_if(held, [c](const Note& n) { return n.channel == c; });
+  }
+
+  // Controllers first (bank select has to precede a program change and
+  // controllers act on sounding notes anyway), then the held notes, each
+  // under the program it was sent with, then each channel's last program.
   void ApplyTo(fluid_synth_t* synth) const {
+    struct Selected {
+      int program = -1, msb = -1, lsb = -1;
+    } selected[kChannels];
+    auto select = [&](int c, int prog, int msb, int lsb) {
+      Selected& now = selected[c];
+      if (prog < 0 || (now.program == prog && now.msb == msb && now.lsb == lsb)) return;
+      if (msb >= 0 && msb != now.msb) fluid_synth_cc(synth, c, kBankMsb, msb);
+      if (lsb >= 0 && lsb != now.lsb) fluid_synth_cc(synth, c, kBankLsb, lsb);
+      fluid_synth_program_change(synth, c, prog);
+      now = {prog, msb, lsb};
+    };
     for (int c = 0; c < kChannels; ++c) {
-      // Controllers first: bank select has to precede the program change.
       for (int n = 0; n < kControllers; ++n)
         if (controller[c][n] >= 0) fluid_synth_cc(synth, c, n, controller[c][n]);
-      if (program[c] >= 0) fluid_synth_program_change(synth, c, program[c]);
+      selected[c].msb = controller[c][kBankMsb];
+      selected[c].lsb = controller[c][kBankLsb];
+    }
+    for (const Note& note : held) {
+      select(note.channel, note.program, note.bankMsb, note.bankLsb);
+      fluid_synth_noteon(synth, note.channel, note.key, note.velocity);
+    }
+    for (int c = 0; c < kChannels; ++c) {
+      select(c, program[c], controller[c][kBankMsb], controller[c][kBankLsb]);
       if (bend[c] >= 0) fluid_synth_pitch_bend(synth, c, bend[c]);
       if (pressure[c] >= 0) fluid_synth_channel_pressure(synth, c, pressure[c]);
     }
@@ -104,7 +168,10 @@ SynthService::SynthService(SynthOptions options)
       pending_(std::make_unique<Pending>()) {
   // Before any driver exists: a JACK client must never try to start a server.
   PreventJackAutostart();
-  loader_ = std::thread([this] { Load(); });
+}
+
+void SynthService::StartLoaderLocked() {
+  if (!loader_.joinable()) loader_ = std::thread([this] { Load(); });
 }
 
 SynthService::~SynthService() {
@@ -114,6 +181,7 @@ SynthService::~SynthService() {
 }
 
 void SynthService::Load() {
+  if (options_.beforeLoad) options_.beforeLoad();
   const auto start = std::chrono::steady_clock::now();
   auto engine = std::make_unique<Engine>();
   bool sounding = false;
@@ -126,12 +194,20 @@ void SynthService::Load() {
     fluid_settings_setint(engine->settings, "audio.periods", options_.periods);
     fluid_settings_setstr(engine->settings, "audio.jack.id", "Lintra");
     fluid_settings_setint(engine->settings, "audio.jack.autoconnect", 1);
+    // Samples are read when a preset is chosen, not all at once: a large
+    // soundfont costs only what the trainer plays.
+    fluid_settings_setint(engine->settings, "synth.dynamic-sample-loading", 1);
     engine->synth = new_fluid_synth(engine->settings);
   }
   std::error_code ec;
   if (engine->synth && !soundfontPath_.empty() &&
       std::filesystem::is_regular_file(soundfontPath_, ec)) {
-    sounding = fluid_synth_sfload(engine->synth, soundfontPath_.c_str(), 1) != FLUID_FAILED;
+    engine->soundfont = fluid_synth_sfload(engine->synth, soundfontPath_.c_str(), 1);
+    sounding = engine->soundfont != FLUID_FAILED;
+  }
+  if (sounding) {
+    for (const int program : kResidentPrograms)
+      fluid_synth_pin_preset(engine->synth, engine->soundfont, 0, program);
   }
   const bool fontLoaded = sounding;
   const double loadMs =
@@ -141,6 +217,7 @@ void SynthService::Load() {
     std::vector<std::string> offered;
     fluid_settings_foreach_option(engine->settings, "audio.driver", &offered, CollectOption);
     for (const char* name : kAudioDrivers) {
+      if (!options_.audioDriver.empty() && options_.audioDriver != name) continue;
       if (std::find(offered.begin(), offered.end(), name) == offered.end()) continue;
       fluid_settings_setstr(engine->settings, "audio.driver", name);
       engine->driver = new_fluid_audio_driver(engine->settings, engine->synth);
@@ -160,10 +237,14 @@ void SynthService::Load() {
 
   std::unique_lock lock(mutex_);
   if (sounding) {
+    // Held notes start now, with their samples already in memory.
     pending_->ApplyTo(engine->synth);
     engine_ = std::move(engine);
+    for (int c = 0; c < kChannels; ++c)
+      if (pending_->program[c] >= 0) PinLocked(c);
   }
   if (!sounding) silence_ = fontLoaded ? "it could open no audio output" : "it found no sound font";
+  pending_->Clear();
   audio_ = audio;
   loadMs_ = loadMs;
   finished_ = true;
@@ -190,6 +271,7 @@ void SynthService::OnLoaded(std::function<void(const std::string& silence)> hook
 
 bool SynthService::WaitUntilReady(std::chrono::milliseconds timeout) {
   std::unique_lock lock(mutex_);
+  StartLoaderLocked();
   return loaded_.wait_for(lock, timeout, [this] { return finished_; });
 }
 
@@ -230,6 +312,25 @@ SynthService::OpenSlot* SynthService::FindLocked(DeviceHandle handle) {
   return nullptr;
 }
 
+// Keeps the preset now chosen on `channel` in memory and lets go of the one
+// it pinned before, unless another channel still pins that one.
+void SynthService::PinLocked(int channel) {
+  Engine& engine = *engine_;
+  int soundfont = 0, bank = 0, program = 0;
+  if (fluid_synth_get_program(engine.synth, channel, &soundfont, &bank, &program) != FLUID_OK) return;
+  int& oldBank = engine.pinnedBank[channel];
+  int& oldProgram = engine.pinnedProgram[channel];
+  if (Resident(bank, program) || (bank == oldBank && program == oldProgram)) return;
+  if (fluid_synth_pin_preset(engine.synth, soundfont, bank, program) != FLUID_OK) return;
+  const int previousBank = oldBank, previousProgram = oldProgram;
+  oldBank = bank;
+  oldProgram = program;
+  if (previousProgram < 0) return;
+  for (int c = 0; c < kChannels; ++c)
+    if (engine.pinnedBank[c] == previousBank && engine.pinnedProgram[c] == previousProgram) return;
+  fluid_synth_unpin_preset(engine.synth, engine.soundfont, previousBank, previousProgram);
+}
+
 void SynthService::ApplyLocked(std::uint32_t packed) {
   const int status = static_cast<int>(packed & 0xFF);
   // Data bytes are 7 bits on the wire; a larger value would read as a status.
@@ -241,7 +342,10 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
 
   switch (status & 0xF0) {
     case 0x80:
-      if (synth) fluid_synth_noteoff(synth, ch, d1);
+      if (synth)
+        fluid_synth_noteoff(synth, ch, d1);
+      else
+        pending.NoteOff(ch, d1);
       break;
     case 0x90:
       if (synth) {
@@ -249,6 +353,10 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
           fluid_synth_noteoff(synth, ch, d1);
         else
           fluid_synth_noteon(synth, ch, d1, d2);
+      } else if (d2 == 0) {
+        pending.NoteOff(ch, d1);
+      } else {
+        pending.NoteOn(ch, d1, d2);
       }
       break;
     case 0xA0:
@@ -261,12 +369,15 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
         pending.controller[ch][d1] = static_cast<std::int16_t>(d2);
       } else if (d1 == 121) {  // reset all controllers
         pending.ClearChannel(ch, false);
+      } else if (d1 == 120 || d1 >= 123) {  // all sound off, all notes off, mode changes
+        pending.ChannelNotesOff(ch);
       }
       break;
     case 0xC0:
-      if (synth)
+      if (synth) {
         fluid_synth_program_change(synth, ch, d1);
-      else
+        PinLocked(ch);
+      } else
         pending.program[ch] = static_cast<std::int16_t>(d1);
       break;
     case 0xD0:
@@ -319,6 +430,7 @@ Result SynthService::OutOpen(DeviceHandle& handle, int id, Callback callback,
         break;
       }
     if (!slot) return kErrAllocated;
+    StartLoaderLocked();
     slot->handle = nextHandle_++;
     slot->callback = callback;
     slot->instance = instance;
@@ -342,6 +454,7 @@ Result SynthService::OutClose(DeviceHandle handle) {
     const bool last = std::none_of(std::begin(opens_), std::end(opens_),
                                    [](const OpenSlot& s) { return s.handle != kNoHandle; });
     if (last && engine_) fluid_synth_all_notes_off(engine_->synth, -1);
+    if (last) pending_->held.clear();
   }
   if (callback) callback(handle, MOM_CLOSE, instance, 0, 0);
   return kOk;

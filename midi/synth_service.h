@@ -2,10 +2,15 @@
 // with the system's General MIDI soundfont.
 //
 // It exists so that a machine without any MIDI port still hears every note.
-// The soundfont loads on a thread of its own, started by the constructor, so
-// nobody waits for it; until it is in, note messages are dropped (a note that
-// sounds late is worse than a note missed) while program, controller and
-// pitch-bend changes are kept and applied the moment the synthesizer is ready.
+// The soundfont loads on a thread of its own, started when the device is first
+// opened (a program that never plays through it never pays for it), so nobody
+// waits for it.  Messages that arrive before it is in are kept: channel state
+// (programs, controllers, bends) and the notes still held when loading ends,
+// which then start in the order they came, each with the program it was sent
+// under; a note-off before that cancels its note.  Only the samples of the
+// presets in use are read (dynamic sample loading), and those of the current
+// instrument and of the error signal stay in memory, so memory does not grow
+// with the soundfont and no note waits for the disk.
 // Without an audio device, or without a soundfont, the device still takes
 // every message and stays silent: no error per note.
 #pragma once
@@ -31,9 +36,15 @@ struct SynthOptions {
   std::string soundfont;
   // False: no audio driver at all, for RenderOffline.
   bool audio = true;
+  // Empty: the first of the platform's drivers that opens; otherwise only
+  // this FluidSynth driver ("jack", "alsa", ...).
+  std::string audioDriver;
   double sampleRate = 48000.0;
   int periodSize = 256;
   int periods = 2;
+  // Runs on the loader thread before the soundfont is read: a seam for
+  // tests that need the load to take as long as they say.
+  std::function<void()> beforeLoad;
 };
 
 // What the audio side ended up with.  `driver` is empty when no audio driver
@@ -82,11 +93,12 @@ class SynthService final : public MidiService {
 
   // `hook` runs once, when loading has finished, with the reason why no note
   // will sound, for the user ("it could open no audio output"), or empty when
-  // notes sound: on the loader's thread, or at once on the caller's when
-  // loading is already over.
+  // notes sound: on the loader's thread (which the first open starts), or at
+  // once on the caller's when loading is already over.
   void OnLoaded(std::function<void(const std::string& silence)> hook);
 
-  // True once the loader has finished (successfully or not) within `timeout`.
+  // True once the loader has finished (successfully or not) within `timeout`;
+  // starts the loader if no open has started it yet.
   bool WaitUntilReady(std::chrono::milliseconds timeout);
   // True when a soundfont is loaded and something renders it (an audio
   // driver, or RenderOffline for a synthesizer built without audio).
@@ -110,9 +122,11 @@ class SynthService final : public MidiService {
   };
   static constexpr int kMaxOpens = 16;
 
+  void StartLoaderLocked();
   void Load();
   OpenSlot* FindLocked(DeviceHandle handle);
   void ApplyLocked(std::uint32_t packed);
+  void PinLocked(int channel);
 
   const SynthOptions options_;
   const std::string soundfontPath_;
