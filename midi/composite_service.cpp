@@ -4,6 +4,7 @@
 #include <mutex>
 #include <vector>
 
+#include "midi/deferred_service.h"
 #include "midi/result_texts.h"
 #include "midi/rtmidi_service.h"
 #include "midi/synth_service.h"
@@ -261,13 +262,16 @@ Result NullSynthService::InGetErrorText(Result code, std::string& text) {
 }
 
 std::unique_ptr<MidiService> MakeSystemMidiService(std::function<void(const std::string&)> onSilentSynth) {
+  // The platform's MIDI system is reached in the background; the
+  // synthesizer starts when it is first opened.
   auto synth = std::make_unique<SynthService>();
   if (onSilentSynth) {
     synth->OnLoaded([hook = std::move(onSilentSynth)](const std::string& silence) {
       if (!silence.empty()) hook(silence);
     });
   }
-  return std::make_unique<CompositeMidiService>(std::make_unique<RtMidiService>(), std::move(synth));
+  return std::make_unique<CompositeMidiService>(
+      std::make_unique<DeferredMidiService>([] { return std::make_unique<RtMidiService>(); }), std::move(synth));
 }
 
 }  // namespace lintra::midi

@@ -33,11 +33,23 @@ constexpr int kChannels = 16;
 constexpr int kControllers = 120;  // 120..127 are channel-mode messages, not state
 constexpr int kBankMsb = 0;
 constexpr int kBankLsb = 32;
+constexpr int kDrumChannel = 9;
+// A trainer sounds one or two notes at a time, each with its release; the
+// voices beyond these would only cost memory.
+constexpr int kPolyphony = 64;
 
 // Melodic presets (bank 0) whose samples never leave memory: the trainer's
 // starting piano and its error signal, which interrupts whatever instrument
 // is chosen at every wrong answer.
 constexpr int kResidentPrograms[] = {0, 113};
+
+// The drum kit is chosen on the percussion channel only when a note is played
+// there: the trainer never does, and in a large soundfont the kit's samples
+// weigh more than the piano's.
+void SelectDrumKitIfNone(fluid_synth_t* synth, int channel) {
+  if (channel == kDrumChannel && !fluid_synth_get_channel_preset(synth, channel))
+    fluid_synth_program_change(synth, channel, 0);
+}
 
 bool Resident(int bank, int program) {
   return bank == 0 && std::find(std::begin(kResidentPrograms), std::end(kResidentPrograms), program) !=
@@ -137,6 +149,7 @@ struct SynthService::Pending {
     }
     for (const Note& note : held) {
       select(note.channel, note.program, note.bankMsb, note.bankLsb);
+      SelectDrumKitIfNone(synth, note.channel);
       fluid_synth_noteon(synth, note.channel, note.key, note.velocity);
     }
     for (int c = 0; c < kChannels; ++c) {
@@ -197,15 +210,19 @@ void SynthService::Load() {
     // Samples are read when a preset is chosen, not all at once: a large
     // soundfont costs only what the trainer plays.
     fluid_settings_setint(engine->settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(engine->settings, "synth.polyphony", kPolyphony);
     engine->synth = new_fluid_synth(engine->settings);
   }
   std::error_code ec;
   if (engine->synth && !soundfontPath_.empty() &&
       std::filesystem::is_regular_file(soundfontPath_, ec)) {
-    engine->soundfont = fluid_synth_sfload(engine->synth, soundfontPath_.c_str(), 1);
+    engine->soundfont = fluid_synth_sfload(engine->synth, soundfontPath_.c_str(), 0);
     sounding = engine->soundfont != FLUID_FAILED;
   }
   if (sounding) {
+    // What a reset of the programs would choose, but for the drum kit.
+    for (int c = 0; c < kChannels; ++c)
+      if (c != kDrumChannel) fluid_synth_program_change(engine->synth, c, 0);
     for (const int program : kResidentPrograms)
       fluid_synth_pin_preset(engine->synth, engine->soundfont, 0, program);
   }
@@ -349,10 +366,12 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
       break;
     case 0x90:
       if (synth) {
-        if (d2 == 0)
+        if (d2 == 0) {
           fluid_synth_noteoff(synth, ch, d1);
-        else
+        } else {
+          SelectDrumKitIfNone(synth, ch);
           fluid_synth_noteon(synth, ch, d1, d2);
+        }
       } else if (d2 == 0) {
         pending.NoteOff(ch, d1);
       } else {

@@ -24,16 +24,10 @@ std::string FindHelpDocument() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Sonvra"));
-  QApplication::setApplicationName(QStringLiteral("Grafel"));
-  QApplication::setOrganizationName(QStringLiteral("Lintra"));
-
-  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  const auto settingsFile = lintra::app::DeviceSettingsPath(config.toStdString()).string();
-
-  // The synthesizer reports from its loading thread; the window hears of it
-  // on the user-interface thread, where `target` is set long before.
+  // First, so that the MIDI system is reached while the toolkit starts.  The
+  // synthesizer reports from its loading thread, which starts only when the
+  // window opens it; the window hears of it on the user-interface thread,
+  // where `target` is set long before.
   lintra::frontend::MainWindow* target = nullptr;
   auto midi = lintra::midi::MakeSystemMidiService([&target](const std::string& silence) {
     QMetaObject::invokeMethod(
@@ -43,9 +37,16 @@ int main(int argc, char** argv) {
         },
         Qt::QueuedConnection);
   });
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Sonvra"));
+  QApplication::setApplicationName(QStringLiteral("Grafel"));
+  QApplication::setOrganizationName(QStringLiteral("Lintra"));
+
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  const auto settingsFile = lintra::app::DeviceSettingsPath(config.toStdString()).string();
+
   lintra::frontend::MainWindow window(std::move(midi), settingsFile, FindHelpDocument());
   target = &window;
-  window.Create();
-  window.showMaximized();
+  window.ShowMaximizedThenCreate();
   return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -173,6 +174,28 @@ MainWindow::~MainWindow() {
 void MainWindow::Create() {
   form_->FormCreate();
   created_ = true;
+  // Shown before its creation: the paint and activation handlers it missed.
+  if (isVisible() && !painted_) {
+    painted_ = true;
+    form_->FormPaint();
+  }
+  if (isVisible() && isActiveWindow()) form_->Initial();
+}
+
+void MainWindow::ShowMaximizedThenCreate() {
+  createAfterPaint_ = true;
+  client_->installEventFilter(this);
+  showMaximized();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (createAfterPaint_ && watched == client_ && event->type() == QEvent::Paint) {
+    createAfterPaint_ = false;
+    client_->removeEventFilter(this);
+    // After this paint has reached the screen.
+    QTimer::singleShot(0, this, [this] { Create(); });
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::BuildControls() {

@@ -51,6 +51,10 @@ class MainWindow : public QMainWindow {
 
   // Runs the create handler; the window then shows itself maximized.
   void Create();
+  // Shows the window maximized and runs the create handler as soon as it has
+  // been painted, so that listing and opening the MIDI devices (and with them
+  // the synthesizer's audio) costs the start no time before the window is seen.
+  void ShowMaximizedThenCreate();
   app::TForm2& Form() { return *form_; }
   QWidget* Client() { return client_; }
   PaintBoxWidget* PaintBox() { return paintBox_; }
@@ -62,6 +66,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
@@ -90,6 +95,7 @@ class MainWindow : public QMainWindow {
   bool syncing_ = false;
   bool created_ = false;
   bool painted_ = false;
+  bool createAfterPaint_ = false;
 };
 
 }  // namespace lintra::frontend

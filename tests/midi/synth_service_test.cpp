@@ -125,7 +125,8 @@ TEST_F(SynthRenderTest, NotesHeldWhileTheSoundfontLoadsStartWhenItIsIn) {
   // with two notes of which one is released by a velocity-zero note-on.
   for (const std::uint32_t message :
        {Pack(192, 113, 0), Pack(144, 81, 127), Pack(144, 60, 127), Pack(128, 60, 0),
-        Pack(192, 0, 0), Pack(144, 64, 100), Pack(144, 67, 100), Pack(144, 67, 0)})
+        Pack(192, 0, 0), Pack(144, 64, 100), Pack(144, 67, 100), Pack(144, 67, 0),
+        Pack(0x99, 38, 90)})
     ASSERT_EQ(slow.OutShortMsg(handle, message), kOk);
   EXPECT_FALSE(slow.Sounding());
   release.set_value();
@@ -142,8 +143,19 @@ TEST_F(SynthRenderTest, NotesHeldWhileTheSoundfontLoadsStartWhenItIsIn) {
     return synth.RenderOffline(kHalfSecond);
   };
   EXPECT_EQ(sound, renderAfterLoad({Pack(192, 113, 0), Pack(144, 81, 127), Pack(192, 0, 0),
-                                    Pack(144, 64, 100)}));
+                                    Pack(144, 64, 100), Pack(0x99, 38, 90)}));
   EXPECT_EQ(slow.OutClose(handle), kOk);
+}
+
+// The drum kit is chosen only when the percussion channel is first played.
+TEST_F(SynthRenderTest, PercussionChannelPlaysTheDrumKit) {
+  SynthService synth(Offline());
+  ASSERT_TRUE(synth.WaitUntilReady(10s));
+  DeviceHandle handle = kNoHandle;
+  ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
+  ASSERT_EQ(synth.OutShortMsg(handle, Pack(0x99, 38, 127)), kOk);  // snare, channel 10
+  EXPECT_GT(Rms(synth.RenderOffline(kTenthSecond)), kAudibleRms);
+  EXPECT_EQ(synth.OutClose(handle), kOk);
 }
 
 TEST(SynthServiceTest, MissingSoundfontStillTakesEveryMessage) {
