@@ -6,8 +6,9 @@
 // Usage: lintra-start-bench [--runs N] [--settle MS] PROGRAM...
 //
 // No window manager runs under Xvfb, so the benchmark stands in for one: it
-// maps every top-level window the programs ask for at the full size of the
-// screen, as a window manager does for a maximized window, and keeps it there.
+// maps the first top-level window of each run at the full size of the screen,
+// as a window manager does for a maximized window, and keeps it there; later
+// windows (message boxes) get what they ask for.
 //
 // A window counts as shown when pixels of the screen inside its area differ
 // from the picture the screen had before the process started: a Qt window has
@@ -62,26 +63,33 @@ std::vector<unsigned long> Row(Display* display, Window root, int y, int x0, int
   return pixels;
 }
 
-// The window manager's part: top-level windows go full screen.
+// The window manager's part: the run's main window goes full screen.
+Window mainWindow = 0;
+
 void Manage(Display* display, const XEvent& event) {
   const int width = DisplayWidth(display, DefaultScreen(display));
   const int height = DisplayHeight(display, DefaultScreen(display));
   if (event.type == MapRequest) {
-    XMoveResizeWindow(display, event.xmaprequest.window, 0, 0, static_cast<unsigned>(width),
-                      static_cast<unsigned>(height));
-    XMapWindow(display, event.xmaprequest.window);
+    const Window window = event.xmaprequest.window;
+    if (!mainWindow) mainWindow = window;
+    if (window == mainWindow)
+      XMoveResizeWindow(display, window, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height));
+    XMapWindow(display, window);
   } else if (event.type == ConfigureRequest) {
     const XConfigureRequestEvent& request = event.xconfigurerequest;
     XWindowChanges changes{};
-    changes.x = 0;
-    changes.y = 0;
-    changes.width = width;
-    changes.height = height;
-    changes.border_width = 0;
+    changes.x = request.x;
+    changes.y = request.y;
+    changes.width = request.width;
+    changes.height = request.height;
+    changes.border_width = request.border_width;
     changes.sibling = request.above;
     changes.stack_mode = request.detail;
-    const unsigned long mask =
-        CWX | CWY | CWWidth | CWHeight | CWBorderWidth | (request.value_mask & (CWSibling | CWStackMode));
+    unsigned long mask = request.value_mask;
+    if (request.window == mainWindow) {
+      changes = XWindowChanges{0, 0, width, height, 0, request.above, request.detail};
+      mask = CWX | CWY | CWWidth | CWHeight | CWBorderWidth | (request.value_mask & (CWSibling | CWStackMode));
+    }
     XConfigureWindow(display, request.window, static_cast<unsigned>(mask), &changes);
   }
   XFlush(display);
@@ -104,6 +112,7 @@ std::optional<Run> RunOnce(Display* display, const std::string& program, int set
   const int screenWidth = DisplayWidth(display, DefaultScreen(display));
   const int screenHeight = DisplayHeight(display, DefaultScreen(display));
   XSync(display, False);
+  mainWindow = 0;
 
   // Rows a maximized window covers, as they look before it appears.
   const int rows[] = {screenHeight / 4, screenHeight / 2, 3 * screenHeight / 4};
@@ -135,7 +144,8 @@ std::optional<Run> RunOnce(Display* display, const std::string& program, int set
   XEvent event;
   while (!window && NextEvent(display, event, deadline)) {
     Manage(display, event);
-    if (event.type == MapNotify && event.xmap.event == root && !event.xmap.override_redirect)
+    if (event.type == MapNotify && event.xmap.event == root && !event.xmap.override_redirect &&
+        event.xmap.window == mainWindow)
       window = event.xmap.window;
   }
   if (window) {
