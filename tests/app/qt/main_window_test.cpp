@@ -36,7 +36,9 @@ void Wait(int ms) {
 struct Window {
   QTemporaryDir folder;
   std::unique_ptr<MainWindow> window;
-  explicit Window(QSize screen = QSize(808, 580), std::string helpPage = "Note Help.html", bool maximized = false) {
+  enum Start { kCreateThenShow, kShowThenCreate };
+  explicit Window(QSize screen = QSize(808, 580), std::string helpPage = "Note Help.html", bool maximized = false,
+                  Start start = kCreateThenShow) {
     auto fake = std::make_unique<midi::FakeMidiService>();
     fake->SetInputDevices({"Keyboard"});
     auto service = std::make_unique<midi::CompositeMidiService>(std::move(fake),
@@ -44,6 +46,11 @@ struct Window {
     window = std::make_unique<MainWindow>(std::move(service), folder.filePath("cmbtext.qor").toStdString(),
                                           std::move(helpPage));
     window->ElasticForm1()->SetScreenSizeForTesting(screen);
+    if (start == kShowThenCreate) {
+      window->ShowMaximizedThenCreate();  // the program's own start
+      Wait(100);
+      return;
+    }
     window->Create();
     if (maximized) {
       window->showMaximized();
@@ -74,6 +81,19 @@ TEST(MainWindow, OpensWithAQuestionAndTheLayoutsControls) {
   EXPECT_FALSE(w.window->Widget("cmbInput")->isVisible());
   EXPECT_TRUE(static_cast<QLineEdit*>(w.window->Widget("Score"))->isReadOnly());
   EXPECT_EQ(static_cast<QLineEdit*>(w.window->Widget("Score"))->alignment() & Qt::AlignRight, Qt::AlignRight);
+}
+
+// Shown first and created after its first paint, the window ends up as one
+// created first: devices opened, a question asked and drawn on the staff.
+TEST(MainWindow, CreatedAfterItsFirstPaintItAsksAndDrawsTheQuestion) {
+  Window w(QSize(808, 580), "Note Help.html", true, Window::kShowThenCreate);
+  EXPECT_EQ(w.Text("QuestShw"), "Play scale-steps of C Major");
+  EXPECT_EQ(w.Text("Score"), "Start");
+  EXPECT_GE(w.window->Form().CurrentSlot, 36);
+  EXPECT_LE(w.window->Form().CurrentSlot, 69);
+  notation::ImageCanvas empty(w.window->PaintBox()->Picture().devicePixelRatio());
+  notation::StaffPainter(empty).DrawStaff(" ", 0);
+  EXPECT_NE(w.window->PaintBox()->Picture(), empty.Image());
 }
 
 TEST(MainWindow, ScalesTheDesignLayoutWithTheWindow) {
