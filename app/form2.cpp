@@ -43,6 +43,7 @@ const std::map<std::string_view, Handler>& NamedHandlers() {
       {"SustainOnClick", &TForm2::SustainOnClick},
       {"SustainOffClick", &TForm2::SustainOffClick},
       {"Desligados1Click", &TForm2::Desligados1Click},
+      {"MiddleCIsC4Click", &TForm2::MiddleCIsC4Click},
   };
   return handlers;
 }
@@ -88,6 +89,7 @@ TForm2::TForm2(ui::WindowModel& model, FormServices services)
   }
   timer1_->OnTimer = [this] { Guard([this] { ResponseClick(); }); };
   timer3_->OnTimer = [this] { Guard([this] { StimNoteOff(); }); };
+  StartDeviceWatch();
   BindHandlers();
 }
 
@@ -174,6 +176,7 @@ const std::string& TForm2::Text(std::string_view control) { return model_.C(cont
 void TForm2::FormCreate() {
   // A MIDI set-up error is shown, but the trainer still starts: the starting
   // values and the first question do not depend on the devices.
+  LoadOptions();
   services_.shell.SetBusyCursor(true);
   Guard([this] {
     ListDevices();

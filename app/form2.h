@@ -137,6 +137,7 @@ class TForm2 {
   void SustainOnClick();
   void SustainOffClick();
   void Desligados1Click();
+  void MiddleCIsC4Click();
 
   // --- Routines several handlers share.
   void PresentNote();
@@ -168,12 +169,22 @@ class TForm2 {
   std::pair<bool, bool> AskThresholds(const std::string& tutor);
   void SetWhiteKeyCaptions(bool syllables);
   void ApplyDeviceChoice();
+  // Note names shown to the student, in the octave numbering chosen under "Options".
+  std::string ShownName(std::string_view name);
+  void StartDeviceWatch();
+  void RelistDevices();
+  void WatchInput();  // the input just opened is the one to bring back when it returns
+  void WatchDevices();
+  void LoadOptions();
 
   ui::WindowModel& model_;
   FormServices services_;
   notation::StaffPainter painter_;
   std::unique_ptr<ui::Timer> timer1_;
   std::unique_ptr<ui::Timer> timer3_;
+  std::unique_ptr<ui::Timer> deviceWatch_;
+  std::string watchedInput_;
+  bool inputLost_ = false;
   std::uint32_t randomState_ = 0;
   bool sendFailureShown_ = false;
   bool outOfRangeShown_ = false;  // a "Keyboard out of range." box is open

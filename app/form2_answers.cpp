@@ -68,7 +68,7 @@ void TForm2::AnsDisplayClick() {
     MakeDisplayName();
     services_.dialogs.Message(DisplayName);
   } else {
-    services_.dialogs.Message("The answer is: " + SpelledName);
+    services_.dialogs.Message("The answer is: " + ShownName(SpelledName));
   }
 }
 

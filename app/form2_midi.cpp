@@ -244,6 +244,7 @@ void TForm2::OpenChosenDevices(std::vector<std::string>& problems) {
   }
 
   if (MidiInput1.OpenDevice()) Collect(problems, [this] { MidiInput1.StartInput(); });
+  WatchInput();
 
   if (!outputProblem.empty()) {
     // The chosen output is not there (a saved position beyond the list, a
@@ -276,6 +277,7 @@ void TForm2::OpenMidiDevices() {
 void TForm2::CloseMidiDevices() {
   // Both are closed even when the first one fails.  A device that has
   // disappeared is released by its loss: there is nothing to report.
+  watchedInput_.clear();
   std::exception_ptr failure;
   try {
     MidiInput1.CloseDevice();
@@ -323,6 +325,7 @@ void TForm2::cmbOutputChange() { ApplyDeviceChoice(); }
 
 void TForm2::Outputs1Click() {
   auto& model = model_;
+  RelistDevices();
   if (Text("Items") == "0") SetText("Items", "");
   model.SetVisible(model.C("Label1"), true);
   model.SetVisible(model.C("Label3"), true);

@@ -145,7 +145,10 @@ void TForm2::Ambos1Click() {
 }
 
 void TForm2::MakeDisplayName() {
+  // A name kept from before (no row matches) is shown as it already is.
+  const bool known = Checked("Letters") || theory::FindByLetterName(SpelledName).has_value();
   DisplayName = theory::DisplayNameFor(SpelledName, Checked("Letters"), DisplayName);
+  if (known) DisplayName = ShownName(DisplayName);
 }
 
 }  // namespace lintra::app

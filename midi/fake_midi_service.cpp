@@ -19,12 +19,21 @@ std::uint32_t Elapsed(std::chrono::steady_clock::time_point since) {
 
 void FakeMidiService::SetInputDevices(std::vector<std::string> names) {
   std::lock_guard lock(mutex_);
+  MarkUnplugged(true, names);
   inputs_ = std::move(names);
 }
 
 void FakeMidiService::SetOutputDevices(std::vector<std::string> names) {
   std::lock_guard lock(mutex_);
+  MarkUnplugged(false, names);
   outputs_ = std::move(names);
+}
+
+void FakeMidiService::MarkUnplugged(bool input, const std::vector<std::string>& names) {
+  for (auto& [handle, port] : ports_) {
+    if (port.input == input && port.device >= 0 && std::find(names.begin(), names.end(), port.name) == names.end())
+      port.gone = true;
+  }
 }
 
 std::vector<FakeMidiService::SentMessage> FakeMidiService::Sent() const {
@@ -114,6 +123,7 @@ Result FakeMidiService::Open(DeviceHandle& handle, bool input, int id, Callback 
   Port& port = ports_[handle];
   port.input = input;
   port.device = id;
+  if (id >= 0) port.name = names[static_cast<std::size_t>(id)];
   port.callback = callback;
   port.instance = instance;
   lock.unlock();

@@ -41,7 +41,9 @@ class FakeMidiService : public MidiService {
     std::vector<std::uint8_t> bytes;   // long message; empty for a short one
   };
 
-  // Device names, numbered from 0 in this order.
+  // Device names, numbered from 0 in this order.  Changed while devices are
+  // open, an open device whose name is no longer listed has been unplugged:
+  // later calls on its handle fail with kErrDeviceGone.
   void SetInputDevices(std::vector<std::string> names);
   void SetOutputDevices(std::vector<std::string> names);
 
@@ -96,6 +98,7 @@ class FakeMidiService : public MidiService {
   struct Port {
     bool input = false;
     int device = 0;
+    std::string name;
     Callback callback = nullptr;
     std::uintptr_t instance = 0;
     bool started = false;
@@ -116,6 +119,7 @@ class FakeMidiService : public MidiService {
 
   // Counts the call and returns the injected fault, if any (lock held).
   Result Enter(Op op);
+  void MarkUnplugged(bool input, const std::vector<std::string>& names);
   // The port for `handle`, or the code that the call must return (lock held).
   Result Find(DeviceHandle handle, bool input, Port*& port);
   Result Open(DeviceHandle& handle, bool input, int id, Callback callback, std::uintptr_t instance);

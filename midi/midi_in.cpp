@@ -52,7 +52,7 @@ void DeviceCallback(DeviceHandle, std::uint32_t message, std::uintptr_t instance
 }
 
 TMidiInput::TMidiInput(MidiService& service, MessageLoop& loop)
-    : service_(service), deviceCount_(static_cast<std::uint16_t>(service.InGetNumDevs())) {
+    : service_(service), loop_(loop), deviceCount_(static_cast<std::uint16_t>(service.InGetNumDevs())) {
   if (deviceCount_ == 0) return;  // no devices: no window, no name, for good
   try {
     SetDeviceID(0);
@@ -63,6 +63,20 @@ TMidiInput::TMidiInput(MidiService& service, MessageLoop& loop)
   window_ = std::make_unique<MessageWindow>(
       loop, [this](const PostedMessage& message) { HandleNotification(message); });
   state_ = State::Closed;
+}
+
+void TMidiInput::RefreshDeviceCount() {
+  deviceCount_ = static_cast<std::uint16_t>(service_.InGetNumDevs());
+  if (state_ != State::NoDevices || deviceCount_ == 0) return;
+  if (!window_) {
+    window_ = std::make_unique<MessageWindow>(
+        loop_, [this](const PostedMessage& message) { HandleNotification(message); });
+  }
+  state_ = State::Closed;
+  try {
+    SetDeviceID(0);
+  } catch (const EMidiInputError&) {
+  }
 }
 
 TMidiInput::~TMidiInput() {

@@ -56,6 +56,10 @@ class TMidiInput {
   void SetLoading(bool loading) noexcept { loading_ = loading; }
 
   std::uint16_t DeviceCount() const noexcept { return deviceCount_; }
+  // Counts the devices anew (a keyboard plugged in or out since the start).
+  // The first device that appears gives a component that had none its
+  // notification window and device 0.
+  void RefreshDeviceCount();
   Result Error() const noexcept { return error_; }
   std::uint32_t DriverVersion() const noexcept { return driverVersion_; }
   std::uint16_t ManufacturerId() const noexcept { return manufacturerId_; }
@@ -97,6 +101,7 @@ class TMidiInput {
   void Check(Result result);
 
   MidiService& service_;
+  MessageLoop& loop_;
   std::unique_ptr<MessageWindow> window_;
   std::uint16_t deviceId_ = 0;
   DeviceHandle handle_ = kNoHandle;

@@ -71,6 +71,7 @@ class TMidiOutput {
   void SetLoading(bool loading) noexcept { loading_ = loading; }
 
   std::uint16_t DeviceCount() const noexcept { return deviceCount_; }
+  void RefreshDeviceCount() { deviceCount_ = static_cast<std::uint16_t>(service_.OutGetNumDevs()); }
   Result LastError() const noexcept { return lastError_; }
   bool IsOpen() const noexcept { return open_; }
 

@@ -42,6 +42,12 @@ std::string DisplayNameFor(std::string_view spelledName, bool letters, std::stri
     return previous;
 }
 
+std::string ShownOctave(std::string_view name, bool middleCIsC4) {
+    std::string shown(name);
+    if (middleCIsC4 && !shown.empty() && shown.back() >= '0' && shown.back() <= '8') ++shown.back();
+    return shown;
+}
+
 std::string WhiteKeyCaption(std::uint8_t midiNote, bool syllables) {
     const WhiteKeyName& name = kWhiteKeyNames[midiNote % 12];
     return std::string(syllables ? name.syllable : name.letter);

@@ -17,6 +17,10 @@ std::string AccidentalGlyph(NoteKind kind, bool chromaticChecked, bool playKeybo
 // that way. An unknown spelling (nothing presented yet) keeps the previous name.
 std::string DisplayNameFor(std::string_view spelledName, bool letters, std::string previous);
 
+// A note name as shown: with `middleCIsC4` the octave digit is that of scientific pitch
+// notation, one above the table's (the table's C3 is middle C, shown as C4).
+std::string ShownOctave(std::string_view name, bool middleCIsC4);
+
 // Caption of a white key of the on-screen keyboard: "F" or "Fá", no octave and no accidental.
 // Black keys never carry a caption: the empty text.
 std::string WhiteKeyCaption(std::uint8_t midiNote, bool syllables);

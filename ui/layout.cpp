@@ -67,7 +67,7 @@ constexpr std::array<std::string_view, 57> kCreationOrder{
     "C2sharp",   "f2",      "F2sharp", "c3",      "C3sharp", "C4sharp", "D4sharp", "F4sharp", "G4sharp",
     "A4sharp",   "StartButton", "AnsDisplay"};
 
-constexpr std::array<MenuSpec, 64> kMenus{{
+constexpr std::array<MenuSpec, 66> kMenus{{
     {1, "File1", "Mode", false, false, ""},
     {2, "NotationQuestions", "See Notes/Play Keyboard", true, true, "NotationQuestionsClick"},
     {2, "PlayKeyboard", "Play Keyboard/See Notes", true, false, "PlayKeyboardClick"},
@@ -129,6 +129,8 @@ constexpr std::array<MenuSpec, 64> kMenus{{
     {2, "AutoModulate2", "AutoModulate", true, false, ""},
     {3, "AutoModOn", "On", true, false, "AutoModOnClick"},
     {3, "AutoModOff", "Off", true, true, "AutoModOffClick"},
+    {1, "Options1", "Options", false, false, ""},
+    {2, "MiddleCIsC4", "Middle C Is C4", false, false, "MiddleCIsC4Click", true},
     {1, "Help", "Help", false, false, ""},
     {2, "ProgramHelp", "Program Help", false, false, "ProgramHelpClick"},
     {2, "About1", "&About", false, false, "About1Click"},

@@ -66,6 +66,7 @@ struct MenuSpec {
   bool radio;
   bool checked;
   std::string_view handler;
+  bool toggle = false;  // an on/off item of its own, checked by its handler
 };
 
 struct TimerSpec {

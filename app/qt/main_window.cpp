@@ -358,6 +358,8 @@ void MainWindow::BuildMenus() {
       }
       group->addAction(action);
     }
+    // An on/off item of its own is checkable outside every radio group.
+    if (item->layout.toggle && item->parent != nullptr) action->setCheckable(true);
     actions_[item] = action;
     SyncMenu(*item);
   }
