@@ -139,6 +139,10 @@ class TForm2 {
   void Desligados1Click();
   void MiddleCIsC4Click();
 
+  // The note a key stands for, as a screen reader says it: "F1", "F#1 / Gb1",
+  // in letters or syllables and in the octave numbering chosen.
+  std::string KeyAccessibleName(int chromaticIndex);
+
   // --- Routines several handlers share.
   void PresentNote();
   void CheckAnswer();

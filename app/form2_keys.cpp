@@ -2,6 +2,7 @@
 #include "app/form2.h"
 #include "theory/keys.h"
 #include "theory/note_names.h"
+#include "theory/note_table.h"
 
 namespace lintra::app {
 
@@ -11,6 +12,17 @@ void TForm2::SetWhiteKeyCaptions(bool syllables) {
     const auto note = static_cast<std::uint8_t>(ui::kLowestKeyNote + i);
     model_.SetText(model_.Key(i), theory::WhiteKeyCaption(note, syllables));
   }
+}
+
+std::string TForm2::KeyAccessibleName(int chromaticIndex) {
+  const auto& key = ui::Keyboard()[static_cast<std::size_t>(chromaticIndex)];
+  const bool letters = !Checked("Syllables");
+  auto name = [&](int slot) {
+    const auto& row = theory::SpelledNoteTable().at(static_cast<std::size_t>(slot));
+    return ShownName(letters ? row.letterName : row.syllableName);
+  };
+  const int natural = 3 * key.letterStep;
+  return key.black ? name(natural + 1) + " / " + name(natural + 2) : name(natural);
 }
 
 void TForm2::LettersClick() {

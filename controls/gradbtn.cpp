@@ -1,5 +1,9 @@
 #include "controls/gradbtn.h"
 
+#include <QAccessible>
+
+#include "controls/gradbtn_accessible.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -62,6 +66,11 @@ TGradBtn::TGradBtn(QWidget* owner)
       m_endColor(clAqua),
       m_fontColor(clBlack) {
   setFocusPolicy(Qt::StrongFocus);
+  static const bool accessible = [] {
+    QAccessible::installFactory(&GradBtnAccessibleFactory);
+    return true;
+  }();
+  (void)accessible;
   // Every pixel comes from the off-screen image: nothing is erased beforehand.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);

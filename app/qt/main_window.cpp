@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/qt/accessibility.h"
 #include "controls/elastfrm.h"
 #include "app/qt/text_room.h"
 #include "controls/gradbtn.h"
@@ -266,6 +267,7 @@ void MainWindow::BuildControls() {
       }
     }
     widget->setObjectName(Q(layout.name));
+    if (const QString spoken = AccessibleNameOf(layout.name); !spoken.isEmpty()) widget->setAccessibleName(spoken);
     widget->setGeometry(layout.left, layout.top, layout.width, layout.height);
     if (layout.kind != ui::ControlKind::PaintBox) widget->setFont(FontOf(layout.font));
     widgets_[&control] = widget;
@@ -278,7 +280,16 @@ void MainWindow::BuildControls() {
   }
   std::sort(order.begin(), order.end());
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);
+  static_cast<QLabel*>(Widget("Label1"))->setBuddy(Widget("cmbInput"));
+  static_cast<QLabel*>(Widget("Label3"))->setBuddy(Widget("cmbOutput"));
+  NameKeys();
   PlaceKeyCaptions();
+}
+
+void MainWindow::NameKeys() {
+  for (int i = 0; i < static_cast<int>(ui::Keyboard().size()); ++i) {
+    widgets_.at(&model_.Key(i))->setAccessibleName(Q(form_->KeyAccessibleName(i)));
+  }
 }
 
 // A white key's name is drawn in the part of the key that the black keys leave
@@ -416,7 +427,25 @@ void MainWindow::SyncMenu(const ui::MenuItem& item) {
   auto it = actions_.find(&item);
   if (it == actions_.end()) return;
   QAction* action = it->second;
-  action->setText(Q(item.caption));
+  if (item.parent == nullptr) {
+    // Each menu of the bar opens with its access key.
+    std::vector<std::string> captions;
+    std::vector<QAction*> bar;
+    for (const auto& top : model_.AllMenus()) {
+      if (top->parent != nullptr) continue;
+      captions.push_back(top->caption);
+      const auto at = actions_.find(top.get());
+      bar.push_back(at == actions_.end() ? nullptr : at->second);
+    }
+    const auto texts = WithAccessKeys(captions);
+    for (std::size_t i = 0; i < bar.size(); ++i) {
+      if (bar[i]) bar[i]->setText(texts[i]);
+    }
+  } else {
+    action->setText(Q(item.caption));
+  }
+  // Keys are named by their notes, in the naming and octave numbering chosen.
+  if (item.Name() == "Letters" || item.Name() == "Syllables" || item.Name() == "MiddleCIsC4") NameKeys();
   if (action->isCheckable()) action->setChecked(item.checked);
   action->setEnabled(item.enabled);
 }

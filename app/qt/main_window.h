@@ -76,6 +76,7 @@ class MainWindow : public QMainWindow {
   void AfterRescale();
   void PlaceKeyCaptions();
   void FitText(QWidget* widget);
+  void NameKeys();
 
   ui::WindowModel model_;
   QtClock clock_;

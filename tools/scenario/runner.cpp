@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "tools/scenario/runner.h"
 
 #include <cstdlib>
@@ -242,6 +243,20 @@ void Runner::Execute(const ScriptLine& line) {
     } else if (cmd == "midi-out-devices") {
       needStarted(false);
       s.outputs = args;
+    } else if (cmd == "midi-in-plug" || cmd == "midi-in-unplug" || cmd == "midi-out-plug" ||
+               cmd == "midi-out-unplug") {
+      // A device is plugged in or out while the window runs (or before it starts).
+      needArgs(1);
+      const bool input = cmd.rfind("midi-in", 0) == 0;
+      auto& names = input ? s.inputs : s.outputs;
+      if (cmd.find("unplug") == std::string::npos) {
+        names.push_back(args[0]);
+      } else {
+        const auto at = std::find(names.begin(), names.end(), args[0]);
+        if (at == names.end()) throw ScriptError(line.number, "no device " + args[0] + " to unplug");
+        names.erase(at);
+      }
+      if (s.fake) (input ? s.fake->SetInputDevices(names) : s.fake->SetOutputDevices(names));
     } else if (cmd == "settings") {
       needStarted(false);
       std::filesystem::create_directories(s.settingsFile.parent_path());
