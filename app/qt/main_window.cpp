@@ -383,9 +383,19 @@ void MainWindow::SyncControl(const ui::Control& control) {
   syncing_ = true;
   switch (control.Kind()) {
     case ui::ControlKind::TextField:
-    case ui::ControlKind::RichText:
-      static_cast<QLineEdit*>(widget)->setText(Q(control.text));
+    case ui::ControlKind::RichText: {
+      auto* edit = static_cast<QLineEdit*>(widget);
+      const QString text = Q(control.text);
+      const bool changed = edit->text() != text;
+      edit->setText(text);
+      // The feedback and the counts change without the focus going there:
+      // they are announced, so that a screen reader speaks them.
+      if (changed && (control.Name() == "AnsShow" || control.Name() == "Score" || control.Name() == "Items")) {
+        QAccessibleValueChangeEvent event(edit, text);
+        if (Announce) Announce(&event);
+      }
       break;
+    }
     case ui::ControlKind::Label:
       static_cast<QLabel*>(widget)->setText(Q(control.text));
       break;

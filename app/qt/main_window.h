@@ -2,7 +2,9 @@
 // step with the window model in both directions.
 #pragma once
 
+#include <QAccessible>
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -61,6 +63,11 @@ class MainWindow : public QMainWindow {
   QWidget* Widget(std::string_view name) { return widgets_.at(&model_.C(name)); }
   QAction* Action(std::string_view name) { return actions_.at(&model_.M(name)); }
   controls::TElasticForm* ElasticForm1() { return elastic_; }
+  // Where the changes of the answer line and the score are announced to
+  // assistive technology (the accessibility bridge, unless a test listens).
+  std::function<void(QAccessibleEvent*)> Announce = [](QAccessibleEvent* event) {
+    QAccessible::updateAccessibility(event);
+  };
 
  protected:
   void closeEvent(QCloseEvent* event) override;
