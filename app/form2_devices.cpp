@@ -2,6 +2,7 @@
 // the devices present when it opens, and the chosen input is closed when it
 // is unplugged and opened again when it is back.
 #include <algorithm>
+#include <optional>
 
 #include "app/form2.h"
 
@@ -61,6 +62,27 @@ void Relist(ui::WindowModel& model, ui::Control& combo, std::vector<std::string>
   if (found == combo.items.end() && combo.Kind() == ui::ControlKind::ComboEdit) model.SetText(combo, text);
 }
 
+// The platform may number a port anew when its device comes back (ALSA's
+// "Keys:Keys MIDI 1 24:0" may return as "... 28:0"): the same device by name.
+std::string WithoutPortNumber(const std::string& name) {
+  const auto blank = name.rfind(' ');
+  if (blank == std::string::npos) return name;
+  const std::string tail = name.substr(blank + 1);
+  const auto colon = tail.find(':');
+  const bool numbered = colon != std::string::npos && colon > 0 && colon + 1 < tail.size() &&
+                        tail.find_first_not_of("0123456789:") == std::string::npos;
+  return numbered ? name.substr(0, blank) : name;
+}
+
+// The listed name of the watched device, or nothing.
+std::optional<std::string> Listed(const std::vector<std::string>& names, const std::string& watched) {
+  if (std::find(names.begin(), names.end(), watched) != names.end()) return watched;
+  for (const auto& name : names) {
+    if (WithoutPortNumber(name) == WithoutPortNumber(watched)) return name;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 void TForm2::StartDeviceWatch() {
@@ -84,7 +106,8 @@ void TForm2::WatchInput() {
 void TForm2::WatchDevices() {
   if (watchedInput_.empty()) return;
   const auto now = InputNames(services_.midi);
-  const bool present = std::find(now.names.begin(), now.names.end(), watchedInput_) != now.names.end();
+  const auto listed = Listed(now.names, watchedInput_);
+  const bool present = listed.has_value();
   if (!inputLost_) {
     // A record that cannot be read proves nothing about the device.
     if (present || !now.complete || !MidiInput1.IsOpen()) return;
@@ -98,11 +121,11 @@ void TForm2::WatchDevices() {
   if (!present || MidiInput1.IsOpen()) return;
   MidiInput1.RefreshDeviceCount();
   try {
-    MidiInput1.SetProductName(watchedInput_);
+    MidiInput1.SetProductName(*listed);
   } catch (const midi::EMidiInputError&) {
     return;  // listed but not readable yet: the next look tries again
   }
-  const std::string name = watchedInput_;
+  const std::string name = *listed;
   // A device that refuses to open again is left to the student's choice in
   // the device panel; it is not retried every second.
   watchedInput_.clear();
