@@ -248,7 +248,9 @@ TEST(MainWindow, RadioItemsShowRadioMarksWhileTheHandlersDecideTheChecks) {
     ASSERT_EQ(style.marks.count(caption), 1U) << item->Name();
     radios += item->layout.radio ? 1 : 0;
     EXPECT_EQ(style.marks[caption],
-              item->layout.radio ? QStyleOptionMenuItem::Exclusive : QStyleOptionMenuItem::NotCheckable)
+              item->layout.radio    ? QStyleOptionMenuItem::Exclusive
+              : item->layout.toggle ? QStyleOptionMenuItem::NonExclusive
+                                    : QStyleOptionMenuItem::NotCheckable)
         << item->Name();
   }
   EXPECT_GT(radios, 40);
