@@ -33,6 +33,14 @@ void Wait(int ms) {
   while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
+// A busy machine may take longer than the usual wait to paint, create and ask.
+void WaitForTheFirstQuestion(app::TForm2& form) {
+  QElapsedTimer timer;
+  timer.start();
+  while ((form.CurrentSlot == 0 || form.Timer1().Enabled()) && timer.elapsed() < 5000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
 struct Window {
   QTemporaryDir folder;
   std::unique_ptr<MainWindow> window;
@@ -49,6 +57,7 @@ struct Window {
     if (start == kShowThenCreate) {
       window->ShowMaximizedThenCreate();  // the program's own start
       Wait(100);
+      WaitForTheFirstQuestion(window->Form());
       return;
     }
     window->Create();
@@ -58,6 +67,7 @@ struct Window {
       window->show();
     }
     Wait(100);  // the first question follows 10 ms after start
+    WaitForTheFirstQuestion(window->Form());
   }
   QString Text(std::string_view name) { return static_cast<QLineEdit*>(window->Widget(name))->text(); }
 };
