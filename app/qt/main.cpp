@@ -6,6 +6,7 @@
 
 #include "app/device_settings.h"
 #include "app/qt/main_window.h"
+#include "app/qt/self_check.h"
 #include "midi/composite_service.h"
 
 namespace {
@@ -41,12 +42,16 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Sonvra"));
   QApplication::setApplicationName(QStringLiteral("Grafel"));
   QApplication::setOrganizationName(QStringLiteral("Lintra"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.lintra.Trainer"));
+  const bool selfCheck = QCoreApplication::arguments().contains(QStringLiteral("--self-check"));
 
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   const auto settingsFile = lintra::app::DeviceSettingsPath(config.toStdString()).string();
 
-  lintra::frontend::MainWindow window(std::move(midi), settingsFile, FindHelpDocument());
+  const std::string help = FindHelpDocument();
+  lintra::frontend::MainWindow window(std::move(midi), settingsFile, help);
   target = &window;
   window.ShowMaximizedThenCreate();
+  if (selfCheck) return lintra::frontend::RunSelfCheck(window, help);
   return QApplication::exec();
 }

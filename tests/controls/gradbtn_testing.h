@@ -3,6 +3,7 @@
 // the widget, and pixel access on a grabbed image.
 
 #include <QApplication>
+#include <QFont>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,7 +18,15 @@ inline void EnsureApp() {
   static int argc = 1;
   static char name[] = "gradbtn_test";
   static char* argv[] = {name, nullptr};
-  static QApplication* app = QApplication::instance() ? nullptr : new QApplication(argc, argv);
+  static QApplication* app = [] {
+    QApplication* created = QApplication::instance() ? nullptr : new QApplication(argc, argv);
+    // Captions are read pixel by pixel: a font the packages install (fonts-liberation), drawn without
+    // antialiasing, so that every inked pixel has a layer's exact colour whichever fonts a machine has.
+    QFont font(QStringLiteral("Liberation Sans"), 9);
+    font.setStyleStrategy(QFont::NoAntialias);
+    QApplication::setFont(font);
+    return created;
+  }();
   (void)app;
 }
 

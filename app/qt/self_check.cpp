@@ -1,0 +1,48 @@
+#include "app/qt/self_check.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QWindow>
+
+#include <cstdio>
+
+#include "app/qt/main_window.h"
+
+namespace lintra::frontend {
+
+int RunSelfCheck(MainWindow& window, const std::string& helpDocument) {
+  auto shown = [&] { return window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed(); };
+  auto asked = [&] { return window.Form().CurrentSlot != 0; };  // slot 0 is never in a question pool
+  QElapsedTimer clock;
+  clock.start();
+  while (!(shown() && asked()) && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+
+  bool ok = true;
+  if (shown()) {
+    std::printf("window: shown, \"%s\"\n", window.windowTitle().toUtf8().constData());
+  } else {
+    std::printf("window: not shown\n");
+    ok = false;
+  }
+  if (asked()) {
+    const auto* line = qobject_cast<QLineEdit*>(window.Widget("QuestShw"));
+    std::printf("question: note slot %d, \"%s\"\n", int(window.Form().CurrentSlot),
+                line ? line->text().toUtf8().constData() : "");
+  } else {
+    std::printf("question: none asked\n");
+    ok = false;
+  }
+  const QFileInfo help(QString::fromStdString(helpDocument));
+  if (help.isFile()) {
+    std::printf("help page: %s\n", help.absoluteFilePath().toUtf8().constData());
+  } else {
+    std::printf("help page: missing (%s)\n", helpDocument.c_str());
+    ok = false;
+  }
+  std::fflush(stdout);
+  return ok ? 0 : 1;
+}
+
+}  // namespace lintra::frontend

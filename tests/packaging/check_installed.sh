@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Checks an installed tree (PREFIX as laid out by `cmake --install` or unpacked from the package):
+# every file a desktop needs is there and valid, and the installed program, started from there on the
+# offscreen platform, opens its window with a question and finds its own help page.
+#   check_installed.sh PREFIX
+set -euo pipefail
+prefix=$1
+id=org.lintra.Trainer
+fail() { echo "check_installed: $*" >&2; exit 1; }
+
+for f in bin/lintra share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/icons/hicolor/scalable/apps/$id.svg "share/lintra/Note Help.html" \
+         share/doc/lintra/OFL.txt share/doc/lintra/LICENSE; do
+  [ -s "$prefix/$f" ] || fail "missing: $prefix/$f"
+done
+for size in 48 128 256; do
+  png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+  file -b "$png" | grep -q "^PNG image data, $size x $size," || fail "not a ${size}px PNG: $png"
+done
+desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry does not validate"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "AppStream metadata does not validate"
+grep -q "^Icon=$id$" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
+
+# A configuration folder of its own, so the check neither reads nor writes the user's settings.
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+out=$(cd "$home" && env QT_QPA_PLATFORM=offscreen JACK_NO_START_SERVER=1 XDG_CONFIG_HOME="$home" \
+      XDG_RUNTIME_DIR="$home" timeout 60 "$prefix/bin/lintra" --self-check 2>/dev/null) || {
+  echo "$out"
+  fail "the self-check failed"
+}
+echo "$out"
+grep -q '^window: shown, "Qor Lintra Trainer"$' <<<"$out" || fail "no window"
+grep -q '^question: note slot [0-9]' <<<"$out" || fail "no question"
+# Its own help page, not one from the source or build tree it was made from.
+help=$(sed -n 's/^help page: //p' <<<"$out")
+[ "$help" = "$(cd "$prefix" && pwd -P)/share/lintra/Note Help.html" ] || fail "help page found elsewhere: $help"
+echo "check_installed: OK"
