@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils imagemagick sox
   lilypond-fonts python3-fontforge
   xdg-utils fonts-liberation
+  libsqlite3-dev
 )
 
 missing=()
