@@ -45,30 +45,23 @@ struct TempFolder {
   std::string file(const char* name) const { return (path / name).string(); }
 };
 
-inline std::int64_t Count(const std::string& file, const char* sql) {
+inline std::string Text(const std::string& file, const char* sql) {
   sqlite3* db = nullptr;
   sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
   sqlite3_stmt* stmt = nullptr;
-  std::int64_t value = -1;
-  if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
-    value = sqlite3_column_int64(stmt, 0);
+  std::string value;
+  if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW &&
+      sqlite3_column_text(stmt, 0) != nullptr) {
+    value = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
   }
   sqlite3_finalize(stmt);
   sqlite3_close(db);
   return value;
 }
 
-inline std::string Text(const std::string& file, const char* sql) {
-  sqlite3* db = nullptr;
-  sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-  sqlite3_stmt* stmt = nullptr;
-  std::string value;
-  if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
-    value = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-  }
-  sqlite3_finalize(stmt);
-  sqlite3_close(db);
-  return value;
+inline std::int64_t Count(const std::string& file, const char* sql) {
+  const std::string value = Text(file, sql);
+  return value.empty() ? -1 : std::stoll(value);
 }
 
 }  // namespace lintra::journal::test
