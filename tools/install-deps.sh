@@ -19,6 +19,7 @@ run_packages=(
   qt6-base-dev
   librtmidi-dev
   libfluidsynth-dev
+  libsqlite3-dev
   timgm6mb-soundfont
   fonts-liberation
   xdg-utils

@@ -1,0 +1,23 @@
+// How an answer record becomes a row and back: the one place that knows both the record's fields
+// and the columns.
+#pragma once
+
+#include <cstdint>
+
+#include "journal/answer.h"
+
+namespace lintra::journal {
+
+class Statement;
+
+// Inserts one answer; parameters ?1 to ?17 in the order BindAnswer fills them.
+extern const char* const kInsertAnswerSql;
+// Reads whole answers back with their texts; append " WHERE ..." on `a` (answers).
+extern const char* const kSelectAnswerSql;
+
+// The session and the two texts are passed as the row numbers the journal gave them.
+void BindAnswer(Statement& insert, const AnswerRecord& record, std::int64_t session, std::int64_t keyName,
+                std::int64_t answerName);
+AnswerRecord ReadAnswer(const Statement& select);
+
+}  // namespace lintra::journal

@@ -1,0 +1,52 @@
+// Records answers from the user-interface thread without waiting for the disk: a bounded queue
+// that a thread of its own writes to the journal in batches. The queue is flushed on destruction.
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "journal/journal.h"
+
+namespace lintra::journal {
+
+class JournalWriter {
+ public:
+  explicit JournalWriter(std::unique_ptr<Journal> journal, std::size_t capacity = 4096);
+  ~JournalWriter();
+  JournalWriter(const JournalWriter&) = delete;
+  JournalWriter& operator=(const JournalWriter&) = delete;
+
+  // Waits only when `capacity` answers are already queued (a disk that far behind).
+  void Record(AnswerRecord record);
+  // Returns once every answer recorded before the call has been written (or is held by the journal).
+  void Flush();
+  // Runs `read` on the journal between two writes, after a flush: for the queries.
+  template <typename F>
+  auto Read(F&& read) {
+    Flush();
+    std::lock_guard lock(journalMutex_);
+    return read(*journal_);
+  }
+  std::optional<Notice> TakeNotice();
+
+ private:
+  void Run();
+
+  std::unique_ptr<Journal> journal_;
+  const std::size_t capacity_;
+  std::mutex journalMutex_;
+  std::mutex queueMutex_;
+  std::condition_variable changed_;
+  std::deque<AnswerRecord> queue_;
+  std::size_t recorded_ = 0;
+  std::size_t written_ = 0;
+  bool stopping_ = false;
+  std::thread thread_;
+};
+
+}  // namespace lintra::journal

@@ -1,0 +1,121 @@
+// What the Progress window reads, the CSV export and the writer thread.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "journal/journal.h"
+#include "journal/journal_queries.h"
+#include "journal/journal_writer.h"
+#include "test_answers.h"
+
+namespace lintra::journal {
+namespace {
+
+using test::Answer;
+constexpr std::int64_t kDay = 86'400'000;
+constexpr std::int64_t kMonday = 1765152000000;  // 2025-12-08T00:00:00Z
+
+TEST(JournalQueries, MasteryInputsAreEachNotesLastFirstTriesInTheKey) {
+  test::TempFolder folder;
+  Journal journal(folder.file("j.sqlite"));
+  for (int i = 0; i < 12; ++i) journal.Append(Answer(kMonday + i, 1, 40, i >= 2, 1000 + i));
+  journal.Append(Answer(kMonday + 20, 1, 40, false, 5, 2));  // a second try does not count
+  AnswerRecord otherKey = Answer(kMonday + 21, 1, 40, false, 7);
+  otherKey.keyItem = "FMajor1";
+  journal.Append(otherKey);
+  journal.Append(Answer(kMonday + 22, 1, 3, false, 3000));
+
+  const auto notes = MasteryInputs(journal.db(), "GMajor1");
+  ASSERT_EQ(notes.size(), 2u);
+  EXPECT_EQ(notes[0].slot, 3);
+  EXPECT_EQ(notes[0].staff, Staff::Bass);
+  ASSERT_EQ(notes[1].lastFirstTries.size(), 10u);
+  EXPECT_EQ(notes[1].staff, Staff::Treble);
+  EXPECT_EQ(notes[1].lastFirstTries.front().responseMs, 1011);
+  EXPECT_EQ(notes[1].lastFirstTries.back().responseMs, 1002);
+  EXPECT_TRUE(notes[1].lastFirstTries.back().correct);
+  EXPECT_TRUE(MasteryInputs(journal.db(), "DMajor1").empty());
+}
+
+TEST(JournalQueries, TrendsGroupFirstTriesByLocalDayAndBySession) {
+  test::TempFolder folder;
+  Journal journal(folder.file("j.sqlite"));
+  // Session s runs on day s at 23:30 UTC, which is the next local day at UTC+1.
+  for (int s = 0; s < 25; ++s) {
+    const std::int64_t start = kMonday + s * kDay + 23 * 3600'000 + 1800'000;
+    for (int i = 0; i < 4; ++i) journal.Append(Answer(start + i * 1000, 500 + s, 10, i != 0, 1000 * (i + 1)));
+    journal.Append(Answer(start + 5000, 500 + s, 10, true, 1, 2));
+  }
+  const std::int64_t now = kMonday + 25 * kDay + 12 * 3600'000;
+  const auto days = DailyTrend(journal.db(), now, 7, 60);
+  ASSERT_EQ(days.size(), 7u);
+  EXPECT_EQ(days.back().period, (kMonday + 25 * kDay) / kDay);
+  EXPECT_EQ(days.back().firstTries, 4);
+  EXPECT_EQ(days.back().firstTriesRight, 3);
+  EXPECT_EQ(days.back().medianResponseMs, 2500);
+  EXPECT_EQ(DailyTrend(journal.db(), now, 7, 0).size(), 6u);
+
+  const auto sessions = SessionTrend(journal.db());
+  ASSERT_EQ(sessions.size(), 20u);
+  EXPECT_EQ(sessions.front().period, 505);
+  EXPECT_EQ(sessions.back().period, 524);
+  EXPECT_EQ(sessions.back().firstTries, 4);
+  EXPECT_EQ(sessions.back().startMs, kMonday + 24 * kDay + 23 * 3600'000 + 1800'000);
+}
+
+TEST(JournalQueries, RecentMistakesAreCountedByKindWithTheLatestAsExample) {
+  test::TempFolder folder;
+  Journal journal(folder.file("j.sqlite"));
+  const std::int64_t now = kMonday + 10 * kDay;
+  journal.Append(Answer(now - 8 * kDay, 1, 10, false, 900, 1, MistakeKind::OtherClef));  // too old
+  journal.Append(Answer(now - 6 * kDay, 2, 11, false, 900, 1, MistakeKind::OtherClef));
+  journal.Append(Answer(now - 5 * kDay, 2, 12, false, 900, 1, MistakeKind::Octave));
+  journal.Append(Answer(now - 5 * kDay, 2, 12, true, 900, 2));
+  journal.Append(Answer(now - 1 * kDay, 3, 13, false, 900, 1, MistakeKind::OtherClef));
+  const auto kinds = RecentMistakes(journal.db(), now);
+  ASSERT_EQ(kinds.size(), 2u);
+  EXPECT_EQ(kinds[0].kind, MistakeKind::OtherClef);
+  EXPECT_EQ(kinds[0].count, 2);
+  EXPECT_EQ(kinds[0].example.questionSlot, 13);
+  EXPECT_EQ(kinds[0].example.sessionId, 3);
+  EXPECT_EQ(kinds[0].example.questionName, theory::SpelledNoteTable()[13].letterName);
+  EXPECT_EQ(kinds[0].example.keyItem, "GMajor1");
+  EXPECT_EQ(kinds[0].example.answerKey, "F1sharp");
+  EXPECT_EQ(kinds[1].kind, MistakeKind::Octave);
+  EXPECT_EQ(kinds[1].count, 1);
+}
+
+TEST(JournalExport, CsvHasOneLinePerAnswerWithCodesAndQuotedTexts) {
+  test::TempFolder folder;
+  Journal journal(folder.file("j.sqlite"));
+  AnswerRecord wrong = Answer(kMonday + 1234, 7, 0, false, 1500, 1, MistakeKind::KeySignatureIgnored);
+  wrong.source = AnswerSource::MidiKeyboard;
+  wrong.answerKey = "odd,\"key\"";
+  journal.Append(Answer(kMonday, 7, 0, true, 800));
+  journal.Append(wrong);
+  std::ostringstream csv;
+  ASSERT_TRUE(ExportCsv(journal.db(), csv));
+  const std::string midi = std::to_string(theory::SpelledNoteTable()[0].midiNote);
+  EXPECT_EQ(csv.str(),
+            "time_utc,session,exercise,scale_kind,key,clef_range,question,question_midi,question_staff,"
+            "question_place,answer_key,answer_midi,answer_source,correct,attempt,response_ms,mistake\n"
+            "2025-12-08T00:00:00.000Z,7,note_reading,major,GMajor1,treble,F1," + midi + ",bass,3,G1," + midi +
+                ",screen,1,1,800,none\n"
+            "2025-12-08T00:00:01.234Z,7,note_reading,major,GMajor1,treble,F1," + midi + ",bass,3,\"odd,\"\"key\"\"\"," +
+                std::to_string(theory::SpelledNoteTable()[0].midiNote - 1) + ",midi,0,1,1500,key_signature\n");
+}
+
+TEST(JournalWriterThread, RecordedAnswersAreAllWrittenByFlushAndOnClose) {
+  test::TempFolder folder;
+  const std::string file = folder.file("j.sqlite");
+  {
+    JournalWriter writer(std::make_unique<Journal>(file), 16);
+    for (int i = 0; i < 500; ++i) writer.Record(Answer(kMonday + i, 1, i % 70, true, 700));
+    EXPECT_EQ(writer.Read([](Journal& j) { return SessionTrend(j.db()).at(0).firstTries; }), 500);
+    for (int i = 0; i < 300; ++i) writer.Record(Answer(kMonday + 1000 + i, 2, i % 70, true, 700));
+  }
+  EXPECT_EQ(test::Count(file, "SELECT count(*) FROM answers"), 800);
+}
+
+}  // namespace
+}  // namespace lintra::journal
