@@ -6,8 +6,12 @@
 // own, every question on it closes part of the gap to perfect recall, and a note left alone fades
 // back towards where it started. How fast a student learns and forgets is not assumed but
 // weighed from all the answers to all the notes; how hard each note is, from its own answers.
-// A note is favoured by the chance that its recall is still below fluent, so a fluent note comes
-// back as soon as enough questions have passed for it to have faded.
+// A note is favoured by the number of questions it likely still needs to reach fluent recall:
+// students finish a pool sooner when every note gets what it needs than when the weakest is
+// drilled alone. A fluent note keeps a small weight, and once enough questions have passed for it
+// to have faded it needs questions again, so it comes back before it is lost.
+//
+// The caller seeds the generator from the clock before each pick, as the plain pick is seeded.
 #pragma once
 
 #include <array>
