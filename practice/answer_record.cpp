@@ -1,0 +1,78 @@
+#include "practice/answer_record.h"
+
+#include <array>
+#include <utility>
+
+#include "practice/diagnosis.h"
+#include "theory/keys.h"
+
+namespace lintra::practice {
+namespace {
+
+template <typename E, std::size_t N>
+using CodeTable = std::array<std::pair<E, std::string_view>, N>;
+
+constexpr CodeTable<Exercise, 2> kExercises{{{Exercise::NoteReading, "note_reading"}, {Exercise::PlayKeyboard, "play_keyboard"}}};
+constexpr CodeTable<ScaleKind, 3> kScaleKinds{
+    {{ScaleKind::Major, "major"}, {ScaleKind::Minor, "minor"}, {ScaleKind::Chromatic, "chromatic"}}};
+constexpr CodeTable<ClefRange, 3> kClefRanges{
+    {{ClefRange::Treble, "treble"}, {ClefRange::Bass, "bass"}, {ClefRange::Grand, "grand"}}};
+constexpr CodeTable<AnswerSource, 2> kSources{{{AnswerSource::OnScreen, "screen"}, {AnswerSource::MidiKeyboard, "midi"}}};
+constexpr CodeTable<Staff, 2> kStaves{{{Staff::Treble, "treble"}, {Staff::Bass, "bass"}}};
+
+template <typename E, std::size_t N>
+std::string_view Lookup(const CodeTable<E, N>& table, E value) {
+  for (const auto& [v, code] : table) {
+    if (v == value) return code;
+  }
+  return table.front().second;
+}
+
+template <typename E, std::size_t N>
+std::optional<E> Parse(const CodeTable<E, N>& table, std::string_view code) {
+  for (const auto& [v, c] : table) {
+    if (c == code) return v;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+AnswerRecord MakeAnswerRecord(const AnswerInput& input) {
+  AnswerRecord record;
+  record.wallTimeUtcMs = input.wallTimeUtcMs;
+  record.sessionId = input.sessionId;
+  record.exercise = input.exercise;
+  record.keyItem = input.keyItem;
+  const theory::KeyInfo* key = theory::FindKey(input.keyItem);
+  record.scaleKind = key == nullptr ? ScaleKind::Chromatic : key->minor ? ScaleKind::Minor : ScaleKind::Major;
+  record.clefRange = input.clefRange;
+  const auto& row = theory::SpelledNoteTable().at(input.questionSlot);
+  record.questionSlot = input.questionSlot;
+  record.questionName = row.letterName;
+  record.questionMidi = row.midiNote;
+  const int step = LetterStep(input.questionSlot);
+  record.questionStaff = StaffOf(step);
+  record.questionPlace = PlaceOnStaff(step);
+  record.answerKey = input.answerKey;
+  record.answerMidi = input.answerMidi;
+  record.source = input.source;
+  record.correct = input.answerMidi == row.midiNote;
+  record.attempt = input.attempt;
+  record.responseMs = input.responseMs;
+  record.mistake = Diagnose(input.keyItem, input.questionSlot, input.answerMidi).kind;
+  return record;
+}
+
+std::string_view Code(Exercise value) { return Lookup(kExercises, value); }
+std::string_view Code(ScaleKind value) { return Lookup(kScaleKinds, value); }
+std::string_view Code(ClefRange value) { return Lookup(kClefRanges, value); }
+std::string_view Code(AnswerSource value) { return Lookup(kSources, value); }
+std::string_view Code(Staff value) { return Lookup(kStaves, value); }
+std::optional<Exercise> ParseExercise(std::string_view code) { return Parse(kExercises, code); }
+std::optional<ScaleKind> ParseScaleKind(std::string_view code) { return Parse(kScaleKinds, code); }
+std::optional<ClefRange> ParseClefRange(std::string_view code) { return Parse(kClefRanges, code); }
+std::optional<AnswerSource> ParseAnswerSource(std::string_view code) { return Parse(kSources, code); }
+std::optional<Staff> ParseStaff(std::string_view code) { return Parse(kStaves, code); }
+
+}  // namespace lintra::practice

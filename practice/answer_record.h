@@ -1,0 +1,75 @@
+// One answer as the journal keeps it: one record, one row.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "practice/mistake_kind.h"
+#include "practice/staff_place.h"
+#include "theory/note_table.h"
+
+namespace lintra::practice {
+
+enum class Exercise { NoteReading, PlayKeyboard };
+enum class ScaleKind { Major, Minor, Chromatic };
+enum class ClefRange { Treble, Bass, Grand };
+enum class AnswerSource { OnScreen, MidiKeyboard };
+
+// What the main window knows when a question is answered.
+struct AnswerInput {
+  std::int64_t wallTimeUtcMs = 0;  // milliseconds since 1970-01-01 UTC
+  std::int64_t sessionId = 0;      // one run of the program
+  Exercise exercise = Exercise::NoteReading;
+  std::string keyItem;             // "GMajor1", or kChromaticItem
+  ClefRange clefRange = ClefRange::Treble;
+  theory::NoteSlot questionSlot = 0;
+  std::string answerKey;           // the on-screen key's name, "F1sharp"
+  int answerMidi = 0;
+  AnswerSource source = AnswerSource::OnScreen;
+  int attempt = 1;                 // 1 = first try at this question
+  std::int64_t responseMs = 0;     // from the question's presentation to the answer
+};
+
+struct AnswerRecord {
+  std::int64_t wallTimeUtcMs = 0;
+  std::int64_t sessionId = 0;
+  Exercise exercise = Exercise::NoteReading;
+  ScaleKind scaleKind = ScaleKind::Major;
+  std::string keyItem;
+  ClefRange clefRange = ClefRange::Treble;
+  // The question.
+  theory::NoteSlot questionSlot = 0;
+  std::string questionName;  // "F#3"
+  int questionMidi = 0;
+  Staff questionStaff = Staff::Treble;
+  int questionPlace = 0;     // steps above the bottom line of its staff (PlaceOnStaff)
+  // The answer.
+  std::string answerKey;
+  int answerMidi = 0;
+  AnswerSource source = AnswerSource::OnScreen;
+  bool correct = false;
+  int attempt = 1;
+  std::int64_t responseMs = 0;
+  MistakeKind mistake = MistakeKind::None;
+};
+
+// Fills in what follows from the question and the answer: the question's name, sound and place,
+// the scale kind, right or wrong and the diagnosis. A key item that names no key (the chromatic
+// choice) gives the chromatic scale kind.
+AnswerRecord MakeAnswerRecord(const AnswerInput& input);
+
+// Text codes for storage; they never change once written.
+std::string_view Code(Exercise value);    // "note_reading", "play_keyboard"
+std::string_view Code(ScaleKind value);   // "major", "minor", "chromatic"
+std::string_view Code(ClefRange value);   // "treble", "bass", "grand"
+std::string_view Code(AnswerSource value);  // "screen", "midi"
+std::string_view Code(Staff value);       // "treble", "bass"
+std::optional<Exercise> ParseExercise(std::string_view code);
+std::optional<ScaleKind> ParseScaleKind(std::string_view code);
+std::optional<ClefRange> ParseClefRange(std::string_view code);
+std::optional<AnswerSource> ParseAnswerSource(std::string_view code);
+std::optional<Staff> ParseStaff(std::string_view code);
+
+}  // namespace lintra::practice

@@ -1,0 +1,145 @@
+#include "practice/diagnosis.h"
+
+#include <cstdlib>
+#include <initializer_list>
+
+#include "practice/staff_place.h"
+
+namespace lintra::practice {
+namespace {
+
+int SignValue(std::string_view sign) { return sign == "#" ? 1 : sign == "b" ? -1 : 0; }
+
+struct Context {
+  std::string_view keyItem;
+  std::string_view sign;  // drawn before the question note
+  int answerMidi;
+};
+
+// The student sees the note at `step`: they read it with the key signature, or with the sign
+// that stands before the note they were shown.
+bool ReadAt(const Context& context, int step, Diagnosis& out) {
+  const int natural = NaturalMidiOf(step);
+  const int bySignature = SignatureAlteration(context.keyItem, step);
+  for (const int alteration : {bySignature, context.sign.empty() ? bySignature : SignValue(context.sign)}) {
+    if (natural + alteration == context.answerMidi) {
+      out.readStep = step;
+      out.readAlteration = alteration;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ReadAtAny(const Context& context, int step, std::initializer_list<int> offsets, Diagnosis& out) {
+  for (const int offset : offsets) {
+    if (ReadAt(context, step + offset, out)) return true;
+  }
+  return false;
+}
+
+// A plain spelling for a key no misreading explains: the natural, else as the key leans.
+void SpellAnyhow(std::string_view keyItem, int midi, int nearStep, Diagnosis& out) {
+  const theory::KeyInfo* key = theory::FindKey(keyItem);
+  const int preferred = key != nullptr && key->signatureKind == "b" ? -1 : 1;
+  for (const int alteration : {0, preferred}) {
+    for (int step = nearStep - 14; step <= nearStep + 14; ++step) {
+      if (NaturalMidiOf(step) + alteration == midi) {
+        out.readStep = step;
+        out.readAlteration = alteration;
+        return;
+      }
+    }
+  }
+}
+
+std::string_view ClefName(int step) { return StaffOf(step) == Staff::Treble ? "treble" : "bass"; }
+std::string_view LineOrSpace(int step) { return PlaceOnStaff(step) % 2 == 0 ? "line" : "space"; }
+
+}  // namespace
+
+Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answerMidi) {
+  Diagnosis out;
+  const auto& row = theory::SpelledNoteTable().at(question);
+  const int step = LetterStep(question);
+  const int questionMidi = row.midiNote;
+  if (answerMidi == questionMidi) return out;
+  const Context context{keyItem, DrawnSign(keyItem, question), answerMidi};
+  const int bySignature = SignatureAlteration(keyItem, step);
+  const int natural = NaturalMidiOf(step);
+  out.readStep = step;
+
+  if (!context.sign.empty() && natural + bySignature == answerMidi) {
+    out.kind = MistakeKind::AccidentalIgnored;
+    out.readAlteration = bySignature;
+  } else if (context.sign.empty() && bySignature != 0 && natural == answerMidi) {
+    out.kind = MistakeKind::KeySignatureIgnored;
+  } else if ((answerMidi - questionMidi) % 12 == 0) {
+    out.kind = MistakeKind::Octave;
+    out.readStep = step + 7 * (answerMidi - questionMidi) / 12;
+    out.readAlteration = questionMidi - natural;
+  } else if (OnLedgerLine(step) && step >= 23 && ReadAtAny(context, step, {-1, -2}, out)) {
+    out.kind = MistakeKind::LedgerLines;
+  } else if (OnLedgerLine(step) && step < 23 && ReadAtAny(context, step, {-1, -2, 1, 2}, out)) {
+    // Middle C's ledger line lies between the staves: counting towards either one is a miscount.
+    out.kind = MistakeKind::LedgerLines;
+  } else if (ReadAtAny(context, step, {-1, 1}, out)) {
+    out.kind = MistakeKind::OneStep;
+  } else if (ReadAtAny(context, step, {-2, 2}, out)) {
+    out.kind = MistakeKind::TwoSteps;
+  } else if (ReadAt(context, step + (StaffOf(step) == Staff::Treble ? -12 : 12), out)) {
+    out.kind = MistakeKind::OtherClef;
+  } else {
+    out.kind = MistakeKind::Other;
+    SpellAnyhow(keyItem, answerMidi, step, out);
+  }
+  return out;
+}
+
+std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis) {
+  if (diagnosis.kind == MistakeKind::None) return {};
+  const int step = LetterStep(question);
+  const int read = diagnosis.readStep;
+  std::string text = "Read " + theory::SpelledNoteTable().at(question).letterName + " in the " +
+                     std::string(ClefName(step)) + " clef as " + NameAt(read, diagnosis.readAlteration);
+  const std::string_view direction = read > step ? "high" : "low";
+  switch (diagnosis.kind) {
+    case MistakeKind::None:
+      break;
+    case MistakeKind::AccidentalIgnored: {
+      const std::string_view sign = DrawnSign(keyItem, question);
+      text += sign == "n" ? ": the natural sign before the note cancels the key signature"
+                          : std::string(": the ") + (sign == "#" ? "sharp" : "flat") + " before the note was missed";
+      break;
+    }
+    case MistakeKind::KeySignatureIgnored:
+      text += std::string(": the key signature makes every ") + LetterOf(step) +
+              (SignatureAlteration(keyItem, step) > 0 ? " sharp" : " flat");
+      break;
+    case MistakeKind::Octave: {
+      const int octaves = std::abs(read - step) / 7;
+      text += std::string(": the right note, ") + (octaves == 1 ? "an octave" : std::to_string(octaves) + " octaves") +
+              " too " + std::string(direction);
+      break;
+    }
+    case MistakeKind::LedgerLines:
+      text += std::string(": the ledger lines miscounted, ") + (std::abs(read - step) == 1 ? "one step" : "two steps") +
+              " towards the staff";
+      break;
+    case MistakeKind::OneStep:
+      text += ": one step too " + std::string(direction) + ", the neighbouring " + std::string(LineOrSpace(read));
+      break;
+    case MistakeKind::TwoSteps:
+      text += std::string(": a ") + std::string(LineOrSpace(step)) + " read as the next " +
+              std::string(LineOrSpace(step)) + (read > step ? " up" : " down");
+      break;
+    case MistakeKind::OtherClef:
+      text += std::string(": the same place on the ") + (StaffOf(step) == Staff::Treble ? "bass" : "treble") + " staff";
+      break;
+    case MistakeKind::Other:
+      break;
+  }
+  return text;
+}
+
+}  // namespace lintra::practice

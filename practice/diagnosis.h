@@ -1,0 +1,46 @@
+// Explains a wrong answer in terms of the staff: which misreading of the written note gives the
+// key that was played.
+//
+// A misreading is "the note at another place, read with the key signature", or with the sign
+// drawn before the question note carried over to it. The first kind that explains the answer wins:
+//   1. AccidentalIgnored: the sign before the note ("#", "b", or a natural sign cancelling the
+//      key signature) was left out: the answer is the same place read with the key signature.
+//   2. KeySignatureIgnored: no sign before the note, the key signature alters its letter, and the
+//      natural was played.
+//   3. Octave: the same letter and accidental in another octave.
+//   4. LedgerLines: a note on a ledger line (middle C, A4 and above) read one or two steps
+//      towards a staff.
+//   5. OneStep: the neighbouring line or space.
+//   6. TwoSteps: a line read as the next line, a space as the next space.
+//   7. OtherClef: the same place on the other staff (bass read as treble or the reverse).
+//   8. Other.
+// The place read right but the sign wrong comes first because it is the narrower explanation;
+// ledger lines come before the step mistakes they are a case of. Octave and the step and clef
+// mistakes can never explain the same key (their intervals differ), so their order among
+// themselves only matters for the two ledger cases.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "practice/mistake_kind.h"
+#include "theory/note_table.h"
+
+namespace lintra::practice {
+
+struct Diagnosis {
+  MistakeKind kind = MistakeKind::None;
+  // The note the student played, at the place and with the alteration the misreading implies
+  // (letter step as in LetterStep, alteration -1, 0 or +1).
+  int readStep = 0;
+  int readAlteration = 0;
+};
+
+// `keyItem` is the menu item of the key in force ("GMajor1") or kChromaticItem.
+Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answerMidi);
+
+// One sentence for the student, e.g. "Read A2 in the bass clef as F4: the same place on the
+// treble staff". Empty for a right answer.
+std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis);
+
+}  // namespace lintra::practice

@@ -1,0 +1,195 @@
+#include "practice/weak_pick.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace lintra::practice {
+namespace {
+
+// The hypotheses weighed: how much of the gap to perfect recall one question closes, how much of
+// the gained recall fades per question asked, and where a note's recall starts.
+constexpr std::array<double, 7> kLearn{0.03, 0.05, 0.08, 0.12, 0.17, 0.23, 0.30};
+constexpr std::array<double, 4> kFade{0.0, 0.0003, 0.001, 0.003};
+constexpr std::size_t kStarts = 20;
+constexpr std::size_t kLearners = kLearn.size() * kFade.size();
+constexpr std::size_t kHypotheses = kLearners * kStarts;
+constexpr double kWeightScale = 10'000.0;
+constexpr double kMostQuestions = 200.0;  // keeps the total of 73 weights below 2^32
+// Learner hypotheses this far below the likeliest one (in natural log) no longer count.
+constexpr double kNegligible = -9.0;
+constexpr std::int64_t kLearnStartsEvery = 25;
+
+double Start(std::size_t s) { return (static_cast<double>(s) + 0.5) / static_cast<double>(kStarts); }
+
+double LogSumExp(const double* values, std::size_t count) {
+  double top = values[0];
+  for (std::size_t i = 1; i < count; ++i) top = std::max(top, values[i]);
+  double sum = 0.0;
+  for (std::size_t i = 0; i < count; ++i) sum += std::exp(values[i] - top);
+  return top + std::log(sum);
+}
+
+}  // namespace
+
+struct WeakNotePick::Model {
+  struct Note {
+    bool asked = false;
+    std::int64_t lastAsked = 0;
+    std::array<double, kHypotheses> recall{};   // at lastAsked, after that question's practice
+    std::array<double, kHypotheses> logLikelihood{};
+    std::array<double, kLearners> logMarginal{};  // over the starts (0 for a note never asked)
+  };
+  Model() {
+    for (auto& prior : logStartPrior) prior.fill(-std::log(double{kStarts}));
+    for (Note& note : notes) {
+      for (std::size_t h = 0; h < kHypotheses; ++h) note.recall[h] = Start(h % kStarts);
+    }
+  }
+  // Marginal of one note under one learner hypothesis, with the starts weighed by the prior.
+  double Marginal(const Note& note, std::size_t learner) const {
+    std::array<double, kStarts> terms{};
+    for (std::size_t s = 0; s < kStarts; ++s) {
+      terms[s] = logStartPrior[learner][s] + note.logLikelihood[learner * kStarts + s];
+    }
+    return LogSumExp(terms.data(), kStarts);
+  }
+  // Where notes start is learnt from all the notes asked so far (one step of expectation
+  // maximisation at a time): a note asked a few times is judged like the others until its own
+  // answers say otherwise.
+  void LearnStarts() {
+    for (std::size_t learner = 0; learner < kLearners; ++learner) {
+      std::array<double, kStarts> mass;
+      mass.fill(1.0);
+      for (const Note& note : notes) {
+        if (!note.asked) continue;
+        for (std::size_t s = 0; s < kStarts; ++s) {
+          mass[s] += std::exp(logStartPrior[learner][s] + note.logLikelihood[learner * kStarts + s] -
+                              note.logMarginal[learner]);
+        }
+      }
+      double total = 0.0;
+      for (const double m : mass) total += m;
+      for (std::size_t s = 0; s < kStarts; ++s) logStartPrior[learner][s] = std::log(mass[s] / total);
+      learnerLog[learner] = 0.0;
+      for (Note& note : notes) {
+        if (!note.asked) continue;
+        note.logMarginal[learner] = Marginal(note, learner);
+        learnerLog[learner] += note.logMarginal[learner];
+      }
+    }
+  }
+  std::array<Note, theory::kNoteSlotCount> notes;
+  std::array<double, kLearners> learnerLog{};  // the sum of every note's marginal
+  std::array<std::array<double, kStarts>, kLearners> logStartPrior;
+};
+
+WeakNotePick::WeakNotePick(WeakPickTuning tuning) : tuning_(tuning), model_(std::make_unique<Model>()) {}
+WeakNotePick::~WeakNotePick() = default;
+
+void WeakNotePick::Observe(theory::NoteSlot slot, bool right, std::int64_t responseMs) {
+  Model::Note& note = model_->notes.at(slot);
+  const double elapsed = static_cast<double>(questions_ - note.lastAsked);
+  const bool slow = right && static_cast<double>(responseMs) > tuning_.slowMs;
+  const double rightShare = !right ? 0.0 : slow ? 0.5 : 1.0;
+  for (std::size_t learner = 0; learner < kLearners; ++learner) {
+    const double learn = kLearn[learner / kFade.size()];
+    const double kept = std::pow(1.0 - kFade[learner % kFade.size()], elapsed);
+    for (std::size_t s = 0; s < kStarts; ++s) {
+      const std::size_t h = learner * kStarts + s;
+      const double start = Start(s);
+      const double now = std::clamp(start + (note.recall[h] - start) * kept, 1e-4, 1.0 - 1e-4);
+      note.logLikelihood[h] += rightShare * std::log(now) + (1.0 - rightShare) * std::log(1.0 - now);
+      note.recall[h] = now + learn * (1.0 - now);
+    }
+    model_->learnerLog[learner] -= note.logMarginal[learner];
+    note.logMarginal[learner] = model_->Marginal(note, learner);
+    model_->learnerLog[learner] += note.logMarginal[learner];
+  }
+  note.asked = true;
+  ++questions_;
+  note.lastAsked = questions_;
+  if (questions_ % kLearnStartsEvery == 0) model_->LearnStarts();
+}
+
+std::vector<double> WeakNotePick::LearnerLogPosterior() const {
+  return {model_->learnerLog.begin(), model_->learnerLog.end()};
+}
+
+double WeakNotePick::NotFluent(theory::NoteSlot slot, const std::vector<double>& learnerLog, bool remaining) const {
+  const Model::Note& note = model_->notes.at(slot);
+  const double elapsed = static_cast<double>(questions_ - note.lastAsked);
+  const double top = *std::max_element(learnerLog.begin(), learnerLog.end());
+  double below = 0.0;
+  double all = 0.0;
+  for (std::size_t learner = 0; learner < kLearners; ++learner) {
+    const double relative = learnerLog[learner] - top;
+    if (relative < kNegligible) continue;
+    const double learnerWeight = std::exp(relative);
+    const double kept = std::pow(1.0 - kFade[learner % kFade.size()], elapsed);
+    const double marginal = model_->Marginal(note, learner);
+    const double perQuestion = std::log(1.0 - kLearn[learner / kFade.size()]);
+    for (std::size_t s = 0; s < kStarts; ++s) {
+      const std::size_t h = learner * kStarts + s;
+      const double weight = learnerWeight * std::exp(model_->logStartPrior[learner][s] + note.logLikelihood[h] - marginal);
+      const double start = Start(s);
+      const double now = start + (note.recall[h] - start) * kept;
+      all += weight;
+      if (now < tuning_.fluentRecall) {
+        below += weight * (remaining ? std::log((1.0 - tuning_.fluentRecall) / (1.0 - now)) / perQuestion : 1.0);
+      }
+    }
+  }
+  return all > 0.0 ? below / all : 1.0;
+}
+
+double WeakNotePick::NotFluentChance(theory::NoteSlot slot) const { return NotFluent(slot, LearnerLogPosterior(), false); }
+double WeakNotePick::QuestionsToFluent(theory::NoteSlot slot) const { return NotFluent(slot, LearnerLogPosterior(), true); }
+
+std::uint32_t WeakNotePick::Weight(theory::NoteSlot slot, const std::vector<double>& learnerLog) const {
+  const double weight = std::max(tuning_.floor, std::pow(NotFluent(slot, learnerLog, true), tuning_.sharpness));
+  return static_cast<std::uint32_t>(std::lround(std::min(kMostQuestions, weight) * kWeightScale));
+}
+
+theory::NoteSlot WeakNotePick::Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates) const {
+  if (candidates.empty()) throw std::invalid_argument("The weak-note pick has no candidate");
+  const std::vector<double> learnerLog = LearnerLogPosterior();
+  std::vector<std::uint32_t> weights;
+  weights.reserve(candidates.size());
+  std::uint64_t total = 0;
+  for (const theory::NoteSlot slot : candidates) {
+    weights.push_back(Weight(slot, learnerLog));
+    total += weights.back();
+  }
+  // The floor keeps every weight above zero; 73 candidates of at most a million stay below 2^32.
+  std::uint32_t draw = random.Below(static_cast<std::uint32_t>(total));
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    if (draw < weights[i]) return candidates[i];
+    draw -= weights[i];
+  }
+  return candidates.back();
+}
+
+std::vector<theory::NoteSlot> QuestionCandidates(std::span<const std::string> poolLines, bool chromatic,
+                                                 int trebleClef, int pickRange, int currentSlot) {
+  const auto inPool = [&](int slot) {
+    if (chromatic) return true;
+    const std::string text = std::to_string(slot);
+    return std::find(poolLines.begin(), poolLines.end(), text) != poolLines.end();
+  };
+  const int first = chromatic ? 0 : (trebleClef == 1 ? 35 : 0);
+  const int count = chromatic ? 70 : pickRange;
+  std::vector<theory::NoteSlot> candidates;
+  for (int slot = first; slot < first + count && slot < static_cast<int>(theory::kNoteSlotCount); ++slot) {
+    if (slot != currentSlot && inPool(slot)) candidates.push_back(static_cast<theory::NoteSlot>(slot));
+  }
+  // The plain pick turns a draw of the current slot into the slot three above it.
+  const int above = currentSlot + 3;
+  if (currentSlot >= first && currentSlot < first + count && above < static_cast<int>(theory::kNoteSlotCount) &&
+      inPool(above) && std::find(candidates.begin(), candidates.end(), above) == candidates.end()) {
+    candidates.push_back(static_cast<theory::NoteSlot>(above));
+  }
+  return candidates;
+}
+
+}  // namespace lintra::practice

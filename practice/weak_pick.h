@@ -1,0 +1,73 @@
+// The question pick of "Practise Weak Notes": the same candidates as the plain pick, drawn with the
+// same generator, but weighted towards the notes the student is likely to miss.
+//
+// What it knows of a note is only what the trainer sees: whether each first try was right and how
+// long it took. It models a student as most teachers would: each note starts at a recall of its
+// own, every question on it closes part of the gap to perfect recall, and a note left alone fades
+// back towards where it started. How fast a student learns and forgets is not assumed but
+// weighed from all the answers to all the notes; how hard each note is, from its own answers.
+// A note is favoured by the number of questions it likely still needs to reach fluent recall:
+// students finish a pool sooner when every note gets what it needs than when the weakest is
+// drilled alone. A fluent note keeps a small weight, and once enough questions have passed for it
+// to have faded it needs questions again, so it comes back before it is lost.
+//
+// The caller seeds the generator from the clock before each pick, as the plain pick is seeded.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "theory/note_table.h"
+#include "theory/random.h"
+
+namespace lintra::practice {
+
+struct WeakPickTuning {
+  double fluentRecall = 0.93; // the recall aimed at: a little above fluent, so that it holds
+  double slowMs = 2000.0;     // a right answer slower than this counts half as a miss
+  double sharpness = 1.0;     // weight = (questions it still needs to be fluent) ^ sharpness
+  double floor = 0.1;         // no candidate's weight falls below this
+};
+
+class WeakNotePick {
+ public:
+  explicit WeakNotePick(WeakPickTuning tuning = {});
+  ~WeakNotePick();
+  WeakNotePick(const WeakNotePick&) = delete;
+  WeakNotePick& operator=(const WeakNotePick&) = delete;
+
+  // A first try at a question on `slot`, in the order the questions were asked.
+  void Observe(theory::NoteSlot slot, bool right, std::int64_t responseMs);
+
+  // The chance, as the answers so far tell it, that the recall of `slot` is below fluent now.
+  double NotFluentChance(theory::NoteSlot slot) const;
+  // The questions on `slot` it will take, as far as the answers so far tell, to make it fluent.
+  double QuestionsToFluent(theory::NoteSlot slot) const;
+
+  // One draw of `random` (a single Below) among `candidates`; the candidates must not be empty.
+  theory::NoteSlot Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates) const;
+
+  std::int64_t Questions() const { return questions_; }
+
+ private:
+  struct Model;
+  std::uint32_t Weight(theory::NoteSlot slot, const std::vector<double>& learnerLog) const;
+  std::vector<double> LearnerLogPosterior() const;
+  double NotFluent(theory::NoteSlot slot, const std::vector<double>& learnerLog, bool remaining) const;
+
+  WeakPickTuning tuning_;
+  std::unique_ptr<Model> model_;
+  std::int64_t questions_ = 0;
+};
+
+// The slots the plain question pick can ask next: the pool's slots in the clef's range (every slot
+// below 70 for the chromatic scale), never `currentSlot` itself, and the slot three above it where
+// the plain pick's repeat rule reaches it. `poolLines` are the texts of the question pool's lines.
+std::vector<theory::NoteSlot> QuestionCandidates(std::span<const std::string> poolLines, bool chromatic,
+                                                 int trebleClef, int pickRange, int currentSlot);
+
+}  // namespace lintra::practice

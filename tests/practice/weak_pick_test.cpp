@@ -1,0 +1,81 @@
+#include "practice/weak_pick.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "practice/answer_record.h"
+#include "practice/mastery.h"
+#include "theory/keys.h"
+
+namespace lintra::practice {
+namespace {
+
+AnswerInput Input(std::string_view key, theory::NoteSlot slot, int answerMidi, std::int64_t ms = 1000, int attempt = 1) {
+  AnswerInput input;
+  input.keyItem = key;
+  input.questionSlot = slot;
+  input.answerMidi = answerMidi;
+  input.responseMs = ms;
+  input.attempt = attempt;
+  return input;
+}
+
+std::vector<std::string> PoolLines(const char* key) {
+  std::vector<std::string> lines;
+  for (const auto slot : theory::FindKey(key)->pool) lines.push_back(std::to_string(slot));
+  return lines;
+}
+
+TEST(WeakPick, OffersExactlyWhatThePlainPickCanAsk) {
+  const auto cMajor = PoolLines("CMajor1");
+  const auto treble = QuestionCandidates(cMajor, false, 1, 35, 36);
+  EXPECT_EQ(treble, (std::vector<theory::NoteSlot>{39, 42, 45, 48, 51, 54, 57, 60, 63, 66, 69}));
+  // A draw of middle C after middle C becomes D3, above the bass range.
+  const auto bass = QuestionCandidates(cMajor, false, 0, 35, 33);
+  EXPECT_EQ(bass.back(), 36);
+  EXPECT_EQ(bass.size(), 12u);
+  const auto chromatic = QuestionCandidates(cMajor, true, 1, 35, 69);
+  EXPECT_EQ(chromatic.size(), 70u);
+  EXPECT_EQ(chromatic.back(), 72);
+}
+
+// Treble C major: four notes answered well and fast, four learnt half-way, three never asked.
+TEST(WeakPick, AsksNewAndLearningNotesFarMoreOftenThanFluentOnesButEveryNote) {
+  const std::vector<theory::NoteSlot> fluent{39, 42, 45, 48};
+  const std::vector<theory::NoteSlot> learning{51, 54, 57, 60};
+  const std::vector<theory::NoteSlot> unasked{63, 66, 69};
+  WeakNotePick pick;
+  MasteryMap mastery;
+  for (int round = 0; round < 12; ++round) {
+    for (const auto slot : fluent) {
+      pick.Observe(slot, true, 1200);
+      mastery.Add(MakeAnswerRecord(Input("CMajor1", slot, theory::SpelledNoteTable().at(slot).midiNote, 1200)));
+    }
+    for (const auto slot : learning) {
+      const bool right = round % 2 == 0;
+      pick.Observe(slot, right, 2500);
+      mastery.Add(MakeAnswerRecord(Input("CMajor1", slot, right ? theory::SpelledNoteTable().at(slot).midiNote : 0, 2500)));
+    }
+  }
+  for (const auto slot : fluent) EXPECT_EQ(mastery.Of(NoteKeyOf("CMajor1", slot)).state, MasteryState::Fluent);
+  for (const auto slot : learning) EXPECT_EQ(mastery.Of(NoteKeyOf("CMajor1", slot)).state, MasteryState::Learning);
+
+  const auto candidates = QuestionCandidates(PoolLines("CMajor1"), false, 1, 35, 36);
+  std::map<theory::NoteSlot, int> counts;
+  theory::Random random;
+  for (int i = 0; i < 10000; ++i) {
+    random.Seed(43200000 + 2371 * i);  // the clock seed of a question every few seconds
+    ++counts[pick.Pick(random, candidates)];
+  }
+  for (const auto slot : candidates) EXPECT_GT(counts[slot], 0) << int{slot};
+  int mostFluent = 0;
+  for (const auto slot : fluent) mostFluent = std::max(mostFluent, counts[slot]);
+  for (const auto slot : learning) EXPECT_GE(counts[slot], 2 * mostFluent) << int{slot};
+  for (const auto slot : unasked) EXPECT_GE(counts[slot], 2 * mostFluent) << int{slot};
+}
+
+}  // namespace
+}  // namespace lintra::practice

@@ -1,0 +1,34 @@
+// A student whose recall of each note grows with every question on it and fades a little with
+// every question: the yardstick for a question pick.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+namespace lintra::bench {
+
+struct LearnerModel {
+  double alpha = 0.12;    // share of the missing recall that one question on a note adds
+  double beta = 0.0005;   // share of the recall above its base that every question takes away
+  double fluent = 0.9;
+};
+
+class SimulatedLearner {
+ public:
+  // The two lowest and the two highest notes of the pool (the ledger-line notes) are the hard ones.
+  SimulatedLearner(int poolSize, LearnerModel model, std::uint64_t seed);
+
+  // Answers a question on note `index` and learns from it; then every note fades a little.
+  bool Answer(int index);
+  bool Fluent() const;
+  int PoolSize() const { return static_cast<int>(recall_.size()); }
+
+ private:
+  LearnerModel model_;
+  std::mt19937_64 random_;
+  std::vector<double> base_;
+  std::vector<double> recall_;
+};
+
+}  // namespace lintra::bench
