@@ -348,20 +348,18 @@ void TGradBtn::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-void TGradBtn::RenderBitmap() {
+QImage TGradBtn::RenderBitmap() const {
   const int w = width(), h = height();
   // The picture has the screen's own pixels: on a high-resolution screen the caption is drawn at that
   // resolution instead of being enlarged from a picture of the button's logical size.
   const qreal ratio = devicePixelRatioF();
   const QSize device(int(std::ceil(w * ratio)), int(std::ceil(h * ratio)));
-  if (m_bitmap.size() != device || m_bitmap.devicePixelRatio() != ratio) {
-    m_bitmap = QImage(device, QImage::Format_RGB32);
-    m_bitmap.setDevicePixelRatio(ratio);
-  }
-  if (m_bitmap.isNull()) return;
+  QImage bitmap(device, QImage::Format_RGB32);
+  if (bitmap.isNull()) return bitmap;
+  bitmap.setDevicePixelRatio(ratio);
   const QPalette& pal = palette();
   {
-    QPainter painter(&m_bitmap);
+    QPainter painter(&bitmap);
     painter.setFont(font());
     PaintGradient(painter, m_gradientStyle, w, h, m_beginColor, m_endColor);
     const auto lit = ResolveColor(m_btnHiliteClr, pal);
@@ -374,13 +372,14 @@ void TGradBtn::RenderBitmap() {
                                       ResolveColor(m_txtShadowClr, pal), face);
     PaintCaption(painter, m_caption, m_justification, w, h, m_up ? 0 : 1, layers, std::min(m_captionTop, h));
   }
-  if (m_showFocus && hasFocus()) InvertFocusRect(m_bitmap, 2, 2, w - 2, h - 2);
+  if (m_showFocus && hasFocus()) InvertFocusRect(bitmap, 2, 2, w - 2, h - 2);
+  return bitmap;
 }
 
 void TGradBtn::paintEvent(QPaintEvent*) {
-  RenderBitmap();
+  const QImage bitmap = RenderBitmap();
   QPainter painter(this);
-  painter.drawImage(0, 0, m_bitmap);
+  painter.drawImage(0, 0, bitmap);
 }
 
 }  // namespace lintra::controls

@@ -131,7 +131,9 @@ class TGradBtn : public QWidget {
   void Raise();
   void SetHovered(bool inside, Qt::KeyboardModifiers shift);
   void ExchangeColors();
-  void RenderBitmap();
+  // Drawn afresh at every paint and not kept: a picture per button at the
+  // screen's resolution would only hold memory between paints.
+  QImage RenderBitmap() const;
 
   TColor m_disabledColor;
   TColor m_btnHiliteClr;
@@ -153,7 +155,6 @@ class TGradBtn : public QWidget {
   bool m_designing = false;
   int m_captionTop = 0;
 
-  QImage m_bitmap;
   bool m_up = true;
   bool m_clickDone = false;
   bool m_leftHeld = false;     // the left button went down on this control and is still down

@@ -10,6 +10,8 @@
 
 #include "midi/result_texts.h"
 #include "midi/rtmidi_service.h"
+#include "midi/sf2_subset.h"
+#include "midi/sf2_subset_loader.h"
 
 namespace lintra::midi {
 namespace {
@@ -67,15 +69,22 @@ struct SynthService::Engine {
   fluid_synth_t* synth = nullptr;
   fluid_audio_driver_t* driver = nullptr;
   int soundfont = -1;
+  // When the soundfont's presets are loaded a program number at a time: the
+  // soundfont id of each program's subset, -1 while not loaded.
+  std::unique_ptr<Sf2Subsets> subsets;
+  int subsetFont[128];
   // The preset each channel has pinned beside the resident ones, or -1:
   // the instrument chosen last, kept loaded through the error signal's
   // program changes.
   int pinnedBank[kChannels];
   int pinnedProgram[kChannels];
+  int pinnedFont[kChannels];
 
   Engine() {
     std::fill(std::begin(pinnedBank), std::end(pinnedBank), -1);
     std::fill(std::begin(pinnedProgram), std::end(pinnedProgram), -1);
+    std::fill(std::begin(pinnedFont), std::end(pinnedFont), -1);
+    std::fill(std::begin(subsetFont), std::end(subsetFont), -1);
   }
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
@@ -84,6 +93,22 @@ struct SynthService::Engine {
     if (driver) delete_fluid_audio_driver(driver);
     if (synth) delete_fluid_synth(synth);
     if (settings) delete_fluid_settings(settings);
+    if (subsets) Forget(*subsets);
+  }
+
+  // Loads the presets numbered `program` before a channel may select one.
+  // A program the soundfont lacks costs a look each time, as the fallback
+  // presets are in the subsets kept loaded.
+  int EnsureProgram(int program) {
+    if (!subsets || program < 0 || program > 127) return soundfont;
+    if (subsetFont[program] < 0)
+      subsetFont[program] = fluid_synth_sfload(synth, SubsetName(*subsets, program).c_str(), 0);
+    return subsetFont[program];
+  }
+
+  void ProgramChange(int channel, int program) {
+    EnsureProgram(program);
+    fluid_synth_program_change(synth, channel, program);
   }
 };
 
@@ -129,7 +154,8 @@ struct SynthService::Pending {
   // Controllers first (bank select has to precede a program change and
   // controllers act on sounding notes anyway), then the held notes, each
   // under the program it was sent with, then each channel's last program.
-  void ApplyTo(fluid_synth_t* synth) const {
+  void ApplyTo(SynthService::Engine& engine) const {
+    fluid_synth_t* synth = engine.synth;
     struct Selected {
       int program = -1, msb = -1, lsb = -1;
     } selected[kChannels];
@@ -138,7 +164,7 @@ struct SynthService::Pending {
       if (prog < 0 || (now.program == prog && now.msb == msb && now.lsb == lsb)) return;
       if (msb >= 0 && msb != now.msb) fluid_synth_cc(synth, c, kBankMsb, msb);
       if (lsb >= 0 && lsb != now.lsb) fluid_synth_cc(synth, c, kBankLsb, lsb);
-      fluid_synth_program_change(synth, c, prog);
+      engine.ProgramChange(c, prog);
       now = {prog, msb, lsb};
     };
     for (int c = 0; c < kChannels; ++c) {
@@ -216,7 +242,22 @@ void SynthService::Load() {
   std::error_code ec;
   if (engine->synth && !soundfontPath_.empty() &&
       std::filesystem::is_regular_file(soundfontPath_, ec)) {
-    engine->soundfont = fluid_synth_sfload(engine->synth, soundfontPath_.c_str(), 0);
+    // A preset's tables are loaded when a channel is about to choose it:
+    // the always-resident programs now (program 0's subset holds the
+    // fallbacks of every program change, the piano and the drum kit).
+    engine->subsets = Sf2Subsets::Open(soundfontPath_);
+    if (engine->subsets) {
+      Remember(*engine->subsets);
+      fluid_synth_add_sfloader(engine->synth, NewSubsetLoader(engine->settings));
+      engine->soundfont = engine->EnsureProgram(0);
+      if (engine->soundfont == FLUID_FAILED) {
+        // Not one this loader reads after all: the whole file, as FluidSynth
+        // reads any other.
+        Forget(*engine->subsets);
+        engine->subsets.reset();
+      }
+    }
+    if (!engine->subsets) engine->soundfont = fluid_synth_sfload(engine->synth, soundfontPath_.c_str(), 0);
     sounding = engine->soundfont != FLUID_FAILED;
   }
   if (sounding) {
@@ -224,7 +265,7 @@ void SynthService::Load() {
     for (int c = 0; c < kChannels; ++c)
       if (c != kDrumChannel) fluid_synth_program_change(engine->synth, c, 0);
     for (const int program : kResidentPrograms)
-      fluid_synth_pin_preset(engine->synth, engine->soundfont, 0, program);
+      fluid_synth_pin_preset(engine->synth, engine->EnsureProgram(program), 0, program);
   }
   const bool fontLoaded = sounding;
   const double loadMs =
@@ -255,7 +296,7 @@ void SynthService::Load() {
   std::unique_lock lock(mutex_);
   if (sounding) {
     // Held notes start now, with their samples already in memory.
-    pending_->ApplyTo(engine->synth);
+    pending_->ApplyTo(*engine);
     engine_ = std::move(engine);
     for (int c = 0; c < kChannels; ++c)
       if (pending_->program[c] >= 0) PinLocked(c);
@@ -339,13 +380,16 @@ void SynthService::PinLocked(int channel) {
   int& oldProgram = engine.pinnedProgram[channel];
   if (Resident(bank, program) || (bank == oldBank && program == oldProgram)) return;
   if (fluid_synth_pin_preset(engine.synth, soundfont, bank, program) != FLUID_OK) return;
-  const int previousBank = oldBank, previousProgram = oldProgram;
+  const int previousBank = oldBank, previousProgram = oldProgram, previousFont = engine.pinnedFont[channel];
   oldBank = bank;
   oldProgram = program;
+  engine.pinnedFont[channel] = soundfont;
   if (previousProgram < 0) return;
   for (int c = 0; c < kChannels; ++c)
-    if (engine.pinnedBank[c] == previousBank && engine.pinnedProgram[c] == previousProgram) return;
-  fluid_synth_unpin_preset(engine.synth, engine.soundfont, previousBank, previousProgram);
+    if (engine.pinnedBank[c] == previousBank && engine.pinnedProgram[c] == previousProgram &&
+        engine.pinnedFont[c] == previousFont)
+      return;
+  fluid_synth_unpin_preset(engine.synth, previousFont, previousBank, previousProgram);
 }
 
 void SynthService::ApplyLocked(std::uint32_t packed) {
@@ -394,7 +438,7 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
       break;
     case 0xC0:
       if (synth) {
-        fluid_synth_program_change(synth, ch, d1);
+        engine_->ProgramChange(ch, d1);
         PinLocked(ch);
       } else
         pending.program[ch] = static_cast<std::int16_t>(d1);

@@ -96,6 +96,7 @@ void PaintBoxWidget::paintEvent(QPaintEvent*) {
   if (target.isEmpty()) return;
   const QImage& picture = picture_.Image(std::max(1, int(std::ceil(scale - 1e-6))));
   if (scaled_.size() != target || scaledFrom_ != picture.cacheKey()) {
+    scaled_ = QImage();  // let go of the old reduction before making the new one
     scaled_ = picture.size() == target ? picture
                                        : picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled_.setDevicePixelRatio(ratio);

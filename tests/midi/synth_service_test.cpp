@@ -71,7 +71,8 @@ class SynthRenderTest : public ::testing::TestWithParam<std::pair<int, int>> {
 };
 
 // The trainer's two sounds: the piano of every question (program 0, middle C)
-// and the error signal of a wrong answer (program 113, note 81).
+// and the error signal of a wrong answer (program 113, note 81); and an
+// instrument chosen instead of the piano, whose presets load only now.
 TEST_P(SynthRenderTest, NoteSoundsAfterNoteOnAndNotBefore) {
   const auto [program, note] = GetParam();
   SynthService synth(Offline());
@@ -91,7 +92,7 @@ TEST_P(SynthRenderTest, NoteSoundsAfterNoteOnAndNotBefore) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TrainerSounds, SynthRenderTest,
-                         ::testing::Values(std::pair{0, 60}, std::pair{113, 81}));
+                         ::testing::Values(std::pair{0, 60}, std::pair{113, 81}, std::pair{19, 60}));
 
 TEST_F(SynthRenderTest, NoteOffEndsTheNoteAndVelocityZeroIsANoteOff) {
   SynthService synth(Offline());
@@ -126,7 +127,7 @@ TEST_F(SynthRenderTest, NotesHeldWhileTheSoundfontLoadsStartWhenItIsIn) {
   for (const std::uint32_t message :
        {Pack(192, 113, 0), Pack(144, 81, 127), Pack(144, 60, 127), Pack(128, 60, 0),
         Pack(192, 0, 0), Pack(144, 64, 100), Pack(144, 67, 100), Pack(144, 67, 0),
-        Pack(0x99, 38, 90)})
+        Pack(0x99, 38, 90), Pack(0xC1, 19, 0), Pack(0x91, 55, 100)})
     ASSERT_EQ(slow.OutShortMsg(handle, message), kOk);
   EXPECT_FALSE(slow.Sounding());
   release.set_value();
@@ -143,7 +144,8 @@ TEST_F(SynthRenderTest, NotesHeldWhileTheSoundfontLoadsStartWhenItIsIn) {
     return synth.RenderOffline(kHalfSecond);
   };
   EXPECT_EQ(sound, renderAfterLoad({Pack(192, 113, 0), Pack(144, 81, 127), Pack(192, 0, 0),
-                                    Pack(144, 64, 100), Pack(0x99, 38, 90)}));
+                                    Pack(144, 64, 100), Pack(0x99, 38, 90), Pack(0xC1, 19, 0),
+                                    Pack(0x91, 55, 100)}));
   EXPECT_EQ(slow.OutClose(handle), kOk);
 }
 

@@ -1,0 +1,232 @@
+#include "midi/sf2_subset.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <vector>
+
+namespace lintra::midi {
+namespace {
+
+// Record sizes of the preset tables' sub-chunks.
+constexpr std::size_t kPhdr = 38, kBag = 4, kMod = 10, kGen = 4, kInst = 22, kShdr = 46;
+constexpr std::uint16_t kGenInstrument = 41;
+
+std::uint32_t U32(const char* p) {
+  return std::uint32_t(std::uint8_t(p[0])) | std::uint32_t(std::uint8_t(p[1])) << 8 |
+         std::uint32_t(std::uint8_t(p[2])) << 16 | std::uint32_t(std::uint8_t(p[3])) << 24;
+}
+std::uint16_t U16(const std::string& s, std::size_t at) {
+  return std::uint16_t(std::uint8_t(s[at]) | std::uint8_t(s[at + 1]) << 8);
+}
+void Put16(std::string& s, std::size_t at, std::uint16_t v) {
+  s[at] = char(v & 0xFF);
+  s[at + 1] = char(v >> 8);
+}
+void Append16(std::string& s, std::uint16_t v) {
+  s.push_back(char(v & 0xFF));
+  s.push_back(char(v >> 8));
+}
+void Append32(std::string& s, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) s.push_back(char((v >> (8 * i)) & 0xFF));
+}
+std::size_t Count(const std::string& table, std::size_t size) { return table.size() / size; }
+
+bool ReadAt(std::FILE* f, std::uint64_t at, char* out, std::size_t n) {
+  return std::fseek(f, static_cast<long>(at), SEEK_SET) == 0 && std::fread(out, 1, n, f) == n;
+}
+
+// Bag index ranges must rise and stay inside the bag table, and the bags'
+// generator and modulator ranges inside theirs: a subset copies by them.
+bool Consistent(const std::string& headers, std::size_t headerSize, std::size_t bagField,
+                const std::string& bags, const std::string& mods, const std::string& gens) {
+  const std::size_t n = Count(headers, headerSize), nb = Count(bags, kBag);
+  if (n < 1 || nb < 1 || headers.size() % headerSize || bags.size() % kBag || mods.size() % kMod ||
+      gens.size() % kGen)
+    return false;
+  for (std::size_t i = 0; i + 1 < n; ++i)
+    if (U16(headers, i * headerSize + bagField) > U16(headers, (i + 1) * headerSize + bagField)) return false;
+  if (U16(headers, (n - 1) * headerSize + bagField) >= nb) return false;
+  for (std::size_t b = 0; b + 1 < nb; ++b) {
+    if (U16(bags, b * kBag) > U16(bags, (b + 1) * kBag) || U16(bags, b * kBag + 2) > U16(bags, (b + 1) * kBag + 2))
+      return false;
+  }
+  return U16(bags, (nb - 1) * kBag) <= Count(gens, kGen) && U16(bags, (nb - 1) * kBag + 2) <= Count(mods, kMod);
+}
+
+// Copies header `i`'s zones into the new tables; `remap` rewrites each
+// generator (an instrument reference, say) before it is kept.
+template <typename Remap>
+void CopyZones(const std::string& headers, std::size_t headerSize, std::size_t bagField, std::size_t i,
+               const std::string& bags, const std::string& mods, const std::string& gens, std::string& outHeaders,
+               std::string& outBags, std::string& outMods, std::string& outGens, Remap remap) {
+  std::string header = headers.substr(i * headerSize, headerSize);
+  Put16(header, bagField, std::uint16_t(Count(outBags, kBag)));
+  outHeaders += header;
+  const std::size_t firstBag = U16(headers, i * headerSize + bagField);
+  const std::size_t endBag = U16(headers, (i + 1) * headerSize + bagField);
+  for (std::size_t b = firstBag; b < endBag; ++b) {
+    Append16(outBags, std::uint16_t(Count(outGens, kGen)));
+    Append16(outBags, std::uint16_t(Count(outMods, kMod)));
+    const std::size_t g0 = U16(bags, b * kBag), g1 = U16(bags, (b + 1) * kBag);
+    const std::size_t m0 = U16(bags, b * kBag + 2), m1 = U16(bags, (b + 1) * kBag + 2);
+    outMods.append(mods, m0 * kMod, (m1 - m0) * kMod);
+    for (std::size_t g = g0; g < g1; ++g) {
+      std::string gen = gens.substr(g * kGen, kGen);
+      remap(gen);
+      outGens += gen;
+    }
+  }
+}
+
+// The terminal records: the last header (its name and a bag index one past
+// the copied bags), one bag, one modulator and one generator.
+void Terminate(const std::string& headers, std::size_t headerSize, std::size_t bagField, std::string& outHeaders,
+               std::string& outBags, std::string& outMods, std::string& outGens) {
+  std::string last = headers.substr(headers.size() - headerSize);
+  Put16(last, bagField, std::uint16_t(Count(outBags, kBag)));
+  outHeaders += last;
+  Append16(outBags, std::uint16_t(Count(outGens, kGen)));
+  Append16(outBags, std::uint16_t(Count(outMods, kMod)));
+  outMods.append(kMod, '\0');
+  outGens.append(kGen, '\0');
+}
+
+void AppendChunk(std::string& out, const char* id, const std::string& body) {
+  out.append(id, 4);
+  Append32(out, std::uint32_t(body.size()));
+  out += body;
+}
+
+}  // namespace
+
+std::unique_ptr<Sf2Subsets> Sf2Subsets::Open(const std::string& path) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+  if (!file) return nullptr;
+  char head[12];
+  if (std::fread(head, 1, 12, file.get()) != 12 || std::memcmp(head, "RIFF", 4) || std::memcmp(head + 8, "sfbk", 4))
+    return nullptr;
+  if (std::fseek(file.get(), 0, SEEK_END) != 0) return nullptr;
+  const long fileSize = std::ftell(file.get());
+  const std::uint64_t riffEnd = std::min<std::uint64_t>(8 + std::uint64_t(U32(head + 4)), std::uint64_t(fileSize));
+  // The top-level lists; the preset tables must come last, so that every
+  // byte before them, samples included, keeps its offset in a subset.
+  std::uint64_t at = 12, pdta = 0, pdtaSize = 0;
+  while (at + 12 <= riffEnd) {
+    char chunk[12];
+    if (!ReadAt(file.get(), at, chunk, 12)) return nullptr;
+    const std::uint64_t size = U32(chunk + 4);
+    if (!std::memcmp(chunk, "LIST", 4) && !std::memcmp(chunk + 8, "pdta", 4)) {
+      pdta = at;
+      pdtaSize = size;
+    }
+    at += 8 + size + (size & 1);
+  }
+  if (!pdta || pdta + 8 + pdtaSize != riffEnd || pdtaSize > (64u << 20)) return nullptr;
+
+  auto subsets = std::unique_ptr<Sf2Subsets>(new Sf2Subsets);
+  subsets->path_ = path;
+  subsets->pdtaOffset_ = pdta;
+  std::string tables(pdtaSize - 4, '\0');
+  if (!ReadAt(file.get(), pdta + 12, tables.data(), tables.size())) return nullptr;
+  const std::map<std::string, std::string*> known = {
+      {"phdr", &subsets->phdr_}, {"pbag", &subsets->pbag_}, {"pmod", &subsets->pmod_}, {"pgen", &subsets->pgen_},
+      {"inst", &subsets->inst_}, {"ibag", &subsets->ibag_}, {"imod", &subsets->imod_}, {"igen", &subsets->igen_},
+      {"shdr", &subsets->shdr_}};
+  int found = 0;
+  for (std::size_t p = 0; p + 8 <= tables.size();) {
+    const std::size_t size = U32(tables.data() + p + 4);
+    if (p + 8 + size > tables.size()) return nullptr;
+    const auto it = known.find(tables.substr(p, 4));
+    if (it != known.end()) {
+      *it->second = tables.substr(p + 8, size);
+      ++found;
+    }
+    p += 8 + size + (size & 1);
+  }
+  if (found != int(known.size()) || subsets->shdr_.size() % kShdr ||
+      !Consistent(subsets->phdr_, kPhdr, 24, subsets->pbag_, subsets->pmod_, subsets->pgen_) ||
+      !Consistent(subsets->inst_, kInst, 20, subsets->ibag_, subsets->imod_, subsets->igen_))
+    return nullptr;
+  return subsets;
+}
+
+std::string Sf2Subsets::Subset(int program) const {
+  std::string phdr, pbag, pmod, pgen, inst, ibag, imod, igen;
+  std::vector<std::uint16_t> instruments;  // original index of each kept instrument
+  const std::size_t presets = Count(phdr_, kPhdr), originalInstruments = Count(inst_, kInst);
+  for (std::size_t i = 0; i + 1 < presets; ++i) {
+    if (U16(phdr_, i * kPhdr + 20) != program) continue;
+    CopyZones(phdr_, kPhdr, 24, i, pbag_, pmod_, pgen_, phdr, pbag, pmod, pgen, [&](std::string& gen) {
+      if (U16(gen, 0) != kGenInstrument) return;
+      const std::uint16_t original = U16(gen, 2);
+      // Past the last instrument: left pointing past the new last one, so
+      // that the loader refuses the zone as it would have.
+      if (original + 1u >= originalInstruments) {
+        Put16(gen, 2, 0xFFFF);
+        return;
+      }
+      auto it = std::find(instruments.begin(), instruments.end(), original);
+      if (it == instruments.end()) it = instruments.insert(instruments.end(), original);
+      Put16(gen, 2, std::uint16_t(it - instruments.begin()));
+    });
+  }
+  if (phdr.empty()) return {};
+  Terminate(phdr_, kPhdr, 24, phdr, pbag, pmod, pgen);
+  for (const std::uint16_t k : instruments)
+    CopyZones(inst_, kInst, 20, k, ibag_, imod_, igen_, inst, ibag, imod, igen, [](std::string&) {});
+  Terminate(inst_, kInst, 20, inst, ibag, imod, igen);
+
+  std::string body = "pdta";
+  AppendChunk(body, "phdr", phdr);
+  AppendChunk(body, "pbag", pbag);
+  AppendChunk(body, "pmod", pmod);
+  AppendChunk(body, "pgen", pgen);
+  AppendChunk(body, "inst", inst);
+  AppendChunk(body, "ibag", ibag);
+  AppendChunk(body, "imod", imod);
+  AppendChunk(body, "igen", igen);
+  AppendChunk(body, "shdr", shdr_);
+  std::string list = "LIST";
+  Append32(list, std::uint32_t(body.size()));
+  return list + body;
+}
+
+Sf2Subsets::Reader::Reader(const Sf2Subsets& owner, std::string tables)
+    : owner_(owner), tables_(std::move(tables)), file_(std::fopen(owner.path_.c_str(), "rb")) {}
+
+Sf2Subsets::Reader::~Reader() {
+  if (file_) std::fclose(file_);
+}
+
+std::int64_t Sf2Subsets::Reader::Size() const { return std::int64_t(owner_.pdtaOffset_ + tables_.size()); }
+
+bool Sf2Subsets::Reader::Read(void* buffer, std::int64_t count) {
+  if (!file_ || count < 0 || pos_ + count > Size()) return false;
+  char* out = static_cast<char*>(buffer);
+  const auto prefix = std::int64_t(owner_.pdtaOffset_);
+  if (pos_ < prefix) {
+    const std::int64_t n = std::min(count, prefix - pos_);
+    if (!ReadAt(file_, std::uint64_t(pos_), out, std::size_t(n))) return false;
+    // The RIFF size, bytes 4..7, is that of the subset.
+    for (std::int64_t b = std::max<std::int64_t>(pos_, 4); b < std::min<std::int64_t>(pos_ + n, 8); ++b)
+      out[b - pos_] = char((std::uint64_t(Size() - 8) >> (8 * (b - 4))) & 0xFF);
+    out += n;
+    pos_ += n;
+    count -= n;
+  }
+  if (count > 0) {
+    std::memcpy(out, tables_.data() + (pos_ - prefix), std::size_t(count));
+    pos_ += count;
+  }
+  return true;
+}
+
+bool Sf2Subsets::Reader::Seek(std::int64_t offset, int origin) {
+  const std::int64_t base = origin == SEEK_CUR ? pos_ : origin == SEEK_END ? Size() : 0;
+  if (base + offset < 0 || base + offset > Size()) return false;
+  pos_ = base + offset;
+  return true;
+}
+
+}  // namespace lintra::midi
