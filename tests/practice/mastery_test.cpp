@@ -3,21 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "practice/answer_record.h"
+#include "tests/practice/practice_testing.h"
 
 namespace lintra::practice {
 namespace {
 
-AnswerInput Input(std::string_view key, theory::NoteSlot slot, int answerMidi, std::int64_t ms = 1000, int attempt = 1) {
-  AnswerInput input;
-  input.keyItem = key;
-  input.questionSlot = slot;
-  input.answerMidi = answerMidi;
-  input.responseMs = ms;
-  input.attempt = attempt;
-  return input;
-}
-
-theory::NoteSlot Slot(const char* name) { return *theory::FindByLetterName(name); }
+using fixtures::Input;
+using fixtures::Slot;
 
 AnswerRecord Answer(const char* key, const char* question, bool right, std::int64_t ms, int attempt = 1) {
   const auto slot = Slot(question);

@@ -7,21 +7,15 @@
 #include <vector>
 
 #include "practice/answer_record.h"
+#include "tests/practice/practice_testing.h"
 #include "practice/mastery.h"
 #include "theory/keys.h"
 
 namespace lintra::practice {
 namespace {
 
-AnswerInput Input(std::string_view key, theory::NoteSlot slot, int answerMidi, std::int64_t ms = 1000, int attempt = 1) {
-  AnswerInput input;
-  input.keyItem = key;
-  input.questionSlot = slot;
-  input.answerMidi = answerMidi;
-  input.responseMs = ms;
-  input.attempt = attempt;
-  return input;
-}
+using fixtures::Input;
+using fixtures::Slot;
 
 std::vector<std::string> PoolLines(const char* key) {
   std::vector<std::string> lines;
