@@ -16,12 +16,13 @@ struct DeviceNames {
   bool complete = true;  // false when a record could not be read
 };
 
-DeviceNames InputNames(midi::MidiService& service) {
+// The product names of devices 0 to count - 1, as the capability query reads them.
+template <typename Caps, typename Query>
+DeviceNames Names(unsigned count, Query query) {
   DeviceNames result;
-  const unsigned count = service.InGetNumDevs();
   for (unsigned id = 0; id < count; ++id) {
-    midi::InCaps caps;
-    if (service.InGetDevCaps(id, caps) == midi::kOk) {
+    Caps caps;
+    if (query(id, caps) == midi::kOk) {
       result.names.push_back(caps.productName);
     } else {
       result.complete = false;
@@ -30,18 +31,15 @@ DeviceNames InputNames(midi::MidiService& service) {
   return result;
 }
 
+DeviceNames InputNames(midi::MidiService& service) {
+  return Names<midi::InCaps>(service.InGetNumDevs(),
+                             [&](unsigned id, midi::InCaps& caps) { return service.InGetDevCaps(id, caps); });
+}
+
 DeviceNames OutputNames(midi::MidiService& service) {
-  DeviceNames result;
-  const int count = static_cast<int>(service.OutGetNumDevs());
-  for (int id = 0; id < count; ++id) {
-    midi::OutCaps caps;
-    if (service.OutGetDevCaps(id, caps) == midi::kOk) {
-      result.names.push_back(caps.productName);
-    } else {
-      result.complete = false;
-    }
-  }
-  return result;
+  return Names<midi::OutCaps>(service.OutGetNumDevs(), [&](unsigned id, midi::OutCaps& caps) {
+    return service.OutGetDevCaps(static_cast<int>(id), caps);
+  });
 }
 
 // Fills the list anew and keeps the chosen device by its name.  An unchanged
