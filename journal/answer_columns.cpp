@@ -36,6 +36,11 @@ void BindAnswer(Statement& insert, const AnswerRecord& r, std::int64_t session, 
       .bind(17, static_cast<std::int64_t>(r.mistake));
 }
 
+// The columns hold the enumerators' positions; reordering an enum would change what old files mean.
+static_assert(static_cast<int>(Exercise::PlayKeyboard) == 1 && static_cast<int>(ScaleKind::Chromatic) == 2 &&
+              static_cast<int>(ClefRange::Grand) == 2 && static_cast<int>(AnswerSource::MidiKeyboard) == 1 &&
+              static_cast<int>(Staff::Bass) == 1 && static_cast<int>(MistakeKind::Other) == 8);
+
 AnswerRecord ReadAnswer(const Statement& s) {
   AnswerRecord r;
   r.wallTimeUtcMs = s.integer(0);
@@ -60,13 +65,6 @@ AnswerRecord ReadAnswer(const Statement& s) {
   r.responseMs = s.integer(15);
   r.mistake = static_cast<MistakeKind>(s.integer(16));
   return r;
-}
-
-const char* MistakeCode(MistakeKind kind) {
-  static const char* const codes[] = {"none",     "accidental", "key_signature", "octave", "ledger_lines",
-                                      "one_step", "two_steps",  "other_clef",    "other"};
-  const auto i = static_cast<std::size_t>(kind);
-  return i < std::size(codes) ? codes[i] : "other";
 }
 
 }  // namespace lintra::journal

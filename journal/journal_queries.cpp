@@ -59,12 +59,6 @@ std::string IsoTime(std::int64_t utcMs) {
   return text;
 }
 
-template <typename E, std::size_t N>
-const char* CodeOf(const char* const (&codes)[N], E value) {
-  const auto i = static_cast<std::size_t>(value);
-  return i < N ? codes[i] : "unknown";
-}
-
 // Names of keys and answers come from the program's own tables, but a file is outside input:
 // quote anything that could break a CSV line.
 std::string CsvField(const std::string& text) {
@@ -172,23 +166,18 @@ std::vector<MistakeSummary> RecentMistakes(sqlite3* db, std::int64_t nowUtcMs, i
 }
 
 bool ExportCsv(sqlite3* db, std::ostream& out) {
-  static const char* const exercises[] = {"note_reading", "play_keyboard"};
-  static const char* const scales[] = {"major", "minor", "chromatic"};
-  static const char* const ranges[] = {"treble", "bass", "grand"};
-  static const char* const staves[] = {"treble", "bass"};
-  static const char* const sources[] = {"screen", "midi"};
   out << "time_utc,session,exercise,scale_kind,key,clef_range,question,question_midi,question_staff,"
          "question_place,answer_key,answer_midi,answer_source,correct,attempt,response_ms,mistake\n";
   Statement all(db, std::string(kSelectAnswerSql) + " ORDER BY a.id");
   int rc = SQLITE_ROW;
   while ((rc = all.step()) == SQLITE_ROW) {
     const AnswerRecord r = ReadAnswer(all);
-    out << IsoTime(r.wallTimeUtcMs) << ',' << r.sessionId << ',' << CodeOf(exercises, r.exercise) << ','
-        << CodeOf(scales, r.scaleKind) << ',' << CsvField(r.keyItem) << ',' << CodeOf(ranges, r.clefRange) << ','
-        << r.questionName << ',' << r.questionMidi << ',' << CodeOf(staves, r.questionStaff) << ','
+    out << IsoTime(r.wallTimeUtcMs) << ',' << r.sessionId << ',' << practice::Code(r.exercise) << ','
+        << practice::Code(r.scaleKind) << ',' << CsvField(r.keyItem) << ',' << practice::Code(r.clefRange) << ','
+        << r.questionName << ',' << r.questionMidi << ',' << practice::Code(r.questionStaff) << ','
         << r.questionPlace << ',' << CsvField(r.answerKey) << ',' << r.answerMidi << ','
-        << CodeOf(sources, r.source) << ',' << (r.correct ? 1 : 0) << ',' << r.attempt << ',' << r.responseMs
-        << ',' << MistakeCode(r.mistake) << '\n';
+        << practice::Code(r.source) << ',' << (r.correct ? 1 : 0) << ',' << r.attempt << ',' << r.responseMs
+        << ',' << practice::Code(r.mistake) << '\n';
   }
   return rc == SQLITE_DONE && static_cast<bool>(out);
 }

@@ -1,0 +1,32 @@
+// The Progress window as the window's logic sees it: asked to show the student's reading over the
+// journal, for the pool and key in force. The Qt front end opens a real window; the scenario
+// runner records what it was asked to show.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "practice/answer_record.h"
+#include "theory/note_table.h"
+
+namespace lintra::app {
+
+struct ProgressRequest {
+  std::string journalPath;              // read on a connection of the window's own (WAL)
+  std::string keyItem;                  // the key the mastery map is drawn in, or the chromatic item
+  practice::ClefRange clefRange = practice::ClefRange::Treble;
+  std::vector<theory::NoteSlot> pool;   // every note of the current pool in the clef's range
+  bool syllables = false;               // note names as the window shows them
+  bool middleCIsC4 = false;
+  std::int64_t nowUtcMs = 0;
+  int utcOffsetMinutes = 0;             // local days for the daily trend
+};
+
+class ProgressView {
+ public:
+  virtual ~ProgressView() = default;
+  virtual void Show(const ProgressRequest& request) = 0;
+};
+
+}  // namespace lintra::app
