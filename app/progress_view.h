@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct ProgressRequest {
   bool middleCIsC4 = false;
   std::int64_t nowUtcMs = 0;
   int utcOffsetMinutes = 0;             // local days for the daily trend
+  // The window's own buttons run the "Progress" menu's commands of the same names.
+  std::function<void()> exportJournal;  // "Export Journal..."
+  std::function<void()> resetProgress;  // "Reset Progress..."; the window shows the journal anew after it
 };
 
 class ProgressView {
