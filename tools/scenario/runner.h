@@ -17,6 +17,8 @@ class WindowModel;
 
 namespace lintra::scenario {
 
+struct RunnerState;
+
 class Runner {
  public:
   explicit Runner(std::ostream& out);
@@ -40,8 +42,7 @@ class Runner {
   const std::filesystem::path& SettingsFile() const;
 
  private:
-  struct State;
-  std::unique_ptr<State> state_;
+  std::unique_ptr<RunnerState> state_;
 };
 
 }  // namespace lintra::scenario

@@ -1,0 +1,53 @@
+// What a scenario's commands act on: the window, the services it was built
+// with, and what the set-up commands gathered before it started.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/form2.h"
+#include "midi/fake_midi_service.h"
+#include "midi/message_loop.h"
+#include "tools/scenario/scripted_services.h"
+#include "ui/manual_clock.h"
+#include "ui/window_model.h"
+
+namespace lintra::scenario {
+
+struct RunnerState {
+  explicit RunnerState(std::ostream& o) : out(o), dialogs(o, answers, currentLine), shell(o), canvas(o) {
+    dialogs.pump = &pump;
+  }
+  ~RunnerState() {
+    form.reset();
+    model.reset();
+    std::error_code error;
+    if (!folder.empty()) std::filesystem::remove_all(folder, error);
+  }
+  RunnerState(const RunnerState&) = delete;
+  RunnerState& operator=(const RunnerState&) = delete;
+
+  std::ostream& out;
+  int currentLine = 0;
+  std::deque<Answer> answers;
+  ScriptedDialogs dialogs;
+  RunnerShell shell;
+  TraceCanvas canvas;
+  RunnerPump pump;
+  ui::ManualClock clock;
+  midi::MessageLoop loop;
+  midi::FakeMidiService* fake = nullptr;
+  std::unique_ptr<midi::MidiService> service;
+  std::vector<std::string> inputs, outputs;
+  std::filesystem::path folder;
+  std::filesystem::path settingsFile;
+  std::unique_ptr<ui::WindowModel> model;
+  std::unique_ptr<app::TForm2> form;
+  bool quit = false;
+};
+
+}  // namespace lintra::scenario

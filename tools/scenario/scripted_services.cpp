@@ -1,0 +1,72 @@
+#include "tools/scenario/scripted_services.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "app/form2.h"
+#include "midi/message_loop.h"
+#include "tools/scenario/transcript.h"
+
+namespace lintra::scenario {
+
+void ScriptedDialogs::Message(const std::string& text) {
+  out_ << "dialog message " << Quoted(text) << '\n';
+  if (pump) pump->ProcessPendingEvents();
+}
+
+void ScriptedDialogs::Error(const std::string& text) {
+  out_ << "dialog error " << Quoted(text) << '\n';
+  if (pump) pump->ProcessPendingEvents();
+}
+
+bool ScriptedDialogs::Confirm(const std::string& text) {
+  const Answer answer = Next("confirmation " + Quoted(text));
+  if (answer.kind != Answer::Yes && answer.kind != Answer::No) {
+    throw ui::DialogNotAnswered{"a confirmation " + Quoted(text) + " needs answer yes or no"};
+  }
+  const bool yes = answer.kind == Answer::Yes;
+  out_ << "dialog confirm " << Quoted(text) << " -> " << (yes ? "yes" : "no") << '\n';
+  return yes;
+}
+
+bool ScriptedDialogs::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
+  const Answer answer = Next("prompt " + Quoted(caption));
+  if (answer.kind != Answer::Ok && answer.kind != Answer::Cancel) {
+    throw ui::DialogNotAnswered{"a prompt " + Quoted(caption) + " needs answer ok or cancel"};
+  }
+  out_ << "dialog prompt " << Quoted(caption) << ' ' << Quoted(prompt) << ' ' << Quoted(value) << " -> ";
+  if (answer.kind == Answer::Cancel) {
+    out_ << "cancel\n";
+    return false;
+  }
+  if (answer.hasText) value = answer.text;
+  out_ << "ok " << Quoted(value) << '\n';
+  return true;
+}
+
+Answer ScriptedDialogs::Next(const std::string& what) {
+  if (answers_.empty()) throw ui::DialogNotAnswered{"no answer queued for the " + what};
+  Answer answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+bool RunnerShell::OpenDocument(const std::string& path) {
+  out_ << "open " << Quoted(std::filesystem::path(path).filename().string()) << '\n';
+  return true;
+}
+
+void TraceCanvas::DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) {
+  if (!trace) return;
+  out_ << "draw " << Quoted(text) << ' ' << x << ' ' << y << ' ' << (style.opaque ? "opaque" : "transparent")
+       << ' ' << (style.colour == notation::TextColour::White ? "white" : "black") << '\n';
+}
+
+void RunnerPump::ProcessPendingEvents() {
+  if (loop == nullptr || form == nullptr) return;
+  while (loop->Pending() > 0) {
+    form->Guard([this] { loop->DispatchPending(); });
+  }
+}
+
+}  // namespace lintra::scenario

@@ -1,0 +1,108 @@
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "midi/composite_service.h"
+#include "tools/scenario/commands.h"
+
+namespace lintra::scenario {
+
+void SetClock(const Command& c) {
+  c.NeedStarted(false);
+  if (c.Args().size() != 1) throw c.Fault("clock takes HH:MM:SS.mmm");
+  const std::string& text = c.Args()[0];
+  int h = 0, m = 0, sec = 0, ms = 0;
+  char c1 = 0, c2 = 0, c3 = 0;
+  std::istringstream in(text);
+  if (!(in >> h >> c1 >> m >> c2 >> sec >> c3 >> ms) || c1 != ':' || c2 != ':' || c3 != '.' || h < 0 || h > 23 ||
+      m < 0 || m > 59 || sec < 0 || sec > 59 || ms < 0 || ms > 999 || text.size() != 12) {
+    throw c.Fault("bad clock time " + text);
+  }
+  c.s.clock.SetNow(((static_cast<std::int64_t>(h) * 60 + m) * 60 + sec) * 1000 + ms);
+}
+
+void SetInputDevices(const Command& c) {
+  c.NeedStarted(false);
+  c.s.inputs = c.Args();
+}
+
+void SetOutputDevices(const Command& c) {
+  c.NeedStarted(false);
+  c.s.outputs = c.Args();
+}
+
+// A device may be plugged in or out while the window runs, or before it starts.
+void PlugDevice(const Command& c, bool input, bool plugged) {
+  c.NeedArgs(1);
+  const std::string& name = c.Args()[0];
+  auto& names = input ? c.s.inputs : c.s.outputs;
+  if (plugged) {
+    names.push_back(name);
+  } else {
+    const auto at = std::find(names.begin(), names.end(), name);
+    if (at == names.end()) throw c.Fault("no device " + name + " to unplug");
+    names.erase(at);
+  }
+  if (c.s.fake) (input ? c.s.fake->SetInputDevices(names) : c.s.fake->SetOutputDevices(names));
+}
+
+void WriteSettings(const Command& c) {
+  c.NeedStarted(false);
+  std::filesystem::create_directories(c.s.settingsFile.parent_path());
+  std::ofstream file(c.s.settingsFile, std::ios::binary | std::ios::trunc);
+  for (const auto& text : c.Args()) file << text << "\r\n";
+}
+
+void Trace(const Command& c) {
+  if (c.Args().size() != 1 || c.Args()[0] != "draw") throw c.Fault("trace takes draw");
+  c.s.canvas.trace = true;
+}
+
+void QueueAnswer(const Command& c) {
+  const auto& args = c.Args();
+  if (args.empty() || args.size() > 2) throw c.Fault("answer takes yes, no, ok, ok \"TEXT\" or cancel");
+  Answer answer{Answer::Yes, {}, false, c.line.number};
+  if (args[0] == "yes" && args.size() == 1) {
+    answer.kind = Answer::Yes;
+  } else if (args[0] == "no" && args.size() == 1) {
+    answer.kind = Answer::No;
+  } else if (args[0] == "cancel" && args.size() == 1) {
+    answer.kind = Answer::Cancel;
+  } else if (args[0] == "ok") {
+    answer.kind = Answer::Ok;
+    if (args.size() == 2) {
+      if (!c.line.quoted[1]) throw c.Fault("the typed text goes in double quotes");
+      answer.text = args[1];
+      answer.hasText = true;
+    }
+  } else {
+    throw c.Fault("unknown answer " + args[0]);
+  }
+  c.s.answers.push_back(answer);
+}
+
+void Start(const Command& c) {
+  c.NeedStarted(false);
+  c.NeedArgs(0);
+  auto& s = c.s;
+  auto fake = std::make_unique<midi::FakeMidiService>();
+  fake->SetInputDevices(s.inputs);
+  fake->SetOutputDevices(s.outputs);
+  s.fake = fake.get();
+  s.service =
+      std::make_unique<midi::CompositeMidiService>(std::move(fake), std::make_unique<midi::NullSynthService>());
+  s.model = std::make_unique<ui::WindowModel>();
+  app::FormServices services{s.clock,   s.dialogs, s.shell,        s.pump,          s.canvas,
+                             *s.service, s.loop,   s.settingsFile, "Note Help.html"};
+  s.form = std::make_unique<app::TForm2>(*s.model, services);
+  s.pump.loop = &s.loop;
+  s.pump.form = s.form.get();
+  s.form->OnShortSent = [&s](std::uint8_t a, std::uint8_t b, std::uint8_t d) {
+    s.out << "midi-out " << int{a} << ' ' << int{b} << ' ' << int{d} << '\n';
+  };
+  s.form->FormCreate();
+  s.form->Initial();
+  s.form->FormPaint();
+}
+
+}  // namespace lintra::scenario

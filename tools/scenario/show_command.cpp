@@ -1,0 +1,125 @@
+#include <fstream>
+#include <iterator>
+
+#include "tools/scenario/commands.h"
+#include "tools/scenario/transcript.h"
+
+namespace lintra::scenario {
+namespace {
+
+std::string Decimal(std::int64_t value) { return std::to_string(value); }
+
+void ShowSettings(const Command& c) {
+  auto& out = c.s.out;
+  std::ifstream file(c.s.settingsFile, std::ios::binary);
+  if (!file) {
+    out << "settings none\n";
+    return;
+  }
+  const std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  out << "settings";
+  std::size_t start = 0;
+  while (start < content.size()) {
+    auto end = content.find("\r\n", start);
+    if (end == std::string::npos) end = content.size();
+    out << ' ' << Quoted(content.substr(start, end - start));
+    start = end + 2;
+  }
+  out << '\n';
+}
+
+void ShowControls(std::ostream& out, ui::WindowModel& m) {
+  for (const char* name : {"QuestShw", "AnsShow", "Score", "Items"}) {
+    out << "text " << name << ' ' << Quoted(m.C(name).text) << '\n';
+  }
+  for (const char* name : {"KeyList", "Memo1"}) {
+    out << "lines " << name;
+    for (const auto& text : m.C(name).lines) out << ' ' << Quoted(text);
+    out << '\n';
+  }
+  out << "checked";
+  for (const auto& item : m.AllMenus()) {
+    if (item->checked) out << ' ' << item->Name();
+  }
+  out << "\ndisabled";
+  for (const auto& control : m.AllControls()) {
+    if (!control->enabled) out << ' ' << control->Name();
+  }
+  for (const auto& item : m.AllMenus()) {
+    if (!item->enabled) out << ' ' << item->Name();
+  }
+  out << "\nvisible";
+  for (const char* name : {"Label1", "Label3", "cmbInput", "cmbOutput"}) {
+    out << ' ' << name << '=' << (m.C(name).visible ? 1 : 0);
+  }
+  out << '\n';
+  for (const char* name : {"cmbInput", "cmbOutput"}) {
+    const auto& combo = m.C(name);
+    out << "combo " << name << ' ' << Quoted(combo.text) << ' ' << combo.itemIndex;
+    for (const auto& item : combo.items) out << ' ' << Quoted(item);
+    out << '\n';
+  }
+  out << "caption NoteNamesOn " << Quoted(m.M("NoteNamesOn").caption) << '\n';
+  out << "caption Syllables1 " << Quoted(m.M("Syllables1").caption) << '\n';
+  out << "keys";
+  for (const auto& control : m.AllControls()) {
+    if (control->Kind() == ui::ControlKind::Key &&
+        !ui::Keyboard()[static_cast<std::size_t>(ui::KeyIndex(control->Name()))].black) {
+      out << ' ' << Quoted(control->text);
+    }
+  }
+  out << '\n';
+}
+
+void ShowForm(std::ostream& out, app::TForm2& f) {
+  out << "timer Timer1 " << (f.Timer1().Enabled() ? "on" : "off") << ' ' << f.Timer1().Interval() << '\n';
+  out << "timer Timer3 " << (f.Timer3().Enabled() ? "on" : "off") << ' ' << f.Timer3().Interval() << '\n';
+  auto var = [&](const char* name, const std::string& value) { out << "var " << name << ' ' << value << '\n'; };
+  var("AnswerCount", Decimal(f.AnswerCount));
+  var("WrongCount", Decimal(f.WrongCount));
+  var("CurrentSlot", Decimal(f.CurrentSlot));
+  var("SpelledName", Quoted(f.SpelledName));
+  var("DisplayName", Quoted(f.DisplayName));
+  var("QuestionNote", Decimal(f.QuestionNote));
+  var("SoundingNote", Decimal(f.SoundingNote));
+  var("KeyNote", Decimal(f.KeyNote));
+  var("NoteX", Decimal(f.NoteX));
+  var("NoteY", Decimal(f.NoteY));
+  var("NoteAccidental", Quoted(f.NoteAccidental));
+  var("TrebleClef", Decimal(f.TrebleClef));
+  var("PickRange", Decimal(f.PickRange));
+  var("LeadingToneSlot1", Decimal(f.LeadingToneSlot1));
+  var("LeadingToneSlot2", Decimal(f.LeadingToneSlot2));
+  var("LeadingToneSlot3", Decimal(f.LeadingToneSlot3));
+  var("LeadingToneAccidental", Quoted(f.LeadingToneAccidental));
+  var("KeySignatureKind", Quoted(f.KeySignatureKind));
+  var("KeySignatureCount", Decimal(f.KeySignatureCount));
+  var("RepeatPending", Decimal(f.RepeatPending));
+  var("SkipNoteDraw", f.SkipNoteDraw ? "1" : "0");
+  var("Instrument", Decimal(f.Instrument));
+  var("CorrectThreshold", Quoted(f.CorrectThreshold));
+  var("ScoreThreshold", Quoted(f.ScoreThreshold));
+  var("LastModulationKey", Decimal(f.LastModulationKey));
+  var("MidiInNote", Decimal(f.MidiInNote));
+  const auto& in = f.MidiInput1;
+  const char* inState = in.GetState() == midi::TMidiInput::State::Open     ? "open"
+                        : in.GetState() == midi::TMidiInput::State::Closed ? "closed"
+                                                                           : "none";
+  out << "midi in " << inState << ' ' << Quoted(in.ProductName()) << " out "
+      << (f.MidiOutput1.IsOpen() ? "open" : "closed") << ' ' << Quoted(f.MidiOutput1.ProductName()) << '\n';
+}
+
+}  // namespace
+
+void Show(const Command& c) {
+  if (c.Args().size() == 1 && c.Args()[0] == "settings") {
+    ShowSettings(c);
+    return;
+  }
+  c.NeedStarted(true);
+  c.NeedArgs(0);
+  ShowControls(c.s.out, *c.s.model);
+  ShowForm(c.s.out, *c.s.form);
+}
+
+}  // namespace lintra::scenario
