@@ -24,6 +24,8 @@
 
 namespace lintra::app {
 
+class ProgressView;
+
 struct FormServices {
   ui::Clock& clock;
   ui::Dialogs& dialogs;
@@ -34,6 +36,10 @@ struct FormServices {
   midi::MessageLoop& loop;
   std::filesystem::path settingsFile;  // the device settings file
   std::string helpDocument;            // path of the help page
+  // Where answers are journalled; empty keeps no journal (the scenario runner's default).
+  std::string journalPath = {};
+  // Shows "Progress" > "Show Progress..."; null where no window can be shown.
+  ProgressView* progressView = nullptr;
 };
 
 class TForm2 {
