@@ -57,14 +57,14 @@ bool IsControlFocusChange(Qt::FocusReason reason) {
 
 TGradBtn::TGradBtn(QWidget* owner)
     : QWidget(owner),
-      m_disabledColor(clGrayText),
-      m_btnHiliteClr(clBtnHighlight),
-      m_btnShadowClr(clBtnShadow),
-      m_txtHiliteClr(clBtnHighlight),
-      m_txtShadowClr(clBtnShadow),
-      m_beginColor(clNavy),
-      m_endColor(clAqua),
-      m_fontColor(clBlack) {
+      disabledColor_(clGrayText),
+      btnHiliteClr_(clBtnHighlight),
+      btnShadowClr_(clBtnShadow),
+      txtHiliteClr_(clBtnHighlight),
+      txtShadowClr_(clBtnShadow),
+      beginColor_(clNavy),
+      endColor_(clAqua),
+      fontColor_(clBlack) {
   setFocusPolicy(Qt::StrongFocus);
   static const bool accessible = [] {
     QAccessible::installFactory(&GradBtnAccessibleFactory);
@@ -87,63 +87,63 @@ void TGradBtn::Assign(T& field, const T& value) {
   update();
 }
 
-void TGradBtn::SetDisabledColor(TColor value) { Assign(m_disabledColor, value); }
-void TGradBtn::SetBtnHiliteClr(TColor value) { Assign(m_btnHiliteClr, value); }
-void TGradBtn::SetBtnShadowClr(TColor value) { Assign(m_btnShadowClr, value); }
-void TGradBtn::SetTxtHiliteClr(TColor value) { Assign(m_txtHiliteClr, value); }
-void TGradBtn::SetTxtShadowClr(TColor value) { Assign(m_txtShadowClr, value); }
-void TGradBtn::SetBeginColor(TColor value) { Assign(m_beginColor, value); }
-void TGradBtn::SetEndColor(TColor value) { Assign(m_endColor, value); }
-void TGradBtn::SetGradientStyle(TGradientStyle value) { Assign(m_gradientStyle, value); }
-void TGradBtn::SetTextStyle(TTextStyle value) { Assign(m_textStyle, value); }
-void TGradBtn::SetTextShadeType(TShadeType value) { Assign(m_textShadeType, value); }
-void TGradBtn::SetJustification(TJustification value) { Assign(m_justification, value); }
-void TGradBtn::SetCaption(const QString& value) { Assign(m_caption, value); }
-void TGradBtn::SetFontColor(TColor value) { Assign(m_fontColor, value); }
+void TGradBtn::SetDisabledColor(TColor value) { Assign(disabledColor_, value); }
+void TGradBtn::SetBtnHiliteClr(TColor value) { Assign(btnHiliteClr_, value); }
+void TGradBtn::SetBtnShadowClr(TColor value) { Assign(btnShadowClr_, value); }
+void TGradBtn::SetTxtHiliteClr(TColor value) { Assign(txtHiliteClr_, value); }
+void TGradBtn::SetTxtShadowClr(TColor value) { Assign(txtShadowClr_, value); }
+void TGradBtn::SetBeginColor(TColor value) { Assign(beginColor_, value); }
+void TGradBtn::SetEndColor(TColor value) { Assign(endColor_, value); }
+void TGradBtn::SetGradientStyle(TGradientStyle value) { Assign(gradientStyle_, value); }
+void TGradBtn::SetTextStyle(TTextStyle value) { Assign(textStyle_, value); }
+void TGradBtn::SetTextShadeType(TShadeType value) { Assign(textShadeType_, value); }
+void TGradBtn::SetJustification(TJustification value) { Assign(justification_, value); }
+void TGradBtn::SetCaption(const QString& value) { Assign(caption_, value); }
+void TGradBtn::SetFontColor(TColor value) { Assign(fontColor_, value); }
 
 void TGradBtn::SetBtnFrameSize(int value) {
   // A wider bevel would meet itself in the middle of the button.
   if (value > width() / 2 - 5 || value > height() / 2 - 5) return;
-  Assign(m_btnFrameSize, value);
+  Assign(btnFrameSize_, value);
 }
 
-void TGradBtn::SetCaptionTop(int value) { Assign(m_captionTop, std::max(0, value)); }
+void TGradBtn::SetCaptionTop(int value) { Assign(captionTop_, std::max(0, value)); }
 
 void TGradBtn::SetTabStop(bool value) { setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus); }
 
 void TGradBtn::SetPresets(TPreset value) {
-  if (!m_designing || value == m_presets) return;
+  if (!designing_ || value == presets_) return;
   const TPresetLook& look = PresetLook(value);
-  m_disabledColor = look.disabledColor;
-  m_beginColor = look.beginColor;
-  m_endColor = look.endColor;
+  disabledColor_ = look.disabledColor;
+  beginColor_ = look.beginColor;
+  endColor_ = look.endColor;
   QFont font(QString::fromLatin1(look.fontFamily), look.fontPointSize);
   font.setBold(look.fontBold);
   setFont(font);
-  m_fontColor = look.fontColor;
-  m_gradientStyle = look.gradientStyle;
-  m_textShadeType = look.textShadeType;
-  m_textStyle = look.textStyle;
-  m_txtHiliteClr = look.txtHiliteClr;
-  m_txtShadowClr = look.txtShadowClr;
-  m_btnHiliteClr = look.btnHiliteClr;
-  m_btnShadowClr = look.btnShadowClr;
-  if (look.swapColors) m_swapColors = *look.swapColors;
-  m_presets = value;
+  fontColor_ = look.fontColor;
+  gradientStyle_ = look.gradientStyle;
+  textShadeType_ = look.textShadeType;
+  textStyle_ = look.textStyle;
+  txtHiliteClr_ = look.txtHiliteClr;
+  txtShadowClr_ = look.txtShadowClr;
+  btnHiliteClr_ = look.btnHiliteClr;
+  btnShadowClr_ = look.btnShadowClr;
+  if (look.swapColors) swapColors_ = *look.swapColors;
+  presets_ = value;
   update();
 }
 
 void TGradBtn::SetEventPump(std::function<void()> pump) { PumpSlot() = std::move(pump); }
 
 void TGradBtn::ExchangeColors() {
-  if (m_swapColors) std::swap(m_beginColor, m_endColor);
+  if (swapColors_) std::swap(beginColor_, endColor_);
 }
 
 void TGradBtn::Click() {
-  if (!m_up) {
+  if (!up_) {
     ExchangeColors();
-    m_up = true;
-    m_clickDone = true;
+    up_ = true;
+    clickDone_ = true;
   }
   repaint();
   QPointer<TGradBtn> alive(this);
@@ -153,7 +153,7 @@ void TGradBtn::Click() {
 }
 
 bool TGradBtn::OfferAccessKey(QChar key) {
-  if (!isEnabled() || !IsAccessKey(key, m_caption)) return false;
+  if (!isEnabled() || !IsAccessKey(key, caption_)) return false;
   Click();
   return true;
 }
@@ -169,18 +169,18 @@ bool TGradBtn::OfferAccessKeyTo(QWidget* root, QChar key) {
 void TGradBtn::Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
   QPointer<TGradBtn> alive(this);
   if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
-  if (!alive || !m_up) return;
+  if (!alive || !up_) return;
   setFocus(Qt::MouseFocusReason);
   if (button != Qt::LeftButton) return;
-  m_up = false;
+  up_ = false;
   ExchangeColors();
   update();
 }
 
 void TGradBtn::Raise() {
-  if (m_up) return;
+  if (up_) return;
   ExchangeColors();
-  m_up = true;
+  up_ = true;
   update();
 }
 
@@ -188,18 +188,18 @@ void TGradBtn::Release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int 
   QPointer<TGradBtn> alive(this);
   if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
   if (!alive) return;
-  if (m_clickDone) {
-    m_clickDone = false;
+  if (clickDone_) {
+    clickDone_ = false;
     return;
   }
   Raise();
 }
 
 void TGradBtn::SetHovered(bool inside, Qt::KeyboardModifiers shift) {
-  if (inside == m_hovered) return;
-  m_hovered = inside;
+  if (inside == hovered_) return;
+  hovered_ = inside;
   QPointer<TGradBtn> alive(this);
-  if (m_leftHeld) {
+  if (leftHeld_) {
     // Dragging a held button out shows it raised, dragging it back in shows it pressed again.
     if (inside) {
       Press(Qt::LeftButton, shift, 0, 0);
@@ -217,10 +217,10 @@ void TGradBtn::SetHovered(bool inside, Qt::KeyboardModifiers shift) {
 
 void TGradBtn::mousePressEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
-  m_hovered = true;
+  hovered_ = true;
   if (event->button() == Qt::LeftButton) {
-    m_leftHeld = true;
-    m_singlePress = true;
+    leftHeld_ = true;
+    singlePress_ = true;
   }
   Press(event->button(), event->modifiers(), pos.x(), pos.y());
   event->accept();
@@ -231,11 +231,11 @@ void TGradBtn::mouseDoubleClickEvent(QMouseEvent* event) {
   const bool left = event->button() == Qt::LeftButton;
   // The second press of a double click presses like any press, but its release is no click. Should the
   // platform also have delivered that second press as a plain press, it has been handled already.
-  const bool alreadyPressed = left && m_leftHeld && m_singlePress;
-  m_hovered = true;
+  const bool alreadyPressed = left && leftHeld_ && singlePress_;
+  hovered_ = true;
   if (left) {
-    m_leftHeld = true;
-    m_singlePress = false;
+    leftHeld_ = true;
+    singlePress_ = false;
   }
   if (!alreadyPressed) Press(event->button(), event->modifiers(), pos.x(), pos.y());
   event->accept();
@@ -244,8 +244,8 @@ void TGradBtn::mouseDoubleClickEvent(QMouseEvent* event) {
 void TGradBtn::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint pos = event->position().toPoint();
   const bool left = event->button() == Qt::LeftButton;
-  const bool clicks = left && m_leftHeld && m_singlePress && rect().contains(pos);
-  if (left) m_leftHeld = false;
+  const bool clicks = left && leftHeld_ && singlePress_ && rect().contains(pos);
+  if (left) leftHeld_ = false;
   QPointer<TGradBtn> alive(this);
   // The click comes before the release, so the release finds the click-done flag set.
   if (clicks) Click();
@@ -261,7 +261,7 @@ void TGradBtn::mouseMoveEvent(QMouseEvent* event) {
   if (!alive) return;
   // A widget holding the mouse gets every move but no enter or leave, so crossing the edge with the
   // button held is detected here.
-  if (m_leftHeld && (event->buttons() & Qt::LeftButton)) SetHovered(rect().contains(pos), event->modifiers());
+  if (leftHeld_ && (event->buttons() & Qt::LeftButton)) SetHovered(rect().contains(pos), event->modifiers());
   event->accept();
 }
 
@@ -335,8 +335,8 @@ void TGradBtn::changeEvent(QEvent* event) {
       // A disabled widget gets no release, so a button disabled while held would keep its swapped
       // colours for good; it is raised instead.
       if (!isEnabled()) {
-        m_leftHeld = false;
-        m_clickDone = false;
+        leftHeld_ = false;
+        clickDone_ = false;
         Raise();
       }
       update();
@@ -361,18 +361,18 @@ QImage TGradBtn::RenderBitmap() const {
   {
     QPainter painter(&bitmap);
     painter.setFont(font());
-    PaintGradient(painter, m_gradientStyle, w, h, m_beginColor, m_endColor);
-    const auto lit = ResolveColor(m_btnHiliteClr, pal);
-    const auto shade = ResolveColor(m_btnShadowClr, pal);
-    PaintBevel(painter, w, h, m_btnFrameSize, m_up ? lit : shade, m_up ? shade : lit);
+    PaintGradient(painter, gradientStyle_, w, h, beginColor_, endColor_);
+    const auto lit = ResolveColor(btnHiliteClr_, pal);
+    const auto shade = ResolveColor(btnShadowClr_, pal);
+    PaintBevel(painter, w, h, btnFrameSize_, up_ ? lit : shade, up_ ? shade : lit);
     const bool enabled = isEnabled();
-    const TTextStyle routine = enabled ? m_textStyle : TTextStyle::tsInset;
-    const auto face = ResolveColor(enabled ? m_fontColor : m_disabledColor, pal);
-    const auto layers = CaptionLayers(routine, m_textShadeType, ResolveColor(m_txtHiliteClr, pal),
-                                      ResolveColor(m_txtShadowClr, pal), face);
-    PaintCaption(painter, m_caption, m_justification, w, h, m_up ? 0 : 1, layers, std::min(m_captionTop, h));
+    const TTextStyle routine = enabled ? textStyle_ : TTextStyle::tsInset;
+    const auto face = ResolveColor(enabled ? fontColor_ : disabledColor_, pal);
+    const auto layers = CaptionLayers(routine, textShadeType_, ResolveColor(txtHiliteClr_, pal),
+                                      ResolveColor(txtShadowClr_, pal), face);
+    PaintCaption(painter, caption_, justification_, w, h, up_ ? 0 : 1, layers, std::min(captionTop_, h));
   }
-  if (m_showFocus && hasFocus()) InvertFocusRect(bitmap, 2, 2, w - 2, h - 2);
+  if (showFocus_ && hasFocus()) InvertFocusRect(bitmap, 2, 2, w - 2, h - 2);
   return bitmap;
 }
 

@@ -33,55 +33,55 @@ class TGradBtn : public QWidget {
   explicit TGradBtn(QWidget* owner = nullptr);
   ~TGradBtn() override;
 
-  TColor DisabledColor() const { return m_disabledColor; }
+  TColor DisabledColor() const { return disabledColor_; }
   void SetDisabledColor(TColor value);
-  TColor BtnHiliteClr() const { return m_btnHiliteClr; }
+  TColor BtnHiliteClr() const { return btnHiliteClr_; }
   void SetBtnHiliteClr(TColor value);
-  TColor BtnShadowClr() const { return m_btnShadowClr; }
+  TColor BtnShadowClr() const { return btnShadowClr_; }
   void SetBtnShadowClr(TColor value);
-  int BtnFrameSize() const { return m_btnFrameSize; }
+  int BtnFrameSize() const { return btnFrameSize_; }
   // Ignored unless value <= Width div 2 - 5 and value <= Height div 2 - 5.
   void SetBtnFrameSize(int value);
-  TColor TxtHiliteClr() const { return m_txtHiliteClr; }
+  TColor TxtHiliteClr() const { return txtHiliteClr_; }
   void SetTxtHiliteClr(TColor value);
-  TColor TxtShadowClr() const { return m_txtShadowClr; }
+  TColor TxtShadowClr() const { return txtShadowClr_; }
   void SetTxtShadowClr(TColor value);
   // While the button is held down these read the swapped pair.
-  TColor BeginColor() const { return m_beginColor; }
+  TColor BeginColor() const { return beginColor_; }
   void SetBeginColor(TColor value);
-  TColor EndColor() const { return m_endColor; }
+  TColor EndColor() const { return endColor_; }
   void SetEndColor(TColor value);
-  bool SwapColors() const { return m_swapColors; }
-  void SetSwapColors(bool value) { m_swapColors = value; }
-  bool ShowFocus() const { return m_showFocus; }
-  void SetShowFocus(bool value) { m_showFocus = value; }
-  TGradientStyle GradientStyle() const { return m_gradientStyle; }
+  bool SwapColors() const { return swapColors_; }
+  void SetSwapColors(bool value) { swapColors_ = value; }
+  bool ShowFocus() const { return showFocus_; }
+  void SetShowFocus(bool value) { showFocus_ = value; }
+  TGradientStyle GradientStyle() const { return gradientStyle_; }
   void SetGradientStyle(TGradientStyle value);
-  TTextStyle TextStyle() const { return m_textStyle; }
+  TTextStyle TextStyle() const { return textStyle_; }
   void SetTextStyle(TTextStyle value);
-  TShadeType TextShadeType() const { return m_textShadeType; }
+  TShadeType TextShadeType() const { return textShadeType_; }
   void SetTextShadeType(TShadeType value);
-  TPreset Presets() const { return m_presets; }
+  TPreset Presets() const { return presets_; }
   // Applies the named bundle only while designing; otherwise the assignment is ignored.
   void SetPresets(TPreset value);
-  TJustification Justification() const { return m_justification; }
+  TJustification Justification() const { return justification_; }
   void SetJustification(TJustification value);
 
-  QString Caption() const { return m_caption; }
+  QString Caption() const { return caption_; }
   void SetCaption(const QString& value);
-  TColor FontColor() const { return m_fontColor; }
+  TColor FontColor() const { return fontColor_; }
   void SetFontColor(TColor value);
   bool TabStop() const { return focusPolicy() == Qt::StrongFocus; }
   void SetTabStop(bool value);
   // The caption is centred between this row and the bottom edge; 0, the default, centres it on the
   // whole button. A piano key uses it to keep its name below the keys that cover its upper part.
-  int CaptionTop() const { return m_captionTop; }
+  int CaptionTop() const { return captionTop_; }
   void SetCaptionTop(int value);
-  bool Designing() const { return m_designing; }
-  void SetDesigning(bool value) { m_designing = value; }
+  bool Designing() const { return designing_; }
+  void SetDesigning(bool value) { designing_ = value; }
 
   // True while the button shows its pressed look.
-  bool IsDown() const { return !m_up; }
+  bool IsDown() const { return !up_; }
 
   // A click from code: behaves exactly like the Enter key.
   void Click();
@@ -135,31 +135,31 @@ class TGradBtn : public QWidget {
   // screen's resolution would only hold memory between paints.
   QImage RenderBitmap() const;
 
-  TColor m_disabledColor;
-  TColor m_btnHiliteClr;
-  TColor m_btnShadowClr;
-  int m_btnFrameSize = 1;
-  TColor m_txtHiliteClr;
-  TColor m_txtShadowClr;
-  TColor m_beginColor;
-  TColor m_endColor;
-  bool m_swapColors = true;
-  bool m_showFocus = true;
-  TGradientStyle m_gradientStyle = TGradientStyle::gsVertCenter;
-  TTextStyle m_textStyle = TTextStyle::tsRaised;
-  TShadeType m_textShadeType = TShadeType::stLight;
-  TPreset m_presets = TPreset::None;
-  TJustification m_justification = TJustification::jCenter;
-  QString m_caption;
-  TColor m_fontColor;
-  bool m_designing = false;
-  int m_captionTop = 0;
+  TColor disabledColor_;
+  TColor btnHiliteClr_;
+  TColor btnShadowClr_;
+  int btnFrameSize_ = 1;
+  TColor txtHiliteClr_;
+  TColor txtShadowClr_;
+  TColor beginColor_;
+  TColor endColor_;
+  bool swapColors_ = true;
+  bool showFocus_ = true;
+  TGradientStyle gradientStyle_ = TGradientStyle::gsVertCenter;
+  TTextStyle textStyle_ = TTextStyle::tsRaised;
+  TShadeType textShadeType_ = TShadeType::stLight;
+  TPreset presets_ = TPreset::None;
+  TJustification justification_ = TJustification::jCenter;
+  QString caption_;
+  TColor fontColor_;
+  bool designing_ = false;
+  int captionTop_ = 0;
 
-  bool m_up = true;
-  bool m_clickDone = false;
-  bool m_leftHeld = false;     // the left button went down on this control and is still down
-  bool m_singlePress = false;  // ...and that press was not the second press of a double click
-  bool m_hovered = false;
+  bool up_ = true;
+  bool clickDone_ = false;
+  bool leftHeld_ = false;     // the left button went down on this control and is still down
+  bool singlePress_ = false;  // ...and that press was not the second press of a double click
+  bool hovered_ = false;
 };
 
 }  // namespace lintra::controls
