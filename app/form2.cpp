@@ -140,10 +140,12 @@ void TForm2::ClickControl(ui::Control& control) {
   // A click on a drop-down list only opens it; a device is chosen by picking
   // an item or confirming typed text.
   if (control.Kind() == ui::ControlKind::ComboEdit || control.Kind() == ui::ControlKind::ComboPick) return;
-  Guard([&] {
-    services_.pump.ProcessPendingEvents();
-    if (control.handler) control.handler();
-  });
+  Guard([&] { PumpThenRun(control.handler); });
+}
+
+void TForm2::PumpThenRun(const std::function<void()>& handler) {
+  services_.pump.ProcessPendingEvents();
+  if (handler) handler();
 }
 
 void TForm2::SelectItem(ui::Control& combo, int index) {

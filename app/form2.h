@@ -160,6 +160,8 @@ class TForm2 {
   void OpenMidiDevices();
   void CloseMidiDevices();
   void HandleMidiNote();
+  // A click's handler runs after the events already waiting, as after a click on a native button.
+  void PumpThenRun(const std::function<void()>& handler);
 
  private:
   void BindHandlers();

@@ -343,8 +343,7 @@ void TForm2::HandleMidiNote() {
   KeyNote = static_cast<std::int8_t>(MidiInNote);
   if (KeyNote >= 41 && KeyNote <= 83) {
     auto& key = model_.Key(KeyNote - ui::kLowestKeyNote);
-    services_.pump.ProcessPendingEvents();
-    if (key.handler) key.handler();
+    PumpThenRun(key.handler);
   } else if (!outOfRangeShown_) {
     // The box runs an event loop of its own: further notes arriving while it
     // is open are handled inside it and must not stack boxes on top of it.

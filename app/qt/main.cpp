@@ -39,7 +39,6 @@ int main(int argc, char** argv) {
         Qt::QueuedConnection);
   });
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Sonvra"));
   QApplication::setApplicationName(QStringLiteral("Grafel"));
   QApplication::setOrganizationName(QStringLiteral("Lintra"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.lintra.Trainer"));
@@ -49,7 +48,12 @@ int main(int argc, char** argv) {
   const auto settingsFile = lintra::app::DeviceSettingsPath(config.toStdString()).string();
 
   const std::string help = FindHelpDocument();
-  lintra::frontend::MainWindow window(std::move(midi), settingsFile, help);
+  lintra::frontend::QtClock clock;
+  lintra::frontend::QtDialogs dialogs;
+  lintra::frontend::QtShell shell;
+  lintra::frontend::MainWindow window({clock, dialogs, shell, std::move(midi), settingsFile, help});
+  dialogs.SetOwner(&window);
+  shell.SetWindow(&window);
   target = &window;
   window.ShowMaximizedThenCreate();
   if (selfCheck) return lintra::frontend::RunSelfCheck(window, help);

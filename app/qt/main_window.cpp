@@ -105,8 +105,7 @@ void PaintBoxWidget::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, scaled_);
 }
 
-MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string settingsFile, std::string helpDocument)
-    : dialogs_(this), shell_(this), midi_(std::move(midi)) {
+MainWindow::MainWindow(WindowServices services) : midi_(std::move(services.midi)) {
   // The layout's fonts, where the platform lacks them.
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
@@ -123,9 +122,11 @@ MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string sett
   setCentralWidget(client_);
 
   paintBox_ = new PaintBoxWidget(client_);
-  app::FormServices services{clock_, dialogs_, shell_, pump_, *paintBox_, *midi_, loop_,
-                             std::filesystem::path(settingsFile), std::move(helpDocument)};
-  form_ = std::make_unique<app::TForm2>(model_, services);
+  app::FormServices formServices{services.clock,  services.dialogs, services.shell,
+                                 pump_,           *paintBox_,        *midi_,
+                                 loop_,           std::filesystem::path(services.settingsFile),
+                                 std::move(services.helpDocument)};
+  form_ = std::make_unique<app::TForm2>(model_, formServices);
   waker_ = std::make_unique<PipeWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
   loop_.SetWaker(waker_.get());
 

@@ -46,9 +46,21 @@ class PaintBoxWidget : public QWidget, public notation::Canvas {
   qint64 scaledFrom_ = 0;
 };
 
+// What the window is given: the program passes the Qt clock, boxes and shell and the system's MIDI
+// services; the tests a manual clock and a fake MIDI service. The clock, dialogs and shell must
+// outlive the window.
+struct WindowServices {
+  ui::Clock& clock;
+  ui::Dialogs& dialogs;
+  ui::Shell& shell;
+  std::unique_ptr<midi::MidiService> midi;
+  std::string settingsFile;
+  std::string helpDocument;
+};
+
 class MainWindow : public QMainWindow {
  public:
-  MainWindow(std::unique_ptr<midi::MidiService> midi, std::string settingsFile, std::string helpDocument);
+  explicit MainWindow(WindowServices services);
   ~MainWindow() override;
 
   // Runs the create handler; the window then shows itself maximized.
@@ -86,9 +98,6 @@ class MainWindow : public QMainWindow {
   void NameKeys();
 
   ui::WindowModel model_;
-  QtClock clock_;
-  QtDialogs dialogs_;
-  QtShell shell_;
   QtPump pump_;
   midi::MessageLoop loop_;
   std::unique_ptr<midi::MidiService> midi_;

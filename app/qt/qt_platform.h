@@ -24,7 +24,9 @@ class QtClock : public ui::Clock {
 
 class QtDialogs : public ui::Dialogs {
  public:
-  explicit QtDialogs(QWidget* owner) : owner_(owner) {}
+  explicit QtDialogs(QWidget* owner = nullptr) : owner_(owner) {}
+  // The window the boxes belong to; made after the dialogs it is given.
+  void SetOwner(QWidget* owner) { owner_ = owner; }
   void Message(const std::string& text) override;
   void Error(const std::string& text) override;
   bool Confirm(const std::string& text) override;
@@ -36,7 +38,8 @@ class QtDialogs : public ui::Dialogs {
 
 class QtShell : public ui::Shell {
  public:
-  explicit QtShell(QWidget* window) : window_(window) {}
+  explicit QtShell(QWidget* window = nullptr) : window_(window) {}
+  void SetWindow(QWidget* window) { window_ = window; }
   bool OpenDocument(const std::string& path) override;
   void Terminate() override;
   void SetBusyCursor(bool busy) override;

@@ -46,8 +46,13 @@ int main(int argc, char** argv) {
   QTemporaryDir folder;
   auto service = std::make_unique<lintra::midi::CompositeMidiService>(
       std::make_unique<lintra::midi::FakeMidiService>(), std::make_unique<lintra::midi::NullSynthService>());
-  lintra::frontend::MainWindow window(std::move(service), folder.filePath("cmbtext.qor").toStdString(),
-                                      "Note Help.html");
+  lintra::frontend::QtClock clock;
+  lintra::frontend::QtDialogs dialogs;
+  lintra::frontend::QtShell shell;
+  lintra::frontend::MainWindow window(
+      {clock, dialogs, shell, std::move(service), folder.filePath("cmbtext.qor").toStdString(), "Note Help.html"});
+  dialogs.SetOwner(&window);
+  shell.SetWindow(&window);
   window.Create();
   int width = 0, height = 0, wait = 300;
   std::vector<std::string> names;

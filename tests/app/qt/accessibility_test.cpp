@@ -13,6 +13,7 @@
 #include <set>
 
 #include "app/qt/main_window.h"
+#include "tests/app/qt/window_testing.h"
 #include "controls/elastfrm.h"
 #include "controls/gradbtn.h"
 #include "midi/composite_service.h"
@@ -21,17 +22,7 @@
 namespace lintra::frontend {
 namespace {
 
-std::unique_ptr<MainWindow> Open(const QTemporaryDir& folder) {
-  auto service = std::make_unique<midi::CompositeMidiService>(std::make_unique<midi::FakeMidiService>(),
-                                                              std::make_unique<midi::NullSynthService>());
-  auto window = std::make_unique<MainWindow>(std::move(service), folder.filePath("cmbtext.qor").toStdString(),
-                                             "Note Help.html");
-  window->ElasticForm1()->SetScreenSizeForTesting(QSize(808, 580));
-  window->Create();
-  window->show();
-  QTest::qWait(100);  // the first question follows 10 ms after start
-  return window;
-}
+std::unique_ptr<TestWindow> Open(const QTemporaryDir& folder) { return OpenCreated(folder); }
 
 QString Name(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
 
@@ -85,7 +76,7 @@ TEST(Accessibility, TheAnswerLineAndTheScoreAnnounceTheirChanges) {
   };
   const int right = KeyOfQuestion(*window);
   static_cast<controls::TGradBtn*>(window->Widget(ui::Keyboard()[right == 0 ? 1 : 0].name))->Click();
-  QTest::qWait(700);  // the wrong answer's question sounds again
+  window->Advance(700);  // the wrong answer's question sounds again
   static_cast<controls::TGradBtn*>(window->Widget(ui::Keyboard()[static_cast<std::size_t>(right)].name))->Click();
   auto heard = [&](std::string_view control, const QString& text) {
     for (const auto& [object, said] : announced) {

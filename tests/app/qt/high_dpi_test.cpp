@@ -23,7 +23,7 @@ TEST(HighDpi, ButtonsCaptionsAndTheStaffAreDrawnWithDevicePixels) {
   QTemporaryDir folder;
   auto window = OpenWindow(folder, QSize(808, 580));
   window->Action("NoteNames")->trigger();
-  Wait(20);
+  Settle();
   for (const char* name : {"StartButton", "AnsDisplay", "c3"}) {
     const QImage shot = window->Widget(name)->grab().toImage();
     ASSERT_EQ(shot.size(), window->Widget(name)->size() * 2) << name;

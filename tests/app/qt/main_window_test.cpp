@@ -5,19 +5,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QProxyStyle>
 #include <QStyleOptionMenuItem>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <cmath>
 #include <map>
 
 #include "app/qt/main_window.h"
+#include "tests/app/qt/window_testing.h"
 #include "controls/elastfrm.h"
 #include "notation/staff_painter.h"
 #include "controls/gradbtn.h"
@@ -27,47 +25,21 @@
 namespace lintra::frontend {
 namespace {
 
-void Wait(int ms) {
-  QElapsedTimer timer;
-  timer.start();
-  while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-// A busy machine may take longer than the usual wait to paint, create and ask.
-void WaitForTheFirstQuestion(app::TForm2& form) {
-  QElapsedTimer timer;
-  timer.start();
-  while ((form.CurrentSlot == 0 || form.Timer1().Enabled()) && timer.elapsed() < 5000)
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 struct Window {
   QTemporaryDir folder;
-  std::unique_ptr<MainWindow> window;
+  std::unique_ptr<TestWindow> window;
   enum Start { kCreateThenShow, kShowThenCreate };
   explicit Window(QSize screen = QSize(808, 580), std::string helpPage = "Note Help.html", bool maximized = false,
                   Start start = kCreateThenShow) {
-    auto fake = std::make_unique<midi::FakeMidiService>();
-    fake->SetInputDevices({"Keyboard"});
-    auto service = std::make_unique<midi::CompositeMidiService>(std::move(fake),
-                                                                std::make_unique<midi::NullSynthService>());
-    window = std::make_unique<MainWindow>(std::move(service), folder.filePath("cmbtext.qor").toStdString(),
-                                          std::move(helpPage));
-    window->ElasticForm1()->SetScreenSizeForTesting(screen);
-    if (start == kShowThenCreate) {
-      window->ShowMaximizedThenCreate();  // the program's own start
-      Wait(100);
-      WaitForTheFirstQuestion(window->Form());
+    if (start == kCreateThenShow) {
+      window = OpenCreated(folder, screen, std::move(helpPage), maximized, {"Keyboard"});
       return;
     }
-    window->Create();
-    if (maximized) {
-      window->showMaximized();
-    } else {
-      window->show();
-    }
-    Wait(100);  // the first question follows 10 ms after start
-    WaitForTheFirstQuestion(window->Form());
+    window = std::make_unique<TestWindow>(FakeMidi({"Keyboard"}), folder.filePath("cmbtext.qor").toStdString(),
+                                          std::move(helpPage));
+    window->ElasticForm1()->SetScreenSizeForTesting(screen);
+    window->ShowMaximizedThenCreate();  // the program's own start
+    window->Advance(100);
   }
   QString Text(std::string_view name) { return static_cast<QLineEdit*>(window->Widget(name))->text(); }
 };
@@ -111,7 +83,7 @@ TEST(MainWindow, ScalesTheDesignLayoutWithTheWindow) {
   QWidget* client = w.window->Client();
   // On the design screen with the design client area every control keeps its design bounds.
   w.window->resize(w.window->size() + QSize(ui::kDesignClientWidth, ui::kDesignClientHeight) - client->size());
-  Wait(50);
+  Settle();
   ASSERT_EQ(client->size(), QSize(803, 420));
   EXPECT_EQ(w.window->Widget("StartButton")->geometry(), QRect(96, 120, 125, 30));
   EXPECT_EQ(w.window->Widget("B4")->geometry(), QRect(768, 269, 32, 143));
@@ -120,7 +92,7 @@ TEST(MainWindow, ScalesTheDesignLayoutWithTheWindow) {
   // One and a half times the client area (the window stays under its 1280 x 1024 limit):
   // bounds scale with rounding to even, black keys stay above white ones.
   w.window->resize(w.window->size() + QSize(1204 - 803, 630 - 420));
-  Wait(50);
+  Settle();
   ASSERT_EQ(client->size(), QSize(1204, 630)) << "the menu bar keeps its height";
   const double kx = client->width() / 803.0, ky = client->height() / 420.0;  // the menu bar grows with its font
   auto scaled = [&](int left, int top, int width, int height) {
@@ -148,11 +120,11 @@ TEST(MainWindow, ChildRepaintsAndHoveringKeepTheQuestion) {
   w.window->Widget("Score")->repaint();
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(key, &leave);
-  Wait(20);
+  Settle();
   EXPECT_EQ(w.window->PaintBox()->Picture(), before);
   // Resizing rescales the controls but keeps the unanswered question.
   w.window->resize(w.window->size() + QSize(60, 30));
-  Wait(50);
+  Settle();
   EXPECT_EQ(w.window->PaintBox()->Picture(), before);
 }
 
@@ -195,37 +167,22 @@ TEST(MainWindow, UnmaximizedItReturnsToThePlacementForItsScreen) {
   Window w(QSize(1212, 870), "Note Help.html", /*maximized=*/true);
   ASSERT_TRUE(w.window->isMaximized());
   w.window->showNormal();
-  Wait(50);
+  Settle();
   EXPECT_EQ(w.window->Client()->size(), QSize(1204, 630));
   const QRect frame = w.window->frameGeometry();
   EXPECT_EQ(frame.topLeft(), QPoint((1212 - frame.width()) / 2, 189));
   EXPECT_EQ(w.window->Widget("B4")->geometry(), QRect(1152, 404, 48, 214));
 }
 
-// Reads and closes every message box that opens, for as long as it lives.
-struct BoxReader {
-  QStringList texts;
-  QTimer timer;
-  BoxReader() {
-    QObject::connect(&timer, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        texts << box->text();
-        box->accept();
-      }
-    });
-    timer.start(5);
-  }
-};
-
 TEST(MainWindow, HelpThatCannotBeOpenedIsToldOnceWithItsPlace) {
   QTemporaryDir folder;
   const QString page = folder.filePath("Note Help.html");  // never written
   Window w(QSize(808, 580), page.toStdString());
-  BoxReader boxes;
   w.window->Action("ProgramHelp")->trigger();
-  Wait(50);
-  ASSERT_EQ(boxes.texts.size(), 1);
-  EXPECT_TRUE(boxes.texts[0].contains(page)) << boxes.texts[0].toStdString();
+  Settle();
+  const auto& boxes = w.window->dialogs.boxes;
+  ASSERT_EQ(boxes.size(), 1U);
+  EXPECT_NE(boxes[0].find(page.toStdString()), std::string::npos) << boxes[0];
 }
 
 // Records what kind of mark each menu item is drawn with.
@@ -266,11 +223,11 @@ TEST(MainWindow, RadioItemsShowRadioMarksWhileTheHandlersDecideTheChecks) {
   EXPECT_GT(radios, 40);
 
   // Refused in the reverse exercise: the group does not get to move the mark.
-  BoxReader boxes;
   w.window->Form().Guard([&] { w.window->Form().PlayKeyboardClick(); });
+  const std::size_t before = w.window->dialogs.boxes.size();
   w.window->Action("AutoModOn")->trigger();
-  Wait(20);
-  EXPECT_EQ(boxes.texts.size(), 1);
+  Settle();
+  EXPECT_EQ(w.window->dialogs.boxes.size(), before + 1);
   EXPECT_FALSE(w.window->Action("AutoModOn")->isChecked());
   EXPECT_TRUE(w.window->Action("AutoModOff")->isChecked());
 }

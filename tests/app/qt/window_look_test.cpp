@@ -24,10 +24,10 @@ TEST(WindowLook, ADarkDesktopPaletteChangesNoPixel) {
   QTemporaryDir folder;
   auto window = OpenWindow(folder, QSize(808, 580));
   window->Action("Outputs1")->trigger();  // lists and labels show too
-  Wait(50);
+  Settle();
   const QImage onDark = window->grab().toImage();
   QApplication::setPalette(light);  // ...which then turns light
-  Wait(50);
+  Settle();
   const QImage onLight = window->grab().toImage();
   EXPECT_TRUE(onDark == onLight);
   // The colours are the layout's: silver window, white score field with black text.
@@ -67,7 +67,7 @@ TEST(WindowLook, NoTextIsCutOffAtAnySize) {
     model.SetText(model.C("AnsShow"), "That is correct: Sol#1");
     model.SetText(model.C("Score"), "New Scale");
     model.SetText(model.C("Items"), "1000");
-    Wait(20);
+    Settle();
     EXPECT_EQ(static_cast<QComboBox*>(window->Widget("cmbOutput"))->currentText(), "Built-in Synthesizer");
     int checked = 0;
     for (QWidget* widget : window->Client()->findChildren<QWidget*>()) {
