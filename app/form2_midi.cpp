@@ -344,6 +344,11 @@ void TForm2::HandleMidiNote() {
   if (KeyNote >= 41 && KeyNote <= 83) {
     auto& key = model_.Key(KeyNote - ui::kLowestKeyNote);
     services_.pump.ProcessPendingEvents();
+    struct Source {
+      practice::AnswerSource& source;
+      ~Source() { source = practice::AnswerSource::OnScreen; }
+    } fromKeyboard{answerSource_};
+    answerSource_ = practice::AnswerSource::MidiKeyboard;
     if (key.handler) key.handler();
   } else if (!outOfRangeShown_) {
     // The box runs an event loop of its own: further notes arriving while it

@@ -58,7 +58,9 @@ void TForm2::ResponseClick() {
   Random random;
   random.Seed(services_.clock.TimeOfDayMs());
   std::int8_t pick = 0;
-  if (Checked("ChromaticScale")) {
+  if (Checked("PractiseWeakNotes")) {
+    pick = WeakPick(random);
+  } else if (Checked("ChromaticScale")) {
     pick = static_cast<std::int8_t>(random.Below(70));
     if (pick == CurrentSlot) pick = static_cast<std::int8_t>(pick + 3);
   } else {
@@ -96,6 +98,7 @@ void TForm2::PresentNote() {
                                            NoteAccidental);
 
   if (Checked("PlayKeyboard")) {
+    questionOpen_ = false;
     MakeDisplayName();
     SetText("AnsShow", "You played " + DisplayName);
     NoteX = 0;
@@ -116,6 +119,7 @@ void TForm2::PresentNote() {
   }
   DrawNote();
   Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+  QuestionShown();
 }
 
 void TForm2::StimNoteOff() {

@@ -48,7 +48,9 @@ class PaintBoxWidget : public QWidget, public notation::Canvas {
 
 class MainWindow : public QMainWindow {
  public:
-  MainWindow(std::unique_ptr<midi::MidiService> midi, std::string settingsFile, std::string helpDocument);
+  // An empty `journalPath` keeps no journal of the answers.
+  MainWindow(std::unique_ptr<midi::MidiService> midi, std::string settingsFile, std::string helpDocument,
+             std::string journalPath = {});
   ~MainWindow() override;
 
   // Runs the create handler; the window then shows itself maximized.
