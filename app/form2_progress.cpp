@@ -116,7 +116,9 @@ void TForm2::ShowAnswerStatus(const practice::AnswerRecord& record) {
   std::string text = Seconds(record.responseMs);
   if (!record.correct) {
     const auto diagnosis = practice::Diagnose(record.keyItem, record.questionSlot, record.answerMidi);
-    text += ". " + practice::DescribeMistake(record.keyItem, record.questionSlot, diagnosis) + ".";
+    text += ". " + practice::DescribeMistake(record.keyItem, record.questionSlot, diagnosis,
+                                                 Checked("MiddleCIsC4")) +
+            ".";
   }
   SetText("StatusLine", std::move(text));
 }
