@@ -84,6 +84,7 @@ void TForm2::ResponseClick() {
 }
 
 void TForm2::PresentNote() {
+  questionOpen_ = false;  // until the new note is on the staff and sounding
   if (Checked("SustainOff1")) Timer3().SetEnabled(true);
   Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   SoundingNote = QuestionNote;
@@ -98,7 +99,6 @@ void TForm2::PresentNote() {
                                            NoteAccidental);
 
   if (Checked("PlayKeyboard")) {
-    questionOpen_ = false;
     MakeDisplayName();
     SetText("AnsShow", "You played " + DisplayName);
     NoteX = 0;

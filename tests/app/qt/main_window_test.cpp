@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QProxyStyle>
+#include <QStatusBar>
 #include <QStyleOptionMenuItem>
 #include <QTemporaryDir>
 #include <QTest>
@@ -284,3 +285,28 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
+
+namespace lintra::frontend {
+namespace {
+
+TEST(MainWindow, TheTimeAndMistakeLineIsAStatusBarUnderTheWindowOnlyWhileItsOptionIsOn) {
+  Window w;
+  auto& form = w.window->Form();
+  QWidget* line = w.window->Widget("StatusLine");
+  EXPECT_FALSE(line->isVisible());
+  const int clientHeight = w.window->Client()->height();
+  w.window->Action("ShowTimeAndMistake")->trigger();
+  Wait(50);
+  EXPECT_TRUE(line->isVisible());
+  EXPECT_GE(line->geometry().top(), w.window->Client()->geometry().bottom());
+  form.ClickControl(form.Model().Key(form.QuestionNote - ui::kLowestKeyNote));
+  EXPECT_TRUE(static_cast<QStatusBar*>(line)->currentMessage().endsWith(" s"))
+      << static_cast<QStatusBar*>(line)->currentMessage().toStdString();
+  w.window->Action("ShowTimeAndMistake")->trigger();
+  Wait(50);
+  EXPECT_FALSE(line->isVisible());
+  EXPECT_EQ(w.window->Client()->height(), clientHeight);
+}
+
+}  // namespace
+}  // namespace lintra::frontend
