@@ -27,8 +27,12 @@ class Dialogs : public ui::Dialogs {
   void Error(const std::string& text) override { shown.push_back(text); }
   bool Confirm(const std::string&) override { return true; }
   bool InputQuery(const std::string&, const std::string&, std::string&) override { return false; }
-  bool SaveFileName(const std::string&, std::string&) override { return false; }
+  bool SaveFileName(const std::string&, std::string& path) override {
+    path = savePath;
+    return true;
+  }
   std::vector<std::string> shown;
+  std::string savePath;
 };
 
 class Shell : public ui::Shell {
@@ -214,6 +218,28 @@ TEST_F(ProgressTest, ADamagedJournalIsKeptAsideAndTheStudentToldOnce) {
     if (entry.path().filename().string().starts_with("journal.sqlite.damaged-")) ++kept;
   }
   EXPECT_EQ(kept, 1);
+}
+
+TEST_F(ProgressTest, ExportTellsWhenItCannotWriteAndResetKeepsTheOldJournal) {
+  Window w(folder_, true);
+  Questions(w, 2, 500);
+  w.dialogs.savePath = (folder_ / "missing" / "answers.csv").string();
+  w.Menu("ExportJournal");
+  ASSERT_EQ(w.dialogs.shown.size(), 1u);
+  EXPECT_EQ(w.dialogs.shown[0].rfind("The journal could not be exported to \"", 0), 0u) << w.dialogs.shown[0];
+
+  w.Menu("ResetProgress");
+  EXPECT_EQ(w.Rows().size(), 1u);  // the header alone
+  const fs::path backup = folder_ / "journal.sqlite.backup-20261207T120002Z";
+  EXPECT_TRUE(fs::exists(backup));
+  w.dialogs.savePath = (folder_ / "answers.csv").string();
+  Questions(w, 1, 500);
+  w.Menu("ExportJournal");
+  EXPECT_EQ(w.dialogs.shown.size(), 2u);  // the reset's message, and no error
+  std::ifstream csv(folder_ / "answers.csv");
+  std::string header, row, more;
+  EXPECT_TRUE(std::getline(csv, header) && std::getline(csv, row));
+  EXPECT_FALSE(std::getline(csv, more));
 }
 
 TEST_F(ProgressTest, OptionsAndThePlaceLeftOffAreKeptBetweenStarts) {
