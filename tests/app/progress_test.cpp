@@ -1,5 +1,6 @@
 // The window's journal side: what each answer records, the weak-note pick leaving the plain pick
-// alone, the journal's troubles told once, and the options and the place left off kept between starts.
+// alone, the journal's troubles told once, export and reset, and the options and the place left off
+// kept between starts. The time and mistake line is checked by the scenarios and the Qt window's test.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -137,29 +138,6 @@ TEST_F(ProgressTest, EachAnswerIsRecordedWithItsTimeFromTheQuestionAndItsAttempt
   EXPECT_EQ(Cell(rows, 3, "attempt"), "1");
   EXPECT_EQ(Cell(rows, 3, "answer_source"), "screen");
   EXPECT_EQ(Cell(rows, 1, "session"), Cell(rows, 3, "session"));
-}
-
-TEST_F(ProgressTest, TimeAndMistakeAreShownAfterEachAnswerOnlyWhileTheOptionIsOn) {
-  Window w(folder_, false);
-  EXPECT_FALSE(w.model.C("StatusLine").visible);
-  w.Wait(1000);
-  w.Press(w.form->QuestionNote);
-  EXPECT_EQ(w.model.C("StatusLine").text, "");
-
-  w.Menu("ShowTimeAndMistake");
-  EXPECT_TRUE(w.model.C("StatusLine").visible);
-  w.Wait(600 + 1449);
-  w.Press(w.Wrong());
-  const std::string& status = w.model.C("StatusLine").text;
-  EXPECT_EQ(status.rfind("1.4 s. Read ", 0), 0u) << status;
-  EXPECT_EQ(status.back(), '.');
-  w.Wait(1551);
-  w.Press(w.form->QuestionNote);
-  EXPECT_EQ(w.model.C("StatusLine").text, "3.0 s");
-
-  w.Menu("ShowTimeAndMistake");
-  EXPECT_FALSE(w.model.C("StatusLine").visible);
-  EXPECT_EQ(w.model.C("StatusLine").text, "");
 }
 
 // The questions asked, answering each right after `ms`.
