@@ -248,6 +248,13 @@ class TForm2 {
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
   std::unique_ptr<practice::WeakNotePick> weakPick_;
   std::string weakPickKey_;  // the key whose answers the weak-note pick has weighed
+  // First tries not yet weighed: the weighing waits for the next pick, off the answer's path.
+  struct FirstTry {
+    theory::NoteSlot slot;
+    bool right;
+    std::int64_t responseMs;
+  };
+  std::vector<FirstTry> unweighed_;
 };
 
 }  // namespace lintra::app

@@ -103,7 +103,7 @@ void TForm2::RecordAnswer() {
   const practice::AnswerRecord record = practice::MakeAnswerRecord(input);
 
   if (weakPick_ && record.attempt == 1 && weakPickKey_ == record.keyItem) {
-    weakPick_->Observe(record.questionSlot, record.correct, record.responseMs);
+    unweighed_.push_back({record.questionSlot, record.correct, record.responseMs});
   }
   if (Checked("ShowTimeAndMistake")) ShowAnswerStatus(record);
   if (journal_) {
@@ -184,6 +184,7 @@ void TForm2::ResetProgressClick() {
       [&](journal::Journal& journal) { return journal.Reset(services_.clock.WallTimeUtcMs()); });
   weakPick_.reset();
   weakPickKey_.clear();
+  unweighed_.clear();
   TellJournalNotices();
   services_.dialogs.Message(backup.empty() ? "A new practice journal was started."
                                            : "A new practice journal was started. The old one is kept as \"" +

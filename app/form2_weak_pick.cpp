@@ -19,6 +19,7 @@ std::int8_t TForm2::WeakPick(theory::Random& random) {
     // What the journal knows of this key's notes, each note's first tries in the order they came.
     weakPick_ = std::make_unique<practice::WeakNotePick>();
     weakPickKey_ = key;
+    unweighed_.clear();  // the journal holds them too
     if (journal_) {
       const auto histories = journal_->Read(
           [&](journal::Journal& journal) { return journal::MasteryInputs(journal.db(), key); });
@@ -29,6 +30,9 @@ std::int8_t TForm2::WeakPick(theory::Random& random) {
       }
     }
   }
+  // Weighing an answer now and then refits the whole model; done here, the answer is never delayed.
+  for (const auto& answer : unweighed_) weakPick_->Observe(answer.slot, answer.right, answer.responseMs);
+  unweighed_.clear();
   return static_cast<std::int8_t>(weakPick_->Pick(random, candidates));
 }
 
