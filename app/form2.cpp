@@ -4,6 +4,8 @@
 #include <exception>
 #include <map>
 
+#include "journal/journal_writer.h"
+#include "practice/weak_pick.h"
 #include "theory/keys.h"
 
 namespace lintra::app {
@@ -44,6 +46,12 @@ const std::map<std::string_view, Handler>& NamedHandlers() {
       {"SustainOffClick", &TForm2::SustainOffClick},
       {"Desligados1Click", &TForm2::Desligados1Click},
       {"MiddleCIsC4Click", &TForm2::MiddleCIsC4Click},
+      {"ShowProgressClick", &TForm2::ShowProgressClick},
+      {"ExportJournalClick", &TForm2::ExportJournalClick},
+      {"ResetProgressClick", &TForm2::ResetProgressClick},
+      {"PractiseWeakNotesClick", &TForm2::PractiseWeakNotesClick},
+      {"ShowTimeAndMistakeClick", &TForm2::ShowTimeAndMistakeClick},
+      {"ResumeWhereILeftOffClick", &TForm2::ResumeWhereILeftOffClick},
   };
   return handlers;
 }
@@ -195,18 +203,22 @@ void TForm2::FormCreate() {
     SkipNoteDraw = false;
     ClavedoSol1Click();
     KeyCommand("CMajor1");
+    if (Checked("ResumeWhereILeftOff")) RestoreLastRun();
   });
+  Guard([this] { OpenJournal(); });
 }
 
 void TForm2::Initial() { services_.shell.Maximize(); }
 
 void TForm2::FormClose() {
+  if (Checked("ResumeWhereILeftOff")) SaveOptions();
   services_.dialogs.Message(kFarewell);
   Guard([this] { CloseMidiDevices(); });
   services_.shell.Terminate();
 }
 
 void TForm2::Exit1Click() {
+  if (Checked("ResumeWhereILeftOff")) SaveOptions();
   services_.dialogs.Message(kFarewell);
   services_.shell.Terminate();
 }

@@ -6,8 +6,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,9 +20,18 @@
 #include "midi/midi_out.h"
 #include "notation/canvas.h"
 #include "notation/staff_painter.h"
+#include "practice/answer_record.h"
+#include "theory/random.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
 #include "ui/window_model.h"
+
+namespace lintra::journal {
+class JournalWriter;
+}
+namespace lintra::practice {
+class WeakNotePick;
+}
 
 namespace lintra::app {
 
@@ -144,6 +155,17 @@ class TForm2 {
   void SustainOffClick();
   void Desligados1Click();
   void MiddleCIsC4Click();
+  // The "Progress" menu.
+  void ShowProgressClick();
+  void ExportJournalClick();
+  void ResetProgressClick();
+  void PractiseWeakNotesClick();
+  void ShowTimeAndMistakeClick();
+  void ResumeWhereILeftOffClick();
+
+  // Every answer journalled so far, as "Export Journal..." writes it; false without a journal or
+  // when it could not be read to the end.
+  bool WriteJournalCsv(std::ostream& out);
 
   // The note a key stands for, as a screen reader says it: "F1", "F#1 / Gb1",
   // in letters or syllables and in the octave numbering chosen.
@@ -188,6 +210,21 @@ class TForm2 {
   void WatchInput();  // the input just opened is the one to bring back when it returns
   void WatchDevices();
   void LoadOptions();
+  // An error text when the file could not be written.
+  std::optional<std::string> SaveOptions();
+  void ToggleOption(std::string_view menu);  // flips an on/off item and keeps the choice
+  std::vector<std::string> LastRunLines();
+  void RestoreLastRun();
+  // The journal side of the window.
+  void OpenJournal();
+  void TellJournalNotices();
+  void QuestionShown();
+  void RecordAnswer();
+  void ShowAnswerStatus(const practice::AnswerRecord& record);
+  std::string CurrentKeyItem();
+  practice::ClefRange CurrentClefRange() const;
+  std::vector<theory::NoteSlot> PoolInRange();
+  std::int8_t WeakPick(theory::Random& random);
 
   ui::WindowModel& model_;
   FormServices services_;
@@ -202,6 +239,24 @@ class TForm2 {
   bool outOfRangeShown_ = false;  // a "Keyboard out of range." box is open
   std::string synthSilence_;       // why the built-in synthesizer is silent
   bool synthSilenceTold_ = false;
+  // Option lines this build does not know, kept for the build that wrote them.
+  std::vector<std::string> otherOptionLines_;
+  std::vector<std::string> lastRunLines_;  // where the last run left off, as the file holds it
+  std::unique_ptr<journal::JournalWriter> journal_;
+  std::int64_t sessionId_ = 0;
+  bool questionOpen_ = false;         // a note-reading question is shown and may be answered
+  std::int64_t questionShownMs_ = 0;  // time of day it was shown and sounded
+  int attempt_ = 1;                   // of the next answer to it
+  practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
+  std::unique_ptr<practice::WeakNotePick> weakPick_;
+  std::string weakPickKey_;  // the key whose answers the weak-note pick has weighed
+  // First tries not yet weighed: the weighing waits for the next pick, off the answer's path.
+  struct FirstTry {
+    theory::NoteSlot slot;
+    bool right;
+    std::int64_t responseMs;
+  };
+  std::vector<FirstTry> unweighed_;
 };
 
 }  // namespace lintra::app

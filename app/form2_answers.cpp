@@ -61,6 +61,7 @@ void TForm2::CheckAnswer() {
     SetText("AnsShow", "Try again!");
     Timer1().SetInterval(600);
   }
+  RecordAnswer();
 }
 
 void TForm2::AnsDisplayClick() {

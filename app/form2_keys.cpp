@@ -55,6 +55,7 @@ void TForm2::KeyCommand(std::string_view item) {
   const auto* key = theory::FindKey(item);
   if (key == nullptr) return;
   Check(key->minor ? "MinorKeys1" : "MajorKeys1");
+  questionOpen_ = false;  // a note of the old key, answered now, would be journalled in the new one
   model_.SetEnabled(model_.M("Claves1"), true);
   NoteX = 0;
   RepeatPending = 0;
@@ -81,6 +82,7 @@ void TForm2::KeyCommand(std::string_view item) {
 
 void TForm2::ChromaticScaleClick() {
   Check("ChromaticScale");
+  questionOpen_ = false;
   Check("AutoAdvance2", false);
   Check("AutoModulate2", false);
   Check("Off1");

@@ -343,6 +343,11 @@ void TForm2::HandleMidiNote() {
   KeyNote = static_cast<std::int8_t>(MidiInNote);
   if (KeyNote >= 41 && KeyNote <= 83) {
     auto& key = model_.Key(KeyNote - ui::kLowestKeyNote);
+    struct Source {
+      practice::AnswerSource& source;
+      ~Source() { source = practice::AnswerSource::OnScreen; }
+    } fromKeyboard{answerSource_};
+    answerSource_ = practice::AnswerSource::MidiKeyboard;
     PumpThenRun(key.handler);
   } else if (!outOfRangeShown_) {
     // The box runs an event loop of its own: further notes arriving while it

@@ -58,7 +58,9 @@ void TForm2::ResponseClick() {
   Random random;
   random.Seed(services_.clock.TimeOfDayMs());
   std::int8_t pick = 0;
-  if (Checked("ChromaticScale")) {
+  if (Checked("PractiseWeakNotes")) {
+    pick = WeakPick(random);
+  } else if (Checked("ChromaticScale")) {
     pick = static_cast<std::int8_t>(random.Below(70));
     if (pick == CurrentSlot) pick = static_cast<std::int8_t>(pick + 3);
   } else {
@@ -82,6 +84,7 @@ void TForm2::ResponseClick() {
 }
 
 void TForm2::PresentNote() {
+  questionOpen_ = false;  // until the new note is on the staff and sounding
   if (Checked("SustainOff1")) Timer3().SetEnabled(true);
   Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   SoundingNote = QuestionNote;
@@ -116,6 +119,7 @@ void TForm2::PresentNote() {
   }
   DrawNote();
   Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+  QuestionShown();
 }
 
 void TForm2::StimNoteOff() {

@@ -38,6 +38,12 @@ std::optional<Notice> JournalWriter::TakeNotice() {
   return journal_->TakeNotice();
 }
 
+std::optional<Notice> JournalWriter::PollNotice() {
+  std::unique_lock lock(journalMutex_, std::try_to_lock);
+  if (!lock.owns_lock()) return std::nullopt;
+  return journal_->TakeNotice();
+}
+
 void JournalWriter::Run() {
   std::vector<AnswerRecord> batch;
   for (;;) {

@@ -33,6 +33,8 @@ class JournalWriter {
     return read(*journal_);
   }
   std::optional<Notice> TakeNotice();
+  // As TakeNotice, but never waits for a write in progress: nothing then, the notice comes next time.
+  std::optional<Notice> PollNotice();
 
  private:
   void Run();

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "practice/staff_place.h"
+#include "theory/note_names.h"
 
 namespace lintra::practice {
 namespace {
@@ -96,12 +97,14 @@ Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answ
   return out;
 }
 
-std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis) {
+std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis,
+                            bool middleCIsC4) {
   if (diagnosis.kind == MistakeKind::None) return {};
   const int step = LetterStep(question);
   const int read = diagnosis.readStep;
-  std::string text = "Read " + theory::SpelledNoteTable().at(question).letterName + " in the " +
-                     std::string(ClefName(step)) + " clef as " + NameAt(read, diagnosis.readAlteration);
+  std::string text = "Read " + theory::ShownOctave(theory::SpelledNoteTable().at(question).letterName, middleCIsC4) +
+                     " in the " + std::string(ClefName(step)) + " clef as " +
+                     theory::ShownOctave(NameAt(read, diagnosis.readAlteration), middleCIsC4);
   const std::string_view direction = read > step ? "high" : "low";
   switch (diagnosis.kind) {
     case MistakeKind::None:

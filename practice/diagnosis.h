@@ -40,7 +40,9 @@ struct Diagnosis {
 Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answerMidi);
 
 // One sentence for the student, e.g. "Read A2 in the bass clef as F4: the same place on the
-// treble staff". Empty for a right answer.
-std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis);
+// treble staff". Empty for a right answer. Octaves are numbered as the trainer names them: with
+// `middleCIsC4`, middle C is C4 and every digit is one higher.
+std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis,
+                            bool middleCIsC4 = false);
 
 }  // namespace lintra::practice

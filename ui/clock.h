@@ -44,6 +44,10 @@ class Clock {
   virtual ~Clock() = default;
   // Milliseconds since midnight, UTC, 0 .. kMsPerDay - 1.
   virtual std::int64_t TimeOfDayMs() const = 0;
+  // Milliseconds since 1970-01-01 UTC: when an answer was given, for the journal.
+  virtual std::int64_t WallTimeUtcMs() const;
+  // Minutes the local time is ahead of UTC: where the student's days begin.
+  virtual int UtcOffsetMinutes() const { return 0; }
   virtual std::unique_ptr<Timer> CreateTimer(std::string name, int interval) = 0;
 };
 

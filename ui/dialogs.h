@@ -15,6 +15,9 @@ class Dialogs {
   virtual bool Confirm(const std::string& text) = 0;  // Yes = true
   // OK = true; `value` holds the typed text after OK and is untouched after Cancel.
   virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) = 0;
+  // Asks where to save a file. `path` starts as the name suggested and holds the chosen path after
+  // OK; false on Cancel.
+  virtual bool SaveFileName(const std::string& caption, std::string& path) = 0;
   // Returns the typed text, or `defaultValue` on Cancel.
   std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& defaultValue) {
     std::string value = defaultValue;

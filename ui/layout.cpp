@@ -14,7 +14,7 @@ constexpr std::string_view kCMajorPool =
     "0\n3\n6\n9\n12\n15\n18\n21\n24\n27\n30\n33\n36\n39\n42\n45\n48\n51\n54\n57\n60\n63\n66\n69";
 
 // Visible controls first, then the ones hidden at start, as the layout lists them.
-constexpr std::array<ControlSpec, 14> kControls{{
+constexpr std::array<ControlSpec, 15> kControls{{
     {"QuestShw", ControlKind::TextField, 96, 16, 592, 26, kArial16, "", true, true, 3, ""},
     {"AnsShow", ControlKind::TextField, 96, 48, 592, 26, kArial16, "", true, true, 4, ""},
     {"StartButton", ControlKind::Button, 96, 120, 125, 30, kButtonFont, "Next Question", true, true, 51,
@@ -31,6 +31,7 @@ constexpr std::array<ControlSpec, 14> kControls{{
     {"cmbOutput", ControlKind::ComboPick, 496, 80, 190, 26, kArial16, "", false, false, 5, "cmbOutputChange"},
     {"KeyList", ControlKind::DataList, 48, 160, 41, 25, {"Arial", 16, true, clBlack}, kCMajorPool, false, true, 0, ""},
     {"Memo1", ControlKind::DataList, 256, 120, 233, 89, kWindowFont, "\n\n\n\n\n", false, false, 7, ""},
+    {"StatusLine", ControlKind::StatusLine, 0, 420, 803, 22, kWindowFont, "", false, true, -1, ""},
 }};
 
 constexpr std::array<KeySpec, 43> kKeys{{
@@ -58,16 +59,16 @@ constexpr std::array<KeySpec, 43> kKeys{{
     {"B4", "B4Click", 24, false},
 }};
 
-constexpr std::array<std::string_view, 57> kCreationOrder{
+constexpr std::array<std::string_view, 58> kCreationOrder{
     "PaintBox1", "Label2",  "Label1",  "Label3",  "B4",      "A4",      "G4",      "F4",      "E4",
     "D4",        "A3",      "g3",      "C4",      "B3",      "A3sharp", "G3sharp", "F3",      "d3",
     "F3sharp",   "E3",      "D3sharp", "b2",      "a2",      "g2",      "A2sharp", "G2sharp", "d2",
     "e2",        "D2sharp", "B1",      "G1",      "A1",      "G1Sharp", "F1",      "F1sharp", "KeyList",
     "Score",     "Items",   "QuestShw", "AnsShow", "cmbOutput", "cmbInput", "Memo1", "A1sharp", "C2",
     "C2sharp",   "f2",      "F2sharp", "c3",      "C3sharp", "C4sharp", "D4sharp", "F4sharp", "G4sharp",
-    "A4sharp",   "StartButton", "AnsDisplay"};
+    "A4sharp",   "StartButton", "AnsDisplay", "StatusLine"};
 
-constexpr std::array<MenuSpec, 66> kMenus{{
+constexpr std::array<MenuSpec, 74> kMenus{{
     {1, "File1", "Mode", false, false, ""},
     {2, "NotationQuestions", "See Notes/Play Keyboard", true, true, "NotationQuestionsClick"},
     {2, "PlayKeyboard", "Play Keyboard/See Notes", true, false, "PlayKeyboardClick"},
@@ -129,6 +130,14 @@ constexpr std::array<MenuSpec, 66> kMenus{{
     {2, "AutoModulate2", "AutoModulate", true, false, ""},
     {3, "AutoModOn", "On", true, false, "AutoModOnClick"},
     {3, "AutoModOff", "Off", true, true, "AutoModOffClick"},
+    {1, "Progress1", "Progress", false, false, ""},
+    {2, "ShowProgress", "Show Progress...", false, false, "ShowProgressClick"},
+    {2, "ExportJournal", "Export Journal...", false, false, "ExportJournalClick"},
+    {2, "ResetProgress", "Reset Progress...", false, false, "ResetProgressClick"},
+    {2, "ProgressLine1", kMenuSeparator, false, false, ""},
+    {2, "PractiseWeakNotes", "Practise Weak Notes", false, false, "PractiseWeakNotesClick", true},
+    {2, "ShowTimeAndMistake", "Show Time and Mistake", false, false, "ShowTimeAndMistakeClick", true},
+    {2, "ResumeWhereILeftOff", "Resume Where I Left Off", false, false, "ResumeWhereILeftOffClick", true},
     {1, "Options1", "Options", false, false, ""},
     {2, "MiddleCIsC4", "Middle C Is C4", false, false, "MiddleCIsC4Click", true},
     {1, "Help", "Help", false, false, ""},

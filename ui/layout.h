@@ -24,6 +24,7 @@ enum class ControlKind {
   PaintBox,
   Button,      // gradient command button
   Key,         // gradient piano key
+  StatusLine,  // a line of text under the window, shown only while an option asks for it
 };
 
 enum class GradientStyle { Horizontal, Vertical, Elliptic, Rectangle, VertCenter, HorizCenter };
@@ -59,6 +60,9 @@ struct KeySpec {
   bool black;      // a black key is the sharp of its step (slot 3 x step + 1)
 };
 
+// An item whose caption is kMenuSeparator draws a dividing line and has no handler.
+inline constexpr std::string_view kMenuSeparator = "-";
+
 struct MenuSpec {
   int level;  // 1 top-level menu, 2 its item, 3 a submenu's item
   std::string_view name;
@@ -85,7 +89,7 @@ inline constexpr FontSpec kWindowFont{"Arial", 13, false, clBlack};
 std::span<const ControlSpec> Controls();  // every control but the keys, in layout order
 std::span<const KeySpec> Keyboard();      // the 43 keys, F1 to B4 in chromatic order
 ControlSpec KeyControl(const KeySpec& key);  // the key as a control (place, size, colours)
-std::span<const std::string_view> CreationOrder();  // 57 names, later ones on top
+std::span<const std::string_view> CreationOrder();  // 58 names, later ones on top
 std::span<const MenuSpec> Menus();        // depth first, in display order
 std::span<const TimerSpec> Timers();
 

@@ -13,6 +13,10 @@ class ManualClock : public Clock {
   ~ManualClock() override;
 
   std::int64_t TimeOfDayMs() const override;
+  // The manual clock's days are counted from Monday, 7 December 2026 (UTC), so that wall times are
+  // as exact as the times of day.
+  static constexpr std::int64_t kFirstDayUtcMs = 1796601600000LL;
+  std::int64_t WallTimeUtcMs() const override { return kFirstDayUtcMs + now_; }
   std::unique_ptr<Timer> CreateTimer(std::string name, int interval) override;
 
   // Runs every tick that falls due up to and including now + ms, in time

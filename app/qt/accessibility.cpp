@@ -6,7 +6,7 @@
 namespace lintra::frontend {
 
 QString AccessibleNameOf(std::string_view control) {
-  static constexpr std::array<std::pair<std::string_view, const char*>, 10> kNames{{
+  static constexpr std::array<std::pair<std::string_view, const char*>, 11> kNames{{
       {"QuestShw", "Task"},
       {"AnsShow", "Answer"},
       {"PaintBox1", "Staff"},
@@ -17,6 +17,7 @@ QString AccessibleNameOf(std::string_view control) {
       {"KeyList", "Question pool"},
       {"Memo1", "Device settings"},
       {"Label2", "Correct Answers:"},
+      {"StatusLine", "Time and mistake"},
   }};
   for (const auto& [name, spoken] : kNames) {
     if (name == control) return QString::fromUtf8(spoken);

@@ -47,11 +47,17 @@ int main(int argc, char** argv) {
   const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   const auto settingsFile = lintra::app::DeviceSettingsPath(config.toStdString()).string();
 
+  // The journal is data, not configuration: it lives in the per-user data folder. Without the folder
+  // the journal itself tells the student that this session's answers are only kept in memory.
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir().mkpath(data);
+  const std::string journal = (data + QStringLiteral("/journal.sqlite")).toStdString();
+
   const std::string help = FindHelpDocument();
   lintra::frontend::QtClock clock;
   lintra::frontend::QtDialogs dialogs;
   lintra::frontend::QtShell shell;
-  lintra::frontend::MainWindow window({clock, dialogs, shell, std::move(midi), settingsFile, help});
+  lintra::frontend::MainWindow window({clock, dialogs, shell, std::move(midi), settingsFile, help, journal});
   dialogs.SetOwner(&window);
   shell.SetWindow(&window);
   target = &window;

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -126,6 +127,9 @@ MainWindow::MainWindow(WindowServices services) : midi_(std::move(services.midi)
                                  pump_,           *paintBox_,        *midi_,
                                  loop_,           std::filesystem::path(services.settingsFile),
                                  std::move(services.helpDocument)};
+  formServices.journalPath = std::move(services.journalPath);
+  // The Progress window is assigned here (formServices.progressView); until it is, the menu item says
+  // that it cannot be shown.
   form_ = std::make_unique<app::TForm2>(model_, formServices);
   waker_ = std::make_unique<PipeWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
   loop_.SetWaker(waker_.get());
@@ -250,6 +254,11 @@ void MainWindow::BuildControls() {
         widget = paintBox_;
         paintBox_->raise();
         break;
+      case ui::ControlKind::StatusLine:
+        // Under the client area, outside the scaled layout: the window grows by it only while shown.
+        statusBar()->setSizeGripEnabled(false);
+        widget = statusBar();
+        break;
       case ui::ControlKind::Button:
       case ui::ControlKind::Key: {
         auto* button = new controls::TGradBtn(client_);
@@ -270,7 +279,9 @@ void MainWindow::BuildControls() {
     }
     widget->setObjectName(Q(layout.name));
     if (const QString spoken = AccessibleNameOf(layout.name); !spoken.isEmpty()) widget->setAccessibleName(spoken);
-    widget->setGeometry(layout.left, layout.top, layout.width, layout.height);
+    if (layout.kind != ui::ControlKind::StatusLine) {
+      widget->setGeometry(layout.left, layout.top, layout.width, layout.height);
+    }
     if (layout.kind != ui::ControlKind::PaintBox) widget->setFont(FontOf(layout.font));
     widgets_[&control] = widget;
     SyncControl(control);
@@ -348,6 +359,8 @@ void MainWindow::BuildMenus() {
       if (item->handler) {
         connect(menu, &QMenu::aboutToShow, this, [this, item] { form_->Guard(item->handler); });
       }
+    } else if (item->layout.caption == ui::kMenuSeparator) {
+      action = menus.at(item->parent)->addSeparator();
     } else {
       action = menus.at(item->parent)->addAction(Q(item->caption));
       connect(action, &QAction::triggered, this, [this, item] {
@@ -427,6 +440,9 @@ void MainWindow::SyncControl(const ui::Control& control) {
       static_cast<controls::TGradBtn*>(widget)->SetCaption(Q(control.text));
       break;
     case ui::ControlKind::PaintBox:
+      break;
+    case ui::ControlKind::StatusLine:
+      static_cast<QStatusBar*>(widget)->showMessage(Q(control.text));
       break;
   }
   FitText(widget);

@@ -56,6 +56,7 @@ struct WindowServices {
   std::unique_ptr<midi::MidiService> midi;
   std::string settingsFile;
   std::string helpDocument;
+  std::string journalPath = {};  // empty: no journal of the answers
 };
 
 class MainWindow : public QMainWindow {

@@ -1,7 +1,9 @@
 #include "app/qt/qt_platform.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -47,6 +49,10 @@ std::int64_t QtClock::TimeOfDayMs() const {
   return QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
 }
 
+std::int64_t QtClock::WallTimeUtcMs() const { return QDateTime::currentMSecsSinceEpoch(); }
+
+int QtClock::UtcOffsetMinutes() const { return QDateTime::currentDateTime().offsetFromUtc() / 60; }
+
 std::unique_ptr<ui::Timer> QtClock::CreateTimer(std::string name, int interval) {
   return std::make_unique<QtTimer>(std::move(name), interval);
 }
@@ -69,6 +75,13 @@ bool QtDialogs::InputQuery(const std::string& caption, const std::string& prompt
   const QString typed = QInputDialog::getText(owner_, Q(caption), Q(prompt), QLineEdit::Normal, Q(value), &ok);
   if (ok) value = typed.toStdString();
   return ok;
+}
+
+bool QtDialogs::SaveFileName(const std::string& caption, std::string& path) {
+  const QString chosen = QFileDialog::getSaveFileName(owner_, Q(caption), Q(path));
+  if (chosen.isEmpty()) return false;
+  path = chosen.toStdString();
+  return true;
 }
 
 bool QtShell::OpenDocument(const std::string& path) {

@@ -19,6 +19,8 @@ namespace lintra::frontend {
 class QtClock : public ui::Clock {
  public:
   std::int64_t TimeOfDayMs() const override;
+  std::int64_t WallTimeUtcMs() const override;
+  int UtcOffsetMinutes() const override;
   std::unique_ptr<ui::Timer> CreateTimer(std::string name, int interval) override;
 };
 
@@ -31,6 +33,7 @@ class QtDialogs : public ui::Dialogs {
   void Error(const std::string& text) override;
   bool Confirm(const std::string& text) override;
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
+  bool SaveFileName(const std::string& caption, std::string& path) override;
 
  private:
   QPointer<QWidget> owner_;

@@ -43,6 +43,10 @@ class RecordingDialogs : public ui::Dialogs {
     ADD_FAILURE() << "unexpected prompt: " << caption;
     return false;
   }
+  bool SaveFileName(const std::string& caption, std::string&) override {
+    ADD_FAILURE() << "unexpected file question: " << caption;
+    return false;
+  }
   std::vector<std::string> shown;
 };
 

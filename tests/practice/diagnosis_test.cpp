@@ -60,6 +60,9 @@ TEST(Diagnosis, ExplainsEachWrongAnswerByTheFirstMisreadingThatGivesIt) {
       EXPECT_EQ(DescribeMistake(example.key, Slot(example.question), diagnosis), example.sentence);
     }
   }
+  // Named as the trainer names notes when middle C is C4.
+  const Diagnosis octave = Diagnose("CMajor1", Slot("C3"), 48);
+  EXPECT_EQ(DescribeMistake("CMajor1", Slot("C3"), octave, true), "Read C4 in the bass clef as C3: the right note, an octave too low");
 }
 
 TEST(AnswerRecord, DerivesTheQuestionAndTheVerdictAndKeepsItsCodesReadable) {

@@ -53,9 +53,9 @@ TEST(Layout, KeyboardSpansF1ToB4WithBlackKeysOnTop) {
 
 TEST(Layout, CreationOrderHoldsEveryControlOnceAndBlackKeysAfterTheirNeighbours) {
   WindowModel model;
-  EXPECT_EQ(model.AllControls().size(), 57u);
+  EXPECT_EQ(model.AllControls().size(), 58u);
   std::set<std::string_view> names(CreationOrder().begin(), CreationOrder().end());
-  EXPECT_EQ(names.size(), 57u);
+  EXPECT_EQ(names.size(), 58u);
   for (const auto& control : model.AllControls()) EXPECT_TRUE(names.count(control->Name())) << control->Name();
 
   auto position = [](std::string_view name) {
@@ -77,7 +77,7 @@ TEST(Layout, MenusAsLaidOut) {
     if (item->checked) checked.emplace_back(item->Name());
   }
   EXPECT_EQ(tops, (std::vector<std::string>{"Mode", "Keys", "Clefs", "Note Names On?", "Syllables?", "Midi",
-                                            "Advance", "Options", "Help"}));
+                                            "Advance", "Progress", "Options", "Help"}));
   EXPECT_EQ(checked, (std::vector<std::string>{"NotationQuestions", "Flats1", "MajorKeys1", "CMajor1",
                                                "ClavedoSol1", "NoteNamesOff", "Letters", "MidiInOn",
                                                "SustainOn1", "AutoAdvance2", "On1", "AutoModOff"}));
@@ -86,6 +86,11 @@ TEST(Layout, MenusAsLaidOut) {
   EXPECT_EQ(model.M("AutoModOn").caption, model.M("On1").caption);
   EXPECT_EQ(model.M("About1").caption, "&About");
   EXPECT_EQ(model.M("AllNotesOff1").layout.handler, "Desligados1Click");
+  // The Progress menu's options are on/off items of their own, all off at start.
+  for (const char* name : {"PractiseWeakNotes", "ShowTimeAndMistake", "ResumeWhereILeftOff"}) {
+    EXPECT_TRUE(model.M(name).layout.toggle) << name;
+    EXPECT_EQ(model.M(name).parent, &model.M("Progress1")) << name;
+  }
 }
 
 TEST(Layout, HiddenStoresStartAsLaidOut) {
@@ -94,7 +99,7 @@ TEST(Layout, HiddenStoresStartAsLaidOut) {
   ASSERT_EQ(pool.size(), 24u);
   for (std::size_t i = 0; i < pool.size(); ++i) EXPECT_EQ(pool[i], std::to_string(3 * i));
   EXPECT_EQ(model.C("Memo1").lines, std::vector<std::string>(6));
-  for (const char* hidden : {"Label1", "Label3", "cmbInput", "cmbOutput", "KeyList", "Memo1"}) {
+  for (const char* hidden : {"Label1", "Label3", "cmbInput", "cmbOutput", "KeyList", "Memo1", "StatusLine"}) {
     EXPECT_FALSE(model.C(hidden).visible) << hidden;
   }
   EXPECT_FALSE(model.C("cmbInput").enabled);

@@ -21,6 +21,7 @@ constexpr std::array kCommands{
     Entry{"settings", WriteSettings},
     Entry{"trace", Trace},
     Entry{"answer", QueueAnswer},
+    Entry{"journal", Journal},
     Entry{"start", Start},
     Entry{"wait", Wait},
     Entry{"click", Click},
@@ -31,6 +32,7 @@ constexpr std::array kCommands{
     Entry{"midi-in-burst", MidiInBurst},
     Entry{"paint", Paint},
     Entry{"close", Close},
+    Entry{"progress-button", PressProgressButton},
     Entry{"show", Show},
 };
 

@@ -22,6 +22,7 @@ void PlugDevice(const Command& c, bool input, bool plugged);
 void WriteSettings(const Command& c);
 void Trace(const Command& c);
 void QueueAnswer(const Command& c);
+void Journal(const Command& c);
 void Start(const Command& c);
 
 // What the user and the devices do (window_commands.cpp).
@@ -32,8 +33,9 @@ void MidiIn(const Command& c, bool sysex);
 void MidiInBurst(const Command& c);
 void Paint(const Command& c);
 void Close(const Command& c);
+void PressProgressButton(const Command& c);
 
-// show and show settings (show_command.cpp).
+// show, show settings, show status, show journal and show file (show_command.cpp).
 void Show(const Command& c);
 
 }  // namespace lintra::scenario

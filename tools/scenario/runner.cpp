@@ -14,6 +14,7 @@ Runner::Runner(std::ostream& out) : state_(std::make_unique<RunnerState>(out)) {
   std::string pattern = (std::filesystem::temp_directory_path() / "lintra-scenario-XXXXXX").string();
   if (char* made = ::mkdtemp(pattern.data())) s.folder = made;
   s.settingsFile = app::DeviceSettingsPath(s.folder);
+  s.dialogs.folder = s.folder;
 }
 
 Runner::~Runner() = default;

@@ -19,7 +19,8 @@
 namespace lintra::scenario {
 
 struct RunnerState {
-  explicit RunnerState(std::ostream& o) : out(o), dialogs(o, answers, currentLine), shell(o), canvas(o) {
+  explicit RunnerState(std::ostream& o)
+      : out(o), dialogs(o, answers, currentLine), shell(o), canvas(o), progressView(o) {
     dialogs.pump = &pump;
   }
   ~RunnerState() {
@@ -38,6 +39,8 @@ struct RunnerState {
   RunnerShell shell;
   TraceCanvas canvas;
   RunnerPump pump;
+  RecordingProgressView progressView;
+  std::string journalPath;  // empty: no journal, as by default
   ui::ManualClock clock;
   midi::MessageLoop loop;
   midi::FakeMidiService* fake = nullptr;

@@ -1,5 +1,6 @@
 #include "tools/scenario/scripted_services.h"
 
+#include <ctime>
 #include <filesystem>
 #include <ostream>
 
@@ -44,6 +45,22 @@ bool ScriptedDialogs::InputQuery(const std::string& caption, const std::string& 
   return true;
 }
 
+bool ScriptedDialogs::SaveFileName(const std::string& caption, std::string& path) {
+  const Answer answer = Next("file name " + Quoted(caption));
+  if (answer.kind != Answer::Ok && answer.kind != Answer::Cancel) {
+    throw ui::DialogNotAnswered{"a file name " + Quoted(caption) + " needs answer ok \"NAME\" or cancel"};
+  }
+  out_ << "dialog save " << Quoted(caption) << ' ' << Quoted(path) << " -> ";
+  if (answer.kind == Answer::Cancel) {
+    out_ << "cancel\n";
+    return false;
+  }
+  if (answer.hasText) path = answer.text;
+  out_ << "ok " << Quoted(path) << '\n';
+  if (std::filesystem::path(path).is_relative()) path = (folder / path).string();
+  return true;
+}
+
 Answer ScriptedDialogs::Next(const std::string& what) {
   if (answers_.empty()) throw ui::DialogNotAnswered{"no answer queued for the " + what};
   Answer answer = answers_.front();
@@ -60,6 +77,23 @@ void TraceCanvas::DrawText(int x, int y, std::string_view text, const notation::
   if (!trace) return;
   out_ << "draw " << Quoted(text) << ' ' << x << ' ' << y << ' ' << (style.opaque ? "opaque" : "transparent")
        << ' ' << (style.colour == notation::TextColour::White ? "white" : "black") << '\n';
+}
+
+void RecordingProgressView::Show(const app::ProgressRequest& request) {
+  last = request;
+  shown = true;
+  const std::time_t seconds = static_cast<std::time_t>(request.nowUtcMs / 1000);
+  std::tm tm{};
+  gmtime_r(&seconds, &tm);
+  char now[32];
+  std::strftime(now, sizeof now, "%Y-%m-%dT%H:%M:%S", &tm);
+  static constexpr const char* kClefs[] = {"treble", "bass", "grand"};
+  out_ << "progress-window journal " << (request.journalPath.empty() ? "off" : "on") << " key " << request.keyItem
+       << " clef " << kClefs[static_cast<int>(request.clefRange)] << " names "
+       << (request.syllables ? "syllables" : "letters") << " middle-c " << (request.middleCIsC4 ? "C4" : "C3")
+       << " now " << now << 'Z' << " utc-offset " << request.utcOffsetMinutes << " pool";
+  for (const auto slot : request.pool) out_ << ' ' << int{slot};
+  out_ << '\n';
 }
 
 void RunnerPump::ProcessPendingEvents() {

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 
+#include "app/progress_view.h"
 #include "notation/canvas.h"
 #include "ui/dialogs.h"
 
@@ -38,8 +40,11 @@ class ScriptedDialogs : public ui::Dialogs {
   void Error(const std::string& text) override;
   bool Confirm(const std::string& text) override;
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
+  // A name without a folder is a file in the scenario's own folder.
+  bool SaveFileName(const std::string& caption, std::string& path) override;
 
   ui::EventPump* pump = nullptr;
+  std::filesystem::path folder;
 
  private:
   Answer Next(const std::string& what);
@@ -66,6 +71,19 @@ class TraceCanvas : public notation::Canvas {
   explicit TraceCanvas(std::ostream& out) : out_(out) {}
   void DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) override;
   bool trace = false;
+
+ private:
+  std::ostream& out_;
+};
+
+// Prints what the Progress window is asked to show, and keeps the request so that its buttons can
+// be pressed.
+class RecordingProgressView : public app::ProgressView {
+ public:
+  explicit RecordingProgressView(std::ostream& out) : out_(out) {}
+  void Show(const app::ProgressRequest& request) override;
+  app::ProgressRequest last;
+  bool shown = false;
 
  private:
   std::ostream& out_;

@@ -58,6 +58,13 @@ void Trace(const Command& c) {
   c.s.canvas.trace = true;
 }
 
+// journal on: answers are journalled in a file of the scenario's folder, as the program keeps them.
+void Journal(const Command& c) {
+  c.NeedStarted(false);
+  if (c.Args().size() != 1 || c.Args()[0] != "on") throw c.Fault("journal takes on");
+  c.s.journalPath = (c.s.folder / "journal.sqlite").string();
+}
+
 void QueueAnswer(const Command& c) {
   const auto& args = c.Args();
   if (args.empty() || args.size() > 2) throw c.Fault("answer takes yes, no, ok, ok \"TEXT\" or cancel");
@@ -94,6 +101,8 @@ void Start(const Command& c) {
   s.model = std::make_unique<ui::WindowModel>();
   app::FormServices services{s.clock,   s.dialogs, s.shell,        s.pump,          s.canvas,
                              *s.service, s.loop,   s.settingsFile, "Note Help.html"};
+  services.journalPath = s.journalPath;
+  services.progressView = &s.progressView;
   s.form = std::make_unique<app::TForm2>(*s.model, services);
   s.pump.loop = &s.loop;
   s.pump.form = s.form.get();

@@ -1,4 +1,5 @@
 #include <fstream>
+#include <sstream>
 #include <iterator>
 
 #include "tools/scenario/commands.h"
@@ -109,11 +110,59 @@ void ShowForm(std::ostream& out, app::TForm2& f) {
       << (f.MidiOutput1.IsOpen() ? "open" : "closed") << ' ' << Quoted(f.MidiOutput1.ProductName()) << '\n';
 }
 
+// The lines of a file, as show settings prints them.
+void ShowFile(const Command& c, const std::filesystem::path& file, const char* what) {
+  auto& out = c.s.out;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    out << what << " none\n";
+    return;
+  }
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out << what << ' ' << Quoted(line) << '\n';
+  }
+}
+
+void ShowJournal(const Command& c) {
+  std::ostringstream csv;
+  if (!c.s.form->WriteJournalCsv(csv)) {
+    c.s.out << "journal none\n";
+    return;
+  }
+  std::istringstream lines(csv.str());
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    c.s.out << "journal " << Quoted(line) << '\n';
+  }
+}
+
 }  // namespace
 
 void Show(const Command& c) {
   if (c.Args().size() == 1 && c.Args()[0] == "settings") {
     ShowSettings(c);
+    return;
+  }
+  if (c.Args().size() == 1 && c.Args()[0] == "options") {
+    ShowFile(c, c.s.settingsFile.parent_path() / "options.qor", "options");
+    return;
+  }
+  if (!c.Args().empty() && c.Args()[0] == "file") {
+    c.NeedArgs(2);
+    ShowFile(c, c.s.folder / c.Args()[1], "file");
+    return;
+  }
+  if (c.Args().size() == 1 && c.Args()[0] == "status") {
+    c.NeedStarted(true);
+    const auto& line = c.s.model->C("StatusLine");
+    c.s.out << "status " << (line.visible ? "shown" : "hidden") << ' ' << Quoted(line.text) << '\n';
+    return;
+  }
+  if (c.Args().size() == 1 && c.Args()[0] == "journal") {
+    c.NeedStarted(true);
+    ShowJournal(c);
     return;
   }
   c.NeedStarted(true);

@@ -105,4 +105,19 @@ void Close(const Command& c) {
   c.s.form->FormClose();
 }
 
+// progress-button export|reset: a button of the Progress window last shown.
+void PressProgressButton(const Command& c) {
+  c.NeedStarted(true);
+  c.NeedArgs(1);
+  if (!c.s.progressView.shown) throw c.Fault("the Progress window was not shown");
+  const auto& request = c.s.progressView.last;
+  if (c.Args()[0] == "export") {
+    request.exportJournal();
+  } else if (c.Args()[0] == "reset") {
+    request.resetProgress();
+  } else {
+    throw c.Fault("progress-button takes export or reset");
+  }
+}
+
 }  // namespace lintra::scenario

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProxyStyle>
+#include <QStatusBar>
 #include <QStyleOptionMenuItem>
 #include <QTemporaryDir>
 #include <QTest>
@@ -230,6 +231,31 @@ TEST(MainWindow, RadioItemsShowRadioMarksWhileTheHandlersDecideTheChecks) {
   EXPECT_EQ(w.window->dialogs.boxes.size(), before + 1);
   EXPECT_FALSE(w.window->Action("AutoModOn")->isChecked());
   EXPECT_TRUE(w.window->Action("AutoModOff")->isChecked());
+}
+
+}  // namespace
+}  // namespace lintra::frontend
+
+namespace lintra::frontend {
+namespace {
+
+TEST(MainWindow, TheTimeAndMistakeLineIsAStatusBarUnderTheWindowOnlyWhileItsOptionIsOn) {
+  Window w;
+  auto& form = w.window->Form();
+  QWidget* line = w.window->Widget("StatusLine");
+  EXPECT_FALSE(line->isVisible());
+  const int clientHeight = w.window->Client()->height();
+  w.window->Action("ShowTimeAndMistake")->trigger();
+  Settle();
+  EXPECT_TRUE(line->isVisible());
+  EXPECT_GE(line->geometry().top(), w.window->Client()->geometry().bottom());
+  w.window->Advance(1310);  // the question was shown 90 ms before the window was handed over
+  form.ClickControl(form.Model().Key(form.QuestionNote - ui::kLowestKeyNote));
+  EXPECT_EQ(static_cast<QStatusBar*>(line)->currentMessage(), "1.4 s");
+  w.window->Action("ShowTimeAndMistake")->trigger();
+  Settle();
+  EXPECT_FALSE(line->isVisible());
+  EXPECT_EQ(w.window->Client()->height(), clientHeight);
 }
 
 }  // namespace

@@ -37,6 +37,10 @@ class RecordingDialogs : public ui::Dialogs {
     boxes.push_back(prompt);
     return false;
   }
+  bool SaveFileName(const std::string& caption, std::string&) override {
+    boxes.push_back(caption);
+    return false;
+  }
   std::vector<std::string> boxes;
 };
 

@@ -1,0 +1,264 @@
+// The window's journal side: what each answer records, the weak-note pick leaving the plain pick
+// alone, the journal's troubles told once, export and reset, and the options and the place left off
+// kept between starts. The time and mistake line is checked by the scenarios and the Qt window's test.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+#include <sstream>
+
+#include "app/device_settings.h"
+#include "app/form2.h"
+#include "midi/composite_service.h"
+#include "midi/fake_midi_service.h"
+#include "midi/synth_service.h"
+#include "notation/recording_canvas.h"
+#include "ui/manual_clock.h"
+#include "ui/window_model.h"
+
+namespace lintra::app {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Dialogs : public ui::Dialogs {
+ public:
+  void Message(const std::string& text) override { shown.push_back(text); }
+  void Error(const std::string& text) override { shown.push_back(text); }
+  bool Confirm(const std::string&) override { return true; }
+  bool InputQuery(const std::string&, const std::string&, std::string&) override { return false; }
+  bool SaveFileName(const std::string&, std::string& path) override {
+    path = savePath;
+    return true;
+  }
+  std::vector<std::string> shown;
+  std::string savePath;
+};
+
+class Shell : public ui::Shell {
+ public:
+  bool OpenDocument(const std::string&) override { return true; }
+  void Terminate() override {}
+  void SetBusyCursor(bool) override {}
+  void Maximize() override {}
+};
+
+class Pump : public ui::EventPump {
+ public:
+  void ProcessPendingEvents() override {}
+};
+
+class Window {
+ public:
+  Window(const fs::path& folder, bool journal)
+      : service_(std::make_unique<midi::FakeMidiService>(), std::make_unique<midi::NullSynthService>()) {
+    FormServices services{clock_, dialogs, shell_, pump_, canvas_, service_, loop_, DeviceSettingsPath(folder),
+                          "help"};
+    fs::create_directories(folder);
+    if (journal) services.journalPath = (folder / "journal.sqlite").string();
+    form = std::make_unique<TForm2>(model, services);
+    form->FormCreate();
+    form->Initial();
+    form->FormPaint();
+    clock_.Advance(10);  // the first question
+  }
+  void Wait(std::int64_t ms) { clock_.Advance(ms); }
+  void Press(int midiNote) { form->ClickControl(model.Key(midiNote - ui::kLowestKeyNote)); }
+  void Menu(std::string_view name) { form->Guard(model.M(name).handler); }
+  int Wrong() const { return form->QuestionNote == 60 ? 62 : 60; }
+  // The journal as CSV rows of cells, header first.
+  std::vector<std::vector<std::string>> Rows() {
+    std::stringstream csv;
+    EXPECT_TRUE(form->WriteJournalCsv(csv));
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(csv, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      std::vector<std::string> cells;
+      std::stringstream in(line);
+      for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+      rows.push_back(cells);
+    }
+    return rows;
+  }
+
+  ui::ManualClock clock_;
+  Dialogs dialogs;
+  Shell shell_;
+  Pump pump_;
+  notation::RecordingCanvas canvas_;
+  midi::MessageLoop loop_;
+  midi::CompositeMidiService service_;
+  ui::WindowModel model;
+  std::unique_ptr<TForm2> form;
+};
+
+class ProgressTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "lintra-progress-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code error;
+    fs::remove_all(folder_, error);
+  }
+  fs::path folder_;
+};
+
+std::string Cell(const std::vector<std::vector<std::string>>& rows, std::size_t row, const std::string& column) {
+  const auto& header = rows.at(0);
+  const auto at = std::find(header.begin(), header.end(), column);
+  EXPECT_NE(at, header.end()) << column;
+  return rows.at(row).at(static_cast<std::size_t>(at - header.begin()));
+}
+
+TEST_F(ProgressTest, EachAnswerIsRecordedWithItsTimeFromTheQuestionAndItsAttempt) {
+  Window w(folder_, true);
+  const int question = w.form->QuestionNote;
+  w.Wait(1400);
+  w.Press(w.Wrong());
+  w.Wait(2300);  // the question sounds again after 600 ms; the time still counts from its presentation
+  w.Press(question);
+  w.Wait(600);  // the next question
+  w.Wait(850);
+  w.Press(w.form->QuestionNote);
+
+  const auto rows = w.Rows();
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(Cell(rows, 1, "response_ms"), "1400");
+  EXPECT_EQ(Cell(rows, 1, "attempt"), "1");
+  EXPECT_EQ(Cell(rows, 1, "correct"), "0");
+  EXPECT_EQ(Cell(rows, 1, "time_utc"), "2026-12-07T12:00:01.410Z");
+  EXPECT_EQ(Cell(rows, 2, "response_ms"), "3700");
+  EXPECT_EQ(Cell(rows, 2, "attempt"), "2");
+  EXPECT_EQ(Cell(rows, 2, "correct"), "1");
+  EXPECT_EQ(Cell(rows, 3, "response_ms"), "850");
+  EXPECT_EQ(Cell(rows, 3, "attempt"), "1");
+  EXPECT_EQ(Cell(rows, 3, "answer_source"), "screen");
+  EXPECT_EQ(Cell(rows, 1, "session"), Cell(rows, 3, "session"));
+}
+
+// The questions asked, answering each right after `ms`.
+std::vector<int> Questions(Window& w, int count, std::int64_t ms) {
+  std::vector<int> asked;
+  for (int i = 0; i < count; ++i) {
+    asked.push_back(w.form->CurrentSlot);
+    w.Wait(ms);
+    w.Press(w.form->QuestionNote);
+    w.Wait(600);
+  }
+  return asked;
+}
+
+TEST_F(ProgressTest, WeakNotePickDrawsFromThePoolAndLeavesThePlainPickAsItWasOnceOff) {
+  Window plain(folder_ / "a", false);
+  Window toggled(folder_ / "b", true);
+  // Without AutoAdvance every question stays in the key and clef of the start.
+  plain.Menu("Off1");
+  toggled.Menu("Off1");
+  EXPECT_EQ(Questions(plain, 5, 700), Questions(toggled, 5, 700));
+
+  toggled.Menu("PractiseWeakNotes");
+  const auto weak = Questions(toggled, 30, 700);
+  const auto& pool = toggled.model.C("KeyList").lines;
+  for (std::size_t i = 0; i < weak.size(); ++i) {
+    EXPECT_NE(std::find(pool.begin(), pool.end(), std::to_string(weak[i])), pool.end()) << weak[i];
+    EXPECT_GE(weak[i], 35) << "treble clef";
+  }
+  toggled.Menu("PractiseWeakNotes");
+  plain.Wait(30 * 1300);
+  // Only the slot on the staff when the option went off differs; the plain pick's repeat rule turns a
+  // draw of that slot into the one three above, so the two agree from the first question they share.
+  const auto after = Questions(plain, 12, 900);
+  const auto afterToggled = Questions(toggled, 12, 900);
+  std::size_t same = 1;
+  while (same < after.size() && after[same] != afterToggled[same]) ++same;
+  EXPECT_LE(same, 3u);
+  EXPECT_EQ(std::vector<int>(after.begin() + static_cast<std::ptrdiff_t>(same), after.end()),
+            std::vector<int>(afterToggled.begin() + static_cast<std::ptrdiff_t>(same), afterToggled.end()));
+  EXPECT_TRUE(toggled.dialogs.shown.empty());
+}
+
+TEST_F(ProgressTest, ADamagedJournalIsKeptAsideAndTheStudentToldOnce) {
+  std::ofstream(folder_ / "journal.sqlite", std::ios::binary) << std::string(8192, 'x');
+  Window w(folder_, true);
+  ASSERT_EQ(w.dialogs.shown.size(), 1u);
+  EXPECT_EQ(w.dialogs.shown[0].rfind("The practice journal was damaged. It is kept as \"journal.sqlite.damaged-", 0),
+            0u)
+      << w.dialogs.shown[0];
+  Questions(w, 3, 500);
+  EXPECT_EQ(w.dialogs.shown.size(), 1u);
+  EXPECT_EQ(w.Rows().size(), 4u);
+  int kept = 0;
+  for (const auto& entry : fs::directory_iterator(folder_)) {
+    if (entry.path().filename().string().starts_with("journal.sqlite.damaged-")) ++kept;
+  }
+  EXPECT_EQ(kept, 1);
+}
+
+TEST_F(ProgressTest, ExportTellsWhenItCannotWriteAndResetKeepsTheOldJournal) {
+  Window w(folder_, true);
+  Questions(w, 2, 500);
+  w.dialogs.savePath = (folder_ / "missing" / "answers.csv").string();
+  w.Menu("ExportJournal");
+  ASSERT_EQ(w.dialogs.shown.size(), 1u);
+  EXPECT_EQ(w.dialogs.shown[0].rfind("The journal could not be exported to \"", 0), 0u) << w.dialogs.shown[0];
+
+  w.Menu("ResetProgress");
+  EXPECT_EQ(w.Rows().size(), 1u);  // the header alone
+  const fs::path backup = folder_ / "journal.sqlite.backup-20261207T120002Z";
+  EXPECT_TRUE(fs::exists(backup));
+  w.dialogs.savePath = (folder_ / "answers.csv").string();
+  Questions(w, 1, 500);
+  w.Menu("ExportJournal");
+  EXPECT_EQ(w.dialogs.shown.size(), 2u);  // the reset's message, and no error
+  std::ifstream csv(folder_ / "answers.csv");
+  std::string header, row, more;
+  EXPECT_TRUE(std::getline(csv, header) && std::getline(csv, row));
+  EXPECT_FALSE(std::getline(csv, more));
+}
+
+TEST_F(ProgressTest, OptionsAndThePlaceLeftOffAreKeptBetweenStarts) {
+  const fs::path options = DeviceSettingsPath(folder_).parent_path() / "options.qor";
+  {
+    Window w(folder_, false);
+    for (const char* item : {"PractiseWeakNotes", "ShowTimeAndMistake", "ResumeWhereILeftOff"}) w.Menu(item);
+    w.Menu("ClavedoF1");
+    w.form->KeyCommand("EbMajor1");
+    w.Menu("Syllables");
+    w.Menu("NoteNames");
+    w.form->Instrument = 24;
+    w.form->FormClose();
+  }
+  // A later build's line is kept; a line naming nothing known is passed over.
+  auto lines = LoadDeviceSettings(options);
+  EXPECT_EQ(lines.front(), "MiddleCIsC4=0");  // as older builds read it
+  const auto instrument = std::find(lines.begin(), lines.end(), "LastInstrument=24");
+  ASSERT_NE(instrument, lines.end());
+  *instrument = "LastInstrument=300";
+  lines.push_back("FutureOption=7");
+  ASSERT_FALSE(SaveDeviceSettings(options, lines));
+  {
+    Window w(folder_, false);
+    for (const char* item : {"PractiseWeakNotes", "ShowTimeAndMistake", "ResumeWhereILeftOff", "ClavedoF1",
+                             "EbMajor1", "MajorKeys1", "Syllables", "NoteNames"}) {
+      EXPECT_TRUE(w.model.M(item).checked) << item;
+    }
+    EXPECT_TRUE(w.model.C("StatusLine").visible);
+    EXPECT_EQ(w.form->Instrument, 0);
+    EXPECT_EQ(w.form->TrebleClef, 0);
+    w.Menu("ResumeWhereILeftOff");
+  }
+  lines = LoadDeviceSettings(options);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "FutureOption=7"), lines.end());
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l.starts_with("Last"); }), 0);
+  Window fresh(folder_, false);
+  EXPECT_TRUE(fresh.model.M("CMajor1").checked);
+  EXPECT_TRUE(fresh.model.M("ClavedoSol1").checked);
+  EXPECT_FALSE(fresh.model.M("ResumeWhereILeftOff").checked);
+}
+
+}  // namespace
+}  // namespace lintra::app
