@@ -176,10 +176,10 @@ void TForm2::TypeText(ui::Control& combo, const std::string& text) {
 
 // --- Helpers over the model.
 
-bool TForm2::Checked(std::string_view menu) { return model_.M(menu).checked; }
-void TForm2::Check(std::string_view menu, bool checked) { model_.SetChecked(model_.M(menu), checked); }
-void TForm2::SetText(std::string_view control, std::string text) { model_.SetText(model_.C(control), std::move(text)); }
-const std::string& TForm2::Text(std::string_view control) { return model_.C(control).text; }
+bool TForm2::Checked(ui::MenuName menu) { return model_.M(menu).checked; }
+void TForm2::Check(ui::MenuName menu, bool checked) { model_.SetChecked(model_.M(menu), checked); }
+void TForm2::SetText(ui::ControlName control, std::string text) { model_.SetText(model_.C(control), std::move(text)); }
+const std::string& TForm2::Text(ui::ControlName control) { return model_.C(control).text; }
 
 // --- Start and end.
 
@@ -197,13 +197,13 @@ void TForm2::FormCreate() {
     PickRange = 70;
     ScoreThreshold = "90";
     CorrectThreshold = "40";
-    SetText("Items", "0");
+    SetText(control::Items, "0");
     WrongCount = 0;
-    SetText("Score", "Start");
+    SetText(control::Score, "Start");
     SkipNoteDraw = false;
     ClavedoSol1Click();
     KeyCommand("CMajor1");
-    if (Checked("ResumeWhereILeftOff")) RestoreLastRun();
+    if (Checked(menu::ResumeWhereILeftOff)) RestoreLastRun();
   });
   Guard([this] { OpenJournal(); });
 }
@@ -211,14 +211,14 @@ void TForm2::FormCreate() {
 void TForm2::Initial() { services_.shell.Maximize(); }
 
 void TForm2::FormClose() {
-  if (Checked("ResumeWhereILeftOff")) SaveOptions();
+  if (Checked(menu::ResumeWhereILeftOff)) SaveOptions();
   services_.dialogs.Message(kFarewell);
   Guard([this] { CloseMidiDevices(); });
   services_.shell.Terminate();
 }
 
 void TForm2::Exit1Click() {
-  if (Checked("ResumeWhereILeftOff")) SaveOptions();
+  if (Checked(menu::ResumeWhereILeftOff)) SaveOptions();
   services_.dialogs.Message(kFarewell);
   services_.shell.Terminate();
 }
@@ -242,9 +242,9 @@ void TForm2::DrawNote() { painter_.DrawNote(NoteAccidental, NoteY, NoteX); }
 
 void TForm2::FormPaint() {
   Guard([this] {
-    if (Checked("PlayKeyboard")) {
+    if (Checked(menu::PlayKeyboard)) {
       NoteX = 0;
-    } else if (Text("Items") == "0") {
+    } else if (Text(control::Items) == "0") {
       DrawStaff();
       NoteX = 0;
     } else {

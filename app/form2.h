@@ -35,6 +35,9 @@ class WeakNotePick;
 
 namespace lintra::app {
 
+namespace control = ui::control;
+namespace menu = ui::menu;
+
 class ProgressView;
 
 struct FormServices {
@@ -195,10 +198,10 @@ class TForm2 {
   void ClosePanel();
   std::string SilenceNotice();
   void ReportSetUp(std::vector<std::string>& problems);
-  bool Checked(std::string_view menu);
-  void Check(std::string_view menu, bool checked = true);
-  void SetText(std::string_view control, std::string text);
-  const std::string& Text(std::string_view control);
+  bool Checked(ui::MenuName menu);
+  void Check(ui::MenuName menu, bool checked = true);
+  void SetText(ui::ControlName control, std::string text);
+  const std::string& Text(ui::ControlName control);
   bool ThresholdPassed();
   std::pair<bool, bool> AskThresholds(const std::string& tutor);
   void SetWhiteKeyCaptions(bool syllables);
@@ -212,7 +215,7 @@ class TForm2 {
   void LoadOptions();
   // An error text when the file could not be written.
   std::optional<std::string> SaveOptions();
-  void ToggleOption(std::string_view menu);  // flips an on/off item and keeps the choice
+  void ToggleOption(ui::MenuName menu);  // flips an on/off item and keeps the choice
   std::vector<std::string> LastRunLines();
   void RestoreLastRun();
   // The journal side of the window.

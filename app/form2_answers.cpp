@@ -7,7 +7,7 @@ namespace lintra::app {
 void TForm2::KeyClick(int chromaticIndex) {
   const auto& key = ui::Keyboard()[static_cast<std::size_t>(chromaticIndex)];
   KeyNote = static_cast<std::int8_t>(ui::kLowestKeyNote + chromaticIndex);
-  if (Checked("NotationQuestions")) {
+  if (Checked(menu::NotationQuestions)) {
     CheckAnswer();
     return;
   }
@@ -16,30 +16,30 @@ void TForm2::KeyClick(int chromaticIndex) {
   NoteX = 0;
   DrawStaff();
   int slot = 3 * key.letterStep;
-  if (key.black) slot += Checked("Sharps1") ? 1 : 2;
+  if (key.black) slot += Checked(menu::Sharps1) ? 1 : 2;
   CurrentSlot = static_cast<std::int8_t>(slot);
   PresentNote();
 }
 
 void TForm2::ClosePanel() {
   auto& model = model_;
-  model.SetVisible(model.C("cmbOutput"), false);
-  model.SetVisible(model.C("cmbInput"), false);
-  model.SetVisible(model.C("Label1"), false);
-  model.SetVisible(model.C("Label3"), false);
-  model.SetEnabled(model.C("cmbOutput"), false);
-  model.SetEnabled(model.C("cmbInput"), false);
+  model.SetVisible(model.C(control::cmbOutput), false);
+  model.SetVisible(model.C(control::cmbInput), false);
+  model.SetVisible(model.C(control::Label1), false);
+  model.SetVisible(model.C(control::Label3), false);
+  model.SetEnabled(model.C(control::cmbOutput), false);
+  model.SetEnabled(model.C(control::cmbInput), false);
 }
 
 void TForm2::CheckAnswer() {
   if (!Timer1().Enabled()) ClosePanel();
   Timer1().SetEnabled(true);
   ++AnswerCount;
-  SetText("Items", std::to_string(AnswerCount - WrongCount));
+  SetText(control::Items, std::to_string(AnswerCount - WrongCount));
   if (KeyNote == QuestionNote) {
-    SetText("Score", ScoreText(AnswerCount, WrongCount, 2));
+    SetText(control::Score, ScoreText(AnswerCount, WrongCount, 2));
     MakeDisplayName();
-    SetText("AnsShow", "That is correct: " + DisplayName);
+    SetText(control::AnsShow, "That is correct: " + DisplayName);
     DrawStaff();
     NoteX = 0;
     DrawNote();
@@ -50,22 +50,22 @@ void TForm2::CheckAnswer() {
     Timer1().SetInterval(600);
   } else {
     ++WrongCount;
-    SetText("Items", std::to_string(AnswerCount - WrongCount));
-    SetText("Score", ScoreText(AnswerCount, WrongCount, 1));
+    SetText(control::Items, std::to_string(AnswerCount - WrongCount));
+    SetText(control::Score, ScoreText(AnswerCount, WrongCount, 1));
     // The error signal: the agogo (program 113) on note 81.
     Send(192, 113, 0);
     Send(144, 81, 127);
     SoundingNote = QuestionNote;
     Send(128, static_cast<std::uint8_t>(QuestionNote), 127);
     RepeatPending = 1;
-    SetText("AnsShow", "Try again!");
+    SetText(control::AnsShow, "Try again!");
     Timer1().SetInterval(600);
   }
   RecordAnswer();
 }
 
 void TForm2::AnsDisplayClick() {
-  if (Checked("Syllables")) {
+  if (Checked(menu::Syllables)) {
     MakeDisplayName();
     services_.dialogs.Message(DisplayName);
   } else {

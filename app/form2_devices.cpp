@@ -92,8 +92,8 @@ void TForm2::StartDeviceWatch() {
 void TForm2::RelistDevices() {
   MidiInput1.RefreshDeviceCount();
   MidiOutput1.RefreshDeviceCount();
-  Relist(model_, model_.C("cmbInput"), InputNames(services_.midi).names);
-  Relist(model_, model_.C("cmbOutput"), OutputNames(services_.midi).names);
+  Relist(model_, model_.C(control::cmbInput), InputNames(services_.midi).names);
+  Relist(model_, model_.C(control::cmbOutput), OutputNames(services_.midi).names);
 }
 
 void TForm2::WatchInput() {

@@ -16,7 +16,7 @@ void TForm2::SetWhiteKeyCaptions(bool syllables) {
 
 std::string TForm2::KeyAccessibleName(int chromaticIndex) {
   const auto& key = ui::Keyboard()[static_cast<std::size_t>(chromaticIndex)];
-  const bool letters = !Checked("Syllables");
+  const bool letters = !Checked(menu::Syllables);
   auto name = [&](int slot) {
     const auto& row = theory::SpelledNoteTable().at(static_cast<std::size_t>(slot));
     return ShownName(letters ? row.letterName : row.syllableName);
@@ -26,26 +26,26 @@ std::string TForm2::KeyAccessibleName(int chromaticIndex) {
 }
 
 void TForm2::LettersClick() {
-  Check("Letters");
-  model_.SetCaption(model_.M("Syllables1"), "Syllables?");
-  if (Checked("NoteNames")) SetWhiteKeyCaptions(false);
+  Check(menu::Letters);
+  model_.SetCaption(model_.M(menu::Syllables1), "Syllables?");
+  if (Checked(menu::NoteNames)) SetWhiteKeyCaptions(false);
 }
 
 void TForm2::SyllablesClick() {
-  Check("Syllables");
-  model_.SetCaption(model_.M("Syllables1"), "Letters?");
-  if (Checked("NoteNames")) SetWhiteKeyCaptions(true);
+  Check(menu::Syllables);
+  model_.SetCaption(model_.M(menu::Syllables1), "Letters?");
+  if (Checked(menu::NoteNames)) SetWhiteKeyCaptions(true);
 }
 
 void TForm2::NoteNamesClick() {
-  Check("NoteNames");
-  model_.SetCaption(model_.M("NoteNamesOn"), "Note Names Off?");
-  model_.ClickFromCode(Checked("Letters") ? "Letters" : "Syllables");
+  Check(menu::NoteNames);
+  model_.SetCaption(model_.M(menu::NoteNamesOn), "Note Names Off?");
+  model_.ClickFromCode(Checked(menu::Letters) ? menu::Letters : menu::Syllables);
 }
 
 void TForm2::NoteNamesOffClick() {
-  Check("NoteNamesOff");
-  model_.SetCaption(model_.M("NoteNamesOn"), "Note Names On?");
+  Check(menu::NoteNamesOff);
+  model_.SetCaption(model_.M(menu::NoteNamesOn), "Note Names On?");
   for (int i = 0; i < static_cast<int>(ui::Keyboard().size()); ++i) {
     if (!ui::Keyboard()[static_cast<std::size_t>(i)].black) model_.SetText(model_.Key(i), "");
   }
@@ -54,22 +54,22 @@ void TForm2::NoteNamesOffClick() {
 void TForm2::KeyCommand(std::string_view item) {
   const auto* key = theory::FindKey(item);
   if (key == nullptr) return;
-  Check(key->minor ? "MinorKeys1" : "MajorKeys1");
+  Check(key->minor ? menu::MinorKeys1 : menu::MajorKeys1);
   questionOpen_ = false;  // a note of the old key, answered now, would be journalled in the new one
-  model_.SetEnabled(model_.M("Claves1"), true);
+  model_.SetEnabled(model_.M(menu::Claves1), true);
   NoteX = 0;
   RepeatPending = 0;
-  Check(key->item);
+  model_.SetChecked(model_.MenuNamed(key->item), true);
   if (!key->minor) LeadingToneAccidental = " ";
   // The C# minor command has always left the answer line as it was.
-  if (key->item != "CsharpMinor1") SetText("AnsShow", "");
+  if (key->item != "CsharpMinor1") SetText(control::AnsShow, "");
   KeySignatureKind = std::string(key->signatureKind);
   KeySignatureCount = key->signatureCount;
   DrawStaff();
-  SetText("QuestShw", std::string(key->instruction));
+  SetText(control::QuestShw, std::string(key->instruction));
   std::vector<std::string> pool;
   for (const auto slot : key->pool) pool.push_back(std::to_string(slot));
-  model_.SetLines(model_.C("KeyList"), std::move(pool));
+  model_.SetLines(model_.C(control::KeyList), std::move(pool));
   if (key->minor) {
     LeadingToneSlot1 = static_cast<std::int8_t>(key->leadingTones[0]);
     LeadingToneSlot2 = static_cast<std::int8_t>(key->leadingTones[1]);
@@ -81,19 +81,19 @@ void TForm2::KeyCommand(std::string_view item) {
 }
 
 void TForm2::ChromaticScaleClick() {
-  Check("ChromaticScale");
+  Check(menu::ChromaticScale);
   questionOpen_ = false;
-  Check("AutoAdvance2", false);
-  Check("AutoModulate2", false);
-  Check("Off1");
-  Check("AutoModOff");
-  SetText("QuestShw", "Play notes from the Chromatic Scale");
-  SetText("AnsShow", " ");
+  Check(menu::AutoAdvance2, false);
+  Check(menu::AutoModulate2, false);
+  Check(menu::Off1);
+  Check(menu::AutoModOff);
+  SetText(control::QuestShw, "Play notes from the Chromatic Scale");
+  SetText(control::AnsShow, " ");
   KeySignatureKind = " ";
   LeadingToneAccidental = " ";
   KeySignatureCount = 0;
   DrawStaff();
-  model_.SetEnabled(model_.M("Claves1"), false);
+  model_.SetEnabled(model_.M(menu::Claves1), false);
   NoteX = 0;
   RepeatPending = 0;
   Timer1().SetInterval(10);

@@ -171,7 +171,7 @@ void TForm2::ListDevices() {
   // whatever their numbers.
   auto& model = model_;
   if (MidiInput1.DeviceCount() > 0) {
-    auto& combo = model.C("cmbInput");
+    auto& combo = model.C(control::cmbInput);
     model.ComboClear(combo);
     for (unsigned id = 0; id < MidiInput1.DeviceCount(); ++id) {
       try {
@@ -183,7 +183,7 @@ void TForm2::ListDevices() {
     }
     model.ComboSetIndex(combo, 0);
   }
-  auto& combo = model.C("cmbOutput");
+  auto& combo = model.C(control::cmbOutput);
   model.ComboClear(combo);
   for (int id = 0; id < static_cast<int>(MidiOutput1.DeviceCount()); ++id) {
     try {
@@ -204,22 +204,22 @@ void TForm2::RestoreDeviceChoice() {
   auto& model = model_;
   const bool inputs = MidiInput1.DeviceCount() > 0;
   try {
-    model.SetLines(model.C("Memo1"), LoadDeviceSettings(services_.settingsFile));
-    const auto lines = model.C("Memo1").lines;
+    model.SetLines(model.C(control::Memo1), LoadDeviceSettings(services_.settingsFile));
+    const auto lines = model.C(control::Memo1).lines;
     if (inputs) {
       SelectInputByName(MidiInput1, LineOrEmpty(lines, 0));
-      model.ComboSetIndex(model.C("cmbInput"), StrToInt(LineOrEmpty(lines, 1)));
+      model.ComboSetIndex(model.C(control::cmbInput), StrToInt(LineOrEmpty(lines, 1)));
     }
     SelectOutputByName(MidiOutput1, LineOrEmpty(lines, 2));
-    model.ComboSetIndex(model.C("cmbOutput"), StrToInt(LineOrEmpty(lines, 3)));
+    model.ComboSetIndex(model.C(control::cmbOutput), StrToInt(LineOrEmpty(lines, 3)));
   } catch (const std::exception&) {
   }
 }
 
 void TForm2::OpenChosenDevices(std::vector<std::string>& problems) {
   auto& model = model_;
-  const std::string inputName = model.C("cmbInput").text;
-  const std::string outputName = model.C("cmbOutput").text;
+  const std::string inputName = model.C(control::cmbInput).text;
+  const std::string outputName = model.C(control::cmbOutput).text;
   sendFailureShown_ = false;
 
   if (MidiInput1.DeviceCount() > 0) {
@@ -296,15 +296,15 @@ void TForm2::ApplyDeviceChoice() {
   auto& model = model_;
   std::vector<std::string> problems;
   Collect(problems, [this] { CloseMidiDevices(); });
-  auto lines = model.C("Memo1").lines;
+  auto lines = model.C(control::Memo1).lines;
   if (lines.size() < 4) lines.resize(4);
-  const auto& input = model.C("cmbInput");
-  const auto& output = model.C("cmbOutput");
+  const auto& input = model.C(control::cmbInput);
+  const auto& output = model.C(control::cmbOutput);
   lines[0] = input.text;
   lines[1] = std::to_string(input.itemIndex);
   lines[2] = output.text;
   lines[3] = std::to_string(output.itemIndex);
-  model.SetLines(model.C("Memo1"), lines);
+  model.SetLines(model.C(control::Memo1), lines);
   // Saved before the devices open, so a choice that fails to open is still
   // remembered.  The lists, not the file, then decide: a file that could not
   // be written must not bring back the old choice.
@@ -326,20 +326,20 @@ void TForm2::cmbOutputChange() { ApplyDeviceChoice(); }
 void TForm2::Outputs1Click() {
   auto& model = model_;
   RelistDevices();
-  if (Text("Items") == "0") SetText("Items", "");
-  model.SetVisible(model.C("Label1"), true);
-  model.SetVisible(model.C("Label3"), true);
-  model.SetEnabled(model.C("cmbOutput"), true);
-  model.SetVisible(model.C("cmbOutput"), true);
-  model.SetEnabled(model.C("cmbInput"), true);
-  model.SetVisible(model.C("cmbInput"), true);
+  if (Text(control::Items) == "0") SetText(control::Items, "");
+  model.SetVisible(model.C(control::Label1), true);
+  model.SetVisible(model.C(control::Label3), true);
+  model.SetEnabled(model.C(control::cmbOutput), true);
+  model.SetVisible(model.C(control::cmbOutput), true);
+  model.SetEnabled(model.C(control::cmbInput), true);
+  model.SetVisible(model.C(control::cmbInput), true);
 }
 
-void TForm2::MidiInOnClick() { Check("MidiInOn"); }
-void TForm2::MidiInOffClick() { Check("MidiInOff"); }
+void TForm2::MidiInOnClick() { Check(menu::MidiInOn); }
+void TForm2::MidiInOffClick() { Check(menu::MidiInOff); }
 
 void TForm2::HandleMidiNote() {
-  if (!Checked("MidiInOn")) return;
+  if (!Checked(menu::MidiInOn)) return;
   KeyNote = static_cast<std::int8_t>(MidiInNote);
   if (KeyNote >= 41 && KeyNote <= 83) {
     auto& key = model_.Key(KeyNote - ui::kLowestKeyNote);
@@ -377,11 +377,11 @@ void TForm2::MIDIInst1Click() {
   Send(144, static_cast<std::uint8_t>(QuestionNote), 127);
 }
 
-void TForm2::SustainOnClick() { Check("SustainOn1"); }
+void TForm2::SustainOnClick() { Check(menu::SustainOn1); }
 
 void TForm2::SustainOffClick() {
   Send(128, static_cast<std::uint8_t>(QuestionNote), 127);
-  Check("SustainOff1");
+  Check(menu::SustainOff1);
 }
 
 void TForm2::Desligados1Click() {

@@ -15,8 +15,8 @@ namespace {
 
 constexpr std::string_view kMiddleCLine = "MiddleCIsC4=1";
 // Written only while on, so that with all of them off the file is what it always was.
-constexpr std::array<std::string_view, 3> kProgressOptions{"PractiseWeakNotes", "ShowTimeAndMistake",
-                                                           "ResumeWhereILeftOff"};
+constexpr std::array<ui::MenuName, 3> kProgressOptions{menu::PractiseWeakNotes, menu::ShowTimeAndMistake,
+                                                      menu::ResumeWhereILeftOff};
 
 std::filesystem::path OptionsFile(const std::filesystem::path& deviceSettings) {
   return deviceSettings.parent_path() / "options.qor";
@@ -27,7 +27,7 @@ bool IsLastRunLine(std::string_view line) { return line.starts_with("Last"); }
 }  // namespace
 
 std::string TForm2::ShownName(std::string_view name) {
-  return theory::ShownOctave(name, Checked("MiddleCIsC4"));
+  return theory::ShownOctave(name, Checked(menu::MiddleCIsC4));
 }
 
 void TForm2::LoadOptions() {
@@ -39,11 +39,11 @@ void TForm2::LoadOptions() {
   }
   for (const auto& line : lines) {
     if (line == kMiddleCLine) {
-      Check("MiddleCIsC4");
+      Check(menu::MiddleCIsC4);
     } else if (line == "MiddleCIsC4=0") {
     } else if (const auto option = std::find_if(kProgressOptions.begin(), kProgressOptions.end(),
-                                                [&](std::string_view name) { return line.starts_with(name); });
-               option != kProgressOptions.end() && line.size() == option->size() + 2 && line[option->size()] == '=') {
+                                                [&](ui::MenuName name) { return line.starts_with(name.text); });
+               option != kProgressOptions.end() && line.size() == option->text.size() + 2 && line[option->text.size()] == '=') {
       if (line.back() == '1') Check(*option);
     } else if (IsLastRunLine(line)) {
       lastRunLines_.push_back(line);
@@ -51,28 +51,28 @@ void TForm2::LoadOptions() {
       otherOptionLines_.push_back(line);
     }
   }
-  if (Checked("ShowTimeAndMistake")) model_.SetVisible(model_.C("StatusLine"), true);
+  if (Checked(menu::ShowTimeAndMistake)) model_.SetVisible(model_.C(control::StatusLine), true);
 }
 
 std::optional<std::string> TForm2::SaveOptions() {
-  std::vector<std::string> lines{Checked("MiddleCIsC4") ? std::string(kMiddleCLine) : "MiddleCIsC4=0"};
+  std::vector<std::string> lines{Checked(menu::MiddleCIsC4) ? std::string(kMiddleCLine) : "MiddleCIsC4=0"};
   for (const auto name : kProgressOptions) {
-    if (Checked(name)) lines.push_back(std::string(name) + "=1");
+    if (Checked(name)) lines.push_back(std::string(name.text) + "=1");
   }
-  if (Checked("ResumeWhereILeftOff")) {
+  if (Checked(menu::ResumeWhereILeftOff)) {
     for (auto& line : LastRunLines()) lines.push_back(std::move(line));
   }
   lines.insert(lines.end(), otherOptionLines_.begin(), otherOptionLines_.end());
   return SaveDeviceSettings(OptionsFile(services_.settingsFile), lines);
 }
 
-void TForm2::ToggleOption(std::string_view menu) {
+void TForm2::ToggleOption(ui::MenuName menu) {
   Check(menu, !Checked(menu));
   if (const auto error = SaveOptions()) {
     services_.dialogs.Message(*error + " The choice applies until the program ends.");
   }
 }
 
-void TForm2::MiddleCIsC4Click() { ToggleOption("MiddleCIsC4"); }
+void TForm2::MiddleCIsC4Click() { ToggleOption(menu::MiddleCIsC4); }
 
 }  // namespace lintra::app

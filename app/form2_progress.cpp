@@ -53,9 +53,9 @@ void TForm2::TellJournalNotices() {
 }
 
 std::string TForm2::CurrentKeyItem() {
-  if (Checked("ChromaticScale")) return std::string(practice::kChromaticItem);
+  if (Checked(menu::ChromaticScale)) return std::string(practice::kChromaticItem);
   for (const auto& key : theory::Keys()) {
-    const auto& item = model_.M(key.item);
+    const auto& item = model_.MenuNamed(key.item);
     if (item.checked && item.parent != nullptr && item.parent->checked) return std::string(key.item);
   }
   return "CMajor1";
@@ -67,8 +67,8 @@ practice::ClefRange TForm2::CurrentClefRange() const {
 }
 
 std::vector<theory::NoteSlot> TForm2::PoolInRange() {
-  const bool chromatic = Checked("ChromaticScale");
-  const auto& lines = model_.C("KeyList").lines;
+  const bool chromatic = Checked(menu::ChromaticScale);
+  const auto& lines = model_.C(control::KeyList).lines;
   const int first = TrebleClef == 1 ? 35 : 0;
   std::vector<theory::NoteSlot> pool;
   for (int slot = first; slot < first + PickRange && slot < static_cast<int>(theory::kNoteSlotCount); ++slot) {
@@ -105,7 +105,7 @@ void TForm2::RecordAnswer() {
   if (weakPick_ && record.attempt == 1 && weakPickKey_ == record.keyItem) {
     unweighed_.push_back({record.questionSlot, record.correct, record.responseMs});
   }
-  if (Checked("ShowTimeAndMistake")) ShowAnswerStatus(record);
+  if (Checked(menu::ShowTimeAndMistake)) ShowAnswerStatus(record);
   if (journal_) {
     TellJournalNotices();
     journal_->Record(record);
@@ -117,10 +117,10 @@ void TForm2::ShowAnswerStatus(const practice::AnswerRecord& record) {
   if (!record.correct) {
     const auto diagnosis = practice::Diagnose(record.keyItem, record.questionSlot, record.answerMidi);
     text += ". " + practice::DescribeMistake(record.keyItem, record.questionSlot, diagnosis,
-                                                 Checked("MiddleCIsC4")) +
+                                                 Checked(menu::MiddleCIsC4)) +
             ".";
   }
-  SetText("StatusLine", std::move(text));
+  SetText(control::StatusLine, std::move(text));
 }
 
 bool TForm2::WriteJournalCsv(std::ostream& out) {
@@ -142,8 +142,8 @@ void TForm2::ShowProgressClick() {
   request.keyItem = CurrentKeyItem();
   request.clefRange = CurrentClefRange();
   request.pool = PoolInRange();
-  request.syllables = Checked("Syllables");
-  request.middleCIsC4 = Checked("MiddleCIsC4");
+  request.syllables = Checked(menu::Syllables);
+  request.middleCIsC4 = Checked(menu::MiddleCIsC4);
   request.nowUtcMs = services_.clock.WallTimeUtcMs();
   request.utcOffsetMinutes = services_.clock.UtcOffsetMinutes();
   request.exportJournal = [this] { Guard([this] { ExportJournalClick(); }); };
@@ -191,12 +191,12 @@ void TForm2::ResetProgressClick() {
                                                  FileName(backup) + "\".");
 }
 
-void TForm2::PractiseWeakNotesClick() { ToggleOption("PractiseWeakNotes"); }
+void TForm2::PractiseWeakNotesClick() { ToggleOption(menu::PractiseWeakNotes); }
 
 void TForm2::ShowTimeAndMistakeClick() {
-  ToggleOption("ShowTimeAndMistake");
-  if (!Checked("ShowTimeAndMistake")) SetText("StatusLine", "");
-  model_.SetVisible(model_.C("StatusLine"), Checked("ShowTimeAndMistake"));
+  ToggleOption(menu::ShowTimeAndMistake);
+  if (!Checked(menu::ShowTimeAndMistake)) SetText(control::StatusLine, "");
+  model_.SetVisible(model_.C(control::StatusLine), Checked(menu::ShowTimeAndMistake));
 }
 
 }  // namespace lintra::app

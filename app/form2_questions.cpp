@@ -27,11 +27,11 @@ bool PoolHolds(const std::vector<std::string>& pool, int slot) {
 void TForm2::StartButtonClick() {
   AnswerCount = 0;
   WrongCount = 0;
-  SetText("Score", "Start");
-  SetText("Items", "0");
+  SetText(control::Score, "Start");
+  SetText(control::Items, "0");
   SoundingNote = QuestionNote;
   Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
-  SetText("AnsShow", "");
+  SetText(control::AnsShow, "");
   DrawStaff();
   NoteX = 0;
   RepeatPending = 0;
@@ -46,25 +46,25 @@ void TForm2::ResponseClick() {
     Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
     Send(kProgramChange, static_cast<std::uint8_t>(Instrument), 127);
     Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
-    if (Checked("SustainOff1")) Timer3().SetEnabled(true);
+    if (Checked(menu::SustainOff1)) Timer3().SetEnabled(true);
     RepeatPending = 0;
     return;
   }
   // The reverse exercise asks nothing.  A tick still pending from an answer given
   // just before the switch would otherwise present a note the student never
   // played and report "You played" it.
-  if (Checked("PlayKeyboard")) return;
+  if (Checked(menu::PlayKeyboard)) return;
 
   Random random;
   random.Seed(services_.clock.TimeOfDayMs());
   std::int8_t pick = 0;
-  if (Checked("PractiseWeakNotes")) {
+  if (Checked(menu::PractiseWeakNotes)) {
     pick = WeakPick(random);
-  } else if (Checked("ChromaticScale")) {
+  } else if (Checked(menu::ChromaticScale)) {
     pick = static_cast<std::int8_t>(random.Below(70));
     if (pick == CurrentSlot) pick = static_cast<std::int8_t>(pick + 3);
   } else {
-    const auto& pool = model_.C("KeyList").lines;
+    const auto& pool = model_.C(control::KeyList).lines;
     // Every pool holds several slots in each clef's range, so this ends after a
     // few draws; the bound only guards against a pool built wrongly.
     for (int draws = 0;; ++draws) {
@@ -85,7 +85,7 @@ void TForm2::ResponseClick() {
 
 void TForm2::PresentNote() {
   questionOpen_ = false;  // until the new note is on the staff and sounding
-  if (Checked("SustainOff1")) Timer3().SetEnabled(true);
+  if (Checked(menu::SustainOff1)) Timer3().SetEnabled(true);
   Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   SoundingNote = QuestionNote;
   Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
@@ -95,21 +95,21 @@ void TForm2::PresentNote() {
   SpelledName = row.letterName;
   QuestionNote = static_cast<std::int8_t>(row.midiNote);
   NoteY = row.staffY;
-  NoteAccidental = theory::AccidentalGlyph(row.kind, Checked("ChromaticScale"), Checked("PlayKeyboard"),
+  NoteAccidental = theory::AccidentalGlyph(row.kind, Checked(menu::ChromaticScale), Checked(menu::PlayKeyboard),
                                            NoteAccidental);
 
-  if (Checked("PlayKeyboard")) {
+  if (Checked(menu::PlayKeyboard)) {
     MakeDisplayName();
-    SetText("AnsShow", "You played " + DisplayName);
+    SetText(control::AnsShow, "You played " + DisplayName);
     NoteX = 0;
     DrawNote();
     Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
     return;
   }
   if (AnswerCount - WrongCount > 0) {
-    if (Checked("On1")) {
+    if (Checked(menu::On1)) {
       CheckAutoAdvance();
-    } else if (Checked("AutoModOn")) {
+    } else if (Checked(menu::AutoModOn)) {
       CheckAutoModulate();
     }
   }
@@ -128,21 +128,21 @@ void TForm2::StimNoteOff() {
 }
 
 void TForm2::ClavedoSol1Click() {
-  Check("ClavedoSol1");
+  Check(menu::ClavedoSol1);
   Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   TrebleClef = 1;
   PickRange = 35;
 }
 
 void TForm2::ClavedoF1Click() {
-  Check("ClavedoF1");
+  Check(menu::ClavedoF1);
   Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   TrebleClef = 0;
   PickRange = 35;
 }
 
 void TForm2::Ambos1Click() {
-  Check("Ambos1");
+  Check(menu::Ambos1);
   Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   TrebleClef = 0;
   PickRange = 70;
@@ -150,8 +150,8 @@ void TForm2::Ambos1Click() {
 
 void TForm2::MakeDisplayName() {
   // A name kept from before (no row matches) is shown as it already is.
-  const bool known = Checked("Letters") || theory::FindByLetterName(SpelledName).has_value();
-  DisplayName = theory::DisplayNameFor(SpelledName, Checked("Letters"), DisplayName);
+  const bool known = Checked(menu::Letters) || theory::FindByLetterName(SpelledName).has_value();
+  DisplayName = theory::DisplayNameFor(SpelledName, Checked(menu::Letters), DisplayName);
   if (known) DisplayName = ShownName(DisplayName);
 }
 

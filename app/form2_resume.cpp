@@ -19,32 +19,32 @@ bool OneOf(const std::string& value, std::initializer_list<std::string_view> nam
 
 }  // namespace
 
-void TForm2::ResumeWhereILeftOffClick() { ToggleOption("ResumeWhereILeftOff"); }
+void TForm2::ResumeWhereILeftOffClick() { ToggleOption(menu::ResumeWhereILeftOff); }
 
 std::vector<std::string> TForm2::LastRunLines() {
   auto checkedKeyOf = [this](std::string_view scale) -> std::string {
     for (const auto& key : theory::Keys()) {
-      const auto& item = model_.M(key.item);
+      const auto& item = model_.MenuNamed(key.item);
       if (item.checked && item.parent != nullptr && item.parent->Name() == scale) return std::string(key.item);
     }
     return "CMajor1";
   };
   // The reverse exercise always shows the chromatic scale; the key is the one note reading returns to.
   std::string key;
-  if (Checked("PlayKeyboard")) {
+  if (Checked(menu::PlayKeyboard)) {
     key = RememberChromatic ? std::string(practice::kChromaticItem)
-                            : checkedKeyOf(RememberMajor ? "MajorKeys1" : "MinorKeys1");
+                            : checkedKeyOf(RememberMajor ? menu::MajorKeys1 : menu::MinorKeys1);
   } else {
     key = CurrentKeyItem();
   }
-  const auto* clef = model_.FirstChecked({"ClavedoSol1", "ClavedoF1", "Ambos1"});
+  const auto* clef = model_.FirstChecked({menu::ClavedoSol1, menu::ClavedoF1, menu::Ambos1});
   return {
-      std::string("LastExercise=") + (Checked("PlayKeyboard") ? "PlayKeyboard" : "NotationQuestions"),
-      std::string("LastSpelling=") + (Checked("Sharps1") ? "Sharps1" : "Flats1"),
+      std::string("LastExercise=") + (Checked(menu::PlayKeyboard) ? "PlayKeyboard" : "NotationQuestions"),
+      std::string("LastSpelling=") + (Checked(menu::Sharps1) ? "Sharps1" : "Flats1"),
       "LastKey=" + key,
       "LastClef=" + std::string(clef != nullptr ? clef->Name() : "ClavedoSol1"),
-      std::string("LastNoteNames=") + (Checked("NoteNames") ? "NoteNames" : "NoteNamesOff"),
-      std::string("LastNaming=") + (Checked("Syllables") ? "Syllables" : "Letters"),
+      std::string("LastNoteNames=") + (Checked(menu::NoteNames) ? "NoteNames" : "NoteNamesOff"),
+      std::string("LastNaming=") + (Checked(menu::Syllables) ? "Syllables" : "Letters"),
       "LastInstrument=" + std::to_string(Instrument),
   };
 }
@@ -58,14 +58,14 @@ void TForm2::RestoreLastRun() {
   }
   // The clef first: the chromatic scale closes the "Clefs" menu.
   if (const auto& clef = last["LastClef"]; OneOf(clef, {"ClavedoSol1", "ClavedoF1", "Ambos1"})) {
-    model_.ClickFromCode(clef);
+    model_.ClickFromCode(model_.MenuNamed(clef));
   }
   if (const auto& key = last["LastKey"]; key == practice::kChromaticItem) {
     ChromaticScaleClick();
   } else if (theory::FindKey(key) != nullptr) {
     KeyCommand(key);
   }
-  if (const auto& naming = last["LastNaming"]; OneOf(naming, {"Letters", "Syllables"})) model_.ClickFromCode(naming);
+  if (const auto& naming = last["LastNaming"]; OneOf(naming, {"Letters", "Syllables"})) model_.ClickFromCode(model_.MenuNamed(naming));
   if (last["LastNoteNames"] == "NoteNames") NoteNamesClick();
   if (const auto& text = last["LastInstrument"]; !text.empty() && text.size() <= 3 &&
                                                  text.find_first_not_of("0123456789") == std::string::npos) {

@@ -35,16 +35,16 @@ std::pair<bool, bool> TForm2::AskThresholds(const std::string& tutor) {
 
 void TForm2::On1Click() {
   auto& dialogs = services_.dialogs;
-  if (Checked("ChromaticScale")) {
-    if (Checked("NotationQuestions")) {
+  if (Checked(menu::ChromaticScale)) {
+    if (Checked(menu::NotationQuestions)) {
       dialogs.Message(
           "Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a "
           "clef or Grand Staff, then set AutoAdvance On.");
     } else {
       dialogs.Message(
           "Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoAdvance Feature.");
-      Check("AutoAdvance2", false);
-      Check("Off1");
+      Check(menu::AutoAdvance2, false);
+      Check(menu::Off1);
     }
   } else {
     const auto [countOk, scoreOk] = AskThresholds("AutoAdvance");
@@ -52,13 +52,13 @@ void TForm2::On1Click() {
       if (scoreOk) {
         AnswerCount = 0;
         WrongCount = 0;
-        Check("On1");
-        Check("AutoModOff");
-        Check("AutoAdvance2");
-        if (Text("Score") == "Start") DrawStaff();
+        Check(menu::On1);
+        Check(menu::AutoModOff);
+        Check(menu::AutoAdvance2);
+        if (Text(control::Score) == "Start") DrawStaff();
       } else {
-        Check("AutoAdvance2", false);
-        Check("Off1");
+        Check(menu::AutoAdvance2, false);
+        Check(menu::Off1);
       }
     }
   }
@@ -67,72 +67,72 @@ void TForm2::On1Click() {
 }
 
 void TForm2::Off1Click() {
-  Check("AutoAdvance2", false);
-  Check("Off1");
+  Check(menu::AutoAdvance2, false);
+  Check(menu::Off1);
 }
 
 void TForm2::AutoModOnClick() {
   auto& dialogs = services_.dialogs;
-  if (!Checked("NotationQuestions")) {
+  if (!Checked(menu::NotationQuestions)) {
     dialogs.Message("Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoModulate Feature.");
     Timer3().SetEnabled(true);
     Send(144, static_cast<std::uint8_t>(QuestionNote), 127);
     return;
   }
-  if (Checked("ChromaticScale")) {
+  if (Checked(menu::ChromaticScale)) {
     dialogs.Message(
         "There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then "
         "set AutoModulate On");
     return;
   }
-  Check("Off1");
-  Check("AutoModulate2");
+  Check(menu::Off1);
+  Check(menu::AutoModulate2);
   const auto [countOk, scoreOk] = AskThresholds("AutoModulate");
   if (!countOk) return;
   if (scoreOk) {
-    Check("Off1");
-    Check("AutoModOn");
-    Check("AutoModulate2");
+    Check(menu::Off1);
+    Check(menu::AutoModOn);
+    Check(menu::AutoModulate2);
     AnswerCount = 0;
     WrongCount = 0;
-    SetText("Items", "0");
+    SetText(control::Items, "0");
   } else {
     AutoModOffClick();
   }
 }
 
 void TForm2::AutoModOffClick() {
-  Check("AutoModOff");
-  Check("AutoModulate2", false);
+  Check(menu::AutoModOff);
+  Check(menu::AutoModulate2, false);
 }
 
 void TForm2::CheckAutoAdvance() {
-  if (Checked("ChromaticScale")) {
-    Check("Off1");
-    Check("AutoAdvance2", false);
+  if (Checked(menu::ChromaticScale)) {
+    Check(menu::Off1);
+    Check(menu::AutoAdvance2, false);
   }
   if (!ThresholdPassed()) return;
   const std::string text = "Congratulations! You have " + CorrectThreshold +
                            " or more correct answers with a score of more than " + ScoreThreshold +
                            "%. Advance to next level?";
-  auto* level = model_.FirstChecked({"ClavedoSol1", "ClavedoF1", "Ambos1"});
+  auto* level = model_.FirstChecked({menu::ClavedoSol1, menu::ClavedoF1, menu::Ambos1});
   if (level == nullptr) return;
   SkipNoteDraw = true;
   if (services_.dialogs.Confirm(text)) {
-    ClickControl(model_.C("StartButton"));
-    SetText("Score", "Advance");
-    if (level->Name() == "ClavedoSol1") {
+    ClickControl(model_.C(control::StartButton));
+    SetText(control::Score, "Advance");
+    if (level->Name() == menu::ClavedoSol1.text) {
       ClavedoF1Click();
-    } else if (level->Name() == "ClavedoF1") {
+    } else if (level->Name() == menu::ClavedoF1.text) {
       Ambos1Click();
     } else {
-      Check("AutoAdvance2", false);
-      Check("Off1");
+      Check(menu::AutoAdvance2, false);
+      Check(menu::Off1);
       ChromaticScaleClick();
     }
   } else {
-    Check("AutoAdvance2", false);
-    Check("Off1");
+    Check(menu::AutoAdvance2, false);
+    Check(menu::Off1);
     PresentNote();
   }
 }
@@ -146,8 +146,8 @@ void TForm2::CheckAutoModulate() {
   if (services_.dialogs.Confirm(text)) {
     AnswerCount = 0;
     WrongCount = 0;
-    SetText("Score", "New Scale");
-    SetText("Items", "0");
+    SetText(control::Score, "New Scale");
+    SetText(control::Items, "0");
     Random random;
     random.Seed(services_.clock.TimeOfDayMs());
     std::int8_t index = 0;
@@ -155,10 +155,10 @@ void TForm2::CheckAutoModulate() {
       index = static_cast<std::int8_t>(random.Below(24));
     } while (index == LastModulationKey);
     LastModulationKey = index;
-    model_.ClickFromCode(theory::Keys()[static_cast<std::size_t>(index)].item);
+    model_.ClickFromCode(model_.MenuNamed(theory::Keys()[static_cast<std::size_t>(index)].item));
   } else {
-    Check("AutoModOff");
-    Check("AutoModulate2", false);
+    Check(menu::AutoModOff);
+    Check(menu::AutoModulate2, false);
     Send(144, static_cast<std::uint8_t>(SoundingNote), 127);
     Timer1().SetEnabled(true);
   }

@@ -11,7 +11,7 @@
 namespace lintra::app {
 
 std::int8_t TForm2::WeakPick(theory::Random& random) {
-  const auto candidates = practice::QuestionCandidates(model_.C("KeyList").lines, Checked("ChromaticScale"),
+  const auto candidates = practice::QuestionCandidates(model_.C(control::KeyList).lines, Checked(menu::ChromaticScale),
                                                        TrebleClef, PickRange, CurrentSlot);
   if (candidates.empty()) throw std::runtime_error("The question pool holds no note in the chosen range");
   const std::string key = CurrentKeyItem();

@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "ui/layout_names.h"
+
 namespace lintra::ui {
 
 using Colour = std::uint32_t;  // low byte red, then green, then blue

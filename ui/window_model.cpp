@@ -72,12 +72,12 @@ MenuItem* WindowModel::FindMenu(std::string_view name) {
   return nullptr;
 }
 
-Control& WindowModel::C(std::string_view name) {
+Control& WindowModel::ControlNamed(std::string_view name) {
   if (auto* control = FindControl(name)) return *control;
   throw std::out_of_range("no control " + std::string(name));
 }
 
-MenuItem& WindowModel::M(std::string_view name) {
+MenuItem& WindowModel::MenuNamed(std::string_view name) {
   if (auto* item = FindMenu(name)) return *item;
   throw std::out_of_range("no menu item " + std::string(name));
 }
@@ -169,7 +169,7 @@ void WindowModel::ClickFromCode(MenuItem& item) {
   if (item.enabled && item.handler) item.handler();
 }
 
-MenuItem* WindowModel::FirstChecked(std::initializer_list<std::string_view> names) {
+MenuItem* WindowModel::FirstChecked(std::initializer_list<MenuName> names) {
   for (auto name : names) {
     auto& item = M(name);
     if (item.checked) return &item;

@@ -48,8 +48,11 @@ class WindowModel {
 
   Control* FindControl(std::string_view name);
   MenuItem* FindMenu(std::string_view name);
-  Control& C(std::string_view name);  // throws std::out_of_range for an unknown name
-  MenuItem& M(std::string_view name);
+  Control& C(ControlName name) { return ControlNamed(name); }
+  MenuItem& M(MenuName name) { return MenuNamed(name); }
+  // For names known only at run time (scripts, tables); throw std::out_of_range for an unknown name.
+  Control& ControlNamed(std::string_view name);
+  MenuItem& MenuNamed(std::string_view name);
 
   // Layout order: the controls of the tables, then the 43 keys.
   const std::vector<std::unique_ptr<Control>>& AllControls() const { return controls_; }
@@ -77,10 +80,10 @@ class WindowModel {
   // A click invoked from code runs the handler only when the item itself is
   // enabled; its parents do not matter.
   void ClickFromCode(MenuItem& item);
-  void ClickFromCode(std::string_view menuName) { ClickFromCode(M(menuName)); }
+  void ClickFromCode(MenuName menuName) { ClickFromCode(M(menuName)); }
 
   // The check of the first checked item among `names`, or nullptr.
-  MenuItem* FirstChecked(std::initializer_list<std::string_view> names);
+  MenuItem* FirstChecked(std::initializer_list<MenuName> names);
 
   std::function<void(const Control&)> OnControlChanged;
   std::function<void(const MenuItem&)> OnMenuChanged;

@@ -209,7 +209,7 @@ void MainWindow::BuildControls() {
   // Built in the layout's creation order: later controls lie on top, so every
   // black key covers the white keys it overlaps.
   for (const auto name : ui::CreationOrder()) {
-    ui::Control& control = model_.C(name);
+    ui::Control& control = model_.ControlNamed(name);
     const auto& layout = control.layout;
     QWidget* widget = nullptr;
     switch (layout.kind) {
@@ -293,8 +293,8 @@ void MainWindow::BuildControls() {
   }
   std::sort(order.begin(), order.end());
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);
-  static_cast<QLabel*>(Widget("Label1"))->setBuddy(Widget("cmbInput"));
-  static_cast<QLabel*>(Widget("Label3"))->setBuddy(Widget("cmbOutput"));
+  static_cast<QLabel*>(Widget(ui::control::Label1))->setBuddy(Widget(ui::control::cmbInput));
+  static_cast<QLabel*>(Widget(ui::control::Label3))->setBuddy(Widget(ui::control::cmbOutput));
   NameKeys();
   PlaceKeyCaptions();
 }
@@ -310,10 +310,10 @@ void MainWindow::NameKeys() {
 void MainWindow::PlaceKeyCaptions() {
   int blackKeyHeight = 0;
   for (const auto& key : ui::Keyboard()) {
-    if (key.black) blackKeyHeight = std::max(blackKeyHeight, Widget(key.name)->height());
+    if (key.black) blackKeyHeight = std::max(blackKeyHeight, WidgetNamed(key.name)->height());
   }
   for (const auto& key : ui::Keyboard()) {
-    if (!key.black) static_cast<controls::TGradBtn*>(Widget(key.name))->SetCaptionTop(blackKeyHeight);
+    if (!key.black) static_cast<controls::TGradBtn*>(WidgetNamed(key.name))->SetCaptionTop(blackKeyHeight);
   }
 }
 
@@ -405,7 +405,7 @@ void MainWindow::SyncControl(const ui::Control& control) {
       edit->setText(text);
       // The feedback and the counts change without the focus going there:
       // they are announced, so that a screen reader speaks them.
-      if (changed && (control.Name() == "AnsShow" || control.Name() == "Score" || control.Name() == "Items")) {
+      if (changed && (control.Name() == ui::control::AnsShow.text || control.Name() == ui::control::Score.text || control.Name() == ui::control::Items.text)) {
         QAccessibleValueChangeEvent event(edit, text);
         if (Announce) Announce(&event);
       }
@@ -473,7 +473,7 @@ void MainWindow::SyncMenu(const ui::MenuItem& item) {
     action->setText(Q(item.caption));
   }
   // Keys are named by their notes, in the naming and octave numbering chosen.
-  if (item.Name() == "Letters" || item.Name() == "Syllables" || item.Name() == "MiddleCIsC4") NameKeys();
+  if (item.Name() == ui::menu::Letters.text || item.Name() == ui::menu::Syllables.text || item.Name() == ui::menu::MiddleCIsC4.text) NameKeys();
   if (action->isCheckable()) action->setChecked(item.checked);
   action->setEnabled(item.enabled);
 }

@@ -73,8 +73,11 @@ class MainWindow : public QMainWindow {
   app::TForm2& Form() { return *form_; }
   QWidget* Client() { return client_; }
   PaintBoxWidget* PaintBox() { return paintBox_; }
-  QWidget* Widget(std::string_view name) { return widgets_.at(&model_.C(name)); }
-  QAction* Action(std::string_view name) { return actions_.at(&model_.M(name)); }
+  QWidget* Widget(ui::ControlName name) { return widgets_.at(&model_.C(name)); }
+  QAction* Action(ui::MenuName name) { return actions_.at(&model_.M(name)); }
+  // For names known only at run time (tools, tests).
+  QWidget* WidgetNamed(std::string_view name) { return widgets_.at(&model_.ControlNamed(name)); }
+  QAction* ActionNamed(std::string_view name) { return actions_.at(&model_.MenuNamed(name)); }
   controls::TElasticForm* ElasticForm1() { return elastic_; }
   // Where the changes of the answer line and the score are announced to
   // assistive technology (the accessibility bridge, unless a test listens).

@@ -27,7 +27,7 @@ int RunSelfCheck(MainWindow& window, const std::string& helpDocument) {
     ok = false;
   }
   if (asked()) {
-    const auto* line = qobject_cast<QLineEdit*>(window.Widget("QuestShw"));
+    const auto* line = qobject_cast<QLineEdit*>(window.Widget(ui::control::QuestShw));
     std::printf("question: note slot %d, \"%s\"\n", int(window.Form().CurrentSlot),
                 line ? line->text().toUtf8().constData() : "");
   } else {

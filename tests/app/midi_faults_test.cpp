@@ -102,9 +102,9 @@ class Window {
   const std::string& LastShown() const { return dialogs_.shown.back(); }
 
   void Wait(std::int64_t ms) { clock_.Advance(ms); }
-  void Menu(std::string_view name) { form_->Guard(model_.M(name).handler); }
+  void Menu(std::string_view name) { form_->Guard(model_.MenuNamed(name).handler); }
   void Select(std::string_view combo, const std::string& item) {
-    auto& control = model_.C(combo);
+    auto& control = model_.ControlNamed(combo);
     for (std::size_t i = 0; i < control.items.size(); ++i) {
       if (control.items[i] == item) {
         form_->SelectItem(control, static_cast<int>(i));
@@ -132,7 +132,7 @@ class Window {
     const auto answers = form.AnswerCount;
     form.ClickControl(model_.Key(form.QuestionNote - ui::kLowestKeyNote));
     EXPECT_EQ(form.AnswerCount, answers + 1);
-    EXPECT_EQ(model_.C("AnsShow").text.rfind("That is correct: ", 0), 0U) << model_.C("AnsShow").text;
+    EXPECT_EQ(model_.C(ui::control::AnsShow).text.rfind("That is correct: ", 0), 0U) << model_.C(ui::control::AnsShow).text;
   }
 
  private:
@@ -353,8 +353,8 @@ TEST_F(MidiFaultsTest, UnreadableDeviceRecordsAreLeftOutOfTheListsAtStart) {
   w.Fake().FailOutCaps(0, midi::kErrNoDriver);
   w.Start();
   EXPECT_EQ(w.Shown(), 0U);
-  EXPECT_EQ(w.Model().C("cmbInput").items, (std::vector<std::string>{"Good In"}));
-  EXPECT_EQ(w.Model().C("cmbOutput").items, (std::vector<std::string>{"A Good Out", kSynth}));
+  EXPECT_EQ(w.Model().C(ui::control::cmbInput).items, (std::vector<std::string>{"Good In"}));
+  EXPECT_EQ(w.Model().C(ui::control::cmbOutput).items, (std::vector<std::string>{"A Good Out", kSynth}));
   EXPECT_EQ(w.Form().MidiInput1.ProductName(), "Good In");
   EXPECT_EQ(w.Form().MidiOutput1.ProductName(), "A Good Out");
   EXPECT_TRUE(w.Form().MidiInput1.IsOpen());
@@ -425,7 +425,7 @@ TEST_F(MidiFaultsTest, UnwritableConfigurationFolderAppliesTheChoiceForTheSessio
   EXPECT_NE(w.LastShown().find("until the program ends"), std::string::npos) << w.LastShown();
   EXPECT_EQ(w.Form().MidiOutput1.ProductName(), "Zeta Out");
   EXPECT_TRUE(w.Form().MidiInput1.IsOpen());
-  EXPECT_FALSE(w.Model().C("cmbOutput").visible);
+  EXPECT_FALSE(w.Model().C(ui::control::cmbOutput).visible);
   w.AnswerNextQuestion();
   EXPECT_GT(SentTo(w.Fake(), 1), 0U);
   EXPECT_EQ(w.Shown(), 1U);
@@ -442,7 +442,7 @@ TEST_F(MidiFaultsTest, FailedSaveNeitherDamagesTheOldFileNorBringsBackTheOldChoi
   EXPECT_EQ(w.Shown(), 1U);
   EXPECT_EQ(Settings(), saved);
   EXPECT_EQ(w.Form().MidiOutput1.ProductName(), "Zeta Out");
-  EXPECT_EQ(w.Model().C("cmbOutput").text, "Zeta Out");
+  EXPECT_EQ(w.Model().C(ui::control::cmbOutput).text, "Zeta Out");
 }
 
 TEST_F(MidiFaultsTest, MissingConfigurationFolderIsMadeByTheFirstChoice) {

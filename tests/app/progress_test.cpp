@@ -65,7 +65,7 @@ class Window {
   }
   void Wait(std::int64_t ms) { clock_.Advance(ms); }
   void Press(int midiNote) { form->ClickControl(model.Key(midiNote - ui::kLowestKeyNote)); }
-  void Menu(std::string_view name) { form->Guard(model.M(name).handler); }
+  void Menu(std::string_view name) { form->Guard(model.MenuNamed(name).handler); }
   int Wrong() const { return form->QuestionNote == 60 ? 62 : 60; }
   // The journal as CSV rows of cells, header first.
   std::vector<std::vector<std::string>> Rows() {
@@ -162,7 +162,7 @@ TEST_F(ProgressTest, WeakNotePickDrawsFromThePoolAndLeavesThePlainPickAsItWasOnc
 
   toggled.Menu("PractiseWeakNotes");
   const auto weak = Questions(toggled, 30, 700);
-  const auto& pool = toggled.model.C("KeyList").lines;
+  const auto& pool = toggled.model.C(ui::control::KeyList).lines;
   for (std::size_t i = 0; i < weak.size(); ++i) {
     EXPECT_NE(std::find(pool.begin(), pool.end(), std::to_string(weak[i])), pool.end()) << weak[i];
     EXPECT_GE(weak[i], 35) << "treble clef";
@@ -244,9 +244,9 @@ TEST_F(ProgressTest, OptionsAndThePlaceLeftOffAreKeptBetweenStarts) {
     Window w(folder_, false);
     for (const char* item : {"PractiseWeakNotes", "ShowTimeAndMistake", "ResumeWhereILeftOff", "ClavedoF1",
                              "EbMajor1", "MajorKeys1", "Syllables", "NoteNames"}) {
-      EXPECT_TRUE(w.model.M(item).checked) << item;
+      EXPECT_TRUE(w.model.MenuNamed(item).checked) << item;
     }
-    EXPECT_TRUE(w.model.C("StatusLine").visible);
+    EXPECT_TRUE(w.model.C(ui::control::StatusLine).visible);
     EXPECT_EQ(w.form->Instrument, 0);
     EXPECT_EQ(w.form->TrebleClef, 0);
     w.Menu("ResumeWhereILeftOff");
@@ -255,9 +255,9 @@ TEST_F(ProgressTest, OptionsAndThePlaceLeftOffAreKeptBetweenStarts) {
   EXPECT_NE(std::find(lines.begin(), lines.end(), "FutureOption=7"), lines.end());
   EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l.starts_with("Last"); }), 0);
   Window fresh(folder_, false);
-  EXPECT_TRUE(fresh.model.M("CMajor1").checked);
-  EXPECT_TRUE(fresh.model.M("ClavedoSol1").checked);
-  EXPECT_FALSE(fresh.model.M("ResumeWhereILeftOff").checked);
+  EXPECT_TRUE(fresh.model.M(ui::menu::CMajor1).checked);
+  EXPECT_TRUE(fresh.model.M(ui::menu::ClavedoSol1).checked);
+  EXPECT_FALSE(fresh.model.M(ui::menu::ResumeWhereILeftOff).checked);
 }
 
 }  // namespace

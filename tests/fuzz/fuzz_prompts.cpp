@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   runner.Execute(Command("click", {"On1"}));
   FUZZ_CHECK(form.CorrectThreshold == std::to_string(Threshold(texts[0], 40)));
   FUZZ_CHECK(form.ScoreThreshold == std::to_string(Threshold(texts[1], 90)));
-  FUZZ_CHECK(form.Model().M("On1").checked);
+  FUZZ_CHECK(form.Model().M(lintra::ui::menu::On1).checked);
   FUZZ_CHECK(form.AnswerCount == 0 && form.WrongCount == 0);
 
   // Instrument: a program number 0 to 127 is taken; another number is refused

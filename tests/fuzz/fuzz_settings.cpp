@@ -59,13 +59,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   runner.Execute(Command("show"));
   auto& model = *runner.Model();
   // Whatever the file held, the window came up with its starting values.
-  FUZZ_CHECK(model.C("Items").text == "0");
-  FUZZ_CHECK(model.C("KeyList").lines.size() == 24);
+  FUZZ_CHECK(model.C(lintra::ui::control::Items).text == "0");
+  FUZZ_CHECK(model.C(lintra::ui::control::KeyList).lines.size() == 24);
 
   // A choice made through the panel must leave a file that reads back with the
   // chosen output at its position.
   runner.Execute(Command("click", {"Outputs1"}));
-  auto& outputs = model.C("cmbOutput");
+  auto& outputs = model.C(lintra::ui::control::cmbOutput);
   FUZZ_CHECK(outputs.visible && outputs.enabled);
   FUZZ_CHECK(!outputs.items.empty());
   const std::string chosen = outputs.items.front();

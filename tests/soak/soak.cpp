@@ -114,8 +114,8 @@ class Soak {
   static constexpr std::string_view kClefs[3] = {"ClavedoSol1", "ClavedoF1", "Ambos1"};
 
   int Below(int n) { return static_cast<int>(random_() % static_cast<std::uint32_t>(n)); }
-  bool Checked(std::string_view name) { return model_->M(name).checked; }
-  const std::string& Text(std::string_view name) { return model_->C(name).text; }
+  bool Checked(std::string_view name) { return model_->MenuNamed(name).checked; }
+  const std::string& Text(std::string_view name) { return model_->ControlNamed(name).text; }
 
   void Run(std::string command, std::vector<std::string> args = {}, std::vector<bool> quoted = {}) {
     ScriptLine line;
@@ -142,7 +142,7 @@ class Soak {
     const bool passed = lintra::app::ThresholdTest(form_->AnswerCount, form_->WrongCount,
                                                    value(form_->CorrectThreshold, 40), value(form_->ScoreThreshold, 90));
     if (!passed) return false;
-    if (Checked("On1")) return model_->FirstChecked({"ClavedoSol1", "ClavedoF1", "Ambos1"}) != nullptr;
+    if (Checked("On1")) return model_->FirstChecked({lintra::ui::menu::ClavedoSol1, lintra::ui::menu::ClavedoF1, lintra::ui::menu::Ambos1}) != nullptr;
     return Checked("AutoModOn");
   }
 
@@ -153,7 +153,7 @@ class Soak {
       Require(guard < 8, "Timer1 never comes to rest");
       const bool asks = form_->RepeatPending == 0 && Checked("NotationQuestions");
       const bool chromatic = Checked("ChromaticScale");
-      const std::vector<std::string> pool = model_->C("KeyList").lines;
+      const std::vector<std::string> pool = model_->C(lintra::ui::control::KeyList).lines;
       const int base = form_->TrebleClef == 1 ? 35 : 0;
       const int span = chromatic ? 70 : static_cast<std::uint8_t>(form_->PickRange);
       const int first = chromatic ? 0 : base;
@@ -280,11 +280,11 @@ class Soak {
     }
     for (std::string_view scale : {"MajorKeys1", "MinorKeys1"}) {
       int checks = 0;
-      for (const auto* child : model_->M(scale).children) checks += child->checked ? 1 : 0;
+      for (const auto* child : model_->MenuNamed(scale).children) checks += child->checked ? 1 : 0;
       Require(checks <= 1, std::string(scale) + " has several keys checked");
     }
     Require(form_->WrongCount >= 0 && form_->AnswerCount >= form_->WrongCount, "the counts are inconsistent");
-    const auto& pool = model_->C("KeyList").lines;
+    const auto& pool = model_->C(lintra::ui::control::KeyList).lines;
     Require(pool.size() == 24, "KeyList does not hold 24 slots");
     for (const auto& line : pool) {
       std::int32_t slot = -1;

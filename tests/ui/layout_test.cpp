@@ -17,7 +17,7 @@ std::string_view HitTest(int x, int y) {
   WindowModel model;
   std::string_view hit;
   for (const auto name : CreationOrder()) {
-    const auto& layout = model.C(name).layout;
+    const auto& layout = model.ControlNamed(name).layout;
     if (x >= layout.left && x < layout.left + layout.width && y >= layout.top && y < layout.top + layout.height) hit = name;
   }
   return hit;
@@ -81,29 +81,29 @@ TEST(Layout, MenusAsLaidOut) {
   EXPECT_EQ(checked, (std::vector<std::string>{"NotationQuestions", "Flats1", "MajorKeys1", "CMajor1",
                                                "ClavedoSol1", "NoteNamesOff", "Letters", "MidiInOn",
                                                "SustainOn1", "AutoAdvance2", "On1", "AutoModOff"}));
-  EXPECT_EQ(model.M("Flats1").parent, &model.M("PlayKeyboard"));
-  EXPECT_EQ(model.M("AutoModOn").parent, &model.M("AutoModulate2"));
-  EXPECT_EQ(model.M("AutoModOn").caption, model.M("On1").caption);
-  EXPECT_EQ(model.M("About1").caption, "&About");
-  EXPECT_EQ(model.M("AllNotesOff1").layout.handler, "Desligados1Click");
+  EXPECT_EQ(model.M(ui::menu::Flats1).parent, &model.M(ui::menu::PlayKeyboard));
+  EXPECT_EQ(model.M(ui::menu::AutoModOn).parent, &model.M(ui::menu::AutoModulate2));
+  EXPECT_EQ(model.M(ui::menu::AutoModOn).caption, model.M(ui::menu::On1).caption);
+  EXPECT_EQ(model.M(ui::menu::About1).caption, "&About");
+  EXPECT_EQ(model.M(ui::menu::AllNotesOff1).layout.handler, "Desligados1Click");
   // The Progress menu's options are on/off items of their own, all off at start.
   for (const char* name : {"PractiseWeakNotes", "ShowTimeAndMistake", "ResumeWhereILeftOff"}) {
-    EXPECT_TRUE(model.M(name).layout.toggle) << name;
-    EXPECT_EQ(model.M(name).parent, &model.M("Progress1")) << name;
+    EXPECT_TRUE(model.MenuNamed(name).layout.toggle) << name;
+    EXPECT_EQ(model.MenuNamed(name).parent, &model.M(ui::menu::Progress1)) << name;
   }
 }
 
 TEST(Layout, HiddenStoresStartAsLaidOut) {
   WindowModel model;
-  const auto& pool = model.C("KeyList").lines;
+  const auto& pool = model.C(ui::control::KeyList).lines;
   ASSERT_EQ(pool.size(), 24u);
   for (std::size_t i = 0; i < pool.size(); ++i) EXPECT_EQ(pool[i], std::to_string(3 * i));
-  EXPECT_EQ(model.C("Memo1").lines, std::vector<std::string>(6));
+  EXPECT_EQ(model.C(ui::control::Memo1).lines, std::vector<std::string>(6));
   for (const char* hidden : {"Label1", "Label3", "cmbInput", "cmbOutput", "KeyList", "Memo1", "StatusLine"}) {
-    EXPECT_FALSE(model.C(hidden).visible) << hidden;
+    EXPECT_FALSE(model.ControlNamed(hidden).visible) << hidden;
   }
-  EXPECT_FALSE(model.C("cmbInput").enabled);
-  EXPECT_FALSE(model.C("cmbOutput").enabled);
+  EXPECT_FALSE(model.C(ui::control::cmbInput).enabled);
+  EXPECT_FALSE(model.C(ui::control::cmbOutput).enabled);
 }
 
 }  // namespace

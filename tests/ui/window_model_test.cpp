@@ -7,40 +7,40 @@ namespace {
 
 TEST(WindowModel, RadioItemsClearTheirSiblingsOnly) {
   WindowModel model;
-  model.SetChecked(model.M("MinorKeys1"), true);
-  EXPECT_FALSE(model.M("MajorKeys1").checked);
-  EXPECT_FALSE(model.M("ChromaticScale").checked);
-  EXPECT_TRUE(model.M("CMajor1").checked) << "an item of another submenu keeps its check";
+  model.SetChecked(model.M(ui::menu::MinorKeys1), true);
+  EXPECT_FALSE(model.M(ui::menu::MajorKeys1).checked);
+  EXPECT_FALSE(model.M(ui::menu::ChromaticScale).checked);
+  EXPECT_TRUE(model.M(ui::menu::CMajor1).checked) << "an item of another submenu keeps its check";
 
-  model.SetChecked(model.M("AMinor1"), true);
-  EXPECT_TRUE(model.M("AMinor1").checked);
-  EXPECT_TRUE(model.M("CMajor1").checked);
+  model.SetChecked(model.M(ui::menu::AMinor1), true);
+  EXPECT_TRUE(model.M(ui::menu::AMinor1).checked);
+  EXPECT_TRUE(model.M(ui::menu::CMajor1).checked);
 
   // Clearing touches no sibling.
-  model.SetChecked(model.M("AutoAdvance2"), false);
-  EXPECT_FALSE(model.M("AutoModulate2").checked);
-  EXPECT_TRUE(model.M("On1").checked);
+  model.SetChecked(model.M(ui::menu::AutoAdvance2), false);
+  EXPECT_FALSE(model.M(ui::menu::AutoModulate2).checked);
+  EXPECT_TRUE(model.M(ui::menu::On1).checked);
 
-  model.SetChecked(model.M("AutoModulate2"), true);
-  EXPECT_FALSE(model.M("AutoAdvance2").checked);
+  model.SetChecked(model.M(ui::menu::AutoModulate2), true);
+  EXPECT_FALSE(model.M(ui::menu::AutoAdvance2).checked);
 }
 
 TEST(WindowModel, ClickFromCodeRunsOnlyEnabledItemsWhateverTheirParents) {
   WindowModel model;
   int runs = 0;
-  model.M("CMajor1").handler = [&] { ++runs; };
-  model.SetEnabled(model.M("Keys"), false);
-  model.SetEnabled(model.M("MajorKeys1"), false);
-  model.ClickFromCode("CMajor1");
+  model.M(ui::menu::CMajor1).handler = [&] { ++runs; };
+  model.SetEnabled(model.M(ui::menu::Keys), false);
+  model.SetEnabled(model.M(ui::menu::MajorKeys1), false);
+  model.ClickFromCode(ui::menu::CMajor1);
   EXPECT_EQ(runs, 1);
-  model.SetEnabled(model.M("CMajor1"), false);
-  model.ClickFromCode("CMajor1");
+  model.SetEnabled(model.M(ui::menu::CMajor1), false);
+  model.ClickFromCode(ui::menu::CMajor1);
   EXPECT_EQ(runs, 1);
 }
 
 TEST(WindowModel, DropDownListsStaySortedAndClampTheirChoice) {
   WindowModel model;
-  auto& combo = model.C("cmbOutput");
+  auto& combo = model.C(ui::control::cmbOutput);
   model.ComboAdd(combo, "Synth X");
   model.ComboAdd(combo, "built-in");
   model.ComboAdd(combo, "Alpha");
@@ -59,11 +59,11 @@ TEST(WindowModel, ReportsEachRealChangeOnce) {
   int controls = 0, menus = 0;
   model.OnControlChanged = [&](const Control&) { ++controls; };
   model.OnMenuChanged = [&](const MenuItem&) { ++menus; };
-  model.SetText(model.C("Score"), "Start");
-  model.SetText(model.C("Score"), "Start");
-  model.SetVisible(model.C("Label1"), false);  // already hidden
+  model.SetText(model.C(ui::control::Score), "Start");
+  model.SetText(model.C(ui::control::Score), "Start");
+  model.SetVisible(model.C(ui::control::Label1), false);  // already hidden
   EXPECT_EQ(controls, 1);
-  model.SetChecked(model.M("Syllables"), true);  // checks one, clears Letters
+  model.SetChecked(model.M(ui::menu::Syllables), true);  // checks one, clears Letters
   EXPECT_EQ(menus, 2);
 }
 

@@ -31,11 +31,11 @@ void ShowSettings(const Command& c) {
 
 void ShowControls(std::ostream& out, ui::WindowModel& m) {
   for (const char* name : {"QuestShw", "AnsShow", "Score", "Items"}) {
-    out << "text " << name << ' ' << Quoted(m.C(name).text) << '\n';
+    out << "text " << name << ' ' << Quoted(m.ControlNamed(name).text) << '\n';
   }
   for (const char* name : {"KeyList", "Memo1"}) {
     out << "lines " << name;
-    for (const auto& text : m.C(name).lines) out << ' ' << Quoted(text);
+    for (const auto& text : m.ControlNamed(name).lines) out << ' ' << Quoted(text);
     out << '\n';
   }
   out << "checked";
@@ -51,17 +51,17 @@ void ShowControls(std::ostream& out, ui::WindowModel& m) {
   }
   out << "\nvisible";
   for (const char* name : {"Label1", "Label3", "cmbInput", "cmbOutput"}) {
-    out << ' ' << name << '=' << (m.C(name).visible ? 1 : 0);
+    out << ' ' << name << '=' << (m.ControlNamed(name).visible ? 1 : 0);
   }
   out << '\n';
   for (const char* name : {"cmbInput", "cmbOutput"}) {
-    const auto& combo = m.C(name);
+    const auto& combo = m.ControlNamed(name);
     out << "combo " << name << ' ' << Quoted(combo.text) << ' ' << combo.itemIndex;
     for (const auto& item : combo.items) out << ' ' << Quoted(item);
     out << '\n';
   }
-  out << "caption NoteNamesOn " << Quoted(m.M("NoteNamesOn").caption) << '\n';
-  out << "caption Syllables1 " << Quoted(m.M("Syllables1").caption) << '\n';
+  out << "caption NoteNamesOn " << Quoted(m.M(ui::menu::NoteNamesOn).caption) << '\n';
+  out << "caption Syllables1 " << Quoted(m.M(ui::menu::Syllables1).caption) << '\n';
   out << "keys";
   for (const auto& control : m.AllControls()) {
     if (control->Kind() == ui::ControlKind::Key &&
@@ -156,7 +156,7 @@ void Show(const Command& c) {
   }
   if (c.Args().size() == 1 && c.Args()[0] == "status") {
     c.NeedStarted(true);
-    const auto& line = c.s.model->C("StatusLine");
+    const auto& line = c.s.model->C(ui::control::StatusLine);
     c.s.out << "status " << (line.visible ? "shown" : "hidden") << ' ' << Quoted(line.text) << '\n';
     return;
   }

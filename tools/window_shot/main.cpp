@@ -74,9 +74,9 @@ int main(int argc, char** argv) {
   for (const auto& name : names) {
     auto& model = window.Form().Model();
     if (model.FindMenu(name) != nullptr) {
-      window.Action(name)->trigger();
+      window.ActionNamed(name)->trigger();
     } else if (model.FindControl(name) != nullptr) {
-      window.Form().ClickControl(model.C(name));
+      window.Form().ClickControl(model.ControlNamed(name));
     } else {
       std::fprintf(stderr, "no control or menu item %s\n", name.c_str());
       return 2;

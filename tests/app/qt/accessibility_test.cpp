@@ -33,7 +33,7 @@ TEST(Accessibility, EveryControlIsNamedAndKeysAreNamedByTheirNotes) {
   auto window = Open(folder);
   auto& model = window->Form().Model();
   for (const auto& control : model.AllControls()) {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window->Widget(control->Name()));
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window->WidgetNamed(control->Name()));
     ASSERT_NE(iface, nullptr) << control->Name();
     EXPECT_FALSE(iface->text(QAccessible::Name).isEmpty()) << control->Name();
     const bool button = control->Kind() == ui::ControlKind::Key || control->Kind() == ui::ControlKind::Button;
@@ -41,25 +41,25 @@ TEST(Accessibility, EveryControlIsNamedAndKeysAreNamedByTheirNotes) {
       EXPECT_EQ(iface->role(), QAccessible::Button) << control->Name();
     }
   }
-  EXPECT_EQ(Name(window->Widget("StartButton")), "Next Question");
-  EXPECT_EQ(Name(window->Widget("F1")), "F1");
-  EXPECT_EQ(Name(window->Widget("F1sharp")), "F#1 / Gb1");
-  EXPECT_EQ(Name(window->Widget("c3")), "C3");
+  EXPECT_EQ(Name(window->WidgetNamed("StartButton")), "Next Question");
+  EXPECT_EQ(Name(window->WidgetNamed("F1")), "F1");
+  EXPECT_EQ(Name(window->WidgetNamed("F1sharp")), "F#1 / Gb1");
+  EXPECT_EQ(Name(window->WidgetNamed("c3")), "C3");
 
   // The names follow the naming and the octave numbering as they change.
-  window->Action("Syllables")->trigger();
-  EXPECT_EQ(Name(window->Widget("c3")), "Dó3");
-  window->Action("MiddleCIsC4")->trigger();
-  EXPECT_EQ(Name(window->Widget("c3")), "Dó4");
-  EXPECT_EQ(Name(window->Widget("A4sharp")), "Lá#5 / Si(b)5");
+  window->ActionNamed("Syllables")->trigger();
+  EXPECT_EQ(Name(window->WidgetNamed("c3")), "Dó3");
+  window->ActionNamed("MiddleCIsC4")->trigger();
+  EXPECT_EQ(Name(window->WidgetNamed("c3")), "Dó4");
+  EXPECT_EQ(Name(window->WidgetNamed("A4sharp")), "Lá#5 / Si(b)5");
 
   // A screen reader presses a key as the student would click it.
-  QAccessibleInterface* key = QAccessible::queryAccessibleInterface(window->Widget(
+  QAccessibleInterface* key = QAccessible::queryAccessibleInterface(window->WidgetNamed(
       ui::Keyboard()[static_cast<std::size_t>(KeyOfQuestion(*window))].name));
   ASSERT_NE(key->actionInterface(), nullptr);
   key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(window->Form().AnswerCount, 1);
-  EXPECT_EQ(model.C("AnsShow").text.rfind("That is correct: ", 0), 0U);
+  EXPECT_EQ(model.C(ui::control::AnsShow).text.rfind("That is correct: ", 0), 0U);
 }
 
 std::vector<std::pair<QObject*, QString>> announced;
@@ -75,12 +75,12 @@ TEST(Accessibility, TheAnswerLineAndTheScoreAnnounceTheirChanges) {
     announced.emplace_back(event->object(), static_cast<QAccessibleValueChangeEvent*>(event)->value().toString());
   };
   const int right = KeyOfQuestion(*window);
-  static_cast<controls::TGradBtn*>(window->Widget(ui::Keyboard()[right == 0 ? 1 : 0].name))->Click();
+  static_cast<controls::TGradBtn*>(window->WidgetNamed(ui::Keyboard()[right == 0 ? 1 : 0].name))->Click();
   window->Advance(700);  // the wrong answer's question sounds again
-  static_cast<controls::TGradBtn*>(window->Widget(ui::Keyboard()[static_cast<std::size_t>(right)].name))->Click();
+  static_cast<controls::TGradBtn*>(window->WidgetNamed(ui::Keyboard()[static_cast<std::size_t>(right)].name))->Click();
   auto heard = [&](std::string_view control, const QString& text) {
     for (const auto& [object, said] : announced) {
-      if (object == window->Widget(control) && said == text) return true;
+      if (object == window->WidgetNamed(control) && said == text) return true;
     }
     return false;
   };
@@ -90,7 +90,7 @@ TEST(Accessibility, TheAnswerLineAndTheScoreAnnounceTheirChanges) {
   EXPECT_TRUE(heard("Items", "1"));
   EXPECT_TRUE(heard("AnsShow", QString::fromStdString("That is correct: " + window->Form().DisplayName)));
   // What is announced is what the field tells a screen reader when asked.
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->Widget("Score"))->text(QAccessible::Value), "50.00%");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window->WidgetNamed("Score"))->text(QAccessible::Value), "50.00%");
   window->Announce = nullptr;
 }
 
@@ -99,7 +99,7 @@ TEST(Accessibility, TheKeyboardReachesEveryKeyAndEnterAnswers) {
   auto window = Open(folder);
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  window->Widget("F1")->setFocus();
+  window->WidgetNamed("F1")->setFocus();
   std::set<QString> reached;
   for (int i = 0; i < 60 && QApplication::focusWidget(); ++i) {
     reached.insert(QApplication::focusWidget()->objectName());
@@ -108,7 +108,7 @@ TEST(Accessibility, TheKeyboardReachesEveryKeyAndEnterAnswers) {
   for (const auto& key : ui::Keyboard()) EXPECT_TRUE(reached.count(QString::fromUtf8(key.name.data(), key.name.size()))) << key.name;
   EXPECT_TRUE(reached.count("StartButton") && reached.count("AnsDisplay"));
 
-  QWidget* right = window->Widget(ui::Keyboard()[static_cast<std::size_t>(KeyOfQuestion(*window))].name);
+  QWidget* right = window->WidgetNamed(ui::Keyboard()[static_cast<std::size_t>(KeyOfQuestion(*window))].name);
   right->setFocus();
   QTest::keyClick(right, Qt::Key_Return);
   EXPECT_EQ(window->Form().AnswerCount, 1);
@@ -138,16 +138,16 @@ TEST(Accessibility, MiddleCIsC4IsRememberedBetweenStarts) {
   QTemporaryDir folder;
   {
     auto window = Open(folder);
-    EXPECT_FALSE(window->Action("MiddleCIsC4")->isChecked());
-    window->Action("MiddleCIsC4")->trigger();
-    EXPECT_TRUE(window->Action("MiddleCIsC4")->isChecked());
+    EXPECT_FALSE(window->ActionNamed("MiddleCIsC4")->isChecked());
+    window->ActionNamed("MiddleCIsC4")->trigger();
+    EXPECT_TRUE(window->ActionNamed("MiddleCIsC4")->isChecked());
   }
   auto window = Open(folder);
-  EXPECT_TRUE(window->Action("MiddleCIsC4")->isChecked());
-  EXPECT_EQ(Name(window->Widget("c3")), "C4");
-  window->Action("MiddleCIsC4")->trigger();
+  EXPECT_TRUE(window->ActionNamed("MiddleCIsC4")->isChecked());
+  EXPECT_EQ(Name(window->WidgetNamed("c3")), "C4");
+  window->ActionNamed("MiddleCIsC4")->trigger();
   auto again = Open(folder);
-  EXPECT_FALSE(again->Action("MiddleCIsC4")->isChecked());
+  EXPECT_FALSE(again->ActionNamed("MiddleCIsC4")->isChecked());
 }
 
 }  // namespace

@@ -22,11 +22,11 @@ TEST(HighDpi, ButtonsCaptionsAndTheStaffAreDrawnWithDevicePixels) {
   ASSERT_DOUBLE_EQ(qApp->devicePixelRatio(), 2.0);
   QTemporaryDir folder;
   auto window = OpenWindow(folder, QSize(808, 580));
-  window->Action("NoteNames")->trigger();
+  window->ActionNamed("NoteNames")->trigger();
   Settle();
   for (const char* name : {"StartButton", "AnsDisplay", "c3"}) {
-    const QImage shot = window->Widget(name)->grab().toImage();
-    ASSERT_EQ(shot.size(), window->Widget(name)->size() * 2) << name;
+    const QImage shot = window->WidgetNamed(name)->grab().toImage();
+    ASSERT_EQ(shot.size(), window->WidgetNamed(name)->size() * 2) << name;
     EXPECT_GT(EdgesOneDevicePixelWide(shot), 20) << name;
   }
   // At the design size the staff shows exactly as drawn at two device pixels per pixel.

@@ -42,7 +42,7 @@ struct Window {
     window->ShowMaximizedThenCreate();  // the program's own start
     window->Advance(100);
   }
-  QString Text(std::string_view name) { return static_cast<QLineEdit*>(window->Widget(name))->text(); }
+  QString Text(std::string_view name) { return static_cast<QLineEdit*>(window->WidgetNamed(name))->text(); }
 };
 
 TEST(MainWindow, OpensWithAQuestionAndTheLayoutsControls) {
@@ -57,13 +57,13 @@ TEST(MainWindow, OpensWithAQuestionAndTheLayoutsControls) {
 
   // Black keys take the overlap; below their bottom edge the white key answers.
   QWidget* client = w.window->Client();
-  const QRect black = w.window->Widget("F1sharp")->geometry();
+  const QRect black = w.window->WidgetNamed("F1sharp")->geometry();
   ASSERT_NE(client->childAt(black.left() + 2, black.top() + 20), nullptr);
   EXPECT_EQ(client->childAt(black.left() + 2, black.top() + 20)->objectName(), "F1sharp");
   EXPECT_EQ(client->childAt(black.left() + 2, black.bottom() + 10)->objectName(), "F1");
-  EXPECT_FALSE(w.window->Widget("cmbInput")->isVisible());
-  EXPECT_TRUE(static_cast<QLineEdit*>(w.window->Widget("Score"))->isReadOnly());
-  EXPECT_EQ(static_cast<QLineEdit*>(w.window->Widget("Score"))->alignment() & Qt::AlignRight, Qt::AlignRight);
+  EXPECT_FALSE(w.window->WidgetNamed("cmbInput")->isVisible());
+  EXPECT_TRUE(static_cast<QLineEdit*>(w.window->WidgetNamed("Score"))->isReadOnly());
+  EXPECT_EQ(static_cast<QLineEdit*>(w.window->WidgetNamed("Score"))->alignment() & Qt::AlignRight, Qt::AlignRight);
 }
 
 // Shown first and created after its first paint, the window ends up as one
@@ -86,9 +86,9 @@ TEST(MainWindow, ScalesTheDesignLayoutWithTheWindow) {
   w.window->resize(w.window->size() + QSize(ui::kDesignClientWidth, ui::kDesignClientHeight) - client->size());
   Settle();
   ASSERT_EQ(client->size(), QSize(803, 420));
-  EXPECT_EQ(w.window->Widget("StartButton")->geometry(), QRect(96, 120, 125, 30));
-  EXPECT_EQ(w.window->Widget("B4")->geometry(), QRect(768, 269, 32, 143));
-  EXPECT_EQ(w.window->Widget("PaintBox1")->geometry(), QRect(232, 120, 249, 138));
+  EXPECT_EQ(w.window->WidgetNamed("StartButton")->geometry(), QRect(96, 120, 125, 30));
+  EXPECT_EQ(w.window->WidgetNamed("B4")->geometry(), QRect(768, 269, 32, 143));
+  EXPECT_EQ(w.window->WidgetNamed("PaintBox1")->geometry(), QRect(232, 120, 249, 138));
 
   // One and a half times the client area (the window stays under its 1280 x 1024 limit):
   // bounds scale with rounding to even, black keys stay above white ones.
@@ -100,10 +100,10 @@ TEST(MainWindow, ScalesTheDesignLayoutWithTheWindow) {
     return QRect(int(std::nearbyint(left * kx)), int(std::nearbyint(top * ky)), int(std::nearbyint(width * kx)),
                  int(std::nearbyint(height * ky)));
   };
-  EXPECT_EQ(w.window->Widget("StartButton")->geometry(), scaled(96, 120, 125, 30));
-  const QRect black = w.window->Widget("C3sharp")->geometry();
+  EXPECT_EQ(w.window->WidgetNamed("StartButton")->geometry(), scaled(96, 120, 125, 30));
+  const QRect black = w.window->WidgetNamed("C3sharp")->geometry();
   EXPECT_EQ(black, scaled(376, 269, 20, 91));
-  EXPECT_GT(w.window->Widget("QuestShw")->font().pointSize(), 12) << "fonts grow with the window";
+  EXPECT_GT(w.window->WidgetNamed("QuestShw")->font().pointSize(), 12) << "fonts grow with the window";
   EXPECT_EQ(client->childAt(black.center())->objectName(), "C3sharp");
 }
 
@@ -114,11 +114,11 @@ TEST(MainWindow, ChildRepaintsAndHoveringKeepTheQuestion) {
   notation::ImageCanvas empty(w.window->PaintBox()->Picture().devicePixelRatio());
   notation::StaffPainter(empty).DrawStaff(" ", 0);
   EXPECT_NE(before, empty.Image());
-  QWidget* key = w.window->Widget("c3");
+  QWidget* key = w.window->WidgetNamed("c3");
   QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
   QCoreApplication::sendEvent(key, &enter);
   key->repaint();
-  w.window->Widget("Score")->repaint();
+  w.window->WidgetNamed("Score")->repaint();
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(key, &leave);
   Settle();
@@ -133,33 +133,33 @@ TEST(MainWindow, AKeyClickAnswersAndMenusMirrorTheModel) {
   Window w;
   auto& form = w.window->Form();
   const int note = form.QuestionNote;
-  auto* key = static_cast<controls::TGradBtn*>(w.window->Widget(ui::Keyboard()[static_cast<std::size_t>(note - 41)].name));
+  auto* key = static_cast<controls::TGradBtn*>(w.window->WidgetNamed(ui::Keyboard()[static_cast<std::size_t>(note - 41)].name));
   QTest::mouseClick(key, Qt::LeftButton);
   EXPECT_EQ(w.Text("Items"), "1");
   EXPECT_EQ(w.Text("Score"), "100.00%");
   EXPECT_TRUE(w.Text("AnsShow").startsWith("That is correct: "));
 
   // Choosing an item runs its handler, which sets the check marks.
-  w.window->Action("Syllables")->trigger();
-  EXPECT_TRUE(w.window->Action("Syllables")->isChecked());
-  EXPECT_FALSE(w.window->Action("Letters")->isChecked());
-  w.window->Action("NoteNames")->trigger();
-  EXPECT_EQ(static_cast<controls::TGradBtn*>(w.window->Widget("F1"))->Caption(), QString::fromUtf8("Fá"));
+  w.window->ActionNamed("Syllables")->trigger();
+  EXPECT_TRUE(w.window->ActionNamed("Syllables")->isChecked());
+  EXPECT_FALSE(w.window->ActionNamed("Letters")->isChecked());
+  w.window->ActionNamed("NoteNames")->trigger();
+  EXPECT_EQ(static_cast<controls::TGradBtn*>(w.window->WidgetNamed("F1"))->Caption(), QString::fromUtf8("Fá"));
   // An item cannot be unchecked by choosing it again: only its handler decides.
-  w.window->Action("NoteNames")->trigger();
-  EXPECT_TRUE(w.window->Action("NoteNames")->isChecked());
+  w.window->ActionNamed("NoteNames")->trigger();
+  EXPECT_TRUE(w.window->ActionNamed("NoteNames")->isChecked());
 }
 
 TEST(MainWindow, TypedDeviceNamesApplyOnlyWhenConfirmed) {
   Window w;
-  w.window->Action("Outputs1")->trigger();
-  auto* combo = static_cast<QComboBox*>(w.window->Widget("cmbInput"));
+  w.window->ActionNamed("Outputs1")->trigger();
+  auto* combo = static_cast<QComboBox*>(w.window->WidgetNamed("cmbInput"));
   ASSERT_TRUE(combo->isVisible());
   combo->setFocus();
   QTest::keyClicks(combo, "Key");
   // Half-typed text changes nothing: the panel stays open, no error.
   EXPECT_TRUE(combo->isVisible());
-  EXPECT_EQ(w.window->Form().Model().C("cmbInput").text, "Keyboard");
+  EXPECT_EQ(w.window->Form().Model().C(ui::control::cmbInput).text, "Keyboard");
 }
 
 TEST(MainWindow, UnmaximizedItReturnsToThePlacementForItsScreen) {
@@ -172,14 +172,14 @@ TEST(MainWindow, UnmaximizedItReturnsToThePlacementForItsScreen) {
   EXPECT_EQ(w.window->Client()->size(), QSize(1204, 630));
   const QRect frame = w.window->frameGeometry();
   EXPECT_EQ(frame.topLeft(), QPoint((1212 - frame.width()) / 2, 189));
-  EXPECT_EQ(w.window->Widget("B4")->geometry(), QRect(1152, 404, 48, 214));
+  EXPECT_EQ(w.window->WidgetNamed("B4")->geometry(), QRect(1152, 404, 48, 214));
 }
 
 TEST(MainWindow, HelpThatCannotBeOpenedIsToldOnceWithItsPlace) {
   QTemporaryDir folder;
   const QString page = folder.filePath("Note Help.html");  // never written
   Window w(QSize(808, 580), page.toStdString());
-  w.window->Action("ProgramHelp")->trigger();
+  w.window->ActionNamed("ProgramHelp")->trigger();
   Settle();
   const auto& boxes = w.window->dialogs.boxes;
   ASSERT_EQ(boxes.size(), 1U);
@@ -226,11 +226,11 @@ TEST(MainWindow, RadioItemsShowRadioMarksWhileTheHandlersDecideTheChecks) {
   // Refused in the reverse exercise: the group does not get to move the mark.
   w.window->Form().Guard([&] { w.window->Form().PlayKeyboardClick(); });
   const std::size_t before = w.window->dialogs.boxes.size();
-  w.window->Action("AutoModOn")->trigger();
+  w.window->ActionNamed("AutoModOn")->trigger();
   Settle();
   EXPECT_EQ(w.window->dialogs.boxes.size(), before + 1);
-  EXPECT_FALSE(w.window->Action("AutoModOn")->isChecked());
-  EXPECT_TRUE(w.window->Action("AutoModOff")->isChecked());
+  EXPECT_FALSE(w.window->ActionNamed("AutoModOn")->isChecked());
+  EXPECT_TRUE(w.window->ActionNamed("AutoModOff")->isChecked());
 }
 
 }  // namespace
@@ -242,17 +242,17 @@ namespace {
 TEST(MainWindow, TheTimeAndMistakeLineIsAStatusBarUnderTheWindowOnlyWhileItsOptionIsOn) {
   Window w;
   auto& form = w.window->Form();
-  QWidget* line = w.window->Widget("StatusLine");
+  QWidget* line = w.window->WidgetNamed("StatusLine");
   EXPECT_FALSE(line->isVisible());
   const int clientHeight = w.window->Client()->height();
-  w.window->Action("ShowTimeAndMistake")->trigger();
+  w.window->ActionNamed("ShowTimeAndMistake")->trigger();
   Settle();
   EXPECT_TRUE(line->isVisible());
   EXPECT_GE(line->geometry().top(), w.window->Client()->geometry().bottom());
   w.window->Advance(1310);  // the question was shown 90 ms before the window was handed over
   form.ClickControl(form.Model().Key(form.QuestionNote - ui::kLowestKeyNote));
   EXPECT_EQ(static_cast<QStatusBar*>(line)->currentMessage(), "1.4 s");
-  w.window->Action("ShowTimeAndMistake")->trigger();
+  w.window->ActionNamed("ShowTimeAndMistake")->trigger();
   Settle();
   EXPECT_FALSE(line->isVisible());
   EXPECT_EQ(w.window->Client()->height(), clientHeight);

@@ -23,7 +23,7 @@ TEST(WindowLook, ADarkDesktopPaletteChangesNoPixel) {
   QApplication::setPalette(dark);  // the window opens on a dark desktop...
   QTemporaryDir folder;
   auto window = OpenWindow(folder, QSize(808, 580));
-  window->Action("Outputs1")->trigger();  // lists and labels show too
+  window->ActionNamed("Outputs1")->trigger();  // lists and labels show too
   Settle();
   const QImage onDark = window->grab().toImage();
   QApplication::setPalette(light);  // ...which then turns light
@@ -32,7 +32,7 @@ TEST(WindowLook, ADarkDesktopPaletteChangesNoPixel) {
   EXPECT_TRUE(onDark == onLight);
   // The colours are the layout's: silver window, white score field with black text.
   EXPECT_EQ(onLight.pixel(window->Client()->mapTo(window.get(), QPoint(4, 250))), qRgb(192, 192, 192));
-  const QRect score(window->Widget("Score")->mapTo(window.get(), QPoint(4, 4)), window->Widget("Score")->size() - QSize(8, 8));
+  const QRect score(window->WidgetNamed("Score")->mapTo(window.get(), QPoint(4, 4)), window->WidgetNamed("Score")->size() - QSize(8, 8));
   EXPECT_EQ(onLight.pixel(score.topLeft()), qRgb(255, 255, 255));
   int black = 0;
   for (int x = score.left(); x <= score.right(); ++x) black += qGray(onLight.pixel(x, score.center().y())) < 40;
@@ -61,14 +61,14 @@ TEST(WindowLook, NoTextIsCutOffAtAnySize) {
     SCOPED_TRACE(size.name);
     QTemporaryDir folder;
     auto window = OpenWindow(folder, size.screen, size.outer);
-    for (const char* item : {"Outputs1", "NoteNames", "Syllables"}) window->Action(item)->trigger();
+    for (const char* item : {"Outputs1", "NoteNames", "Syllables"}) window->ActionNamed(item)->trigger();
     auto& model = window->Form().Model();
-    model.SetText(model.C("QuestShw"), "Play scale-steps of C# Harmonic Minor-");
-    model.SetText(model.C("AnsShow"), "That is correct: Sol#1");
-    model.SetText(model.C("Score"), "New Scale");
-    model.SetText(model.C("Items"), "1000");
+    model.SetText(model.C(ui::control::QuestShw), "Play scale-steps of C# Harmonic Minor-");
+    model.SetText(model.C(ui::control::AnsShow), "That is correct: Sol#1");
+    model.SetText(model.C(ui::control::Score), "New Scale");
+    model.SetText(model.C(ui::control::Items), "1000");
     Settle();
-    EXPECT_EQ(static_cast<QComboBox*>(window->Widget("cmbOutput"))->currentText(), "Built-in Synthesizer");
+    EXPECT_EQ(static_cast<QComboBox*>(window->WidgetNamed("cmbOutput"))->currentText(), "Built-in Synthesizer");
     int checked = 0;
     for (QWidget* widget : window->Client()->findChildren<QWidget*>()) {
       const bool text = qobject_cast<QLabel*>(widget) || qobject_cast<QLineEdit*>(widget) ||
@@ -87,7 +87,7 @@ TEST(WindowLook, NoTextIsCutOffAtAnySize) {
     if (size.outer.isEmpty()) {
       for (const auto& [name, points] : {std::pair{"QuestShw", 12}, {"Score", 14}, {"Label3", 10}, {"cmbOutput", 12},
                                          {"StartButton", 10}, {"F1", 8}})
-        EXPECT_EQ(window->Widget(name)->font().pointSize(), points) << name;
+        EXPECT_EQ(window->WidgetNamed(name)->font().pointSize(), points) << name;
     }
   }
 }
@@ -98,16 +98,16 @@ TEST(WindowLook, WhiteKeyNamesAreDrawnWhereTheBlackKeysLeaveTheKeyVisible) {
     SCOPED_TRACE(size.name);
     QTemporaryDir folder;
     auto window = OpenWindow(folder, size.screen, size.outer);
-    const int blackBottom = window->Widget("F1sharp")->geometry().bottom();
+    const int blackBottom = window->WidgetNamed("F1sharp")->geometry().bottom();
     for (const char* naming : {"Letters", "Syllables"}) {
-      window->Action(naming)->trigger();
-      window->Action("NoteNamesOff")->trigger();
+      window->ActionNamed(naming)->trigger();
+      window->ActionNamed("NoteNamesOff")->trigger();
       std::vector<QImage> unnamed;
-      for (const auto& key : ui::Keyboard()) unnamed.push_back(window->Widget(key.name)->grab().toImage());
-      window->Action("NoteNames")->trigger();
+      for (const auto& key : ui::Keyboard()) unnamed.push_back(window->WidgetNamed(key.name)->grab().toImage());
+      window->ActionNamed("NoteNames")->trigger();
       for (std::size_t i = 0; i < ui::Keyboard().size(); ++i) {
         if (ui::Keyboard()[i].black) continue;
-        QWidget* key = window->Widget(ui::Keyboard()[i].name);
+        QWidget* key = window->WidgetNamed(ui::Keyboard()[i].name);
         const QImage named = key->grab().toImage();
         int changed = 0, hidden = 0;
         for (int y = 0; y < named.height(); ++y)

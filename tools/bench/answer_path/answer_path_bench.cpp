@@ -54,8 +54,8 @@ void Run(const std::filesystem::path& folder, bool weak, int count) {
   s.journalPath = (folder / "journal.sqlite").string();
   app::TForm2 form(model, s);
   form.FormCreate();
-  form.Guard(model.M("Off1").handler);  // every question in the key of the start
-  if (weak) form.Guard(model.M("PractiseWeakNotes").handler);
+  form.Guard(model.M(ui::menu::Off1).handler);  // every question in the key of the start
+  if (weak) form.Guard(model.M(ui::menu::PractiseWeakNotes).handler);
   clock.Advance(10);
   std::vector<double> answers, ticks;
   for (int i = 0; i < count; ++i) {
