@@ -125,6 +125,8 @@ MainWindow::MainWindow(std::unique_ptr<midi::MidiService> midi, std::string sett
   paintBox_ = new PaintBoxWidget(client_);
   app::FormServices services{clock_, dialogs_, shell_, pump_, *paintBox_, *midi_, loop_,
                              std::filesystem::path(settingsFile), std::move(helpDocument)};
+  progress_ = std::make_unique<progress::ProgressWindow>();
+  services.progressView = progress_.get();
   form_ = std::make_unique<app::TForm2>(model_, services);
   waker_ = std::make_unique<PipeWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
   loop_.SetWaker(waker_.get());
