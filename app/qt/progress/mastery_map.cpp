@@ -25,8 +25,8 @@ constexpr int kRightMargin = 12;
 
 constexpr std::size_t kNotesPerSystem = 24;
 constexpr double kScale = 1.25;
-constexpr int kLabelRows = 30;  // symbol and figure under each system, staff-area pixels
-constexpr int kSymbol = 10;
+constexpr int kLabelRows = 32;  // symbol and figure under each system, staff-area pixels
+constexpr int kSymbol = 12;
 constexpr int kLegendHeight = 46;  // widget pixels, two lines
 constexpr int kMargin = 6;
 

@@ -29,9 +29,9 @@ class ProgressWindow : public QWidget, public app::ProgressView {
   const ProgressReport& Report() const { return report_; }
   QString Message() const;
   QStringList MistakeLines() const { return mistakeLines_; }
-  const MasteryMap& Map() const { return *map_; }
-  const TrendChart& DayChart() const { return *days_; }
-  const TrendChart& SessionChart() const { return *sessions_; }
+  MasteryMap& Map() const { return *map_; }
+  TrendChart& DayChart() const { return *days_; }
+  TrendChart& SessionChart() const { return *sessions_; }
   QPushButton& ExportButton() const { return *export_; }
   QPushButton& ResetButton() const { return *reset_; }
 
