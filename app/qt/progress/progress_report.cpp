@@ -83,7 +83,7 @@ std::vector<MistakeLine> Mistakes(sqlite3* db, const app::ProgressRequest& reque
     if (diagnosis.kind != summary.kind) diagnosis.kind = practice::MistakeKind::Other;
     std::string sentence = practice::DescribeMistake(example.keyItem, example.questionSlot, diagnosis);
     lines.push_back({summary.kind, std::string(MistakeCaption(summary.kind)), summary.count,
-                     ShownNames(sentence, request.middleCIsC4)});
+                     ShownNames(sentence, request.syllables, request.middleCIsC4)});
   }
   return lines;
 }
@@ -129,8 +129,8 @@ std::string_view MistakeCaption(practice::MistakeKind kind) {
   return "Other";
 }
 
-std::string ShownNames(const std::string& sentence, bool middleCIsC4) {
-  if (!middleCIsC4) return sentence;
+std::string ShownNames(const std::string& sentence, bool syllables, bool middleCIsC4) {
+  if (!syllables && !middleCIsC4) return sentence;
   std::string out;
   std::size_t i = 0;
   while (i < sentence.size()) {
@@ -141,7 +141,11 @@ std::string ShownNames(const std::string& sentence, bool middleCIsC4) {
       const bool digit = end < sentence.size() && std::isdigit(static_cast<unsigned char>(sentence[end]));
       const bool alone = end + 1 >= sentence.size() || !std::isalnum(static_cast<unsigned char>(sentence[end + 1]));
       if (digit && alone) {
-        out += theory::ShownOctave(sentence.substr(i, end + 1 - i), true);
+        std::string name = sentence.substr(i, end + 1 - i);
+        if (const auto slot = theory::FindByLetterName(name); syllables && slot) {
+          name = theory::SpelledNoteTable().at(*slot).syllableName;
+        }
+        out += theory::ShownOctave(name, middleCIsC4);
         i = end + 1;
         continue;
       }

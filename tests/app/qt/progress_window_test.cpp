@@ -74,7 +74,7 @@ std::vector<Answer> ThreeSessions() {
 
 class ProgressWindowTest : public ::testing::Test {
  protected:
-  app::ProgressRequest Request(bool middleCIsC4 = false) {
+  app::ProgressRequest Request(bool middleCIsC4 = false, bool syllables = false) {
     app::ProgressRequest request;
     request.journalPath = path_;
     request.keyItem = "CMajor1";
@@ -83,6 +83,7 @@ class ProgressWindowTest : public ::testing::Test {
     request.nowUtcMs = kDay1 + 2 * kDay;
     request.utcOffsetMinutes = 60;
     request.middleCIsC4 = middleCIsC4;
+    request.syllables = syllables;
     return request;
   }
 
@@ -164,6 +165,9 @@ TEST_F(ProgressWindowTest, TrendsAndMistakes) {
 
   window_.Show(Request(/*middleCIsC4=*/true));
   EXPECT_EQ(window_.MistakeLines().filter("Read A3 in the bass clef as F5: the same place").size(), 1);
+  window_.Show(Request(/*middleCIsC4=*/false, /*syllables=*/true));
+  EXPECT_EQ(window_.MistakeLines().filter(QString::fromUtf8("Read Lá2 in the bass clef as Fá4: the same place")).size(), 1)
+      << window_.MistakeLines().join('\n').toStdString();
 }
 
 TEST_F(ProgressWindowTest, NothingToShowIsSaidPlainly) {
