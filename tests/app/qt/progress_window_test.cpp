@@ -13,6 +13,7 @@
 #include "app/qt/progress/state_style.h"
 #include "app/qt/progress/trend_chart.h"
 #include "journal/journal.h"
+#include "journal/statement.h"
 
 namespace lintra::progress {
 namespace {
@@ -188,6 +189,17 @@ TEST_F(ProgressWindowTest, NothingToShowIsSaidPlainly) {
   EXPECT_TRUE(window_.Message().contains("could not be read"));
   EXPECT_TRUE(window_.MistakeLines().isEmpty());
   window_.grab();
+}
+
+TEST_F(ProgressWindowTest, ReadsWhileAnotherTrainerWrites) {
+  Write(path_, ThreeSessions());
+  journal::Journal writer(path_);
+  ASSERT_EQ(journal::Execute(writer.db(), "BEGIN IMMEDIATE"), 0);
+  ASSERT_EQ(journal::Execute(writer.db(), "DELETE FROM answers"), 0);
+  window_.Show(Request());  // sees what was committed, without waiting for the writer
+  EXPECT_TRUE(window_.Message().isEmpty());
+  EXPECT_EQ(window_.Report().days.size(), 3u);
+  journal::Execute(writer.db(), "ROLLBACK");
 }
 
 TEST_F(ProgressWindowTest, ResetShowsTheJournalAnew) {
