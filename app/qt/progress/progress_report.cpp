@@ -23,7 +23,8 @@ class ReadOnlyJournal {
  public:
   explicit ReadOnlyJournal(const std::string& path) {
     // Without SQLITE_OPEN_CREATE a missing file stays missing instead of becoming an empty journal.
-    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    // NOMUTEX: the connection is the window's alone, used on one thread.
+    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
       sqlite3_close(db_);
       db_ = nullptr;
     } else {
