@@ -29,20 +29,10 @@ int CreateVersion1(sqlite3* db) {
                  "CREATE INDEX answers_by_note ON answers(key_name, slot);");
 }
 
-// Version 2. The daily trend reads every first try of the last weeks; from an index that holds
-// just what it needs they take a third of the pages their rows do. `attempt` is in it although
-// the index holds first tries only: without it SQLite reads each row to check the condition.
-// About 20 bytes more per answer (75 in all over a generated million).
-int CreateVersion2(sqlite3* db) {
-  return Execute(db,
-                 "CREATE INDEX first_tries_by_time ON answers(time_ms, correct, response_ms, attempt)"
-                 " WHERE attempt = 1;");
-}
-
 }  // namespace
 
 const std::vector<MigrationStep>& MigrationSteps() {
-  static const std::vector<MigrationStep> steps{CreateVersion1, CreateVersion2};
+  static const std::vector<MigrationStep> steps{CreateVersion1};
   return steps;
 }
 

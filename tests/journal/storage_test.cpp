@@ -46,18 +46,17 @@ TEST(JournalVersions, OlderFilesAreMigratedAndNewerOnesLeftAlone) {
   EXPECT_EQ(Count(old, "SELECT count(*) FROM answers"), 1);
   EXPECT_EQ(Count(old, "SELECT x FROM notes"), 7);
 
-  // A further step runs on a file at the current version alone; running the others again would fail.
-  const int later = CurrentSchemaVersion() + 1;
+  // A second step runs on a version-1 file alone; running the first one again would fail.
   auto steps = MigrationSteps();
   steps.push_back([](sqlite3* db) { return sqlite3_exec(db, "ALTER TABLE answers ADD COLUMN tempo INTEGER", nullptr, nullptr, nullptr); });
   sqlite3* db = nullptr;
   sqlite3_open(old.c_str(), &db);
   EXPECT_EQ(Migrate(db, steps), SQLITE_OK);
   sqlite3_close(db);
-  EXPECT_EQ(Count(old, "PRAGMA user_version"), later);
+  EXPECT_EQ(Count(old, "PRAGMA user_version"), 2);
   EXPECT_EQ(Count(old, "SELECT count(tempo) FROM answers"), 0);
 
-  // That version is beyond this program: the file is kept as it is and answers are held in memory.
+  // Version 2 is beyond this program: the file is kept as it is and answers are held in memory.
   Journal newer(old);
   const auto notice = newer.TakeNotice();
   ASSERT_TRUE(notice);
@@ -65,27 +64,7 @@ TEST(JournalVersions, OlderFilesAreMigratedAndNewerOnesLeftAlone) {
   EXPECT_TRUE(newer.InMemory());
   EXPECT_TRUE(newer.Append(Answer(2000, 2, 10, true, 800)));
   EXPECT_EQ(Count(old, "SELECT count(*) FROM answers"), 1);
-  EXPECT_EQ(Count(old, "PRAGMA user_version"), later);
-}
-
-TEST(JournalVersions, AVersion1JournalKeepsItsAnswersAndGainsTheFirstTriesIndex) {
-  test::TempFolder folder;
-  const std::string file = folder.file("v1.sqlite");
-  {
-    Journal journal(file);
-    EXPECT_TRUE(journal.Append(Answer(1000, 1, 10, true, 800)));
-    EXPECT_TRUE(journal.Append(Answer(2000, 1, 11, false, 900)));
-    EXPECT_TRUE(journal.Append(Answer(2500, 1, 11, true, 500, /*attempt=*/2)));  // not a first try
-  }
-  Exec(file, "DROP INDEX first_tries_by_time; PRAGMA user_version = 1;");  // as version 1 left it
-  {
-    Journal journal(file);
-    EXPECT_FALSE(journal.TakeNotice());
-    EXPECT_TRUE(journal.Append(Answer(3000, 2, 10, true, 700)));
-  }
-  EXPECT_EQ(Count(file, "PRAGMA user_version"), 2);
-  EXPECT_EQ(Count(file, "SELECT count(*) FROM answers INDEXED BY first_tries_by_time WHERE attempt = 1 AND time_ms > 0"), 3);
-  EXPECT_EQ(Count(file, "SELECT sum(response_ms) FROM answers INDEXED BY first_tries_by_time WHERE attempt = 1 AND time_ms > 0"), 2400);
+  EXPECT_EQ(Count(old, "PRAGMA user_version"), 2);
 }
 
 TEST(JournalDamage, DamagedFilesAreKeptAsideAndANewJournalStartedTellingOnce) {
