@@ -18,6 +18,10 @@ namespace {
 constexpr int kDesignDpi = 96;
 constexpr int kPointsPerInch = 72;
 
+QString TextOf(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
 QFont FontFor(const TextStyle& style) {
     QFont font;
     if (style.fontName == kMusicFontName) {
@@ -32,10 +36,6 @@ QFont FontFor(const TextStyle& style) {
     font.setPixelSize(std::max(1, style.pointSize * kDesignDpi / kPointsPerInch));
     return font;
 }
-
-QString TextOf(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 QRect TextCell(int x, int y, std::string_view text, const TextStyle& style) {
     const QFontMetrics metrics(FontFor(style));

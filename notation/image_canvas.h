@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QRect>
 
@@ -28,6 +29,9 @@ private:
     int scale_;
     QImage image_;
 };
+
+// The font a style asks for, at the size the fixed layout was made for.
+QFont FontFor(const TextStyle& style);
 
 // Where a draw leaves its mark, in pixels of the staff area: its text cell (what an opaque draw
 // clears) and the pixels its glyphs may touch.

@@ -7,7 +7,7 @@
 namespace lintra::notation {
 namespace {
 
-constexpr std::string_view kStaff = "=======";
+constexpr std::string_view kStaff = kStaffLines;
 constexpr std::string_view kTrebleClef = "&";
 constexpr std::string_view kBassClef = "?";
 constexpr std::string_view kNoteHead = "w";
@@ -69,6 +69,15 @@ void StaffPainter::DrawStaff(std::string_view signatureKind, std::int8_t signatu
         Draw(place.x, place.trebleY, signatureKind);
         Draw(place.x, place.bassY, signatureKind);
     }
+}
+
+void StaffPainter::DrawStaves(int x) {
+    style_.pointSize = kMusicFontPoints;
+    style_.fontName = std::string(kMusicFontName);
+    style_.opaque = false;
+    style_.colour = TextColour::Black;
+    Draw(x, kTrebleStaffY, kStaff);
+    Draw(x, kBassStaffY, kStaff);
 }
 
 void StaffPainter::DrawNote(std::string_view accidental, int noteY, std::int32_t& noteX) {

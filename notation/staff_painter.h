@@ -12,6 +12,10 @@ namespace lintra::notation {
 inline constexpr std::string_view kMusicFontName = "Partita";
 inline constexpr int kMusicFontPoints = 24;
 
+// Both staves' lines as one run of music-font characters; a picture wider than the staff area
+// repeats it to the right (StaffPainter::DrawStaves).
+inline constexpr std::string_view kStaffLines = "=======";
+
 // Draws the grand staff and its notes as music-font characters at fixed pixel positions.
 // The style is kept between calls, as a canvas keeps its font: DrawNote draws in the font name
 // and colour that DrawStaff left.
@@ -22,6 +26,10 @@ public:
     // Clears the staff area and draws both staves, both clefs and the key signature:
     // "#" or "b" with up to six accidentals; any other kind draws none.
     void DrawStaff(std::string_view signatureKind, std::int8_t signatureCount);
+
+    // Draws the lines of both staves, without clefs and without clearing, from `x` on: a longer
+    // staff is DrawStaff followed by DrawStaves at each multiple of the lines' width.
+    void DrawStaves(int x);
 
     // Draws accidental, ledger line and note at the cursor `noteX` and advances it by 22.
     // An empty accidental draws nothing; " " is drawn and shows nothing.

@@ -55,10 +55,13 @@ int main(int argc, char** argv) {
 
   const std::string help = FindHelpDocument();
   lintra::frontend::QtClock clock;
-  lintra::frontend::QtDialogs dialogs;
+  lintra::frontend::QtDialogs boxes;
+  // A check that no one watches must not wait for a box to be answered.
+  lintra::frontend::SelfCheckDialogs printedBoxes;
+  lintra::ui::Dialogs& dialogs = selfCheck ? static_cast<lintra::ui::Dialogs&>(printedBoxes) : boxes;
   lintra::frontend::QtShell shell;
   lintra::frontend::MainWindow window({clock, dialogs, shell, std::move(midi), settingsFile, help, journal});
-  dialogs.SetOwner(&window);
+  boxes.SetOwner(&window);
   shell.SetWindow(&window);
   target = &window;
   window.ShowMaximizedThenCreate();

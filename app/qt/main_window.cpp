@@ -128,8 +128,8 @@ MainWindow::MainWindow(WindowServices services) : midi_(std::move(services.midi)
                                  loop_,           std::filesystem::path(services.settingsFile),
                                  std::move(services.helpDocument)};
   formServices.journalPath = std::move(services.journalPath);
-  // The Progress window is assigned here (formServices.progressView); until it is, the menu item says
-  // that it cannot be shown.
+  progress_ = std::make_unique<progress::ProgressWindow>();
+  formServices.progressView = progress_.get();
   form_ = std::make_unique<app::TForm2>(model_, formServices);
   waker_ = std::make_unique<PipeWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
   loop_.SetWaker(waker_.get());

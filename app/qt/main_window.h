@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/form2.h"
+#include "app/qt/progress/progress_window.h"
 #include "app/qt/qt_platform.h"
 #include "notation/canvas.h"
 #include "notation/image_canvas.h"
@@ -108,6 +109,9 @@ class MainWindow : public QMainWindow {
   QWidget* client_ = nullptr;
   PaintBoxWidget* paintBox_ = nullptr;
   controls::TElasticForm* elastic_ = nullptr;
+  // A window of its own, not a child: the form's scaling and look walk the main window's children.
+  // Declared before the form, which keeps a pointer to it.
+  std::unique_ptr<progress::ProgressWindow> progress_;
   std::unique_ptr<app::TForm2> form_;
   std::unique_ptr<PipeWaker> waker_;
   std::map<const ui::Control*, QWidget*> widgets_;

@@ -12,6 +12,21 @@
 
 namespace lintra::frontend {
 
+void SelfCheckDialogs::Message(const std::string& text) { std::printf("box: %s\n", text.c_str()); }
+void SelfCheckDialogs::Error(const std::string& text) { Message(text); }
+bool SelfCheckDialogs::Confirm(const std::string& text) {
+  Message(text);
+  return false;
+}
+bool SelfCheckDialogs::InputQuery(const std::string&, const std::string& prompt, std::string&) {
+  Message(prompt);
+  return false;
+}
+bool SelfCheckDialogs::SaveFileName(const std::string& caption, std::string&) {
+  Message(caption);
+  return false;
+}
+
 int RunSelfCheck(MainWindow& window, const std::string& helpDocument) {
   auto shown = [&] { return window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed(); };
   auto asked = [&] { return window.Form().CurrentSlot != 0; };  // slot 0 is never in a question pool

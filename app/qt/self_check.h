@@ -3,9 +3,22 @@
 
 #include <string>
 
+#include "ui/dialogs.h"
+
 namespace lintra::frontend {
 
 class MainWindow;
+
+// The boxes of a check that no one answers: each is printed ("box: TEXT") instead of waiting for a
+// click, and every question is answered No or Cancel.
+class SelfCheckDialogs : public ui::Dialogs {
+ public:
+  void Message(const std::string& text) override;
+  void Error(const std::string& text) override;
+  bool Confirm(const std::string& text) override;
+  bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
+  bool SaveFileName(const std::string& caption, std::string& path) override;
+};
 
 // Waits (at most a few seconds) for the shown window to ask its first question, then prints what it
 // found: the window, the question, the help page. Returns the process exit status: 0 only when the

@@ -21,10 +21,11 @@ desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop 
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" || fail "AppStream metadata does not validate"
 grep -q "^Icon=$id$" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
 
-# A configuration folder of its own, so the check neither reads nor writes the user's settings.
+# Configuration and data folders of its own, so the check neither reads nor writes the user's settings
+# or practice journal.
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
-out=$(cd "$home" && env QT_QPA_PLATFORM=offscreen JACK_NO_START_SERVER=1 XDG_CONFIG_HOME="$home" \
+out=$(cd "$home" && env QT_QPA_PLATFORM=offscreen JACK_NO_START_SERVER=1 XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" \
       XDG_RUNTIME_DIR="$home" timeout 60 "$prefix/bin/lintra" --self-check 2>/dev/null) || {
   echo "$out"
   fail "the self-check failed"

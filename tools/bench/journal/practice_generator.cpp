@@ -6,6 +6,8 @@
 #include <map>
 #include <random>
 
+#include "practice/diagnosis.h"
+
 namespace lintra::journal::bench {
 namespace {
 
@@ -62,7 +64,10 @@ std::int64_t GeneratePractice(const PracticePlan& plan,
           r.questionMidi = table[r.questionSlot].midiNote;
           r.questionStaff = slot >= 36 ? Staff::Treble : Staff::Bass;
           r.questionPlace = (slot / 3) % 12 - 2;
-          const int wrongSlot = std::clamp(slot + (std::bernoulli_distribution(0.5)(random) ? 3 : -3), 0, 72);
+          // Misreadings of one or two steps, an octave, or the same place on the other staff.
+          constexpr std::array<int, 8> kMisread{-1, 1, -1, 1, -2, 2, 7, -12};
+          const int misread = kMisread[std::uniform_int_distribution<std::size_t>(0, kMisread.size() - 1)(random)];
+          const int wrongSlot = std::clamp(slot + 3 * misread, 0, 72);
           const auto& answered = table[right ? r.questionSlot : static_cast<std::size_t>(wrongSlot)];
           r.answerKey = answered.letterName;
           r.answerMidi = answered.midiNote;
@@ -70,8 +75,7 @@ std::int64_t GeneratePractice(const PracticePlan& plan,
           r.correct = right;
           r.attempt = attempt;
           r.responseMs = response;
-          r.mistake = right ? MistakeKind::None
-                            : static_cast<MistakeKind>(std::uniform_int_distribution<int>(1, 8)(random));
+          r.mistake = right ? MistakeKind::None : practice::Diagnose(r.keyItem, r.questionSlot, r.answerMidi).kind;
           answers.push_back(r);
           ++written;
           t += 600;  // the next question is shown and sounded

@@ -1,0 +1,50 @@
+// The mastery map: every note of the pool on the grand staff, each in its state's colour, with
+// the state's symbol and its accuracy figure under it, and a legend.
+#pragma once
+
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "app/qt/progress/progress_report.h"
+
+namespace lintra::progress {
+
+class MasteryMap : public QWidget {
+  Q_OBJECT
+ public:
+  // Where a note was drawn, in the widget's pixels.
+  struct Mark {
+    theory::NoteSlot slot = 0;
+    practice::MasteryState state = practice::MasteryState::New;
+    QRectF head;    // the note head's ink
+    QRectF symbol;  // the state's symbol
+    QString figure;  // per cent right, "80", or "–" for a note never asked
+  };
+
+  explicit MasteryMap(QWidget* parent = nullptr);
+
+  void SetNotes(const std::string& keyItem, std::vector<NoteMastery> notes);
+  // Laid out by the last paint.
+  const std::vector<Mark>& Marks() const { return marks_; }
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int Systems() const;
+  void DrawSystem(QPainter& painter, QPointF origin, std::size_t first, std::size_t count);
+  void DrawLegend(QPainter& painter, QPointF origin);
+
+  std::string keyItem_;
+  std::vector<NoteMastery> notes_;
+  std::vector<Mark> marks_;
+};
+
+QString AccuracyFigure(const practice::Mastery& mastery);
+
+}  // namespace lintra::progress

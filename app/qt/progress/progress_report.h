@@ -1,0 +1,51 @@
+// What the Progress window shows, read from the journal in one go: the mastery of every pool note,
+// the trends and the recent mistakes in words. No widgets here, so that it can be checked and
+// timed alone.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/progress_view.h"
+#include "journal/journal_queries.h"
+#include "practice/mastery.h"
+
+namespace lintra::progress {
+
+inline constexpr int kTrendDays = 30;
+inline constexpr int kTrendSessions = 20;
+inline constexpr int kMistakeDays = 7;
+
+struct NoteMastery {
+  theory::NoteSlot slot = 0;
+  practice::Mastery mastery;  // attempts 0: never asked in this key
+};
+
+struct MistakeLine {
+  practice::MistakeKind kind = practice::MistakeKind::Other;
+  std::string caption;  // "One step off"
+  int count = 0;
+  std::string example;  // "Read A2 in the bass clef as F4: the same place on the treble staff"
+};
+
+struct ProgressReport {
+  enum class Status { Ready, NoAnswers, Unreadable };
+  Status status = Status::NoAnswers;
+  std::string message;  // why there is nothing to show; empty when Ready
+  std::vector<NoteMastery> notes;  // the pool, each note once, in pool order
+  std::vector<journal::TrendPoint> days;
+  std::vector<journal::TrendPoint> sessions;
+  std::vector<MistakeLine> mistakes;
+};
+
+// Opens the journal read-only on a connection of its own; a missing, empty or damaged file gives
+// a report with a message instead of figures.
+ProgressReport ReadProgress(const app::ProgressRequest& request);
+
+std::string_view MistakeCaption(practice::MistakeKind kind);
+
+// The note names of a sentence as the student sees them: "A2" becomes "Lá2" with syllables, "A3"
+// with middle C as C4.
+std::string ShownNames(const std::string& sentence, bool syllables, bool middleCIsC4);
+
+}  // namespace lintra::progress

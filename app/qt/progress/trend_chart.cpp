@@ -1,0 +1,152 @@
+#include "app/qt/progress/trend_chart.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace lintra::progress {
+namespace {
+
+const QColor kAccuracyColour(0x00, 0x72, 0xB2);
+const QColor kTimeColour(0xD5, 0x5E, 0x00);
+constexpr int kLeft = 46, kRight = 42, kTop = 38, kBottom = 44;
+
+double Accuracy(const journal::TrendPoint& p) {
+  return p.firstTries == 0 ? 0.0 : 100.0 * p.firstTriesRight / p.firstTries;
+}
+
+}  // namespace
+
+int TimeAxisTop(const std::vector<journal::TrendPoint>& points) {
+  std::int64_t most = 0;
+  for (const auto& p : points) most = std::max(most, p.medianResponseMs);
+  return std::max<int>(1, static_cast<int>((most + 999) / 1000));
+}
+
+TrendChart::TrendChart(QString title, QString periodCaption, QWidget* parent)
+    : QWidget(parent), title_(std::move(title)), periodCaption_(std::move(periodCaption)) {
+  setAutoFillBackground(true);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+}
+
+void TrendChart::SetPoints(std::vector<journal::TrendPoint> points, QStringList labels) {
+  points_ = std::move(points);
+  labels_ = std::move(labels);
+  accuracyMarkers_.clear();
+  timeMarkers_.clear();
+  update();
+}
+
+void TrendChart::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillRect(rect(), Qt::white);
+  QFont font = painter.font();
+  font.setPixelSize(11);
+  painter.setFont(font);
+  const QFontMetrics metrics(font);
+  const QRectF plot(kLeft, kTop, std::max(10, width() - kLeft - kRight), std::max(10, height() - kTop - kBottom));
+
+  painter.setPen(Qt::black);
+  QFont bold = font;
+  bold.setBold(true);
+  painter.setFont(bold);
+  painter.drawText(QRectF(0, 2, width(), 16), Qt::AlignHCenter, title_);
+  painter.setFont(font);
+
+  // The key to the two lines.
+  const double keyY = 26;
+  double x = kLeft;
+  painter.setPen(QPen(kAccuracyColour, 2));
+  painter.drawLine(QPointF(x, keyY), QPointF(x + 18, keyY));
+  painter.setBrush(kAccuracyColour);
+  painter.drawEllipse(QPointF(x + 9, keyY), 3, 3);
+  painter.setPen(Qt::black);
+  const QString accuracyText = tr("first-try accuracy");
+  painter.drawText(QPointF(x + 22, keyY + 4), accuracyText);
+  x += 22 + metrics.horizontalAdvance(accuracyText) + 14;
+  painter.setPen(QPen(kTimeColour, 2, Qt::DashLine));
+  painter.setBrush(Qt::white);
+  painter.drawLine(QPointF(x, keyY), QPointF(x + 18, keyY));
+  painter.drawRect(QRectF(x + 6, keyY - 3, 6, 6));
+  painter.setPen(Qt::black);
+  painter.drawText(QPointF(x + 22, keyY + 4), tr("median response time"));
+
+  // Axes: accuracy on the left, seconds on the right, the periods below.
+  const int topSeconds = TimeAxisTop(points_);
+  painter.setPen(QPen(QColor(0xDD, 0xDD, 0xDD), 1));
+  for (int percent = 0; percent <= 100; percent += 25) {
+    const double y = plot.bottom() - plot.height() * percent / 100.0;
+    painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+  }
+  painter.setPen(Qt::black);
+  painter.drawRect(plot);
+  for (int percent = 0; percent <= 100; percent += 25) {
+    const double y = plot.bottom() - plot.height() * percent / 100.0;
+    painter.drawText(QRectF(0, y - 7, kLeft - 4, 14), Qt::AlignRight | Qt::AlignVCenter, QString::number(percent));
+    const double seconds = topSeconds * percent / 100.0;
+    painter.drawText(QRectF(plot.right() + 4, y - 7, kRight - 4, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::number(seconds, 'g', 3));
+  }
+  painter.save();
+  painter.translate(11, plot.center().y());
+  painter.rotate(-90);
+  painter.drawText(QRectF(-plot.height() / 2, -7, plot.height(), 14), Qt::AlignCenter, tr("accuracy %"));
+  painter.restore();
+  painter.save();
+  painter.translate(width() - 8, plot.center().y());
+  painter.rotate(90);
+  painter.drawText(QRectF(-plot.height() / 2, -7, plot.height(), 14), Qt::AlignCenter, tr("seconds"));
+  painter.restore();
+  painter.drawText(QRectF(0, height() - 16, width(), 14), Qt::AlignHCenter, periodCaption_);
+
+  if (points_.empty()) {
+    painter.drawText(plot, Qt::AlignCenter, tr("No answers in this period"));
+    return;
+  }
+  const auto n = points_.size();
+  auto xAt = [&](std::size_t i) {
+    return n == 1 ? plot.center().x() : plot.left() + 8 + (plot.width() - 16) * static_cast<double>(i) / static_cast<double>(n - 1);
+  };
+  // Period labels, thinned to what fits.
+  const int widest = std::max(1, [&] {
+    int w = 0;
+    for (const QString& label : labels_) w = std::max(w, metrics.horizontalAdvance(label));
+    return w;
+  }());
+  const std::size_t every = std::max<std::size_t>(1, static_cast<std::size_t>(std::ceil((widest + 8.0) * static_cast<double>(n) / plot.width())));
+  for (std::size_t i = 0; i < n && i < static_cast<std::size_t>(labels_.size()); ++i) {
+    if (i % every != 0) continue;
+    painter.drawLine(QPointF(xAt(i), plot.bottom()), QPointF(xAt(i), plot.bottom() + 3));
+    painter.drawText(QRectF(xAt(i) - widest, plot.bottom() + 4, 2 * widest, 14), Qt::AlignHCenter,
+                     labels_[static_cast<qsizetype>(i)]);
+  }
+
+  accuracyMarkers_.clear();
+  timeMarkers_.clear();
+  for (std::size_t i = 0; i < n; ++i) {
+    accuracyMarkers_.emplace_back(xAt(i), plot.bottom() - plot.height() * Accuracy(points_[i]) / 100.0);
+    timeMarkers_.emplace_back(xAt(i), plot.bottom() - plot.height() * static_cast<double>(points_[i].medianResponseMs) /
+                                                          (1000.0 * topSeconds));
+  }
+  auto drawLine = [&](const std::vector<QPointF>& at, const QPen& pen) {
+    QPainterPath path(at.front());
+    for (std::size_t i = 1; i < at.size(); ++i) path.lineTo(at[i]);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+  };
+  drawLine(timeMarkers_, QPen(kTimeColour, 2, Qt::DashLine));
+  drawLine(accuracyMarkers_, QPen(kAccuracyColour, 2));
+  painter.setPen(QPen(kTimeColour, 1.5));
+  painter.setBrush(Qt::white);
+  for (const QPointF& p : timeMarkers_) painter.drawRect(QRectF(p.x() - 3, p.y() - 3, 6, 6));
+  painter.setPen(QPen(kAccuracyColour, 1));
+  painter.setBrush(kAccuracyColour);
+  for (const QPointF& p : accuracyMarkers_) painter.drawEllipse(p, 3.5, 3.5);
+}
+
+}  // namespace lintra::progress

@@ -1,0 +1,46 @@
+// One trend drawn with QPainter: first-try accuracy (solid line, filled circles, left axis) and
+// median response time (dashed line, open squares, right axis) per period, told apart by line
+// and marker as well as colour.
+#pragma once
+
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <vector>
+
+#include "journal/journal_queries.h"
+
+namespace lintra::progress {
+
+class TrendChart : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TrendChart(QString title, QString periodCaption, QWidget* parent = nullptr);
+
+  // `labels`: one per point, under the period axis.
+  void SetPoints(std::vector<journal::TrendPoint> points, QStringList labels);
+  const std::vector<journal::TrendPoint>& Points() const { return points_; }
+  // Where the last paint put each point's accuracy and time markers, in the widget's pixels.
+  const std::vector<QPointF>& AccuracyMarkers() const { return accuracyMarkers_; }
+  const std::vector<QPointF>& TimeMarkers() const { return timeMarkers_; }
+
+  QSize sizeHint() const override { return QSize(380, 230); }
+  QSize minimumSizeHint() const override { return QSize(300, 200); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString title_;
+  QString periodCaption_;
+  std::vector<journal::TrendPoint> points_;
+  QStringList labels_;
+  std::vector<QPointF> accuracyMarkers_;
+  std::vector<QPointF> timeMarkers_;
+};
+
+// The seconds at the top of the time axis: a whole number of seconds above every median.
+int TimeAxisTop(const std::vector<journal::TrendPoint>& points);
+
+}  // namespace lintra::progress
