@@ -14,11 +14,12 @@ constexpr std::array<double, 4> kFade{0.0, 0.0003, 0.001, 0.003};
 constexpr std::size_t kStarts = 20;
 constexpr std::size_t kLearners = kLearn.size() * kFade.size();
 constexpr std::size_t kHypotheses = kLearners * kStarts;
-constexpr double kWeightScale = 10'000.0;
-constexpr double kMostQuestions = 200.0;  // keeps the total of 73 weights below 2^32
-// Learner hypotheses this far below the likeliest one (in natural log) no longer count.
-constexpr double kNegligible = -9.0;
+constexpr double kWeightScale = 1'000'000.0;
+constexpr double kLeastFloor = 0.1;  // of the tuning's floor, for a note that looks fluent
 constexpr std::int64_t kLearnStartsEvery = 25;
+// What the pool's notes tell of where notes start outweighs this (per start) soon: a pool of
+// similar notes makes a note with a few lucky answers look no better than its neighbours.
+constexpr double kStartPseudoCount = 0.3;
 
 double Start(std::size_t s) { return (static_cast<double>(s) + 0.5) / static_cast<double>(kStarts); }
 
@@ -60,7 +61,7 @@ struct WeakNotePick::Model {
   void LearnStarts() {
     for (std::size_t learner = 0; learner < kLearners; ++learner) {
       std::array<double, kStarts> mass;
-      mass.fill(1.0);
+      mass.fill(kStartPseudoCount);
       for (const Note& note : notes) {
         if (!note.asked) continue;
         for (std::size_t s = 0; s < kStarts; ++s) {
@@ -112,56 +113,55 @@ void WeakNotePick::Observe(theory::NoteSlot slot, bool right, std::int64_t respo
   if (questions_ % kLearnStartsEvery == 0) model_->LearnStarts();
 }
 
-std::vector<double> WeakNotePick::LearnerLogPosterior() const {
-  return {model_->learnerLog.begin(), model_->learnerLog.end()};
+std::size_t WeakNotePick::LikeliestLearner() const {
+  const auto& log = model_->learnerLog;
+  return static_cast<std::size_t>(std::max_element(log.begin(), log.end()) - log.begin());
 }
 
-double WeakNotePick::NotFluent(theory::NoteSlot slot, const std::vector<double>& learnerLog, bool remaining) const {
+double WeakNotePick::Judge(theory::NoteSlot slot, std::size_t learner, bool remaining) const {
   const Model::Note& note = model_->notes.at(slot);
   const double elapsed = static_cast<double>(questions_ - note.lastAsked);
-  const double top = *std::max_element(learnerLog.begin(), learnerLog.end());
-  double below = 0.0;
-  double all = 0.0;
-  for (std::size_t learner = 0; learner < kLearners; ++learner) {
-    const double relative = learnerLog[learner] - top;
-    if (relative < kNegligible) continue;
-    const double learnerWeight = std::exp(relative);
-    const double kept = std::pow(1.0 - kFade[learner % kFade.size()], elapsed);
-    const double marginal = model_->Marginal(note, learner);
-    const double perQuestion = std::log(1.0 - kLearn[learner / kFade.size()]);
-    for (std::size_t s = 0; s < kStarts; ++s) {
-      const std::size_t h = learner * kStarts + s;
-      const double weight = learnerWeight * std::exp(model_->logStartPrior[learner][s] + note.logLikelihood[h] - marginal);
-      const double start = Start(s);
-      const double now = start + (note.recall[h] - start) * kept;
-      all += weight;
-      if (now < tuning_.fluentRecall) {
-        below += weight * (remaining ? std::log((1.0 - tuning_.fluentRecall) / (1.0 - now)) / perQuestion : 1.0);
-      }
+  const double kept = std::pow(1.0 - kFade[learner % kFade.size()], elapsed);
+  const double marginal = model_->Marginal(note, learner);
+  const double perQuestion = std::log(1.0 - kLearn[learner / kFade.size()]);
+  // The starts in rising order give rising recalls now: the first ones that hold the share of
+  // doubt left by the confidence decide how many questions the note may still need.
+  double mass = 0.0;
+  for (std::size_t s = 0; s < kStarts; ++s) {
+    const std::size_t h = learner * kStarts + s;
+    const double start = Start(s);
+    const double now = start + (note.recall[h] - start) * kept;
+    if (!remaining && now >= tuning_.fluentRecall) break;
+    mass += std::exp(model_->logStartPrior[learner][s] + note.logLikelihood[h] - marginal);
+    if (remaining && (mass >= 1.0 - tuning_.confidence || s + 1 == kStarts)) {
+      return std::log((1.0 - tuning_.fluentRecall) / (1.0 - now)) / perQuestion;
     }
   }
-  return all > 0.0 ? below / all : 1.0;
+  return mass;
 }
 
-double WeakNotePick::NotFluentChance(theory::NoteSlot slot) const { return NotFluent(slot, LearnerLogPosterior(), false); }
-double WeakNotePick::QuestionsToFluent(theory::NoteSlot slot) const { return NotFluent(slot, LearnerLogPosterior(), true); }
-
-std::uint32_t WeakNotePick::Weight(theory::NoteSlot slot, const std::vector<double>& learnerLog) const {
-  const double weight = std::max(tuning_.floor, std::pow(NotFluent(slot, learnerLog, true), tuning_.sharpness));
-  return static_cast<std::uint32_t>(std::lround(std::min(kMostQuestions, weight) * kWeightScale));
-}
+double WeakNotePick::NotFluentChance(theory::NoteSlot slot) const { return Judge(slot, LikeliestLearner(), false); }
+double WeakNotePick::QuestionsToFluent(theory::NoteSlot slot) const { return Judge(slot, LikeliestLearner(), true); }
 
 theory::NoteSlot WeakNotePick::Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates) const {
   if (candidates.empty()) throw std::invalid_argument("The weak-note pick has no candidate");
-  const std::vector<double> learnerLog = LearnerLogPosterior();
+  const std::size_t learner = LikeliestLearner();
+  std::vector<double> need;
+  need.reserve(candidates.size());
+  for (const theory::NoteSlot slot : candidates) need.push_back(Judge(slot, learner, true));
+  const double most = *std::max_element(need.begin(), need.end());
   std::vector<std::uint32_t> weights;
   weights.reserve(candidates.size());
   std::uint64_t total = 0;
-  for (const theory::NoteSlot slot : candidates) {
-    weights.push_back(Weight(slot, learnerLog));
+  for (const double n : need) {
+    // Below the sharp share, a floor that still ranks the notes by need: a note half learnt is
+    // asked several times as often as a fluent one, and no note is ever left out.
+    const double graded = most > 0.0 ? std::clamp(n / most, kLeastFloor, 1.0) : 1.0;
+    const double share = std::max(tuning_.floor * graded, std::exp(-tuning_.sharpness * (most - n)));
+    weights.push_back(static_cast<std::uint32_t>(std::lround(share * kWeightScale)));
     total += weights.back();
   }
-  // The floor keeps every weight above zero; 73 candidates of at most a million stay below 2^32.
+  // Every weight lies in [floor / 10, 1] x the scale: 73 candidates stay far below 2^32.
   std::uint32_t draw = random.Below(static_cast<std::uint32_t>(total));
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     if (draw < weights[i]) return candidates[i];

@@ -6,10 +6,12 @@
 // own, every question on it closes part of the gap to perfect recall, and a note left alone fades
 // back towards where it started. How fast a student learns and forgets is not assumed but
 // weighed from all the answers to all the notes; how hard each note is, from its own answers.
-// A note is favoured by the number of questions it likely still needs to reach fluent recall:
-// students finish a pool sooner when every note gets what it needs than when the weakest is
-// drilled alone. A fluent note keeps a small weight, and once enough questions have passed for it
-// to have faded it needs questions again, so it comes back before it is lost.
+// Each note is judged under the likeliest rates of learning and forgetting, and with caution: by
+// the questions it may still need if its recall is as low as its answers plausibly allow. The
+// pick stays close to asking the note that may need the most: students finish a pool soonest when
+// its notes rise together, and it is the last note to become fluent that sets when they finish.
+// A note that looks fluent keeps a small weight, and as questions pass its judged recall fades
+// with the forgetting weighed, so it is asked again before it is lost.
 //
 // The caller seeds the generator from the clock before each pick, as the plain pick is seeded.
 #pragma once
@@ -29,8 +31,10 @@ namespace lintra::practice {
 struct WeakPickTuning {
   double fluentRecall = 0.93; // the recall aimed at: a little above fluent, so that it holds
   double slowMs = 2000.0;     // a right answer slower than this counts half as a miss
-  double sharpness = 1.0;     // weight = (questions it still needs to be fluent) ^ sharpness
-  double floor = 0.1;         // no candidate's weight falls below this
+  double confidence = 0.95;   // a note is judged by the recall it has at least with this chance
+  double sharpness = 2.0;     // weight = e ^ -(sharpness x questions fewer than the neediest may need)
+  double floor = 0.05;        // a candidate's weight falls below this share of the neediest one's
+                              // only as far as its own need is below the neediest's, to a tenth
 };
 
 class WeakNotePick {
@@ -45,7 +49,8 @@ class WeakNotePick {
 
   // The chance, as the answers so far tell it, that the recall of `slot` is below fluent now.
   double NotFluentChance(theory::NoteSlot slot) const;
-  // The questions on `slot` it will take, as far as the answers so far tell, to make it fluent.
+  // The questions on `slot` it may take, at the tuning's confidence, to make it fluent; below zero
+  // for a note that is fluent by that many questions.
   double QuestionsToFluent(theory::NoteSlot slot) const;
 
   // One draw of `random` (a single Below) among `candidates`; the candidates must not be empty.
@@ -55,9 +60,8 @@ class WeakNotePick {
 
  private:
   struct Model;
-  std::uint32_t Weight(theory::NoteSlot slot, const std::vector<double>& learnerLog) const;
-  std::vector<double> LearnerLogPosterior() const;
-  double NotFluent(theory::NoteSlot slot, const std::vector<double>& learnerLog, bool remaining) const;
+  std::size_t LikeliestLearner() const;
+  double Judge(theory::NoteSlot slot, std::size_t learner, bool remaining) const;
 
   WeakPickTuning tuning_;
   std::unique_ptr<Model> model_;

@@ -2,10 +2,10 @@
 // uniform pick and by the weak-note pick of practice/ (the code the trainer uses).
 //
 //   bench_weak_pick [--alpha A] [--beta B] [--pool N] [--learners L] [--seed S] [--sweep]
-//                   [--sharpness X] [--floor F] [--target R]
+//                   [--sharpness X] [--floor F] [--target R] [--confidence C]
 //
 // --sweep runs the grid ALPHA 0.06 .. 0.2 by BETA 0 .. 0.001 for the pool size given. The last
-// three options change the weak pick's tuning, for experiments.
+// four options change the weak pick's tuning, for experiments.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -126,6 +126,7 @@ bool Parse(int argc, char** argv, Options& options) {
     else if (arg == "--sharpness") options.tuning.sharpness = number;
     else if (arg == "--floor") options.tuning.floor = number;
     else if (arg == "--target") options.tuning.fluentRecall = number;
+    else if (arg == "--confidence") options.tuning.confidence = number;
     else return false;
   }
   const bool sane = options.pool >= 5 && options.pool <= static_cast<int>(lintra::theory::kNoteSlotCount) &&
@@ -141,7 +142,7 @@ int main(int argc, char** argv) {
   if (!Parse(argc, argv, options)) {
     std::fprintf(stderr,
                  "usage: bench_weak_pick [--alpha A] [--beta B] [--pool N (5..73)] [--learners L] [--seed S] [--sweep]\n"
-                 "                       [--sharpness X] [--floor F] [--target R]\n");
+                 "                       [--sharpness X] [--floor F] [--target R] [--confidence C]\n");
     return 2;
   }
   if (!options.sweep) {
