@@ -4,15 +4,12 @@
 
 #include "app/form2.h"
 #include "app/random.h"
+#include "midi/message_bytes.h"
 #include "theory/note_names.h"
 #include "theory/note_table.h"
 
 namespace lintra::app {
 namespace {
-
-constexpr std::uint8_t kNoteOff = 128;
-constexpr std::uint8_t kNoteOn = 144;
-constexpr std::uint8_t kProgramChange = 192;
 
 bool PoolHolds(const std::vector<std::string>& pool, int slot) {
   const std::string text = std::to_string(slot);
@@ -30,7 +27,7 @@ void TForm2::StartButtonClick() {
   SetText("Score", "Start");
   SetText("Items", "0");
   SoundingNote = QuestionNote;
-  Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
   SetText("AnsShow", "");
   DrawStaff();
   NoteX = 0;
@@ -43,9 +40,9 @@ void TForm2::ResponseClick() {
   Timer1().SetEnabled(false);
   if (RepeatPending == 1) {
     SoundingNote = QuestionNote;
-    Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
-    Send(kProgramChange, static_cast<std::uint8_t>(Instrument), 127);
-    Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::kProgramChange, static_cast<std::uint8_t>(Instrument), 127);
+    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
     if (Checked("SustainOff1")) Timer3().SetEnabled(true);
     RepeatPending = 0;
     return;
@@ -83,9 +80,9 @@ void TForm2::ResponseClick() {
 
 void TForm2::PresentNote() {
   if (Checked("SustainOff1")) Timer3().SetEnabled(true);
-  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   SoundingNote = QuestionNote;
-  Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
 
   const auto slot = static_cast<std::size_t>(static_cast<std::uint8_t>(CurrentSlot));
   const auto& row = theory::SpelledNoteTable().at(slot);
@@ -100,7 +97,7 @@ void TForm2::PresentNote() {
     SetText("AnsShow", "You played " + DisplayName);
     NoteX = 0;
     DrawNote();
-    Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
     return;
   }
   if (AnswerCount - WrongCount > 0) {
@@ -115,31 +112,31 @@ void TForm2::PresentNote() {
     return;
   }
   DrawNote();
-  Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
 }
 
 void TForm2::StimNoteOff() {
-  Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
   Timer3().SetEnabled(false);
 }
 
 void TForm2::ClavedoSol1Click() {
   Check("ClavedoSol1");
-  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   TrebleClef = 1;
   PickRange = 35;
 }
 
 void TForm2::ClavedoF1Click() {
   Check("ClavedoF1");
-  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   TrebleClef = 0;
   PickRange = 35;
 }
 
 void TForm2::Ambos1Click() {
   Check("Ambos1");
-  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   TrebleClef = 0;
   PickRange = 70;
 }

@@ -4,14 +4,9 @@
 #include <cstring>
 #include <new>
 
-namespace lintra::midi {
+#include "midi/message_bytes.h"
 
-namespace {
-constexpr std::uintptr_t kActiveSensing = 254;
-constexpr std::uintptr_t kTimingClock = 248;
-constexpr std::uint8_t kNoteOnChannel1 = 144;
-constexpr std::uint8_t kSysexStatus = 240;
-}  // namespace
+namespace lintra::midi {
 
 void DeviceCallback(DeviceHandle, std::uint32_t message, std::uintptr_t instance,
                     std::uintptr_t p1, std::uintptr_t p2) noexcept {
@@ -21,7 +16,7 @@ void DeviceCallback(DeviceHandle, std::uint32_t message, std::uintptr_t instance
     case MIM_DATA:
     case MIM_LONGDATA:
     case MIM_LONGERROR: {
-      if (p1 == kActiveSensing || p1 == kTimingClock) return;
+      if (p1 == std::uintptr_t{kActiveSensing} || p1 == std::uintptr_t{kTimingClock}) return;
       if (message == MIM_DATA && link->SysexOnly.load(std::memory_order_relaxed)) return;
       EventRing* ring = link->Ring.load(std::memory_order_acquire);
       if (!ring) return;
@@ -270,7 +265,7 @@ std::unique_ptr<TMyMidiEvent> TMidiInput::ReadEvent() {
   auto event = std::make_unique<TMyMidiEvent>();
   event->Timestamp = entry.Timestamp;
   if (LongHeader* header = entry.LongHeader) {
-    event->StatusByte = kSysexStatus;
+    event->StatusByte = kSysexStart;
     // Never trust a recorded count beyond the buffer it describes.
     const std::uint32_t recorded = std::min(header->bytesRecorded, header->bufferLength);
     event->SysexSize = static_cast<std::uint16_t>(recorded & 0xFFFF);
@@ -288,7 +283,7 @@ std::unique_ptr<TMyMidiEvent> TMidiInput::ReadEvent() {
   }
   RingDrop(*ring_);
   // Dropped first: the hook may handle pending events and read again, nested.
-  if (event->StatusByte == kNoteOnChannel1 && event->SecondData > 0 && NoteHook)
+  if (event->StatusByte == kNoteOn && event->SecondData > 0 && NoteHook)
     NoteHook(event->FirstData);
   return event;
 }

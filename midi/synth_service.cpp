@@ -8,6 +8,7 @@
 #include <system_error>
 #include <utility>
 
+#include "midi/message_bytes.h"
 #include "midi/result_texts.h"
 #include "midi/rtmidi_service.h"
 #include "midi/sf2_subset.h"
@@ -402,13 +403,13 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
   Pending& pending = *pending_;
 
   switch (status & 0xF0) {
-    case 0x80:
+    case kNoteOff:
       if (synth)
         fluid_synth_noteoff(synth, ch, d1);
       else
         pending.NoteOff(ch, d1);
       break;
-    case 0x90:
+    case kNoteOn:
       if (synth) {
         if (d2 == 0) {
           fluid_synth_noteoff(synth, ch, d1);
@@ -422,10 +423,10 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
         pending.NoteOn(ch, d1, d2);
       }
       break;
-    case 0xA0:
+    case kPolyPressure:
       if (synth) fluid_synth_key_pressure(synth, ch, d1, d2);
       break;
-    case 0xB0:
+    case kControlChange:
       if (synth) {
         fluid_synth_cc(synth, ch, d1, d2);
       } else if (d1 < kControllers) {
@@ -436,20 +437,20 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
         pending.ChannelNotesOff(ch);
       }
       break;
-    case 0xC0:
+    case kProgramChange:
       if (synth) {
         engine_->ProgramChange(ch, d1);
         PinLocked(ch);
       } else
         pending.program[ch] = static_cast<std::int16_t>(d1);
       break;
-    case 0xD0:
+    case kChannelPressure:
       if (synth)
         fluid_synth_channel_pressure(synth, ch, d1);
       else
         pending.pressure[ch] = static_cast<std::int16_t>(d1);
       break;
-    case 0xE0:
+    case kPitchBend:
       if (synth)
         fluid_synth_pitch_bend(synth, ch, d1 | (d2 << 7));
       else
