@@ -12,7 +12,7 @@
 #include "app/form2.h"
 #include "app/text_numbers.h"
 #include "midi/message_bytes.h"
-#include "midi/synth_service.h"
+#include "midi/synth_device_name.h"
 
 namespace lintra::app {
 namespace {

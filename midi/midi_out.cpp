@@ -3,15 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "midi/midi_in.h"
-
 namespace lintra::midi {
-
-std::string ServiceErrorText(MidiService& service, ErrorTextQuery query, Result code) {
-  std::string text;
-  if ((service.*query)(code, text) != kOk) return "Specified error number is out of range";
-  return text;
-}
 
 TMidiOutput::TMidiOutput(MidiService& service, MessageLoop& loop)
     : service_(service),

@@ -1,4 +1,4 @@
-#include "midi/synth_service.h"
+#include "midi/synth/synth_service.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,7 @@
 #include "controls/elastfrm.h"
 #include "midi/composite_service.h"
 #include "midi/fake_midi_service.h"
+#include "midi/null_synth_service.h"
 
 namespace lintra::frontend {
 

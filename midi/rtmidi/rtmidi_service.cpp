@@ -1,4 +1,4 @@
-#include "midi/rtmidi_service.h"
+#include "midi/rtmidi/rtmidi_service.h"
 
 #include <RtMidi.h>
 
@@ -189,14 +189,6 @@ int ShortMessageLength(std::uint8_t status) {
     case 0xF2: return 3;
     default: return 1;
   }
-}
-
-void PreventJackAutostart() {
-#if defined(_WIN32)
-  if (!std::getenv("JACK_NO_START_SERVER")) _putenv_s("JACK_NO_START_SERVER", "1");
-#else
-  setenv("JACK_NO_START_SERVER", "1", 0);
-#endif
 }
 
 struct RtMidiService::Impl {

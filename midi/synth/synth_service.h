@@ -26,10 +26,9 @@
 #include <vector>
 
 #include "midi/midi_service.h"
+#include "midi/synth_device_name.h"
 
 namespace lintra::midi {
-
-inline constexpr const char* kSynthDeviceName = "Built-in Synthesizer";
 
 struct SynthOptions {
   // Empty: LINTRA_SOUNDFONT when set, otherwise the system's GM soundfont.

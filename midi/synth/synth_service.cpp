@@ -1,4 +1,4 @@
-#include "midi/synth_service.h"
+#include "midi/synth/synth_service.h"
 
 #include <fluidsynth.h>
 
@@ -8,11 +8,11 @@
 #include <system_error>
 #include <utility>
 
+#include "midi/jack_autostart.h"
 #include "midi/message_bytes.h"
 #include "midi/result_texts.h"
-#include "midi/rtmidi_service.h"
-#include "midi/sf2_subset.h"
-#include "midi/sf2_subset_loader.h"
+#include "midi/synth/sf2_subset.h"
+#include "midi/synth/sf2_subset_loader.h"
 
 namespace lintra::midi {
 namespace {
