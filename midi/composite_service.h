@@ -18,14 +18,12 @@ namespace lintra::midi {
 // service that owns the device.
 class CompositeMidiService final : public MidiService {
  public:
-  CompositeMidiService(std::unique_ptr<MidiService> platform,
-                       std::unique_ptr<MidiService> synth);
+  CompositeMidiService(std::unique_ptr<MidiService> platform, std::unique_ptr<MidiOutputService> synth);
   ~CompositeMidiService() override;
 
   unsigned OutGetNumDevs() override;
   Result OutGetDevCaps(int id, OutCaps& caps) override;
-  Result OutOpen(DeviceHandle& handle, int id, Callback callback,
-                 std::uintptr_t instance) override;
+  Result OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) override;
   Result OutClose(DeviceHandle handle) override;
   Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
   Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;
@@ -35,8 +33,7 @@ class CompositeMidiService final : public MidiService {
 
   unsigned InGetNumDevs() override;
   Result InGetDevCaps(unsigned id, InCaps& caps) override;
-  Result InOpen(DeviceHandle& handle, unsigned id, Callback callback,
-                std::uintptr_t instance) override;
+  Result InOpen(DeviceHandle& handle, unsigned id, Callback callback, std::uintptr_t instance) override;
   Result InStart(DeviceHandle handle) override;
   Result InReset(DeviceHandle handle) override;
   Result InClose(DeviceHandle handle) override;
@@ -47,20 +44,23 @@ class CompositeMidiService final : public MidiService {
 
  private:
   struct Link;
-  Link* Find(DeviceHandle handle, bool output) const;
-  template <typename... Args>
-  Result CallOnDevice(bool output, DeviceHandle handle, Result (MidiService::*call)(DeviceHandle, Args...),
-                 Args... args);
-  Result Open(bool output, MidiService& service, DeviceHandle& handle, int id,
-              Callback callback, std::uintptr_t instance);
-  Result Close(bool output, DeviceHandle handle);
-  static void Forward(DeviceHandle inner, std::uint32_t message,
-                      std::uintptr_t instance, std::uintptr_t p1,
+  struct Links;
+  // Service is MidiOutputService or MidiInputService: the direction of the
+  // device a handle must name.
+  template <typename Service>
+  Link* Find(DeviceHandle handle) const;
+  template <typename Service, typename... Args>
+  Result CallOnDevice(DeviceHandle handle, Result (Service::*call)(DeviceHandle, Args...), Args... args);
+  template <typename Service>
+  Result Open(Service& service, DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance);
+  template <typename Service>
+  Result Close(DeviceHandle handle);
+  void Forget(const Link* link);
+  static void Forward(DeviceHandle inner, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1,
                       std::uintptr_t p2);
 
   std::unique_ptr<MidiService> platform_;
-  std::unique_ptr<MidiService> synth_;
-  struct Links;
+  std::unique_ptr<MidiOutputService> synth_;
   std::unique_ptr<Links> links_;
 };
 

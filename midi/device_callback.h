@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "midi/message_loop.h"
-#include "midi/midi_service.h"
+#include "midi/device_types.h"
 
 namespace lintra::midi {
 

@@ -8,7 +8,7 @@
 
 namespace lintra::midi {
 
-TMidiInput::TMidiInput(MidiService& service, MessageLoop& loop)
+TMidiInput::TMidiInput(MidiInputService& service, MessageLoop& loop)
     : service_(service), loop_(loop), deviceCount_(static_cast<std::uint16_t>(service.InGetNumDevs())) {
   if (deviceCount_ == 0) return;  // no devices: no window, no name, for good
   try {
@@ -58,7 +58,7 @@ TMidiInput::~TMidiInput() {
 }
 
 std::string TMidiInput::ErrorText(Result code) {
-  return ServiceErrorText(service_, &MidiService::InGetErrorText, code);
+  return ServiceErrorText(service_, code);
 }
 
 void TMidiInput::Check(Result result) {

@@ -17,7 +17,7 @@
 #include "midi/circbuf.h"
 #include "midi/device_callback.h"
 #include "midi/message_loop.h"
-#include "midi/midi_service.h"
+#include "midi/midi_input_service.h"
 #include "midi/miditype.h"
 #include "midi/service_error_text.h"
 
@@ -36,7 +36,7 @@ class TMidiInput {
  public:
   enum class State { Open, Closed, NoDevices };
 
-  TMidiInput(MidiService& service, MessageLoop& loop);
+  TMidiInput(MidiInputService& service, MessageLoop& loop);
   ~TMidiInput();
   TMidiInput(const TMidiInput&) = delete;
   TMidiInput& operator=(const TMidiInput&) = delete;
@@ -95,7 +95,7 @@ class TMidiInput {
   void ForgetDevice();
   void Check(Result result);
 
-  MidiService& service_;
+  MidiInputService& service_;
   MessageLoop& loop_;
   std::unique_ptr<MessageWindow> window_;
   std::uint16_t deviceId_ = 0;

@@ -5,7 +5,7 @@
 
 namespace lintra::midi {
 
-TMidiOutput::TMidiOutput(MidiService& service, MessageLoop& loop)
+TMidiOutput::TMidiOutput(MidiOutputService& service, MessageLoop& loop)
     : service_(service),
       window_(std::make_unique<MessageWindow>(
           loop, [this](const PostedMessage& message) { HandleNotification(message); })),
@@ -26,7 +26,7 @@ TMidiOutput::~TMidiOutput() {
 }
 
 std::string TMidiOutput::ErrorText(Result code) {
-  return ServiceErrorText(service_, &MidiService::OutGetErrorText, code);
+  return ServiceErrorText(service_, code);
 }
 
 void TMidiOutput::Check(Result result) {

@@ -13,7 +13,7 @@
 
 #include "midi/device_callback.h"
 #include "midi/message_loop.h"
-#include "midi/midi_service.h"
+#include "midi/midi_output_service.h"
 #include "midi/miditype.h"
 #include "midi/service_error_text.h"
 
@@ -26,7 +26,7 @@ class EmidioutputError : public std::runtime_error {
 
 class TMidiOutput {
  public:
-  TMidiOutput(MidiService& service, MessageLoop& loop);
+  TMidiOutput(MidiOutputService& service, MessageLoop& loop);
   virtual ~TMidiOutput();
   TMidiOutput(const TMidiOutput&) = delete;
   TMidiOutput& operator=(const TMidiOutput&) = delete;
@@ -67,7 +67,7 @@ class TMidiOutput {
   void ReleaseHeader(LongHeader* header);
   void Check(Result result);  // stores the code; raises its text on failure
 
-  MidiService& service_;
+  MidiOutputService& service_;
   std::unique_ptr<MessageWindow> window_;
   int deviceId_ = 0;
   DeviceHandle handle_ = kNoHandle;

@@ -48,16 +48,13 @@ Result NullSynthService::OutShortMsg(DeviceHandle handle, std::uint32_t) {
 
 Result NullSynthService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
   if (!Valid(handle)) return kErrInvalidHandle;
-  if (!header || !header->data) return kErrInvalParam;
-  header->flags = (header->flags | kHdrPrepared) & ~kHdrDone;
-  return kOk;
+  return PrepareHeader(header);
 }
 
 Result NullSynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
   if (!Valid(handle)) return kErrInvalidHandle;
-  if (!header || !header->data) return kErrInvalParam;
-  if (!(header->flags & kHdrPrepared)) return kErrUnprepared;
-  header->flags = (header->flags & ~kHdrInQueue) | kHdrDone;
+  if (const Result playable = CheckPlayable(header); playable != kOk) return playable;
+  MarkDone(header);
   const Open& open = opens_[handle - 1];
   if (open.callback)
     open.callback(handle, MOM_DONE, open.instance, reinterpret_cast<std::uintptr_t>(header), 0);
@@ -66,17 +63,11 @@ Result NullSynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
 
 Result NullSynthService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
   if (!Valid(handle)) return kErrInvalidHandle;
-  if (!header) return kErrInvalParam;
-  header->flags &= ~kHdrPrepared;
-  return kOk;
+  return UnprepareHeader(header);
 }
 
 Result NullSynthService::OutGetErrorText(Result code, std::string& text) {
   return StandardResultText(code, text) ? kOk : Result{kErrInvalParam};
-}
-
-Result NullSynthService::InGetErrorText(Result code, std::string& text) {
-  return OutGetErrorText(code, text);
 }
 
 }  // namespace lintra::midi

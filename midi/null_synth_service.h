@@ -3,13 +3,13 @@
 #include <cstdint>
 #include <string>
 
-#include "midi/midi_service.h"
+#include "midi/midi_output_service.h"
 
 namespace lintra::midi {
 
 // A synthesizer device that takes every message and sounds nothing: for the
 // scenario runner and tests, which must not depend on audio or a soundfont.
-class NullSynthService final : public MidiService {
+class NullSynthService final : public MidiOutputService {
  public:
   unsigned OutGetNumDevs() override { return 1; }
   Result OutGetDevCaps(int id, OutCaps& caps) override;
@@ -21,19 +21,6 @@ class NullSynthService final : public MidiService {
   Result OutLongMsg(DeviceHandle handle, LongHeader* header) override;
   Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
   Result OutGetErrorText(Result code, std::string& text) override;
-
-  unsigned InGetNumDevs() override { return 0; }
-  Result InGetDevCaps(unsigned, InCaps&) override { return kErrBadDeviceId; }
-  Result InOpen(DeviceHandle&, unsigned, Callback, std::uintptr_t) override {
-    return kErrBadDeviceId;
-  }
-  Result InStart(DeviceHandle) override { return kErrInvalidHandle; }
-  Result InReset(DeviceHandle) override { return kErrInvalidHandle; }
-  Result InClose(DeviceHandle) override { return kErrInvalidHandle; }
-  Result InPrepareHeader(DeviceHandle, LongHeader*) override { return kErrInvalidHandle; }
-  Result InAddBuffer(DeviceHandle, LongHeader*) override { return kErrInvalidHandle; }
-  Result InUnprepareHeader(DeviceHandle, LongHeader*) override { return kErrInvalidHandle; }
-  Result InGetErrorText(Result code, std::string& text) override;
 
  private:
   struct Open {

@@ -534,9 +534,7 @@ Result SynthService::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
 Result SynthService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
   std::lock_guard lock(mutex_);
   if (!FindLocked(handle)) return kErrInvalidHandle;
-  if (!header || !header->data) return kErrInvalParam;
-  header->flags = (header->flags | kHdrPrepared) & ~kHdrDone;
-  return kOk;
+  return PrepareHeader(header);
 }
 
 Result SynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
@@ -546,8 +544,7 @@ Result SynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
     std::lock_guard lock(mutex_);
     OpenSlot* slot = FindLocked(handle);
     if (!slot) return kErrInvalidHandle;
-    if (!header || !header->data) return kErrInvalParam;
-    if (!(header->flags & kHdrPrepared)) return kErrUnprepared;
+    if (const Result playable = CheckPlayable(header); playable != kOk) return playable;
     if (engine_ && header->bufferLength > 0) {
       // FluidSynth wants the bytes between F0 and F7.
       const auto* bytes = reinterpret_cast<const char*>(header->data);
@@ -558,7 +555,7 @@ Result SynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
         fluid_synth_sysex(engine_->synth, bytes + begin, static_cast<int>(end - begin), nullptr,
                           nullptr, nullptr, 0);
     }
-    header->flags = (header->flags & ~kHdrInQueue) | kHdrDone;
+    MarkDone(header);
     callback = slot->callback;
     instance = slot->instance;
   }
@@ -570,29 +567,11 @@ Result SynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
 Result SynthService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
   std::lock_guard lock(mutex_);
   if (!FindLocked(handle)) return kErrInvalidHandle;
-  if (!header) return kErrInvalParam;
-  if (header->flags & kHdrInQueue) return kErrStillPlaying;
-  header->flags &= ~kHdrPrepared;
-  return kOk;
+  return UnprepareHeader(header);
 }
 
 Result SynthService::OutGetErrorText(Result code, std::string& text) {
   return StandardResultText(code, text) ? kOk : Result{kErrInvalParam};
-}
-
-Result SynthService::InGetDevCaps(unsigned, InCaps&) { return kErrBadDeviceId; }
-Result SynthService::InOpen(DeviceHandle& handle, unsigned, Callback, std::uintptr_t) {
-  handle = kNoHandle;
-  return kErrBadDeviceId;
-}
-Result SynthService::InStart(DeviceHandle) { return kErrInvalidHandle; }
-Result SynthService::InReset(DeviceHandle) { return kErrInvalidHandle; }
-Result SynthService::InClose(DeviceHandle) { return kErrInvalidHandle; }
-Result SynthService::InPrepareHeader(DeviceHandle, LongHeader*) { return kErrInvalidHandle; }
-Result SynthService::InAddBuffer(DeviceHandle, LongHeader*) { return kErrInvalidHandle; }
-Result SynthService::InUnprepareHeader(DeviceHandle, LongHeader*) { return kErrInvalidHandle; }
-Result SynthService::InGetErrorText(Result code, std::string& text) {
-  return OutGetErrorText(code, text);
 }
 
 }  // namespace lintra::midi
