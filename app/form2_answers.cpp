@@ -1,6 +1,7 @@
 // Answers: the 43 key handlers, judging, the score and "Next Answer?".
 #include "app/form2.h"
 #include "app/text_numbers.h"
+#include "midi/message_bytes.h"
 
 namespace lintra::app {
 
@@ -44,19 +45,18 @@ void TForm2::CheckAnswer() {
     NoteX = 0;
     DrawNote();
     SoundingNote = QuestionNote;
-    Send(128, static_cast<std::uint8_t>(QuestionNote), 127);
-    Send(192, static_cast<std::uint8_t>(Instrument), 0);
-    Send(144, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::kProgramChange, static_cast<std::uint8_t>(Instrument), 0);
+    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
     Timer1().SetInterval(600);
   } else {
     ++WrongCount;
     SetText(control::Items, std::to_string(AnswerCount - WrongCount));
     SetText(control::Score, ScoreText(AnswerCount, WrongCount, 1));
-    // The error signal: the agogo (program 113) on note 81.
-    Send(192, 113, 0);
-    Send(144, 81, 127);
+    Send(midi::kProgramChange, midi::kErrorSignalProgram, 0);
+    Send(midi::kNoteOn, midi::kErrorSignalNote, 127);
     SoundingNote = QuestionNote;
-    Send(128, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
     RepeatPending = 1;
     SetText(control::AnsShow, "Try again!");
     Timer1().SetInterval(600);

@@ -11,7 +11,8 @@
 #include "app/device_settings.h"
 #include "app/form2.h"
 #include "app/text_numbers.h"
-#include "midi/synth_service.h"
+#include "midi/message_bytes.h"
+#include "midi/synth_device_name.h"
 
 namespace lintra::app {
 namespace {
@@ -372,20 +373,20 @@ void TForm2::MIDIInst1Click() {
     return;
   }
   Instrument = static_cast<std::int8_t>(number);
-  Send(192, static_cast<std::uint8_t>(Instrument), 0);
+  Send(midi::kProgramChange, static_cast<std::uint8_t>(Instrument), 0);
   Timer3().SetEnabled(true);
-  Send(144, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
 }
 
 void TForm2::SustainOnClick() { Check(menu::SustainOn1); }
 
 void TForm2::SustainOffClick() {
-  Send(128, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
   Check(menu::SustainOff1);
 }
 
 void TForm2::Desligados1Click() {
-  for (int note = 0; note <= 109; ++note) Send(128, static_cast<std::uint8_t>(note), 0);
+  for (int note = 0; note <= 109; ++note) Send(midi::kNoteOff, static_cast<std::uint8_t>(note), 0);
 }
 
 }  // namespace lintra::app

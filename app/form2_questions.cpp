@@ -4,15 +4,12 @@
 
 #include "app/form2.h"
 #include "app/random.h"
+#include "midi/message_bytes.h"
 #include "theory/note_names.h"
 #include "theory/note_table.h"
 
 namespace lintra::app {
 namespace {
-
-constexpr std::uint8_t kNoteOff = 128;
-constexpr std::uint8_t kNoteOn = 144;
-constexpr std::uint8_t kProgramChange = 192;
 
 bool PoolHolds(const std::vector<std::string>& pool, int slot) {
   const std::string text = std::to_string(slot);
@@ -30,7 +27,7 @@ void TForm2::StartButtonClick() {
   SetText(control::Score, "Start");
   SetText(control::Items, "0");
   SoundingNote = QuestionNote;
-  Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
   SetText(control::AnsShow, "");
   DrawStaff();
   NoteX = 0;
@@ -43,9 +40,9 @@ void TForm2::ResponseClick() {
   Timer1().SetEnabled(false);
   if (RepeatPending == 1) {
     SoundingNote = QuestionNote;
-    Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
-    Send(kProgramChange, static_cast<std::uint8_t>(Instrument), 127);
-    Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::kProgramChange, static_cast<std::uint8_t>(Instrument), 127);
+    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
     if (Checked(menu::SustainOff1)) Timer3().SetEnabled(true);
     RepeatPending = 0;
     return;
@@ -86,9 +83,9 @@ void TForm2::ResponseClick() {
 void TForm2::PresentNote() {
   questionOpen_ = false;  // until the new note is on the staff and sounding
   if (Checked(menu::SustainOff1)) Timer3().SetEnabled(true);
-  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   SoundingNote = QuestionNote;
-  Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
 
   const auto slot = static_cast<std::size_t>(static_cast<std::uint8_t>(CurrentSlot));
   const auto& row = theory::SpelledNoteTable().at(slot);
@@ -103,7 +100,7 @@ void TForm2::PresentNote() {
     SetText(control::AnsShow, "You played " + DisplayName);
     NoteX = 0;
     DrawNote();
-    Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
     return;
   }
   if (AnswerCount - WrongCount > 0) {
@@ -118,32 +115,32 @@ void TForm2::PresentNote() {
     return;
   }
   DrawNote();
-  Send(kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
   QuestionShown();
 }
 
 void TForm2::StimNoteOff() {
-  Send(kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
   Timer3().SetEnabled(false);
 }
 
 void TForm2::ClavedoSol1Click() {
   Check(menu::ClavedoSol1);
-  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   TrebleClef = 1;
   PickRange = 35;
 }
 
 void TForm2::ClavedoF1Click() {
   Check(menu::ClavedoF1);
-  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   TrebleClef = 0;
   PickRange = 35;
 }
 
 void TForm2::Ambos1Click() {
   Check(menu::Ambos1);
-  Send(kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
   TrebleClef = 0;
   PickRange = 70;
 }

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "app/form2.h"
+#include "midi/message_bytes.h"
 #include "practice/staff_place.h"
 #include "theory/keys.h"
 
@@ -72,7 +73,7 @@ void TForm2::RestoreLastRun() {
     const int number = std::stoi(text);
     if (number <= 127) {
       Instrument = static_cast<std::int8_t>(number);
-      Send(192, static_cast<std::uint8_t>(Instrument), 0);
+      Send(midi::kProgramChange, static_cast<std::uint8_t>(Instrument), 0);
     }
   }
   if (last["LastExercise"] == "PlayKeyboard") {

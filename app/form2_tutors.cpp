@@ -2,6 +2,7 @@
 #include "app/form2.h"
 #include "app/random.h"
 #include "app/text_numbers.h"
+#include "midi/message_bytes.h"
 #include "theory/keys.h"
 
 namespace lintra::app {
@@ -63,7 +64,7 @@ void TForm2::On1Click() {
     }
   }
   Timer3().SetEnabled(true);
-  Send(144, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
 }
 
 void TForm2::Off1Click() {
@@ -76,7 +77,7 @@ void TForm2::AutoModOnClick() {
   if (!Checked(menu::NotationQuestions)) {
     dialogs.Message("Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoModulate Feature.");
     Timer3().SetEnabled(true);
-    Send(144, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
     return;
   }
   if (Checked(menu::ChromaticScale)) {
@@ -159,7 +160,7 @@ void TForm2::CheckAutoModulate() {
   } else {
     Check(menu::AutoModOff);
     Check(menu::AutoModulate2, false);
-    Send(144, static_cast<std::uint8_t>(SoundingNote), 127);
+    Send(midi::kNoteOn, static_cast<std::uint8_t>(SoundingNote), 127);
     Timer1().SetEnabled(true);
   }
 }

@@ -2,12 +2,8 @@
 
 #include <algorithm>
 #include <mutex>
+#include <type_traits>
 #include <vector>
-
-#include "midi/deferred_service.h"
-#include "midi/result_texts.h"
-#include "midi/rtmidi_service.h"
-#include "midi/synth_service.h"
 
 namespace lintra::midi {
 
@@ -15,11 +11,19 @@ namespace lintra::midi {
 // composite's handle and the context value given to the owning service, so a
 // callback finds the caller's routine without any lookup.
 struct CompositeMidiService::Link {
-  bool output = false;
-  MidiService* service = nullptr;
+  MidiOutputService* output = nullptr;  // the owner of an output device,
+  MidiInputService* input = nullptr;    // or of an input device
   DeviceHandle inner = kNoHandle;
   Callback callback = nullptr;
   std::uintptr_t instance = 0;
+
+  template <typename Service>
+  Service* Owner() const {
+    if constexpr (std::is_same_v<Service, MidiOutputService>)
+      return output;
+    else
+      return input;
+  }
 };
 
 struct CompositeMidiService::Links {
@@ -28,7 +32,7 @@ struct CompositeMidiService::Links {
 };
 
 CompositeMidiService::CompositeMidiService(std::unique_ptr<MidiService> platform,
-                                           std::unique_ptr<MidiService> synth)
+                                           std::unique_ptr<MidiOutputService> synth)
     : platform_(std::move(platform)), synth_(std::move(synth)), links_(std::make_unique<Links>()) {}
 
 CompositeMidiService::~CompositeMidiService() = default;
@@ -40,21 +44,30 @@ void CompositeMidiService::Forward(DeviceHandle /*inner*/, std::uint32_t message
     link->callback(reinterpret_cast<DeviceHandle>(link), message, link->instance, p1, p2);
 }
 
-CompositeMidiService::Link* CompositeMidiService::Find(DeviceHandle handle, bool output) const {
+template <typename Service>
+CompositeMidiService::Link* CompositeMidiService::Find(DeviceHandle handle) const {
   std::lock_guard lock(links_->mutex);
   for (const auto& link : links_->open)
-    if (reinterpret_cast<DeviceHandle>(link.get()) == handle && link->output == output)
+    if (reinterpret_cast<DeviceHandle>(link.get()) == handle && link->Owner<Service>())
       return link.get();
   return nullptr;
 }
 
-Result CompositeMidiService::Open(bool output, MidiService& service, DeviceHandle& handle, int id,
-                                  Callback callback, std::uintptr_t instance) {
+void CompositeMidiService::Forget(const Link* link) {
+  std::lock_guard lock(links_->mutex);
+  std::erase_if(links_->open, [link](const auto& l) { return l.get() == link; });
+}
+
+template <typename Service>
+Result CompositeMidiService::Open(Service& service, DeviceHandle& handle, int id, Callback callback,
+                                  std::uintptr_t instance) {
   handle = kNoHandle;
   auto owned = std::make_unique<Link>();
   Link* link = owned.get();
-  link->output = output;
-  link->service = &service;
+  if constexpr (std::is_same_v<Service, MidiOutputService>)
+    link->output = &service;
+  else
+    link->input = &service;
   link->callback = callback;
   link->instance = instance;
   {
@@ -62,29 +75,40 @@ Result CompositeMidiService::Open(bool output, MidiService& service, DeviceHandl
     links_->open.push_back(std::move(owned));
   }
   const auto context = reinterpret_cast<std::uintptr_t>(link);
-  const Result result =
-      output ? service.OutOpen(link->inner, id, &Forward, context)
-             : service.InOpen(link->inner, static_cast<unsigned>(id), &Forward, context);
-  if (result == kOk) {
+  Result result = kOk;
+  if constexpr (std::is_same_v<Service, MidiOutputService>)
+    result = service.OutOpen(link->inner, id, &Forward, context);
+  else
+    result = service.InOpen(link->inner, static_cast<unsigned>(id), &Forward, context);
+  if (result == kOk)
     handle = reinterpret_cast<DeviceHandle>(link);
-  } else {
-    std::lock_guard lock(links_->mutex);
-    std::erase_if(links_->open, [link](const auto& l) { return l.get() == link; });
-  }
+  else
+    Forget(link);
   return result;
 }
 
-Result CompositeMidiService::Close(bool output, DeviceHandle handle) {
-  Link* link = Find(handle, output);
+template <typename Service>
+Result CompositeMidiService::Close(DeviceHandle handle) {
+  Link* link = Find<Service>(handle);
   if (!link) return kErrInvalidHandle;
-  const Result result = output ? link->service->OutClose(link->inner)
-                               : link->service->InClose(link->inner);
+  Result result = kOk;
+  if constexpr (std::is_same_v<Service, MidiOutputService>)
+    result = link->output->OutClose(link->inner);
+  else
+    result = link->input->InClose(link->inner);
   // A service makes no callback after a successful close, so the link can go.
-  if (result == kOk) {
-    std::lock_guard lock(links_->mutex);
-    std::erase_if(links_->open, [link](const auto& l) { return l.get() == link; });
-  }
+  if (result == kOk) Forget(link);
   return result;
+}
+
+// Every call on an open device goes to the service that opened it, with that
+// service's own handle; an unknown handle, or one of the other direction, is
+// refused.
+template <typename Service, typename... Args>
+Result CompositeMidiService::CallOnDevice(DeviceHandle handle, Result (Service::*call)(DeviceHandle, Args...),
+                                          Args... args) {
+  Link* link = Find<Service>(handle);
+  return link ? (link->Owner<Service>()->*call)(link->inner, args...) : Result{kErrInvalidHandle};
 }
 
 unsigned CompositeMidiService::OutGetNumDevs() { return platform_->OutGetNumDevs() + 1; }
@@ -101,42 +125,32 @@ Result CompositeMidiService::OutGetDevCaps(int id, OutCaps& caps) {
 Result CompositeMidiService::OutOpen(DeviceHandle& handle, int id, Callback callback,
                                      std::uintptr_t instance) {
   handle = kNoHandle;
-  if (id == kMidiMapper) return Open(true, *synth_, handle, kMidiMapper, callback, instance);
+  if (id == kMidiMapper) return Open<MidiOutputService>(*synth_, handle, kMidiMapper, callback, instance);
   if (id < 0) return kErrBadDeviceId;
   const unsigned platformCount = platform_->OutGetNumDevs();
   if (static_cast<unsigned>(id) < platformCount)
-    return Open(true, *platform_, handle, id, callback, instance);
+    return Open<MidiOutputService>(*platform_, handle, id, callback, instance);
   if (static_cast<unsigned>(id) == platformCount)
-    return Open(true, *synth_, handle, 0, callback, instance);
+    return Open<MidiOutputService>(*synth_, handle, 0, callback, instance);
   return kErrBadDeviceId;
 }
 
-// Every call on an open device goes to the service that opened it, with that
-// service's own handle; an unknown handle is refused.
-template <typename... Args>
-Result CompositeMidiService::CallOnDevice(bool output, DeviceHandle handle,
-                                     Result (MidiService::*call)(DeviceHandle, Args...),
-                                     Args... args) {
-  Link* link = Find(handle, output);
-  return link ? (link->service->*call)(link->inner, args...) : Result{kErrInvalidHandle};
-}
-
-Result CompositeMidiService::OutClose(DeviceHandle handle) { return Close(true, handle); }
+Result CompositeMidiService::OutClose(DeviceHandle handle) { return Close<MidiOutputService>(handle); }
 
 Result CompositeMidiService::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
-  return CallOnDevice(true, handle, &MidiService::OutShortMsg, packed);
+  return CallOnDevice(handle, &MidiOutputService::OutShortMsg, packed);
 }
 
 Result CompositeMidiService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
-  return CallOnDevice(true, handle, &MidiService::OutPrepareHeader, header);
+  return CallOnDevice(handle, &MidiOutputService::OutPrepareHeader, header);
 }
 
 Result CompositeMidiService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
-  return CallOnDevice(true, handle, &MidiService::OutLongMsg, header);
+  return CallOnDevice(handle, &MidiOutputService::OutLongMsg, header);
 }
 
 Result CompositeMidiService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
-  return CallOnDevice(true, handle, &MidiService::OutUnprepareHeader, header);
+  return CallOnDevice(handle, &MidiOutputService::OutUnprepareHeader, header);
 }
 
 Result CompositeMidiService::OutGetErrorText(Result code, std::string& text) {
@@ -156,122 +170,33 @@ Result CompositeMidiService::InOpen(DeviceHandle& handle, unsigned id, Callback 
                                     std::uintptr_t instance) {
   handle = kNoHandle;
   if (id >= platform_->InGetNumDevs()) return kErrBadDeviceId;
-  return Open(false, *platform_, handle, static_cast<int>(id), callback, instance);
+  return Open<MidiInputService>(*platform_, handle, static_cast<int>(id), callback, instance);
 }
 
 Result CompositeMidiService::InStart(DeviceHandle handle) {
-  return CallOnDevice(false, handle, &MidiService::InStart);
+  return CallOnDevice(handle, &MidiInputService::InStart);
 }
 
 Result CompositeMidiService::InReset(DeviceHandle handle) {
-  return CallOnDevice(false, handle, &MidiService::InReset);
+  return CallOnDevice(handle, &MidiInputService::InReset);
 }
 
-Result CompositeMidiService::InClose(DeviceHandle handle) { return Close(false, handle); }
+Result CompositeMidiService::InClose(DeviceHandle handle) { return Close<MidiInputService>(handle); }
 
 Result CompositeMidiService::InPrepareHeader(DeviceHandle handle, LongHeader* header) {
-  return CallOnDevice(false, handle, &MidiService::InPrepareHeader, header);
+  return CallOnDevice(handle, &MidiInputService::InPrepareHeader, header);
 }
 
 Result CompositeMidiService::InAddBuffer(DeviceHandle handle, LongHeader* header) {
-  return CallOnDevice(false, handle, &MidiService::InAddBuffer, header);
+  return CallOnDevice(handle, &MidiInputService::InAddBuffer, header);
 }
 
 Result CompositeMidiService::InUnprepareHeader(DeviceHandle handle, LongHeader* header) {
-  return CallOnDevice(false, handle, &MidiService::InUnprepareHeader, header);
+  return CallOnDevice(handle, &MidiInputService::InUnprepareHeader, header);
 }
 
 Result CompositeMidiService::InGetErrorText(Result code, std::string& text) {
   return platform_->InGetErrorText(code, text);
-}
-
-// ---------------------------------------------------------------------------
-
-bool NullSynthService::Valid(DeviceHandle handle) const {
-  return handle >= 1 && handle <= static_cast<DeviceHandle>(kSlots) && used_[handle - 1];
-}
-
-Result NullSynthService::OutGetDevCaps(int id, OutCaps& caps) {
-  if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
-  caps = OutCaps{};
-  caps.productName = kSynthDeviceName;
-  caps.technology = 7;  // a software synthesizer
-  caps.channelMask = 0xFFFF;
-  return kOk;
-}
-
-Result NullSynthService::OutOpen(DeviceHandle& handle, int id, Callback callback,
-                                 std::uintptr_t instance) {
-  handle = kNoHandle;
-  if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
-  for (int i = 0; i < kSlots; ++i)
-    if (!used_[i]) {
-      used_[i] = true;
-      opens_[i] = {callback, instance};
-      handle = static_cast<DeviceHandle>(i + 1);
-      if (callback) callback(handle, MOM_OPEN, instance, 0, 0);
-      return kOk;
-    }
-  return kErrAllocated;
-}
-
-Result NullSynthService::OutClose(DeviceHandle handle) {
-  if (!Valid(handle)) return kErrInvalidHandle;
-  const Open open = opens_[handle - 1];
-  used_[handle - 1] = false;
-  opens_[handle - 1] = {};
-  if (open.callback) open.callback(handle, MOM_CLOSE, open.instance, 0, 0);
-  return kOk;
-}
-
-Result NullSynthService::OutShortMsg(DeviceHandle handle, std::uint32_t) {
-  return Valid(handle) ? kOk : Result{kErrInvalidHandle};
-}
-
-Result NullSynthService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
-  if (!Valid(handle)) return kErrInvalidHandle;
-  if (!header || !header->data) return kErrInvalParam;
-  header->flags = (header->flags | kHdrPrepared) & ~kHdrDone;
-  return kOk;
-}
-
-Result NullSynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
-  if (!Valid(handle)) return kErrInvalidHandle;
-  if (!header || !header->data) return kErrInvalParam;
-  if (!(header->flags & kHdrPrepared)) return kErrUnprepared;
-  header->flags = (header->flags & ~kHdrInQueue) | kHdrDone;
-  const Open& open = opens_[handle - 1];
-  if (open.callback)
-    open.callback(handle, MOM_DONE, open.instance, reinterpret_cast<std::uintptr_t>(header), 0);
-  return kOk;
-}
-
-Result NullSynthService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
-  if (!Valid(handle)) return kErrInvalidHandle;
-  if (!header) return kErrInvalParam;
-  header->flags &= ~kHdrPrepared;
-  return kOk;
-}
-
-Result NullSynthService::OutGetErrorText(Result code, std::string& text) {
-  return StandardResultText(code, text) ? kOk : Result{kErrInvalParam};
-}
-
-Result NullSynthService::InGetErrorText(Result code, std::string& text) {
-  return OutGetErrorText(code, text);
-}
-
-std::unique_ptr<MidiService> MakeSystemMidiService(std::function<void(const std::string&)> onSilentSynth) {
-  // The platform's MIDI system is reached in the background; the
-  // synthesizer starts when it is first opened.
-  auto synth = std::make_unique<SynthService>();
-  if (onSilentSynth) {
-    synth->OnLoaded([hook = std::move(onSilentSynth)](const std::string& silence) {
-      if (!silence.empty()) hook(silence);
-    });
-  }
-  return std::make_unique<CompositeMidiService>(
-      std::make_unique<DeferredMidiService>([] { return std::make_unique<RtMidiService>(); }), std::move(synth));
 }
 
 }  // namespace lintra::midi

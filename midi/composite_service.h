@@ -5,7 +5,6 @@
 // output list is never empty and the mapper (device -1) always sounds.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,14 +18,12 @@ namespace lintra::midi {
 // service that owns the device.
 class CompositeMidiService final : public MidiService {
  public:
-  CompositeMidiService(std::unique_ptr<MidiService> platform,
-                       std::unique_ptr<MidiService> synth);
+  CompositeMidiService(std::unique_ptr<MidiService> platform, std::unique_ptr<MidiOutputService> synth);
   ~CompositeMidiService() override;
 
   unsigned OutGetNumDevs() override;
   Result OutGetDevCaps(int id, OutCaps& caps) override;
-  Result OutOpen(DeviceHandle& handle, int id, Callback callback,
-                 std::uintptr_t instance) override;
+  Result OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) override;
   Result OutClose(DeviceHandle handle) override;
   Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
   Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;
@@ -36,8 +33,7 @@ class CompositeMidiService final : public MidiService {
 
   unsigned InGetNumDevs() override;
   Result InGetDevCaps(unsigned id, InCaps& caps) override;
-  Result InOpen(DeviceHandle& handle, unsigned id, Callback callback,
-                std::uintptr_t instance) override;
+  Result InOpen(DeviceHandle& handle, unsigned id, Callback callback, std::uintptr_t instance) override;
   Result InStart(DeviceHandle handle) override;
   Result InReset(DeviceHandle handle) override;
   Result InClose(DeviceHandle handle) override;
@@ -48,65 +44,24 @@ class CompositeMidiService final : public MidiService {
 
  private:
   struct Link;
-  Link* Find(DeviceHandle handle, bool output) const;
-  template <typename... Args>
-  Result CallOnDevice(bool output, DeviceHandle handle, Result (MidiService::*call)(DeviceHandle, Args...),
-                 Args... args);
-  Result Open(bool output, MidiService& service, DeviceHandle& handle, int id,
-              Callback callback, std::uintptr_t instance);
-  Result Close(bool output, DeviceHandle handle);
-  static void Forward(DeviceHandle inner, std::uint32_t message,
-                      std::uintptr_t instance, std::uintptr_t p1,
+  struct Links;
+  // Service is MidiOutputService or MidiInputService: the direction of the
+  // device a handle must name.
+  template <typename Service>
+  Link* Find(DeviceHandle handle) const;
+  template <typename Service, typename... Args>
+  Result CallOnDevice(DeviceHandle handle, Result (Service::*call)(DeviceHandle, Args...), Args... args);
+  template <typename Service>
+  Result Open(Service& service, DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance);
+  template <typename Service>
+  Result Close(DeviceHandle handle);
+  void Forget(const Link* link);
+  static void Forward(DeviceHandle inner, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1,
                       std::uintptr_t p2);
 
   std::unique_ptr<MidiService> platform_;
-  std::unique_ptr<MidiService> synth_;
-  struct Links;
+  std::unique_ptr<MidiOutputService> synth_;
   std::unique_ptr<Links> links_;
 };
-
-// A synthesizer device that takes every message and sounds nothing: for the
-// scenario runner and tests, which must not depend on audio or a soundfont.
-class NullSynthService final : public MidiService {
- public:
-  unsigned OutGetNumDevs() override { return 1; }
-  Result OutGetDevCaps(int id, OutCaps& caps) override;
-  Result OutOpen(DeviceHandle& handle, int id, Callback callback,
-                 std::uintptr_t instance) override;
-  Result OutClose(DeviceHandle handle) override;
-  Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
-  Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result OutLongMsg(DeviceHandle handle, LongHeader* header) override;
-  Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result OutGetErrorText(Result code, std::string& text) override;
-
-  unsigned InGetNumDevs() override { return 0; }
-  Result InGetDevCaps(unsigned, InCaps&) override { return kErrBadDeviceId; }
-  Result InOpen(DeviceHandle&, unsigned, Callback, std::uintptr_t) override {
-    return kErrBadDeviceId;
-  }
-  Result InStart(DeviceHandle) override { return kErrInvalidHandle; }
-  Result InReset(DeviceHandle) override { return kErrInvalidHandle; }
-  Result InClose(DeviceHandle) override { return kErrInvalidHandle; }
-  Result InPrepareHeader(DeviceHandle, LongHeader*) override { return kErrInvalidHandle; }
-  Result InAddBuffer(DeviceHandle, LongHeader*) override { return kErrInvalidHandle; }
-  Result InUnprepareHeader(DeviceHandle, LongHeader*) override { return kErrInvalidHandle; }
-  Result InGetErrorText(Result code, std::string& text) override;
-
- private:
-  struct Open {
-    Callback callback = nullptr;
-    std::uintptr_t instance = 0;
-  };
-  bool Valid(DeviceHandle handle) const;
-  static constexpr int kSlots = 8;  // handles 1..kSlots
-  Open opens_[kSlots];
-  bool used_[kSlots] = {};
-};
-
-// The program's default: the platform's MIDI ports plus the built-in
-// synthesizer.  `onSilentSynth` learns, on the synthesizer's loading thread,
-// why it will not sound (SynthService::OnLoaded); it is not called when it does.
-std::unique_ptr<MidiService> MakeSystemMidiService(std::function<void(const std::string&)> onSilentSynth = {});
 
 }  // namespace lintra::midi

@@ -190,21 +190,18 @@ Result FakeMidiService::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
 Result FakeMidiService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
   std::lock_guard lock(mutex_);
   if (const Result fault = Enter(Op::OutPrepare); fault != kOk) return fault;
-  if (!header || !header->data) return kErrInvalParam;
   Port* port = nullptr;
   if (const Result found = Find(handle, false, port); found != kOk) return found;
-  header->flags |= kHdrPrepared;
-  return kOk;
+  return PrepareHeader(header);
 }
 
 Result FakeMidiService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
   std::unique_lock lock(mutex_);
   if (const Result fault = Enter(Op::OutLong); fault != kOk) return fault;
-  if (!header) return kErrInvalParam;
-  if (!(header->flags & kHdrPrepared)) return kErrUnprepared;
   Port* port = nullptr;
   if (const Result found = Find(handle, false, port); found != kOk) return found;
-  header->flags |= kHdrDone;
+  if (const Result playable = CheckPlayable(header); playable != kOk) return playable;
+  MarkDone(header);
   const Callback callback = port->callback;
   const std::uintptr_t instance = port->instance;
   Record(lock, SentMessage{handle, port->device, 0,
@@ -217,11 +214,9 @@ Result FakeMidiService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
 Result FakeMidiService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
   std::lock_guard lock(mutex_);
   if (const Result fault = Enter(Op::OutUnprepare); fault != kOk) return fault;
-  if (!header) return kErrInvalParam;
   Port* port = nullptr;
   if (const Result found = Find(handle, false, port); found != kOk) return found;
-  header->flags &= ~kHdrPrepared;
-  return kOk;
+  return UnprepareHeader(header);
 }
 
 Result FakeMidiService::OutGetErrorText(Result code, std::string& text) {
@@ -273,7 +268,7 @@ Result FakeMidiService::InReset(DeviceHandle handle) {
   const std::uint32_t timestamp = Elapsed(port->startTime);
   for (LongHeader* header : returned) {
     header->bytesRecorded = 0;
-    header->flags = (header->flags & ~kHdrInQueue) | kHdrDone;
+    MarkDone(header);
   }
   lock.unlock();
   for (LongHeader* header : returned)
@@ -297,23 +292,17 @@ Result FakeMidiService::InClose(DeviceHandle handle) {
 Result FakeMidiService::InPrepareHeader(DeviceHandle handle, LongHeader* header) {
   std::lock_guard lock(mutex_);
   if (const Result fault = Enter(Op::InPrepare); fault != kOk) return fault;
-  if (!header || !header->data) return kErrInvalParam;
   Port* port = nullptr;
   if (const Result found = Find(handle, true, port); found != kOk) return found;
-  header->flags |= kHdrPrepared;
-  return kOk;
+  return PrepareHeader(header);
 }
 
 Result FakeMidiService::InAddBuffer(DeviceHandle handle, LongHeader* header) {
   std::lock_guard lock(mutex_);
   if (const Result fault = Enter(Op::InAddBuffer); fault != kOk) return fault;
-  if (!header) return kErrInvalParam;
-  if (!(header->flags & kHdrPrepared)) return kErrUnprepared;
-  if (header->flags & kHdrInQueue) return kErrStillPlaying;
   Port* port = nullptr;
   if (const Result found = Find(handle, true, port); found != kOk) return found;
-  header->flags = (header->flags & ~kHdrDone) | kHdrInQueue;
-  header->bytesRecorded = 0;
+  if (const Result queued = QueueHeader(header); queued != kOk) return queued;
   port->queue.push_back(header);
   return kOk;
 }
@@ -321,12 +310,9 @@ Result FakeMidiService::InAddBuffer(DeviceHandle handle, LongHeader* header) {
 Result FakeMidiService::InUnprepareHeader(DeviceHandle handle, LongHeader* header) {
   std::lock_guard lock(mutex_);
   if (const Result fault = Enter(Op::InUnprepare); fault != kOk) return fault;
-  if (!header) return kErrInvalParam;
   Port* port = nullptr;
   if (const Result found = Find(handle, true, port); found != kOk) return found;
-  if (header->flags & kHdrInQueue) return kErrStillPlaying;
-  header->flags &= ~kHdrPrepared;
-  return kOk;
+  return UnprepareHeader(header);
 }
 
 Result FakeMidiService::InGetErrorText(Result code, std::string& text) {
@@ -377,7 +363,7 @@ bool FakeMidiService::InjectSysex(const std::vector<std::uint8_t>& bytes) {
     const std::size_t fits = std::min<std::size_t>(bytes.size(), header->bufferLength);
     std::copy_n(bytes.begin(), fits, header->data);
     header->bytesRecorded = static_cast<std::uint32_t>(fits);
-    header->flags = (header->flags & ~kHdrInQueue) | kHdrDone;
+    MarkDone(header);
     const std::uint32_t code = fits < bytes.size() ? MIM_LONGERROR : MIM_LONGDATA;
     delivery->callback(delivery->handle, code, delivery->instance, reinterpret_cast<std::uintptr_t>(header),
                        delivery->timestamp);

@@ -4,54 +4,11 @@
 #include <cstring>
 #include <new>
 
+#include "midi/message_bytes.h"
+
 namespace lintra::midi {
 
-namespace {
-constexpr std::uintptr_t kActiveSensing = 254;
-constexpr std::uintptr_t kTimingClock = 248;
-constexpr std::uint8_t kNoteOnChannel1 = 144;
-constexpr std::uint8_t kSysexStatus = 240;
-}  // namespace
-
-void DeviceCallback(DeviceHandle, std::uint32_t message, std::uintptr_t instance,
-                    std::uintptr_t p1, std::uintptr_t p2) noexcept {
-  auto* link = reinterpret_cast<DeviceLink*>(instance);
-  if (!link) return;
-  switch (message) {
-    case MIM_DATA:
-    case MIM_LONGDATA:
-    case MIM_LONGERROR: {
-      if (p1 == kActiveSensing || p1 == kTimingClock) return;
-      if (message == MIM_DATA && link->SysexOnly.load(std::memory_order_relaxed)) return;
-      EventRing* ring = link->Ring.load(std::memory_order_acquire);
-      if (!ring) return;
-      RingEntry entry;
-      entry.Timestamp = static_cast<std::uint32_t>(p2);
-      if (message == MIM_DATA)
-        entry.ShortData = static_cast<std::uint32_t>(p1);
-      else
-        entry.LongHeader = reinterpret_cast<LongHeader*>(p1);
-      // An entry that does not fit is lost; a long buffer lost this way stays
-      // away from the device until it is closed.
-      const bool stored = RingPut(*ring, entry);
-      MessageWindow* window = link->Window.load(std::memory_order_acquire);
-      if (window && window->Post(stored ? kNotifyInput : kNotifyOverflow, 0, 0)) return;
-      (stored ? link->MissedInput : link->MissedOverflow).fetch_add(1, std::memory_order_release);
-      // The queue was full, or the consumer emptied it just now: one more
-      // notice makes sure the missed one is made up for either way.
-      if (window) window->Post(kNotifyCatchUp, 0, 0);
-      return;
-    }
-    case MOM_DONE:
-      if (MessageWindow* window = link->Window.load(std::memory_order_acquire))
-        window->Post(kNotifyOutputDone, 0, p1);
-      return;
-    default:
-      return;
-  }
-}
-
-TMidiInput::TMidiInput(MidiService& service, MessageLoop& loop)
+TMidiInput::TMidiInput(MidiInputService& service, MessageLoop& loop)
     : service_(service), loop_(loop), deviceCount_(static_cast<std::uint16_t>(service.InGetNumDevs())) {
   if (deviceCount_ == 0) return;  // no devices: no window, no name, for good
   try {
@@ -101,7 +58,7 @@ TMidiInput::~TMidiInput() {
 }
 
 std::string TMidiInput::ErrorText(Result code) {
-  return ServiceErrorText(service_, &MidiService::InGetErrorText, code);
+  return ServiceErrorText(service_, code);
 }
 
 void TMidiInput::Check(Result result) {
@@ -270,7 +227,7 @@ std::unique_ptr<TMyMidiEvent> TMidiInput::ReadEvent() {
   auto event = std::make_unique<TMyMidiEvent>();
   event->Timestamp = entry.Timestamp;
   if (LongHeader* header = entry.LongHeader) {
-    event->StatusByte = kSysexStatus;
+    event->StatusByte = kSysexStart;
     // Never trust a recorded count beyond the buffer it describes.
     const std::uint32_t recorded = std::min(header->bytesRecorded, header->bufferLength);
     event->SysexSize = static_cast<std::uint16_t>(recorded & 0xFFFF);
@@ -288,7 +245,7 @@ std::unique_ptr<TMyMidiEvent> TMidiInput::ReadEvent() {
   }
   RingDrop(*ring_);
   // Dropped first: the hook may handle pending events and read again, nested.
-  if (event->StatusByte == kNoteOnChannel1 && event->SecondData > 0 && NoteHook)
+  if (event->StatusByte == kNoteOn && event->SecondData > 0 && NoteHook)
     NoteHook(event->FirstData);
   return event;
 }

@@ -15,10 +15,11 @@
 #include <vector>
 
 #include "midi/circbuf.h"
+#include "midi/device_callback.h"
 #include "midi/message_loop.h"
-#include "midi/midi_out.h"
-#include "midi/midi_service.h"
+#include "midi/midi_input_service.h"
 #include "midi/miditype.h"
+#include "midi/service_error_text.h"
 
 namespace lintra::midi {
 
@@ -26,12 +27,6 @@ class EMidiInputError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-
-// The one callback routine both components give the services; `instance` is
-// the component's DeviceLink.  Runs on the service's thread: it reads the
-// link, writes at most one ring entry and posts; no allocation, no lock.
-void DeviceCallback(DeviceHandle handle, std::uint32_t message, std::uintptr_t instance,
-                    std::uintptr_t p1, std::uintptr_t p2) noexcept;
 
 inline constexpr char kMidiConflictText[] =
     "Midi Conflict. Close all programs (including minimized) and reopen Lintra. "
@@ -41,7 +36,7 @@ class TMidiInput {
  public:
   enum class State { Open, Closed, NoDevices };
 
-  TMidiInput(MidiService& service, MessageLoop& loop);
+  TMidiInput(MidiInputService& service, MessageLoop& loop);
   ~TMidiInput();
   TMidiInput(const TMidiInput&) = delete;
   TMidiInput& operator=(const TMidiInput&) = delete;
@@ -100,7 +95,7 @@ class TMidiInput {
   void ForgetDevice();
   void Check(Result result);
 
-  MidiService& service_;
+  MidiInputService& service_;
   MessageLoop& loop_;
   std::unique_ptr<MessageWindow> window_;
   std::uint16_t deviceId_ = 0;

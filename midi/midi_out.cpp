@@ -3,17 +3,9 @@
 #include <cstring>
 #include <new>
 
-#include "midi/midi_in.h"
-
 namespace lintra::midi {
 
-std::string ServiceErrorText(MidiService& service, ErrorTextQuery query, Result code) {
-  std::string text;
-  if ((service.*query)(code, text) != kOk) return "Specified error number is out of range";
-  return text;
-}
-
-TMidiOutput::TMidiOutput(MidiService& service, MessageLoop& loop)
+TMidiOutput::TMidiOutput(MidiOutputService& service, MessageLoop& loop)
     : service_(service),
       window_(std::make_unique<MessageWindow>(
           loop, [this](const PostedMessage& message) { HandleNotification(message); })),
@@ -34,7 +26,7 @@ TMidiOutput::~TMidiOutput() {
 }
 
 std::string TMidiOutput::ErrorText(Result code) {
-  return ServiceErrorText(service_, &MidiService::OutGetErrorText, code);
+  return ServiceErrorText(service_, code);
 }
 
 void TMidiOutput::Check(Result result) {

@@ -11,47 +11,22 @@
 #include <stdexcept>
 #include <string>
 
+#include "midi/device_callback.h"
 #include "midi/message_loop.h"
-#include "midi/midi_service.h"
+#include "midi/midi_output_service.h"
 #include "midi/miditype.h"
+#include "midi/service_error_text.h"
 
 namespace lintra::midi {
-
-struct EventRing;
 
 class EmidioutputError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// Notification codes posted to a component's window by DeviceCallback.
-inline constexpr std::uint32_t kNotifyInput = MIM_DATA;       // an entry was stored
-inline constexpr std::uint32_t kNotifyOutputDone = MOM_DONE;  // a long message was played
-inline constexpr std::uint32_t kNotifyOverflow = 1024;        // the input ring was full
-inline constexpr std::uint32_t kNotifyCatchUp = 1025;         // notifications were missed
-
-// The context value a component hands to the service at open; DeviceCallback
-// reads it on the service's thread while the user-interface thread may change
-// SysexOnly at any time, hence the atomics.  The output uses only Window.
-struct DeviceLink {
-  std::atomic<EventRing*> Ring{nullptr};
-  std::atomic<MessageWindow*> Window{nullptr};
-  std::atomic<bool> SysexOnly{false};
-  // Notifications the callback could not post because the window's queue was
-  // full; the user-interface thread makes up for them at its next notification,
-  // so that no stored entry waits and no lost entry goes unreported.
-  std::atomic<std::uint32_t> MissedInput{0};
-  std::atomic<std::uint32_t> MissedOverflow{0};
-};
-
-// The rule both components follow to turn a result code into text: the
-// service's text, or a fixed text when the service does not know the code.
-using ErrorTextQuery = Result (MidiService::*)(Result, std::string&);
-std::string ServiceErrorText(MidiService& service, ErrorTextQuery query, Result code);
-
 class TMidiOutput {
  public:
-  TMidiOutput(MidiService& service, MessageLoop& loop);
+  TMidiOutput(MidiOutputService& service, MessageLoop& loop);
   virtual ~TMidiOutput();
   TMidiOutput(const TMidiOutput&) = delete;
   TMidiOutput& operator=(const TMidiOutput&) = delete;
@@ -92,7 +67,7 @@ class TMidiOutput {
   void ReleaseHeader(LongHeader* header);
   void Check(Result result);  // stores the code; raises its text on failure
 
-  MidiService& service_;
+  MidiOutputService& service_;
   std::unique_ptr<MessageWindow> window_;
   int deviceId_ = 0;
   DeviceHandle handle_ = kNoHandle;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "midi/midi_service.h"
+#include "midi/device_types.h"
 
 namespace lintra::midi {
 

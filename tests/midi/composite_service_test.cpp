@@ -9,8 +9,10 @@
 #include "midi/fake_midi_service.h"
 #include "midi/message_loop.h"
 #include "midi/midi_out.h"
+#include "midi/null_synth_service.h"
 #include "midi/result_texts.h"
-#include "midi/synth_service.h"
+#include "midi/synth_device_name.h"
+#include "midi/system_midi_service.h"
 
 namespace lintra::midi {
 namespace {

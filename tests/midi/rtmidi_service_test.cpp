@@ -1,4 +1,4 @@
-#include "midi/rtmidi_service.h"
+#include "midi/rtmidi/rtmidi_service.h"
 
 #include <gtest/gtest.h>
 

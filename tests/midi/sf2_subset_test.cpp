@@ -1,4 +1,4 @@
-#include "midi/sf2_subset.h"
+#include "midi/synth/sf2_subset.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "midi/sf2_subset_loader.h"
-#include "midi/synth_service.h"
+#include "midi/synth/sf2_subset_loader.h"
+#include "midi/synth/synth_service.h"
 
 namespace lintra::midi {
 namespace {

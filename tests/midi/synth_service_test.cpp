@@ -1,4 +1,4 @@
-#include "midi/synth_service.h"
+#include "midi/synth/synth_service.h"
 
 #include <gtest/gtest.h>
 
@@ -217,7 +217,6 @@ TEST(SynthServiceTest, LoadedHookTellsOnceWhyItIsSilent) {
 TEST(SynthServiceTest, DeviceCallsCheckHandlesHeadersAndNumbers) {
   SynthService synth(Offline("/nonexistent.sf2"));
   EXPECT_EQ(synth.OutGetNumDevs(), 1u);
-  EXPECT_EQ(synth.InGetNumDevs(), 0u);
   OutCaps caps;
   ASSERT_EQ(synth.OutGetDevCaps(0, caps), kOk);
   EXPECT_EQ(caps.productName, "Built-in Synthesizer");
@@ -253,7 +252,6 @@ TEST(SynthServiceTest, DeviceCallsCheckHandlesHeadersAndNumbers) {
   EXPECT_EQ(synth.OutShortMsg(second, Pack(144, 60, 127)), kOk);
   EXPECT_EQ(synth.OutClose(second), kOk);
 
-  EXPECT_EQ(synth.InOpen(handle, 0, nullptr, 0), kErrBadDeviceId);
   std::string text, standard;
   ASSERT_EQ(synth.OutGetErrorText(kErrBadDeviceId, text), kOk);
   ASSERT_TRUE(StandardResultText(kErrBadDeviceId, standard));

@@ -27,7 +27,8 @@
 #include "midi/message_loop.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"
-#include "midi/rtmidi_service.h"
+#include "midi/null_synth_service.h"
+#include "midi/rtmidi/rtmidi_service.h"
 
 namespace {
 

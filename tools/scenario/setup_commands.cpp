@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "midi/composite_service.h"
+#include "midi/null_synth_service.h"
 #include "tools/scenario/commands.h"
 
 namespace lintra::scenario {

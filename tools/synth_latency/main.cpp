@@ -25,7 +25,7 @@
 #include <thread>
 #include <vector>
 
-#include "midi/synth_service.h"
+#include "midi/synth/synth_service.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "app/qt/main_window.h"
 #include "midi/composite_service.h"
 #include "midi/fake_midi_service.h"
+#include "midi/null_synth_service.h"
 
 namespace {
 

@@ -22,6 +22,7 @@
 #include "controls/gradbtn.h"
 #include "midi/composite_service.h"
 #include "midi/fake_midi_service.h"
+#include "midi/null_synth_service.h"
 
 namespace lintra::frontend {
 namespace {

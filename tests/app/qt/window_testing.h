@@ -12,6 +12,7 @@
 #include "controls/elastfrm.h"
 #include "midi/composite_service.h"
 #include "midi/fake_midi_service.h"
+#include "midi/null_synth_service.h"
 #include "ui/manual_clock.h"
 
 namespace lintra::frontend {

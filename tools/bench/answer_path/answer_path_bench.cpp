@@ -13,7 +13,7 @@
 #include "app/form2.h"
 #include "midi/composite_service.h"
 #include "midi/fake_midi_service.h"
-#include "midi/synth_service.h"
+#include "midi/null_synth_service.h"
 #include "notation/recording_canvas.h"
 #include "ui/manual_clock.h"
 #include "ui/window_model.h"

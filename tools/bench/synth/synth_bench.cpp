@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "midi/synth_service.h"
+#include "midi/synth/synth_service.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "midi/jack_autostart.h"
 #include "midi/midi_service.h"
 
 namespace lintra::midi {
@@ -68,9 +69,5 @@ class RtMidiService final : public MidiService {
 // when the byte starts no short message (a data byte, F0 or F7).
 int ShortMessageLength(std::uint8_t status);
 
-// Sets JACK_NO_START_SERVER=1 unless the environment already says otherwise:
-// without it the first JACK client on a machine with no server spends six
-// seconds trying to start one.  Call before creating any JACK client.
-void PreventJackAutostart();
 
 }  // namespace lintra::midi

@@ -25,11 +25,10 @@
 #include <thread>
 #include <vector>
 
-#include "midi/midi_service.h"
+#include "midi/midi_output_service.h"
+#include "midi/synth_device_name.h"
 
 namespace lintra::midi {
-
-inline constexpr const char* kSynthDeviceName = "Built-in Synthesizer";
 
 struct SynthOptions {
   // Empty: LINTRA_SOUNDFONT when set, otherwise the system's GM soundfont.
@@ -61,7 +60,7 @@ struct SynthAudioInfo {
 // name order; empty when there is none.
 std::string FindSoundfont();
 
-class SynthService final : public MidiService {
+class SynthService final : public MidiOutputService {
  public:
   explicit SynthService(SynthOptions options = {});
   ~SynthService() override;
@@ -78,18 +77,6 @@ class SynthService final : public MidiService {
   Result OutLongMsg(DeviceHandle handle, LongHeader* header) override;
   Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
   Result OutGetErrorText(Result code, std::string& text) override;
-
-  unsigned InGetNumDevs() override { return 0; }
-  Result InGetDevCaps(unsigned id, InCaps& caps) override;
-  Result InOpen(DeviceHandle& handle, unsigned id, Callback callback,
-                std::uintptr_t instance) override;
-  Result InStart(DeviceHandle handle) override;
-  Result InReset(DeviceHandle handle) override;
-  Result InClose(DeviceHandle handle) override;
-  Result InPrepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result InAddBuffer(DeviceHandle handle, LongHeader* header) override;
-  Result InUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result InGetErrorText(Result code, std::string& text) override;
 
   // `hook` runs once, when loading has finished, with the reason why no note
   // will sound, for the user ("it could open no audio output"), or empty when

@@ -1,4 +1,4 @@
-#include "midi/sf2_subset_loader.h"
+#include "midi/synth/sf2_subset_loader.h"
 
 #include <cstdio>
 #include <mutex>

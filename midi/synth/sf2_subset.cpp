@@ -1,4 +1,4 @@
-#include "midi/sf2_subset.h"
+#include "midi/synth/sf2_subset.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "midi/rtmidi_service.h"
+#include "midi/rtmidi/rtmidi_service.h"
 
 #include <RtMidi.h>
 
@@ -143,7 +143,7 @@ struct InPort {
     const std::size_t fits = std::min<std::size_t>(bytes.size(), header->bufferLength);
     std::memcpy(header->data, bytes.data(), fits);
     header->bytesRecorded = static_cast<std::uint32_t>(fits);
-    header->flags = (header->flags & ~kHdrInQueue) | kHdrDone;
+    MarkDone(header);
     const std::uint32_t code = fits < bytes.size() ? MIM_LONGERROR : MIM_LONGDATA;
     if (callback) callback(Handle(), code, instance, reinterpret_cast<std::uintptr_t>(header), stamp);
   }
@@ -189,14 +189,6 @@ int ShortMessageLength(std::uint8_t status) {
     case 0xF2: return 3;
     default: return 1;
   }
-}
-
-void PreventJackAutostart() {
-#if defined(_WIN32)
-  if (!std::getenv("JACK_NO_START_SERVER")) _putenv_s("JACK_NO_START_SERVER", "1");
-#else
-  setenv("JACK_NO_START_SERVER", "1", 0);
-#endif
 }
 
 struct RtMidiService::Impl {
@@ -350,21 +342,18 @@ Result RtMidiService::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
 
 Result RtMidiService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
   if (!impl_->FindOut(handle)) return kErrInvalidHandle;
-  if (!header || !header->data) return kErrInvalParam;
-  header->flags = (header->flags | kHdrPrepared) & ~kHdrDone;
-  return kOk;
+  return PrepareHeader(header);
 }
 
 Result RtMidiService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
   OutPort* port = impl_->FindOut(handle);
   if (!port) return kErrInvalidHandle;
-  if (!header || !header->data) return kErrInvalParam;
-  if (!(header->flags & kHdrPrepared)) return kErrUnprepared;
+  if (const Result playable = CheckPlayable(header); playable != kOk) return playable;
   if (header->bufferLength > 0) {
     const Result result = port->Send(header->data, header->bufferLength);
     if (result != kOk) return result;
   }
-  header->flags = (header->flags & ~kHdrInQueue) | kHdrDone;
+  MarkDone(header);
   if (port->callback)
     port->callback(handle, MOM_DONE, port->instance, reinterpret_cast<std::uintptr_t>(header), 0);
   return kOk;
@@ -372,10 +361,7 @@ Result RtMidiService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
 
 Result RtMidiService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
   if (!impl_->FindOut(handle)) return kErrInvalidHandle;
-  if (!header) return kErrInvalParam;
-  if (header->flags & kHdrInQueue) return kErrStillPlaying;
-  header->flags &= ~kHdrPrepared;
-  return kOk;
+  return UnprepareHeader(header);
 }
 
 Result RtMidiService::OutGetErrorText(Result code, std::string& text) {
@@ -442,7 +428,7 @@ Result RtMidiService::InReset(DeviceHandle handle) {
   port->Stop();
   while (LongHeader* header = port->queue.Pop()) {
     header->bytesRecorded = 0;
-    header->flags = (header->flags & ~kHdrInQueue) | kHdrDone;
+    MarkDone(header);
     if (port->callback)
       port->callback(handle, MIM_LONGDATA, port->instance,
                      reinterpret_cast<std::uintptr_t>(header), 0);
@@ -470,21 +456,18 @@ Result RtMidiService::InClose(DeviceHandle handle) {
 
 Result RtMidiService::InPrepareHeader(DeviceHandle handle, LongHeader* header) {
   if (!impl_->FindIn(handle)) return kErrInvalidHandle;
-  if (!header || !header->data || header->bufferLength == 0) return kErrInvalParam;
-  header->flags |= kHdrPrepared;
-  return kOk;
+  // A buffer of no bytes could never take a message.
+  if (header && header->bufferLength == 0) return kErrInvalParam;
+  return PrepareHeader(header);
 }
 
 Result RtMidiService::InAddBuffer(DeviceHandle handle, LongHeader* header) {
   InPort* port = impl_->FindIn(handle);
   if (!port) return kErrInvalidHandle;
-  if (!header || !header->data || header->bufferLength == 0) return kErrInvalParam;
-  if (!(header->flags & kHdrPrepared)) return kErrUnprepared;
-  if (header->flags & kHdrInQueue) return kErrStillPlaying;
-  header->bytesRecorded = 0;
-  header->flags = (header->flags | kHdrInQueue) & ~kHdrDone;
+  if (header && header->bufferLength == 0) return kErrInvalParam;
+  if (const Result queued = QueueHeader(header); queued != kOk) return queued;
   if (!port->queue.Push(header)) {
-    header->flags &= ~kHdrInQueue;
+    UnqueueHeader(header);
     return kErrNoMem;
   }
   return kOk;
@@ -492,10 +475,7 @@ Result RtMidiService::InAddBuffer(DeviceHandle handle, LongHeader* header) {
 
 Result RtMidiService::InUnprepareHeader(DeviceHandle handle, LongHeader* header) {
   if (!impl_->FindIn(handle)) return kErrInvalidHandle;
-  if (!header) return kErrInvalParam;
-  if (header->flags & kHdrInQueue) return kErrStillPlaying;
-  header->flags &= ~kHdrPrepared;
-  return kOk;
+  return UnprepareHeader(header);
 }
 
 Result RtMidiService::InGetErrorText(Result code, std::string& text) {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "midi/sf2_subset.h"
+#include "midi/synth/sf2_subset.h"
 
 namespace lintra::midi {
 

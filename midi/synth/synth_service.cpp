@@ -1,4 +1,4 @@
-#include "midi/synth_service.h"
+#include "midi/synth/synth_service.h"
 
 #include <fluidsynth.h>
 
@@ -8,10 +8,11 @@
 #include <system_error>
 #include <utility>
 
+#include "midi/jack_autostart.h"
+#include "midi/message_bytes.h"
 #include "midi/result_texts.h"
-#include "midi/rtmidi_service.h"
-#include "midi/sf2_subset.h"
-#include "midi/sf2_subset_loader.h"
+#include "midi/synth/sf2_subset.h"
+#include "midi/synth/sf2_subset_loader.h"
 
 namespace lintra::midi {
 namespace {
@@ -402,13 +403,13 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
   Pending& pending = *pending_;
 
   switch (status & 0xF0) {
-    case 0x80:
+    case kNoteOff:
       if (synth)
         fluid_synth_noteoff(synth, ch, d1);
       else
         pending.NoteOff(ch, d1);
       break;
-    case 0x90:
+    case kNoteOn:
       if (synth) {
         if (d2 == 0) {
           fluid_synth_noteoff(synth, ch, d1);
@@ -422,10 +423,10 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
         pending.NoteOn(ch, d1, d2);
       }
       break;
-    case 0xA0:
+    case kPolyPressure:
       if (synth) fluid_synth_key_pressure(synth, ch, d1, d2);
       break;
-    case 0xB0:
+    case kControlChange:
       if (synth) {
         fluid_synth_cc(synth, ch, d1, d2);
       } else if (d1 < kControllers) {
@@ -436,20 +437,20 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
         pending.ChannelNotesOff(ch);
       }
       break;
-    case 0xC0:
+    case kProgramChange:
       if (synth) {
         engine_->ProgramChange(ch, d1);
         PinLocked(ch);
       } else
         pending.program[ch] = static_cast<std::int16_t>(d1);
       break;
-    case 0xD0:
+    case kChannelPressure:
       if (synth)
         fluid_synth_channel_pressure(synth, ch, d1);
       else
         pending.pressure[ch] = static_cast<std::int16_t>(d1);
       break;
-    case 0xE0:
+    case kPitchBend:
       if (synth)
         fluid_synth_pitch_bend(synth, ch, d1 | (d2 << 7));
       else
@@ -533,9 +534,7 @@ Result SynthService::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
 Result SynthService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
   std::lock_guard lock(mutex_);
   if (!FindLocked(handle)) return kErrInvalidHandle;
-  if (!header || !header->data) return kErrInvalParam;
-  header->flags = (header->flags | kHdrPrepared) & ~kHdrDone;
-  return kOk;
+  return PrepareHeader(header);
 }
 
 Result SynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
@@ -545,8 +544,7 @@ Result SynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
     std::lock_guard lock(mutex_);
     OpenSlot* slot = FindLocked(handle);
     if (!slot) return kErrInvalidHandle;
-    if (!header || !header->data) return kErrInvalParam;
-    if (!(header->flags & kHdrPrepared)) return kErrUnprepared;
+    if (const Result playable = CheckPlayable(header); playable != kOk) return playable;
     if (engine_ && header->bufferLength > 0) {
       // FluidSynth wants the bytes between F0 and F7.
       const auto* bytes = reinterpret_cast<const char*>(header->data);
@@ -557,7 +555,7 @@ Result SynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
         fluid_synth_sysex(engine_->synth, bytes + begin, static_cast<int>(end - begin), nullptr,
                           nullptr, nullptr, 0);
     }
-    header->flags = (header->flags & ~kHdrInQueue) | kHdrDone;
+    MarkDone(header);
     callback = slot->callback;
     instance = slot->instance;
   }
@@ -569,29 +567,11 @@ Result SynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
 Result SynthService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
   std::lock_guard lock(mutex_);
   if (!FindLocked(handle)) return kErrInvalidHandle;
-  if (!header) return kErrInvalParam;
-  if (header->flags & kHdrInQueue) return kErrStillPlaying;
-  header->flags &= ~kHdrPrepared;
-  return kOk;
+  return UnprepareHeader(header);
 }
 
 Result SynthService::OutGetErrorText(Result code, std::string& text) {
   return StandardResultText(code, text) ? kOk : Result{kErrInvalParam};
-}
-
-Result SynthService::InGetDevCaps(unsigned, InCaps&) { return kErrBadDeviceId; }
-Result SynthService::InOpen(DeviceHandle& handle, unsigned, Callback, std::uintptr_t) {
-  handle = kNoHandle;
-  return kErrBadDeviceId;
-}
-Result SynthService::InStart(DeviceHandle) { return kErrInvalidHandle; }
-Result SynthService::InReset(DeviceHandle) { return kErrInvalidHandle; }
-Result SynthService::InClose(DeviceHandle) { return kErrInvalidHandle; }
-Result SynthService::InPrepareHeader(DeviceHandle, LongHeader*) { return kErrInvalidHandle; }
-Result SynthService::InAddBuffer(DeviceHandle, LongHeader*) { return kErrInvalidHandle; }
-Result SynthService::InUnprepareHeader(DeviceHandle, LongHeader*) { return kErrInvalidHandle; }
-Result SynthService::InGetErrorText(Result code, std::string& text) {
-  return OutGetErrorText(code, text);
 }
 
 }  // namespace lintra::midi

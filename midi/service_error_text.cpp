@@ -1,0 +1,25 @@
+#include "midi/service_error_text.h"
+
+namespace lintra::midi {
+namespace {
+
+std::string TextOrOutOfRange(Result query, std::string text) {
+  if (query != kOk) return "Specified error number is out of range";
+  return text;
+}
+
+}  // namespace
+
+std::string ServiceErrorText(MidiOutputService& service, Result code) {
+  std::string text;
+  const Result query = service.OutGetErrorText(code, text);
+  return TextOrOutOfRange(query, std::move(text));
+}
+
+std::string ServiceErrorText(MidiInputService& service, Result code) {
+  std::string text;
+  const Result query = service.InGetErrorText(code, text);
+  return TextOrOutOfRange(query, std::move(text));
+}
+
+}  // namespace lintra::midi

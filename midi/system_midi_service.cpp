@@ -1,0 +1,23 @@
+#include "midi/system_midi_service.h"
+
+#include "midi/composite_service.h"
+#include "midi/deferred_service.h"
+#include "midi/rtmidi/rtmidi_service.h"
+#include "midi/synth/synth_service.h"
+
+namespace lintra::midi {
+
+std::unique_ptr<MidiService> MakeSystemMidiService(std::function<void(const std::string&)> onSilentSynth) {
+  // The platform's MIDI system is reached in the background; the
+  // synthesizer starts when it is first opened.
+  auto synth = std::make_unique<SynthService>();
+  if (onSilentSynth) {
+    synth->OnLoaded([hook = std::move(onSilentSynth)](const std::string& silence) {
+      if (!silence.empty()) hook(silence);
+    });
+  }
+  return std::make_unique<CompositeMidiService>(
+      std::make_unique<DeferredMidiService>([] { return std::make_unique<RtMidiService>(); }), std::move(synth));
+}
+
+}  // namespace lintra::midi
