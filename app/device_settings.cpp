@@ -30,7 +30,8 @@ std::vector<std::string> LoadDeviceSettings(const std::filesystem::path& file) {
   std::string content(static_cast<std::size_t>(kMaxFileSize) + 1, '\0');
   in.read(content.data(), static_cast<std::streamsize>(content.size()));
   content.resize(static_cast<std::size_t>(in.gcount()));
-  if (content.size() > kMaxFileSize) throw std::runtime_error("The device settings file \"" + file.string() + "\" is damaged.");
+  if (content.size() > kMaxFileSize)
+    throw std::runtime_error("The device settings file \"" + file.string() + "\" is damaged.");
 
   std::vector<std::string> lines;
   std::string line;

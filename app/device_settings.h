@@ -19,8 +19,7 @@ std::vector<std::string> LoadDeviceSettings(const std::filesystem::path& file);
 // folder.  Lines that could not be read back as written (a NUL, a line break,
 // beyond the size limits) are refused and the old file stays.  Returns an
 // error text, or nothing on success.
-std::optional<std::string> SaveDeviceSettings(const std::filesystem::path& file,
-                                              const std::vector<std::string>& lines);
+std::optional<std::string> SaveDeviceSettings(const std::filesystem::path& file, const std::vector<std::string>& lines);
 
 // <config>/Qor_Music/cmbtext.qor under the given per-user configuration folder.
 std::filesystem::path DeviceSettingsPath(const std::filesystem::path& configFolder);

@@ -234,9 +234,7 @@ void TForm2::About1Click() { services_.dialogs.Message(kAbout); }
 
 // --- Drawing.
 
-void TForm2::DrawStaff() {
-  painter_.DrawStaff(KeySignatureKind, KeySignatureCount);
-}
+void TForm2::DrawStaff() { painter_.DrawStaff(KeySignatureKind, KeySignatureCount); }
 
 void TForm2::DrawNote() { painter_.DrawNote(NoteAccidental, NoteY, NoteX); }
 

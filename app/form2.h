@@ -6,8 +6,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <iosfwd>
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
@@ -240,7 +240,7 @@ class TForm2 {
   std::uint32_t randomState_ = 0;
   bool sendFailureShown_ = false;
   bool outOfRangeShown_ = false;  // a "Keyboard out of range." box is open
-  std::string synthSilence_;       // why the built-in synthesizer is silent
+  std::string synthSilence_;      // why the built-in synthesizer is silent
   bool synthSilenceTold_ = false;
   // Option lines this build does not know, kept for the build that wrote them.
   std::vector<std::string> otherOptionLines_;

@@ -133,9 +133,9 @@ void TForm2::UseBuiltInSynthesizer(const std::string& reason) {
     return;
   }
   sendFailureShown_ = true;
-  services_.dialogs.Message((alreadySynth ? "MIDI output fails (" + ui::DisplayedErrorText(reason) +
-                                                "). Notes may not sound."
-                                          : FallbackNotice(device, reason)) +
+  services_.dialogs.Message((alreadySynth
+                                 ? "MIDI output fails (" + ui::DisplayedErrorText(reason) + "). Notes may not sound."
+                                 : FallbackNotice(device, reason)) +
                             (silence.empty() ? "" : "\n" + silence));
 }
 
@@ -363,8 +363,8 @@ void TForm2::HandleMidiNote() {
 }
 
 void TForm2::MIDIInst1Click() {
-  const std::string answer = services_.dialogs.InputBox(
-      "MIDI Instrument", "MIDI Instrument Number between 0 and 127?", std::to_string(Instrument));
+  const std::string answer = services_.dialogs.InputBox("MIDI Instrument", "MIDI Instrument Number between 0 and 127?",
+                                                        std::to_string(Instrument));
   const std::int32_t number = StrToInt(answer);
   // A data byte above 127 is no valid MIDI message and would garble the device's stream.
   if (number < 0 || number > 127) {

@@ -16,7 +16,7 @@ namespace {
 constexpr std::string_view kMiddleCLine = "MiddleCIsC4=1";
 // Written only while on, so that with all of them off the file is what it always was.
 constexpr std::array<ui::MenuName, 3> kProgressOptions{menu::PractiseWeakNotes, menu::ShowTimeAndMistake,
-                                                      menu::ResumeWhereILeftOff};
+                                                       menu::ResumeWhereILeftOff};
 
 std::filesystem::path OptionsFile(const std::filesystem::path& deviceSettings) {
   return deviceSettings.parent_path() / "options.qor";
@@ -26,9 +26,7 @@ bool IsLastRunLine(std::string_view line) { return line.starts_with("Last"); }
 
 }  // namespace
 
-std::string TForm2::ShownName(std::string_view name) {
-  return theory::ShownOctave(name, Checked(menu::MiddleCIsC4));
-}
+std::string TForm2::ShownName(std::string_view name) { return theory::ShownOctave(name, Checked(menu::MiddleCIsC4)); }
 
 void TForm2::LoadOptions() {
   // No file or an unreadable one: every option is off, as on a first start.
@@ -43,7 +41,8 @@ void TForm2::LoadOptions() {
     } else if (line == "MiddleCIsC4=0") {
     } else if (const auto option = std::find_if(kProgressOptions.begin(), kProgressOptions.end(),
                                                 [&](ui::MenuName name) { return line.starts_with(name.text); });
-               option != kProgressOptions.end() && line.size() == option->text.size() + 2 && line[option->text.size()] == '=') {
+               option != kProgressOptions.end() && line.size() == option->text.size() + 2 &&
+               line[option->text.size()] == '=') {
       if (line.back() == '1') Check(*option);
     } else if (IsLastRunLine(line)) {
       lastRunLines_.push_back(line);

@@ -116,9 +116,8 @@ void TForm2::ShowAnswerStatus(const practice::AnswerRecord& record) {
   std::string text = Seconds(record.responseMs);
   if (!record.correct) {
     const auto diagnosis = practice::Diagnose(record.keyItem, record.questionSlot, record.answerMidi);
-    text += ". " + practice::DescribeMistake(record.keyItem, record.questionSlot, diagnosis,
-                                                 Checked(menu::MiddleCIsC4)) +
-            ".";
+    text += ". " +
+            practice::DescribeMistake(record.keyItem, record.questionSlot, diagnosis, Checked(menu::MiddleCIsC4)) + ".";
   }
   SetText(control::StatusLine, std::move(text));
 }
@@ -180,8 +179,8 @@ void TForm2::ResetProgressClick() {
                                  "file, and your progress starts again from nothing.")) {
     return;
   }
-  const std::string backup = journal_->Read(
-      [&](journal::Journal& journal) { return journal.Reset(services_.clock.WallTimeUtcMs()); });
+  const std::string backup =
+      journal_->Read([&](journal::Journal& journal) { return journal.Reset(services_.clock.WallTimeUtcMs()); });
   weakPick_.reset();
   weakPickKey_.clear();
   unweighed_.clear();

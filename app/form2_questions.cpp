@@ -92,8 +92,8 @@ void TForm2::PresentNote() {
   SpelledName = row.letterName;
   QuestionNote = static_cast<std::int8_t>(row.midiNote);
   NoteY = row.staffY;
-  NoteAccidental = theory::AccidentalGlyph(row.kind, Checked(menu::ChromaticScale), Checked(menu::PlayKeyboard),
-                                           NoteAccidental);
+  NoteAccidental =
+      theory::AccidentalGlyph(row.kind, Checked(menu::ChromaticScale), Checked(menu::PlayKeyboard), NoteAccidental);
 
   if (Checked(menu::PlayKeyboard)) {
     MakeDisplayName();

@@ -66,10 +66,11 @@ void TForm2::RestoreLastRun() {
   } else if (theory::FindKey(key) != nullptr) {
     KeyCommand(key);
   }
-  if (const auto& naming = last["LastNaming"]; OneOf(naming, {"Letters", "Syllables"})) model_.ClickFromCode(model_.MenuNamed(naming));
+  if (const auto& naming = last["LastNaming"]; OneOf(naming, {"Letters", "Syllables"}))
+    model_.ClickFromCode(model_.MenuNamed(naming));
   if (last["LastNoteNames"] == "NoteNames") NoteNamesClick();
-  if (const auto& text = last["LastInstrument"]; !text.empty() && text.size() <= 3 &&
-                                                 text.find_first_not_of("0123456789") == std::string::npos) {
+  if (const auto& text = last["LastInstrument"];
+      !text.empty() && text.size() <= 3 && text.find_first_not_of("0123456789") == std::string::npos) {
     const int number = std::stoi(text);
     if (number <= 127) {
       Instrument = static_cast<std::int8_t>(number);

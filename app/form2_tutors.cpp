@@ -26,8 +26,7 @@ bool TForm2::ThresholdPassed() {
 // Both prompts are always shown, the second even when the first was cancelled.
 std::pair<bool, bool> TForm2::AskThresholds(const std::string& tutor) {
   auto& dialogs = services_.dialogs;
-  const bool countOk =
-      dialogs.InputQuery(tutor + " : Correct answers?", "How many correct answers?", CorrectThreshold);
+  const bool countOk = dialogs.InputQuery(tutor + " : Correct answers?", "How many correct answers?", CorrectThreshold);
   ReadThreshold(CorrectThreshold, kDefaultCount);
   const bool scoreOk = dialogs.InputQuery(tutor + " : Score?", "What percent correct answers?", ScoreThreshold);
   ReadThreshold(ScoreThreshold, kDefaultScore);
@@ -42,8 +41,7 @@ void TForm2::On1Click() {
           "Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a "
           "clef or Grand Staff, then set AutoAdvance On.");
     } else {
-      dialogs.Message(
-          "Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoAdvance Feature.");
+      dialogs.Message("Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoAdvance Feature.");
       Check(menu::AutoAdvance2, false);
       Check(menu::Off1);
     }

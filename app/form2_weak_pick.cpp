@@ -21,8 +21,8 @@ std::int8_t TForm2::WeakPick(theory::Random& random) {
     weakPickKey_ = key;
     unweighed_.clear();  // the journal holds them too
     if (journal_) {
-      const auto histories = journal_->Read(
-          [&](journal::Journal& journal) { return journal::MasteryInputs(journal.db(), key); });
+      const auto histories =
+          journal_->Read([&](journal::Journal& journal) { return journal::MasteryInputs(journal.db(), key); });
       for (const auto& history : histories) {
         for (auto at = history.lastFirstTries.rbegin(); at != history.lastFirstTries.rend(); ++at) {
           weakPick_->Observe(history.slot, at->correct, at->responseMs);

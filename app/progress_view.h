@@ -14,14 +14,14 @@
 namespace lintra::app {
 
 struct ProgressRequest {
-  std::string journalPath;              // read on a connection of the window's own (WAL)
-  std::string keyItem;                  // the key the mastery map is drawn in, or the chromatic item
+  std::string journalPath;  // read on a connection of the window's own (WAL)
+  std::string keyItem;      // the key the mastery map is drawn in, or the chromatic item
   practice::ClefRange clefRange = practice::ClefRange::Treble;
-  std::vector<theory::NoteSlot> pool;   // every note of the current pool in the clef's range
-  bool syllables = false;               // note names as the window shows them
+  std::vector<theory::NoteSlot> pool;  // every note of the current pool in the clef's range
+  bool syllables = false;              // note names as the window shows them
   bool middleCIsC4 = false;
   std::int64_t nowUtcMs = 0;
-  int utcOffsetMinutes = 0;             // local days for the daily trend
+  int utcOffsetMinutes = 0;  // local days for the daily trend
   // The window's own buttons run the "Progress" menu's commands of the same names.
   std::function<void()> exportJournal;  // "Export Journal..."
   std::function<void()> resetProgress;  // "Reset Progress..."; the window shows the journal anew after it

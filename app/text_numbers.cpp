@@ -55,8 +55,7 @@ std::string ScoreText(std::int32_t answers, std::int32_t wrong, int fractionDigi
   return sign + std::to_string(whole) + "." + fraction + "%";
 }
 
-bool ThresholdTest(std::int32_t answers, std::int32_t wrong, std::int32_t countThreshold,
-                   std::int32_t scoreThreshold) {
+bool ThresholdTest(std::int32_t answers, std::int32_t wrong, std::int32_t countThreshold, std::int32_t scoreThreshold) {
   if (answers <= 0) return false;
   const std::int64_t correct = static_cast<std::int64_t>(answers) - wrong;
   return correct >= countThreshold && correct * 100 > static_cast<std::int64_t>(scoreThreshold) * answers;

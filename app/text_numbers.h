@@ -28,7 +28,6 @@ std::string ScoreText(std::int32_t answers, std::int32_t wrong, int fractionDigi
 
 // correct >= countThreshold and correct / answers x 100 > scoreThreshold,
 // compared exactly (a score equal to the threshold does not pass).
-bool ThresholdTest(std::int32_t answers, std::int32_t wrong, std::int32_t countThreshold,
-                   std::int32_t scoreThreshold);
+bool ThresholdTest(std::int32_t answers, std::int32_t wrong, std::int32_t countThreshold, std::int32_t scoreThreshold);
 
 }  // namespace lintra::app

@@ -3,12 +3,11 @@
 // and rows, tab fonts).
 #pragma once
 
-#include "controls/elastfrm_math.h"
-
 #include <QByteArray>
 #include <QFont>
-
 #include <vector>
+
+#include "controls/elastfrm_math.h"
 
 class QWidget;
 
@@ -24,8 +23,8 @@ void OwnFont(QWidget* widget);
 // Extra fonts are the widget's properties of type QFont, declared or dynamic, other than "font",
 // "titleFont" and "tabFont" (names compared without regard to case).
 struct ExtraFont {
-    QByteArray property;
-    int size = 0;
+  QByteArray property;
+  int size = 0;
 };
 std::vector<ExtraFont> RecordExtraFonts(const QWidget* widget, double ry);
 void ApplyExtraFonts(QWidget* widget, const std::vector<ExtraFont>& fonts, double fontFactor);
@@ -34,33 +33,33 @@ enum class Kind { Plain, StatusBar, Header, ToolBar, Grid, TabWidget };
 Kind KindOf(const QWidget* widget);
 
 struct GridOptions {
-    bool columnWidths = true;
-    bool rowHeights = true;
-    bool fonts = true;
+  bool columnWidths = true;
+  bool rowHeights = true;
+  bool fonts = true;
 };
 
 struct KindRecord {
-    Kind kind = Kind::Plain;
-    std::vector<int> widths;   // status panels, header sections or grid columns, on this screen
-    std::vector<Size> buttons; // tool bar buttons, on this screen
-    int defaultRowHeight = 0;
-    int innerWidth = 0;        // a grid's width inside its frame when its columns were recorded
-    int titleFont = 0;         // a grid header's own font size; 0 when it follows the grid
-    int tabFont = 0;           // a tab bar's own font size; 0 when it follows the tab widget
+  Kind kind = Kind::Plain;
+  std::vector<int> widths;    // status panels, header sections or grid columns, on this screen
+  std::vector<Size> buttons;  // tool bar buttons, on this screen
+  int defaultRowHeight = 0;
+  int innerWidth = 0;  // a grid's width inside its frame when its columns were recorded
+  int titleFont = 0;   // a grid header's own font size; 0 when it follows the grid
+  int tabFont = 0;     // a tab bar's own font size; 0 when it follows the tab widget
 };
 
 // `carriedWidth` is the widget's width already carried to the current screen.
 KindRecord RecordKind(QWidget* widget, const Ratios& ratios, int carriedWidth);
 
 struct KindScale {
-    double kx = 1.0;
-    double ky = 1.0;
-    double fontFactor = 1.0;
-    bool elasticFont = true;
-    GridOptions grid;
+  double kx = 1.0;
+  double ky = 1.0;
+  double fontFactor = 1.0;
+  bool elasticFont = true;
+  GridOptions grid;
 };
 // `widthBefore` is the widget's width before this rescale moved it: a grid whose column count
 // changed records its columns again against that width.
 void ApplyKind(QWidget* widget, KindRecord& record, const KindScale& scale, int widthBefore);
 
-} // namespace lintra::controls::elastfrm
+}  // namespace lintra::controls::elastfrm

@@ -9,23 +9,23 @@
 namespace lintra::controls::elastfrm {
 
 struct Size {
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const Size&, const Size&) = default;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Size&, const Size&) = default;
 };
 
 struct Point {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
 };
 
 struct Rect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const Rect&, const Rect&) = default;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 // Nearest whole number, halves to the even neighbour.
@@ -38,8 +38,8 @@ int Trunc(double x);
 int PixelsToPoints(int pixels, int pixelsPerInch);
 
 struct Ratios {
-    double rx = 1.0;
-    double ry = 1.0;
+  double rx = 1.0;
+  double ry = 1.0;
 };
 
 // Current maximized-window size over the design one. Without resolution independence, or with no
@@ -71,12 +71,12 @@ Size KeepProportions(Size designForm, Size atDragStart, Size atDragEnd);
 enum class Placement { Designed, ScreenCenter, OwnerCenter };
 
 struct PlacementInput {
-    Rect area;          // the maximized-window area of the screen
-    Ratios ratios;
-    Point designPosition;
-    Size size;          // the window size already carried to the screen
-    Placement mode = Placement::Designed;
-    Rect owner;         // for OwnerCenter
+  Rect area;  // the maximized-window area of the screen
+  Ratios ratios;
+  Point designPosition;
+  Size size;  // the window size already carried to the screen
+  Placement mode = Placement::Designed;
+  Rect owner;  // for OwnerCenter
 };
 
 // Where the form opens: its designed, centred or owner-centred position, pulled back onto the
@@ -90,9 +90,9 @@ std::vector<Point> BackgroundTiles(Size client, Size picture);
 enum class Align { None, Top, Bottom, Left, Right, Client };
 
 struct AlignEntry {
-    Align align = Align::None;
-    int left = 0;
-    int top = 0;
+  Align align = Align::None;
+  int left = 0;
+  int top = 0;
 };
 
 // Order in which controls are recorded: top-aligned by ascending top, bottom-aligned by descending
@@ -100,4 +100,4 @@ struct AlignEntry {
 // collection order. Equal coordinates put the later control first. Returns collection indices.
 std::vector<std::size_t> RecordingOrder(const std::vector<AlignEntry>& entries);
 
-} // namespace lintra::controls::elastfrm
+}  // namespace lintra::controls::elastfrm

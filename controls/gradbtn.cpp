@@ -1,13 +1,6 @@
 #include "controls/gradbtn.h"
 
 #include <QAccessible>
-
-#include "controls/gradbtn_accessible.h"
-
-#include <algorithm>
-#include <cmath>
-#include <utility>
-
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFont>
@@ -15,7 +8,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
+#include <cmath>
+#include <utility>
 
+#include "controls/gradbtn_accessible.h"
 #include "controls/gradbtn_caption.h"
 #include "controls/gradbtn_color.h"
 #include "controls/gradbtn_frame.h"
@@ -342,8 +339,11 @@ void TGradBtn::changeEvent(QEvent* event) {
       update();
       break;
     case QEvent::FontChange:
-    case QEvent::PaletteChange: update(); break;
-    default: break;
+    case QEvent::PaletteChange:
+      update();
+      break;
+    default:
+      break;
   }
   QWidget::changeEvent(event);
 }

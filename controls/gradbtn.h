@@ -4,11 +4,10 @@
 // of them never flickers while the window repaints or resizes. Pressing swaps the gradient colours,
 // inverts the bevel and moves the caption one pixel down and right.
 
-#include <functional>
-
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "controls/colors.h"
 #include "controls/gradbtn_types.h"

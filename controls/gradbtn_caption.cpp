@@ -11,9 +11,12 @@ constexpr QChar kMarker = u'&';
 
 int AlignmentOf(TJustification justification) {
   switch (justification) {
-    case TJustification::jLeft: return Qt::AlignLeft;
-    case TJustification::jRight: return Qt::AlignRight;
-    case TJustification::jCenter: break;
+    case TJustification::jLeft:
+      return Qt::AlignLeft;
+    case TJustification::jRight:
+      return Qt::AlignRight;
+    case TJustification::jCenter:
+      break;
   }
   return Qt::AlignHCenter;
 }
@@ -59,7 +62,8 @@ std::vector<CaptionLayer> CaptionLayers(TTextStyle routine, TShadeType shade, co
       if (heavy) layers.push_back({-1, -1, shadow});
       layers.push_back({1, 1, hilite});
       break;
-    case TTextStyle::tsNormal: break;
+    case TTextStyle::tsNormal:
+      break;
   }
   layers.push_back({0, 0, face});
   return layers;
@@ -82,8 +86,8 @@ void PaintCaption(QPainter& painter, const QString& caption, TJustification just
   const QPoint face = CaptionFaceOrigin(justification, w, h, tw, th, pressOffset, top);
   // The box is sized to the measuring text; the caption may render a little wider or narrower than
   // that (its markers become underlines), so it is never clipped to the box.
-  const int flags = AlignmentOf(justification) | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic |
-                    Qt::TextDontClip;
+  const int flags =
+      AlignmentOf(justification) | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::TextDontClip;
   painter.save();
   painter.setBrush(Qt::NoBrush);
   painter.setBackgroundMode(Qt::TransparentMode);

@@ -2,13 +2,12 @@
 // The gradient button's caption: access-key markers, measuring, and the embossed, engraved or plain
 // layers drawn over the gradient.
 
-#include <optional>
-#include <vector>
-
 #include <QChar>
 #include <QColor>
 #include <QPoint>
 #include <QString>
+#include <optional>
+#include <vector>
 
 #include "controls/gradbtn_types.h"
 

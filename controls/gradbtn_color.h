@@ -1,10 +1,9 @@
 #pragma once
 // Turning a stored colour word into something Qt can paint with.
 
-#include <optional>
-
 #include <QColor>
 #include <QPalette>
+#include <optional>
 
 #include "controls/colors.h"
 

@@ -1,10 +1,9 @@
 #include "controls/gradbtn_frame.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace lintra::controls {
 

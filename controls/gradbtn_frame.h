@@ -1,9 +1,8 @@
 #pragma once
 // The bevel around the gradient button and its dotted focus rectangle.
 
-#include <optional>
-
 #include <QColor>
+#include <optional>
 
 class QImage;
 class QPainter;

@@ -84,12 +84,24 @@ QRgb GradientStep(TColor begin, TColor end, int i, int n) {
 void PaintGradient(QPainter& painter, TGradientStyle style, int w, int h, TColor begin, TColor end) {
   if (w <= 0 || h <= 0) return;
   switch (style) {
-    case TGradientStyle::gsHorizontal: Horizontal(painter, w, h, begin, end); break;
-    case TGradientStyle::gsVertical: Vertical(painter, w, h, begin, end); break;
-    case TGradientStyle::gsElliptic: Elliptic(painter, w, h, begin, end); break;
-    case TGradientStyle::gsRectangle: Rectangles(painter, w, h, begin, end); break;
-    case TGradientStyle::gsVertCenter: VertCenter(painter, w, h, begin, end); break;
-    case TGradientStyle::gsHorizCenter: HorizCenter(painter, w, h, begin, end); break;
+    case TGradientStyle::gsHorizontal:
+      Horizontal(painter, w, h, begin, end);
+      break;
+    case TGradientStyle::gsVertical:
+      Vertical(painter, w, h, begin, end);
+      break;
+    case TGradientStyle::gsElliptic:
+      Elliptic(painter, w, h, begin, end);
+      break;
+    case TGradientStyle::gsRectangle:
+      Rectangles(painter, w, h, begin, end);
+      break;
+    case TGradientStyle::gsVertCenter:
+      VertCenter(painter, w, h, begin, end);
+      break;
+    case TGradientStyle::gsHorizCenter:
+      HorizCenter(painter, w, h, begin, end);
+      break;
   }
 }
 

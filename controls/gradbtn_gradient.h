@@ -2,9 +2,8 @@
 // The six gradient fills of the gradient button. Every style paints a bounded number of fills (at most
 // 256, or 51 ellipses) whatever the size, so a large button costs no more than a small one.
 
-#include <cstdint>
-
 #include <QRgb>
+#include <cstdint>
 
 #include "controls/colors.h"
 #include "controls/gradbtn_types.h"

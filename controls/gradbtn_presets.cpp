@@ -11,6 +11,7 @@ using S = TShadeType;
 using T = TTextStyle;
 constexpr TColor C(int r, int g, int b) { return RGBColor(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)); }
 
+// clang-format off
 const std::array<TPresetLook, 6> kPresets{{
     {TPreset::None, C(128, 128, 128), C(0, 0, 128), C(0, 255, 255), "MS Sans Serif", 8, C(0, 0, 0), false,
      G::gsVertCenter, S::stLight, T::tsRaised, clBtnHighlight, clBtnShadow, clBtnHighlight, clBtnShadow, {}},
@@ -26,6 +27,7 @@ const std::array<TPresetLook, 6> kPresets{{
      G::gsElliptic, S::stLight, T::tsNormal, C(255, 255, 239), C(194, 194, 146), C(255, 255, 239),
      C(194, 194, 146), false},
 }};
+// clang-format on
 
 }  // namespace
 

@@ -18,7 +18,7 @@ bool IsDamage(int rc) { return (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == S
 bool IsBusy(int rc) { return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED; }
 
 bool Exists(const std::string& file) {
-  struct stat info{};
+  struct stat info {};
   return ::stat(file.c_str(), &info) == 0;
 }
 

@@ -174,10 +174,9 @@ bool ExportCsv(sqlite3* db, std::ostream& out) {
     const AnswerRecord r = ReadAnswer(all);
     out << IsoTime(r.wallTimeUtcMs) << ',' << r.sessionId << ',' << practice::Code(r.exercise) << ','
         << practice::Code(r.scaleKind) << ',' << CsvField(r.keyItem) << ',' << practice::Code(r.clefRange) << ','
-        << r.questionName << ',' << r.questionMidi << ',' << practice::Code(r.questionStaff) << ','
-        << r.questionPlace << ',' << CsvField(r.answerKey) << ',' << r.answerMidi << ','
-        << practice::Code(r.source) << ',' << (r.correct ? 1 : 0) << ',' << r.attempt << ',' << r.responseMs
-        << ',' << practice::Code(r.mistake) << '\n';
+        << r.questionName << ',' << r.questionMidi << ',' << practice::Code(r.questionStaff) << ',' << r.questionPlace
+        << ',' << CsvField(r.answerKey) << ',' << r.answerMidi << ',' << practice::Code(r.source) << ','
+        << (r.correct ? 1 : 0) << ',' << r.attempt << ',' << r.responseMs << ',' << practice::Code(r.mistake) << '\n';
   }
   return rc == SQLITE_DONE && static_cast<bool>(out);
 }

@@ -24,7 +24,7 @@ inline constexpr std::uint16_t kMaxRingCapacity = 5461;
 
 struct RingEntry {
   std::uint32_t Timestamp = 0;
-  std::uint32_t ShortData = 0;          // packed short message; 0 for a long one
+  std::uint32_t ShortData = 0;                       // packed short message; 0 for a long one
   ::lintra::midi::LongHeader* LongHeader = nullptr;  // filled long buffer; null for a short one
 };
 
@@ -50,8 +50,6 @@ bool RingPeek(const EventRing& ring, RingEntry& out) noexcept;
 // Consumer: removes the oldest entry.
 bool RingDrop(EventRing& ring) noexcept;
 
-inline std::uint16_t RingCount(const EventRing& ring) noexcept {
-  return ring.count.load(std::memory_order_acquire);
-}
+inline std::uint16_t RingCount(const EventRing& ring) noexcept { return ring.count.load(std::memory_order_acquire); }
 
 }  // namespace lintra::midi

@@ -37,19 +37,17 @@ CompositeMidiService::CompositeMidiService(std::unique_ptr<MidiService> platform
 
 CompositeMidiService::~CompositeMidiService() = default;
 
-void CompositeMidiService::Forward(DeviceHandle /*inner*/, std::uint32_t message,
-                                   std::uintptr_t instance, std::uintptr_t p1, std::uintptr_t p2) {
+void CompositeMidiService::Forward(DeviceHandle /*inner*/, std::uint32_t message, std::uintptr_t instance,
+                                   std::uintptr_t p1, std::uintptr_t p2) {
   const auto* link = reinterpret_cast<const Link*>(instance);
-  if (link->callback)
-    link->callback(reinterpret_cast<DeviceHandle>(link), message, link->instance, p1, p2);
+  if (link->callback) link->callback(reinterpret_cast<DeviceHandle>(link), message, link->instance, p1, p2);
 }
 
 template <typename Service>
 CompositeMidiService::Link* CompositeMidiService::Find(DeviceHandle handle) const {
   std::lock_guard lock(links_->mutex);
   for (const auto& link : links_->open)
-    if (reinterpret_cast<DeviceHandle>(link.get()) == handle && link->Owner<Service>())
-      return link.get();
+    if (reinterpret_cast<DeviceHandle>(link.get()) == handle && link->Owner<Service>()) return link.get();
   return nullptr;
 }
 
@@ -122,8 +120,7 @@ Result CompositeMidiService::OutGetDevCaps(int id, OutCaps& caps) {
   return kErrBadDeviceId;
 }
 
-Result CompositeMidiService::OutOpen(DeviceHandle& handle, int id, Callback callback,
-                                     std::uintptr_t instance) {
+Result CompositeMidiService::OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) {
   handle = kNoHandle;
   if (id == kMidiMapper) return Open<MidiOutputService>(*synth_, handle, kMidiMapper, callback, instance);
   if (id < 0) return kErrBadDeviceId;
@@ -162,24 +159,17 @@ Result CompositeMidiService::OutGetErrorText(Result code, std::string& text) {
 
 unsigned CompositeMidiService::InGetNumDevs() { return platform_->InGetNumDevs(); }
 
-Result CompositeMidiService::InGetDevCaps(unsigned id, InCaps& caps) {
-  return platform_->InGetDevCaps(id, caps);
-}
+Result CompositeMidiService::InGetDevCaps(unsigned id, InCaps& caps) { return platform_->InGetDevCaps(id, caps); }
 
-Result CompositeMidiService::InOpen(DeviceHandle& handle, unsigned id, Callback callback,
-                                    std::uintptr_t instance) {
+Result CompositeMidiService::InOpen(DeviceHandle& handle, unsigned id, Callback callback, std::uintptr_t instance) {
   handle = kNoHandle;
   if (id >= platform_->InGetNumDevs()) return kErrBadDeviceId;
   return Open<MidiInputService>(*platform_, handle, static_cast<int>(id), callback, instance);
 }
 
-Result CompositeMidiService::InStart(DeviceHandle handle) {
-  return CallOnDevice(handle, &MidiInputService::InStart);
-}
+Result CompositeMidiService::InStart(DeviceHandle handle) { return CallOnDevice(handle, &MidiInputService::InStart); }
 
-Result CompositeMidiService::InReset(DeviceHandle handle) {
-  return CallOnDevice(handle, &MidiInputService::InReset);
-}
+Result CompositeMidiService::InReset(DeviceHandle handle) { return CallOnDevice(handle, &MidiInputService::InReset); }
 
 Result CompositeMidiService::InClose(DeviceHandle handle) { return Close<MidiInputService>(handle); }
 

@@ -32,9 +32,7 @@ class DeferredMidiService final : public MidiService {
     return Get().OutOpen(handle, id, callback, instance);
   }
   Result OutClose(DeviceHandle handle) override { return Get().OutClose(handle); }
-  Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override {
-    return Get().OutShortMsg(handle, packed);
-  }
+  Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override { return Get().OutShortMsg(handle, packed); }
   Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override {
     return Get().OutPrepareHeader(handle, header);
   }

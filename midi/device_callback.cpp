@@ -5,8 +5,8 @@
 
 namespace lintra::midi {
 
-void DeviceCallback(DeviceHandle, std::uint32_t message, std::uintptr_t instance,
-                    std::uintptr_t p1, std::uintptr_t p2) noexcept {
+void DeviceCallback(DeviceHandle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1,
+                    std::uintptr_t p2) noexcept {
   auto* link = reinterpret_cast<DeviceLink*>(instance);
   if (!link) return;
   switch (message) {
@@ -35,8 +35,7 @@ void DeviceCallback(DeviceHandle, std::uint32_t message, std::uintptr_t instance
       return;
     }
     case MOM_DONE:
-      if (MessageWindow* window = link->Window.load(std::memory_order_acquire))
-        window->Post(kNotifyOutputDone, 0, p1);
+      if (MessageWindow* window = link->Window.load(std::memory_order_acquire)) window->Post(kNotifyOutputDone, 0, p1);
       return;
     default:
       return;

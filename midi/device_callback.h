@@ -6,8 +6,8 @@
 #include <atomic>
 #include <cstdint>
 
-#include "midi/message_loop.h"
 #include "midi/device_types.h"
+#include "midi/message_loop.h"
 
 namespace lintra::midi {
 
@@ -36,7 +36,7 @@ struct DeviceLink {
 // The one callback routine both components give the services; `instance` is
 // the component's DeviceLink.  Runs on the service's thread: it reads the
 // link, writes at most one ring entry and posts; no allocation, no lock.
-void DeviceCallback(DeviceHandle handle, std::uint32_t message, std::uintptr_t instance,
-                    std::uintptr_t p1, std::uintptr_t p2) noexcept;
+void DeviceCallback(DeviceHandle handle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1,
+                    std::uintptr_t p2) noexcept;
 
 }  // namespace lintra::midi

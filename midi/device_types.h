@@ -19,16 +19,16 @@ inline constexpr Result kOk = 0;
 // so that texts and tests read the same everywhere).  A service may add its own
 // codes from 100 up; ErrorText must know every code it returns.
 enum : Result {
-  kErrUnspecified = 1,   // "An unspecified error occurred."
-  kErrBadDeviceId = 2,   // device number out of range
+  kErrUnspecified = 1,  // "An unspecified error occurred."
+  kErrBadDeviceId = 2,  // device number out of range
   kErrNotEnabled = 3,
-  kErrAllocated = 4,     // device already in use
+  kErrAllocated = 4,  // device already in use
   kErrInvalidHandle = 5,
   kErrNoDriver = 6,
   kErrNoMem = 7,
   kErrNotSupported = 8,
   kErrInvalParam = 11,
-  kErrUnprepared = 64,   // header not prepared
+  kErrUnprepared = 64,  // header not prepared
   kErrStillPlaying = 65,
   kErrNotReady = 67,
   kErrDeviceGone = 100,  // the device disappeared while open
@@ -54,8 +54,7 @@ enum : std::uint32_t {
 // on the caller's thread).  `instance` is the context value given at open.
 // For MIM_DATA p1 is the packed short message and p2 the time stamp in ms;
 // for MIM_LONGDATA / MIM_LONGERROR / MOM_DONE p1 is the LongHeader*.
-using Callback = void (*)(DeviceHandle handle, std::uint32_t message,
-                          std::uintptr_t instance, std::uintptr_t p1,
+using Callback = void (*)(DeviceHandle handle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1,
                           std::uintptr_t p2);
 
 struct OutCaps {

@@ -12,8 +12,7 @@ constexpr std::size_t kMaxNameLength = 31;  // the capability record's limit
 
 std::uint32_t Elapsed(std::chrono::steady_clock::time_point since) {
   return static_cast<std::uint32_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - since)
-          .count());
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - since).count());
 }
 }  // namespace
 
@@ -112,8 +111,7 @@ Result FakeMidiService::Find(DeviceHandle handle, bool input, Port*& port) {
   return kOk;
 }
 
-Result FakeMidiService::Open(DeviceHandle& handle, bool input, int id, Callback callback,
-                             std::uintptr_t instance) {
+Result FakeMidiService::Open(DeviceHandle& handle, bool input, int id, Callback callback, std::uintptr_t instance) {
   std::unique_lock lock(mutex_);
   if (const Result fault = Enter(input ? Op::InOpen : Op::OutOpen); fault != kOk) return fault;
   const auto& names = input ? inputs_ : outputs_;
@@ -336,8 +334,8 @@ bool FakeMidiService::DeliverShortHere(std::uint8_t status, std::uint8_t data1, 
   const auto delivery = OpenInputDelivery();
   lock.unlock();
   if (!delivery || !delivery->callback) return false;
-  const std::uint32_t packed = status | static_cast<std::uint32_t>(data1) << 8 |
-                               static_cast<std::uint32_t>(data2) << 16;
+  const std::uint32_t packed =
+      status | static_cast<std::uint32_t>(data1) << 8 | static_cast<std::uint32_t>(data2) << 16;
   delivery->callback(delivery->handle, MIM_DATA, delivery->instance, packed, delivery->timestamp);
   return true;
 }

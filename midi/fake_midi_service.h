@@ -29,16 +29,27 @@ class FakeMidiService : public MidiService {
   static constexpr Result kUnknownCode = kErrInvalParam;
 
   enum class Op {
-    OutOpen, OutClose, OutShort, OutPrepare, OutLong, OutUnprepare,
-    InOpen, InStart, InReset, InClose, InPrepare, InAddBuffer, InUnprepare,
+    OutOpen,
+    OutClose,
+    OutShort,
+    OutPrepare,
+    OutLong,
+    OutUnprepare,
+    InOpen,
+    InStart,
+    InReset,
+    InClose,
+    InPrepare,
+    InAddBuffer,
+    InUnprepare,
     kCount
   };
 
   struct SentMessage {
     DeviceHandle handle = kNoHandle;
     int device = 0;
-    std::uint32_t packed = 0;          // short message; 0 for a long one
-    std::vector<std::uint8_t> bytes;   // long message; empty for a short one
+    std::uint32_t packed = 0;         // short message; 0 for a long one
+    std::vector<std::uint8_t> bytes;  // long message; empty for a short one
   };
 
   // Device names, numbered from 0 in this order.  Changed while devices are

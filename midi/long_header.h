@@ -13,11 +13,11 @@ namespace lintra::midi {
 
 // Header of a long (system-exclusive) message buffer.
 struct LongHeader {
-  std::uint8_t* data = nullptr;      // buffer
-  std::uint32_t bufferLength = 0;    // size of the buffer
-  std::uint32_t bytesRecorded = 0;   // bytes filled in (input)
-  std::uintptr_t user = 0;           // owner's reference
-  std::uint32_t flags = 0;           // kHdr* below, kept by the service
+  std::uint8_t* data = nullptr;     // buffer
+  std::uint32_t bufferLength = 0;   // size of the buffer
+  std::uint32_t bytesRecorded = 0;  // bytes filled in (input)
+  std::uintptr_t user = 0;          // owner's reference
+  std::uint32_t flags = 0;          // kHdr* below, kept by the service
 };
 enum : std::uint32_t { kHdrDone = 1, kHdrPrepared = 2, kHdrInQueue = 4 };
 

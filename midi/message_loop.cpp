@@ -18,8 +18,7 @@ struct MessageWindow::Impl {
   };
 
   explicit Impl(std::size_t capacity)
-      : mask(std::bit_ceil(std::max<std::size_t>(capacity, 2)) - 1),
-        cells(new Cell[mask + 1]) {
+      : mask(std::bit_ceil(std::max<std::size_t>(capacity, 2)) - 1), cells(new Cell[mask + 1]) {
     for (std::size_t i = 0; i <= mask; ++i) cells[i].sequence.store(i, std::memory_order_relaxed);
   }
 

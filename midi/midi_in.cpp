@@ -17,8 +17,8 @@ TMidiInput::TMidiInput(MidiInputService& service, MessageLoop& loop)
     // A device whose record cannot be read must not stop the window from
     // being built; Error keeps the code and the name stays empty.
   }
-  window_ = std::make_unique<MessageWindow>(
-      loop, [this](const PostedMessage& message) { HandleNotification(message); });
+  window_ =
+      std::make_unique<MessageWindow>(loop, [this](const PostedMessage& message) { HandleNotification(message); });
   state_ = State::Closed;
 }
 
@@ -26,8 +26,8 @@ void TMidiInput::RefreshDeviceCount() {
   deviceCount_ = static_cast<std::uint16_t>(service_.InGetNumDevs());
   if (state_ != State::NoDevices || deviceCount_ == 0) return;
   if (!window_) {
-    window_ = std::make_unique<MessageWindow>(
-        loop_, [this](const PostedMessage& message) { HandleNotification(message); });
+    window_ =
+        std::make_unique<MessageWindow>(loop_, [this](const PostedMessage& message) { HandleNotification(message); });
   }
   state_ = State::Closed;
   try {
@@ -57,9 +57,7 @@ TMidiInput::~TMidiInput() {
   RingFree(ring_);
 }
 
-std::string TMidiInput::ErrorText(Result code) {
-  return ServiceErrorText(service_, code);
-}
+std::string TMidiInput::ErrorText(Result code) { return ServiceErrorText(service_, code); }
 
 void TMidiInput::Check(Result result) {
   error_ = result;
@@ -122,8 +120,7 @@ bool TMidiInput::OpenDevice() {
     link_->Window.store(window_.get(), std::memory_order_release);
     link_->SysexOnly.store(sysexOnly_, std::memory_order_relaxed);
     DeviceHandle handle = kNoHandle;
-    error_ = service_.InOpen(handle, deviceId_, &DeviceCallback,
-                             reinterpret_cast<std::uintptr_t>(link_.get()));
+    error_ = service_.InOpen(handle, deviceId_, &DeviceCallback, reinterpret_cast<std::uintptr_t>(link_.get()));
     if (error_ != kOk) {
       // Refused: say so once and stay closed.  An open state on no handle
       // would make every later close fail and show an error box again.
@@ -216,9 +213,7 @@ void TMidiInput::CloseDevice() {
   ring_ = nullptr;
 }
 
-std::uint16_t TMidiInput::PendingCount() const noexcept {
-  return IsOpen() && ring_ ? RingCount(*ring_) : 0;
-}
+std::uint16_t TMidiInput::PendingCount() const noexcept { return IsOpen() && ring_ ? RingCount(*ring_) : 0; }
 
 std::unique_ptr<TMyMidiEvent> TMidiInput::ReadEvent() {
   if (!IsOpen() || !ring_) return nullptr;
@@ -245,8 +240,7 @@ std::unique_ptr<TMyMidiEvent> TMidiInput::ReadEvent() {
   }
   RingDrop(*ring_);
   // Dropped first: the hook may handle pending events and read again, nested.
-  if (event->StatusByte == kNoteOn && event->SecondData > 0 && NoteHook)
-    NoteHook(event->FirstData);
+  if (event->StatusByte == kNoteOn && event->SecondData > 0 && NoteHook) NoteHook(event->FirstData);
   return event;
 }
 

@@ -7,8 +7,8 @@ namespace lintra::midi {
 
 TMidiOutput::TMidiOutput(MidiOutputService& service, MessageLoop& loop)
     : service_(service),
-      window_(std::make_unique<MessageWindow>(
-          loop, [this](const PostedMessage& message) { HandleNotification(message); })),
+      window_(
+          std::make_unique<MessageWindow>(loop, [this](const PostedMessage& message) { HandleNotification(message); })),
       deviceCount_(static_cast<std::uint16_t>(service.OutGetNumDevs())) {}
 
 TMidiOutput::~TMidiOutput() {
@@ -25,9 +25,7 @@ TMidiOutput::~TMidiOutput() {
   }
 }
 
-std::string TMidiOutput::ErrorText(Result code) {
-  return ServiceErrorText(service_, code);
-}
+std::string TMidiOutput::ErrorText(Result code) { return ServiceErrorText(service_, code); }
 
 void TMidiOutput::Check(Result result) {
   lastError_ = result;
@@ -75,8 +73,7 @@ bool TMidiOutput::OpenDevice() {
     if (!link_) link_ = std::make_unique<DeviceLink>();
     link_->Window.store(window_.get(), std::memory_order_release);
     DeviceHandle handle = kNoHandle;
-    lastError_ = service_.OutOpen(handle, deviceId_, &DeviceCallback,
-                                  reinterpret_cast<std::uintptr_t>(link_.get()));
+    lastError_ = service_.OutOpen(handle, deviceId_, &DeviceCallback, reinterpret_cast<std::uintptr_t>(link_.get()));
     // A refused open leaves the component closed with the code in LastError;
     // claiming to be open on no handle only moves the failure to every send.
     if (lastError_ != kOk) return false;
@@ -106,8 +103,7 @@ bool TMidiOutput::CloseDevice() {
 }
 
 void TMidiOutput::SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
-  const std::uint32_t packed = static_cast<std::uint32_t>(status) |
-                               static_cast<std::uint32_t>(data1) << 8 |
+  const std::uint32_t packed = static_cast<std::uint32_t>(status) | static_cast<std::uint32_t>(data1) << 8 |
                                static_cast<std::uint32_t>(data2) << 16;
   Check(service_.OutShortMsg(handle_, packed));
 }

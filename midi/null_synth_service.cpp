@@ -18,8 +18,7 @@ Result NullSynthService::OutGetDevCaps(int id, OutCaps& caps) {
   return kOk;
 }
 
-Result NullSynthService::OutOpen(DeviceHandle& handle, int id, Callback callback,
-                                 std::uintptr_t instance) {
+Result NullSynthService::OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) {
   handle = kNoHandle;
   if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
   for (int i = 0; i < kSlots; ++i)
@@ -56,8 +55,7 @@ Result NullSynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
   if (const Result playable = CheckPlayable(header); playable != kOk) return playable;
   MarkDone(header);
   const Open& open = opens_[handle - 1];
-  if (open.callback)
-    open.callback(handle, MOM_DONE, open.instance, reinterpret_cast<std::uintptr_t>(header), 0);
+  if (open.callback) open.callback(handle, MOM_DONE, open.instance, reinterpret_cast<std::uintptr_t>(header), 0);
   return kOk;
 }
 

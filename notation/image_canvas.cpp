@@ -1,11 +1,10 @@
 #include "notation/image_canvas.h"
 
-#include <algorithm>
-
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
+#include <algorithm>
 
 #include "notation/music_font.h"
 #include "notation/staff_painter.h"
@@ -23,51 +22,51 @@ QString TextOf(std::string_view text) { return QString::fromUtf8(text.data(), st
 }  // namespace
 
 QFont FontFor(const TextStyle& style) {
-    QFont font;
-    if (style.fontName == kMusicFontName) {
-        if (MusicFontAvailable()) {
-            font = QFont(MusicFontFamily());
-            // A missing character must not be drawn from some other font at another size.
-            font.setStyleStrategy(QFont::NoFontMerging);
-        }
-    } else {
-        font = QFont(QString::fromStdString(style.fontName));
+  QFont font;
+  if (style.fontName == kMusicFontName) {
+    if (MusicFontAvailable()) {
+      font = QFont(MusicFontFamily());
+      // A missing character must not be drawn from some other font at another size.
+      font.setStyleStrategy(QFont::NoFontMerging);
     }
-    font.setPixelSize(std::max(1, style.pointSize * kDesignDpi / kPointsPerInch));
-    return font;
+  } else {
+    font = QFont(QString::fromStdString(style.fontName));
+  }
+  font.setPixelSize(std::max(1, style.pointSize * kDesignDpi / kPointsPerInch));
+  return font;
 }
 
 QRect TextCell(int x, int y, std::string_view text, const TextStyle& style) {
-    const QFontMetrics metrics(FontFor(style));
-    return QRect(x, y, metrics.horizontalAdvance(TextOf(text)), metrics.height());
+  const QFontMetrics metrics(FontFor(style));
+  return QRect(x, y, metrics.horizontalAdvance(TextOf(text)), metrics.height());
 }
 
 QRect InkBounds(int x, int y, std::string_view text, const TextStyle& style) {
-    const QFontMetrics metrics(FontFor(style));
-    // One pixel around the outlines for antialiasing and hinting.
-    return metrics.tightBoundingRect(TextOf(text)).translated(x, y + metrics.ascent()).adjusted(-1, -1, 1, 1);
+  const QFontMetrics metrics(FontFor(style));
+  // One pixel around the outlines for antialiasing and hinting.
+  return metrics.tightBoundingRect(TextOf(text)).translated(x, y + metrics.ascent()).adjusted(-1, -1, 1, 1);
 }
 
 ImageCanvas::ImageCanvas(int scale)
     : scale_(std::max(1, scale)), image_(kWidth * scale_, kHeight * scale_, QImage::Format_RGB32) {
-    image_.setDevicePixelRatio(scale_);
-    Clear();
+  image_.setDevicePixelRatio(scale_);
+  Clear();
 }
 
 void ImageCanvas::Clear() { image_.fill(Qt::white); }
 
 void ImageCanvas::DrawText(int x, int y, std::string_view text, const TextStyle& style) {
-    const QString qtext = TextOf(text);
-    const QFont font = FontFor(style);
-    const QFontMetrics metrics(font);
+  const QString qtext = TextOf(text);
+  const QFont font = FontFor(style);
+  const QFontMetrics metrics(font);
 
-    QPainter painter(&image_);
-    painter.setFont(font);
-    if (style.opaque) {
-        painter.fillRect(x, y, metrics.horizontalAdvance(qtext), metrics.height(), Qt::white);
-    }
-    painter.setPen(style.colour == TextColour::White ? Qt::white : Qt::black);
-    painter.drawText(x, y + metrics.ascent(), qtext);
+  QPainter painter(&image_);
+  painter.setFont(font);
+  if (style.opaque) {
+    painter.fillRect(x, y, metrics.horizontalAdvance(qtext), metrics.height(), Qt::white);
+  }
+  painter.setPen(style.colour == TextColour::White ? Qt::white : Qt::black);
+  painter.drawText(x, y + metrics.ascent(), qtext);
 }
 
 }  // namespace lintra::notation

@@ -11,23 +11,23 @@ namespace lintra::notation {
 // The real canvas: a white image the size of the staff area that keeps everything drawn on it
 // until it is cleared, ready to be copied to the screen whenever the window repaints.
 class ImageCanvas final : public Canvas {
-public:
-    static constexpr int kWidth = 249;
-    static constexpr int kHeight = 138;
+ public:
+  static constexpr int kWidth = 249;
+  static constexpr int kHeight = 138;
 
-    // `scale` renders the same picture with that many device pixels per
-    // pixel of the staff area, for a sharp picture on a larger paint box.
-    explicit ImageCanvas(int scale = 1);
+  // `scale` renders the same picture with that many device pixels per
+  // pixel of the staff area, for a sharp picture on a larger paint box.
+  explicit ImageCanvas(int scale = 1);
 
-    void DrawText(int x, int y, std::string_view text, const TextStyle& style) override;
+  void DrawText(int x, int y, std::string_view text, const TextStyle& style) override;
 
-    const QImage& Image() const { return image_; }
-    int Scale() const { return scale_; }
-    void Clear();
+  const QImage& Image() const { return image_; }
+  int Scale() const { return scale_; }
+  void Clear();
 
-private:
-    int scale_;
-    QImage image_;
+ private:
+  int scale_;
+  QImage image_;
 };
 
 // The font a style asks for, at the size the fixed layout was made for.

@@ -3,13 +3,12 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
-
 #include <optional>
 
 // Resources of a static library must be registered by hand, from the global namespace.
 static void RegisterMusicFontResource() {
 #ifdef LINTRA_EMBEDDED_MUSIC_FONT
-    Q_INIT_RESOURCE(music_font);
+  Q_INIT_RESOURCE(music_font);
 #endif
 }
 
@@ -20,25 +19,25 @@ const QString kInstalledFamily = QStringLiteral("Partita");
 const QString kEmbeddedFontPath = QStringLiteral(":/fonts/LintraMusic.ttf");
 
 QString FindFamily() {
-    if (QFontDatabase::hasFamily(kInstalledFamily)) {
-        return kInstalledFamily;
-    }
-    RegisterMusicFontResource();
-    const int id = QFontDatabase::addApplicationFont(kEmbeddedFontPath);
-    if (id < 0) {
-        return {};
-    }
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    return families.isEmpty() ? QString() : families.front();
+  if (QFontDatabase::hasFamily(kInstalledFamily)) {
+    return kInstalledFamily;
+  }
+  RegisterMusicFontResource();
+  const int id = QFontDatabase::addApplicationFont(kEmbeddedFontPath);
+  if (id < 0) {
+    return {};
+  }
+  const QStringList families = QFontDatabase::applicationFontFamilies(id);
+  return families.isEmpty() ? QString() : families.front();
 }
 
 const QString& Family() {
-    static std::optional<QString> family;
-    if (!family && QGuiApplication::instance() != nullptr) {
-        family = FindFamily();
-    }
-    static const QString none;
-    return family ? *family : none;
+  static std::optional<QString> family;
+  if (!family && QGuiApplication::instance() != nullptr) {
+    family = FindFamily();
+  }
+  static const QString none;
+  return family ? *family : none;
 }
 
 }  // namespace

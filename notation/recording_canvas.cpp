@@ -3,7 +3,7 @@
 namespace lintra::notation {
 
 void RecordingCanvas::DrawText(int x, int y, std::string_view text, const TextStyle& style) {
-    calls_.push_back({std::string(text), x, y, style.colour, style.opaque, style.fontName, style.pointSize});
+  calls_.push_back({std::string(text), x, y, style.colour, style.opaque, style.fontName, style.pointSize});
 }
 
 }  // namespace lintra::notation

@@ -9,27 +9,27 @@
 namespace lintra::notation {
 
 struct DrawCall {
-    std::string text;
-    int x;
-    int y;
-    TextColour colour;
-    bool opaque;
-    std::string fontName;
-    int pointSize;
+  std::string text;
+  int x;
+  int y;
+  TextColour colour;
+  bool opaque;
+  std::string fontName;
+  int pointSize;
 
-    bool operator==(const DrawCall&) const = default;
+  bool operator==(const DrawCall&) const = default;
 };
 
 // Keeps every draw instead of drawing, so the picture can be checked as a list of calls.
 class RecordingCanvas final : public Canvas {
-public:
-    void DrawText(int x, int y, std::string_view text, const TextStyle& style) override;
+ public:
+  void DrawText(int x, int y, std::string_view text, const TextStyle& style) override;
 
-    const std::vector<DrawCall>& Calls() const { return calls_; }
-    void Clear() { calls_.clear(); }
+  const std::vector<DrawCall>& Calls() const { return calls_; }
+  void Clear() { calls_.clear(); }
 
-private:
-    std::vector<DrawCall> calls_;
+ private:
+  std::vector<DrawCall> calls_;
 };
 
 }  // namespace lintra::notation

@@ -6,9 +6,9 @@ namespace lintra::notation {
 
 // Where the i-th accidental of a key signature stands, on both staves.
 struct SignaturePlace {
-    int x;
-    int trebleY;
-    int bassY;
+  int x;
+  int trebleY;
+  int bassY;
 };
 
 inline constexpr std::size_t kMaxSignatureAccidentals = 6;

@@ -36,68 +36,68 @@ StaffPainter::StaffPainter(Canvas& canvas)
 void StaffPainter::Draw(int x, int y, std::string_view text) { canvas_.DrawText(x, y, text, style_); }
 
 void StaffPainter::DrawStaff(std::string_view signatureKind, std::int8_t signatureCount) {
-    style_.pointSize = kMusicFontPoints;
-    style_.fontName = std::string(kMusicFontName);
-    style_.opaque = true;
+  style_.pointSize = kMusicFontPoints;
+  style_.fontName = std::string(kMusicFontName);
+  style_.opaque = true;
 
-    // Only these three opaque cells are ever cleared: the white staff blanks the top of the area,
-    // the two black staves clear their own cells as they draw.
-    style_.colour = TextColour::White;
-    Draw(0, kClearingY, kStaff);
-    style_.colour = TextColour::Black;
-    Draw(0, kTrebleStaffY, kStaff);
-    Draw(0, kBassStaffY, kStaff);
+  // Only these three opaque cells are ever cleared: the white staff blanks the top of the area,
+  // the two black staves clear their own cells as they draw.
+  style_.colour = TextColour::White;
+  Draw(0, kClearingY, kStaff);
+  style_.colour = TextColour::Black;
+  Draw(0, kTrebleStaffY, kStaff);
+  Draw(0, kBassStaffY, kStaff);
 
-    style_.opaque = false;
-    Draw(0, kBassClefY, kBassClef);
-    Draw(0, kTrebleClefY, kTrebleClef);
+  style_.opaque = false;
+  Draw(0, kBassClefY, kBassClef);
+  Draw(0, kTrebleClefY, kTrebleClef);
 
-    const std::array<SignaturePlace, kMaxSignatureAccidentals>* places = nullptr;
-    if (signatureKind == "b") {
-        places = &FlatSignaturePlaces();
-    } else if (signatureKind == "#") {
-        places = &SharpSignaturePlaces();
+  const std::array<SignaturePlace, kMaxSignatureAccidentals>* places = nullptr;
+  if (signatureKind == "b") {
+    places = &FlatSignaturePlaces();
+  } else if (signatureKind == "#") {
+    places = &SharpSignaturePlaces();
+  }
+  if (places == nullptr) {
+    return;
+  }
+  for (std::size_t i = 0; i < places->size(); ++i) {
+    if (signatureCount < static_cast<int>(i) + 1) {
+      break;
     }
-    if (places == nullptr) {
-        return;
-    }
-    for (std::size_t i = 0; i < places->size(); ++i) {
-        if (signatureCount < static_cast<int>(i) + 1) {
-            break;
-        }
-        const SignaturePlace& place = (*places)[i];
-        Draw(place.x, place.trebleY, signatureKind);
-        Draw(place.x, place.bassY, signatureKind);
-    }
+    const SignaturePlace& place = (*places)[i];
+    Draw(place.x, place.trebleY, signatureKind);
+    Draw(place.x, place.bassY, signatureKind);
+  }
 }
 
 void StaffPainter::DrawStaves(int x) {
-    style_.pointSize = kMusicFontPoints;
-    style_.fontName = std::string(kMusicFontName);
-    style_.opaque = false;
-    style_.colour = TextColour::Black;
-    Draw(x, kTrebleStaffY, kStaff);
-    Draw(x, kBassStaffY, kStaff);
+  style_.pointSize = kMusicFontPoints;
+  style_.fontName = std::string(kMusicFontName);
+  style_.opaque = false;
+  style_.colour = TextColour::Black;
+  Draw(x, kTrebleStaffY, kStaff);
+  Draw(x, kBassStaffY, kStaff);
 }
 
 void StaffPainter::DrawNote(std::string_view accidental, int noteY, std::int32_t& noteX) {
-    style_.pointSize = kMusicFontPoints;
-    style_.opaque = false;
+  style_.pointSize = kMusicFontPoints;
+  style_.opaque = false;
 
-    if (!accidental.empty()) {
-        Draw(kAccidentalX + noteX, noteY, accidental);
-    }
-    noteX += kAccidentalToNote;
+  if (!accidental.empty()) {
+    Draw(kAccidentalX + noteX, noteY, accidental);
+  }
+  noteX += kAccidentalToNote;
 
-    if (noteY == kMiddleCY || noteY == kFirstLedgerAboveY) {
-        Draw(kLedgerLineX + noteX, noteY, kLedgerLine);
-    } else if (noteY == kSpaceAboveLedgerY) {
-        // The note hangs below its ledger line.
-        Draw(kLedgerLineX + noteX, kFirstLedgerAboveY, kLedgerLine);
-    }
+  if (noteY == kMiddleCY || noteY == kFirstLedgerAboveY) {
+    Draw(kLedgerLineX + noteX, noteY, kLedgerLine);
+  } else if (noteY == kSpaceAboveLedgerY) {
+    // The note hangs below its ledger line.
+    Draw(kLedgerLineX + noteX, kFirstLedgerAboveY, kLedgerLine);
+  }
 
-    Draw(kAccidentalX + noteX, noteY, kNoteHead);
-    noteX += kNoteToNext;
+  Draw(kAccidentalX + noteX, noteY, kNoteHead);
+  noteX += kNoteToNext;
 }
 
 }  // namespace lintra::notation

@@ -20,28 +20,28 @@ inline constexpr std::string_view kStaffLines = "=======";
 // The style is kept between calls, as a canvas keeps its font: DrawNote draws in the font name
 // and colour that DrawStaff left.
 class StaffPainter {
-public:
-    explicit StaffPainter(Canvas& canvas);
+ public:
+  explicit StaffPainter(Canvas& canvas);
 
-    // Clears the staff area and draws both staves, both clefs and the key signature:
-    // "#" or "b" with up to six accidentals; any other kind draws none.
-    void DrawStaff(std::string_view signatureKind, std::int8_t signatureCount);
+  // Clears the staff area and draws both staves, both clefs and the key signature:
+  // "#" or "b" with up to six accidentals; any other kind draws none.
+  void DrawStaff(std::string_view signatureKind, std::int8_t signatureCount);
 
-    // Draws the lines of both staves, without clefs and without clearing, from `x` on: a longer
-    // staff is DrawStaff followed by DrawStaves at each multiple of the lines' width.
-    void DrawStaves(int x);
+  // Draws the lines of both staves, without clefs and without clearing, from `x` on: a longer
+  // staff is DrawStaff followed by DrawStaves at each multiple of the lines' width.
+  void DrawStaves(int x);
 
-    // Draws accidental, ledger line and note at the cursor `noteX` and advances it by 22.
-    // An empty accidental draws nothing; " " is drawn and shows nothing.
-    void DrawNote(std::string_view accidental, int noteY, std::int32_t& noteX);
+  // Draws accidental, ledger line and note at the cursor `noteX` and advances it by 22.
+  // An empty accidental draws nothing; " " is drawn and shows nothing.
+  void DrawNote(std::string_view accidental, int noteY, std::int32_t& noteX);
 
-    const TextStyle& Style() const { return style_; }
+  const TextStyle& Style() const { return style_; }
 
-private:
-    void Draw(int x, int y, std::string_view text);
+ private:
+  void Draw(int x, int y, std::string_view text);
 
-    Canvas& canvas_;
-    TextStyle style_;
+  Canvas& canvas_;
+  TextStyle style_;
 };
 
 }  // namespace lintra::notation

@@ -12,12 +12,14 @@ namespace {
 template <typename E, std::size_t N>
 using CodeTable = std::array<std::pair<E, std::string_view>, N>;
 
-constexpr CodeTable<Exercise, 2> kExercises{{{Exercise::NoteReading, "note_reading"}, {Exercise::PlayKeyboard, "play_keyboard"}}};
+constexpr CodeTable<Exercise, 2> kExercises{
+    {{Exercise::NoteReading, "note_reading"}, {Exercise::PlayKeyboard, "play_keyboard"}}};
 constexpr CodeTable<ScaleKind, 3> kScaleKinds{
     {{ScaleKind::Major, "major"}, {ScaleKind::Minor, "minor"}, {ScaleKind::Chromatic, "chromatic"}}};
 constexpr CodeTable<ClefRange, 3> kClefRanges{
     {{ClefRange::Treble, "treble"}, {ClefRange::Bass, "bass"}, {ClefRange::Grand, "grand"}}};
-constexpr CodeTable<AnswerSource, 2> kSources{{{AnswerSource::OnScreen, "screen"}, {AnswerSource::MidiKeyboard, "midi"}}};
+constexpr CodeTable<AnswerSource, 2> kSources{
+    {{AnswerSource::OnScreen, "screen"}, {AnswerSource::MidiKeyboard, "midi"}}};
 constexpr CodeTable<Staff, 2> kStaves{{{Staff::Treble, "treble"}, {Staff::Bass, "bass"}}};
 
 template <typename E, std::size_t N>

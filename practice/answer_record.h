@@ -22,14 +22,14 @@ struct AnswerInput {
   std::int64_t wallTimeUtcMs = 0;  // milliseconds since 1970-01-01 UTC
   std::int64_t sessionId = 0;      // one run of the program
   Exercise exercise = Exercise::NoteReading;
-  std::string keyItem;             // "GMajor1", or kChromaticItem
+  std::string keyItem;  // "GMajor1", or kChromaticItem
   ClefRange clefRange = ClefRange::Treble;
   theory::NoteSlot questionSlot = 0;
-  std::string answerKey;           // the on-screen key's name, "F1sharp"
+  std::string answerKey;  // the on-screen key's name, "F1sharp"
   int answerMidi = 0;
   AnswerSource source = AnswerSource::OnScreen;
-  int attempt = 1;                 // 1 = first try at this question
-  std::int64_t responseMs = 0;     // from the question's presentation to the answer
+  int attempt = 1;              // 1 = first try at this question
+  std::int64_t responseMs = 0;  // from the question's presentation to the answer
 };
 
 struct AnswerRecord {
@@ -44,7 +44,7 @@ struct AnswerRecord {
   std::string questionName;  // "F#3"
   int questionMidi = 0;
   Staff questionStaff = Staff::Treble;
-  int questionPlace = 0;     // steps above the bottom line of its staff (PlaceOnStaff)
+  int questionPlace = 0;  // steps above the bottom line of its staff (PlaceOnStaff)
   // The answer.
   std::string answerKey;
   int answerMidi = 0;
@@ -61,11 +61,11 @@ struct AnswerRecord {
 AnswerRecord MakeAnswerRecord(const AnswerInput& input);
 
 // Text codes for storage; they never change once written.
-std::string_view Code(Exercise value);    // "note_reading", "play_keyboard"
-std::string_view Code(ScaleKind value);   // "major", "minor", "chromatic"
-std::string_view Code(ClefRange value);   // "treble", "bass", "grand"
+std::string_view Code(Exercise value);      // "note_reading", "play_keyboard"
+std::string_view Code(ScaleKind value);     // "major", "minor", "chromatic"
+std::string_view Code(ClefRange value);     // "treble", "bass", "grand"
 std::string_view Code(AnswerSource value);  // "screen", "midi"
-std::string_view Code(Staff value);       // "treble", "bass"
+std::string_view Code(Staff value);         // "treble", "bass"
 std::optional<Exercise> ParseExercise(std::string_view code);
 std::optional<ScaleKind> ParseScaleKind(std::string_view code);
 std::optional<ClefRange> ParseClefRange(std::string_view code);

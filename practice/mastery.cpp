@@ -12,9 +12,12 @@ NoteKey NoteKeyOf(std::string_view keyItem, theory::NoteSlot slot) {
 
 std::string_view Caption(MasteryState state) {
   switch (state) {
-    case MasteryState::New: return "new";
-    case MasteryState::Learning: return "learning";
-    case MasteryState::Fluent: return "fluent";
+    case MasteryState::New:
+      return "new";
+    case MasteryState::Learning:
+      return "learning";
+    case MasteryState::Fluent:
+      return "fluent";
   }
   return "new";
 }
@@ -32,11 +35,13 @@ void MasteryMap::Add(const AnswerRecord& record) {
   mastery.recent = std::min(mastery.attempts, kMasteryWindow);
 
   const auto count = static_cast<std::size_t>(mastery.recent);
-  mastery.recentRight = static_cast<int>(std::count(window.right.begin(), window.right.begin() + static_cast<long>(count), true));
+  mastery.recentRight =
+      static_cast<int>(std::count(window.right.begin(), window.right.begin() + static_cast<long>(count), true));
   std::vector<std::int64_t> times(window.ms.begin(), window.ms.begin() + static_cast<long>(count));
   std::sort(times.begin(), times.end());
-  mastery.medianMs = count % 2 == 1 ? static_cast<double>(times[count / 2])
-                                    : (static_cast<double>(times[count / 2 - 1]) + static_cast<double>(times[count / 2])) / 2.0;
+  mastery.medianMs = count % 2 == 1
+                         ? static_cast<double>(times[count / 2])
+                         : (static_cast<double>(times[count / 2 - 1]) + static_cast<double>(times[count / 2])) / 2.0;
 
   if (mastery.attempts < kNewBelowAttempts) {
     mastery.state = MasteryState::New;

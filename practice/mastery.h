@@ -31,10 +31,10 @@ inline constexpr int kFluentRight = 9;
 inline constexpr double kFluentMedianMs = 2000.0;
 
 struct Mastery {
-  int attempts = 0;        // every first try ever recorded
-  int recent = 0;          // first tries in the window (at most ten)
+  int attempts = 0;  // every first try ever recorded
+  int recent = 0;    // first tries in the window (at most ten)
   int recentRight = 0;
-  double medianMs = 0.0;   // over the window; 0 with no attempts
+  double medianMs = 0.0;  // over the window; 0 with no attempts
   MasteryState state = MasteryState::New;
   double Accuracy() const { return recent == 0 ? 0.0 : static_cast<double>(recentRight) / recent; }
 };

@@ -7,7 +7,7 @@
 namespace lintra::practice {
 
 enum class MistakeKind {
-  None,              // the answer was right
+  None,  // the answer was right
   AccidentalIgnored,
   KeySignatureIgnored,
   Octave,

@@ -5,7 +5,7 @@
 namespace lintra::practice {
 namespace {
 
-constexpr int kFirstTrebleStep = 12;  // D3, the space below the treble staff
+constexpr int kFirstTrebleStep = 12;   // D3, the space below the treble staff
 constexpr int kTrebleBottomLine = 13;  // E3
 constexpr int kBassBottomLine = 1;     // G1
 constexpr std::array<char, 7> kLettersFromF{'F', 'G', 'A', 'B', 'C', 'D', 'E'};
@@ -22,13 +22,9 @@ int LetterStep(theory::NoteSlot slot) { return (slot + 1) / 3; }
 
 Staff StaffOf(int step) { return step >= kFirstTrebleStep ? Staff::Treble : Staff::Bass; }
 
-int PlaceOnStaff(int step) {
-  return step - (StaffOf(step) == Staff::Treble ? kTrebleBottomLine : kBassBottomLine);
-}
+int PlaceOnStaff(int step) { return step - (StaffOf(step) == Staff::Treble ? kTrebleBottomLine : kBassBottomLine); }
 
-int StepAt(Staff staff, int place) {
-  return place + (staff == Staff::Treble ? kTrebleBottomLine : kBassBottomLine);
-}
+int StepAt(Staff staff, int place) { return place + (staff == Staff::Treble ? kTrebleBottomLine : kBassBottomLine); }
 
 bool OnLedgerLine(int step) { return step == 11 || step >= 23; }
 
@@ -54,17 +50,24 @@ int SignatureAlteration(std::string_view keyItem, int step) {
   if (key == nullptr) return 0;
   const int count = key->signatureCount;
   const char letter = LetterOf(step);
-  if (key->signatureKind == "#" && kSharpOrder.substr(0, static_cast<std::size_t>(count)).find(letter) != std::string_view::npos) return 1;
-  if (key->signatureKind == "b" && kFlatOrder.substr(0, static_cast<std::size_t>(count)).find(letter) != std::string_view::npos) return -1;
+  if (key->signatureKind == "#" &&
+      kSharpOrder.substr(0, static_cast<std::size_t>(count)).find(letter) != std::string_view::npos)
+    return 1;
+  if (key->signatureKind == "b" &&
+      kFlatOrder.substr(0, static_cast<std::size_t>(count)).find(letter) != std::string_view::npos)
+    return -1;
   return 0;
 }
 
 std::string_view DrawnSign(std::string_view keyItem, theory::NoteSlot slot) {
   if (keyItem == kChromaticItem) {
     switch (theory::SpelledNoteTable().at(slot).kind) {
-      case theory::NoteKind::Natural: return "n";
-      case theory::NoteKind::Sharp: return "#";
-      case theory::NoteKind::Flat: return "b";
+      case theory::NoteKind::Natural:
+        return "n";
+      case theory::NoteKind::Sharp:
+        return "#";
+      case theory::NoteKind::Flat:
+        return "b";
     }
   }
   const theory::KeyInfo* key = theory::FindKey(keyItem);

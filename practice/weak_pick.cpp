@@ -37,7 +37,7 @@ struct WeakNotePick::Model {
   struct Note {
     bool asked = false;
     std::int64_t lastAsked = 0;
-    std::array<double, kHypotheses> recall{};   // at lastAsked, after that question's practice
+    std::array<double, kHypotheses> recall{};  // at lastAsked, after that question's practice
     std::array<double, kHypotheses> logLikelihood{};
     std::array<double, kLearners> logMarginal{};  // over the starts (0 for a note never asked)
   };
@@ -170,8 +170,8 @@ theory::NoteSlot WeakNotePick::Pick(theory::Random& random, std::span<const theo
   return candidates.back();
 }
 
-std::vector<theory::NoteSlot> QuestionCandidates(std::span<const std::string> poolLines, bool chromatic,
-                                                 int trebleClef, int pickRange, int currentSlot) {
+std::vector<theory::NoteSlot> QuestionCandidates(std::span<const std::string> poolLines, bool chromatic, int trebleClef,
+                                                 int pickRange, int currentSlot) {
   const auto inPool = [&](int slot) {
     if (chromatic) return true;
     const std::string text = std::to_string(slot);

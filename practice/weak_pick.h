@@ -29,12 +29,12 @@
 namespace lintra::practice {
 
 struct WeakPickTuning {
-  double fluentRecall = 0.93; // the recall aimed at: a little above fluent, so that it holds
-  double slowMs = 2000.0;     // a right answer slower than this counts half as a miss
-  double confidence = 0.95;   // a note is judged by the recall it has at least with this chance
-  double sharpness = 2.0;     // weight = e ^ -(sharpness x questions fewer than the neediest may need)
-  double floor = 0.05;        // a candidate's weight falls below this share of the neediest one's
-                              // only as far as its own need is below the neediest's, to a tenth
+  double fluentRecall = 0.93;  // the recall aimed at: a little above fluent, so that it holds
+  double slowMs = 2000.0;      // a right answer slower than this counts half as a miss
+  double confidence = 0.95;    // a note is judged by the recall it has at least with this chance
+  double sharpness = 2.0;      // weight = e ^ -(sharpness x questions fewer than the neediest may need)
+  double floor = 0.05;         // a candidate's weight falls below this share of the neediest one's
+                               // only as far as its own need is below the neediest's, to a tenth
 };
 
 class WeakNotePick {
@@ -71,7 +71,7 @@ class WeakNotePick {
 // The slots the plain question pick can ask next: the pool's slots in the clef's range (every slot
 // below 70 for the chromatic scale), never `currentSlot` itself, and the slot three above it where
 // the plain pick's repeat rule reaches it. `poolLines` are the texts of the question pool's lines.
-std::vector<theory::NoteSlot> QuestionCandidates(std::span<const std::string> poolLines, bool chromatic,
-                                                 int trebleClef, int pickRange, int currentSlot);
+std::vector<theory::NoteSlot> QuestionCandidates(std::span<const std::string> poolLines, bool chromatic, int trebleClef,
+                                                 int pickRange, int currentSlot);
 
 }  // namespace lintra::practice

@@ -3,6 +3,7 @@
 namespace lintra::theory {
 namespace {
 
+// clang-format off
 constexpr std::array<KeyInfo, kKeyCount> kKeys{{
     {"CMajor1", "C Major", "CMajorClick", false, " ", 0,
      "Play scale-steps of C Major",
@@ -101,14 +102,15 @@ constexpr std::array<KeyInfo, kKeyCount> kKeys{{
      {0, 2, 5, 8, 11, 15, 17, 21, 23, 26, 29, 32, 36, 38, 42, 44, 47, 50, 53, 57, 59, 63, 65, 68},
      {15, 36, 57}, "n"},
 }};
+// clang-format on
 
 constexpr std::array<std::string_view, 13> kMajorRestoreOrder{
-    "CMajor1", "FMajor1", "GMajor1", "BbMajor1", "DMajor1", "EbMajor1", "AMajor1",
-    "abMajor1", "EMajor1", "DbMajor1", "BMajor1", "GbMajor1", "FsharpMajor1",
+    "CMajor1",  "FMajor1", "GMajor1",  "BbMajor1", "DMajor1",  "EbMajor1",     "AMajor1",
+    "abMajor1", "EMajor1", "DbMajor1", "BMajor1",  "GbMajor1", "FsharpMajor1",
 };
 
 constexpr std::array<std::string_view, 11> kMinorRestoreOrder{
-    "AMinor1", "DMinor1", "EMinor1", "GMinor1", "BMinor1", "CMinor1",
+    "AMinor1",      "DMinor1", "EMinor1",      "GMinor1",  "BMinor1",  "CMinor1",
     "FsharpMinor1", "FMinor1", "CsharpMinor1", "BbMinor1", "EbMinor1",
 };
 
@@ -117,12 +119,12 @@ constexpr std::array<std::string_view, 11> kMinorRestoreOrder{
 const std::array<KeyInfo, kKeyCount>& Keys() { return kKeys; }
 
 const KeyInfo* FindKey(std::string_view item) {
-    for (const KeyInfo& key : kKeys) {
-        if (key.item == item) {
-            return &key;
-        }
+  for (const KeyInfo& key : kKeys) {
+    if (key.item == item) {
+      return &key;
     }
-    return nullptr;
+  }
+  return nullptr;
 }
 
 const std::array<std::string_view, 13>& MajorRestoreOrder() { return kMajorRestoreOrder; }

@@ -14,6 +14,7 @@ constexpr std::string_view kCMajorPool =
     "0\n3\n6\n9\n12\n15\n18\n21\n24\n27\n30\n33\n36\n39\n42\n45\n48\n51\n54\n57\n60\n63\n66\n69";
 
 // Visible controls first, then the ones hidden at start, as the layout lists them.
+// clang-format off
 constexpr std::array<ControlSpec, 15> kControls{{
     {control::QuestShw, ControlKind::TextField, 96, 16, 592, 26, kArial16, "", true, true, 3, ""},
     {control::AnsShow, ControlKind::TextField, 96, 48, 592, 26, kArial16, "", true, true, 4, ""},
@@ -33,7 +34,9 @@ constexpr std::array<ControlSpec, 15> kControls{{
     {control::Memo1, ControlKind::DataList, 256, 120, 233, 89, kWindowFont, "\n\n\n\n\n", false, false, 7, ""},
     {control::StatusLine, ControlKind::StatusLine, 0, 420, 803, 22, kWindowFont, "", false, true, -1, ""},
 }};
+// clang-format on
 
+// clang-format off
 constexpr std::array<KeySpec, 43> kKeys{{
     {control::F1, "F1Click", 0, false},          {control::F1sharp, "F1sharpClick", 0, true},
     {control::G1, "G1Click", 1, false},          {control::G1Sharp, "G1sharpClick", 1, true},
@@ -58,16 +61,23 @@ constexpr std::array<KeySpec, 43> kKeys{{
     {control::A4, "A4Click", 23, false},         {control::A4sharp, "A4sharpClick", 23, true},
     {control::B4, "B4Click", 24, false},
 }};
+// clang-format on
 
 constexpr std::array<std::string_view, 58> kCreationOrder{
-    control::PaintBox1, control::Label2,  control::Label1,  control::Label3,  control::B4,      control::A4,      control::G4,      control::F4,      control::E4,
-    control::D4,        control::A3,      control::g3,      control::C4,      control::B3,      control::A3sharp, control::G3sharp, control::F3,      control::d3,
-    control::F3sharp,   control::E3,      control::D3sharp, control::b2,      control::a2,      control::g2,      control::A2sharp, control::G2sharp, control::d2,
-    control::e2,        control::D2sharp, control::B1,      control::G1,      control::A1,      control::G1Sharp, control::F1,      control::F1sharp, control::KeyList,
-    control::Score,     control::Items,   control::QuestShw, control::AnsShow, control::cmbOutput, control::cmbInput, control::Memo1, control::A1sharp, control::C2,
-    control::C2sharp,   control::f2,      control::F2sharp, control::c3,      control::C3sharp, control::C4sharp, control::D4sharp, control::F4sharp, control::G4sharp,
-    control::A4sharp,   control::StartButton, control::AnsDisplay, control::StatusLine};
+    control::PaintBox1,   control::Label2,     control::Label1,    control::Label3,   control::B4,
+    control::A4,          control::G4,         control::F4,        control::E4,       control::D4,
+    control::A3,          control::g3,         control::C4,        control::B3,       control::A3sharp,
+    control::G3sharp,     control::F3,         control::d3,        control::F3sharp,  control::E3,
+    control::D3sharp,     control::b2,         control::a2,        control::g2,       control::A2sharp,
+    control::G2sharp,     control::d2,         control::e2,        control::D2sharp,  control::B1,
+    control::G1,          control::A1,         control::G1Sharp,   control::F1,       control::F1sharp,
+    control::KeyList,     control::Score,      control::Items,     control::QuestShw, control::AnsShow,
+    control::cmbOutput,   control::cmbInput,   control::Memo1,     control::A1sharp,  control::C2,
+    control::C2sharp,     control::f2,         control::F2sharp,   control::c3,       control::C3sharp,
+    control::C4sharp,     control::D4sharp,    control::F4sharp,   control::G4sharp,  control::A4sharp,
+    control::StartButton, control::AnsDisplay, control::StatusLine};
 
+// clang-format off
 constexpr std::array<MenuSpec, 74> kMenus{{
     {1, menu::File1, "Mode", false, false, ""},
     {2, menu::NotationQuestions, "See Notes/Play Keyboard", true, true, "NotationQuestionsClick"},
@@ -144,6 +154,7 @@ constexpr std::array<MenuSpec, 74> kMenus{{
     {2, menu::ProgramHelp, "Program Help", false, false, "ProgramHelpClick"},
     {2, menu::About1, "&About", false, false, "About1Click"},
 }};
+// clang-format on
 
 constexpr std::array<TimerSpec, 2> kTimers{{
     {"Timer1", 1000, "ResponseClick"},
@@ -163,8 +174,18 @@ ControlSpec KeyControl(const KeySpec& key) {
   // the right edge of the white key on its left.
   const int whiteLeft = 32 * key.letterStep;
   const int index = KeyIndex(key.name);
-  ControlSpec layout{key.name, ControlKind::Key, key.black ? whiteLeft + 24 : whiteLeft, 269,
-                   key.black ? 20 : 32, key.black ? 91 : 143, kKeyFont, "", true, true, 8 + index, key.handler};
+  ControlSpec layout{key.name,
+                     ControlKind::Key,
+                     key.black ? whiteLeft + 24 : whiteLeft,
+                     269,
+                     key.black ? 20 : 32,
+                     key.black ? 91 : 143,
+                     kKeyFont,
+                     "",
+                     true,
+                     true,
+                     8 + index,
+                     key.handler};
   if (key.black) {
     layout.beginColour = clBlack;
     layout.endColour = clGray;

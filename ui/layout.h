@@ -17,12 +17,12 @@ inline constexpr Colour clBlack = 0x000000, clWhite = 0xFFFFFF, clSilver = 0xC0C
                         clBtnHighlight = 0x80000014, clBtnShadow = 0x80000010;
 
 enum class ControlKind {
-  TextField,   // single-line read-only field
-  RichText,    // right-aligned read-only field
+  TextField,  // single-line read-only field
+  RichText,   // right-aligned read-only field
   Label,
-  ComboEdit,   // drop-down list with an edit field
-  ComboPick,   // drop-down list, pick only
-  DataList,    // hidden multi-line list used as a store
+  ComboEdit,  // drop-down list with an edit field
+  ComboPick,  // drop-down list, pick only
+  DataList,   // hidden multi-line list used as a store
   PaintBox,
   Button,      // gradient command button
   Key,         // gradient piano key
@@ -88,11 +88,11 @@ inline constexpr std::string_view kApplicationTitle = "Grafel";
 inline constexpr Colour kWindowColour = clSilver;
 inline constexpr FontSpec kWindowFont{"Arial", 13, false, clBlack};
 
-std::span<const ControlSpec> Controls();  // every control but the keys, in layout order
-std::span<const KeySpec> Keyboard();      // the 43 keys, F1 to B4 in chromatic order
-ControlSpec KeyControl(const KeySpec& key);  // the key as a control (place, size, colours)
+std::span<const ControlSpec> Controls();            // every control but the keys, in layout order
+std::span<const KeySpec> Keyboard();                // the 43 keys, F1 to B4 in chromatic order
+ControlSpec KeyControl(const KeySpec& key);         // the key as a control (place, size, colours)
 std::span<const std::string_view> CreationOrder();  // 58 names, later ones on top
-std::span<const MenuSpec> Menus();        // depth first, in display order
+std::span<const MenuSpec> Menus();                  // depth first, in display order
 std::span<const TimerSpec> Timers();
 
 // Chromatic position 0..42 of a key, or -1.

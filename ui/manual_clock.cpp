@@ -6,8 +6,7 @@ namespace lintra::ui {
 
 class ManualClock::ManualTimer : public Timer {
  public:
-  ManualTimer(ManualClock& clock, std::string name, int interval)
-      : Timer(std::move(name), interval), clock_(&clock) {}
+  ManualTimer(ManualClock& clock, std::string name, int interval) : Timer(std::move(name), interval), clock_(&clock) {}
   ~ManualTimer() override {
     if (clock_ == nullptr) return;
     auto& list = clock_->timers_;

@@ -21,7 +21,7 @@ struct Control {
   int itemIndex = -1;
   bool visible = true;
   bool enabled = true;
-  std::function<void()> handler;   // click or change
+  std::function<void()> handler;  // click or change
 
   const std::string_view Name() const { return layout.name; }
   ControlKind Kind() const { return layout.kind; }

@@ -15,8 +15,8 @@ namespace {
 std::string FindHelpDocument() {
   const QString name = QStringLiteral("Note Help.html");
   const QString dir = QCoreApplication::applicationDirPath();
-  for (const QString& candidate : {dir + "/" + name, dir + "/../share/lintra/" + name,
-                                   QStringLiteral(LINTRA_SOURCE_DIR "/assets/help/") + name}) {
+  for (const QString& candidate :
+       {dir + "/" + name, dir + "/../share/lintra/" + name, QStringLiteral(LINTRA_SOURCE_DIR "/assets/help/") + name}) {
     if (QFileInfo::exists(candidate)) return QFileInfo(candidate).absoluteFilePath().toStdString();
   }
   return (dir + "/" + name).toStdString();

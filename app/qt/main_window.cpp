@@ -16,8 +16,8 @@
 #include <cmath>
 
 #include "app/qt/accessibility.h"
-#include "controls/elastfrm.h"
 #include "app/qt/text_room.h"
+#include "controls/elastfrm.h"
 #include "controls/gradbtn.h"
 #include "midi/midi_service.h"
 
@@ -71,9 +71,7 @@ controls::TGradientStyle StyleOf(ui::GradientStyle style) {
 
 }  // namespace
 
-PaintBoxWidget::PaintBoxWidget(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
+PaintBoxWidget::PaintBoxWidget(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void PaintBoxWidget::DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) {
   picture_.DrawText(x, y, text, style);
@@ -91,15 +89,16 @@ void PaintBoxWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
   const double ratio = devicePixelRatioF();
-  const double scale = std::min(width() / double(notation::ImageCanvas::kWidth),
-                                height() / double(notation::ImageCanvas::kHeight)) * ratio;
+  const double scale =
+      std::min(width() / double(notation::ImageCanvas::kWidth), height() / double(notation::ImageCanvas::kHeight)) *
+      ratio;
   const QSize target(int(notation::ImageCanvas::kWidth * scale), int(notation::ImageCanvas::kHeight * scale));
   if (target.isEmpty()) return;
   const QImage& picture = picture_.Image(std::max(1, int(std::ceil(scale - 1e-6))));
   if (scaled_.size() != target || scaledFrom_ != picture.cacheKey()) {
     scaled_ = QImage();  // let go of the old reduction before making the new one
-    scaled_ = picture.size() == target ? picture
-                                       : picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled_ =
+        picture.size() == target ? picture : picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled_.setDevicePixelRatio(ratio);
     scaledFrom_ = picture.cacheKey();
   }
@@ -123,9 +122,14 @@ MainWindow::MainWindow(WindowServices services) : midi_(std::move(services.midi)
   setCentralWidget(client_);
 
   paintBox_ = new PaintBoxWidget(client_);
-  app::FormServices formServices{services.clock,  services.dialogs, services.shell,
-                                 pump_,           *paintBox_,        *midi_,
-                                 loop_,           std::filesystem::path(services.settingsFile),
+  app::FormServices formServices{services.clock,
+                                 services.dialogs,
+                                 services.shell,
+                                 pump_,
+                                 *paintBox_,
+                                 *midi_,
+                                 loop_,
+                                 std::filesystem::path(services.settingsFile),
                                  std::move(services.helpDocument)};
   formServices.journalPath = std::move(services.journalPath);
   progress_ = std::make_unique<progress::ProgressWindow>();
@@ -405,7 +409,8 @@ void MainWindow::SyncControl(const ui::Control& control) {
       edit->setText(text);
       // The feedback and the counts change without the focus going there:
       // they are announced, so that a screen reader speaks them.
-      if (changed && (control.Name() == ui::control::AnsShow.text || control.Name() == ui::control::Score.text || control.Name() == ui::control::Items.text)) {
+      if (changed && (control.Name() == ui::control::AnsShow.text || control.Name() == ui::control::Score.text ||
+                      control.Name() == ui::control::Items.text)) {
         QAccessibleValueChangeEvent event(edit, text);
         if (Announce) Announce(&event);
       }
@@ -473,7 +478,9 @@ void MainWindow::SyncMenu(const ui::MenuItem& item) {
     action->setText(Q(item.caption));
   }
   // Keys are named by their notes, in the naming and octave numbering chosen.
-  if (item.Name() == ui::menu::Letters.text || item.Name() == ui::menu::Syllables.text || item.Name() == ui::menu::MiddleCIsC4.text) NameKeys();
+  if (item.Name() == ui::menu::Letters.text || item.Name() == ui::menu::Syllables.text ||
+      item.Name() == ui::menu::MiddleCIsC4.text)
+    NameKeys();
   if (action->isCheckable()) action->setChecked(item.checked);
   action->setEnabled(item.enabled);
 }

@@ -1,5 +1,8 @@
 #include "app/qt/qt_platform.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -11,9 +14,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace lintra::frontend {
 namespace {
@@ -45,9 +45,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-std::int64_t QtClock::TimeOfDayMs() const {
-  return QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
-}
+std::int64_t QtClock::TimeOfDayMs() const { return QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay(); }
 
 std::int64_t QtClock::WallTimeUtcMs() const { return QDateTime::currentMSecsSinceEpoch(); }
 
@@ -66,8 +64,8 @@ void QtDialogs::Error(const std::string& text) {
 }
 
 bool QtDialogs::Confirm(const std::string& text) {
-  return QMessageBox::question(owner_, QApplication::applicationName(), Q(text),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return QMessageBox::question(owner_, QApplication::applicationName(), Q(text), QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
 }
 
 bool QtDialogs::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {

@@ -13,7 +13,6 @@
 #include "ui/clock.h"
 #include "ui/dialogs.h"
 
-
 namespace lintra::frontend {
 
 class QtClock : public ui::Clock {

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QWindow>
-
 #include <cstdio>
 
 #include "app/qt/main_window.h"

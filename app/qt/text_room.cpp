@@ -34,8 +34,7 @@ int ComboRoom(const QComboBox* combo) {
   option.editable = combo->isEditable();
   option.frame = combo->hasFrame();
   option.subControls = QStyle::SC_All;
-  const QRect field =
-      combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+  const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
   // The field holds a frameless line edit, or the chosen item's text drawn inside it.
   return field.width() - kLineEditMargins;
 }

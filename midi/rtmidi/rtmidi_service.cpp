@@ -18,22 +18,25 @@ namespace lintra::midi {
 namespace {
 
 constexpr std::size_t kMaxNameLength = 31;
-constexpr std::uint16_t kTechMidiPort = 1;  // classic MOD_MIDIPORT
+constexpr std::uint16_t kTechMidiPort = 1;        // classic MOD_MIDIPORT
 constexpr std::uint32_t kDriverVersion = 0x0500;  // RtMidi 5
 
 std::atomic<unsigned> clientCounter{0};
 
-std::string ClientName(const char* base) {
-  return std::string(base) + " " + std::to_string(++clientCounter);
-}
+std::string ClientName(const char* base) { return std::string(base) + " " + std::to_string(++clientCounter); }
 
 const char* ApiLabel(RtMidi::Api api) {
   switch (api) {
-    case RtMidi::LINUX_ALSA: return "alsa";
-    case RtMidi::UNIX_JACK: return "jack";
-    case RtMidi::WINDOWS_MM: return "winmm";
-    case RtMidi::MACOSX_CORE: return "core";
-    default: return "none";
+    case RtMidi::LINUX_ALSA:
+      return "alsa";
+    case RtMidi::UNIX_JACK:
+      return "jack";
+    case RtMidi::WINDOWS_MM:
+      return "winmm";
+    case RtMidi::MACOSX_CORE:
+      return "core";
+    default:
+      return "none";
   }
 }
 
@@ -59,9 +62,12 @@ struct ErrorSink {
 Result OpenFailure(int type) {
   switch (type) {
     case RtMidiError::INVALID_PARAMETER:
-    case RtMidiError::INVALID_DEVICE: return kErrBadDeviceId;
-    case RtMidiError::MEMORY_ERROR: return kErrNoMem;
-    default: return RtMidiService::kErrOpenFailed;
+    case RtMidiError::INVALID_DEVICE:
+      return kErrBadDeviceId;
+    case RtMidiError::MEMORY_ERROR:
+      return kErrNoMem;
+    default:
+      return RtMidiService::kErrOpenFailed;
   }
 }
 
@@ -90,15 +96,12 @@ class HeaderQueue {
     for (;;) {
       if (head == tail_.load(std::memory_order_acquire)) return nullptr;
       LongHeader* header = slots_[head % kCapacity].load(std::memory_order_relaxed);
-      if (head_.compare_exchange_weak(head, head + 1, std::memory_order_acq_rel,
-                                      std::memory_order_acquire))
+      if (head_.compare_exchange_weak(head, head + 1, std::memory_order_acq_rel, std::memory_order_acquire))
         return header;
     }
   }
 
-  bool Empty() const {
-    return head_.load(std::memory_order_acquire) == tail_.load(std::memory_order_acquire);
-  }
+  bool Empty() const { return head_.load(std::memory_order_acquire) == tail_.load(std::memory_order_acquire); }
 
  private:
   std::array<std::atomic<LongHeader*>, kCapacity> slots_{};
@@ -128,8 +131,8 @@ struct InPort {
 
   void Deliver(const std::vector<unsigned char>& bytes) {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    const auto elapsedMs = (std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() -
-                            startNs.load()) / 1000000;
+    const auto elapsedMs =
+        (std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() - startNs.load()) / 1000000;
     const auto stamp = static_cast<std::uintptr_t>(std::max<std::int64_t>(0, elapsedMs));
     if (bytes[0] != 0xF0) {
       std::uint32_t packed = 0;
@@ -183,11 +186,15 @@ int ShortMessageLength(std::uint8_t status) {
   if (status < 0xF0) return 3;  // pitch bend
   switch (status) {
     case 0xF0:
-    case 0xF7: return 0;  // system exclusive goes as a long message
+    case 0xF7:
+      return 0;  // system exclusive goes as a long message
     case 0xF1:
-    case 0xF3: return 2;
-    case 0xF2: return 3;
-    default: return 1;
+    case 0xF3:
+      return 2;
+    case 0xF2:
+      return 3;
+    default:
+      return 1;
   }
 }
 
@@ -271,9 +278,7 @@ RtMidiService::~RtMidiService() {
   for (auto& port : impl_->outs) port->midi.reset();
 }
 
-std::string RtMidiService::ApiName() const {
-  return impl_->available ? ApiLabel(impl_->api) : "none";
-}
+std::string RtMidiService::ApiName() const { return impl_->available ? ApiLabel(impl_->api) : "none"; }
 
 // --- output ----------------------------------------------------------------
 
@@ -289,8 +294,7 @@ Result RtMidiService::OutGetDevCaps(int id, OutCaps& caps) {
   return kOk;
 }
 
-Result RtMidiService::OutOpen(DeviceHandle& handle, int id, Callback callback,
-                              std::uintptr_t instance) {
+Result RtMidiService::OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) {
   handle = kNoHandle;
   if (id < 0 || static_cast<unsigned>(id) >= impl_->OutCount()) return kErrBadDeviceId;
   auto port = std::make_unique<OutPort>();
@@ -317,8 +321,8 @@ Result RtMidiService::OutClose(DeviceHandle handle) {
   std::unique_ptr<OutPort> closing;
   {
     std::lock_guard lock(impl_->mutex);
-    auto it = std::find_if(impl_->outs.begin(), impl_->outs.end(),
-                           [handle](const auto& p) { return p->Handle() == handle; });
+    auto it =
+        std::find_if(impl_->outs.begin(), impl_->outs.end(), [handle](const auto& p) { return p->Handle() == handle; });
     if (it == impl_->outs.end()) return kErrInvalidHandle;
     closing = std::move(*it);
     impl_->outs.erase(it);
@@ -354,8 +358,7 @@ Result RtMidiService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
     if (result != kOk) return result;
   }
   MarkDone(header);
-  if (port->callback)
-    port->callback(handle, MOM_DONE, port->instance, reinterpret_cast<std::uintptr_t>(header), 0);
+  if (port->callback) port->callback(handle, MOM_DONE, port->instance, reinterpret_cast<std::uintptr_t>(header), 0);
   return kOk;
 }
 
@@ -385,8 +388,7 @@ Result RtMidiService::InGetDevCaps(unsigned id, InCaps& caps) {
   return kOk;
 }
 
-Result RtMidiService::InOpen(DeviceHandle& handle, unsigned id, Callback callback,
-                             std::uintptr_t instance) {
+Result RtMidiService::InOpen(DeviceHandle& handle, unsigned id, Callback callback, std::uintptr_t instance) {
   handle = kNoHandle;
   if (id >= impl_->InCount()) return kErrBadDeviceId;
   auto port = std::make_unique<InPort>();
@@ -430,8 +432,7 @@ Result RtMidiService::InReset(DeviceHandle handle) {
     header->bytesRecorded = 0;
     MarkDone(header);
     if (port->callback)
-      port->callback(handle, MIM_LONGDATA, port->instance,
-                     reinterpret_cast<std::uintptr_t>(header), 0);
+      port->callback(handle, MIM_LONGDATA, port->instance, reinterpret_cast<std::uintptr_t>(header), 0);
   }
   return kOk;
 }
@@ -440,8 +441,8 @@ Result RtMidiService::InClose(DeviceHandle handle) {
   std::unique_ptr<InPort> closing;
   {
     std::lock_guard lock(impl_->mutex);
-    auto it = std::find_if(impl_->ins.begin(), impl_->ins.end(),
-                           [handle](const auto& p) { return p->Handle() == handle; });
+    auto it =
+        std::find_if(impl_->ins.begin(), impl_->ins.end(), [handle](const auto& p) { return p->Handle() == handle; });
     if (it == impl_->ins.end()) return kErrInvalidHandle;
     // Buffers still queued belong to the caller: they must come back first.
     if (!(*it)->queue.Empty()) return kErrStillPlaying;
@@ -478,8 +479,6 @@ Result RtMidiService::InUnprepareHeader(DeviceHandle handle, LongHeader* header)
   return UnprepareHeader(header);
 }
 
-Result RtMidiService::InGetErrorText(Result code, std::string& text) {
-  return OutGetErrorText(code, text);
-}
+Result RtMidiService::InGetErrorText(Result code, std::string& text) { return OutGetErrorText(code, text); }
 
 }  // namespace lintra::midi

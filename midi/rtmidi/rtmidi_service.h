@@ -39,8 +39,7 @@ class RtMidiService final : public MidiService {
 
   unsigned OutGetNumDevs() override;
   Result OutGetDevCaps(int id, OutCaps& caps) override;
-  Result OutOpen(DeviceHandle& handle, int id, Callback callback,
-                 std::uintptr_t instance) override;
+  Result OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) override;
   Result OutClose(DeviceHandle handle) override;
   Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
   Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;
@@ -50,8 +49,7 @@ class RtMidiService final : public MidiService {
 
   unsigned InGetNumDevs() override;
   Result InGetDevCaps(unsigned id, InCaps& caps) override;
-  Result InOpen(DeviceHandle& handle, unsigned id, Callback callback,
-                std::uintptr_t instance) override;
+  Result InOpen(DeviceHandle& handle, unsigned id, Callback callback, std::uintptr_t instance) override;
   Result InStart(DeviceHandle handle) override;
   Result InReset(DeviceHandle handle) override;
   Result InClose(DeviceHandle handle) override;
@@ -68,6 +66,5 @@ class RtMidiService final : public MidiService {
 // Number of bytes of a short message with this status byte (1 to 3), or 0
 // when the byte starts no short message (a data byte, F0 or F7).
 int ShortMessageLength(std::uint8_t status);
-
 
 }  // namespace lintra::midi

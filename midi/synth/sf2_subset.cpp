@@ -38,11 +38,10 @@ bool ReadAt(std::FILE* f, std::uint64_t at, char* out, std::size_t n) {
 
 // Bag index ranges must rise and stay inside the bag table, and the bags'
 // generator and modulator ranges inside theirs: a subset copies by them.
-bool Consistent(const std::string& headers, std::size_t headerSize, std::size_t bagField,
-                const std::string& bags, const std::string& mods, const std::string& gens) {
+bool Consistent(const std::string& headers, std::size_t headerSize, std::size_t bagField, const std::string& bags,
+                const std::string& mods, const std::string& gens) {
   const std::size_t n = Count(headers, headerSize), nb = Count(bags, kBag);
-  if (n < 1 || nb < 1 || headers.size() % headerSize || bags.size() % kBag || mods.size() % kMod ||
-      gens.size() % kGen)
+  if (n < 1 || nb < 1 || headers.size() % headerSize || bags.size() % kBag || mods.size() % kMod || gens.size() % kGen)
     return false;
   for (std::size_t i = 0; i + 1 < n; ++i)
     if (U16(headers, i * headerSize + bagField) > U16(headers, (i + 1) * headerSize + bagField)) return false;
@@ -130,9 +129,9 @@ std::unique_ptr<Sf2Subsets> Sf2Subsets::Open(const std::string& path) {
   std::string tables(pdtaSize - 4, '\0');
   if (!ReadAt(file.get(), pdta + 12, tables.data(), tables.size())) return nullptr;
   const std::map<std::string, std::string*> known = {
-      {"phdr", &subsets->phdr_}, {"pbag", &subsets->pbag_}, {"pmod", &subsets->pmod_}, {"pgen", &subsets->pgen_},
-      {"inst", &subsets->inst_}, {"ibag", &subsets->ibag_}, {"imod", &subsets->imod_}, {"igen", &subsets->igen_},
-      {"shdr", &subsets->shdr_}};
+      {"phdr", &subsets->phdr_}, {"pbag", &subsets->pbag_}, {"pmod", &subsets->pmod_},
+      {"pgen", &subsets->pgen_}, {"inst", &subsets->inst_}, {"ibag", &subsets->ibag_},
+      {"imod", &subsets->imod_}, {"igen", &subsets->igen_}, {"shdr", &subsets->shdr_}};
   int found = 0;
   for (std::size_t p = 0; p + 8 <= tables.size();) {
     const std::size_t size = U32(tables.data() + p + 4);

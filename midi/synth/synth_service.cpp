@@ -55,8 +55,8 @@ void SelectDrumKitIfNone(fluid_synth_t* synth, int channel) {
 }
 
 bool Resident(int bank, int program) {
-  return bank == 0 && std::find(std::begin(kResidentPrograms), std::end(kResidentPrograms), program) !=
-                          std::end(kResidentPrograms);
+  return bank == 0 &&
+         std::find(std::begin(kResidentPrograms), std::end(kResidentPrograms), program) != std::end(kResidentPrograms);
 }
 
 void CollectOption(void* data, const char* /*name*/, const char* option) {
@@ -141,9 +141,8 @@ struct SynthService::Pending {
   }
   void NoteOn(int c, int key, int velocity) {
     NoteOff(c, key);  // a second note-on restarts the key
-    held.push_back({static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(key),
-                    static_cast<std::uint8_t>(velocity), program[c], controller[c][kBankMsb],
-                    controller[c][kBankLsb]});
+    held.push_back({static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(key), static_cast<std::uint8_t>(velocity),
+                    program[c], controller[c][kBankMsb], controller[c][kBankLsb]});
   }
   void NoteOff(int c, int key) {
     std::erase_if(held, [c, key](const Note& n) { return n.channel == c && n.key == key; });
@@ -192,11 +191,9 @@ std::string FindSoundfont() {
   std::error_code ec;
   if (std::filesystem::is_regular_file(kDefaultSoundfont, ec)) return kDefaultSoundfont;
   std::vector<std::string> found;
-  for (std::filesystem::directory_iterator it(kSoundfontDir, ec), end; !ec && it != end;
-       it.increment(ec)) {
+  for (std::filesystem::directory_iterator it(kSoundfontDir, ec), end; !ec && it != end; it.increment(ec)) {
     const auto& path = it->path();
-    if (path.extension() == ".sf2" && std::filesystem::is_regular_file(path, ec))
-      found.push_back(path.string());
+    if (path.extension() == ".sf2" && std::filesystem::is_regular_file(path, ec)) found.push_back(path.string());
   }
   std::sort(found.begin(), found.end());
   return found.empty() ? std::string() : found.front();
@@ -241,8 +238,7 @@ void SynthService::Load() {
     engine->synth = new_fluid_synth(engine->settings);
   }
   std::error_code ec;
-  if (engine->synth && !soundfontPath_.empty() &&
-      std::filesystem::is_regular_file(soundfontPath_, ec)) {
+  if (engine->synth && !soundfontPath_.empty() && std::filesystem::is_regular_file(soundfontPath_, ec)) {
     // A preset's tables are loaded when a channel is about to choose it:
     // the always-resident programs now (program 0's subset holds the
     // fallbacks of every program change, the piano and the drum kit).
@@ -269,8 +265,7 @@ void SynthService::Load() {
       fluid_synth_pin_preset(engine->synth, engine->EnsureProgram(program), 0, program);
   }
   const bool fontLoaded = sounding;
-  const double loadMs =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  const double loadMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 
   if (sounding && options_.audio) {
     std::vector<std::string> offered;
@@ -357,8 +352,7 @@ std::vector<std::int16_t> SynthService::RenderOffline(std::size_t frames) {
   constexpr std::size_t kBlock = 4096;
   for (std::size_t done = 0; done < frames;) {
     const int n = static_cast<int>(std::min(kBlock, frames - done));
-    fluid_synth_write_s16(engine_->synth, n, out.data() + 2 * done, 0, 2,
-                          out.data() + 2 * done, 1, 2);
+    fluid_synth_write_s16(engine_->synth, n, out.data() + 2 * done, 0, 2, out.data() + 2 * done, 1, 2);
     done += static_cast<std::size_t>(n);
   }
   return out;
@@ -481,8 +475,7 @@ Result SynthService::OutGetDevCaps(int id, OutCaps& caps) {
   return kOk;
 }
 
-Result SynthService::OutOpen(DeviceHandle& handle, int id, Callback callback,
-                             std::uintptr_t instance) {
+Result SynthService::OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) {
   handle = kNoHandle;
   if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
   OpenSlot* slot = nullptr;
@@ -515,8 +508,8 @@ Result SynthService::OutClose(DeviceHandle handle) {
     instance = slot->instance;
     *slot = OpenSlot{};
     // Notes must not ring on after the last user has gone.
-    const bool last = std::none_of(std::begin(opens_), std::end(opens_),
-                                   [](const OpenSlot& s) { return s.handle != kNoHandle; });
+    const bool last =
+        std::none_of(std::begin(opens_), std::end(opens_), [](const OpenSlot& s) { return s.handle != kNoHandle; });
     if (last && engine_) fluid_synth_all_notes_off(engine_->synth, -1);
     if (last) pending_->held.clear();
   }
@@ -552,15 +545,13 @@ Result SynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
       if (static_cast<std::uint8_t>(bytes[0]) == 0xF0) begin = 1;
       if (end > begin && static_cast<std::uint8_t>(bytes[end - 1]) == 0xF7) --end;
       if (end > begin)
-        fluid_synth_sysex(engine_->synth, bytes + begin, static_cast<int>(end - begin), nullptr,
-                          nullptr, nullptr, 0);
+        fluid_synth_sysex(engine_->synth, bytes + begin, static_cast<int>(end - begin), nullptr, nullptr, nullptr, 0);
     }
     MarkDone(header);
     callback = slot->callback;
     instance = slot->instance;
   }
-  if (callback)
-    callback(handle, MOM_DONE, instance, reinterpret_cast<std::uintptr_t>(header), 0);
+  if (callback) callback(handle, MOM_DONE, instance, reinterpret_cast<std::uintptr_t>(header), 0);
   return kOk;
 }
 

@@ -69,8 +69,7 @@ class SynthService final : public MidiOutputService {
 
   unsigned OutGetNumDevs() override { return 1; }
   Result OutGetDevCaps(int id, OutCaps& caps) override;
-  Result OutOpen(DeviceHandle& handle, int id, Callback callback,
-                 std::uintptr_t instance) override;
+  Result OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) override;
   Result OutClose(DeviceHandle handle) override;
   Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
   Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;

@@ -78,8 +78,8 @@ class Window {
     fake->SetInputDevices(std::move(inputs));
     fake->SetOutputDevices(std::move(outputs));
     fake_ = fake.get();
-    service_ = std::make_unique<midi::CompositeMidiService>(std::move(fake),
-                                                            std::make_unique<midi::NullSynthService>());
+    service_ =
+        std::make_unique<midi::CompositeMidiService>(std::move(fake), std::make_unique<midi::NullSynthService>());
   }
   ~Window() {
     pump_.form = nullptr;
@@ -133,7 +133,8 @@ class Window {
     const auto answers = form.AnswerCount;
     form.ClickControl(model_.Key(form.QuestionNote - ui::kLowestKeyNote));
     EXPECT_EQ(form.AnswerCount, answers + 1);
-    EXPECT_EQ(model_.C(ui::control::AnsShow).text.rfind("That is correct: ", 0), 0U) << model_.C(ui::control::AnsShow).text;
+    EXPECT_EQ(model_.C(ui::control::AnsShow).text.rfind("That is correct: ", 0), 0U)
+        << model_.C(ui::control::AnsShow).text;
   }
 
  private:

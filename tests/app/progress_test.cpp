@@ -53,8 +53,7 @@ class Window {
  public:
   Window(const fs::path& folder, bool journal)
       : service_(std::make_unique<midi::FakeMidiService>(), std::make_unique<midi::NullSynthService>()) {
-    FormServices services{clock_, dialogs, shell_, pump_, canvas_, service_, loop_, DeviceSettingsPath(folder),
-                          "help"};
+    FormServices services{clock_, dialogs, shell_, pump_, canvas_, service_, loop_, DeviceSettingsPath(folder), "help"};
     fs::create_directories(folder);
     if (journal) services.journalPath = (folder / "journal.sqlite").string();
     form = std::make_unique<TForm2>(model, services);
@@ -242,8 +241,8 @@ TEST_F(ProgressTest, OptionsAndThePlaceLeftOffAreKeptBetweenStarts) {
   ASSERT_FALSE(SaveDeviceSettings(options, lines));
   {
     Window w(folder_, false);
-    for (const char* item : {"PractiseWeakNotes", "ShowTimeAndMistake", "ResumeWhereILeftOff", "ClavedoF1",
-                             "EbMajor1", "MajorKeys1", "Syllables", "NoteNames"}) {
+    for (const char* item : {"PractiseWeakNotes", "ShowTimeAndMistake", "ResumeWhereILeftOff", "ClavedoF1", "EbMajor1",
+                             "MajorKeys1", "Syllables", "NoteNames"}) {
       EXPECT_TRUE(w.model.MenuNamed(item).checked) << item;
     }
     EXPECT_TRUE(w.model.C(ui::control::StatusLine).visible);

@@ -57,13 +57,12 @@ inline void Key(QWidget* w, int key, const QString& text, Qt::KeyboardModifiers 
 
 inline QImage Shot(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-inline TColor FromRgb(QRgb p) { return RGBColor(std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p))); }
-
-// The pixel as a colour word (low byte red), so it compares directly with TColor constants.
-inline TColor At(const QImage& image, int x, int y) {
-  return FromRgb(image.pixel(x, y));
+inline TColor FromRgb(QRgb p) {
+  return RGBColor(std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p)));
 }
 
+// The pixel as a colour word (low byte red), so it compares directly with TColor constants.
+inline TColor At(const QImage& image, int x, int y) { return FromRgb(image.pixel(x, y)); }
 
 inline TColor ToTColor(const QColor& c) {
   return RGBColor(std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()));

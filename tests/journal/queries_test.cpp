@@ -99,10 +99,12 @@ TEST(JournalExport, CsvHasOneLinePerAnswerWithCodesAndQuotedTexts) {
   EXPECT_EQ(csv.str(),
             "time_utc,session,exercise,scale_kind,key,clef_range,question,question_midi,question_staff,"
             "question_place,answer_key,answer_midi,answer_source,correct,attempt,response_ms,mistake\n"
-            "2025-12-08T00:00:00.000Z,7,note_reading,major,GMajor1,treble,F1," + midi + ",bass,3,G1," + midi +
+            "2025-12-08T00:00:00.000Z,7,note_reading,major,GMajor1,treble,F1," +
+                midi + ",bass,3,G1," + midi +
                 ",screen,1,1,800,none\n"
-            "2025-12-08T00:00:01.234Z,7,note_reading,major,GMajor1,treble,F1," + midi + ",bass,3,\"odd,\"\"key\"\"\"," +
-                std::to_string(theory::SpelledNoteTable()[0].midiNote - 1) + ",midi,0,1,1500,key_signature\n");
+                "2025-12-08T00:00:01.234Z,7,note_reading,major,GMajor1,treble,F1," +
+                midi + ",bass,3,\"odd,\"\"key\"\"\"," + std::to_string(theory::SpelledNoteTable()[0].midiNote - 1) +
+                ",midi,0,1,1500,key_signature\n");
 }
 
 TEST(JournalWriterThread, RecordedAnswersAreAllWrittenByFlushAndOnClose) {

@@ -48,7 +48,9 @@ TEST(JournalVersions, OlderFilesAreMigratedAndNewerOnesLeftAlone) {
 
   // A second step runs on a version-1 file alone; running the first one again would fail.
   auto steps = MigrationSteps();
-  steps.push_back([](sqlite3* db) { return sqlite3_exec(db, "ALTER TABLE answers ADD COLUMN tempo INTEGER", nullptr, nullptr, nullptr); });
+  steps.push_back([](sqlite3* db) {
+    return sqlite3_exec(db, "ALTER TABLE answers ADD COLUMN tempo INTEGER", nullptr, nullptr, nullptr);
+  });
   sqlite3* db = nullptr;
   sqlite3_open(old.c_str(), &db);
   EXPECT_EQ(Migrate(db, steps), SQLITE_OK);
@@ -128,8 +130,7 @@ TEST(JournalFolders, AFolderThatCannotBeWrittenOrFillsUpKeepsAnswersInMemoryTell
   EXPECT_EQ(journal.TakeNotice()->kind, Notice::Kind::HeldInMemory);
   EXPECT_FALSE(journal.TakeNotice());
   EXPECT_GT(Count(full, "SELECT count(*) FROM answers"), 0);
-  EXPECT_EQ(Count(full, "SELECT count(*) FROM answers") + SessionTrend(journal.db()).at(0).firstTries,
-            2001);
+  EXPECT_EQ(Count(full, "SELECT count(*) FROM answers") + SessionTrend(journal.db()).at(0).firstTries, 2001);
 }
 
 TEST(JournalSharing, TwoProcessesWritingAtOnceLoseNothing) {
@@ -152,8 +153,10 @@ TEST(JournalSharing, TwoProcessesWritingAtOnceLoseNothing) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
   EXPECT_EQ(test::Text(file, "PRAGMA integrity_check"), "ok");
-  EXPECT_EQ(Count(file, "SELECT count(*) FROM answers JOIN sessions s ON s.id = session WHERE s.external = 100"), kEach);
-  EXPECT_EQ(Count(file, "SELECT count(*) FROM answers JOIN sessions s ON s.id = session WHERE s.external = 101"), kEach);
+  EXPECT_EQ(Count(file, "SELECT count(*) FROM answers JOIN sessions s ON s.id = session WHERE s.external = 100"),
+            kEach);
+  EXPECT_EQ(Count(file, "SELECT count(*) FROM answers JOIN sessions s ON s.id = session WHERE s.external = 101"),
+            kEach);
   EXPECT_EQ(Count(file, "SELECT count(*) FROM names"), 2);  // one key, one answer key: no duplicates
 }
 

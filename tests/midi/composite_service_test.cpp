@@ -23,8 +23,7 @@ struct Call {
   std::uintptr_t p1;
 };
 
-void Record(DeviceHandle handle, std::uint32_t message, std::uintptr_t instance,
-            std::uintptr_t p1, std::uintptr_t) {
+void Record(DeviceHandle handle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1, std::uintptr_t) {
   reinterpret_cast<std::vector<Call>*>(instance)->push_back({handle, message, p1});
 }
 
@@ -37,8 +36,7 @@ class CompositeTest : public ::testing::Test {
     fake->SetOutputDevices({"Port A", "Port B"});
     fake->SetInputDevices({"Keys"});
     platform = fake.get();
-    composite = std::make_unique<CompositeMidiService>(std::move(fake),
-                                                       std::make_unique<NullSynthService>());
+    composite = std::make_unique<CompositeMidiService>(std::move(fake), std::make_unique<NullSynthService>());
   }
   FakeMidiService* platform;
   std::unique_ptr<CompositeMidiService> composite;
@@ -121,8 +119,7 @@ TEST_F(CompositeTest, CallbacksCarryTheCompositeHandleAndTheCallersContext) {
   ASSERT_EQ(composite->InReset(keys), kOk);
   ASSERT_EQ(composite->InClose(keys), kOk);
   ASSERT_GE(calls.size(), 2u);
-  const auto data = std::find_if(calls.begin(), calls.end(),
-                                 [](const Call& c) { return c.message == MIM_DATA; });
+  const auto data = std::find_if(calls.begin(), calls.end(), [](const Call& c) { return c.message == MIM_DATA; });
   ASSERT_NE(data, calls.end());
   EXPECT_EQ(data->handle, keys);
   EXPECT_EQ(data->p1, 0x643C90u);
@@ -139,8 +136,7 @@ TEST_F(CompositeTest, ErrorTextsComeFromTheServiceThatKnowsTheCode) {
 }
 
 TEST(CompositeEmptyPlatformTest, OutputListIsNeverEmpty) {
-  CompositeMidiService composite(std::make_unique<FakeMidiService>(),
-                                 std::make_unique<NullSynthService>());
+  CompositeMidiService composite(std::make_unique<FakeMidiService>(), std::make_unique<NullSynthService>());
   EXPECT_EQ(composite.OutGetNumDevs(), 1u);
   EXPECT_EQ(composite.InGetNumDevs(), 0u);
 

@@ -37,7 +37,8 @@ TEST(MessageLoop, PostWakesTheLoopAndDispatchRunsTheHandlerInOrder) {
 TEST(MessageLoop, FullQueueRefusesAndRecoversAfterDispatch) {
   MessageLoop loop;
   int handled = 0;
-  MessageWindow window(loop, [&](const PostedMessage&) { ++handled; }, 4);
+  MessageWindow window(
+      loop, [&](const PostedMessage&) { ++handled; }, 4);
   for (int i = 0; i < 4; ++i) EXPECT_TRUE(window.Post(0, 0, 0));
   EXPECT_FALSE(window.Post(0, 0, 0));
   EXPECT_TRUE(window.DispatchOne());
@@ -56,9 +57,8 @@ TEST(MessageLoop, HandlerMayDispatchAgainNestedAndWindowsComeAndGo) {
     if (m.code == 1) {
       // A message box or a key's event pump inside a handler.
       loop.DispatchPending();
-      late = std::make_unique<MessageWindow>(loop, [&](const PostedMessage& n) {
-        order.push_back(static_cast<int>(n.code));
-      });
+      late = std::make_unique<MessageWindow>(
+          loop, [&](const PostedMessage& n) { order.push_back(static_cast<int>(n.code)); });
       late->Post(9, 0, 0);
     }
   });
@@ -81,18 +81,23 @@ TEST(MessageLoop, ManyProducersLoseNothingAndKeepEachProducersOrder) {
   std::vector<std::uintptr_t> next(kProducers, 0);
   int outOfOrder = 0;
   std::size_t handled = 0;
-  MessageWindow window(loop, [&](const PostedMessage& m) {
-    if (m.p2 != next[m.p1]) ++outOfOrder;
-    next[m.p1] = m.p2 + 1;
-    ++handled;
-  }, 1024);
+  MessageWindow window(
+      loop,
+      [&](const PostedMessage& m) {
+        if (m.p2 != next[m.p1]) ++outOfOrder;
+        next[m.p1] = m.p2 + 1;
+        ++handled;
+      },
+      1024);
   std::atomic<int> running{kProducers};
   std::vector<std::thread> producers;
   for (int p = 0; p < kProducers; ++p) {
     producers.emplace_back([&, p] {
       for (std::uintptr_t i = 0; i < kEach;) {
-        if (window.Post(7, static_cast<std::uintptr_t>(p), i)) ++i;
-        else std::this_thread::yield();
+        if (window.Post(7, static_cast<std::uintptr_t>(p), i))
+          ++i;
+        else
+          std::this_thread::yield();
       }
       running.fetch_sub(1);
     });

@@ -175,8 +175,7 @@ TEST_F(MidiOutTest, FailedLongSendsAndEmptyOnesAreRaised) {
   fake.Fail(Op::OutLong, kErrNotReady, true);
   EXPECT_EQ(ErrorOf([&] { out.SendLong(sysex, 3); }), "The device is not ready.");
   EXPECT_EQ(fake.Calls(Op::OutUnprepare), 1u);  // handed back before raising
-  EXPECT_EQ(ErrorOf([&] { out.SendLong(sysex, 0); }),
-            "An invalid parameter was passed to a system function.");
+  EXPECT_EQ(ErrorOf([&] { out.SendLong(sysex, 0); }), "An invalid parameter was passed to a system function.");
   EXPECT_EQ(fake.Calls(Op::OutPrepare), 1u);
   EXPECT_EQ(loop.DispatchPending(), 0u);
 }

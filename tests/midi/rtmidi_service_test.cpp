@@ -83,10 +83,9 @@ TEST(RtMidiServiceTest, ErrorTextsCoverSharedAndOwnCodes) {
 // The number of bytes sent for a packed message: program change and channel
 // pressure are two bytes, system-exclusive never goes as a short message.
 TEST(RtMidiServiceTest, ShortMessageLengthFollowsTheStatusByte) {
-  const std::pair<int, int> cases[] = {
-      {0x00, 0}, {0x7F, 0}, {0x80, 3}, {0x90, 3}, {0xA5, 3}, {0xB0, 3}, {0xC0, 2}, {0xCF, 2},
-      {0xD3, 2}, {0xE0, 3}, {0xF0, 0}, {0xF1, 2}, {0xF2, 3}, {0xF3, 2}, {0xF6, 1}, {0xF7, 0},
-      {0xF8, 1}, {0xFE, 1}, {0xFF, 1}};
+  const std::pair<int, int> cases[] = {{0x00, 0}, {0x7F, 0}, {0x80, 3}, {0x90, 3}, {0xA5, 3}, {0xB0, 3}, {0xC0, 2},
+                                       {0xCF, 2}, {0xD3, 2}, {0xE0, 3}, {0xF0, 0}, {0xF1, 2}, {0xF2, 3}, {0xF3, 2},
+                                       {0xF6, 1}, {0xF7, 0}, {0xF8, 1}, {0xFE, 1}, {0xFF, 1}};
   for (const auto& [status, length] : cases)
     EXPECT_EQ(ShortMessageLength(static_cast<std::uint8_t>(status)), length) << std::hex << status;
 }

@@ -53,7 +53,9 @@ TEST(Sf2SubsetTest, SubsetsPlayAsTheWholeSoundfont) {
       ASSERT_NE(fluid_synth_sfload(parts.synth, SubsetName(*subsets, program).c_str(), 0), FLUID_FAILED) << program;
     // Channel 0: present presets and a bank the soundfont lacks (falls back
     // to bank 0); channel 9: the drum kit from program 0's subset.
-    const struct { int channel, bank, program; } plays[] = {{0, 0, 19}, {0, 0, 113}, {0, 5, 19}, {0, 0, 0}, {9, 128, 0}};
+    const struct {
+      int channel, bank, program;
+    } plays[] = {{0, 0, 19}, {0, 0, 113}, {0, 5, 19}, {0, 0, 0}, {9, 128, 0}};
     for (const auto& p : plays) {
       const auto a = whole.Play(p.channel, p.bank, p.program);
       const auto b = parts.Play(p.channel, p.bank, p.program);

@@ -25,9 +25,7 @@ constexpr std::size_t kTenthSecond = 4800;
 constexpr double kAudibleRms = 50.0;
 constexpr double kSilentRms = 2.0;
 
-std::uint32_t Pack(int status, int d1, int d2) {
-  return static_cast<std::uint32_t>(status | (d1 << 8) | (d2 << 16));
-}
+std::uint32_t Pack(int status, int d1, int d2) { return static_cast<std::uint32_t>(status | (d1 << 8) | (d2 << 16)); }
 
 double Rms(const std::vector<std::int16_t>& samples) {
   if (samples.empty()) return 0;
@@ -55,8 +53,7 @@ struct Records {
   std::vector<std::uintptr_t> p1;
 };
 
-void Record(DeviceHandle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1,
-            std::uintptr_t) {
+void Record(DeviceHandle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1, std::uintptr_t) {
   auto* records = reinterpret_cast<Records*>(instance);
   records->messages.push_back(message);
   records->p1.push_back(p1);
@@ -124,10 +121,9 @@ TEST_F(SynthRenderTest, NotesHeldWhileTheSoundfontLoadsStartWhenItIsIn) {
   ASSERT_EQ(slow.OutOpen(handle, 0, nullptr, 0), kOk);
   // A wrong answer's error signal, a note taken back, then the piano again
   // with two notes of which one is released by a velocity-zero note-on.
-  for (const std::uint32_t message :
-       {Pack(192, 113, 0), Pack(144, 81, 127), Pack(144, 60, 127), Pack(128, 60, 0),
-        Pack(192, 0, 0), Pack(144, 64, 100), Pack(144, 67, 100), Pack(144, 67, 0),
-        Pack(0x99, 38, 90), Pack(0xC1, 19, 0), Pack(0x91, 55, 100)})
+  for (const std::uint32_t message : {Pack(192, 113, 0), Pack(144, 81, 127), Pack(144, 60, 127), Pack(128, 60, 0),
+                                      Pack(192, 0, 0), Pack(144, 64, 100), Pack(144, 67, 100), Pack(144, 67, 0),
+                                      Pack(0x99, 38, 90), Pack(0xC1, 19, 0), Pack(0x91, 55, 100)})
     ASSERT_EQ(slow.OutShortMsg(handle, message), kOk);
   EXPECT_FALSE(slow.Sounding());
   release.set_value();
@@ -143,9 +139,8 @@ TEST_F(SynthRenderTest, NotesHeldWhileTheSoundfontLoadsStartWhenItIsIn) {
     for (const auto message : messages) synth.OutShortMsg(h, message);
     return synth.RenderOffline(kHalfSecond);
   };
-  EXPECT_EQ(sound, renderAfterLoad({Pack(192, 113, 0), Pack(144, 81, 127), Pack(192, 0, 0),
-                                    Pack(144, 64, 100), Pack(0x99, 38, 90), Pack(0xC1, 19, 0),
-                                    Pack(0x91, 55, 100)}));
+  EXPECT_EQ(sound, renderAfterLoad({Pack(192, 113, 0), Pack(144, 81, 127), Pack(192, 0, 0), Pack(144, 64, 100),
+                                    Pack(0x99, 38, 90), Pack(0xC1, 19, 0), Pack(0x91, 55, 100)}));
   EXPECT_EQ(slow.OutClose(handle), kOk);
 }
 
@@ -172,8 +167,7 @@ TEST(SynthServiceTest, MissingSoundfontStillTakesEveryMessage) {
 
   Records records;
   DeviceHandle handle = kNoHandle;
-  ASSERT_EQ(synth.OutOpen(handle, kMidiMapper, &Record, reinterpret_cast<std::uintptr_t>(&records)),
-            kOk);
+  ASSERT_EQ(synth.OutOpen(handle, kMidiMapper, &Record, reinterpret_cast<std::uintptr_t>(&records)), kOk);
   for (int note = 0; note < 128; ++note) {
     EXPECT_EQ(synth.OutShortMsg(handle, Pack(192, note, 0)), kOk);
     EXPECT_EQ(synth.OutShortMsg(handle, Pack(144, note, 127)), kOk);

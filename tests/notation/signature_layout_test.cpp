@@ -8,37 +8,37 @@ namespace lintra::notation {
 namespace {
 
 struct Expected {
-    const char* treble;  // the note whose line or space the accidental marks on the treble staff
-    const char* bass;
+  const char* treble;  // the note whose line or space the accidental marks on the treble staff
+  const char* bass;
 };
 
 int StaffYOf(const char* letterName) {
-    const auto slot = theory::FindByLetterName(letterName);
-    EXPECT_TRUE(slot.has_value()) << letterName;
-    return slot ? theory::SpelledNoteTable()[*slot].staffY : 0;
+  const auto slot = theory::FindByLetterName(letterName);
+  EXPECT_TRUE(slot.has_value()) << letterName;
+  return slot ? theory::SpelledNoteTable()[*slot].staffY : 0;
 }
 
 void CheckPlaces(const std::array<SignaturePlace, kMaxSignatureAccidentals>& places, const Expected (&notes)[6]) {
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        SCOPED_TRACE(notes[i].treble);
-        EXPECT_EQ(StaffYOf(notes[i].treble), places[i].trebleY);
-        EXPECT_EQ(StaffYOf(notes[i].bass), places[i].bassY);
-        EXPECT_EQ(places[i].trebleY + 56, places[i].bassY);
-        // Eight pixels apart, except the sixth, which has to fit before the notes at x 74.
-        EXPECT_EQ(i == 0 ? 24 : places[i - 1].x + (i == 5 ? 6 : 8), places[i].x);
-    }
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    SCOPED_TRACE(notes[i].treble);
+    EXPECT_EQ(StaffYOf(notes[i].treble), places[i].trebleY);
+    EXPECT_EQ(StaffYOf(notes[i].bass), places[i].bassY);
+    EXPECT_EQ(places[i].trebleY + 56, places[i].bassY);
+    // Eight pixels apart, except the sixth, which has to fit before the notes at x 74.
+    EXPECT_EQ(i == 0 ? 24 : places[i - 1].x + (i == 5 ? 6 : 8), places[i].x);
+  }
 }
 
 TEST(SignatureLayout, FlatsSitOnTheirNotesInSignatureOrder) {
-    const Expected flats[6] = {{"Bb3", "Bb1"}, {"Eb4", "Eb2"}, {"Ab3", "Ab1"},
-                               {"Db4", "Db2"}, {"Gb3", "Gb1"}, {"Cb4", "Cb2"}};
-    CheckPlaces(FlatSignaturePlaces(), flats);
+  const Expected flats[6] = {{"Bb3", "Bb1"}, {"Eb4", "Eb2"}, {"Ab3", "Ab1"},
+                             {"Db4", "Db2"}, {"Gb3", "Gb1"}, {"Cb4", "Cb2"}};
+  CheckPlaces(FlatSignaturePlaces(), flats);
 }
 
 TEST(SignatureLayout, SharpsSitOnTheirNotesInSignatureOrder) {
-    const Expected sharps[6] = {{"F#4", "F#2"}, {"C#4", "C#2"}, {"G#4", "G#2"},
-                                {"D#4", "D#2"}, {"A#3", "A#1"}, {"E#4", "E#2"}};
-    CheckPlaces(SharpSignaturePlaces(), sharps);
+  const Expected sharps[6] = {{"F#4", "F#2"}, {"C#4", "C#2"}, {"G#4", "G#2"},
+                              {"D#4", "D#2"}, {"A#3", "A#1"}, {"E#4", "E#2"}};
+  CheckPlaces(SharpSignaturePlaces(), sharps);
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "practice/answer_record.h"
-#include "tests/practice/practice_testing.h"
 #include "practice/staff_place.h"
+#include "tests/practice/practice_testing.h"
 #include "theory/note_table.h"
 
 namespace lintra::practice {
@@ -26,21 +26,27 @@ const Example kExamples[] = {
     {"CMajor1", "A2", 77, MistakeKind::OtherClef, "Read A2 in the bass clef as F4: the same place on the treble staff"},
     {"CMajor1", "F4", 57, MistakeKind::OtherClef, "Read F4 in the treble clef as A2: the same place on the bass staff"},
     {"GMajor1", "F#2", 74, MistakeKind::OtherClef, ""},
-    {"CMajor1", "E3", 65, MistakeKind::OneStep, "Read E3 in the treble clef as F3: one step too high, the neighbouring space"},
-    {"CMajor1", "D2", 48, MistakeKind::OneStep, "Read D2 in the bass clef as C2: one step too low, the neighbouring space"},
+    {"CMajor1", "E3", 65, MistakeKind::OneStep,
+     "Read E3 in the treble clef as F3: one step too high, the neighbouring space"},
+    {"CMajor1", "D2", 48, MistakeKind::OneStep,
+     "Read D2 in the bass clef as C2: one step too low, the neighbouring space"},
     {"ChromaticScale", "F#3", 68, MistakeKind::OneStep, ""},  // the sharp carried to the neighbour
     {"CMajor1", "E3", 67, MistakeKind::TwoSteps, "Read E3 in the treble clef as G3: a line read as the next line up"},
     {"CMajor1", "A1", 48, MistakeKind::TwoSteps, "Read A1 in the bass clef as C2: a space read as the next space up"},
     {"CMajor1", "E3", 52, MistakeKind::Octave, "Read E3 in the treble clef as E2: the right note, an octave too low"},
     {"DMajor1", "C#2", 73, MistakeKind::Octave, "Read C#2 in the bass clef as C#4: the right note, 2 octaves too high"},
-    {"GMajor1", "F#3", 65, MistakeKind::KeySignatureIgnored, "Read F#3 in the treble clef as F3: the key signature makes every F sharp"},
-    {"FMajor1", "Bb1", 47, MistakeKind::KeySignatureIgnored, "Read Bb1 in the bass clef as B1: the key signature makes every B flat"},
-    {"AMinor1", "G#2", 55, MistakeKind::AccidentalIgnored, "Read G#2 in the bass clef as G2: the sharp before the note was missed"},
+    {"GMajor1", "F#3", 65, MistakeKind::KeySignatureIgnored,
+     "Read F#3 in the treble clef as F3: the key signature makes every F sharp"},
+    {"FMajor1", "Bb1", 47, MistakeKind::KeySignatureIgnored,
+     "Read Bb1 in the bass clef as B1: the key signature makes every B flat"},
+    {"AMinor1", "G#2", 55, MistakeKind::AccidentalIgnored,
+     "Read G#2 in the bass clef as G2: the sharp before the note was missed"},
     {"ChromaticScale", "Eb3", 64, MistakeKind::AccidentalIgnored, ""},
     // The natural sign was passed over and the key signature applied instead.
     {"CMinor1", "B2", 58, MistakeKind::AccidentalIgnored,
      "Read B2 in the bass clef as Bb2: the natural sign before the note cancels the key signature"},
-    {"CMajor1", "A4", 79, MistakeKind::LedgerLines, "Read A4 in the treble clef as G4: the ledger lines miscounted, one step towards the staff"},
+    {"CMajor1", "A4", 79, MistakeKind::LedgerLines,
+     "Read A4 in the treble clef as G4: the ledger lines miscounted, one step towards the staff"},
     {"CMajor1", "A4", 77, MistakeKind::LedgerLines, ""},  // also a line read as the next line
     {"ChromaticScale", "B4", 79, MistakeKind::LedgerLines, ""},
     {"CMajor1", "C3", 59, MistakeKind::LedgerLines, ""},  // middle C counts towards either staff
@@ -62,7 +68,8 @@ TEST(Diagnosis, ExplainsEachWrongAnswerByTheFirstMisreadingThatGivesIt) {
   }
   // Named as the trainer names notes when middle C is C4.
   const Diagnosis octave = Diagnose("CMajor1", Slot("C3"), 48);
-  EXPECT_EQ(DescribeMistake("CMajor1", Slot("C3"), octave, true), "Read C4 in the bass clef as C3: the right note, an octave too low");
+  EXPECT_EQ(DescribeMistake("CMajor1", Slot("C3"), octave, true),
+            "Read C4 in the bass clef as C3: the right note, an octave too low");
 }
 
 TEST(AnswerRecord, DerivesTheQuestionAndTheVerdictAndKeepsItsCodesReadable) {
@@ -80,8 +87,7 @@ TEST(AnswerRecord, DerivesTheQuestionAndTheVerdictAndKeepsItsCodesReadable) {
   EXPECT_EQ(record.scaleKind, ScaleKind::Major);
   EXPECT_FALSE(record.correct);
   EXPECT_EQ(record.mistake, MistakeKind::KeySignatureIgnored);
-  EXPECT_EQ(MakeAnswerRecord(Input(kChromaticItem, 0, 41)).scaleKind,
-            ScaleKind::Chromatic);
+  EXPECT_EQ(MakeAnswerRecord(Input(kChromaticItem, 0, 41)).scaleKind, ScaleKind::Chromatic);
 
   for (const auto kind : {MistakeKind::None, MistakeKind::AccidentalIgnored, MistakeKind::KeySignatureIgnored,
                           MistakeKind::Octave, MistakeKind::LedgerLines, MistakeKind::OneStep, MistakeKind::TwoSteps,

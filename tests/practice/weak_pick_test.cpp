@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "practice/answer_record.h"
-#include "tests/practice/practice_testing.h"
 #include "practice/mastery.h"
+#include "tests/practice/practice_testing.h"
 #include "theory/keys.h"
 
 namespace lintra::practice {
@@ -51,7 +51,8 @@ TEST(WeakPick, AsksNewAndLearningNotesFarMoreOftenThanFluentOnesButEveryNote) {
     for (const auto slot : learning) {
       const bool right = round % 2 == 0;
       pick.Observe(slot, right, 2500);
-      mastery.Add(MakeAnswerRecord(Input("CMajor1", slot, right ? theory::SpelledNoteTable().at(slot).midiNote : 0, 2500)));
+      mastery.Add(
+          MakeAnswerRecord(Input("CMajor1", slot, right ? theory::SpelledNoteTable().at(slot).midiNote : 0, 2500)));
     }
   }
   for (const auto slot : fluent) EXPECT_EQ(mastery.Of(NoteKeyOf("CMajor1", slot)).state, MasteryState::Fluent);

@@ -64,8 +64,7 @@ struct Counts {
 // A tapped run keeps the tap's backlog inside its queue (`ahead` messages
 // beyond those handled); the plain run passes no limit and goes flat out.
 void Produce(FakeMidiService& service, std::uint32_t messages, std::atomic<std::uint32_t>& progress,
-             std::atomic<bool>& done, double& seconds, const std::atomic<std::uint32_t>* handled,
-             std::uint32_t ahead) {
+             std::atomic<bool>& done, double& seconds, const std::atomic<std::uint32_t>* handled, std::uint32_t ahead) {
   const auto start = Clock::now();
   for (std::uint32_t seq = 0; seq < messages; ++seq) {
     while (handled && seq - handled->load(std::memory_order_acquire) >= ahead) std::this_thread::yield();
@@ -88,7 +87,8 @@ std::uint64_t WarmUp(FakeMidiService& service, MessageLoop& loop, std::uint32_t 
   constexpr std::uint32_t kWindowQueue = 16384;  // a MessageWindow's default capacity
   constexpr std::uint32_t kBurst = kMaxRingCapacity + 2 * kWindowQueue;
   std::uint64_t delivered = 0;
-  for (std::uint32_t i = 0; i < kBurst; ++i) delivered += service.DeliverShortHere(144, static_cast<std::uint8_t>(i & 0x7F), 100);
+  for (std::uint32_t i = 0; i < kBurst; ++i)
+    delivered += service.DeliverShortHere(144, static_cast<std::uint8_t>(i & 0x7F), 100);
   while (loop.DispatchPending() > 0) {
   }
   for (std::uint32_t i = 0; i < steady; ++i) {
@@ -116,8 +116,8 @@ Counts Flood(std::uint32_t messages, bool tapped) {
   auto match = [&] {
     while (!hookNotes.empty() && !storedSeqs.empty()) {
       if (hookNotes.front() != (storedSeqs.front() & 0x7F)) {
-        Fail("message " + std::to_string(storedSeqs.front()) + " arrived as note " +
-             std::to_string(hookNotes.front()) + ": reordered or corrupted");
+        Fail("message " + std::to_string(storedSeqs.front()) + " arrived as note " + std::to_string(hookNotes.front()) +
+             ": reordered or corrupted");
       }
       hookNotes.pop_front();
       storedSeqs.pop_front();
@@ -196,7 +196,8 @@ Counts Flood(std::uint32_t messages, bool tapped) {
     Fail(std::to_string(stranded) + " entries were left in the ring without a notification");
   }
   if (counts.stored + counts.overflowed != counts.sent) {
-    const auto unreported = static_cast<long long>(counts.sent) - static_cast<long long>(counts.stored + counts.overflowed);
+    const auto unreported =
+        static_cast<long long>(counts.sent) - static_cast<long long>(counts.stored + counts.overflowed);
     Fail("stored " + std::to_string(counts.stored) + " + overflowed " + std::to_string(counts.overflowed) +
          " != sent " + std::to_string(counts.sent) + ": " + std::to_string(unreported) +
          " lost entries were never reported (their overflow notifications did not fit the message queue)");
@@ -206,11 +207,10 @@ Counts Flood(std::uint32_t messages, bool tapped) {
 }
 
 void Report(const char* name, const Counts& c) {
-  std::printf(
-      "%s: sent %llu, stored %llu, overflowed %llu; producer %.0f msg/s, handled in %.2f s (%.0f msg/s); RSS ",
-      name, static_cast<unsigned long long>(c.sent), static_cast<unsigned long long>(c.stored),
-      static_cast<unsigned long long>(c.overflowed), c.sent / c.produceSeconds, c.totalSeconds,
-      c.sent / c.totalSeconds);
+  std::printf("%s: sent %llu, stored %llu, overflowed %llu; producer %.0f msg/s, handled in %.2f s (%.0f msg/s); RSS ",
+              name, static_cast<unsigned long long>(c.sent), static_cast<unsigned long long>(c.stored),
+              static_cast<unsigned long long>(c.overflowed), c.sent / c.produceSeconds, c.totalSeconds,
+              c.sent / c.totalSeconds);
   if (c.rssAfterWarmUp > 0) std::printf("%ld kB after the warm-up, ", c.rssAfterWarmUp);
   std::printf("%ld kB at the end\n", c.rssAtEnd);
 }

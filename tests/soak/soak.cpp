@@ -49,11 +49,11 @@ void Require(bool condition, const std::string& what) {
 
 // Radio groups that always hold exactly one check, and groups that hold at most one.
 const std::vector<std::vector<std::string_view>> kExactlyOne{
-    {"NotationQuestions", "PlayKeyboard"}, {"Flats1", "Sharps1"},     {"ClavedoSol1", "ClavedoF1", "Ambos1"},
-    {"NoteNames", "NoteNamesOff"},         {"Syllables", "Letters"},  {"MidiInOn", "MidiInOff"},
-    {"SustainOn1", "SustainOff1"},         {"On1", "Off1"},           {"AutoModOn", "AutoModOff"}};
+    {"NotationQuestions", "PlayKeyboard"}, {"Flats1", "Sharps1"},    {"ClavedoSol1", "ClavedoF1", "Ambos1"},
+    {"NoteNames", "NoteNamesOff"},         {"Syllables", "Letters"}, {"MidiInOn", "MidiInOff"},
+    {"SustainOn1", "SustainOff1"},         {"On1", "Off1"},          {"AutoModOn", "AutoModOff"}};
 const std::vector<std::vector<std::string_view>> kAtMostOne{{"MajorKeys1", "MinorKeys1", "ChromaticScale"},
-                                                             {"AutoAdvance2", "AutoModulate2"}};
+                                                            {"AutoAdvance2", "AutoModulate2"}};
 
 bool IsDecimal(const std::string& text) {
   std::int32_t value = 0;
@@ -139,10 +139,12 @@ class Soak {
       std::int32_t number = 0;
       return lintra::app::TryStrToInt(text, number) ? number : fallback;
     };
-    const bool passed = lintra::app::ThresholdTest(form_->AnswerCount, form_->WrongCount,
-                                                   value(form_->CorrectThreshold, 40), value(form_->ScoreThreshold, 90));
+    const bool passed = lintra::app::ThresholdTest(
+        form_->AnswerCount, form_->WrongCount, value(form_->CorrectThreshold, 40), value(form_->ScoreThreshold, 90));
     if (!passed) return false;
-    if (Checked("On1")) return model_->FirstChecked({lintra::ui::menu::ClavedoSol1, lintra::ui::menu::ClavedoF1, lintra::ui::menu::Ambos1}) != nullptr;
+    if (Checked("On1"))
+      return model_->FirstChecked(
+                 {lintra::ui::menu::ClavedoSol1, lintra::ui::menu::ClavedoF1, lintra::ui::menu::Ambos1}) != nullptr;
     return Checked("AutoModOn");
   }
 
@@ -254,16 +256,26 @@ class Soak {
 
   void Cosmetic() {
     switch (Below(6)) {
-      case 0: Click(Checked("Letters") ? "Syllables" : "Letters"); break;
-      case 1: Click(Checked("NoteNames") ? "NoteNamesOff" : "NoteNames"); break;
-      case 2: Click(Checked("SustainOn1") ? "SustainOff1" : "SustainOn1"); break;
+      case 0:
+        Click(Checked("Letters") ? "Syllables" : "Letters");
+        break;
+      case 1:
+        Click(Checked("NoteNames") ? "NoteNamesOff" : "NoteNames");
+        break;
+      case 2:
+        Click(Checked("SustainOn1") ? "SustainOff1" : "SustainOn1");
+        break;
       case 3:
         QueueText(std::to_string(Below(128)));
         Click("Instrument1");
         AllAnswersUsed();
         break;
-      case 4: Click(Checked("MidiInOn") ? "MidiInOff" : "MidiInOn"); break;
-      default: Click("AnsDisplay"); break;
+      case 4:
+        Click(Checked("MidiInOn") ? "MidiInOff" : "MidiInOn");
+        break;
+      default:
+        Click("AnsDisplay");
+        break;
     }
   }
 
@@ -271,7 +283,8 @@ class Soak {
     for (const auto& group : kExactlyOne) {
       int checks = 0;
       for (auto name : group) checks += Checked(name) ? 1 : 0;
-      Require(checks == 1, "radio group of " + std::string(group.front()) + " holds " + std::to_string(checks) + " checks");
+      Require(checks == 1,
+              "radio group of " + std::string(group.front()) + " holds " + std::to_string(checks) + " checks");
     }
     for (const auto& group : kAtMostOne) {
       int checks = 0;
@@ -347,11 +360,12 @@ int main(int argc, char** argv) {
     return 1;
   }
   const long rssAtEnd = lintra::soak::PeakRssKb();
-  std::printf("soak: %llu answers, %llu questions, %llu tutor confirmations, %llu commands; "
-              "peak RSS %ld kB at 10%%, %ld kB at 100%%\n",
-              static_cast<unsigned long long>(soak.Answers()), static_cast<unsigned long long>(soak.Questions()),
-              static_cast<unsigned long long>(soak.TutorSteps()), static_cast<unsigned long long>(soak.Steps()),
-              rssAtTenth, rssAtEnd);
+  std::printf(
+      "soak: %llu answers, %llu questions, %llu tutor confirmations, %llu commands; "
+      "peak RSS %ld kB at 10%%, %ld kB at 100%%\n",
+      static_cast<unsigned long long>(soak.Answers()), static_cast<unsigned long long>(soak.Questions()),
+      static_cast<unsigned long long>(soak.TutorSteps()), static_cast<unsigned long long>(soak.Steps()), rssAtTenth,
+      rssAtEnd);
   // The window keeps no history: after the first tenth the peak must stay put, within allocator slack.
   if (rssAtEnd > rssAtTenth + 16 * 1024) {
     std::fprintf(stderr, "soak: FAILED: memory grew from %ld kB to %ld kB\n", rssAtTenth, rssAtEnd);

@@ -21,46 +21,49 @@ constexpr std::string_view kFlatOrder = "BEADGCF";
 using Spelling = std::map<char, int>;  // letter -> alteration (-1 flat, 0 natural, +1 sharp)
 
 struct Scale {
-    Spelling signature;  // major or natural minor: what the key signature says
-    Spelling spelled;    // what the pool asks: harmonic minor raises the seventh
-    char seventh = 0;
+  Spelling signature;  // major or natural minor: what the key signature says
+  Spelling spelled;    // what the pool asks: harmonic minor raises the seventh
+  char seventh = 0;
 };
 
 std::size_t LetterIndex(char letter) { return kLetters.find(letter); }
 
 Scale ScaleOf(const KeyInfo& key) {
-    // The caption names the tonic: "F# Minor", "Bb Major".
-    const char tonicLetter = key.caption[0];
-    const int tonicAlter = key.caption[1] == '#' ? 1 : key.caption[1] == 'b' ? -1 : 0;
-    const int tonicSemitone = kNaturalSemitone[LetterIndex(tonicLetter)] + tonicAlter;
-    const int* steps = key.minor ? kNaturalMinorSteps : kMajorSteps;
-    Scale scale;
-    for (std::size_t degree = 0; degree < 7; ++degree) {
-        const std::size_t letterIndex = (LetterIndex(tonicLetter) + degree) % 7;
-        const char letter = kLetters[letterIndex];
-        const int semitone = (tonicSemitone + steps[degree] + 12) % 12;
-        const int alter = (semitone - kNaturalSemitone[letterIndex] + 18) % 12 - 6;
-        scale.signature[letter] = alter;
-        scale.spelled[letter] = alter;
-        if (degree == 6) {
-            scale.seventh = letter;
-        }
+  // The caption names the tonic: "F# Minor", "Bb Major".
+  const char tonicLetter = key.caption[0];
+  const int tonicAlter = key.caption[1] == '#' ? 1 : key.caption[1] == 'b' ? -1 : 0;
+  const int tonicSemitone = kNaturalSemitone[LetterIndex(tonicLetter)] + tonicAlter;
+  const int* steps = key.minor ? kNaturalMinorSteps : kMajorSteps;
+  Scale scale;
+  for (std::size_t degree = 0; degree < 7; ++degree) {
+    const std::size_t letterIndex = (LetterIndex(tonicLetter) + degree) % 7;
+    const char letter = kLetters[letterIndex];
+    const int semitone = (tonicSemitone + steps[degree] + 12) % 12;
+    const int alter = (semitone - kNaturalSemitone[letterIndex] + 18) % 12 - 6;
+    scale.signature[letter] = alter;
+    scale.spelled[letter] = alter;
+    if (degree == 6) {
+      scale.seventh = letter;
     }
-    if (key.minor) {
-        scale.spelled[scale.seventh] += 1;
-    }
-    return scale;
+  }
+  if (key.minor) {
+    scale.spelled[scale.seventh] += 1;
+  }
+  return scale;
 }
 
 char LetterOf(NoteSlot slot) { return SpelledNoteTable()[slot].letterName[0]; }
 
 int AlterOf(NoteSlot slot) {
-    switch (SpelledNoteTable()[slot].kind) {
-    case NoteKind::Sharp: return 1;
-    case NoteKind::Flat: return -1;
-    case NoteKind::Natural: return 0;
-    }
-    return 0;
+  switch (SpelledNoteTable()[slot].kind) {
+    case NoteKind::Sharp:
+      return 1;
+    case NoteKind::Flat:
+      return -1;
+    case NoteKind::Natural:
+      return 0;
+  }
+  return 0;
 }
 
 bool InScale(const Scale& scale, NoteSlot slot) { return scale.spelled.at(LetterOf(slot)) == AlterOf(slot); }
@@ -69,154 +72,155 @@ constexpr NoteSlot kHighestAsked = 69;  // A4
 constexpr NoteSlot kLowestTreble = 35;  // Db3
 
 TEST(Keys, AreIndexedAsTheModulationDrawsThem) {
-    const auto& keys = Keys();
-    EXPECT_EQ("CMajor1", keys[0].item);
-    EXPECT_EQ("FsharpMajor1", keys[6].item);
-    EXPECT_EQ("GbMajor1", keys[12].item);
-    EXPECT_EQ("AMinor1", keys[13].item);
-    EXPECT_EQ("EbMinor1", keys[23].item);
-    std::set<std::string_view> items;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        EXPECT_EQ(i >= 13, keys[i].minor) << keys[i].item;
-        items.insert(keys[i].item);
-        EXPECT_EQ(&keys[i], FindKey(keys[i].item));
-    }
-    EXPECT_EQ(24u, items.size());
-    EXPECT_EQ(nullptr, FindKey("ChromaticScale"));
-    EXPECT_EQ(nullptr, FindKey("cmajor1"));
-    EXPECT_EQ(nullptr, FindKey(""));
+  const auto& keys = Keys();
+  EXPECT_EQ("CMajor1", keys[0].item);
+  EXPECT_EQ("FsharpMajor1", keys[6].item);
+  EXPECT_EQ("GbMajor1", keys[12].item);
+  EXPECT_EQ("AMinor1", keys[13].item);
+  EXPECT_EQ("EbMinor1", keys[23].item);
+  std::set<std::string_view> items;
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    EXPECT_EQ(i >= 13, keys[i].minor) << keys[i].item;
+    items.insert(keys[i].item);
+    EXPECT_EQ(&keys[i], FindKey(keys[i].item));
+  }
+  EXPECT_EQ(24u, items.size());
+  EXPECT_EQ(nullptr, FindKey("ChromaticScale"));
+  EXPECT_EQ(nullptr, FindKey("cmajor1"));
+  EXPECT_EQ(nullptr, FindKey(""));
 }
 
 TEST(Keys, NamesHandlersAndInstructionsAgreeWithTheCaption) {
-    for (const KeyInfo& key : Keys()) {
-        SCOPED_TRACE(std::string(key.item));
-        // Menu items are named after the caption, except for the lower-case "abMajor1".
-        std::string handler(key.item.substr(0, key.item.size() - 1));
-        handler[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(handler[0])));
-        EXPECT_EQ(handler + "Click", key.handler);
-        EXPECT_EQ(key.minor, key.caption.ends_with(" Minor"));
-        std::string expected = "Play scale-steps of " + std::string(key.caption);
-        if (key.minor) {
-            expected.insert(expected.size() - 5, "Harmonic ");
-        }
-        if (key.item == "CsharpMinor1") {
-            expected += '-';
-        }
-        EXPECT_EQ(expected, key.instruction);
+  for (const KeyInfo& key : Keys()) {
+    SCOPED_TRACE(std::string(key.item));
+    // Menu items are named after the caption, except for the lower-case "abMajor1".
+    std::string handler(key.item.substr(0, key.item.size() - 1));
+    handler[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(handler[0])));
+    EXPECT_EQ(handler + "Click", key.handler);
+    EXPECT_EQ(key.minor, key.caption.ends_with(" Minor"));
+    std::string expected = "Play scale-steps of " + std::string(key.caption);
+    if (key.minor) {
+      expected.insert(expected.size() - 5, "Harmonic ");
     }
-    EXPECT_EQ("Play scale-steps of C# Harmonic Minor-", FindKey("CsharpMinor1")->instruction);
+    if (key.item == "CsharpMinor1") {
+      expected += '-';
+    }
+    EXPECT_EQ(expected, key.instruction);
+  }
+  EXPECT_EQ("Play scale-steps of C# Harmonic Minor-", FindKey("CsharpMinor1")->instruction);
 }
 
 TEST(Keys, SignatureIsTheOneTheTonicNeeds) {
-    for (const KeyInfo& key : Keys()) {
-        SCOPED_TRACE(std::string(key.item));
-        const Scale scale = ScaleOf(key);
-        std::string sharps, flats;
-        for (const auto& [letter, alter] : scale.signature) {
-            ASSERT_LE(std::abs(alter), 1) << letter;
-            if (alter > 0) sharps += letter;
-            if (alter < 0) flats += letter;
-        }
-        ASSERT_TRUE(sharps.empty() || flats.empty());
-        const std::string_view order = sharps.empty() ? kFlatOrder : kSharpOrder;
-        const std::string& altered = sharps.empty() ? flats : sharps;
-        EXPECT_EQ(static_cast<int>(altered.size()), key.signatureCount);
-        // A signature always takes the first accidentals of its order.
-        for (char letter : order.substr(0, altered.size())) {
-            EXPECT_NE(std::string::npos, altered.find(letter)) << letter;
-        }
-        if (!sharps.empty()) {
-            EXPECT_EQ("#", key.signatureKind);
-        } else if (!flats.empty()) {
-            EXPECT_EQ("b", key.signatureKind);
-        } else {
-            EXPECT_NE("#", key.signatureKind);
-            EXPECT_NE("b", key.signatureKind);
-        }
+  for (const KeyInfo& key : Keys()) {
+    SCOPED_TRACE(std::string(key.item));
+    const Scale scale = ScaleOf(key);
+    std::string sharps, flats;
+    for (const auto& [letter, alter] : scale.signature) {
+      ASSERT_LE(std::abs(alter), 1) << letter;
+      if (alter > 0) sharps += letter;
+      if (alter < 0) flats += letter;
     }
+    ASSERT_TRUE(sharps.empty() || flats.empty());
+    const std::string_view order = sharps.empty() ? kFlatOrder : kSharpOrder;
+    const std::string& altered = sharps.empty() ? flats : sharps;
+    EXPECT_EQ(static_cast<int>(altered.size()), key.signatureCount);
+    // A signature always takes the first accidentals of its order.
+    for (char letter : order.substr(0, altered.size())) {
+      EXPECT_NE(std::string::npos, altered.find(letter)) << letter;
+    }
+    if (!sharps.empty()) {
+      EXPECT_EQ("#", key.signatureKind);
+    } else if (!flats.empty()) {
+      EXPECT_EQ("b", key.signatureKind);
+    } else {
+      EXPECT_NE("#", key.signatureKind);
+      EXPECT_NE("b", key.signatureKind);
+    }
+  }
 }
 
 TEST(Keys, PoolIsEveryScaleNoteInRangeAscending) {
-    for (const KeyInfo& key : Keys()) {
-        SCOPED_TRACE(std::string(key.item));
-        const Scale scale = ScaleOf(key);
-        EXPECT_TRUE(std::is_sorted(key.pool.begin(), key.pool.end()));
-        for (NoteSlot slot : key.pool) {
-            EXPECT_LE(slot, kHighestAsked);
-            EXPECT_TRUE(InScale(scale, slot)) << SpelledNoteTable()[slot].letterName;
-        }
-        // Every scale note in range is asked, save the raised sevenths beyond the three marked ones.
-        const std::set<NoteSlot> asked(key.pool.begin(), key.pool.end());
-        for (NoteSlot slot = 0; slot <= kHighestAsked; ++slot) {
-            if (!InScale(scale, slot)) continue;
-            const bool extraLeadingTone = key.minor && LetterOf(slot) == scale.seventh &&
-                std::find(key.leadingTones.begin(), key.leadingTones.end(), slot) == key.leadingTones.end();
-            EXPECT_EQ(!extraLeadingTone, asked.count(slot) == 1) << SpelledNoteTable()[slot].letterName;
-        }
+  for (const KeyInfo& key : Keys()) {
+    SCOPED_TRACE(std::string(key.item));
+    const Scale scale = ScaleOf(key);
+    EXPECT_TRUE(std::is_sorted(key.pool.begin(), key.pool.end()));
+    for (NoteSlot slot : key.pool) {
+      EXPECT_LE(slot, kHighestAsked);
+      EXPECT_TRUE(InScale(scale, slot)) << SpelledNoteTable()[slot].letterName;
     }
+    // Every scale note in range is asked, save the raised sevenths beyond the three marked ones.
+    const std::set<NoteSlot> asked(key.pool.begin(), key.pool.end());
+    for (NoteSlot slot = 0; slot <= kHighestAsked; ++slot) {
+      if (!InScale(scale, slot)) continue;
+      const bool extraLeadingTone =
+          key.minor && LetterOf(slot) == scale.seventh &&
+          std::find(key.leadingTones.begin(), key.leadingTones.end(), slot) == key.leadingTones.end();
+      EXPECT_EQ(!extraLeadingTone, asked.count(slot) == 1) << SpelledNoteTable()[slot].letterName;
+    }
+  }
 }
 
 TEST(Keys, RaisedSeventhOnlyAtTheLeadingToneSlots) {
-    for (const KeyInfo& key : Keys()) {
-        SCOPED_TRACE(std::string(key.item));
-        if (!key.minor) {
-            EXPECT_EQ(" ", key.leadingToneAccidental);
-            continue;
-        }
-        const Scale scale = ScaleOf(key);
-        std::vector<NoteSlot> sevenths;
-        for (NoteSlot slot : std::set<NoteSlot>(key.pool.begin(), key.pool.end())) {
-            if (LetterOf(slot) == scale.seventh) sevenths.push_back(slot);
-        }
-        EXPECT_EQ(std::vector<NoteSlot>(key.leadingTones.begin(), key.leadingTones.end()), sevenths);
-        for (NoteSlot slot : key.leadingTones) {
-            EXPECT_TRUE(InScale(scale, slot)) << SpelledNoteTable()[slot].letterName;
-        }
-        // The sign in front must cancel what the signature says about the seventh.
-        const int raised = scale.spelled.at(scale.seventh);
-        EXPECT_EQ(raised == 0 ? "n" : "#", key.leadingToneAccidental);
-        EXPECT_EQ(raised - 1, scale.signature.at(scale.seventh));
+  for (const KeyInfo& key : Keys()) {
+    SCOPED_TRACE(std::string(key.item));
+    if (!key.minor) {
+      EXPECT_EQ(" ", key.leadingToneAccidental);
+      continue;
     }
+    const Scale scale = ScaleOf(key);
+    std::vector<NoteSlot> sevenths;
+    for (NoteSlot slot : std::set<NoteSlot>(key.pool.begin(), key.pool.end())) {
+      if (LetterOf(slot) == scale.seventh) sevenths.push_back(slot);
+    }
+    EXPECT_EQ(std::vector<NoteSlot>(key.leadingTones.begin(), key.leadingTones.end()), sevenths);
+    for (NoteSlot slot : key.leadingTones) {
+      EXPECT_TRUE(InScale(scale, slot)) << SpelledNoteTable()[slot].letterName;
+    }
+    // The sign in front must cancel what the signature says about the seventh.
+    const int raised = scale.spelled.at(scale.seventh);
+    EXPECT_EQ(raised == 0 ? "n" : "#", key.leadingToneAccidental);
+    EXPECT_EQ(raised - 1, scale.signature.at(scale.seventh));
+  }
 }
 
 TEST(Keys, EachClefRangeOffersAtLeastTwoNotes) {
-    // The pick never repeats the slot just asked, so each range needs two distinct slots to end.
-    for (const KeyInfo& key : Keys()) {
-        SCOPED_TRACE(std::string(key.item));
-        const std::set<NoteSlot> asked(key.pool.begin(), key.pool.end());
-        const auto bass = std::count_if(asked.begin(), asked.end(), [](NoteSlot s) { return s < kLowestTreble; });
-        const auto treble = static_cast<std::ptrdiff_t>(asked.size()) - bass;
-        EXPECT_GE(bass, 2);
-        EXPECT_GE(treble, 2);
-    }
+  // The pick never repeats the slot just asked, so each range needs two distinct slots to end.
+  for (const KeyInfo& key : Keys()) {
+    SCOPED_TRACE(std::string(key.item));
+    const std::set<NoteSlot> asked(key.pool.begin(), key.pool.end());
+    const auto bass = std::count_if(asked.begin(), asked.end(), [](NoteSlot s) { return s < kLowestTreble; });
+    const auto treble = static_cast<std::ptrdiff_t>(asked.size()) - bass;
+    EXPECT_GE(bass, 2);
+    EXPECT_GE(treble, 2);
+  }
 }
 
 TEST(Keys, DocumentedGapsAndRepeats) {
-    const KeyInfo& aMinor = *FindKey("AMinor1");
-    EXPECT_EQ(2, std::count(aMinor.pool.begin(), aMinor.pool.end(), *FindByLetterName("F4")));
-    EXPECT_EQ(0, std::count(aMinor.pool.begin(), aMinor.pool.end(), *FindByLetterName("G#4")));
-    const KeyInfo& gMinor = *FindKey("GMinor1");
-    EXPECT_EQ(0, std::count(gMinor.pool.begin(), gMinor.pool.end(), *FindByLetterName("F#1")));
-    const KeyInfo& bbMinor = *FindKey("BbMinor1");
-    EXPECT_EQ(0, std::count(bbMinor.pool.begin(), bbMinor.pool.end(), *FindByLetterName("A4")));
-    for (std::string_view shortOfNotes : {"BMajor1", "FsharpMajor1", "BMinor1"}) {
-        const KeyInfo& key = *FindKey(shortOfNotes);
-        EXPECT_EQ(key.pool[22], key.pool[23]) << shortOfNotes;
-    }
+  const KeyInfo& aMinor = *FindKey("AMinor1");
+  EXPECT_EQ(2, std::count(aMinor.pool.begin(), aMinor.pool.end(), *FindByLetterName("F4")));
+  EXPECT_EQ(0, std::count(aMinor.pool.begin(), aMinor.pool.end(), *FindByLetterName("G#4")));
+  const KeyInfo& gMinor = *FindKey("GMinor1");
+  EXPECT_EQ(0, std::count(gMinor.pool.begin(), gMinor.pool.end(), *FindByLetterName("F#1")));
+  const KeyInfo& bbMinor = *FindKey("BbMinor1");
+  EXPECT_EQ(0, std::count(bbMinor.pool.begin(), bbMinor.pool.end(), *FindByLetterName("A4")));
+  for (std::string_view shortOfNotes : {"BMajor1", "FsharpMajor1", "BMinor1"}) {
+    const KeyInfo& key = *FindKey(shortOfNotes);
+    EXPECT_EQ(key.pool[22], key.pool[23]) << shortOfNotes;
+  }
 }
 
 TEST(RestoreOrders, ListEachKeyOfTheirModeOnce) {
-    std::set<std::string_view> majors(MajorRestoreOrder().begin(), MajorRestoreOrder().end());
-    std::set<std::string_view> minors(MinorRestoreOrder().begin(), MinorRestoreOrder().end());
-    EXPECT_EQ(13u, majors.size());
-    EXPECT_EQ(11u, minors.size());
-    for (const KeyInfo& key : Keys()) {
-        EXPECT_EQ(1u, (key.minor ? minors : majors).count(key.item)) << key.item;
-    }
-    EXPECT_EQ("CMajor1", MajorRestoreOrder().front());
-    EXPECT_EQ("FsharpMajor1", MajorRestoreOrder().back());
-    EXPECT_EQ("AMinor1", MinorRestoreOrder().front());
-    EXPECT_EQ("EbMinor1", MinorRestoreOrder().back());
+  std::set<std::string_view> majors(MajorRestoreOrder().begin(), MajorRestoreOrder().end());
+  std::set<std::string_view> minors(MinorRestoreOrder().begin(), MinorRestoreOrder().end());
+  EXPECT_EQ(13u, majors.size());
+  EXPECT_EQ(11u, minors.size());
+  for (const KeyInfo& key : Keys()) {
+    EXPECT_EQ(1u, (key.minor ? minors : majors).count(key.item)) << key.item;
+  }
+  EXPECT_EQ("CMajor1", MajorRestoreOrder().front());
+  EXPECT_EQ("FsharpMajor1", MajorRestoreOrder().back());
+  EXPECT_EQ("AMinor1", MinorRestoreOrder().front());
+  EXPECT_EQ("EbMinor1", MinorRestoreOrder().back());
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
+#include "ui/layout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <string>
 
-#include "ui/layout.h"
 #include "ui/window_model.h"
 
 namespace lintra::ui {
@@ -18,7 +19,8 @@ std::string_view HitTest(int x, int y) {
   std::string_view hit;
   for (const auto name : CreationOrder()) {
     const auto& layout = model.ControlNamed(name).layout;
-    if (x >= layout.left && x < layout.left + layout.width && y >= layout.top && y < layout.top + layout.height) hit = name;
+    if (x >= layout.left && x < layout.left + layout.width && y >= layout.top && y < layout.top + layout.height)
+      hit = name;
   }
   return hit;
 }
@@ -76,11 +78,11 @@ TEST(Layout, MenusAsLaidOut) {
     if (item->parent == nullptr) tops.push_back(item->caption);
     if (item->checked) checked.emplace_back(item->Name());
   }
-  EXPECT_EQ(tops, (std::vector<std::string>{"Mode", "Keys", "Clefs", "Note Names On?", "Syllables?", "Midi",
-                                            "Advance", "Progress", "Options", "Help"}));
-  EXPECT_EQ(checked, (std::vector<std::string>{"NotationQuestions", "Flats1", "MajorKeys1", "CMajor1",
-                                               "ClavedoSol1", "NoteNamesOff", "Letters", "MidiInOn",
-                                               "SustainOn1", "AutoAdvance2", "On1", "AutoModOff"}));
+  EXPECT_EQ(tops, (std::vector<std::string>{"Mode", "Keys", "Clefs", "Note Names On?", "Syllables?", "Midi", "Advance",
+                                            "Progress", "Options", "Help"}));
+  EXPECT_EQ(checked, (std::vector<std::string>{"NotationQuestions", "Flats1", "MajorKeys1", "CMajor1", "ClavedoSol1",
+                                               "NoteNamesOff", "Letters", "MidiInOn", "SustainOn1", "AutoAdvance2",
+                                               "On1", "AutoModOff"}));
   EXPECT_EQ(model.M(ui::menu::Flats1).parent, &model.M(ui::menu::PlayKeyboard));
   EXPECT_EQ(model.M(ui::menu::AutoModOn).parent, &model.M(ui::menu::AutoModulate2));
   EXPECT_EQ(model.M(ui::menu::AutoModOn).caption, model.M(ui::menu::On1).caption);

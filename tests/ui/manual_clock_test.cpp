@@ -1,9 +1,9 @@
+#include "ui/manual_clock.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "ui/manual_clock.h"
 
 namespace lintra::ui {
 namespace {
@@ -29,10 +29,10 @@ TEST(ManualClock, TimersFollowTheWindowTimerRules) {
   clock.Advance(50);
   EXPECT_EQ(ticks.log.back(), "T@300");
 
-  clock.Advance(40);         // now 340
-  timer->SetInterval(100);   // the same interval changes nothing
+  clock.Advance(40);        // now 340
+  timer->SetInterval(100);  // the same interval changes nothing
   clock.Advance(0);
-  timer->SetInterval(30);    // a new interval restarts the count: next tick at 370
+  timer->SetInterval(30);  // a new interval restarts the count: next tick at 370
   clock.Advance(30);
   EXPECT_EQ(ticks.log.back(), "T@370");
 

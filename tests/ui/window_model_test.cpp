@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "ui/window_model.h"
+
+#include <gtest/gtest.h>
 
 namespace lintra::ui {
 namespace {

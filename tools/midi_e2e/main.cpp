@@ -96,11 +96,9 @@ int EchoNotes(const Args& args) {
 
 // --- sysex mode: the service alone ---------------------------------------------
 
-void PostToWindow(DeviceHandle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1,
-                  std::uintptr_t) {
+void PostToWindow(DeviceHandle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1, std::uintptr_t) {
   auto* window = reinterpret_cast<MessageWindow*>(instance);
-  if (message == MIM_DATA || message == MIM_LONGDATA || message == MIM_LONGERROR)
-    window->Post(message, p1, 0);
+  if (message == MIM_DATA || message == MIM_LONGDATA || message == MIM_LONGERROR) window->Post(message, p1, 0);
 }
 
 bool FindPort(MidiService& service, bool input, const std::string& name, unsigned& id) {
@@ -133,8 +131,7 @@ int EchoSysex(const Args& args) {
   RtMidiService service(RtMidiBackend::Jack);
   unsigned inId = 0, outId = 0;
   if (!FindPort(service, true, args.in, inId) || !FindPort(service, false, args.out, outId)) {
-    std::fprintf(stderr, "lintra-midi-e2e: ports %s / %s not found\n", args.in.c_str(),
-                 args.out.c_str());
+    std::fprintf(stderr, "lintra-midi-e2e: ports %s / %s not found\n", args.in.c_str(), args.out.c_str());
     return 2;
   }
   MessageLoop loop;
@@ -144,8 +141,7 @@ int EchoSysex(const Args& args) {
   int reports = 0;
   bool resetting = false;
   int returnedByReset = 0;
-  std::vector<std::uint8_t> buffers[2] = {std::vector<std::uint8_t>(16),
-                                          std::vector<std::uint8_t>(16)};
+  std::vector<std::uint8_t> buffers[2] = {std::vector<std::uint8_t>(16), std::vector<std::uint8_t>(16)};
   LongHeader headers[2];
   LongHeader echo;
 
@@ -212,8 +208,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s notes|sysex IN OUT COUNT TIMEOUT_MS\n", argv[0]);
     return 2;
   }
-  Args args{argv[1], argv[2], argv[3], std::atoi(argv[4]),
-            std::chrono::milliseconds(std::atoi(argv[5]))};
+  Args args{argv[1], argv[2], argv[3], std::atoi(argv[4]), std::chrono::milliseconds(std::atoi(argv[5]))};
   if (args.mode == "notes") return EchoNotes(args);
   if (args.mode == "sysex") return EchoSysex(args);
   std::fprintf(stderr, "unknown mode %s\n", args.mode.c_str());

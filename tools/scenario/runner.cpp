@@ -26,8 +26,8 @@ const std::filesystem::path& Runner::SettingsFile() const { return state_->setti
 
 void Runner::Finish(int lastLine) {
   if (!state_->answers.empty()) {
-    throw ScriptError(state_->answers.front().line, "answer left unused at the end (line " +
-                                                        std::to_string(lastLine) + " was the last)");
+    throw ScriptError(state_->answers.front().line,
+                      "answer left unused at the end (line " + std::to_string(lastLine) + " was the last)");
   }
 }
 

@@ -9,8 +9,8 @@
 namespace lintra::scenario {
 
 struct ScriptLine {
-  int number = 0;            // 1-based line in the script
-  std::string text;          // the line as written, for the echo
+  int number = 0;    // 1-based line in the script
+  std::string text;  // the line as written, for the echo
   std::string command;
   std::vector<std::string> args;
   std::vector<bool> quoted;  // which arguments were written in quotes

@@ -97,11 +97,10 @@ void Start(const Command& c) {
   fake->SetInputDevices(s.inputs);
   fake->SetOutputDevices(s.outputs);
   s.fake = fake.get();
-  s.service =
-      std::make_unique<midi::CompositeMidiService>(std::move(fake), std::make_unique<midi::NullSynthService>());
+  s.service = std::make_unique<midi::CompositeMidiService>(std::move(fake), std::make_unique<midi::NullSynthService>());
   s.model = std::make_unique<ui::WindowModel>();
-  app::FormServices services{s.clock,   s.dialogs, s.shell,        s.pump,          s.canvas,
-                             *s.service, s.loop,   s.settingsFile, "Note Help.html"};
+  app::FormServices services{s.clock,    s.dialogs, s.shell,        s.pump,          s.canvas,
+                             *s.service, s.loop,    s.settingsFile, "Note Help.html"};
   services.journalPath = s.journalPath;
   services.progressView = &s.progressView;
   s.form = std::make_unique<app::TForm2>(*s.model, services);

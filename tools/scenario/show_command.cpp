@@ -1,6 +1,6 @@
 #include <fstream>
-#include <sstream>
 #include <iterator>
+#include <sstream>
 
 #include "tools/scenario/commands.h"
 #include "tools/scenario/transcript.h"

@@ -219,8 +219,7 @@ int main(int argc, char** argv) {
       const auto run = RunOnce(display, programs[p], settleMs);
       if (!run) return 1;
       std::printf("run %d %-40s mapped %7.1f ms  shown %7.1f ms  peak %6.1f MB\n", r + 1,
-                  std::filesystem::path(programs[p]).filename().c_str(), run->mappedMs, run->shownMs,
-                  run->peakMb);
+                  std::filesystem::path(programs[p]).filename().c_str(), run->mappedMs, run->shownMs, run->peakMb);
       results[p].push_back(*run);
     }
   }
@@ -235,8 +234,7 @@ int main(int argc, char** argv) {
     }
     const double s = Median(shown), m = Median(peak);
     if (p == 0) firstShown = s, firstPeak = m;
-    std::printf("%-40s shown %7.1f ms (mapped %7.1f ms)  peak %6.1f MB", programs[p].c_str(), s,
-                Median(mapped), m);
+    std::printf("%-40s shown %7.1f ms (mapped %7.1f ms)  peak %6.1f MB", programs[p].c_str(), s, Median(mapped), m);
     if (p > 0) std::printf("  = %.2fx the time, %+.1f MB against the first", s / firstShown, m - firstPeak);
     std::printf("\n");
   }

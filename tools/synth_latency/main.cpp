@@ -71,9 +71,7 @@ double Percentile(std::vector<double> values, double p) {
   return values[i];
 }
 
-std::uint32_t Pack(int status, int d1, int d2) {
-  return static_cast<std::uint32_t>(status | (d1 << 8) | (d2 << 16));
-}
+std::uint32_t Pack(int status, int d1, int d2) { return static_cast<std::uint32_t>(status | (d1 << 8) | (d2 << 16)); }
 
 }  // namespace
 
@@ -103,8 +101,7 @@ int main(int argc, char** argv) {
   options.sampleRate = rate;
   lintra::midi::SynthService synth(options);
   if (!synth.WaitUntilReady(20s) || synth.AudioInfo().driver != "jack" || !synth.Sounding()) {
-    std::fprintf(stderr, "the synthesizer did not start on JACK (soundfont %s)\n",
-                 synth.SoundfontPath().c_str());
+    std::fprintf(stderr, "the synthesizer did not start on JACK (soundfont %s)\n", synth.SoundfontPath().c_str());
     return 2;
   }
 
@@ -170,9 +167,14 @@ int main(int argc, char** argv) {
               renderedMs.size(), missed);
   std::printf("note-on to its first frame in the server's graph:");
   for (const double p : {0.5, 0.95, 0.99, 1.0})
-    std::printf("  %s %.2f ms (%.2f periods)", p == 1.0 ? "max" : p == 0.5 ? "median" : p == 0.95 ? "95%" : "99%",
+    std::printf("  %s %.2f ms (%.2f periods)",
+                p == 1.0    ? "max"
+                : p == 0.5  ? "median"
+                : p == 0.95 ? "95%"
+                            : "99%",
                 Percentile(renderedMs, p), Percentile(renderedMs, p) / periodMs);
-  std::printf("\nplayback latency of the server's output %u frames (%.2f ms): heard after median %.2f ms, max %.2f ms\n",
-              playback.max, playbackMs, Percentile(renderedMs, 0.5) + playbackMs, Percentile(renderedMs, 1.0) + playbackMs);
+  std::printf(
+      "\nplayback latency of the server's output %u frames (%.2f ms): heard after median %.2f ms, max %.2f ms\n",
+      playback.max, playbackMs, Percentile(renderedMs, 0.5) + playbackMs, Percentile(renderedMs, 1.0) + playbackMs);
   return missed == 0 ? 0 : 1;
 }

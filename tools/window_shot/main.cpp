@@ -30,14 +30,16 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Grafel"));
   if (argc < 2) {
-    std::fprintf(stderr, "usage: lintra-window-shot OUT.png [--size WxH | --maximized] [--dark] [--wait MS] [NAME ...]\n");
+    std::fprintf(stderr,
+                 "usage: lintra-window-shot OUT.png [--size WxH | --maximized] [--dark] [--wait MS] [NAME ...]\n");
     return 2;
   }
   bool maximized = false;
   for (int i = 2; i < argc; ++i) {
     if (std::strcmp(argv[i], "--dark") == 0) {
       QPalette dark(QColor(53, 53, 53));
-      for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) dark.setColor(role, QColor(30, 30, 30));
+      for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(30, 30, 30));
       for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         dark.setColor(role, QColor(230, 230, 230));
       QApplication::setPalette(dark);
@@ -67,7 +69,10 @@ int main(int argc, char** argv) {
       names.emplace_back(argv[i]);
     }
   }
-  if (maximized) window.showMaximized(); else window.show();
+  if (maximized)
+    window.showMaximized();
+  else
+    window.show();
   Wait(wait);
   // Resized once shown, as a user would: before, the window takes its computed placement.
   if (width > 0 && height > 0) window.resize(width, height);

@@ -17,7 +17,7 @@ namespace lintra::progress {
 namespace {
 
 // The staff painter's fixed geometry, in pixels of its staff area.
-constexpr int kFirstNoteX = 74;   // the accidental of the first note
+constexpr int kFirstNoteX = 74;  // the accidental of the first note
 constexpr int kAccidentalToHead = 8;
 constexpr int kNotePitch = 22;
 constexpr int kStaffHeight = notation::ImageCanvas::kHeight;
@@ -152,8 +152,9 @@ void MasteryMap::DrawLegend(QPainter& painter, QPointF origin) {
     painter.drawText(QPointF(x, y + 10), text);
     x += metrics.horizontalAdvance(text) + 18;
   }
-  painter.drawText(QPointF(origin.x(), y + 28),
-                   QStringLiteral("Under each note: its state, and the per cent of its last 10 first tries that were right."));
+  painter.drawText(
+      QPointF(origin.x(), y + 28),
+      QStringLiteral("Under each note: its state, and the per cent of its last 10 first tries that were right."));
   painter.restore();
 }
 

@@ -19,8 +19,8 @@ class MasteryMap : public QWidget {
   struct Mark {
     theory::NoteSlot slot = 0;
     practice::MasteryState state = practice::MasteryState::New;
-    QRectF head;    // the note head's ink
-    QRectF symbol;  // the state's symbol
+    QRectF head;     // the note head's ink
+    QRectF symbol;   // the state's symbol
     QString figure;  // per cent right, "80", or "–" for a note never asked
   };
 

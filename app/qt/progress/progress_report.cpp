@@ -119,15 +119,24 @@ ProgressReport ReadProgress(const app::ProgressRequest& request) {
 std::string_view MistakeCaption(practice::MistakeKind kind) {
   using practice::MistakeKind;
   switch (kind) {
-    case MistakeKind::None: return "Right";
-    case MistakeKind::AccidentalIgnored: return "Accidental on the note missed";
-    case MistakeKind::KeySignatureIgnored: return "Key signature ignored";
-    case MistakeKind::Octave: return "Wrong octave";
-    case MistakeKind::LedgerLines: return "Ledger lines miscounted";
-    case MistakeKind::OneStep: return "One step off";
-    case MistakeKind::TwoSteps: return "Two steps off";
-    case MistakeKind::OtherClef: return "Read in the other clef";
-    case MistakeKind::Other: return "Other";
+    case MistakeKind::None:
+      return "Right";
+    case MistakeKind::AccidentalIgnored:
+      return "Accidental on the note missed";
+    case MistakeKind::KeySignatureIgnored:
+      return "Key signature ignored";
+    case MistakeKind::Octave:
+      return "Wrong octave";
+    case MistakeKind::LedgerLines:
+      return "Ledger lines miscounted";
+    case MistakeKind::OneStep:
+      return "One step off";
+    case MistakeKind::TwoSteps:
+      return "Two steps off";
+    case MistakeKind::OtherClef:
+      return "Read in the other clef";
+    case MistakeKind::Other:
+      return "Other";
   }
   return "Other";
 }

@@ -31,7 +31,7 @@ struct MistakeLine {
 struct ProgressReport {
   enum class Status { Ready, NoAnswers, Unreadable };
   Status status = Status::NoAnswers;
-  std::string message;  // why there is nothing to show; empty when Ready
+  std::string message;             // why there is nothing to show; empty when Ready
   std::vector<NoteMastery> notes;  // the pool, each note once, in pool order
   std::vector<journal::TrendPoint> days;
   std::vector<journal::TrendPoint> sessions;

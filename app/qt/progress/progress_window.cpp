@@ -57,7 +57,8 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->addWidget(Heading(tr("Trends"), this));
   auto* charts = new QHBoxLayout;
   days_ = new TrendChart(tr("Per day"), tr("Day (the days with practice of the last %1)").arg(kTrendDays), this);
-  sessions_ = new TrendChart(tr("Per practice session"), tr("Session (last %1, oldest first)").arg(kTrendSessions), this);
+  sessions_ =
+      new TrendChart(tr("Per practice session"), tr("Session (last %1, oldest first)").arg(kTrendSessions), this);
   charts->addWidget(days_);
   charts->addWidget(sessions_);
   layout->addLayout(charts, 1);

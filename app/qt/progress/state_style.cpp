@@ -7,9 +7,12 @@ namespace lintra::progress {
 
 QColor StateColour(practice::MasteryState state) {
   switch (state) {
-    case practice::MasteryState::New: return QColor(0x99, 0x99, 0x99);
-    case practice::MasteryState::Learning: return QColor(0xD5, 0x5E, 0x00);
-    case practice::MasteryState::Fluent: return QColor(0x00, 0x72, 0xB2);
+    case practice::MasteryState::New:
+      return QColor(0x99, 0x99, 0x99);
+    case practice::MasteryState::Learning:
+      return QColor(0xD5, 0x5E, 0x00);
+    case practice::MasteryState::Fluent:
+      return QColor(0x00, 0x72, 0xB2);
   }
   return Qt::black;
 }

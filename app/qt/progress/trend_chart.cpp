@@ -109,7 +109,8 @@ void TrendChart::paintEvent(QPaintEvent*) {
   }
   const auto n = points_.size();
   auto xAt = [&](std::size_t i) {
-    return n == 1 ? plot.center().x() : plot.left() + 8 + (plot.width() - 16) * static_cast<double>(i) / static_cast<double>(n - 1);
+    return n == 1 ? plot.center().x()
+                  : plot.left() + 8 + (plot.width() - 16) * static_cast<double>(i) / static_cast<double>(n - 1);
   };
   // Period labels, thinned to what fits.
   const int widest = std::max(1, [&] {
@@ -117,7 +118,8 @@ void TrendChart::paintEvent(QPaintEvent*) {
     for (const QString& label : labels_) w = std::max(w, metrics.horizontalAdvance(label));
     return w;
   }());
-  const std::size_t every = std::max<std::size_t>(1, static_cast<std::size_t>(std::ceil((widest + 8.0) * static_cast<double>(n) / plot.width())));
+  const std::size_t every = std::max<std::size_t>(
+      1, static_cast<std::size_t>(std::ceil((widest + 8.0) * static_cast<double>(n) / plot.width())));
   for (std::size_t i = 0; i < n && i < static_cast<std::size_t>(labels_.size()); ++i) {
     if (i % every != 0) continue;
     painter.drawLine(QPointF(xAt(i), plot.bottom()), QPointF(xAt(i), plot.bottom() + 3));

@@ -13,12 +13,12 @@
 #include <set>
 
 #include "app/qt/main_window.h"
-#include "tests/app/qt/window_testing.h"
 #include "controls/elastfrm.h"
 #include "controls/gradbtn.h"
 #include "midi/composite_service.h"
 #include "midi/fake_midi_service.h"
 #include "midi/null_synth_service.h"
+#include "tests/app/qt/window_testing.h"
 
 namespace lintra::frontend {
 namespace {
@@ -55,8 +55,8 @@ TEST(Accessibility, EveryControlIsNamedAndKeysAreNamedByTheirNotes) {
   EXPECT_EQ(Name(window->WidgetNamed("A4sharp")), "Lá#5 / Si(b)5");
 
   // A screen reader presses a key as the student would click it.
-  QAccessibleInterface* key = QAccessible::queryAccessibleInterface(window->WidgetNamed(
-      ui::Keyboard()[static_cast<std::size_t>(KeyOfQuestion(*window))].name));
+  QAccessibleInterface* key = QAccessible::queryAccessibleInterface(
+      window->WidgetNamed(ui::Keyboard()[static_cast<std::size_t>(KeyOfQuestion(*window))].name));
   ASSERT_NE(key->actionInterface(), nullptr);
   key->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(window->Form().AnswerCount, 1);
@@ -106,7 +106,8 @@ TEST(Accessibility, TheKeyboardReachesEveryKeyAndEnterAnswers) {
     reached.insert(QApplication::focusWidget()->objectName());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
-  for (const auto& key : ui::Keyboard()) EXPECT_TRUE(reached.count(QString::fromUtf8(key.name.data(), key.name.size()))) << key.name;
+  for (const auto& key : ui::Keyboard())
+    EXPECT_TRUE(reached.count(QString::fromUtf8(key.name.data(), key.name.size()))) << key.name;
   EXPECT_TRUE(reached.count("StartButton") && reached.count("AnsDisplay"));
 
   QWidget* right = window->WidgetNamed(ui::Keyboard()[static_cast<std::size_t>(KeyOfQuestion(*window))].name);

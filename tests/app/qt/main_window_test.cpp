@@ -1,5 +1,7 @@
 // The real window on Qt's offscreen platform: built from the layout tables,
 // kept in step with the model, and its picture kept across child repaints.
+#include "app/qt/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -15,14 +17,13 @@
 #include <cmath>
 #include <map>
 
-#include "app/qt/main_window.h"
-#include "tests/app/qt/window_testing.h"
 #include "controls/elastfrm.h"
-#include "notation/staff_painter.h"
 #include "controls/gradbtn.h"
 #include "midi/composite_service.h"
 #include "midi/fake_midi_service.h"
 #include "midi/null_synth_service.h"
+#include "notation/staff_painter.h"
+#include "tests/app/qt/window_testing.h"
 
 namespace lintra::frontend {
 namespace {
@@ -134,7 +135,8 @@ TEST(MainWindow, AKeyClickAnswersAndMenusMirrorTheModel) {
   Window w;
   auto& form = w.window->Form();
   const int note = form.QuestionNote;
-  auto* key = static_cast<controls::TGradBtn*>(w.window->WidgetNamed(ui::Keyboard()[static_cast<std::size_t>(note - 41)].name));
+  auto* key =
+      static_cast<controls::TGradBtn*>(w.window->WidgetNamed(ui::Keyboard()[static_cast<std::size_t>(note - 41)].name));
   QTest::mouseClick(key, Qt::LeftButton);
   EXPECT_EQ(w.Text("Items"), "1");
   EXPECT_EQ(w.Text("Score"), "100.00%");
@@ -216,10 +218,9 @@ TEST(MainWindow, RadioItemsShowRadioMarksWhileTheHandlersDecideTheChecks) {
     const QString caption = QString::fromStdString(item->caption);
     ASSERT_EQ(style.marks.count(caption), 1U) << item->Name();
     radios += item->layout.radio ? 1 : 0;
-    EXPECT_EQ(style.marks[caption],
-              item->layout.radio    ? QStyleOptionMenuItem::Exclusive
-              : item->layout.toggle ? QStyleOptionMenuItem::NonExclusive
-                                    : QStyleOptionMenuItem::NotCheckable)
+    EXPECT_EQ(style.marks[caption], item->layout.radio    ? QStyleOptionMenuItem::Exclusive
+                                    : item->layout.toggle ? QStyleOptionMenuItem::NonExclusive
+                                                          : QStyleOptionMenuItem::NotCheckable)
         << item->Name();
   }
   EXPECT_GT(radios, 40);

@@ -1,4 +1,6 @@
 // The Progress window rendered offscreen over small journals written for the purpose.
+#include "app/qt/progress/progress_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,7 +11,6 @@
 #include <fstream>
 
 #include "app/qt/progress/mastery_map.h"
-#include "app/qt/progress/progress_window.h"
 #include "app/qt/progress/state_style.h"
 #include "app/qt/progress/trend_chart.h"
 #include "journal/journal.h"
@@ -99,8 +100,9 @@ int PixelsNear(const QImage& image, const QRectF& area, const QColor& colour) {
   for (int y = box.top(); y <= box.bottom(); ++y) {
     for (int x = box.left(); x <= box.right(); ++x) {
       const QColor c = image.pixelColor(x, y);
-      near += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
-                          std::abs(c.blue() - colour.blue()) < 40;
+      near +=
+          std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) + std::abs(c.blue() - colour.blue()) <
+          40;
     }
   }
   return near;
@@ -120,8 +122,10 @@ TEST_F(ProgressWindowTest, MapMarksEachStateByColourSymbolAndFigure) {
   const QImage map = window_.Map().grab().toImage();
   const auto& marks = window_.Map().Marks();
   ASSERT_EQ(marks.size(), 4u);  // the pool's repeated F3 is drawn once
-  const std::vector<std::pair<MasteryState, QString>> expected{
-      {MasteryState::Fluent, "100"}, {MasteryState::Learning, "60"}, {MasteryState::New, "100"}, {MasteryState::New, "–"}};
+  const std::vector<std::pair<MasteryState, QString>> expected{{MasteryState::Fluent, "100"},
+                                                               {MasteryState::Learning, "60"},
+                                                               {MasteryState::New, "100"},
+                                                               {MasteryState::New, "–"}};
   std::map<MasteryState, int> ink;
   for (std::size_t i = 0; i < marks.size(); ++i) {
     SCOPED_TRACE(i);
@@ -130,11 +134,14 @@ TEST_F(ProgressWindowTest, MapMarksEachStateByColourSymbolAndFigure) {
     // The head is drawn in its state's colour and in no other state's.
     for (const MasteryState other : {MasteryState::New, MasteryState::Learning, MasteryState::Fluent}) {
       const int near = PixelsNear(map, marks[i].head, StateColour(other));
-      if (other == marks[i].state) EXPECT_GT(near, 10); else EXPECT_EQ(near, 0);
+      if (other == marks[i].state)
+        EXPECT_GT(near, 10);
+      else
+        EXPECT_EQ(near, 0);
     }
     const QRectF& symbol = marks[i].symbol;
-    const QRectF middle = symbol.adjusted(symbol.width() * 0.3, symbol.height() * 0.3, -symbol.width() * 0.3,
-                                          -symbol.height() * 0.3);
+    const QRectF middle =
+        symbol.adjusted(symbol.width() * 0.3, symbol.height() * 0.3, -symbol.width() * 0.3, -symbol.height() * 0.3);
     ink[marks[i].state] = InkedPixels(map.convertToFormat(QImage::Format_Grayscale8), middle);
   }
   // Without colour the symbols still differ: an empty, a half-filled and a filled circle.
@@ -160,14 +167,17 @@ TEST_F(ProgressWindowTest, TrendsAndMistakes) {
   const QStringList lines = window_.MistakeLines();
   ASSERT_EQ(lines.size(), 2) << lines.join('\n').toStdString();
   EXPECT_TRUE(lines[0].startsWith("One step off: 2. For example: Read F3 in the treble clef as E3"));
-  EXPECT_TRUE(lines.filter("Read in the other clef: 1. For example: Read A2 in the bass clef as F4: the same place on "
-                           "the treble staff.").size() == 1)
+  EXPECT_TRUE(lines
+                  .filter("Read in the other clef: 1. For example: Read A2 in the bass clef as F4: the same place on "
+                          "the treble staff.")
+                  .size() == 1)
       << lines.join('\n').toStdString();
 
   window_.Show(Request(/*middleCIsC4=*/true));
   EXPECT_EQ(window_.MistakeLines().filter("Read A3 in the bass clef as F5: the same place").size(), 1);
   window_.Show(Request(/*middleCIsC4=*/false, /*syllables=*/true));
-  EXPECT_EQ(window_.MistakeLines().filter(QString::fromUtf8("Read Lá2 in the bass clef as Fá4: the same place")).size(), 1)
+  EXPECT_EQ(window_.MistakeLines().filter(QString::fromUtf8("Read Lá2 in the bass clef as Fá4: the same place")).size(),
+            1)
       << window_.MistakeLines().join('\n').toStdString();
 }
 

@@ -32,7 +32,8 @@ TEST(WindowLook, ADarkDesktopPaletteChangesNoPixel) {
   EXPECT_TRUE(onDark == onLight);
   // The colours are the layout's: silver window, white score field with black text.
   EXPECT_EQ(onLight.pixel(window->Client()->mapTo(window.get(), QPoint(4, 250))), qRgb(192, 192, 192));
-  const QRect score(window->WidgetNamed("Score")->mapTo(window.get(), QPoint(4, 4)), window->WidgetNamed("Score")->size() - QSize(8, 8));
+  const QRect score(window->WidgetNamed("Score")->mapTo(window.get(), QPoint(4, 4)),
+                    window->WidgetNamed("Score")->size() - QSize(8, 8));
   EXPECT_EQ(onLight.pixel(score.topLeft()), qRgb(255, 255, 255));
   int black = 0;
   for (int x = score.left(); x <= score.right(); ++x) black += qGray(onLight.pixel(x, score.center().y())) < 40;
@@ -85,8 +86,12 @@ TEST(WindowLook, NoTextIsCutOffAtAnySize) {
     }
     EXPECT_EQ(checked, 4 + 3 + 2 + 2 + 43) << "fields, labels, lists, buttons and keys";
     if (size.outer.isEmpty()) {
-      for (const auto& [name, points] : {std::pair{"QuestShw", 12}, {"Score", 14}, {"Label3", 10}, {"cmbOutput", 12},
-                                         {"StartButton", 10}, {"F1", 8}})
+      for (const auto& [name, points] : {std::pair{"QuestShw", 12},
+                                         {"Score", 14},
+                                         {"Label3", 10},
+                                         {"cmbOutput", 12},
+                                         {"StartButton", 10},
+                                         {"F1", 8}})
         EXPECT_EQ(window->WidgetNamed(name)->font().pointSize(), points) << name;
     }
   }

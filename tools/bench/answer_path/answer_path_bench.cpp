@@ -48,7 +48,8 @@ void Run(const std::filesystem::path& folder, bool weak, int count) {
   Silent services;
   notation::RecordingCanvas canvas;
   midi::MessageLoop loop;
-  midi::CompositeMidiService midi(std::make_unique<midi::FakeMidiService>(), std::make_unique<midi::NullSynthService>());
+  midi::CompositeMidiService midi(std::make_unique<midi::FakeMidiService>(),
+                                  std::make_unique<midi::NullSynthService>());
   ui::WindowModel model;
   app::FormServices s{clock, services, services, services, canvas, midi, loop, folder / "cmbtext.qor", "help"};
   s.journalPath = (folder / "journal.sqlite").string();
@@ -75,11 +76,12 @@ void Run(const std::filesystem::path& folder, bool weak, int count) {
     ticks.push_back(std::chrono::duration<double, std::micro>(Clock::now() - tick).count());
   }
   const auto slowest = std::max_element(answers.begin(), answers.end());
-  std::printf("%-6s answer handler: median %.1f us, p99 %.1f us, max %.1f us (answer %d); next-question tick: "
-              "median %.1f us, p99 %.1f us, max %.1f us\n",
-              weak ? "weak" : "plain", Percentile(answers, 0.5), Percentile(answers, 0.99), *slowest,
-              static_cast<int>(slowest - answers.begin()), Percentile(ticks, 0.5), Percentile(ticks, 0.99),
-              *std::max_element(ticks.begin(), ticks.end()));
+  std::printf(
+      "%-6s answer handler: median %.1f us, p99 %.1f us, max %.1f us (answer %d); next-question tick: "
+      "median %.1f us, p99 %.1f us, max %.1f us\n",
+      weak ? "weak" : "plain", Percentile(answers, 0.5), Percentile(answers, 0.99), *slowest,
+      static_cast<int>(slowest - answers.begin()), Percentile(ticks, 0.5), Percentile(ticks, 0.99),
+      *std::max_element(ticks.begin(), ticks.end()));
 }
 
 }  // namespace

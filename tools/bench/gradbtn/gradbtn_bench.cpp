@@ -3,13 +3,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 #include <QWindow>
+#include <memory>
 
 #include "tools/bench/gradbtn/keyboard_layout.h"
 

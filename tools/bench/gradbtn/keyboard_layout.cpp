@@ -1,9 +1,8 @@
 #include "tools/bench/gradbtn/keyboard_layout.h"
 
-#include <cmath>
-
 #include <QFont>
 #include <QWidget>
+#include <cmath>
 
 namespace lintra::bench {
 

@@ -2,14 +2,13 @@
 // Usage: gradbtn_keyboard_shot OUT.png [SCALE] [--pressed]
 // --pressed holds down the "Next Question" button and the C3 key so the pressed look can be compared.
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "tools/bench/gradbtn/keyboard_layout.h"
 

@@ -3,10 +3,9 @@
 //   - the queries the Progress window makes, over a journal FILE (make one with journal_generate);
 //   - the bytes the file takes per answer.
 //   bench_journal FILE [KEY]    (KEY: the key whose mastery map is shown, "GMajor1" by default)
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <chrono>
@@ -39,7 +38,8 @@ void TimeRecording() {
   std::vector<AnswerRecord> answers;
   bench::PracticePlan plan;
   plan.answers = 20'000;
-  bench::GeneratePractice(plan, [&](const std::vector<AnswerRecord>& s) { answers.insert(answers.end(), s.begin(), s.end()); });
+  bench::GeneratePractice(
+      plan, [&](const std::vector<AnswerRecord>& s) { answers.insert(answers.end(), s.begin(), s.end()); });
   const auto folder = std::filesystem::temp_directory_path() / ("bench-journal-" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   for (const bool paced : {true, false}) {
@@ -81,7 +81,7 @@ void TimeQueries(const std::string& file, const std::string& key) {
   sqlite3_exec(db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
   const std::int64_t answers = Integer(db, "SELECT count(*) FROM answers");
   const std::int64_t now = Integer(db, "SELECT max(time_ms) FROM answers") + 60'000;
-  struct stat info{};
+  struct stat info {};
   ::stat(file.c_str(), &info);
   std::printf("file: %lld answers, %lld bytes, %.1f bytes per answer\n", static_cast<long long>(answers),
               static_cast<long long>(info.st_size), static_cast<double>(info.st_size) / static_cast<double>(answers));
@@ -97,11 +97,11 @@ void TimeQueries(const std::string& file, const std::string& key) {
     const auto t3 = Clock::now();
     const auto mistakes = RecentMistakes(db, now, 7);
     const auto t4 = Clock::now();
-    std::printf("queries round %d: mastery %.1f ms (%zu notes), 30 days %.1f ms (%zu), 20 sessions %.1f ms (%zu), "
-                "7-day mistakes %.1f ms (%zu kinds); all %.1f ms\n",
-                round + 1, Micros(t1 - t0) / 1000, notes.size(), Micros(t2 - t1) / 1000, days.size(),
-                Micros(t3 - t2) / 1000, sessions.size(), Micros(t4 - t3) / 1000, mistakes.size(),
-                Micros(t4 - t0) / 1000);
+    std::printf(
+        "queries round %d: mastery %.1f ms (%zu notes), 30 days %.1f ms (%zu), 20 sessions %.1f ms (%zu), "
+        "7-day mistakes %.1f ms (%zu kinds); all %.1f ms\n",
+        round + 1, Micros(t1 - t0) / 1000, notes.size(), Micros(t2 - t1) / 1000, days.size(), Micros(t3 - t2) / 1000,
+        sessions.size(), Micros(t4 - t3) / 1000, mistakes.size(), Micros(t4 - t0) / 1000);
   }
 }
 

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string file = argv[1];
-  struct stat info{};
+  struct stat info {};
   if (::stat(file.c_str(), &info) == 0) {
     std::fprintf(stderr, "%s exists; it is left alone\n", file.c_str());
     return 1;
@@ -30,9 +30,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   bool ok = true;
-  const std::int64_t last = bench::GeneratePractice(plan, [&](const std::vector<AnswerRecord>& session) {
-    ok = journal.Append(session) && ok;
-  });
+  const std::int64_t last = bench::GeneratePractice(
+      plan, [&](const std::vector<AnswerRecord>& session) { ok = journal.Append(session) && ok; });
   std::printf("%lld answers from %lld to %lld (%.1f days)\n", static_cast<long long>(plan.answers),
               static_cast<long long>(plan.startUtcMs), static_cast<long long>(last),
               static_cast<double>(last - plan.startUtcMs) / 86'400'000.0);

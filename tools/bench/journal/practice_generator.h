@@ -1,6 +1,6 @@
 // Answers of a simulated student: sessions of 300 to 900 answers with breaks between, from 07:00
-// to 23:00 each day (a million answers take about twelve weeks), in a handful of keys, notes getting quicker and surer with practice, wrong answers
-// tried again.
+// to 23:00 each day (a million answers take about twelve weeks), in a handful of keys, notes getting quicker and surer
+// with practice, wrong answers tried again.
 #pragma once
 
 #include <cstdint>

@@ -59,10 +59,11 @@ int main(int argc, char** argv) {
     const auto end = Clock::now();
     totals.push_back(Ms(end - start));
     processor.push_back(CpuMs() - cpuStart);
-    std::printf("round %d%s: show (queries + layout) %.1f ms, first paint %.1f ms (%dx%d), total %.1f ms, "
-                "%.1f ms processor\n",
-                round, round == 1 ? " (new window)" : "", Ms(shown - start), Ms(end - shown), painted.width(),
-                painted.height(), totals.back(), processor.back());
+    std::printf(
+        "round %d%s: show (queries + layout) %.1f ms, first paint %.1f ms (%dx%d), total %.1f ms, "
+        "%.1f ms processor\n",
+        round, round == 1 ? " (new window)" : "", Ms(shown - start), Ms(end - shown), painted.width(), painted.height(),
+        totals.back(), processor.back());
   }
   std::sort(totals.begin(), totals.end());
   std::sort(processor.begin(), processor.end());

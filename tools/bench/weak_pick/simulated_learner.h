@@ -9,8 +9,8 @@
 namespace lintra::bench {
 
 struct LearnerModel {
-  double alpha = 0.12;    // share of the missing recall that one question on a note adds
-  double beta = 0.0005;   // share of the recall above its base that every question takes away
+  double alpha = 0.12;   // share of the missing recall that one question on a note adds
+  double beta = 0.0005;  // share of the recall above its base that every question takes away
   double fluent = 0.9;
 };
 

@@ -64,8 +64,8 @@ int QuestionsToFluency(const Options& options, std::uint64_t learnerSeed, bool w
       if (i != previous) candidates.push_back(static_cast<NoteSlot>(i));
     }
     random.Seed(now % kDayMs);
-    const int note = weak ? pick.Pick(random, candidates)
-                          : candidates[random.Below(static_cast<std::uint32_t>(candidates.size()))];
+    const int note =
+        weak ? pick.Pick(random, candidates) : candidates[random.Below(static_cast<std::uint32_t>(candidates.size()))];
     const bool right = learner.Answer(note);
     pick.Observe(static_cast<NoteSlot>(note), right, 1000);
     previous = note;
@@ -118,16 +118,26 @@ bool Parse(int argc, char** argv, Options& options) {
     char* end = nullptr;
     const double number = std::strtod(value, &end);
     if (end == value || *end != '\0') return false;
-    if (arg == "--alpha") options.model.alpha = number;
-    else if (arg == "--beta") options.model.beta = number;
-    else if (arg == "--pool") options.pool = static_cast<int>(number);
-    else if (arg == "--learners") options.learners = static_cast<int>(number);
-    else if (arg == "--seed") options.seed = static_cast<std::uint64_t>(number);
-    else if (arg == "--sharpness") options.tuning.sharpness = number;
-    else if (arg == "--floor") options.tuning.floor = number;
-    else if (arg == "--target") options.tuning.fluentRecall = number;
-    else if (arg == "--confidence") options.tuning.confidence = number;
-    else return false;
+    if (arg == "--alpha")
+      options.model.alpha = number;
+    else if (arg == "--beta")
+      options.model.beta = number;
+    else if (arg == "--pool")
+      options.pool = static_cast<int>(number);
+    else if (arg == "--learners")
+      options.learners = static_cast<int>(number);
+    else if (arg == "--seed")
+      options.seed = static_cast<std::uint64_t>(number);
+    else if (arg == "--sharpness")
+      options.tuning.sharpness = number;
+    else if (arg == "--floor")
+      options.tuning.floor = number;
+    else if (arg == "--target")
+      options.tuning.fluentRecall = number;
+    else if (arg == "--confidence")
+      options.tuning.confidence = number;
+    else
+      return false;
   }
   const bool sane = options.pool >= 5 && options.pool <= static_cast<int>(lintra::theory::kNoteSlotCount) &&
                     options.learners >= 1 && options.model.alpha > 0.0 && options.model.alpha <= 1.0 &&
@@ -140,9 +150,10 @@ bool Parse(int argc, char** argv, Options& options) {
 int main(int argc, char** argv) {
   Options options;
   if (!Parse(argc, argv, options)) {
-    std::fprintf(stderr,
-                 "usage: bench_weak_pick [--alpha A] [--beta B] [--pool N (5..73)] [--learners L] [--seed S] [--sweep]\n"
-                 "                       [--sharpness X] [--floor F] [--target R] [--confidence C]\n");
+    std::fprintf(
+        stderr,
+        "usage: bench_weak_pick [--alpha A] [--beta B] [--pool N (5..73)] [--learners L] [--seed S] [--sweep]\n"
+        "                       [--sharpness X] [--floor F] [--target R] [--confidence C]\n");
     return 2;
   }
   if (!options.sweep) {
