@@ -38,7 +38,7 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$supp/
 skip=" ${LINTRA_SKIP:-} "
 if [ "${LINTRA_QUICK:-0}" = 1 ]; then skip="$skip fuzz asan "; fi
 fuzz_seconds=${LINTRA_FUZZ_SECONDS:-8}
-parts_core="theory;notation;midi;ui;app;tools"
+parts_core="theory;practice;notation;midi;journal;ui;app;tools"
 summary=()
 
 # Stage functions end each command with "|| return 1": errexit does not reach
