@@ -6,11 +6,7 @@
 #include <optional>
 
 // Resources of a static library must be registered by hand, from the global namespace.
-static void RegisterMusicFontResource() {
-#ifdef LINTRA_EMBEDDED_MUSIC_FONT
-  Q_INIT_RESOURCE(music_font);
-#endif
-}
+static void RegisterMusicFontResource() { Q_INIT_RESOURCE(music_font); }
 
 namespace lintra::notation {
 namespace {

@@ -7,8 +7,6 @@ namespace {
 
 const QRect kArea(0, 0, ImageCanvas::kWidth, ImageCanvas::kHeight);
 
-TextStyle StyleOf(const DrawCall& call) { return {call.fontName, call.pointSize, call.colour, call.opaque}; }
-
 }  // namespace
 
 void PictureCanvas::DrawText(int x, int y, std::string_view text, const TextStyle& style) {
@@ -22,14 +20,13 @@ void PictureCanvas::DrawText(int x, int y, std::string_view text, const TextStyl
   }
   const QRegion visible(marks & kArea);
   if (!visible.isEmpty()) {
-    draws_.push_back(
-        {DrawCall{std::string(text), x, y, style.colour, style.opaque, style.fontName, style.pointSize}, visible});
+    draws_.push_back({DrawCall::Of(x, y, text, style), visible});
   }
   if (image_) image_->DrawText(x, y, text, style);
 }
 
 void PictureCanvas::ReplayOn(ImageCanvas& canvas) const {
-  for (const Kept& kept : draws_) canvas.DrawText(kept.call.x, kept.call.y, kept.call.text, StyleOf(kept.call));
+  for (const Kept& kept : draws_) canvas.DrawText(kept.call.x, kept.call.y, kept.call.text, kept.call.Style());
 }
 
 const QImage& PictureCanvas::Image(int scale) {

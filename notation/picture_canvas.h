@@ -7,7 +7,7 @@
 
 #include "notation/canvas.h"
 #include "notation/image_canvas.h"
-#include "notation/recording_canvas.h"
+#include "notation/draw_call.h"
 
 namespace lintra::notation {
 

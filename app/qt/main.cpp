@@ -7,7 +7,7 @@
 #include "app/device_settings.h"
 #include "app/qt/main_window.h"
 #include "app/qt/self_check.h"
-#include "midi/system_midi_service.h"
+#include "midi/system/system_midi_service.h"
 
 namespace {
 

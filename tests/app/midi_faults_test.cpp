@@ -14,12 +14,13 @@
 #include "app/device_settings.h"
 #include "app/form2.h"
 #include "midi/composite_service.h"
-#include "midi/fake_midi_service.h"
+#include "testing/fake_midi_service.h"
 #include "midi/message_loop.h"
 #include "midi/null_synth_service.h"
 #include "midi/synth_device_name.h"
-#include "notation/recording_canvas.h"
-#include "ui/manual_clock.h"
+#include "testing/recording_canvas.h"
+#include "testing/recording_dialogs.h"
+#include "testing/manual_clock.h"
 #include "ui/window_model.h"
 
 namespace lintra::app {
@@ -31,34 +32,6 @@ using midi::FakeMidiService;
 using Op = FakeMidiService::Op;
 
 constexpr const char* kSynth = midi::kSynthDeviceName;
-
-class RecordingDialogs : public ui::Dialogs {
- public:
-  void Message(const std::string& text) override { shown.push_back(text); }
-  void Error(const std::string& text) override { shown.push_back(text); }
-  bool Confirm(const std::string& text) override {
-    ADD_FAILURE() << "unexpected confirmation: " << text;
-    return false;
-  }
-  bool InputQuery(const std::string& caption, const std::string&, std::string&) override {
-    ADD_FAILURE() << "unexpected prompt: " << caption;
-    return false;
-  }
-  bool SaveFileName(const std::string& caption, std::string&) override {
-    ADD_FAILURE() << "unexpected file question: " << caption;
-    return false;
-  }
-  std::vector<std::string> shown;
-};
-
-class QuietShell : public ui::Shell {
- public:
-  bool OpenDocument(const std::string&) override { return true; }
-  void Terminate() override { terminated = true; }
-  void SetBusyCursor(bool) override {}
-  void Maximize() override {}
-  bool terminated = false;
-};
 
 class LoopPump : public ui::EventPump {
  public:
@@ -84,6 +57,7 @@ class Window {
   ~Window() {
     pump_.form = nullptr;
     form_.reset();
+    EXPECT_TRUE(dialogs_.questions.empty()) << "unexpected question: " << dialogs_.questions.front();
   }
 
   FakeMidiService& Fake() { return *fake_; }
@@ -99,8 +73,8 @@ class Window {
 
   TForm2& Form() { return *form_; }
   ui::WindowModel& Model() { return model_; }
-  std::size_t Shown() const { return dialogs_.shown.size(); }
-  const std::string& LastShown() const { return dialogs_.shown.back(); }
+  std::size_t Shown() const { return dialogs_.boxes.size(); }
+  const std::string& LastShown() const { return dialogs_.boxes.back(); }
 
   void Wait(std::int64_t ms) { clock_.Advance(ms); }
   void Menu(std::string_view name) { form_->Guard(model_.MenuNamed(name).handler); }
@@ -140,8 +114,8 @@ class Window {
  private:
   fs::path settingsFile_;
   ui::ManualClock clock_;
-  RecordingDialogs dialogs_;
-  QuietShell shell_;
+  ui::RecordingDialogs dialogs_;
+  ui::QuietShell shell_;
   LoopPump pump_;
   notation::RecordingCanvas canvas_;
   FakeMidiService* fake_ = nullptr;

@@ -11,38 +11,17 @@
 #include "app/device_settings.h"
 #include "app/form2.h"
 #include "midi/composite_service.h"
-#include "midi/fake_midi_service.h"
+#include "testing/fake_midi_service.h"
 #include "midi/null_synth_service.h"
-#include "notation/recording_canvas.h"
-#include "ui/manual_clock.h"
+#include "testing/recording_canvas.h"
+#include "testing/recording_dialogs.h"
+#include "testing/manual_clock.h"
 #include "ui/window_model.h"
 
 namespace lintra::app {
 namespace {
 
 namespace fs = std::filesystem;
-
-class Dialogs : public ui::Dialogs {
- public:
-  void Message(const std::string& text) override { shown.push_back(text); }
-  void Error(const std::string& text) override { shown.push_back(text); }
-  bool Confirm(const std::string&) override { return true; }
-  bool InputQuery(const std::string&, const std::string&, std::string&) override { return false; }
-  bool SaveFileName(const std::string&, std::string& path) override {
-    path = savePath;
-    return true;
-  }
-  std::vector<std::string> shown;
-  std::string savePath;
-};
-
-class Shell : public ui::Shell {
- public:
-  bool OpenDocument(const std::string&) override { return true; }
-  void Terminate() override {}
-  void SetBusyCursor(bool) override {}
-  void Maximize() override {}
-};
 
 class Pump : public ui::EventPump {
  public:
@@ -55,6 +34,7 @@ class Window {
       : service_(std::make_unique<midi::FakeMidiService>(), std::make_unique<midi::NullSynthService>()) {
     FormServices services{clock_, dialogs, shell_, pump_, canvas_, service_, loop_, DeviceSettingsPath(folder), "help"};
     fs::create_directories(folder);
+    dialogs.confirm = true;
     if (journal) services.journalPath = (folder / "journal.sqlite").string();
     form = std::make_unique<TForm2>(model, services);
     form->FormCreate();
@@ -82,8 +62,8 @@ class Window {
   }
 
   ui::ManualClock clock_;
-  Dialogs dialogs;
-  Shell shell_;
+  ui::RecordingDialogs dialogs;
+  ui::QuietShell shell_;
   Pump pump_;
   notation::RecordingCanvas canvas_;
   midi::MessageLoop loop_;
@@ -177,18 +157,18 @@ TEST_F(ProgressTest, WeakNotePickDrawsFromThePoolAndLeavesThePlainPickAsItWasOnc
   EXPECT_LE(same, 3u);
   EXPECT_EQ(std::vector<int>(after.begin() + static_cast<std::ptrdiff_t>(same), after.end()),
             std::vector<int>(afterToggled.begin() + static_cast<std::ptrdiff_t>(same), afterToggled.end()));
-  EXPECT_TRUE(toggled.dialogs.shown.empty());
+  EXPECT_TRUE(toggled.dialogs.boxes.empty());
 }
 
 TEST_F(ProgressTest, ADamagedJournalIsKeptAsideAndTheStudentToldOnce) {
   std::ofstream(folder_ / "journal.sqlite", std::ios::binary) << std::string(8192, 'x');
   Window w(folder_, true);
-  ASSERT_EQ(w.dialogs.shown.size(), 1u);
-  EXPECT_EQ(w.dialogs.shown[0].rfind("The practice journal was damaged. It is kept as \"journal.sqlite.damaged-", 0),
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(w.dialogs.boxes[0].rfind("The practice journal was damaged. It is kept as \"journal.sqlite.damaged-", 0),
             0u)
-      << w.dialogs.shown[0];
+      << w.dialogs.boxes[0];
   Questions(w, 3, 500);
-  EXPECT_EQ(w.dialogs.shown.size(), 1u);
+  EXPECT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(w.Rows().size(), 4u);
   int kept = 0;
   for (const auto& entry : fs::directory_iterator(folder_)) {
@@ -202,8 +182,8 @@ TEST_F(ProgressTest, ExportTellsWhenItCannotWriteAndResetKeepsTheOldJournal) {
   Questions(w, 2, 500);
   w.dialogs.savePath = (folder_ / "missing" / "answers.csv").string();
   w.Menu("ExportJournal");
-  ASSERT_EQ(w.dialogs.shown.size(), 1u);
-  EXPECT_EQ(w.dialogs.shown[0].rfind("The journal could not be exported to \"", 0), 0u) << w.dialogs.shown[0];
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(w.dialogs.boxes[0].rfind("The journal could not be exported to \"", 0), 0u) << w.dialogs.boxes[0];
 
   w.Menu("ResetProgress");
   EXPECT_EQ(w.Rows().size(), 1u);  // the header alone
@@ -212,7 +192,7 @@ TEST_F(ProgressTest, ExportTellsWhenItCannotWriteAndResetKeepsTheOldJournal) {
   w.dialogs.savePath = (folder_ / "answers.csv").string();
   Questions(w, 1, 500);
   w.Menu("ExportJournal");
-  EXPECT_EQ(w.dialogs.shown.size(), 2u);  // the reset's message, and no error
+  EXPECT_EQ(w.dialogs.boxes.size(), 2u);  // the reset's message, and no error
   std::ifstream csv(folder_ / "answers.csv");
   std::string header, row, more;
   EXPECT_TRUE(std::getline(csv, header) && std::getline(csv, row));

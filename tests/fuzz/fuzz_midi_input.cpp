@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "midi/fake_midi_service.h"
+#include "testing/fake_midi_service.h"
 #include "midi/message_loop.h"
 #include "midi/midi_in.h"
 

@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "midi/fake_midi_service.h"
+#include "testing/fake_midi_service.h"
 #include "midi/message_loop.h"
 #include "midi/midi_out.h"
 #include "midi/null_synth_service.h"
 #include "midi/result_texts.h"
 #include "midi/synth_device_name.h"
-#include "midi/system_midi_service.h"
 
 namespace lintra::midi {
 namespace {
@@ -152,20 +151,6 @@ TEST(CompositeEmptyPlatformTest, OutputListIsNeverEmpty) {
   output.SendShort(192, 113, 0);
   output.SendShort(144, 81, 127);
   EXPECT_TRUE(output.CloseDevice());
-}
-
-TEST(SystemMidiServiceTest, EndsWithTheBuiltInSynthesizer) {
-  // A server name nobody runs: the JACK side (where ALSA is missing) finds no
-  // ports instead of a developer's session.
-  setenv("JACK_DEFAULT_SERVER", "lintra-test-no-server", 1);
-  auto service = MakeSystemMidiService();
-  const unsigned count = service->OutGetNumDevs();
-  ASSERT_GE(count, 1u);
-  OutCaps caps;
-  ASSERT_EQ(service->OutGetDevCaps(static_cast<int>(count) - 1, caps), kOk);
-  EXPECT_EQ(caps.productName, kSynthDeviceName);
-  ASSERT_EQ(service->OutGetDevCaps(kMidiMapper, caps), kOk);
-  EXPECT_EQ(caps.productName, kSynthDeviceName);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The fake stands in for the platform in every MIDI test and in the scenario
 // runner, so the behaviour those rely on is pinned down here.
-#include "midi/fake_midi_service.h"
+#include "testing/fake_midi_service.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "midi/fake_midi_service.h"
+#include "testing/fake_midi_service.h"
 
 namespace lintra::midi {
 namespace {

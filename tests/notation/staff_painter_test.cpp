@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "notation/recording_canvas.h"
+#include "testing/recording_canvas.h"
 
 namespace lintra::notation {
 namespace {

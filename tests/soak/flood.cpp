@@ -22,7 +22,7 @@
 #include <thread>
 
 #include "midi/circbuf.h"
-#include "midi/fake_midi_service.h"
+#include "testing/fake_midi_service.h"
 #include "midi/message_loop.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"

@@ -1,4 +1,4 @@
-#include "ui/manual_clock.h"
+#include "testing/manual_clock.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 
 #include "app/qt/main_window.h"
 #include "midi/composite_service.h"
-#include "midi/fake_midi_service.h"
+#include "testing/fake_midi_service.h"
 #include "midi/null_synth_service.h"
 
 namespace {

@@ -11,9 +11,10 @@
 #include "app/qt/main_window.h"
 #include "controls/elastfrm.h"
 #include "midi/composite_service.h"
-#include "midi/fake_midi_service.h"
+#include "testing/fake_midi_service.h"
 #include "midi/null_synth_service.h"
-#include "ui/manual_clock.h"
+#include "testing/manual_clock.h"
+#include "testing/recording_dialogs.h"
 
 namespace lintra::frontend {
 
@@ -25,29 +26,9 @@ inline void Settle() {
   }
 }
 
-// Keeps the text of every box the window would show; questions are answered "No" or cancelled.
-class RecordingDialogs : public ui::Dialogs {
- public:
-  void Message(const std::string& text) override { boxes.push_back(text); }
-  void Error(const std::string& text) override { boxes.push_back(text); }
-  bool Confirm(const std::string& text) override {
-    boxes.push_back(text);
-    return false;
-  }
-  bool InputQuery(const std::string&, const std::string& prompt, std::string&) override {
-    boxes.push_back(prompt);
-    return false;
-  }
-  bool SaveFileName(const std::string& caption, std::string&) override {
-    boxes.push_back(caption);
-    return false;
-  }
-  std::vector<std::string> boxes;
-};
-
 struct WindowDoubles {
   ui::ManualClock clock;
-  RecordingDialogs dialogs;
+  ui::RecordingDialogs dialogs;
   QtShell shell;
 };
 

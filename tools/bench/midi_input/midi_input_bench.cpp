@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "midi/circbuf.h"
-#include "midi/fake_midi_service.h"
+#include "testing/fake_midi_service.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"
 

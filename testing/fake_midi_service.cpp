@@ -1,4 +1,4 @@
-#include "midi/fake_midi_service.h"
+#include "testing/fake_midi_service.h"
 
 #include <algorithm>
 #include <thread>

@@ -1,24 +1,12 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 #include <vector>
 
 #include "notation/canvas.h"
+#include "notation/draw_call.h"
 
 namespace lintra::notation {
-
-struct DrawCall {
-  std::string text;
-  int x;
-  int y;
-  TextColour colour;
-  bool opaque;
-  std::string fontName;
-  int pointSize;
-
-  bool operator==(const DrawCall&) const = default;
-};
 
 // Keeps every draw instead of drawing, so the picture can be checked as a list of calls.
 class RecordingCanvas final : public Canvas {

@@ -1,4 +1,4 @@
-#include "midi/system_midi_service.h"
+#include "midi/system/system_midi_service.h"
 
 #include "midi/composite_service.h"
 #include "midi/deferred_service.h"

@@ -1,0 +1,50 @@
+// The window's dialogs and shell for tests: nothing is shown, everything asked is kept.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/dialogs.h"
+
+namespace lintra::ui {
+
+// Keeps the text of every box and of every question. Confirmations are answered with `confirm`,
+// a file question with `savePath` (cancelled while it is unset), prompts are cancelled.
+class RecordingDialogs : public Dialogs {
+ public:
+  void Message(const std::string& text) override { boxes.push_back(text); }
+  void Error(const std::string& text) override { boxes.push_back(text); }
+  bool Confirm(const std::string& text) override {
+    questions.push_back(text);
+    return confirm;
+  }
+  bool InputQuery(const std::string&, const std::string& prompt, std::string&) override {
+    questions.push_back(prompt);
+    return false;
+  }
+  bool SaveFileName(const std::string& caption, std::string& path) override {
+    questions.push_back(caption);
+    if (!savePath) return false;
+    path = *savePath;
+    return true;
+  }
+
+  std::vector<std::string> boxes;
+  std::vector<std::string> questions;
+  bool confirm = false;
+  std::optional<std::string> savePath;
+};
+
+// A shell that opens every document and remembers being told to end.
+class QuietShell : public Shell {
+ public:
+  bool OpenDocument(const std::string&) override { return true; }
+  void Terminate() override { terminated = true; }
+  void SetBusyCursor(bool) override {}
+  void Maximize() override {}
+
+  bool terminated = false;
+};
+
+}  // namespace lintra::ui
