@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "notation/canvas.h"
-#include "notation/image_canvas.h"
 #include "notation/draw_call.h"
+#include "notation/image_canvas.h"
 
 namespace lintra::notation {
 

@@ -6,6 +6,8 @@
 #   tools/fresh-machine.sh [SUITE]     (default bookworm)
 #   LINTRA_FRESH_DIR=DIR               where the root is made (default /var/tmp)
 #   LINTRA_KEEP_ROOT=1                 keep the root afterwards (its path is printed)
+#   LINTRA_CORE_FIRST=0                skip the first stage: the toolkit-free core built and
+#                                      tested alone, before Qt, RtMidi or FluidSynth is installed
 #   LINTRA_QUICK, LINTRA_SKIP          passed on to ./test.sh (see tools/reliability.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -90,11 +92,35 @@ mnt /dev --bind /dev
 mnt /dev/pts --bind /dev/pts
 mnt /tmp -t tmpfs -o mode=1777 tmpfs
 
-echo "fresh-machine: running ./test.sh as root in the new root"
+in_root() {  # in_root COMMANDS: run as root in the new root, from the checkout's copy
+  chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    TERM="${TERM:-dumb}" LINTRA_QUICK="${LINTRA_QUICK:-0}" LINTRA_SKIP="${LINTRA_SKIP:-}" \
+    /bin/bash -c "cd /root/lintra && $1"
+}
+
 status=0
-chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-  TERM="${TERM:-dumb}" LINTRA_QUICK="${LINTRA_QUICK:-0}" LINTRA_SKIP="${LINTRA_SKIP:-}" \
-  /bin/bash -c 'cd /root/lintra && ./test.sh' || status=$?
+if [ "${LINTRA_CORE_FIRST:-1}" = 1 ]; then
+  echo "fresh-machine: the core alone, without Qt, RtMidi or FluidSynth"
+  in_root 'set -e
+    tools/install-deps.sh core
+    for p in qt6-base-dev librtmidi-dev libfluidsynth-dev; do
+      if dpkg-query -W -f="\${Status}" "$p" 2>/dev/null | grep -q "install ok installed"; then
+        echo "$p is installed: this is no core-only machine" >&2; exit 1
+      fi
+    done
+    cmake -S . -B build-core -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLINTRA_WITH_QT=OFF -DLINTRA_BENCHMARKS=OFF
+    cmake --build build-core -j"$(nproc)"
+    ctest --test-dir build-core --output-on-failure -j"$(nproc)" -LE slow
+    rm -rf build-core' || status=$?
+  if [ $status -ne 0 ]; then
+    echo "fresh-machine: the core-only build FAILED (exit status $status) after $((SECONDS - start)) s"
+    exit $status
+  fi
+  echo "fresh-machine: the core-only build passed after $((SECONDS - start)) s"
+fi
+
+echo "fresh-machine: running ./test.sh as root in the new root"
+in_root ./test.sh || status=$?
 took=$((SECONDS - start))
 if [ $status -eq 0 ]; then
   echo "fresh-machine: ./test.sh PASSED on a fresh $suite in $((took / 60)) min $((took % 60)) s"

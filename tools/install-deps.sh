@@ -1,32 +1,38 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building and running need (run) or
-# that and what the tests need besides (test), skipping those installed.
+# that and what the tests need besides (test), skipping those installed; core
+# is what the toolkit-free libraries and their tests need (no Qt, RtMidi or
+# FluidSynth: cmake -DLINTRA_WITH_QT=OFF -DLINTRA_BENCHMARKS=OFF).
 # Names are release-independent (Debian 12/13, Ubuntu 22.04/24.04); packages
 # versioned with a compiler are worked out from the one installed.
 #
-#   tools/install-deps.sh run|test      (default: test)
+#   tools/install-deps.sh core|run|test      (default: test)
 set -euo pipefail
 
 what=${1:-test}
 
 # One package per line.
-run_packages=(
+build_packages=(
   build-essential
   cmake
   ninja-build
   pkg-config
   ccache
+  libsqlite3-dev
+)
+gtest_packages=(
+  libgtest-dev
+  libgmock-dev
+)
+run_packages=(
   qt6-base-dev
   librtmidi-dev
   libfluidsynth-dev
-  libsqlite3-dev
   timgm6mb-soundfont
   fonts-liberation
   xdg-utils
 )
 test_packages=(
-  libgtest-dev
-  libgmock-dev
   libbenchmark-dev
   clang
   jackd2
@@ -47,9 +53,10 @@ test_packages=(
 )
 
 case $what in
-  run) packages=("${run_packages[@]}") ;;
-  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  core) packages=("${build_packages[@]}" "${gtest_packages[@]}") ;;
+  run) packages=("${build_packages[@]}" "${run_packages[@]}") ;;
+  test) packages=("${build_packages[@]}" "${run_packages[@]}" "${gtest_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 core|run|test" >&2; exit 2 ;;
 esac
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }

@@ -38,7 +38,6 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$supp/
 skip=" ${LINTRA_SKIP:-} "
 if [ "${LINTRA_QUICK:-0}" = 1 ]; then skip="$skip fuzz asan "; fi
 fuzz_seconds=${LINTRA_FUZZ_SECONDS:-8}
-parts_core="theory;practice;notation;midi;journal;ui;app;tools"
 summary=()
 
 # Stage functions end each command with "|| return 1": errexit does not reach
@@ -74,7 +73,7 @@ asan_suite() {
 }
 
 tsan_input_path() {
-  configure build-tsan -DLINTRA_TSAN=ON -DLINTRA_WITH_QT=OFF -DLINTRA_PARTS="midi" || return 1
+  configure build-tsan -DLINTRA_TSAN=ON -DLINTRA_WITH_QT=OFF || return 1
   cmake --build build-tsan -j"$jobs" --target midi_circbuf_test midi_message_loop_test midi_midi_in_test \
     midi_fake_midi_service_test lintra_flood || return 1
   ctest --test-dir build-tsan --output-on-failure -j"$jobs" \
@@ -84,7 +83,7 @@ tsan_input_path() {
 }
 
 fuzz_all() {
-  configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DLINTRA_FUZZ=ON -DLINTRA_WITH_QT=OFF -DLINTRA_PARTS="$parts_core" || return 1
+  configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DLINTRA_FUZZ=ON -DLINTRA_WITH_QT=OFF || return 1
   cmake --build build-fuzz -j"$jobs" --target lintra_fuzzers || return 1
   local work
   work=$(mktemp -d)

@@ -14,13 +14,13 @@
 #include "app/device_settings.h"
 #include "app/form2.h"
 #include "midi/composite_service.h"
-#include "testing/fake_midi_service.h"
 #include "midi/message_loop.h"
 #include "midi/null_synth_service.h"
 #include "midi/synth_device_name.h"
+#include "testing/fake_midi_service.h"
+#include "testing/manual_clock.h"
 #include "testing/recording_canvas.h"
 #include "testing/recording_dialogs.h"
-#include "testing/manual_clock.h"
 #include "ui/window_model.h"
 
 namespace lintra::app {

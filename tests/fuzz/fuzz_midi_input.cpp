@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "testing/fake_midi_service.h"
 #include "midi/message_loop.h"
 #include "midi/midi_in.h"
+#include "testing/fake_midi_service.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "testing/fake_midi_service.h"
 #include "midi/message_loop.h"
 #include "midi/midi_out.h"
 #include "midi/null_synth_service.h"
 #include "midi/result_texts.h"
 #include "midi/synth_device_name.h"
+#include "testing/fake_midi_service.h"
 
 namespace lintra::midi {
 namespace {

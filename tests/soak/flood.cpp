@@ -22,11 +22,11 @@
 #include <thread>
 
 #include "midi/circbuf.h"
-#include "testing/fake_midi_service.h"
 #include "midi/message_loop.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"
 #include "rss.h"
+#include "testing/fake_midi_service.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "app/form2.h"
-#include "testing/fake_midi_service.h"
 #include "midi/message_loop.h"
-#include "tools/scenario/scripted_services.h"
+#include "testing/fake_midi_service.h"
 #include "testing/manual_clock.h"
+#include "tools/scenario/scripted_services.h"
 #include "ui/window_model.h"
 
 namespace lintra::scenario {

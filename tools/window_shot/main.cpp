@@ -13,8 +13,8 @@
 
 #include "app/qt/main_window.h"
 #include "midi/composite_service.h"
-#include "testing/fake_midi_service.h"
 #include "midi/null_synth_service.h"
+#include "testing/fake_midi_service.h"
 
 namespace {
 

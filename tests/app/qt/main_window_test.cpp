@@ -20,9 +20,9 @@
 #include "controls/elastfrm.h"
 #include "controls/gradbtn.h"
 #include "midi/composite_service.h"
-#include "testing/fake_midi_service.h"
 #include "midi/null_synth_service.h"
 #include "notation/staff_painter.h"
+#include "testing/fake_midi_service.h"
 #include "tests/app/qt/window_testing.h"
 
 namespace lintra::frontend {

@@ -11,8 +11,8 @@
 #include "app/qt/main_window.h"
 #include "controls/elastfrm.h"
 #include "midi/composite_service.h"
-#include "testing/fake_midi_service.h"
 #include "midi/null_synth_service.h"
+#include "testing/fake_midi_service.h"
 #include "testing/manual_clock.h"
 #include "testing/recording_dialogs.h"
 

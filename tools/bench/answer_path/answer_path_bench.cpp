@@ -12,10 +12,10 @@
 
 #include "app/form2.h"
 #include "midi/composite_service.h"
-#include "testing/fake_midi_service.h"
 #include "midi/null_synth_service.h"
-#include "testing/recording_canvas.h"
+#include "testing/fake_midi_service.h"
 #include "testing/manual_clock.h"
+#include "testing/recording_canvas.h"
 #include "ui/window_model.h"
 
 namespace {

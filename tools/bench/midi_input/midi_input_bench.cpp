@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "midi/circbuf.h"
-#include "testing/fake_midi_service.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"
+#include "testing/fake_midi_service.h"
 
 namespace lintra::midi {
 namespace {
