@@ -116,8 +116,11 @@ void TForm2::ShowAnswerStatus(const practice::AnswerRecord& record) {
   std::string text = Seconds(record.responseMs);
   if (!record.correct) {
     const auto diagnosis = practice::Diagnose(record.keyItem, record.questionSlot, record.answerMidi);
-    text += ". " +
-            practice::DescribeMistake(record.keyItem, record.questionSlot, diagnosis, Checked(menu::MiddleCIsC4)) + ".";
+    text +=
+        ". " +
+        practice::DescribeMistake(record.keyItem, record.questionSlot, diagnosis,
+                                  {.syllables = Checked(menu::Syllables), .middleCIsC4 = Checked(menu::MiddleCIsC4)}) +
+        ".";
   }
   SetText(control::StatusLine, std::move(text));
 }

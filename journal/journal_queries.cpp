@@ -82,7 +82,7 @@ std::vector<NoteHistory> MasteryInputs(sqlite3* db, std::string_view keyItem, in
   Statement next(db, "SELECT slot FROM answers WHERE key_name = ?1 AND slot > ?2 ORDER BY slot LIMIT 1");
   Statement last(db,
                  "SELECT correct, response_ms, staff FROM answers WHERE key_name = ?1 AND slot = ?2"
-                 " AND attempt = 1 ORDER BY id DESC LIMIT ?3");
+                 " AND attempt = 1 AND exercise = ?4 ORDER BY id DESC LIMIT ?3");
   std::int64_t slot = -1;
   for (;;) {
     next.reset();
@@ -92,6 +92,7 @@ std::vector<NoteHistory> MasteryInputs(sqlite3* db, std::string_view keyItem, in
     note.slot = static_cast<theory::NoteSlot>(slot);
     last.reset();
     last.bind(1, key).bind(2, slot).bind(3, std::int64_t{attempts});
+    last.bind(4, static_cast<std::int64_t>(Exercise::NoteReading));
     while (last.step() == SQLITE_ROW) {
       note.staff = static_cast<Staff>(last.integer(2));
       note.lastFirstTries.push_back({last.integer(0) != 0, last.integer(1)});

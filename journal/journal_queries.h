@@ -17,7 +17,7 @@ struct Attempt {
   std::int64_t responseMs = 0;
 };
 
-// A note's last first tries in one key, newest first: what mastery is judged from.
+// A note's last first tries at reading it in one key, newest first: what mastery is judged from.
 struct NoteHistory {
   theory::NoteSlot slot = 0;
   Staff staff = Staff::Treble;

@@ -57,6 +57,14 @@ void SpellAnyhow(std::string_view keyItem, int midi, int nearStep, Diagnosis& ou
 std::string_view ClefName(int step) { return StaffOf(step) == Staff::Treble ? "treble" : "bass"; }
 std::string_view LineOrSpace(int step) { return PlaceOnStaff(step) % 2 == 0 ? "line" : "space"; }
 
+// A name as the table spells it ("Bb1"), as the student sees it.
+std::string Shown(const std::string& letterName, NoteNaming naming) {
+  std::string name = letterName;
+  if (naming.syllables) {
+    if (const auto slot = theory::FindByLetterName(name)) name = theory::SpelledNoteTable().at(*slot).syllableName;
+  }
+  return theory::ShownOctave(name, naming.middleCIsC4);
+}
 }  // namespace
 
 Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answerMidi) {
@@ -98,13 +106,12 @@ Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answ
 }
 
 std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis,
-                            bool middleCIsC4) {
+                            NoteNaming naming) {
   if (diagnosis.kind == MistakeKind::None) return {};
   const int step = LetterStep(question);
   const int read = diagnosis.readStep;
-  std::string text = "Read " + theory::ShownOctave(theory::SpelledNoteTable().at(question).letterName, middleCIsC4) +
-                     " in the " + std::string(ClefName(step)) + " clef as " +
-                     theory::ShownOctave(NameAt(read, diagnosis.readAlteration), middleCIsC4);
+  std::string text = "Read " + Shown(theory::SpelledNoteTable().at(question).letterName, naming) + " in the " +
+                     std::string(ClefName(step)) + " clef as " + Shown(NameAt(read, diagnosis.readAlteration), naming);
   const std::string_view direction = read > step ? "high" : "low";
   switch (diagnosis.kind) {
     case MistakeKind::None:
@@ -116,7 +123,9 @@ std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question,
       break;
     }
     case MistakeKind::KeySignatureIgnored:
-      text += std::string(": the key signature makes every ") + LetterOf(step) +
+      text += ": the key signature makes every " +
+              (naming.syllables ? theory::WhiteKeyCaption(static_cast<std::uint8_t>(NaturalMidiOf(step)), true)
+                                : std::string(1, LetterOf(step))) +
               (SignatureAlteration(keyItem, step) > 0 ? " sharp" : " flat");
       break;
     case MistakeKind::Octave: {

@@ -39,10 +39,16 @@ struct Diagnosis {
 // `keyItem` is the menu item of the key in force ("GMajor1") or kChromaticItem.
 Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answerMidi);
 
+// How the trainer names notes: letters or syllables ("Lá2"), and with `middleCIsC4` octaves
+// numbered so that middle C is C4 (every digit one higher than the table's).
+struct NoteNaming {
+  bool syllables = false;
+  bool middleCIsC4 = false;
+};
+
 // One sentence for the student, e.g. "Read A2 in the bass clef as F4: the same place on the
-// treble staff". Empty for a right answer. Octaves are numbered as the trainer names them: with
-// `middleCIsC4`, middle C is C4 and every digit is one higher.
+// treble staff", every note named as `naming` says. Empty for a right answer.
 std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis,
-                            bool middleCIsC4 = false);
+                            NoteNaming naming = {});
 
 }  // namespace lintra::practice

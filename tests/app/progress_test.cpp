@@ -160,6 +160,34 @@ TEST_F(ProgressTest, WeakNotePickDrawsFromThePoolAndLeavesThePlainPickAsItWasOnc
   EXPECT_TRUE(toggled.dialogs.boxes.empty());
 }
 
+// Two students on the same clock and generator, journals off: one misses every first try, the other
+// never. Only the answers given in this run can tell their picks apart.
+TEST_F(ProgressTest, AnswersGivenWhilePractisingWeakNotesMoveThePick) {
+  auto run = [&](const char* name, bool practiseWeak, bool miss) {
+    Window w(folder_ / name, false);
+    w.Menu("Off1");
+    if (practiseWeak) w.Menu("PractiseWeakNotes");
+    std::vector<int> asked;
+    for (int i = 0; i < 25; ++i) {
+      asked.push_back(w.form->CurrentSlot);
+      w.Wait(700);
+      if (miss) {
+        const int question = w.form->QuestionNote;
+        w.Press(w.Wrong());
+        w.Wait(700);
+        w.Press(question);
+      } else {
+        w.Wait(700);
+        w.Press(w.form->QuestionNote);
+      }
+      w.Wait(600);
+    }
+    return asked;
+  };
+  EXPECT_EQ(run("plain-missing", false, true), run("plain-reading", false, false));
+  EXPECT_NE(run("weak-missing", true, true), run("weak-reading", true, false));
+}
+
 TEST_F(ProgressTest, ADamagedJournalIsKeptAsideAndTheStudentToldOnce) {
   std::ofstream(folder_ / "journal.sqlite", std::ios::binary) << std::string(8192, 'x');
   Window w(folder_, true);

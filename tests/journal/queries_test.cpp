@@ -24,6 +24,9 @@ TEST(JournalQueries, MasteryInputsAreEachNotesLastFirstTriesInTheKey) {
   otherKey.keyItem = "FMajor1";
   journal.Append(otherKey);
   journal.Append(Answer(kMonday + 22, 1, 3, false, 3000));
+  AnswerRecord played = Answer(kMonday + 23, 1, 40, false, 9);  // playing a named note is no reading
+  played.exercise = Exercise::PlayKeyboard;
+  journal.Append(played);
 
   const auto notes = MasteryInputs(journal.db(), "GMajor1");
   ASSERT_EQ(notes.size(), 2u);

@@ -66,10 +66,13 @@ TEST(Diagnosis, ExplainsEachWrongAnswerByTheFirstMisreadingThatGivesIt) {
       EXPECT_EQ(DescribeMistake(example.key, Slot(example.question), diagnosis), example.sentence);
     }
   }
-  // Named as the trainer names notes when middle C is C4.
+  // Named as the trainer names notes: middle C as C4, or syllables, the letters of the key included.
   const Diagnosis octave = Diagnose("CMajor1", Slot("C3"), 48);
-  EXPECT_EQ(DescribeMistake("CMajor1", Slot("C3"), octave, true),
+  EXPECT_EQ(DescribeMistake("CMajor1", Slot("C3"), octave, {.middleCIsC4 = true}),
             "Read C4 in the bass clef as C3: the right note, an octave too low");
+  const Diagnosis signature = Diagnose("FMajor1", Slot("Bb1"), 47);
+  EXPECT_EQ(DescribeMistake("FMajor1", Slot("Bb1"), signature, {.syllables = true}),
+            "Read Si(b)1 in the bass clef as Si1: the key signature makes every Si flat");
 }
 
 TEST(AnswerRecord, DerivesTheQuestionAndTheVerdictAndKeepsItsCodesReadable) {

@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <cctype>
 
 #include "journal/journal.h"
 #include "journal/schema.h"
@@ -84,9 +83,9 @@ std::vector<MistakeLine> Mistakes(sqlite3* db, const app::ProgressRequest& reque
     // only what was read as what, rather than contradict the heading it stands under.
     practice::Diagnosis diagnosis = practice::Diagnose(example.keyItem, example.questionSlot, example.answerMidi);
     if (diagnosis.kind != summary.kind) diagnosis.kind = practice::MistakeKind::Other;
-    std::string sentence = practice::DescribeMistake(example.keyItem, example.questionSlot, diagnosis);
     lines.push_back({summary.kind, std::string(MistakeCaption(summary.kind)), summary.count,
-                     ShownNames(sentence, request.syllables, request.middleCIsC4)});
+                     practice::DescribeMistake(example.keyItem, example.questionSlot, diagnosis,
+                                               {.syllables = request.syllables, .middleCIsC4 = request.middleCIsC4})});
   }
   return lines;
 }
@@ -139,32 +138,6 @@ std::string_view MistakeCaption(practice::MistakeKind kind) {
       return "Other";
   }
   return "Other";
-}
-
-std::string ShownNames(const std::string& sentence, bool syllables, bool middleCIsC4) {
-  if (!syllables && !middleCIsC4) return sentence;
-  std::string out;
-  std::size_t i = 0;
-  while (i < sentence.size()) {
-    const bool wordStart = i == 0 || !std::isalnum(static_cast<unsigned char>(sentence[i - 1]));
-    std::size_t end = i + 1;
-    if (wordStart && sentence[i] >= 'A' && sentence[i] <= 'G') {
-      if (end < sentence.size() && (sentence[end] == '#' || sentence[end] == 'b')) ++end;
-      const bool digit = end < sentence.size() && std::isdigit(static_cast<unsigned char>(sentence[end]));
-      const bool alone = end + 1 >= sentence.size() || !std::isalnum(static_cast<unsigned char>(sentence[end + 1]));
-      if (digit && alone) {
-        std::string name = sentence.substr(i, end + 1 - i);
-        if (const auto slot = theory::FindByLetterName(name); syllables && slot) {
-          name = theory::SpelledNoteTable().at(*slot).syllableName;
-        }
-        out += theory::ShownOctave(name, middleCIsC4);
-        i = end + 1;
-        continue;
-      }
-    }
-    out += sentence[i++];
-  }
-  return out;
 }
 
 }  // namespace lintra::progress

@@ -44,8 +44,4 @@ ProgressReport ReadProgress(const app::ProgressRequest& request);
 
 std::string_view MistakeCaption(practice::MistakeKind kind);
 
-// The note names of a sentence as the student sees them: "A2" becomes "Lá2" with syllables, "A3"
-// with middle C as C4.
-std::string ShownNames(const std::string& sentence, bool syllables, bool middleCIsC4);
-
 }  // namespace lintra::progress
