@@ -8,6 +8,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/self_check.h"
 #include "midi/system/system_midi_service.h"
+#include "ui/layout.h"
 
 namespace {
 
@@ -30,14 +31,16 @@ int main(int argc, char** argv) {
   // window opens it; the window hears of it on the user-interface thread,
   // where `target` is set long before.
   lintra::frontend::MainWindow* target = nullptr;
-  auto midi = lintra::midi::MakeSystemMidiService([&target](const std::string& silence) {
-    QMetaObject::invokeMethod(
-        qApp,
-        [&target, silence] {
-          if (target) target->Form().Guard([&] { target->Form().SynthesizerSilent(silence); });
-        },
-        Qt::QueuedConnection);
-  });
+  auto midi = lintra::midi::MakeSystemMidiService(
+      [&target](const std::string& silence) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [&target, silence] {
+              if (target) target->Form().Guard([&] { target->Form().SynthesizerSilent(silence); });
+            },
+            Qt::QueuedConnection);
+      },
+      {lintra::ui::kLowestKeyNote, lintra::ui::kLowestKeyNote + static_cast<int>(lintra::ui::Keyboard().size()) - 1});
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Grafel"));
   QApplication::setOrganizationName(QStringLiteral("Lintra"));

@@ -10,7 +10,7 @@ namespace {
 
 // Record sizes of the preset tables' sub-chunks.
 constexpr std::size_t kPhdr = 38, kBag = 4, kMod = 10, kGen = 4, kInst = 22, kShdr = 46;
-constexpr std::uint16_t kGenInstrument = 41;
+constexpr std::uint16_t kGenKeyRange = 43, kGenInstrument = 41, kGenSampleId = 53;
 
 std::uint32_t U32(const char* p) {
   return std::uint32_t(std::uint8_t(p[0])) | std::uint32_t(std::uint8_t(p[1])) << 8 |
@@ -53,21 +53,41 @@ bool Consistent(const std::string& headers, std::size_t headerSize, std::size_t 
   return U16(bags, (nb - 1) * kBag) <= Count(gens, kGen) && U16(bags, (nb - 1) * kBag + 2) <= Count(mods, kMod);
 }
 
-// Copies header `i`'s zones into the new tables; `remap` rewrites each
-// generator (an instrument reference, say) before it is kept.
+// Whether a zone (generators g0..g1) can sound within `keys`. A global zone
+// (one without the generator `terminal` that ends a local zone: the
+// instrument of a preset zone, the sample of an instrument zone) always can.
+bool Sounds(const std::string& gens, std::size_t g0, std::size_t g1, std::uint16_t terminal, KeyRange keys) {
+  int lowest = 0, highest = 127;
+  bool local = false;
+  for (std::size_t g = g0; g < g1; ++g) {
+    const std::uint16_t op = U16(gens, g * kGen);
+    if (op == kGenKeyRange) {
+      lowest = std::uint8_t(gens[g * kGen + 2]);
+      highest = std::uint8_t(gens[g * kGen + 3]);
+    }
+    if (op == terminal) local = true;
+  }
+  return !local || (lowest <= keys.highest && highest >= keys.lowest);
+}
+
+// Copies header `i`'s zones that sound within `keys` into the new tables;
+// `remap` rewrites each generator (an instrument reference, say) before it
+// is kept.
 template <typename Remap>
 void CopyZones(const std::string& headers, std::size_t headerSize, std::size_t bagField, std::size_t i,
                const std::string& bags, const std::string& mods, const std::string& gens, std::string& outHeaders,
-               std::string& outBags, std::string& outMods, std::string& outGens, Remap remap) {
+               std::string& outBags, std::string& outMods, std::string& outGens, std::uint16_t terminal, KeyRange keys,
+               Remap remap) {
   std::string header = headers.substr(i * headerSize, headerSize);
   Put16(header, bagField, std::uint16_t(Count(outBags, kBag)));
   outHeaders += header;
   const std::size_t firstBag = U16(headers, i * headerSize + bagField);
   const std::size_t endBag = U16(headers, (i + 1) * headerSize + bagField);
   for (std::size_t b = firstBag; b < endBag; ++b) {
+    const std::size_t g0 = U16(bags, b * kBag), g1 = U16(bags, (b + 1) * kBag);
+    if (!Sounds(gens, g0, g1, terminal, keys)) continue;
     Append16(outBags, std::uint16_t(Count(outGens, kGen)));
     Append16(outBags, std::uint16_t(Count(outMods, kMod)));
-    const std::size_t g0 = U16(bags, b * kBag), g1 = U16(bags, (b + 1) * kBag);
     const std::size_t m0 = U16(bags, b * kBag + 2), m1 = U16(bags, (b + 1) * kBag + 2);
     outMods.append(mods, m0 * kMod, (m1 - m0) * kMod);
     for (std::size_t g = g0; g < g1; ++g) {
@@ -99,7 +119,7 @@ void AppendChunk(std::string& out, const char* id, const std::string& body) {
 
 }  // namespace
 
-std::unique_ptr<Sf2Subsets> Sf2Subsets::Open(const std::string& path) {
+std::unique_ptr<Sf2Subsets> Sf2Subsets::Open(const std::string& path, KeyRange keys) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
   if (!file) return nullptr;
   char head[12];
@@ -125,6 +145,7 @@ std::unique_ptr<Sf2Subsets> Sf2Subsets::Open(const std::string& path) {
 
   auto subsets = std::unique_ptr<Sf2Subsets>(new Sf2Subsets);
   subsets->path_ = path;
+  subsets->keys_ = keys;
   subsets->pdtaOffset_ = pdta;
   std::string tables(pdtaSize - 4, '\0');
   if (!ReadAt(file.get(), pdta + 12, tables.data(), tables.size())) return nullptr;
@@ -156,24 +177,26 @@ std::string Sf2Subsets::Subset(int program) const {
   const std::size_t presets = Count(phdr_, kPhdr), originalInstruments = Count(inst_, kInst);
   for (std::size_t i = 0; i + 1 < presets; ++i) {
     if (U16(phdr_, i * kPhdr + 20) != program) continue;
-    CopyZones(phdr_, kPhdr, 24, i, pbag_, pmod_, pgen_, phdr, pbag, pmod, pgen, [&](std::string& gen) {
-      if (U16(gen, 0) != kGenInstrument) return;
-      const std::uint16_t original = U16(gen, 2);
-      // Past the last instrument: left pointing past the new last one, so
-      // that the loader refuses the zone as it would have.
-      if (original + 1u >= originalInstruments) {
-        Put16(gen, 2, 0xFFFF);
-        return;
-      }
-      auto it = std::find(instruments.begin(), instruments.end(), original);
-      if (it == instruments.end()) it = instruments.insert(instruments.end(), original);
-      Put16(gen, 2, std::uint16_t(it - instruments.begin()));
-    });
+    CopyZones(phdr_, kPhdr, 24, i, pbag_, pmod_, pgen_, phdr, pbag, pmod, pgen, kGenInstrument, keys_,
+              [&](std::string& gen) {
+                if (U16(gen, 0) != kGenInstrument) return;
+                const std::uint16_t original = U16(gen, 2);
+                // Past the last instrument: left pointing past the new last one, so
+                // that the loader refuses the zone as it would have.
+                if (original + 1u >= originalInstruments) {
+                  Put16(gen, 2, 0xFFFF);
+                  return;
+                }
+                auto it = std::find(instruments.begin(), instruments.end(), original);
+                if (it == instruments.end()) it = instruments.insert(instruments.end(), original);
+                Put16(gen, 2, std::uint16_t(it - instruments.begin()));
+              });
   }
   if (phdr.empty()) return {};
   Terminate(phdr_, kPhdr, 24, phdr, pbag, pmod, pgen);
   for (const std::uint16_t k : instruments)
-    CopyZones(inst_, kInst, 20, k, ibag_, imod_, igen_, inst, ibag, imod, igen, [](std::string&) {});
+    CopyZones(inst_, kInst, 20, k, ibag_, imod_, igen_, inst, ibag, imod, igen, kGenSampleId, keys_,
+              [](std::string&) {});
   Terminate(inst_, kInst, 20, inst, ibag, imod, igen);
 
   std::string body = "pdta";

@@ -7,10 +7,14 @@
 // selects from finds the same preset for every program change, bank fallbacks
 // included, as with the whole file.  The samples stay where they are: the
 // subset is the original file up to its preset tables, then new tables.
+// Zones for keys outside the range the subsets are opened with are left out,
+// and with them their samples: they would never sound.
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
+
+#include "midi/key_range.h"
 
 namespace lintra::midi {
 
@@ -19,7 +23,7 @@ class Sf2Subsets {
   // Reads the preset tables of `path`.  Null when the file is not a
   // SoundFont 2 laid out as usual (preset tables last) or its tables do not
   // hold together: such a file is then loaded whole.
-  static std::unique_ptr<Sf2Subsets> Open(const std::string& path);
+  static std::unique_ptr<Sf2Subsets> Open(const std::string& path, KeyRange keys = {});
 
   // The preset tables (a whole pdta list) of the presets numbered `program`
   // (0..127) in every bank, for a Reader.  Empty when the file has none.
@@ -50,6 +54,7 @@ class Sf2Subsets {
 
  private:
   std::string path_;
+  KeyRange keys_;
   std::uint64_t pdtaOffset_ = 0;
   // The preset tables' sub-chunks, as read.
   std::string phdr_, pbag_, pmod_, pgen_, inst_, ibag_, imod_, igen_, shdr_;

@@ -242,7 +242,7 @@ void SynthService::Load() {
     // A preset's tables are loaded when a channel is about to choose it:
     // the always-resident programs now (program 0's subset holds the
     // fallbacks of every program change, the piano and the drum kit).
-    engine->subsets = Sf2Subsets::Open(soundfontPath_);
+    engine->subsets = Sf2Subsets::Open(soundfontPath_, options_.keys);
     if (engine->subsets) {
       Remember(*engine->subsets);
       fluid_synth_add_sfloader(engine->synth, NewSubsetLoader(engine->settings));

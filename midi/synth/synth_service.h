@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "midi/midi_output_service.h"
+#include "midi/synth/sf2_subset.h"
 #include "midi/synth_device_name.h"
 
 namespace lintra::midi {
@@ -41,6 +42,9 @@ struct SynthOptions {
   double sampleRate = 48000.0;
   int periodSize = 256;
   int periods = 2;
+  // The notes that will be played: the soundfont's zones for other keys, and
+  // their samples, are not loaded (where the file can be read in parts).
+  KeyRange keys;
   // Runs on the loader thread before the soundfont is read: a seam for
   // tests that need the load to take as long as they say.
   std::function<void()> beforeLoad;

@@ -7,10 +7,13 @@
 
 namespace lintra::midi {
 
-std::unique_ptr<MidiService> MakeSystemMidiService(std::function<void(const std::string&)> onSilentSynth) {
+std::unique_ptr<MidiService> MakeSystemMidiService(std::function<void(const std::string&)> onSilentSynth,
+                                                   KeyRange keys) {
   // The platform's MIDI system is reached in the background; the
   // synthesizer starts when it is first opened.
-  auto synth = std::make_unique<SynthService>();
+  SynthOptions options;
+  options.keys = keys;
+  auto synth = std::make_unique<SynthService>(std::move(options));
   if (onSilentSynth) {
     synth->OnLoaded([hook = std::move(onSilentSynth)](const std::string& silence) {
       if (!silence.empty()) hook(silence);
