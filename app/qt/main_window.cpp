@@ -132,8 +132,7 @@ MainWindow::MainWindow(WindowServices services) : midi_(std::move(services.midi)
                                  std::filesystem::path(services.settingsFile),
                                  std::move(services.helpDocument)};
   formServices.journalPath = std::move(services.journalPath);
-  progress_ = std::make_unique<progress::ProgressWindow>();
-  formServices.progressView = progress_.get();
+  formServices.progressView = &progress_;
   form_ = std::make_unique<app::TForm2>(model_, formServices);
   waker_ = std::make_unique<PipeWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
   loop_.SetWaker(waker_.get());

@@ -110,8 +110,19 @@ class MainWindow : public QMainWindow {
   PaintBoxWidget* paintBox_ = nullptr;
   controls::TElasticForm* elastic_ = nullptr;
   // A window of its own, not a child: the form's scaling and look walk the main window's children.
-  // Declared before the form, which keeps a pointer to it.
-  std::unique_ptr<progress::ProgressWindow> progress_;
+  // Made when it is first asked for, not before the first paint; declared before the form, which
+  // keeps a pointer to it.
+  class LazyProgressWindow final : public app::ProgressView {
+   public:
+    void Show(const app::ProgressRequest& request) override {
+      if (!window_) window_ = std::make_unique<progress::ProgressWindow>();
+      window_->Show(request);
+    }
+
+   private:
+    std::unique_ptr<progress::ProgressWindow> window_;
+  };
+  LazyProgressWindow progress_;
   std::unique_ptr<app::TForm2> form_;
   std::unique_ptr<PipeWaker> waker_;
   std::map<const ui::Control*, QWidget*> widgets_;

@@ -260,6 +260,29 @@ TEST(MainWindow, TheTimeAndMistakeLineIsAStatusBarUnderTheWindowOnlyWhileItsOpti
   EXPECT_EQ(w.window->Client()->height(), clientHeight);
 }
 
+// Most sessions never open it: it is made when first asked for, then shown again each time.
+TEST(MainWindow, TheProgressWindowIsMadeWhenFirstAskedForAndThenReused) {
+  auto progressWindows = [] {
+    std::vector<QWidget*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (qobject_cast<progress::ProgressWindow*>(widget)) found.push_back(widget);
+    }
+    return found;
+  };
+  Window w;
+  EXPECT_TRUE(progressWindows().empty());
+  w.window->ActionNamed("ShowProgress")->trigger();
+  Settle();
+  const auto first = progressWindows();
+  ASSERT_EQ(first.size(), 1u);
+  EXPECT_TRUE(first[0]->isVisible());
+  first[0]->close();
+  w.window->ActionNamed("ShowProgress")->trigger();
+  Settle();
+  EXPECT_EQ(progressWindows(), first);
+  EXPECT_TRUE(first[0]->isVisible());
+}
+
 }  // namespace
 }  // namespace lintra::frontend
 
