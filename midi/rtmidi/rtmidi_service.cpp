@@ -223,18 +223,23 @@ struct RtMidiService::Impl {
     return nullptr;
   }
 
-  unsigned InCount() {
-    if (!inList) return 0;
-    inListErrors.Clear();
-    const unsigned n = inList->getPortCount();
-    return inListErrors.Failed() ? 0 : n;
+  // Without a JACK server every count tries to reach one again, and each try keeps the caller (the
+  // window, before its first paint among others) for milliseconds: after a try that found none,
+  // counts within the next second answer none at once.
+  static constexpr std::chrono::seconds kServerRetry{1};
+  std::chrono::steady_clock::time_point serverRetryAt{};
+
+  unsigned Count(RtMidi& list, ErrorSink& errors) {
+    const auto now = std::chrono::steady_clock::now();
+    const bool jack = api == RtMidi::UNIX_JACK;
+    if (jack && now < serverRetryAt) return 0;
+    errors.Clear();
+    const unsigned n = list.getPortCount();
+    if (jack && n == 0 && errors.Any()) serverRetryAt = now + kServerRetry;
+    return errors.Failed() ? 0 : n;
   }
-  unsigned OutCount() {
-    if (!outList) return 0;
-    outListErrors.Clear();
-    const unsigned n = outList->getPortCount();
-    return outListErrors.Failed() ? 0 : n;
-  }
+  unsigned InCount() { return inList ? Count(*inList, inListErrors) : 0; }
+  unsigned OutCount() { return outList ? Count(*outList, outListErrors) : 0; }
 
   bool Create(RtMidi::Api tryApi) {
     try {
