@@ -25,8 +25,8 @@
 #include <thread>
 #include <vector>
 
+#include "midi/key_range.h"
 #include "midi/midi_output_service.h"
-#include "midi/synth/sf2_subset.h"
 #include "midi/synth_device_name.h"
 
 namespace lintra::midi {

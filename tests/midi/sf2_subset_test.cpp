@@ -40,17 +40,26 @@ struct Synth {
   }
 };
 
+// Opened for some keys, subsets play those keys as the whole file does and leave out the zones that
+// cover none of them (a piano's zones span a few keys each: none reaches from middle C to the ends).
 TEST(Sf2SubsetTest, SubsetsPlayAsTheWholeSoundfont) {
   const std::string path = FindSoundfont();
   if (path.empty() || !std::filesystem::exists(path)) GTEST_SKIP() << "no General MIDI soundfont on this machine";
-  const auto subsets = Sf2Subsets::Open(path);
-  ASSERT_TRUE(subsets);
+  const auto subsets = Sf2Subsets::Open(path), middle = Sf2Subsets::Open(path, {59, 61});
+  ASSERT_TRUE(subsets && middle);
   Remember(*subsets);
+  Remember(*middle);
   {
-    Synth whole(nullptr), parts(subsets.get());
-    ASSERT_NE(fluid_synth_sfload(whole.synth, path.c_str(), 1), FLUID_FAILED);
+    // `fresh` and `keys` play nothing before the keyed notes: a synthesizer's earlier notes shape the next.
+    Synth whole(nullptr), parts(subsets.get()), fresh(nullptr), keys(middle.get());
+    for (Synth* synth : {&whole, &parts, &fresh, &keys}) {  // no tail of an earlier note in what a silent one renders
+      fluid_synth_reverb_on(synth->synth, -1, 0);
+      fluid_synth_chorus_on(synth->synth, -1, 0);
+    }
+    for (Synth* synth : {&whole, &fresh}) ASSERT_NE(fluid_synth_sfload(synth->synth, path.c_str(), 1), FLUID_FAILED);
     for (const int program : {0, 19, 113})
       ASSERT_NE(fluid_synth_sfload(parts.synth, SubsetName(*subsets, program).c_str(), 0), FLUID_FAILED) << program;
+    ASSERT_NE(fluid_synth_sfload(keys.synth, SubsetName(*middle, 0).c_str(), 0), FLUID_FAILED);
     // Channel 0: present presets and a bank the soundfont lacks (falls back
     // to bank 0); channel 9: the drum kit from program 0's subset.
     const struct {
@@ -62,33 +71,14 @@ TEST(Sf2SubsetTest, SubsetsPlayAsTheWholeSoundfont) {
       EXPECT_EQ(a, b) << p.channel << " " << p.bank << ":" << p.program;
       EXPECT_NE(a, std::vector<float>(a.size(), 0.0f)) << "silent " << p.program;
     }
-  }
-  Forget(*subsets);
-}
-
-// Opened for some keys, a subset plays them as the whole file does and leaves out the zones that
-// cover none of them (a piano's zones span a few keys each: none reaches from middle C to the ends).
-TEST(Sf2SubsetTest, SubsetsForSomeKeysPlayThoseKeysAlike) {
-  const std::string path = FindSoundfont();
-  if (path.empty() || !std::filesystem::exists(path)) GTEST_SKIP() << "no General MIDI soundfont on this machine";
-  const auto subsets = Sf2Subsets::Open(path, {59, 61});
-  ASSERT_TRUE(subsets);
-  Remember(*subsets);
-  {
-    Synth whole(nullptr), parts(subsets.get());
-    for (Synth* synth : {&whole, &parts}) {  // no tail of an earlier note in what a silent one renders
-      fluid_synth_reverb_on(synth->synth, -1, 0);
-      fluid_synth_chorus_on(synth->synth, -1, 0);
-    }
-    ASSERT_NE(fluid_synth_sfload(whole.synth, path.c_str(), 1), FLUID_FAILED);
-    ASSERT_NE(fluid_synth_sfload(parts.synth, SubsetName(*subsets, 0).c_str(), 0), FLUID_FAILED);
-    for (const int key : {59, 60, 61}) EXPECT_EQ(whole.Play(0, 0, 0, key), parts.Play(0, 0, 0, key)) << key;
+    for (const int key : {59, 60, 61}) EXPECT_EQ(fresh.Play(0, 0, 0, key), keys.Play(0, 0, 0, key)) << key;
     for (const int key : {21, 108}) {
-      const auto sounding = whole.Play(0, 0, 0, key), left = parts.Play(0, 0, 0, key);
+      const auto sounding = fresh.Play(0, 0, 0, key), left = keys.Play(0, 0, 0, key);
       EXPECT_NE(sounding, std::vector<float>(sounding.size(), 0.0f)) << key;
       EXPECT_EQ(left, std::vector<float>(left.size(), 0.0f)) << key;
     }
   }
+  Forget(*middle);
   Forget(*subsets);
 }
 

@@ -263,10 +263,8 @@ TEST(MainWindow, TheTimeAndMistakeLineIsAStatusBarUnderTheWindowOnlyWhileItsOpti
 // Most sessions never open it: it is made when first asked for, then shown again each time.
 TEST(MainWindow, TheProgressWindowIsMadeWhenFirstAskedForAndThenReused) {
   auto progressWindows = [] {
-    std::vector<QWidget*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (qobject_cast<progress::ProgressWindow*>(widget)) found.push_back(widget);
-    }
+    auto found = QApplication::topLevelWidgets();
+    found.removeIf([](QWidget* widget) { return !qobject_cast<progress::ProgressWindow*>(widget); });
     return found;
   };
   Window w;
@@ -274,7 +272,7 @@ TEST(MainWindow, TheProgressWindowIsMadeWhenFirstAskedForAndThenReused) {
   w.window->ActionNamed("ShowProgress")->trigger();
   Settle();
   const auto first = progressWindows();
-  ASSERT_EQ(first.size(), 1u);
+  ASSERT_EQ(first.size(), 1);
   EXPECT_TRUE(first[0]->isVisible());
   first[0]->close();
   w.window->ActionNamed("ShowProgress")->trigger();
