@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <thread>
 
 #include "journal/answer_columns.h"
 #include "journal/schema.h"
@@ -77,6 +78,24 @@ std::optional<Notice> Journal::TakeNotice() {
   return first;
 }
 
+namespace {
+
+// SQLite answers a change of journal mode that meets another connection's lock with "busy" at
+// once, without its busy handler: two trainers opening a new journal together would otherwise
+// send one of them to memory.
+int SwitchToWal(sqlite3* db) {
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(Journal::kBusyTimeoutMs);
+  for (;;) {
+    Statement wal(db, "PRAGMA journal_mode=WAL");
+    const int rc = wal.step();
+    const int primary = rc & 0xff;
+    if ((primary != SQLITE_BUSY && primary != SQLITE_LOCKED) || std::chrono::steady_clock::now() >= giveUp) return rc;
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+}
+
+}  // namespace
+
 bool Journal::OpenFile() {
   for (int tries = 0; tries < 2; ++tries) {
     int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -85,10 +104,7 @@ bool Journal::OpenFile() {
       sqlite3_busy_timeout(db_, kBusyTimeoutMs);
       // WAL lets a second trainer read while one writes; NORMAL syncing keeps every committed
       // answer through a crash of the program (only a power cut may lose the last ones).
-      {
-        Statement wal(db_, "PRAGMA journal_mode=WAL");
-        rc = wal.step();
-      }
+      rc = SwitchToWal(db_);
       if (rc == SQLITE_ROW) rc = Execute(db_, "PRAGMA synchronous=NORMAL");
       if (rc == SQLITE_OK) rc = Migrate(db_, MigrationSteps());
       if (rc != SQLITE_OK) why = sqlite3_errmsg(db_);
