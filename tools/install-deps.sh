@@ -28,6 +28,7 @@ run_packages=(
   qt6-base-dev
   librtmidi-dev
   libfluidsynth-dev
+  libfontconfig-dev
   timgm6mb-soundfont
   fonts-liberation
   xdg-utils

@@ -1,8 +1,13 @@
 // The trainer: one window, "Qor Lintra Trainer".
+#ifdef LINTRA_WARM_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <thread>
 
 #include "app/device_settings.h"
 #include "app/qt/main_window.h"
@@ -26,6 +31,12 @@ std::string FindHelpDocument() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The window's texts need the font configuration, which takes milliseconds to read: read on
+  // a thread of its own while the libraries and the toolkit start, it is there when the first
+  // text is measured.
+#ifdef LINTRA_WARM_FONTCONFIG
+  std::thread([] { FcInit(); }).detach();
+#endif
   // First, so that the MIDI system is reached while the toolkit starts.  The
   // synthesizer reports from its loading thread, which starts only when the
   // window opens it; the window hears of it on the user-interface thread,

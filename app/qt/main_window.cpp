@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
@@ -247,12 +246,11 @@ void MainWindow::BuildControls() {
         widget = combo;
         break;
       }
-      case ui::ControlKind::DataList: {
-        auto* list = new QPlainTextEdit(client_);
-        list->setReadOnly(true);
-        widget = list;
+      case ui::ControlKind::DataList:
+        // A store the window never shows: its lines live in the model. A text editor here would
+        // cost the start milliseconds for nothing.
+        widget = new QWidget(client_);
         break;
-      }
       case ui::ControlKind::PaintBox:
         widget = paintBox_;
         paintBox_->raise();
@@ -433,12 +431,8 @@ void MainWindow::SyncControl(const ui::Control& control) {
       if (combo->isEditable()) combo->setEditText(Q(control.text));
       break;
     }
-    case ui::ControlKind::DataList: {
-      QStringList lines;
-      for (const auto& line : control.lines) lines << Q(line);
-      static_cast<QPlainTextEdit*>(widget)->setPlainText(lines.join('\n'));
+    case ui::ControlKind::DataList:
       break;
-    }
     case ui::ControlKind::Button:
     case ui::ControlKind::Key:
       static_cast<controls::TGradBtn*>(widget)->SetCaption(Q(control.text));

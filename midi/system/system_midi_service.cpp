@@ -20,7 +20,16 @@ std::unique_ptr<MidiService> MakeSystemMidiService(std::function<void(const std:
     });
   }
   return std::make_unique<CompositeMidiService>(
-      std::make_unique<DeferredMidiService>([] { return std::make_unique<RtMidiService>(); }), std::move(synth));
+      std::make_unique<DeferredMidiService>([] {
+        auto platform = std::make_unique<RtMidiService>();
+        // The window counts the devices as it is built: counted here first, a MIDI system that is
+        // slow to answer (JACK without a server) is waited for in the background, and its answer
+        // is fresh when the window asks.
+        platform->OutGetNumDevs();
+        platform->InGetNumDevs();
+        return platform;
+      }),
+      std::move(synth));
 }
 
 }  // namespace lintra::midi
