@@ -22,9 +22,9 @@ std::unique_ptr<MidiService> MakeSystemMidiService(std::function<void(const std:
   return std::make_unique<CompositeMidiService>(
       std::make_unique<DeferredMidiService>([] {
         auto platform = std::make_unique<RtMidiService>();
-        // The window counts the devices as it is built: counted here first, a MIDI system that is
-        // slow to answer (JACK without a server) is waited for in the background, and its answer
-        // is fresh when the window asks.
+        // The window counts the devices as it is built. Counted here first, a JACK that has no
+        // server costs its failed try on this thread, and the window's own count, within the
+        // second the service waits before trying again, answers at once.
         platform->OutGetNumDevs();
         platform->InGetNumDevs();
         return platform;
