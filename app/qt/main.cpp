@@ -32,10 +32,9 @@ std::string FindHelpDocument() {
 
 int main(int argc, char** argv) {
   // The window's texts need the font configuration, which takes milliseconds to read: read on
-  // a thread of its own while the libraries and the toolkit start, it is there when the first
-  // text is measured.
+  // a thread of its own while the toolkit starts, it is there when the first text is measured.
 #ifdef LINTRA_WARM_FONTCONFIG
-  std::thread([] { FcInit(); }).detach();
+  std::jthread fontConfiguration([] { FcInit(); });
 #endif
   // First, so that the MIDI system is reached while the toolkit starts.  The
   // synthesizer reports from its loading thread, which starts only when the
@@ -78,6 +77,9 @@ int main(int argc, char** argv) {
   boxes.SetOwner(&window);
   shell.SetWindow(&window);
   target = &window;
+#ifdef LINTRA_WARM_FONTCONFIG
+  fontConfiguration.join();  // long done: the window has measured its texts
+#endif
   window.ShowMaximizedThenCreate();
   if (selfCheck) return lintra::frontend::RunSelfCheck(window, help);
   return QApplication::exec();
