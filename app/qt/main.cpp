@@ -7,11 +7,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <filesystem>
 #include <thread>
 
 #include "app/device_settings.h"
 #include "app/qt/main_window.h"
 #include "app/qt/self_check.h"
+#include "midi/loader/module_synth.h"
+#include "midi/module_entry.h"
 #include "midi/system/system_midi_service.h"
 #include "ui/layout.h"
 
@@ -28,6 +31,16 @@ std::string FindHelpDocument() {
   return (dir + "/" + name).toStdString();
 }
 
+// The synthesizer module lies beside the program in a build, in lib/lintra when installed. Looked for
+// before the toolkit starts, which would know the program's folder only later.
+std::vector<std::filesystem::path> SynthModuleCandidates(const char* argv0) {
+  std::error_code error;
+  std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) program = std::filesystem::absolute(argv0, error);
+  const auto dir = program.parent_path();
+  return {dir / lintra::midi::kModuleFileName, (dir / "../lib/lintra" / lintra::midi::kModuleFileName).lexically_normal()};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,12 +49,12 @@ int main(int argc, char** argv) {
 #ifdef LINTRA_WARM_FONTCONFIG
   std::jthread fontConfiguration([] { FcInit(); });
 #endif
-  // First, so that the MIDI system is reached while the toolkit starts.  The
-  // synthesizer reports from its loading thread, which starts only when the
-  // window opens it; the window hears of it on the user-interface thread,
-  // where `target` is set long before.
+  // First, so that the MIDI system is reached while the toolkit starts. The synthesizer reports
+  // from its loading thread, which starts only when the window opens it; the window hears of it
+  // on the user-interface thread, where `target` is set long before.
   lintra::frontend::MainWindow* target = nullptr;
-  auto midi = lintra::midi::MakeSystemMidiService(
+  auto synth = std::make_unique<lintra::midi::ModuleSynth>(
+      SynthModuleCandidates(argv[0]),
       [&target](const std::string& silence) {
         QMetaObject::invokeMethod(
             qApp,
@@ -50,7 +63,10 @@ int main(int argc, char** argv) {
             },
             Qt::QueuedConnection);
       },
-      {lintra::ui::kLowestKeyNote, lintra::ui::kLowestKeyNote + static_cast<int>(lintra::ui::Keyboard().size()) - 1});
+      lintra::midi::KeyRange{lintra::ui::kLowestKeyNote,
+                             lintra::ui::kLowestKeyNote + static_cast<int>(lintra::ui::Keyboard().size()) - 1});
+  lintra::midi::ModuleSynth& builtInSynth = *synth;
+  auto midi = lintra::midi::MakeSystemMidiService(std::move(synth));
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Grafel"));
   QApplication::setOrganizationName(QStringLiteral("Lintra"));
@@ -81,6 +97,9 @@ int main(int argc, char** argv) {
   fontConfiguration.join();  // long done: the window has measured its texts
 #endif
   window.ShowMaximizedThenCreate();
-  if (selfCheck) return lintra::frontend::RunSelfCheck(window, help);
+  if (selfCheck) {
+    const auto module = builtInSynth.Load();
+    return lintra::frontend::RunSelfCheck(window, help, module.path, module.problem);
+  }
   return QApplication::exec();
 }

@@ -26,7 +26,8 @@ bool SelfCheckDialogs::SaveFileName(const std::string& caption, std::string&) {
   return false;
 }
 
-int RunSelfCheck(MainWindow& window, const std::string& helpDocument) {
+int RunSelfCheck(MainWindow& window, const std::string& helpDocument, const std::string& synthModule,
+                 const std::string& synthProblem) {
   auto shown = [&] { return window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed(); };
   auto asked = [&] { return window.Form().CurrentSlot != 0; };  // slot 0 is never in a question pool
   QElapsedTimer clock;
@@ -53,6 +54,12 @@ int RunSelfCheck(MainWindow& window, const std::string& helpDocument) {
     std::printf("help page: %s\n", help.absoluteFilePath().toUtf8().constData());
   } else {
     std::printf("help page: missing (%s)\n", helpDocument.c_str());
+    ok = false;
+  }
+  if (!synthModule.empty()) {
+    std::printf("synthesizer module: %s\n", synthModule.c_str());
+  } else {
+    std::printf("synthesizer module: not loaded (%s)\n", synthProblem.c_str());
     ok = false;
   }
   std::fflush(stdout);

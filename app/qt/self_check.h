@@ -21,8 +21,10 @@ class SelfCheckDialogs : public ui::Dialogs {
 };
 
 // Waits (at most a few seconds) for the shown window to ask its first question, then prints what it
-// found: the window, the question, the help page. Returns the process exit status: 0 only when the
-// window is shown with a question and the help page exists.
-int RunSelfCheck(MainWindow& window, const std::string& helpDocument);
+// found: the window, the question, the help page, the synthesizer module (`synthModule`, empty when none was
+// loaded, for `synthProblem`). Returns the process exit status: 0 only when the window is shown with a
+// question, the help page exists and the synthesizer module is loaded.
+int RunSelfCheck(MainWindow& window, const std::string& helpDocument, const std::string& synthModule,
+                 const std::string& synthProblem);
 
 }  // namespace lintra::frontend

@@ -11,6 +11,7 @@
 #include "midi/jack_autostart.h"
 #include "midi/message_bytes.h"
 #include "midi/result_texts.h"
+#include "midi/synth_caps.h"
 #include "midi/synth/sf2_subset.h"
 #include "midi/synth/sf2_subset_loader.h"
 
@@ -31,7 +32,6 @@ constexpr const char* kAudioDrivers[] = {"pulseaudio", "pipewire", "alsa", "jack
 constexpr const char* kSoundfontDir = "/usr/share/sounds/sf2";
 constexpr const char* kDefaultSoundfont = "/usr/share/sounds/sf2/default-GM.sf2";
 
-constexpr std::uint16_t kTechSoftwareSynth = 7;  // classic MOD_SWSYNTH
 constexpr int kChannels = 16;
 constexpr int kControllers = 120;  // 120..127 are channel-mode messages, not state
 constexpr int kBankMsb = 0;
@@ -465,13 +465,7 @@ void SynthService::ApplyLocked(std::uint32_t packed) {
 
 Result SynthService::OutGetDevCaps(int id, OutCaps& caps) {
   if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
-  caps = OutCaps{};
-  caps.productName = kSynthDeviceName;
-  caps.driverVersion = (FLUIDSYNTH_VERSION_MAJOR << 8) | FLUIDSYNTH_VERSION_MINOR;
-  caps.technology = kTechSoftwareSynth;
-  caps.voices = 256;
-  caps.notes = 256;
-  caps.channelMask = 0xFFFF;
+  caps = BuiltInSynthCaps((FLUIDSYNTH_VERSION_MAJOR << 8) | FLUIDSYNTH_VERSION_MINOR);
   return kOk;
 }
 

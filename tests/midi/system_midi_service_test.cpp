@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "midi/result_texts.h"
+#include "midi/synth/synth_service.h"
 #include "midi/synth_device_name.h"
 
 namespace lintra::midi {
@@ -14,7 +15,7 @@ TEST(SystemMidiServiceTest, EndsWithTheBuiltInSynthesizer) {
   // A server name nobody runs: the JACK side (where ALSA is missing) finds no
   // ports instead of a developer's session.
   setenv("JACK_DEFAULT_SERVER", "lintra-test-no-server", 1);
-  auto service = MakeSystemMidiService();
+  auto service = MakeSystemMidiService(std::make_unique<SynthService>());
   const unsigned count = service->OutGetNumDevs();
   ASSERT_GE(count, 1u);
   OutCaps caps;

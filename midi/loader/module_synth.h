@@ -1,0 +1,63 @@
+// The built-in synthesizer, from the synthesizer module (midi/module_entry.h).
+//
+// The module is loaded by the first call that needs the synthesizer, which
+// the window makes once it is shown, when it opens its output: until then
+// nothing of FluidSynth's competes with the window's start. The device's
+// record is known without the module, so the window can read it as it is
+// built. Without a usable module the program still runs: the synthesizer
+// takes every message, and when it is first opened it says why it stays
+// silent.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "midi/key_range.h"
+#include "midi/midi_output_service.h"
+
+namespace lintra::midi {
+
+struct ModuleLoad {
+  std::string path;     // the module in use; empty when none could be loaded
+  std::string problem;  // otherwise why not
+};
+
+class ModuleSynth final : public MidiOutputService {
+ public:
+  // The first of `candidates` that exists is loaded. `onSilentSynth` and
+  // `keys` are the synthesizer's (MakeModuleSynth).
+  ModuleSynth(std::vector<std::filesystem::path> candidates, std::function<void(const std::string&)> onSilentSynth,
+              KeyRange keys);
+  // Where the module was loaded from, or why not; loads it if need be.
+  ModuleLoad Load();
+
+  unsigned OutGetNumDevs() override { return 1; }
+  Result OutGetDevCaps(int id, OutCaps& caps) override;
+  Result OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) override;
+  Result OutClose(DeviceHandle handle) override;
+  Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
+  Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result OutLongMsg(DeviceHandle handle, LongHeader* header) override;
+  Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
+  Result OutGetErrorText(Result code, std::string& text) override;
+
+ private:
+  struct Made {
+    std::unique_ptr<MidiOutputService> synth;
+    ModuleLoad load;
+  };
+  Made Make();
+  MidiOutputService& Get();
+
+  std::vector<std::filesystem::path> candidates_;
+  std::function<void(const std::string&)> onSilentSynth_;
+  const KeyRange keys_;
+  std::once_flag once_;
+  Made made_;
+};
+
+}  // namespace lintra::midi

@@ -1,0 +1,22 @@
+// The synthesizer module's one exported symbol (midi/module_entry.h).
+#include "midi/module_entry.h"
+
+#include <type_traits>
+
+#include "midi/synth/synth_service.h"
+
+extern "C" __attribute__((visibility("default"))) lintra::midi::MidiOutputService* lintra_make_synth_v1(
+    const std::function<void(const std::string&)>& onSilentSynth, lintra::midi::KeyRange keys) {
+  lintra::midi::SynthOptions options;
+  options.keys = keys;
+  auto synth = std::make_unique<lintra::midi::SynthService>(std::move(options));
+  if (onSilentSynth) {
+    synth->OnLoaded([onSilentSynth](const std::string& silence) {
+      if (!silence.empty()) onSilentSynth(silence);
+    });
+  }
+  return synth.release();
+}
+
+// The entry's type is checked against the contract here, where both are known.
+static_assert(std::is_same_v<decltype(&lintra_make_synth_v1), lintra::midi::MakeModuleSynth>);

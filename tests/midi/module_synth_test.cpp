@@ -1,0 +1,85 @@
+#include "midi/loader/module_synth.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "midi/synth/synth_service.h"
+
+namespace lintra::midi {
+namespace {
+
+struct Heard {
+  std::vector<std::string> silences;
+  std::function<void(const std::string&)> Hook() {
+    return [this](const std::string& silence) { silences.push_back(silence); };
+  }
+};
+
+void ExpectSameCaps(const OutCaps& a, const OutCaps& b) {
+  EXPECT_EQ(a.productName, b.productName);
+  EXPECT_EQ(a.driverVersion, b.driverVersion);
+  EXPECT_EQ(a.technology, b.technology);
+  EXPECT_EQ(a.voices, b.voices);
+  EXPECT_EQ(a.notes, b.notes);
+  EXPECT_EQ(a.channelMask, b.channelMask);
+}
+
+TEST(ModuleSynth, LoadsTheModuleAndAnswersItsRecordWithoutIt) {
+  Heard heard;
+  ModuleSynth synth({"/nonexistent/lintra-synth.so", LINTRA_SYNTH_MODULE}, heard.Hook(), {29, 71});
+  // The record the window reads as it is built is the real synthesizer's, module or not.
+  SynthService real;
+  OutCaps expected, caps;
+  ASSERT_EQ(real.OutGetDevCaps(0, expected), kOk);
+  for (const int id : {0, kMidiMapper}) {
+    ASSERT_EQ(synth.OutGetDevCaps(id, caps), kOk);
+    ExpectSameCaps(caps, expected);
+  }
+  EXPECT_EQ(synth.OutGetDevCaps(1, caps), kErrBadDeviceId);
+
+  const ModuleLoad load = synth.Load();
+  EXPECT_EQ(load.path, LINTRA_SYNTH_MODULE);
+  EXPECT_EQ(load.problem, "");
+  std::string text;
+  EXPECT_EQ(synth.OutGetErrorText(kErrBadDeviceId, text), kOk);
+  EXPECT_FALSE(text.empty());
+}
+
+// Without a module, or with a file that is none, the trainer still runs: the synthesizer takes every
+// message and, when first opened, says once why it is silent.
+TEST(ModuleSynth, WithoutAUsableModuleIsSilentAndSaysWhy) {
+  const auto broken = std::filesystem::temp_directory_path() / "lintra-module-synth-test-broken.so";
+  std::ofstream(broken) << "not a shared object";
+  struct Case {
+    std::vector<std::filesystem::path> candidates;
+    std::string problemNames;
+  };
+  for (const Case& c : {Case{{"/nonexistent/a/lintra-synth.so", "/nonexistent/b/lintra-synth.so"},
+                             "/nonexistent/b/lintra-synth.so"},
+                        Case{{broken}, broken.string()}}) {
+    SCOPED_TRACE(c.problemNames);
+    Heard heard;
+    ModuleSynth synth(c.candidates, heard.Hook(), {});
+    const ModuleLoad load = synth.Load();
+    EXPECT_EQ(load.path, "");
+    EXPECT_NE(load.problem.find(c.problemNames), std::string::npos) << load.problem;
+    EXPECT_TRUE(heard.silences.empty());  // not before it is opened
+
+    DeviceHandle handle = kNoHandle;
+    ASSERT_EQ(synth.OutOpen(handle, kMidiMapper, nullptr, 0), kOk);
+    EXPECT_EQ(synth.OutShortMsg(handle, 0x7F3C90), kOk);
+    EXPECT_EQ(synth.OutClose(handle), kOk);
+    ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
+    ASSERT_EQ(heard.silences.size(), 1u);
+    EXPECT_EQ(heard.silences[0], "its module could not be loaded: " + load.problem);
+  }
+  std::filesystem::remove(broken);
+}
+
+}  // namespace
+}  // namespace lintra::midi
