@@ -1,6 +1,8 @@
 #include "controls/gradbtn_gradient.h"
 
+#include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 namespace lintra::controls {
 
@@ -8,18 +10,47 @@ namespace {
 
 int Channel(int start, int diff, int i, int n) { return start + int(Scale(i, diff, n)); }
 
+// Where the painter draws straight onto a 32-bit picture, unscaled and unclipped, the bands are
+// written into its rows: a gradient is hundreds of bands, mostly one row or column each, and the
+// set-up of a fill per band was most of the time a window full of buttons took to paint.
+// Elsewhere (a scaled or clipped painter, another device) the painter fills them.
+struct Target {
+  explicit Target(QPainter& painter) : p(painter) {
+    auto* picture = dynamic_cast<QImage*>(painter.device());
+    const bool rows = picture && (picture->format() == QImage::Format_RGB32 ||
+                                  picture->format() == QImage::Format_ARGB32 ||
+                                  picture->format() == QImage::Format_ARGB32_Premultiplied);
+    if (rows && painter.deviceTransform().isIdentity() && !painter.hasClipping() && painter.opacity() == 1.0 &&
+        painter.compositionMode() == QPainter::CompositionMode_SourceOver)
+      image = picture;
+  }
+  QPainter& p;
+  QImage* image = nullptr;
+};
+
 // Fill the rectangle with corners (x1, y1) and (x2, y2), right and bottom edges exclusive.
-void Band(QPainter& p, int x1, int y1, int x2, int y2, QRgb rgb) {
+void Band(Target& t, int x1, int y1, int x2, int y2, QRgb rgb) {
   if (x2 <= x1 || y2 <= y1) return;
-  p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColor(rgb));
+  if (!t.image) {
+    t.p.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColor(rgb));
+    return;
+  }
+  x1 = std::max(x1, 0);
+  y1 = std::max(y1, 0);
+  x2 = std::min(x2, t.image->width());
+  y2 = std::min(y2, t.image->height());
+  for (int y = y1; y < y2; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(t.image->scanLine(y));
+    std::fill(row + x1, row + x2, rgb);  // qRgb: opaque, as the fill would leave it
+  }
 }
 
-void Horizontal(QPainter& p, int w, int h, TColor b, TColor e) {
+void Horizontal(Target& p, int w, int h, TColor b, TColor e) {
   for (int i = 0; i <= 255; ++i)
     Band(p, int(Scale(i, w, 256)), 0, int(Scale(i + 1, w, 256)), h, GradientStep(b, e, i, 255));
 }
 
-void Vertical(QPainter& p, int w, int h, TColor b, TColor e) {
+void Vertical(Target& p, int w, int h, TColor b, TColor e) {
   for (int i = 0; i <= 255; ++i)
     Band(p, 0, int(Scale(i, h, 256)), w, int(Scale(i + 1, h, 256)), GradientStep(b, e, i, 255));
 }
@@ -38,7 +69,7 @@ void Elliptic(QPainter& p, int w, int h, TColor b, TColor e) {
   p.restore();
 }
 
-void Rectangles(QPainter& p, int w, int h, TColor b, TColor e) {
+void Rectangles(Target& p, int w, int h, TColor b, TColor e) {
   double left = 0.0, top = 0.0, right = w + 2, bottom = h + 2;
   const double sx = w / 2.0 / 255.0, sy = h / 2.0 / 255.0;
   for (int i = 0; i <= 255; ++i) {
@@ -51,7 +82,7 @@ void Rectangles(QPainter& p, int w, int h, TColor b, TColor e) {
   }
 }
 
-void VertCenter(QPainter& p, int w, int h, TColor b, TColor e) {
+void VertCenter(Target& p, int w, int h, TColor b, TColor e) {
   // Row band i runs from scale(i, hv, hv) to scale(i + 1, hv, hv), which is simply row i; writing it
   // so also keeps a button one pixel high (hv = 0) free of the zero divisor.
   const int hv = h / 2;
@@ -62,7 +93,7 @@ void VertCenter(QPainter& p, int w, int h, TColor b, TColor e) {
   }
 }
 
-void HorizCenter(QPainter& p, int w, int h, TColor b, TColor e) {
+void HorizCenter(Target& p, int w, int h, TColor b, TColor e) {
   const int hw = w / 2;
   for (int i = 0; i <= hw; ++i) {
     const QRgb rgb = GradientStep(b, e, i, hw);
@@ -83,24 +114,25 @@ QRgb GradientStep(TColor begin, TColor end, int i, int n) {
 
 void PaintGradient(QPainter& painter, TGradientStyle style, int w, int h, TColor begin, TColor end) {
   if (w <= 0 || h <= 0) return;
+  Target target(painter);
   switch (style) {
     case TGradientStyle::gsHorizontal:
-      Horizontal(painter, w, h, begin, end);
+      Horizontal(target, w, h, begin, end);
       break;
     case TGradientStyle::gsVertical:
-      Vertical(painter, w, h, begin, end);
+      Vertical(target, w, h, begin, end);
       break;
     case TGradientStyle::gsElliptic:
       Elliptic(painter, w, h, begin, end);
       break;
     case TGradientStyle::gsRectangle:
-      Rectangles(painter, w, h, begin, end);
+      Rectangles(target, w, h, begin, end);
       break;
     case TGradientStyle::gsVertCenter:
-      VertCenter(painter, w, h, begin, end);
+      VertCenter(target, w, h, begin, end);
       break;
     case TGradientStyle::gsHorizCenter:
-      HorizCenter(painter, w, h, begin, end);
+      HorizCenter(target, w, h, begin, end);
       break;
   }
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QPalette>
 
 #include "controls/gradbtn_caption.h"
@@ -290,6 +291,28 @@ TEST_F(GradBtnPaint, DegenerateSizesPaintWithoutFailing) {
   thin.SetBeginColor(clYellow);
   thin.SetEndColor(clBlack);
   EXPECT_EQ(At(Shot(thin), 4, 0), clYellow);
+}
+
+// Gradients are written straight into a picture's rows where they can be; the pixels are those the
+// painter's own fills give (a clipped painter takes that path).
+TEST(GradBtnGradient, RowsWrittenDirectlyMatchThePaintersFills) {
+  for (int style = 0; style <= int(TGradientStyle::gsHorizCenter); ++style) {
+    for (const QSize size : {QSize(75, 25), QSize(13, 130), QSize(1, 7), QSize(300, 2)}) {
+      QImage direct(size, QImage::Format_RGB32), filled(size, QImage::Format_RGB32);
+      direct.fill(Qt::black);
+      filled.fill(Qt::black);
+      {
+        QPainter painter(&direct);
+        PaintGradient(painter, TGradientStyle(style), size.width(), size.height(), RGBColor(250, 10, 0), RGBColor(0, 40, 255));
+      }
+      {
+        QPainter painter(&filled);
+        painter.setClipRect(QRect(QPoint(0, 0), size));
+        PaintGradient(painter, TGradientStyle(style), size.width(), size.height(), RGBColor(250, 10, 0), RGBColor(0, 40, 255));
+      }
+      EXPECT_EQ(direct, filled) << "style " << style << ", " << size.width() << " x " << size.height();
+    }
+  }
 }
 
 TEST(GradBtnScale, TruncatesTowardZeroWithWideProducts) {
