@@ -13,6 +13,7 @@
 #include "app/device_settings.h"
 #include "app/qt/main_window.h"
 #include "app/qt/self_check.h"
+#include "app/qt/window_style.h"
 #include "midi/loader/module_synth.h"
 #include "midi/module_entry.h"
 #include "midi/system/system_midi_service.h"
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
   lintra::midi::ModuleSynth& builtInSynth = *synth;
   auto midi = lintra::midi::MakeSystemMidiService(std::move(synth));
   QApplication application(argc, argv);
+  QApplication::setStyle(new lintra::frontend::WindowStyle);
   QApplication::setApplicationName(QStringLiteral("Grafel"));
   QApplication::setOrganizationName(QStringLiteral("Lintra"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.lintra.Trainer"));
