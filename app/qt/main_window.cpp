@@ -87,6 +87,9 @@ void PaintBoxWidget::DrawText(int x, int y, std::string_view text, const notatio
 void PaintBoxWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::white);
+  // Nothing drawn yet, as when the window is first shown, before its first question: the white is
+  // the whole picture, and rendering it large only to reduce it would slow the first paint.
+  if (picture_.KeptDraws() == 0) return;
   const double ratio = devicePixelRatioF();
   const double scale =
       std::min(width() / double(notation::ImageCanvas::kWidth), height() / double(notation::ImageCanvas::kHeight)) *
