@@ -1,7 +1,11 @@
 #include "midi/message_loop.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
+#include <cstdlib>
+#include <new>
+#include <type_traits>
 
 namespace lintra::midi {
 
@@ -11,27 +15,49 @@ namespace lintra::midi {
 // publishes it by storing the slot's sequence with release order; the
 // consumer takes a slot only when its sequence says it is published.  No
 // locks, no allocation after construction.
+//
+// A slot keeps its sequence less its own index, so that the starting state
+// (sequence = index) is all zeros: the slots come from calloc, whose large
+// blocks are fresh zero pages, and memory is spent only on the slots a flood
+// actually reaches, not on the whole capacity of every window at start-up.
 struct MessageWindow::Impl {
   struct Cell {
-    std::atomic<std::size_t> sequence{0};
+    std::size_t lag;  // the slot's sequence minus its index; accessed atomically
     PostedMessage message;
+  };
+  // Slots that calloc may hand out as they are, and a sequence that is read and written without a lock.
+  static_assert(std::is_trivially_copyable_v<Cell> && std::is_trivially_destructible_v<Cell>);
+  static_assert(std::atomic_ref<std::size_t>::is_always_lock_free);
+  static_assert(alignof(std::size_t) >= std::atomic_ref<std::size_t>::required_alignment);
+  struct Free {
+    void operator()(Cell* cells) const noexcept { std::free(cells); }
   };
 
   explicit Impl(std::size_t capacity)
-      : mask(std::bit_ceil(std::max<std::size_t>(capacity, 2)) - 1), cells(new Cell[mask + 1]) {
-    for (std::size_t i = 0; i <= mask; ++i) cells[i].sequence.store(i, std::memory_order_relaxed);
+      : mask(std::bit_ceil(std::max<std::size_t>(capacity, 2)) - 1),
+        cells(static_cast<Cell*>(std::calloc(mask + 1, sizeof(Cell)))) {
+    if (!cells) throw std::bad_alloc();
+  }
+
+  std::size_t Sequence(std::size_t pos) const noexcept {
+    const std::size_t index = pos & mask;
+    return std::atomic_ref<std::size_t>(cells[index].lag).load(std::memory_order_acquire) + index;
+  }
+  void Publish(std::size_t pos, std::size_t sequence) noexcept {
+    const std::size_t index = pos & mask;
+    std::atomic_ref<std::size_t>(cells[index].lag).store(sequence - index, std::memory_order_release);
   }
 
   bool Push(const PostedMessage& message) noexcept {
     std::size_t pos = enqueuePos.load(std::memory_order_relaxed);
     for (;;) {
       Cell& cell = cells[pos & mask];
-      const std::size_t seq = cell.sequence.load(std::memory_order_acquire);
+      const std::size_t seq = Sequence(pos);
       const auto diff = static_cast<std::ptrdiff_t>(seq) - static_cast<std::ptrdiff_t>(pos);
       if (diff == 0) {
         if (enqueuePos.compare_exchange_weak(pos, pos + 1, std::memory_order_relaxed)) {
           cell.message = message;
-          cell.sequence.store(pos + 1, std::memory_order_release);
+          Publish(pos, pos + 1);
           pending.fetch_add(1, std::memory_order_relaxed);
           return true;
         }
@@ -47,12 +73,12 @@ struct MessageWindow::Impl {
     std::size_t pos = dequeuePos.load(std::memory_order_relaxed);
     for (;;) {
       Cell& cell = cells[pos & mask];
-      const std::size_t seq = cell.sequence.load(std::memory_order_acquire);
+      const std::size_t seq = Sequence(pos);
       const auto diff = static_cast<std::ptrdiff_t>(seq) - static_cast<std::ptrdiff_t>(pos + 1);
       if (diff == 0) {
         if (dequeuePos.compare_exchange_weak(pos, pos + 1, std::memory_order_relaxed)) {
           out = cell.message;
-          cell.sequence.store(pos + mask + 1, std::memory_order_release);
+          Publish(pos, pos + mask + 1);
           pending.fetch_sub(1, std::memory_order_relaxed);
           return true;
         }
@@ -65,7 +91,7 @@ struct MessageWindow::Impl {
   }
 
   const std::size_t mask;
-  std::unique_ptr<Cell[]> cells;
+  std::unique_ptr<Cell[], Free> cells;
   alignas(64) std::atomic<std::size_t> enqueuePos{0};
   alignas(64) std::atomic<std::size_t> dequeuePos{0};
   std::atomic<std::ptrdiff_t> pending{0};
