@@ -15,7 +15,7 @@
 // no server-side background, so nothing changes there before the program's
 // own first paint.  After the paint the program keeps running for the settle
 // time (so that what it loads in the background is part of its peak), then it
-// is terminated.  Each run gets a fresh configuration folder of its own.
+// is terminated.  Each run gets fresh configuration and data folders of its own.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <poll.h>
@@ -127,6 +127,7 @@ std::optional<Run> RunOnce(Display* display, const std::string& program, int set
   const pid_t pid = fork();
   if (pid == 0) {
     setenv("XDG_CONFIG_HOME", config, 1);
+    setenv("XDG_DATA_HOME", config, 1);  // a fresh practice journal too, not the user's
     setenv("XDG_RUNTIME_DIR", config, 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     // The programs' complaints about missing sound and MIDI systems are not
