@@ -1,5 +1,7 @@
 #include "midi/null_synth_service.h"
 
+#include <utility>
+
 #include "midi/result_texts.h"
 #include "midi/synth_device_name.h"
 
@@ -27,6 +29,7 @@ Result NullSynthService::OutOpen(DeviceHandle& handle, int id, Callback callback
       opens_[i] = {callback, instance};
       handle = static_cast<DeviceHandle>(i + 1);
       if (callback) callback(handle, MOM_OPEN, instance, 0, 0);
+      if (onFirstOpen_) std::exchange(onFirstOpen_, nullptr)();
       return kOk;
     }
   return kErrAllocated;

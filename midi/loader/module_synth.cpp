@@ -13,38 +13,6 @@
 namespace lintra::midi {
 namespace {
 
-// The synthesizer of a program without its module: it takes every message,
-// and when it is first opened, the user learns why it stays silent, as from
-// the real one when it has no soundfont.
-class SilentSynth final : public MidiOutputService {
- public:
-  SilentSynth(std::string silence, std::function<void(const std::string&)> onSilent)
-      : silence_(std::move(silence)), onSilent_(std::move(onSilent)) {}
-
-  unsigned OutGetNumDevs() override { return synth_.OutGetNumDevs(); }
-  Result OutGetDevCaps(int id, OutCaps& caps) override { return synth_.OutGetDevCaps(id, caps); }
-  Result OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) override {
-    const Result result = synth_.OutOpen(handle, id, callback, instance);
-    if (result == kOk && onSilent_) std::exchange(onSilent_, nullptr)(silence_);
-    return result;
-  }
-  Result OutClose(DeviceHandle handle) override { return synth_.OutClose(handle); }
-  Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override { return synth_.OutShortMsg(handle, packed); }
-  Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override {
-    return synth_.OutPrepareHeader(handle, header);
-  }
-  Result OutLongMsg(DeviceHandle handle, LongHeader* header) override { return synth_.OutLongMsg(handle, header); }
-  Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override {
-    return synth_.OutUnprepareHeader(handle, header);
-  }
-  Result OutGetErrorText(Result code, std::string& text) override { return synth_.OutGetErrorText(code, text); }
-
- private:
-  NullSynthService synth_;
-  const std::string silence_;
-  std::function<void(const std::string&)> onSilent_;
-};
-
 struct Opened {
   MakeModuleSynth make = nullptr;
   ModuleLoad load;
@@ -81,8 +49,12 @@ ModuleSynth::Made ModuleSynth::Make() {
       opened.load = {{}, opened.load.path + " failed to start: " + error.what()};
     }
   }
-  return {std::make_unique<SilentSynth>("its module could not be loaded: " + opened.load.problem, onSilentSynth_),
-          opened.load};
+  // Without it, the synthesizer takes every message, and when it is first opened the user learns
+  // why it stays silent, as from the real one when it has no soundfont.
+  auto hook = [onSilent = onSilentSynth_, silence = "its module could not be loaded: " + opened.load.problem] {
+    if (onSilent) onSilent(silence);
+  };
+  return {std::make_unique<NullSynthService>(std::move(hook)), opened.load};
 }
 
 MidiOutputService& ModuleSynth::Get() {
