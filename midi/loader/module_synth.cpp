@@ -24,7 +24,10 @@ Opened Open(const std::vector<std::filesystem::path>& candidates) {
     if (!std::filesystem::exists(path, error)) continue;
     // Never closed: the synthesizer's threads run the module's code until the program ends.
     void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) return {nullptr, {{}, dlerror()}};
+    if (!module) {
+      const char* why = dlerror();
+      return {nullptr, {{}, why ? why : path.string() + " could not be loaded"}};
+    }
     auto* make = reinterpret_cast<MakeModuleSynth>(dlsym(module, kModuleEntryName));
     if (!make) return {nullptr, {{}, path.string() + " is not this program's synthesizer module"}};
     return {make, {path.string(), {}}};
