@@ -189,6 +189,9 @@ void TForm2::FormCreate() {
   LoadOptions();
   services_.shell.SetBusyCursor(true);
   Guard([this] {
+    // The window may have been built before the MIDI ports were reached: they are counted now.
+    MidiInput1.RefreshDeviceCount();
+    MidiOutput1.RefreshDeviceCount();
     ListDevices();
     OpenMidiDevices();
   });

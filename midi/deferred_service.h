@@ -1,12 +1,14 @@
-// A MIDI service made on a thread of its own, from the moment this wrapper is
-// constructed; the first call waits until it is there.
+// A MIDI service reached on a thread of its own once Reach() is called.
 //
 // Reaching a platform's MIDI system can take a noticeable part of the
 // program's start (on Linux each JACK client that finds no server costs
-// milliseconds): made this way, it is reached while the toolkit starts up
-// instead of after it.
+// milliseconds, most of them asleep in the JACK library), and a window being
+// built would wait for it. Until Reach() the platform is not touched: device
+// counts answer none, so a window built before then counts its devices again
+// when it is created. Any other call reaches the platform at once.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <future>
 #include <memory>
@@ -19,14 +21,23 @@ namespace lintra::midi {
 class DeferredMidiService final : public MidiService {
  public:
   using Factory = std::function<std::unique_ptr<MidiService>()>;
-  explicit DeferredMidiService(Factory make) : making_(std::async(std::launch::async, std::move(make))) {}
+  explicit DeferredMidiService(Factory make) : make_(std::move(make)) {}
   ~DeferredMidiService() override {
+    std::lock_guard lock(mutex_);
     if (making_.valid()) making_.wait();
   }
   DeferredMidiService(const DeferredMidiService&) = delete;
   DeferredMidiService& operator=(const DeferredMidiService&) = delete;
 
-  unsigned OutGetNumDevs() override { return Get().OutGetNumDevs(); }
+  // Starts making the service on a thread of its own; later calls do nothing.
+  void Reach() {
+    std::lock_guard lock(mutex_);
+    if (reached_) return;
+    making_ = std::async(std::launch::async, std::move(make_));
+    reached_ = true;
+  }
+
+  unsigned OutGetNumDevs() override { return reached_ ? Get().OutGetNumDevs() : 0; }
   Result OutGetDevCaps(int id, OutCaps& caps) override { return Get().OutGetDevCaps(id, caps); }
   Result OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) override {
     return Get().OutOpen(handle, id, callback, instance);
@@ -42,7 +53,7 @@ class DeferredMidiService final : public MidiService {
   }
   Result OutGetErrorText(Result code, std::string& text) override { return Get().OutGetErrorText(code, text); }
 
-  unsigned InGetNumDevs() override { return Get().InGetNumDevs(); }
+  unsigned InGetNumDevs() override { return reached_ ? Get().InGetNumDevs() : 0; }
   Result InGetDevCaps(unsigned id, InCaps& caps) override { return Get().InGetDevCaps(id, caps); }
   Result InOpen(DeviceHandle& handle, unsigned id, Callback callback, std::uintptr_t instance) override {
     return Get().InOpen(handle, id, callback, instance);
@@ -61,10 +72,17 @@ class DeferredMidiService final : public MidiService {
 
  private:
   MidiService& Get() {
-    std::call_once(made_, [this] { service_ = making_.get(); });
+    std::call_once(made_, [this] {
+      Reach();
+      std::lock_guard lock(mutex_);
+      service_ = making_.get();
+    });
     return *service_;
   }
 
+  Factory make_;
+  std::mutex mutex_;
+  std::atomic<bool> reached_ = false;
   std::future<std::unique_ptr<MidiService>> making_;
   std::once_flag made_;
   std::unique_ptr<MidiService> service_;

@@ -50,9 +50,8 @@ int main(int argc, char** argv) {
 #ifdef LINTRA_WARM_FONTCONFIG
   std::jthread fontConfiguration([] { FcInit(); });
 #endif
-  // First, so that the MIDI system is reached while the toolkit starts. The synthesizer reports
-  // from its loading thread, which starts only when the window opens it; the window hears of it
-  // on the user-interface thread, where `target` is set long before.
+  // The synthesizer reports from its loading thread, which starts only when the window opens it;
+  // the window hears of it on the user-interface thread, where `target` is set long before.
   lintra::frontend::MainWindow* target = nullptr;
   auto synth = std::make_unique<lintra::midi::ModuleSynth>(
       SynthModuleCandidates(argv[0]),
@@ -67,6 +66,7 @@ int main(int argc, char** argv) {
       lintra::midi::KeyRange{lintra::ui::kLowestKeyNote,
                              lintra::ui::kLowestKeyNote + static_cast<int>(lintra::ui::Keyboard().size()) - 1});
   lintra::midi::ModuleSynth& builtInSynth = *synth;
+  // The platform's MIDI ports are reached when the window is created, after its first paint.
   auto midi = lintra::midi::MakeSystemMidiService(std::move(synth));
   QApplication application(argc, argv);
   QApplication::setStyle(new lintra::frontend::WindowStyle);
@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
   lintra::frontend::SelfCheckDialogs printedBoxes;
   lintra::ui::Dialogs& dialogs = selfCheck ? static_cast<lintra::ui::Dialogs&>(printedBoxes) : boxes;
   lintra::frontend::QtShell shell;
-  lintra::frontend::MainWindow window({clock, dialogs, shell, std::move(midi), settingsFile, help, journal});
+  lintra::frontend::MainWindow window(
+      {clock, dialogs, shell, std::move(midi.service), settingsFile, help, journal, std::move(midi.reach)});
   boxes.SetOwner(&window);
   shell.SetWindow(&window);
   target = &window;

@@ -107,7 +107,8 @@ void PaintBoxWidget::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, scaled_);
 }
 
-MainWindow::MainWindow(WindowServices services) : midi_(std::move(services.midi)) {
+MainWindow::MainWindow(WindowServices services)
+    : midi_(std::move(services.midi)), reachMidi_(std::move(services.reachMidi)) {
   // The layout's fonts, where the platform lacks them.
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
@@ -184,6 +185,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::Create() {
+  if (reachMidi_) reachMidi_();
   form_->FormCreate();
   created_ = true;
   // Shown before its creation: the paint and activation handlers it missed.

@@ -58,6 +58,9 @@ struct WindowServices {
   std::string settingsFile;
   std::string helpDocument;
   std::string journalPath = {};  // empty: no journal of the answers
+  // Called when the window is created, before it lists the devices: the MIDI ports are reached from
+  // then on, after the first paint.
+  std::function<void()> reachMidi = {};
 };
 
 class MainWindow : public QMainWindow {
@@ -106,6 +109,7 @@ class MainWindow : public QMainWindow {
   QtPump pump_;
   midi::MessageLoop loop_;
   std::unique_ptr<midi::MidiService> midi_;
+  std::function<void()> reachMidi_;
   QWidget* client_ = nullptr;
   PaintBoxWidget* paintBox_ = nullptr;
   controls::TElasticForm* elastic_ = nullptr;

@@ -6,19 +6,18 @@
 
 namespace lintra::midi {
 
-std::unique_ptr<MidiService> MakeSystemMidiService(std::unique_ptr<MidiOutputService> synth) {
-  // The platform's MIDI system is reached in the background.
-  return std::make_unique<CompositeMidiService>(std::make_unique<DeferredMidiService>([] {
-                                                  auto platform = std::make_unique<RtMidiService>();
-                                                  // The window counts the devices as it is built. Counted here
-                                                  // first, a JACK that has no server costs its failed try on this
-                                                  // thread, and the window's own count, within the second the
-                                                  // service waits before trying again, answers at once.
-                                                  platform->OutGetNumDevs();
-                                                  platform->InGetNumDevs();
-                                                  return platform;
-                                                }),
-                                                std::move(synth));
+SystemMidi MakeSystemMidiService(std::unique_ptr<MidiOutputService> synth) {
+  auto platform = std::make_unique<DeferredMidiService>([] {
+    auto ports = std::make_unique<RtMidiService>();
+    // Counted here first, a JACK that has no server costs its failed try on this thread, and the
+    // window's own count, within the second the service waits before trying again, answers at once.
+    ports->OutGetNumDevs();
+    ports->InGetNumDevs();
+    return ports;
+  });
+  DeferredMidiService* deferred = platform.get();
+  return {std::make_unique<CompositeMidiService>(std::move(platform), std::move(synth)),
+          [deferred] { deferred->Reach(); }};
 }
 
 }  // namespace lintra::midi

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 
@@ -62,10 +63,12 @@ class Window {
 
   FakeMidiService& Fake() { return *fake_; }
 
-  void Start() {
+  // `beforeCreate` runs between building the window and creating it.
+  void Start(const std::function<void()>& beforeCreate = {}) {
     FormServices services{clock_, dialogs_, shell_, pump_, canvas_, *service_, pump_.loop, settingsFile_, "help"};
     form_ = std::make_unique<TForm2>(model_, services);
     pump_.form = form_.get();
+    if (beforeCreate) beforeCreate();
     form_->FormCreate();
     form_->Initial();
     form_->FormPaint();
@@ -338,6 +341,23 @@ TEST_F(MidiFaultsTest, UnreadableDeviceRecordsAreLeftOutOfTheListsAtStart) {
   ASSERT_TRUE(w.MidiIn(144, static_cast<std::uint8_t>(w.Form().QuestionNote), 100));
   EXPECT_EQ(w.Form().AnswerCount, 1);
   EXPECT_GT(SentTo(w.Fake(), 1), 0U);
+}
+
+TEST_F(MidiFaultsTest, PortsFirstReachedAfterTheWindowWasBuiltAreListedAndTheSavedChoiceOpened) {
+  WriteSettings("Keys\r\n0\r\nAlpha Out\r\n0\r\n");
+  auto& w = Make({}, {});
+  w.Start([&] {
+    w.Fake().SetInputDevices({"Keys"});
+    w.Fake().SetOutputDevices({"Alpha Out"});
+  });
+  EXPECT_EQ(w.Shown(), 0U);
+  EXPECT_EQ(w.Model().C(ui::control::cmbInput).items, (std::vector<std::string>{"Keys"}));
+  EXPECT_EQ(w.Model().C(ui::control::cmbOutput).items, (std::vector<std::string>{"Alpha Out", kSynth}));
+  EXPECT_TRUE(w.Form().MidiInput1.IsOpen());
+  EXPECT_EQ(w.Form().MidiOutput1.ProductName(), "Alpha Out");
+  w.Wait(10);
+  ASSERT_TRUE(w.MidiIn(144, static_cast<std::uint8_t>(w.Form().QuestionNote), 100));
+  EXPECT_EQ(w.Form().AnswerCount, 1);
 }
 
 TEST_F(MidiFaultsTest, UnreadableDeviceRecordDoesNotStopANameSearch) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "midi/deferred_service.h"
 #include "midi/message_loop.h"
 #include "midi/midi_out.h"
 #include "midi/null_synth_service.h"
@@ -151,6 +152,35 @@ TEST(CompositeEmptyPlatformTest, OutputListIsNeverEmpty) {
   output.SendShort(192, 113, 0);
   output.SendShort(144, 81, 127);
   EXPECT_TRUE(output.CloseDevice());
+}
+
+// The platform's ports are not touched before they are reached: counts answer none until then,
+// and any other call reaches them at once.
+TEST(DeferredMidiServiceTest, CountsNoPortsUntilReachedAndReachesOnAnyOtherCall) {
+  int made = 0;
+  auto factory = [&made] {
+    ++made;
+    auto fake = std::make_unique<FakeMidiService>();
+    fake->SetInputDevices({"Keys"});
+    fake->SetOutputDevices({"Out A", "Out B"});
+    return fake;
+  };
+  DeferredMidiService waiting(factory);
+  EXPECT_EQ(waiting.InGetNumDevs(), 0u);
+  EXPECT_EQ(waiting.OutGetNumDevs(), 0u);
+  EXPECT_EQ(made, 0);
+  waiting.Reach();
+  waiting.Reach();
+  EXPECT_EQ(waiting.InGetNumDevs(), 1u);
+  EXPECT_EQ(waiting.OutGetNumDevs(), 2u);
+  EXPECT_EQ(made, 1);
+
+  DeferredMidiService asked(factory);
+  InCaps caps;
+  ASSERT_EQ(asked.InGetDevCaps(0, caps), kOk);
+  EXPECT_EQ(caps.productName, "Keys");
+  EXPECT_EQ(asked.InGetNumDevs(), 1u);
+  EXPECT_EQ(made, 2);
 }
 
 }  // namespace

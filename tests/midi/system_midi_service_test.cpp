@@ -15,7 +15,11 @@ TEST(SystemMidiServiceTest, EndsWithTheBuiltInSynthesizer) {
   // A server name nobody runs: the JACK side (where ALSA is missing) finds no
   // ports instead of a developer's session.
   setenv("JACK_DEFAULT_SERVER", "lintra-test-no-server", 1);
-  auto service = MakeSystemMidiService(std::make_unique<SynthService>());
+  auto [service, reach] = MakeSystemMidiService(std::make_unique<SynthService>());
+  // Before the ports are reached the synthesizer is the only output.
+  EXPECT_EQ(service->OutGetNumDevs(), 1u);
+  EXPECT_EQ(service->InGetNumDevs(), 0u);
+  reach();
   const unsigned count = service->OutGetNumDevs();
   ASSERT_GE(count, 1u);
   OutCaps caps;
