@@ -222,7 +222,11 @@ void MainWindow::BuildControls() {
     switch (layout.kind) {
       case ui::ControlKind::TextField:
       case ui::ControlKind::RichText: {
-        auto* edit = new QLineEdit(client_);
+        // Made without a parent and given its own font first: a text field lays out its text as it
+        // is made, and each font it meets costs a font match.
+        auto* edit = new QLineEdit;
+        edit->setFont(FontOf(layout.font));
+        edit->setParent(client_);
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::ClickFocus);  // read-only fields are no tab stops
         if (layout.kind == ui::ControlKind::RichText) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -235,6 +239,7 @@ void MainWindow::BuildControls() {
       case ui::ControlKind::ComboEdit:
       case ui::ControlKind::ComboPick: {
         auto* combo = new QComboBox(client_);
+        combo->setFont(FontOf(layout.font));  // before its text field is made
         combo->setEditable(layout.kind == ui::ControlKind::ComboEdit);
         combo->setInsertPolicy(QComboBox::NoInsert);
         connect(combo, &QComboBox::activated, this, [this, &control](int index) {
