@@ -1,12 +1,14 @@
-// The contract between the program and its synthesizer module, the shared
-// object that holds the built-in synthesizer with FluidSynth and the many
-// libraries FluidSynth needs. The program loads it on a thread of its own
-// while the window is built, so those libraries are not loaded, relocated and
-// initialized before the window can start.
+// The contract between the program and its two modules, the shared objects
+// that hold its back ends with the libraries they need: the built-in
+// synthesizer (FluidSynth and the many libraries it brings) and the
+// platform's MIDI ports (RtMidi, with ALSA and JACK). The program loads each
+// when it first needs it, after its window has been painted, so those
+// libraries are not loaded, relocated and initialized before the window can
+// start.
 //
-// Program and module are built together from one source tree: the entry
-// passes C++ objects, and its name carries a version that changes whenever
-// its signature does, so that a stale module is refused, not misread.
+// Program and modules are built together from one source tree: the entries
+// pass C++ objects, and their names carry a version that changes whenever
+// their signatures do, so that a stale module is refused, not misread.
 #pragma once
 
 #include <functional>
@@ -14,6 +16,7 @@
 
 #include "midi/key_range.h"
 #include "midi/midi_output_service.h"
+#include "midi/midi_service.h"
 
 namespace lintra::midi {
 
@@ -26,5 +29,11 @@ using MakeModuleSynth = MidiOutputService* (*)(const std::function<void(const st
 
 inline constexpr const char* kModuleEntryName = "lintra_make_synth_v1";
 inline constexpr const char* kModuleFileName = "lintra-synth.so";
+
+// Makes the service of the platform's MIDI ports; the caller owns the result.
+using MakeModulePorts = MidiService* (*)();
+
+inline constexpr const char* kPortsEntryName = "lintra_make_ports_v1";
+inline constexpr const char* kPortsModuleFileName = "lintra-ports.so";
 
 }  // namespace lintra::midi

@@ -32,14 +32,14 @@ std::string FindHelpDocument() {
   return (dir + "/" + name).toStdString();
 }
 
-// The synthesizer module lies beside the program in a build, in lib/lintra when installed. Looked for
-// before the toolkit starts, which would know the program's folder only later.
-std::vector<std::filesystem::path> SynthModuleCandidates(const char* argv0) {
+// The program's modules lie beside it in a build, in lib/lintra when installed. Looked for before
+// the toolkit starts, which would know the program's folder only later.
+std::vector<std::filesystem::path> ModuleCandidates(const char* argv0, const char* fileName) {
   std::error_code error;
   std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) program = std::filesystem::absolute(argv0, error);
   const auto dir = program.parent_path();
-  return {dir / lintra::midi::kModuleFileName, (dir / "../lib/lintra" / lintra::midi::kModuleFileName).lexically_normal()};
+  return {dir / fileName, (dir / "../lib/lintra" / fileName).lexically_normal()};
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   // the window hears of it on the user-interface thread, where `target` is set long before.
   lintra::frontend::MainWindow* target = nullptr;
   auto synth = std::make_unique<lintra::midi::ModuleSynth>(
-      SynthModuleCandidates(argv[0]),
+      ModuleCandidates(argv[0], lintra::midi::kModuleFileName),
       [&target](const std::string& silence) {
         QMetaObject::invokeMethod(
             qApp,
@@ -67,7 +67,9 @@ int main(int argc, char** argv) {
                              lintra::ui::kLowestKeyNote + static_cast<int>(lintra::ui::Keyboard().size()) - 1});
   lintra::midi::ModuleSynth& builtInSynth = *synth;
   // The platform's MIDI ports are reached when the window is created, after its first paint.
-  auto midi = lintra::midi::MakeSystemMidiService(std::move(synth));
+  auto midi = lintra::midi::MakeSystemMidiService(std::move(synth),
+                                                  ModuleCandidates(argv[0], lintra::midi::kPortsModuleFileName));
+  auto portsModule = std::move(midi.portsModule);
   QApplication application(argc, argv);
   QApplication::setStyle(new lintra::frontend::WindowStyle);
   QApplication::setApplicationName(QStringLiteral("Grafel"));
@@ -101,8 +103,11 @@ int main(int argc, char** argv) {
 #endif
   window.ShowMaximizedThenCreate();
   if (selfCheck) {
-    const auto module = builtInSynth.Load();
-    return lintra::frontend::RunSelfCheck(window, help, module.path, module.problem);
+    const auto synthModule = builtInSynth.Load();
+    const auto ports = portsModule();
+    return lintra::frontend::RunSelfCheck(
+        window, help,
+        {{"synthesizer module", synthModule.path, synthModule.problem}, {"ports module", ports.path, ports.problem}});
   }
   return QApplication::exec();
 }

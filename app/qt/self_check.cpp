@@ -26,8 +26,7 @@ bool SelfCheckDialogs::SaveFileName(const std::string& caption, std::string&) {
   return false;
 }
 
-int RunSelfCheck(MainWindow& window, const std::string& helpDocument, const std::string& synthModule,
-                 const std::string& synthProblem) {
+int RunSelfCheck(MainWindow& window, const std::string& helpDocument, const std::vector<ModuleReport>& modules) {
   auto shown = [&] { return window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed(); };
   auto asked = [&] { return window.Form().CurrentSlot != 0; };  // slot 0 is never in a question pool
   QElapsedTimer clock;
@@ -56,11 +55,13 @@ int RunSelfCheck(MainWindow& window, const std::string& helpDocument, const std:
     std::printf("help page: missing (%s)\n", helpDocument.c_str());
     ok = false;
   }
-  if (!synthModule.empty()) {
-    std::printf("synthesizer module: %s\n", synthModule.c_str());
-  } else {
-    std::printf("synthesizer module: not loaded (%s)\n", synthProblem.c_str());
-    ok = false;
+  for (const auto& module : modules) {
+    if (!module.path.empty()) {
+      std::printf("%s: %s\n", module.what.c_str(), module.path.c_str());
+    } else {
+      std::printf("%s: not loaded (%s)\n", module.what.c_str(), module.problem.c_str());
+      ok = false;
+    }
   }
   std::fflush(stdout);
   return ok ? 0 : 1;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/dialogs.h"
 
@@ -20,11 +21,16 @@ class SelfCheckDialogs : public ui::Dialogs {
   bool SaveFileName(const std::string& caption, std::string& path) override;
 };
 
+struct ModuleReport {
+  std::string what;     // "synthesizer module"
+  std::string path;     // empty when it was not loaded,
+  std::string problem;  // for this
+};
+
 // Waits (at most a few seconds) for the shown window to ask its first question, then prints what it
-// found: the window, the question, the help page, the synthesizer module (`synthModule`, empty when none was
-// loaded, for `synthProblem`). Returns the process exit status: 0 only when the window is shown with a
-// question, the help page exists and the synthesizer module is loaded.
-int RunSelfCheck(MainWindow& window, const std::string& helpDocument, const std::string& synthModule,
-                 const std::string& synthProblem);
+// found: the window, the question, the help page and the program's modules. Returns the process exit
+// status: 0 only when the window is shown with a question, the help page exists and every module is
+// loaded.
+int RunSelfCheck(MainWindow& window, const std::string& helpDocument, const std::vector<ModuleReport>& modules);
 
 }  // namespace lintra::frontend

@@ -1,53 +1,25 @@
 #include "midi/loader/module_synth.h"
 
-#include <dlfcn.h>
-
 #include <exception>
-#include <system_error>
 #include <utility>
 
+#include "midi/loader/module_library.h"
 #include "midi/module_entry.h"
 #include "midi/null_synth_service.h"
 #include "midi/synth_caps.h"
 
 namespace lintra::midi {
-namespace {
-
-struct Opened {
-  MakeModuleSynth make = nullptr;
-  ModuleLoad load;
-};
-
-Opened Open(const std::vector<std::filesystem::path>& candidates) {
-  for (const auto& path : candidates) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) continue;
-    // Never closed: the synthesizer's threads run the module's code until the program ends.
-    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) {
-      const char* why = dlerror();
-      return {nullptr, {{}, why ? why : path.string() + " could not be loaded"}};
-    }
-    auto* make = reinterpret_cast<MakeModuleSynth>(dlsym(module, kModuleEntryName));
-    if (!make) return {nullptr, {{}, path.string() + " is not this program's synthesizer module"}};
-    return {make, {path.string(), {}}};
-  }
-  std::string tried;
-  for (const auto& path : candidates) tried += (tried.empty() ? "" : ", ") + path.string();
-  return {nullptr, {{}, "there is no " + std::string(kModuleFileName) + " (looked for " + tried + ")"}};
-}
-
-}  // namespace
 
 ModuleSynth::ModuleSynth(std::vector<std::filesystem::path> candidates,
                          std::function<void(const std::string&)> onSilentSynth, KeyRange keys)
     : candidates_(std::move(candidates)), onSilentSynth_(std::move(onSilentSynth)), keys_(keys) {}
 
 ModuleSynth::Made ModuleSynth::Make() {
-  Opened opened = Open(candidates_);
-  if (opened.make) {
+  ModuleEntry opened = OpenModule(candidates_, kModuleFileName, kModuleEntryName, "synthesizer module");
+  if (opened.entry) {
     try {
-      return {std::unique_ptr<MidiOutputService>(opened.make(onSilentSynth_, keys_)), opened.load};
+      auto* make = reinterpret_cast<MakeModuleSynth>(opened.entry);
+      return {std::unique_ptr<MidiOutputService>(make(onSilentSynth_, keys_)), opened.load};
     } catch (const std::exception& error) {
       opened.load = {{}, opened.load.path + " failed to start: " + error.what()};
     }
@@ -80,9 +52,7 @@ Result ModuleSynth::OutOpen(DeviceHandle& handle, int id, Callback callback, std
   return Get().OutOpen(handle, id, callback, instance);
 }
 Result ModuleSynth::OutClose(DeviceHandle handle) { return Get().OutClose(handle); }
-Result ModuleSynth::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
-  return Get().OutShortMsg(handle, packed);
-}
+Result ModuleSynth::OutShortMsg(DeviceHandle handle, std::uint32_t packed) { return Get().OutShortMsg(handle, packed); }
 Result ModuleSynth::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
   return Get().OutPrepareHeader(handle, header);
 }

@@ -17,14 +17,10 @@
 #include <vector>
 
 #include "midi/key_range.h"
+#include "midi/loader/module_library.h"
 #include "midi/midi_output_service.h"
 
 namespace lintra::midi {
-
-struct ModuleLoad {
-  std::string path;     // the module in use; empty when none could be loaded
-  std::string problem;  // otherwise why not
-};
 
 class ModuleSynth final : public MidiOutputService {
  public:

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
+#include "midi/loader/module_library.h"
 #include "midi/midi_service.h"
 
 namespace lintra::midi {
@@ -12,9 +15,14 @@ struct SystemMidi {
   // Starts reaching the platform's MIDI ports, on a thread of their own. Until then the service
   // lists no ports but the synthesizer: call it before the devices are counted for good.
   std::function<void()> reach;
+  // Reaches the ports if need be, waits for them and tells where their module came from, or why
+  // there is none (the service then lists no ports).
+  std::function<ModuleLoad()> portsModule;
 };
 
-// The program's default: the platform's MIDI ports with `synth` after them.
-SystemMidi MakeSystemMidiService(std::unique_ptr<MidiOutputService> synth);
+// The program's default: the platform's MIDI ports, from the first of `portsModules` that exists,
+// with `synth` after them.
+SystemMidi MakeSystemMidiService(std::unique_ptr<MidiOutputService> synth,
+                                 std::vector<std::filesystem::path> portsModules);
 
 }  // namespace lintra::midi

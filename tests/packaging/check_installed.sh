@@ -8,7 +8,7 @@ prefix=$1
 id=org.lintra.Trainer
 fail() { echo "check_installed: $*" >&2; exit 1; }
 
-for f in bin/lintra lib/lintra/lintra-synth.so share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+for f in bin/lintra lib/lintra/lintra-synth.so lib/lintra/lintra-ports.so share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg "share/lintra/Note Help.html" \
          share/doc/lintra/OFL.txt share/doc/lintra/LICENSE; do
   [ -s "$prefix/$f" ] || fail "missing: $prefix/$f"
@@ -36,7 +36,9 @@ grep -q '^question: note slot [0-9]' <<<"$out" || fail "no question"
 # Its own help page, not one from the source or build tree it was made from.
 help=$(sed -n 's/^help page: //p' <<<"$out")
 [ "$help" = "$(cd "$prefix" && pwd -P)/share/lintra/Note Help.html" ] || fail "help page found elsewhere: $help"
-# And its own synthesizer, which it loads from its prefix too.
-synth=$(sed -n 's/^synthesizer module: //p' <<<"$out")
-[ "$synth" = "$(cd "$prefix" && pwd -P)/lib/lintra/lintra-synth.so" ] || fail "synthesizer module: $synth"
+# And its own modules, which it loads from its prefix too.
+for module in "synthesizer module:lintra-synth.so" "ports module:lintra-ports.so"; do
+  found=$(sed -n "s/^${module%%:*}: //p" <<<"$out")
+  [ "$found" = "$(cd "$prefix" && pwd -P)/lib/lintra/${module#*:}" ] || fail "${module%%:*}: $found"
+done
 echo "check_installed: OK"
