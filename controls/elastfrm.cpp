@@ -353,6 +353,10 @@ void TElasticForm::ApplySizeLimits() {
 void TElasticForm::Rescale() {
   if (!initialised_ || inRescale_ || !form_) return;
   inRescale_ = true;
+  if (showRescaleWindow_) {
+    showRescaleWindow_->removeEventFilter(this);
+    showRescaleWindow_ = nullptr;
+  }
   const QSize outer = OuterSize();
   const QSize client = ClientArea()->size();
 
@@ -552,6 +556,14 @@ void TElasticForm::ApplySavedMaximized() {
 // ---- window events -------------------------------------------------------------------------------
 
 bool TElasticForm::eventFilter(QObject* watched, QEvent* event) {
+  if (showRescaleWindow_ && watched == showRescaleWindow_) {
+    if (event->type() == QEvent::Expose && form_) {
+      HideChildren();
+      Rescale();
+      ShowChildren();
+    }
+    return false;
+  }
   if (watched != form_ || !form_) return false;
   switch (event->type()) {
     case QEvent::Resize:
@@ -686,9 +698,17 @@ void TElasticForm::EndSizingDrag() {
 
 void TElasticForm::OnShown() {
   if (!mouseHasBeenOver_ && !closeOrMinimizeSeen_ && !suppressShowRescale_) {
-    HideChildren();
-    Rescale();
-    ShowChildren();
+    if (FullState(form_->windowState()) && form_->windowHandle()) {
+      // Shown maximized: a window manager gives the maximized size before the window is exposed.
+      // Scaled now, the layout would be scaled twice, first to a size never seen; it is scaled
+      // by that resize, or when the window is exposed if none comes.
+      showRescaleWindow_ = form_->windowHandle();
+      showRescaleWindow_->installEventFilter(this);
+    } else {
+      HideChildren();
+      Rescale();
+      ShowChildren();
+    }
   }
   suppressShowRescale_ = false;
   RestoreFocus();

@@ -27,6 +27,7 @@
 #include <QSize>
 #include <QString>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 #include <stdexcept>
 #include <vector>
@@ -282,6 +283,8 @@ class TElasticForm : public QObject {
   bool savedMaximized_ = false;
   bool savedMaximizedApplied_ = false;
   bool suppressShowRescale_ = false;
+  // Shown maximized: the show's rescale waits for the maximized size, or for the window to be exposed.
+  QPointer<QWindow> showRescaleWindow_;
   elastfrm::WindowPlacement placementRecord_;
   bool placementRead_ = false;
 

@@ -531,6 +531,18 @@ TEST_F(ElasticFormTest, MaximizeRescalesToTheMaximizedClientAndShowsEverythingAg
   EXPECT_TRUE(Child("Label2")->isHidden());
 }
 
+// Opened maximized, the layout is scaled once, to the maximized size, not first to the size the
+// window had before the window system maximized it.
+TEST_F(ElasticFormTest, OpenedMaximizedIsScaledOnceAtItsMaximizedSize) {
+  Attach();
+  form->showMaximized();
+  Settle();
+  ASSERT_TRUE(form->isMaximized());
+  EXPECT_EQ(rescales, 1);
+  EXPECT_NEAR(Child("B4")->x(), 768.0 * form->width() / 803, 1.0);
+  EXPECT_TRUE(Child("QuestShw")->isVisible());
+}
+
 TEST_F(ElasticFormTest, RestoringAWindowThatOpenedMaximizedPlacesItAsIfItHadOpenedNormally) {
   const QSize screen(404, 290);  // half the design screen
   auto normal = MakeForm();
