@@ -1,16 +1,16 @@
-// A MIDI service reached on a thread of its own once Reach() is called.
+// A MIDI service made when it is first needed after Reach().
 //
 // Reaching a platform's MIDI system can take a noticeable part of the
 // program's start (on Linux each JACK client that finds no server costs
 // milliseconds, most of them asleep in the JACK library), and a window being
 // built would wait for it. Until Reach() the platform is not touched: device
 // counts answer none, so a window built before then counts its devices again
-// when it is created. Any other call reaches the platform at once.
+// when it is created, and that count makes the service. Any other call makes
+// it at once.
 #pragma once
 
 #include <atomic>
 #include <functional>
-#include <future>
 #include <memory>
 #include <mutex>
 
@@ -22,20 +22,11 @@ class DeferredMidiService final : public MidiService {
  public:
   using Factory = std::function<std::unique_ptr<MidiService>()>;
   explicit DeferredMidiService(Factory make) : make_(std::move(make)) {}
-  ~DeferredMidiService() override {
-    std::lock_guard lock(mutex_);
-    if (making_.valid()) making_.wait();
-  }
   DeferredMidiService(const DeferredMidiService&) = delete;
   DeferredMidiService& operator=(const DeferredMidiService&) = delete;
 
-  // Starts making the service on a thread of its own; later calls do nothing.
-  void Reach() {
-    std::lock_guard lock(mutex_);
-    if (reached_) return;
-    making_ = std::async(std::launch::async, std::move(make_));
-    reached_ = true;
-  }
+  // From now on device counts are the platform's: the next call makes the service.
+  void Reach() { reached_ = true; }
 
   unsigned OutGetNumDevs() override { return reached_ ? Get().OutGetNumDevs() : 0; }
   Result OutGetDevCaps(int id, OutCaps& caps) override { return Get().OutGetDevCaps(id, caps); }
@@ -73,17 +64,14 @@ class DeferredMidiService final : public MidiService {
  private:
   MidiService& Get() {
     std::call_once(made_, [this] {
-      Reach();
-      std::lock_guard lock(mutex_);
-      service_ = making_.get();
+      reached_ = true;
+      service_ = make_();
     });
     return *service_;
   }
 
   Factory make_;
-  std::mutex mutex_;
   std::atomic<bool> reached_ = false;
-  std::future<std::unique_ptr<MidiService>> making_;
   std::once_flag made_;
   std::unique_ptr<MidiService> service_;
 };

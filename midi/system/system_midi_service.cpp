@@ -10,15 +10,11 @@ namespace lintra::midi {
 
 SystemMidi MakeSystemMidiService(std::unique_ptr<MidiOutputService> synth,
                                  std::vector<std::filesystem::path> portsModules) {
-  auto load = std::make_shared<ModuleLoad>();  // written on the ports' thread before they are handed over
+  auto load = std::make_shared<ModuleLoad>();  // written when the ports are made
   auto platform = std::make_unique<DeferredMidiService>([load, candidates = std::move(portsModules)] {
     ModulePorts ports = LoadModulePorts(candidates);
     *load = ports.load;
     if (ports.load.path.empty()) std::fprintf(stderr, "lintra: no MIDI ports: %s\n", ports.load.problem.c_str());
-    // Counted here first, a JACK that has no server costs its failed try on this thread, and the
-    // window's own count, within the second the service waits before trying again, answers at once.
-    ports.service->OutGetNumDevs();
-    ports.service->InGetNumDevs();
     return std::move(ports.service);
   });
   DeferredMidiService* deferred = platform.get();
@@ -26,7 +22,7 @@ SystemMidi MakeSystemMidiService(std::unique_ptr<MidiOutputService> synth,
           [deferred] { deferred->Reach(); },
           [deferred, load] {
             deferred->Reach();
-            deferred->InGetNumDevs();  // waits until the ports are made
+            deferred->InGetNumDevs();  // makes the ports if need be
             return *load;
           }};
 }

@@ -12,11 +12,11 @@ namespace lintra::midi {
 
 struct SystemMidi {
   std::unique_ptr<MidiService> service;
-  // Starts reaching the platform's MIDI ports, on a thread of their own. Until then the service
-  // lists no ports but the synthesizer: call it before the devices are counted for good.
+  // Lets the service reach the platform's MIDI ports at its next call. Until then it lists no ports
+  // but the synthesizer: call it before the devices are counted for good.
   std::function<void()> reach;
-  // Reaches the ports if need be, waits for them and tells where their module came from, or why
-  // there is none (the service then lists no ports).
+  // Reaches the ports if need be and tells where their module came from, or why there is none
+  // (the service then lists no ports).
   std::function<ModuleLoad()> portsModule;
 };
 
