@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "midi/jack_server.h"
 #include "midi/result_texts.h"
 
 namespace lintra::midi {
@@ -238,8 +239,23 @@ struct RtMidiService::Impl {
     if (jack && n == 0 && errors.Any()) serverRetryAt = now + kServerRetry;
     return errors.Failed() ? 0 : n;
   }
-  unsigned InCount() { return inList ? Count(*inList, inListErrors) : 0; }
-  unsigned OutCount() { return outList ? Count(*outList, outListErrors) : 0; }
+  unsigned InCount() { return Reached() && inList ? Count(*inList, inListErrors) : 0; }
+  unsigned OutCount() { return Reached() && outList ? Count(*outList, outListErrors) : 0; }
+
+  // Where no JACK server can be reached the JACK side is not made at all, as every client made then
+  // fails after a costly set-up; it is made when a count first finds a server that may be there.
+  bool jackAwaited = false;
+  bool CreateJack() {
+    api = RtMidi::UNIX_JACK;
+    jackAwaited = !JackServerMayBeRunning();
+    return jackAwaited || Create(RtMidi::UNIX_JACK);
+  }
+  bool Reached() {
+    if (!jackAwaited) return true;
+    if (!JackServerMayBeRunning()) return false;
+    jackAwaited = false;
+    return Create(RtMidi::UNIX_JACK);
+  }
 
   bool Create(RtMidi::Api tryApi) {
     try {
@@ -260,12 +276,12 @@ struct RtMidiService::Impl {
 RtMidiService::RtMidiService(RtMidiBackend backend) : impl_(std::make_unique<Impl>()) {
   PreventJackAutostart();
   if (backend == RtMidiBackend::Jack) {
-    impl_->available = impl_->Create(RtMidi::UNIX_JACK);
+    impl_->available = impl_->CreateJack();
     return;
   }
 #if defined(__linux__)
   // RtMidi does not fall back by itself when /dev/snd/seq is missing.
-  impl_->available = impl_->Create(RtMidi::LINUX_ALSA) || impl_->Create(RtMidi::UNIX_JACK);
+  impl_->available = impl_->Create(RtMidi::LINUX_ALSA) || impl_->CreateJack();
 #elif defined(_WIN32)
   impl_->available = impl_->Create(RtMidi::WINDOWS_MM);
 #elif defined(__APPLE__)

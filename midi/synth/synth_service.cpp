@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
 #include "midi/jack_autostart.h"
+#include "midi/jack_server.h"
 #include "midi/message_bytes.h"
 #include "midi/result_texts.h"
 #include "midi/synth_caps.h"
@@ -273,6 +275,7 @@ void SynthService::Load() {
     for (const char* name : kAudioDrivers) {
       if (!options_.audioDriver.empty() && options_.audioDriver != name) continue;
       if (std::find(offered.begin(), offered.end(), name) == offered.end()) continue;
+      if (options_.audioDriver.empty() && name == std::string_view("jack") && !JackServerMayBeRunning()) continue;
       fluid_settings_setstr(engine->settings, "audio.driver", name);
       engine->driver = new_fluid_audio_driver(engine->settings, engine->synth);
       if (engine->driver) {
