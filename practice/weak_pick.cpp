@@ -20,6 +20,12 @@ constexpr std::int64_t kLearnStartsEvery = 25;
 // What the pool's notes tell of where notes start outweighs this (per start) soon: a pool of
 // similar notes makes a note with a few lucky answers look no better than its neighbours.
 constexpr double kStartPseudoCount = 0.3;
+// Where notes start is learnt apart for the pool's two lowest and two highest notes, the ones on
+// ledger lines, which students find harder than the notes on the staff; a pool of fewer notes is
+// learnt as one.
+constexpr std::size_t kEdgeNotes = 2;
+constexpr std::size_t kLeastForEdges = 6;
+enum Group : std::size_t { kInner, kEdge, kGroups };
 
 double Start(std::size_t s) { return (static_cast<double>(s) + 0.5) / static_cast<double>(kStarts); }
 
@@ -40,9 +46,11 @@ struct WeakNotePick::Model {
     std::array<double, kHypotheses> recall{};  // at lastAsked, after that question's practice
     std::array<double, kHypotheses> logLikelihood{};
     std::array<double, kLearners> logMarginal{};  // over the starts (0 for a note never asked)
+    Group group = kInner;
   };
   Model() {
-    for (auto& prior : logStartPrior) prior.fill(-std::log(double{kStarts}));
+    for (auto& group : logStartPrior)
+      for (auto& prior : group) prior.fill(-std::log(double{kStarts}));
     for (Note& note : notes) {
       for (std::size_t h = 0; h < kHypotheses; ++h) note.recall[h] = Start(h % kStarts);
     }
@@ -51,7 +59,7 @@ struct WeakNotePick::Model {
   double Marginal(const Note& note, std::size_t learner) const {
     std::array<double, kStarts> terms{};
     for (std::size_t s = 0; s < kStarts; ++s) {
-      terms[s] = logStartPrior[learner][s] + note.logLikelihood[learner * kStarts + s];
+      terms[s] = logStartPrior[note.group][learner][s] + note.logLikelihood[learner * kStarts + s];
     }
     return LogSumExp(terms.data(), kStarts);
   }
@@ -60,18 +68,45 @@ struct WeakNotePick::Model {
   // answers say otherwise.
   void LearnStarts() {
     for (std::size_t learner = 0; learner < kLearners; ++learner) {
-      std::array<double, kStarts> mass;
-      mass.fill(kStartPseudoCount);
-      for (const Note& note : notes) {
-        if (!note.asked) continue;
-        for (std::size_t s = 0; s < kStarts; ++s) {
-          mass[s] += std::exp(logStartPrior[learner][s] + note.logLikelihood[learner * kStarts + s] -
-                              note.logMarginal[learner]);
+      for (std::size_t group = 0; group < kGroups; ++group) {
+        auto& prior = logStartPrior[group][learner];
+        std::array<double, kStarts> mass;
+        mass.fill(kStartPseudoCount);
+        for (const Note& note : notes) {
+          if (!note.asked || note.group != group) continue;
+          for (std::size_t s = 0; s < kStarts; ++s) {
+            mass[s] += std::exp(prior[s] + note.logLikelihood[learner * kStarts + s] - note.logMarginal[learner]);
+          }
         }
+        double total = 0.0;
+        for (const double m : mass) total += m;
+        for (std::size_t s = 0; s < kStarts; ++s) prior[s] = std::log(mass[s] / total);
       }
-      double total = 0.0;
-      for (const double m : mass) total += m;
-      for (std::size_t s = 0; s < kStarts; ++s) logStartPrior[learner][s] = std::log(mass[s] / total);
+    }
+    WeighAgain();
+  }
+  // The pool grows with every candidate not seen before; its edges move with it.
+  void Meet(std::span<const theory::NoteSlot> candidates) {
+    bool grown = false;
+    for (const theory::NoteSlot slot : candidates) {
+      if (!inPool.at(slot)) inPool[slot] = grown = true;
+    }
+    if (!grown) return;
+    std::vector<std::size_t> pool;
+    for (std::size_t slot = 0; slot < inPool.size(); ++slot) {
+      notes[slot].group = kInner;
+      if (inPool[slot]) pool.push_back(slot);
+    }
+    if (pool.size() >= kLeastForEdges) {
+      for (std::size_t k = 0; k < kEdgeNotes; ++k) {
+        notes[pool[k]].group = kEdge;
+        notes[pool[pool.size() - 1 - k]].group = kEdge;
+      }
+    }
+    WeighAgain();
+  }
+  void WeighAgain() {
+    for (std::size_t learner = 0; learner < kLearners; ++learner) {
       learnerLog[learner] = 0.0;
       for (Note& note : notes) {
         if (!note.asked) continue;
@@ -82,7 +117,8 @@ struct WeakNotePick::Model {
   }
   std::array<Note, theory::kNoteSlotCount> notes;
   std::array<double, kLearners> learnerLog{};  // the sum of every note's marginal
-  std::array<std::array<double, kStarts>, kLearners> logStartPrior;
+  std::array<std::array<std::array<double, kStarts>, kLearners>, kGroups> logStartPrior;
+  std::array<bool, theory::kNoteSlotCount> inPool{};
 };
 
 WeakNotePick::WeakNotePick(WeakPickTuning tuning) : tuning_(tuning), model_(std::make_unique<Model>()) {}
@@ -132,7 +168,7 @@ double WeakNotePick::Judge(theory::NoteSlot slot, std::size_t learner, bool rema
     const double start = Start(s);
     const double now = start + (note.recall[h] - start) * kept;
     if (!remaining && now >= tuning_.fluentRecall) break;
-    mass += std::exp(model_->logStartPrior[learner][s] + note.logLikelihood[h] - marginal);
+    mass += std::exp(model_->logStartPrior[note.group][learner][s] + note.logLikelihood[h] - marginal);
     if (remaining && (mass >= 1.0 - tuning_.confidence || s + 1 == kStarts)) {
       return std::log((1.0 - tuning_.fluentRecall) / (1.0 - now)) / perQuestion;
     }
@@ -143,8 +179,9 @@ double WeakNotePick::Judge(theory::NoteSlot slot, std::size_t learner, bool rema
 double WeakNotePick::NotFluentChance(theory::NoteSlot slot) const { return Judge(slot, LikeliestLearner(), false); }
 double WeakNotePick::QuestionsToFluent(theory::NoteSlot slot) const { return Judge(slot, LikeliestLearner(), true); }
 
-theory::NoteSlot WeakNotePick::Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates) const {
+theory::NoteSlot WeakNotePick::Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates) {
   if (candidates.empty()) throw std::invalid_argument("The weak-note pick has no candidate");
+  model_->Meet(candidates);
   const std::size_t learner = LikeliestLearner();
   std::vector<double> need;
   need.reserve(candidates.size());

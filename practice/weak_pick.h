@@ -5,7 +5,9 @@
 // long it took. It models a student as most teachers would: each note starts at a recall of its
 // own, every question on it closes part of the gap to perfect recall, and a note left alone fades
 // back towards where it started. How fast a student learns and forgets is not assumed but
-// weighed from all the answers to all the notes; how hard each note is, from its own answers.
+// weighed from all the answers to all the notes; how hard each note is, from its own answers and
+// from where the pool's other notes started, the pool's two lowest and two highest notes (those on
+// ledger lines, which students find harder) apart from the rest.
 // Each note is judged under the likeliest rates of learning and forgetting, and with caution: by
 // the questions it may still need if its recall is as low as its answers plausibly allow. The
 // pick stays close to asking the note that may need the most: students finish a pool soonest when
@@ -32,7 +34,7 @@ struct WeakPickTuning {
   double fluentRecall = 0.93;  // the recall aimed at: a little above fluent, so that it holds
   double slowMs = 2000.0;      // a right answer slower than this counts half as a miss
   double confidence = 0.95;    // a note is judged by the recall it has at least with this chance
-  double sharpness = 2.0;      // weight = e ^ -(sharpness x questions fewer than the neediest may need)
+  double sharpness = 3.0;      // weight = e ^ -(sharpness x questions fewer than the neediest may need)
   double floor = 0.05;         // a candidate's weight falls below this share of the neediest one's
                                // only as far as its own need is below the neediest's, to a tenth
 };
@@ -54,7 +56,8 @@ class WeakNotePick {
   double QuestionsToFluent(theory::NoteSlot slot) const;
 
   // One draw of `random` (a single Below) among `candidates`; the candidates must not be empty.
-  theory::NoteSlot Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates) const;
+  // The pool is learnt from the candidates met.
+  theory::NoteSlot Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates);
 
   std::int64_t Questions() const { return questions_; }
 

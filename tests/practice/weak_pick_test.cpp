@@ -72,5 +72,23 @@ TEST(WeakPick, AsksNewAndLearningNotesFarMoreOftenThanFluentOnesButEveryNote) {
   for (const auto slot : unasked) EXPECT_GE(counts[slot], 2 * mostFluent) << int{slot};
 }
 
+// The pool's two lowest and two highest notes are judged by how the others among them went: after
+// missed ledger-line notes, the one not yet asked looks harder than a staff note not yet asked.
+TEST(WeakPick, JudgesTheLedgerLineNotesOfAPoolByEachOther) {
+  std::vector<theory::NoteSlot> pool;
+  for (theory::NoteSlot slot = 36; slot < 48; ++slot) pool.push_back(slot);
+  WeakNotePick pick;
+  theory::Random random;
+  random.Seed(1);
+  pick.Pick(random, pool);
+  const std::vector<theory::NoteSlot> edges{36, 37, 46};  // 47 is left unasked
+  const std::vector<theory::NoteSlot> inner{38, 39, 40, 41, 42, 43, 44};  // 45 is left unasked
+  for (int round = 0; round < 6; ++round) {
+    for (const auto slot : edges) pick.Observe(slot, round == 5, 1500);
+    for (const auto slot : inner) pick.Observe(slot, true, 1500);
+  }
+  EXPECT_GT(pick.QuestionsToFluent(47), pick.QuestionsToFluent(45) + 1.0);
+}
+
 }  // namespace
 }  // namespace lintra::practice
