@@ -48,7 +48,7 @@ QRect InkBounds(int x, int y, std::string_view text, const TextStyle& style) {
 }
 
 ImageCanvas::ImageCanvas(int scale)
-    : scale_(std::max(1, scale)), image_(kWidth * scale_, kHeight * scale_, QImage::Format_RGB32) {
+    : scale_(std::max(1, scale)), image_(kWidth * scale_, kHeight * scale_, QImage::Format_Grayscale8) {
   image_.setDevicePixelRatio(scale_);
   Clear();
 }
