@@ -10,6 +10,7 @@ namespace {
 
 // Record sizes of the preset tables' sub-chunks.
 constexpr std::size_t kPhdr = 38, kBag = 4, kMod = 10, kGen = 4, kInst = 22, kShdr = 46;
+constexpr std::size_t kShdrLink = 42;  // a sample header's stereo link
 constexpr std::uint16_t kGenKeyRange = 43, kGenInstrument = 41, kGenSampleId = 53;
 
 std::uint32_t U32(const char* p) {
@@ -117,6 +118,23 @@ void AppendChunk(std::string& out, const char* id, const std::string& body) {
   out += body;
 }
 
+// Renumbers the references a generator `op` makes (to instruments, or to samples) in the order they
+// are first met, collecting in `kept` the original index of each. A reference past the last real
+// record is left pointing past the new last one, so that the loader refuses the zone as it would have.
+auto Renumbering(std::uint16_t op, std::size_t originals, std::vector<std::uint16_t>& kept) {
+  return [op, originals, &kept](std::string& gen) {
+    if (U16(gen, 0) != op) return;
+    const std::uint16_t original = U16(gen, 2);
+    if (original + 1u >= originals) {
+      Put16(gen, 2, 0xFFFF);
+      return;
+    }
+    auto it = std::find(kept.begin(), kept.end(), original);
+    if (it == kept.end()) it = kept.insert(kept.end(), original);
+    Put16(gen, 2, std::uint16_t(it - kept.begin()));
+  };
+}
+
 }  // namespace
 
 std::unique_ptr<Sf2Subsets> Sf2Subsets::Open(const std::string& path, KeyRange keys) {
@@ -164,7 +182,7 @@ std::unique_ptr<Sf2Subsets> Sf2Subsets::Open(const std::string& path, KeyRange k
     }
     p += 8 + size + (size & 1);
   }
-  if (found != int(known.size()) || subsets->shdr_.size() % kShdr ||
+  if (found != int(known.size()) || subsets->shdr_.empty() || subsets->shdr_.size() % kShdr ||
       !Consistent(subsets->phdr_, kPhdr, 24, subsets->pbag_, subsets->pmod_, subsets->pgen_) ||
       !Consistent(subsets->inst_, kInst, 20, subsets->ibag_, subsets->imod_, subsets->igen_))
     return nullptr;
@@ -178,26 +196,26 @@ std::string Sf2Subsets::Subset(int program) const {
   for (std::size_t i = 0; i + 1 < presets; ++i) {
     if (U16(phdr_, i * kPhdr + 20) != program) continue;
     CopyZones(phdr_, kPhdr, 24, i, pbag_, pmod_, pgen_, phdr, pbag, pmod, pgen, kGenInstrument, keys_,
-              [&](std::string& gen) {
-                if (U16(gen, 0) != kGenInstrument) return;
-                const std::uint16_t original = U16(gen, 2);
-                // Past the last instrument: left pointing past the new last one, so
-                // that the loader refuses the zone as it would have.
-                if (original + 1u >= originalInstruments) {
-                  Put16(gen, 2, 0xFFFF);
-                  return;
-                }
-                auto it = std::find(instruments.begin(), instruments.end(), original);
-                if (it == instruments.end()) it = instruments.insert(instruments.end(), original);
-                Put16(gen, 2, std::uint16_t(it - instruments.begin()));
-              });
+              Renumbering(kGenInstrument, originalInstruments, instruments));
   }
   if (phdr.empty()) return {};
   Terminate(phdr_, kPhdr, 24, phdr, pbag, pmod, pgen);
+  // Only the samples the kept zones play get a header: FluidSynth makes an object for every header,
+  // some 1400 of them in a General MIDI soundfont, for each subset.
+  std::vector<std::uint16_t> samples;  // original index of each kept sample
   for (const std::uint16_t k : instruments)
     CopyZones(inst_, kInst, 20, k, ibag_, imod_, igen_, inst, ibag, imod, igen, kGenSampleId, keys_,
-              [](std::string&) {});
+              Renumbering(kGenSampleId, Count(shdr_, kShdr), samples));
   Terminate(inst_, kInst, 20, inst, ibag, imod, igen);
+  std::string shdr;
+  for (const std::uint16_t k : samples) {
+    std::string header = shdr_.substr(k * kShdr, kShdr);
+    // A stereo partner's index, where the partner is kept too; FluidSynth itself ignores the link.
+    const auto partner = std::find(samples.begin(), samples.end(), U16(header, kShdrLink));
+    Put16(header, kShdrLink, partner == samples.end() ? 0 : std::uint16_t(partner - samples.begin()));
+    shdr += header;
+  }
+  shdr += shdr_.substr(shdr_.size() - kShdr);  // the terminal record
 
   std::string body = "pdta";
   AppendChunk(body, "phdr", phdr);
@@ -208,7 +226,7 @@ std::string Sf2Subsets::Subset(int program) const {
   AppendChunk(body, "ibag", ibag);
   AppendChunk(body, "imod", imod);
   AppendChunk(body, "igen", igen);
-  AppendChunk(body, "shdr", shdr_);
+  AppendChunk(body, "shdr", shdr);
   std::string list = "LIST";
   Append32(list, std::uint32_t(body.size()));
   return list + body;

@@ -6,7 +6,8 @@
 // program number in every bank, so a synthesizer that loads the subsets it
 // selects from finds the same preset for every program change, bank fallbacks
 // included, as with the whole file.  The samples stay where they are: the
-// subset is the original file up to its preset tables, then new tables.
+// subset is the original file up to its preset tables, then new tables,
+// which hold the headers of only the samples their zones play.
 // Zones for keys outside the range the subsets are opened with are left out,
 // and with them their samples: they would never sound.
 #include <cstdint>
