@@ -52,17 +52,7 @@ TMidiInput::~TMidiInput() {
       // Nobody is left to show it; fall through to the forced release.
     }
   }
-  if (handle_ != kNoHandle) {
-    // A close that failed half-way: the device must stop calling us before
-    // the link and the buffers go.
-    devices_.InReset(handle_);
-    for (auto& buffer : sysexBuffers_)
-      if (buffer) devices_.InUnprepareHeader(handle_, buffer->Header());
-    devices_.InClose(handle_);
-    handle_ = kNoHandle;
-  }
-  if (link_) link_->Ring.store(nullptr, std::memory_order_release);
-  RingFree(ring_);
+  ReleaseDevice();
 }
 
 std::string TMidiInput::ErrorText(Result code) { return ServiceErrorText(devices_, code); }
@@ -144,17 +134,17 @@ bool TMidiInput::OpenDevice() {
     state_ = State::Open;
     return true;
   } catch (const EMidiInputError&) {
-    AbandonOpen();
+    ReleaseDevice();
     return false;
   } catch (const std::bad_alloc&) {
-    AbandonOpen();
+    ReleaseDevice();
     return false;
   }
 }
 
-void TMidiInput::AbandonOpen() {
-  // The device was opened but its buffers could not be set up: close it
-  // again rather than leave it calling into a ring that is about to go.
+void TMidiInput::ReleaseDevice() {
+  // A device opened whose buffers could not be set up, or whose close failed
+  // half-way: it must stop calling us before the ring and the buffers go.
   if (handle_ != kNoHandle) {
     devices_.InReset(handle_);
     for (auto& buffer : sysexBuffers_)

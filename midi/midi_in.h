@@ -100,7 +100,7 @@ class TMidiInput {
   void PrepareSysexBuffers();
   void QueueSysexBuffers();
   void ReleaseSysexBuffers();
-  void AbandonOpen();
+  void ReleaseDevice();
   void ForgetDevice();
   void Check(Result result);
 
