@@ -36,6 +36,22 @@ QFont FontFor(const TextStyle& style) {
   return font;
 }
 
+QColor ColourOf(TextColour colour) {
+  switch (colour) {
+    case TextColour::Black:
+      break;
+    case TextColour::White:
+      return Qt::white;
+    case TextColour::Blue:
+      return QColor(0x00, 0x72, 0xB2);
+    case TextColour::Green:
+      return QColor(0x00, 0x9E, 0x73);
+    case TextColour::Vermillion:
+      return QColor(0xD5, 0x5E, 0x00);
+  }
+  return Qt::black;
+}
+
 QRect TextCell(int x, int y, std::string_view text, const TextStyle& style) {
   const QFontMetrics metrics(FontFor(style));
   return QRect(x, y, metrics.horizontalAdvance(TextOf(text)), metrics.height());
@@ -59,13 +75,17 @@ void ImageCanvas::DrawText(int x, int y, std::string_view text, const TextStyle&
   const QString qtext = TextOf(text);
   const QFont font = FontFor(style);
   const QFontMetrics metrics(font);
+  if (style.colour != TextColour::Black && style.colour != TextColour::White &&
+      image_.format() == QImage::Format_Grayscale8) {
+    image_.convertTo(QImage::Format_RGB32);
+  }
 
   QPainter painter(&image_);
   painter.setFont(font);
   if (style.opaque) {
     painter.fillRect(x, y, metrics.horizontalAdvance(qtext), metrics.height(), Qt::white);
   }
-  painter.setPen(style.colour == TextColour::White ? Qt::white : Qt::black);
+  painter.setPen(ColourOf(style.colour));
   painter.drawText(x, y + metrics.ascent(), qtext);
 }
 

@@ -17,7 +17,7 @@ void PainterCanvas::DrawText(int x, int y, std::string_view text, const TextStyl
   if (style.opaque) {
     painter_.fillRect(QRectF(at, QSizeF(metrics.horizontalAdvance(qtext), metrics.height())), Qt::white);
   }
-  painter_.setPen(style.colour == TextColour::White ? QColor(Qt::white) : ink_);
+  painter_.setPen(style.colour == TextColour::Black ? ink_ : ColourOf(style.colour));
   painter_.drawText(at + QPointF(0, metrics.ascent()), qtext);
   painter_.restore();
 }

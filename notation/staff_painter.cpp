@@ -3,6 +3,7 @@
 #include <string>
 
 #include "notation/signature_layout.h"
+#include "notation/staff_layout.h"
 
 namespace lintra::notation {
 namespace {
@@ -10,12 +11,13 @@ namespace {
 constexpr std::string_view kStaff = kStaffLines;
 constexpr std::string_view kTrebleClef = "&";
 constexpr std::string_view kBassClef = "?";
+constexpr std::string_view kCClef = "B";
 constexpr std::string_view kNoteHead = "w";
 constexpr std::string_view kLedgerLine = "--";
 
 constexpr int kClearingY = 0;
-constexpr int kTrebleStaffY = 20;
-constexpr int kBassStaffY = 68;
+// A single staff is drawn after two clearing cells that together reach the bottom of the area.
+constexpr int kLowerClearingY = kAreaHeight - kTextCellHeight;
 constexpr int kTrebleClefY = 12;  // G line
 constexpr int kBassClefY = 44;    // F line
 
@@ -52,22 +54,39 @@ void StaffPainter::DrawStaff(std::string_view signatureKind, std::int8_t signatu
   Draw(0, kBassClefY, kBassClef);
   Draw(0, kTrebleClefY, kTrebleClef);
 
-  const std::array<SignaturePlace, kMaxSignatureAccidentals>* places = nullptr;
-  if (signatureKind == "b") {
-    places = &FlatSignaturePlaces();
-  } else if (signatureKind == "#") {
-    places = &SharpSignaturePlaces();
-  }
-  if (places == nullptr) {
-    return;
-  }
-  for (std::size_t i = 0; i < places->size(); ++i) {
-    if (signatureCount < static_cast<int>(i) + 1) {
-      break;
-    }
-    const SignaturePlace& place = (*places)[i];
+  const auto& places = signatureKind == "b" ? FlatSignaturePlaces() : SharpSignaturePlaces();
+  for (int i = 0; i < SignatureLength(signatureKind, signatureCount); ++i) {
+    const SignaturePlace& place = places[static_cast<std::size_t>(i)];
     Draw(place.x, place.trebleY, signatureKind);
     Draw(place.x, place.bassY, signatureKind);
+  }
+}
+
+void StaffPainter::DrawStaff(const StaffLayout& layout, std::string_view signatureKind, std::int8_t signatureCount) {
+  if (!layout.SingleClef()) {
+    DrawStaff(signatureKind, signatureCount);
+    return;
+  }
+  const theory::ClefInfo& clef = theory::InfoOf(*layout.SingleClef());
+  const auto yOfPlace = [](int place) { return kSingleStaffY - 4 * place; };
+  style_.pointSize = kMusicFontPoints;
+  style_.fontName = std::string(kMusicFontName);
+  style_.opaque = true;
+  style_.colour = TextColour::White;
+  Draw(0, kClearingY, kStaff);
+  Draw(0, kLowerClearingY, kStaff);
+  style_.colour = TextColour::Black;
+  Draw(0, kSingleStaffY, kStaff);
+
+  style_.opaque = false;
+  const bool cClef = clef.clef == theory::Clef::Alto || clef.clef == theory::Clef::Tenor;
+  Draw(0, yOfPlace(clef.ownLinePlace), cClef ? kCClef : clef.clef == theory::Clef::Bass ? kBassClef : kTrebleClef);
+
+  const auto& x = FlatSignaturePlaces();
+  const auto& places = signatureKind == "b" ? clef.flatPlaces : clef.sharpPlaces;
+  for (int i = 0; i < SignatureLength(signatureKind, signatureCount); ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    Draw(x[at].x, yOfPlace(places[at]), signatureKind);
   }
 }
 

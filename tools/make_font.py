@@ -51,6 +51,7 @@ STAFF_ADVANCE = 1125       # 36 px: seven pieces span the 249 px paint box
 # also fall on pixel boundaries.
 LEDGER_ADVANCE = 313       # 10 px: "--" is one ledger line
 HEAD_OFFSET = 94           # 3 px: a ledger line starts that far left of its note head
+PIXEL = 32                 # a little over one pixel
 BLANK_ADVANCE = 250
 # Accidentals stand 8 px (250 units) before the note head and 8 px apart in a key
 # signature, so they are set a little smaller than Emmentaler's and right-aligned
@@ -145,17 +146,22 @@ def add_ledger_piece(font, thickness):
     glyph.width = LEDGER_ADVANCE
 
 
-def add_short_ledger_piece(font, thickness, head_width):
-    # A ledger line cut off at the right edge of its note head, drawn where "--" would
-    # be: the accidental of a note close behind it then keeps its room, as engravers
-    # shorten a ledger line beside an accidental.
-    glyph = font.createChar(ord("_"), "underscore")
-    pen = glyph.glyphPen()
+def add_short_ledger_lines(font, thickness, head_width):
+    # Ledger lines cut short beside an accidental, as engravers cut them, drawn where "--"
+    # would be: "[" clears the note's own accidental (a pixel right of where it ends,
+    # ACCIDENTAL_GAP before the head), "]" ends at the head's right edge to leave the
+    # next note's accidental or ledger line its room, "|" does both.
+    left_cut = HEAD_OFFSET - ACCIDENTAL_GAP + PIXEL
+    head_right = HEAD_OFFSET + head_width
     half = thickness / 2.0
-    width = HEAD_OFFSET + head_width
-    draw_rect(pen, 0, -half, width, half)
-    pen = None
-    glyph.width = width
+    for char, name, left, right in (("[", "bracketleft", left_cut, 2 * LEDGER_ADVANCE),
+                                    ("]", "bracketright", 0, head_right),
+                                    ("|", "bar", left_cut, head_right)):
+        glyph = font.createChar(ord(char), name)
+        pen = glyph.glyphPen()
+        draw_rect(pen, left, -half, right, half)
+        pen = None
+        glyph.width = right
 
 
 def copy_glyph(font, source, char, name, source_name, scale, placement, head_width=0):
@@ -243,7 +249,7 @@ def build_font(source_path):
             head_width = glyph.width
     add_staff_piece(font, staff_thickness)
     add_ledger_piece(font, ledger_thickness)
-    add_short_ledger_piece(font, ledger_thickness, head_width)
+    add_short_ledger_lines(font, ledger_thickness, head_width)
     source.close()
 
     font.layers["Fore"].is_quadratic = True

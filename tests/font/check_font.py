@@ -15,7 +15,7 @@ PX = 32.0 / 1000          # pixels per font unit at 32 px
 SPACE = 250               # staff space in units (8 px)
 COPYRIGHT = "Copyright (c) 1996--2019, The LilyPond authors (lilypond.org)"
 RESERVED = ("emmentaler", "feta")
-CHARACTERS = "=&?B#bnw-_^x "
+CHARACTERS = "=&?B#bnw-[]|^x "
 BOX_WIDTH, BOX_HEIGHT = 249, 138
 
 failures = []
@@ -190,7 +190,7 @@ def check_clefs(font):
 
 
 def check_line_marks(font, head):
-    """The marks under a line of notes and the ledger line shortened beside an accidental."""
+    """The marks under a line of notes and the ledger lines cut short beside accidentals."""
     hxmin, _, hxmax, _ = head.boundingBox()
     for char in "^x":
         g = glyph(font, char)
@@ -199,15 +199,20 @@ def check_line_marks(font, head):
               "%r centred under the note head drawn at its x" % char)
         check(near(ymin, -ymax, 6) and ymax - ymin <= 1.2 * SPACE,
               "%r centred on the baseline, at most a space high (%d..%d)" % (char, ymin, ymax))
-    short = glyph(font, "_")
-    bars = line_centres(short)
     full = line_centres(glyph(font, "-"))[0]
-    check(len(bars) == 1 and near(bars[0][0], 0, 2) and bars[0][1] == full[1],
-          "short ledger line on the baseline, as thick as a ledger piece")
-    # Drawn where "--" is, 3 px left of the head: its left end as far out, its right
-    # end at the head's right edge.
-    check(bars[0][2] == 0 and near((bars[0][3] - 94) * PX, hxmax * PX, 0.1),
-          "short ledger line ends at its note head's right edge (%d)" % bars[0][3])
+    ledger_width = 2 * glyph(font, "-").width
+    accidental_right = glyph(font, "#").boundingBox()[2] - 250  # drawn 8 px before the head
+    # Drawn where "--" is, 3 px (94 units) left of the head: the cut ends clear the
+    # note's own accidental by a pixel and end at the head's right edge.
+    for char, cut_left, cut_right in (("[", True, False), ("]", False, True), ("|", True, True)):
+        bars = line_centres(glyph(font, char))
+        centre, thickness, left, right = bars[0]
+        check(len(bars) == 1 and near(centre, 0, 2) and thickness == full[1],
+              "%r is one ledger line on the baseline, as thick as a ledger piece" % char)
+        left_ok = left - 94 >= accidental_right + 31 if cut_left else left == 0
+        right_ok = near(right - 94, hxmax, 2) if cut_right else right == ledger_width
+        sides = [side for side, cut in (("left", cut_left), ("right", cut_right)) if cut]
+        check(left_ok and right_ok, "%r cut on the %s (%d..%d)" % (char, " and ".join(sides), left, right))
 
 
 def check_grand_staff_fits(font):
