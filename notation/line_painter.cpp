@@ -4,21 +4,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "notation/music_glyphs.h"
 #include "notation/signature_layout.h"
 #include "notation/staff_painter.h"
 
 namespace lintra::notation {
 namespace {
-
-constexpr std::string_view kNoteHead = "w";
-// A ledger line, whole or cut short on the left (beside its own note's accidental), on the right
-// (before the next note's) or on both sides.
-constexpr std::string_view kLedgerLine = "--";
-constexpr std::string_view kLedgerCutLeft = "[";
-constexpr std::string_view kLedgerCutRight = "]";
-constexpr std::string_view kLedgerCutBoth = "|";
-constexpr std::string_view kReadingMark = "^";
-constexpr std::string_view kWrongMark = "x";
 
 // A note's parts around the x of its head, as the staff painter draws them.
 constexpr int kAccidentalBeforeHead = 8;
@@ -111,13 +102,13 @@ void DrawLine(Canvas& canvas, const StaffLayout& layout, std::string_view signat
     for (const int ledgerY : layout.LedgerLineYs(note.y)) {
       const bool left = Shows(note.note->accidental) && std::abs(note.y - ledgerY) <= kAccidentalReach;
       const bool right = Crowded(layout, note, ledgerY, placed(i + 1));
-      const std::string_view ledger =
-          left ? (right ? kLedgerCutBoth : kLedgerCutLeft) : (right ? kLedgerCutRight : kLedgerLine);
+      const std::string_view ledger = left ? (right ? glyph::kLedgerCutBoth : glyph::kLedgerCutLeft)
+                                           : (right ? glyph::kLedgerCutRight : glyph::kLedgerLine);
       draw(note.x - kLedgerBeforeHead, ledgerY, ledger, TextColour::Black);
     }
-    draw(note.x, note.y, kNoteHead, colour);
-    if (note.note->state == NoteState::Reading) draw(note.x, layout.MarkY(), kReadingMark, colour);
-    if (note.note->state == NoteState::Wrong) draw(note.x, layout.MarkY(), kWrongMark, colour);
+    draw(note.x, note.y, glyph::kNoteHead, colour);
+    if (note.note->state == NoteState::Reading) draw(note.x, layout.MarkY(), glyph::kReadingMark, colour);
+    if (note.note->state == NoteState::Wrong) draw(note.x, layout.MarkY(), glyph::kWrongMark, colour);
   }
 }
 

@@ -5,7 +5,6 @@
 namespace lintra::notation {
 namespace {
 
-constexpr int kPixelsPerStep = 4;
 constexpr int kLinePitch = 2 * kPixelsPerStep;
 constexpr int kStaffHeight = 4 * kLinePitch;
 // A mark's centre lies this far below the centre of the lowest note asked: under its head and,
@@ -32,7 +31,7 @@ int DistanceFrom(int bottomY, int noteY) {
 
 int StaffLayout::NoteY(theory::NoteSlot slot) const {
   if (!clef_) return theory::SpelledNoteTable().at(slot).staffY;
-  return kSingleStaffY - kPixelsPerStep * theory::PlaceOn(*clef_, theory::LetterStep(slot));
+  return SingleStaffY(theory::PlaceOn(*clef_, theory::LetterStep(slot)));
 }
 
 std::vector<int> StaffLayout::LedgerLineYs(int noteY) const {

@@ -20,6 +20,10 @@ inline constexpr int kBassStaffY = 68;
 // A staff of its own, with room above it for two ledger lines and a sharp, and below it for
 // three steps of ledger lines and the marks of a line being read.
 inline constexpr int kSingleStaffY = 41;
+inline constexpr int kPixelsPerStep = 4;
+
+// The y of a place on the single staff (letter steps above its bottom line).
+inline constexpr int SingleStaffY(int place) { return kSingleStaffY - kPixelsPerStep * place; }
 
 // Where notes stand on the staff a picture is drawn on: the grand staff of the question cycle, or
 // one staff with its own clef (the alto and tenor clefs). The y of a note, like every y of the
