@@ -25,6 +25,7 @@ TEST(DesktopLanguage, LanguageListGoesFirstUnlessTheLocaleIsC) {
   // A list of languages none of which we ship is English, not the locale's language.
   EXPECT_EQ(DesktopLanguage(Locale("sv", "", "", "de_DE.UTF-8")), "en");
   EXPECT_EQ(DesktopLanguage(Locale("::fr:", "", "", "de_DE.UTF-8")), "fr");
+  EXPECT_EQ(DesktopLanguage(Locale("pseudo", "", "", "en_US.UTF-8")), "pseudo");
   for (const char* c : {"C", "POSIX", "C.UTF-8"}) {
     EXPECT_EQ(DesktopLanguage(Locale("de", "", "", c)), "en") << c;
     EXPECT_EQ(DesktopLanguage(Locale("de", c, "fr_FR", "it_IT")), "en") << c;
