@@ -9,14 +9,17 @@ namespace lintra::listen {
 
 namespace {
 
-constexpr std::size_t kChunk = 4096;        // input frames filtered at a time
-constexpr double kHopSeconds = 0.00267;     // how often onsets and pitch are looked at
+constexpr std::size_t kChunk = 4096;     // input frames filtered at a time
+constexpr double kHopSeconds = 0.00267;  // how often onsets and pitch are looked at
 const double kHalfSemitone = std::exp2(1.0 / 24.0);
-constexpr double kHeardThreshold = 0.15;    // YIN's absolute threshold
-constexpr double kExpectedAtMost = 0.25;    // the expected period repeats at least this well
+constexpr double kHeardThreshold = 0.15;      // YIN's absolute threshold
+constexpr double kExpectedAtMost = 0.25;      // the expected period repeats at least this well
 constexpr double kShorterPeriodRatio = 0.75;  // below: periods of notes a fourth and more above
-constexpr int kRightHops = 2;               // the expected note holds this many hops
-constexpr int kSteadyHops = 3;              // and any note heard without an expectation
+constexpr int kRightHops = 2;                 // the expected note holds this many hops
+constexpr int kSteadyHops = 3;                // and any note heard without an expectation
+constexpr double kClearlyAperiodic = 0.05;    // above: a period repeats less than noise-free
+constexpr double kAsGoodAsClean = 0.02;       // below: a period repeats as a clean tone's, nothing to compare
+constexpr double kWindowPeriods = 1.5;        // a period is judged over at least this many of it
 constexpr double kDeafAfterGapSeconds = 0.15;
 
 }  // namespace
@@ -155,13 +158,13 @@ void NoteDetector::Analyse(const AnswerHandler& onAnswer) {
 
 std::optional<NoteDetector::Heard> NoteDetector::HeardNote() const {
   const std::optional<Dip> first = periodicity_.FirstDipBelow(kHeardThreshold, minLag_);
-  if (!first) return std::nullopt;
+  if (!first || periodicity_.Window() < kWindowPeriods * first->lag) return std::nullopt;
   double lag = first->lag;
   // A weak fundamental: the stretch repeats markedly better an octave lower.
   if (2.0 * lag * kHalfSemitone <= maxLag_) {
     const std::optional<Dip> lower = periodicity_.DipNear(2.0 * lag, kHalfSemitone);
     if (!lower) return std::nullopt;  // not in reach yet
-    if (lower->local && lower->value < 0.5 * first->value && first->value > 0.05) lag = lower->lag;
+    if (lower->local && lower->value < 0.5 * first->value && first->value > kClearlyAperiodic) lag = lower->lag;
   }
   const int note = static_cast<int>(std::lround(HzToNote(rate_ / lag)));
   if (note < settings_.lowestNote || note > settings_.highestNote) return std::nullopt;
@@ -171,7 +174,7 @@ std::optional<NoteDetector::Heard> NoteDetector::HeardNote() const {
 NoteDetector::Verdict NoteDetector::JudgeExpected(double& lag) const {
   const double period = rate_ / NoteToHz(*expected_);
   const std::optional<Dip> dip = periodicity_.DipNear(period, kHalfSemitone);
-  if (!dip) return Verdict::NotYet;
+  if (!dip || periodicity_.Window() < kWindowPeriods * period) return Verdict::NotYet;
   if (!dip->local || dip->value > kExpectedAtMost) return Verdict::Wrong;
   // The octave below repeats at twice the period; a low note with a weak
   // fundamental barely repeats at the period itself.
@@ -179,19 +182,19 @@ NoteDetector::Verdict NoteDetector::JudgeExpected(double& lag) const {
   if (2.0 * period * kHalfSemitone <= maxLag_) {
     const std::optional<Dip> lower = periodicity_.DipNear(2.0 * period, kHalfSemitone);
     if (!lower) return Verdict::NotYet;
-    lowerBetter = lower->local && lower->value < 0.5 * dip->value;
+    lowerBetter = lower->local && lower->value < 0.5 * dip->value && dip->value > kAsGoodAsClean;
   }
   // A note a fourth or more above (the octave, the twelfth) repeats at the
   // expected period too, but at a shorter one as well.
-  const double rival = std::max(0.1, 2.0 * dip->value);
   const int shorter = std::min(periodicity_.MaxLag(), static_cast<int>(period * kShorterPeriodRatio));
-  bool rivalled = false;
-  for (int l = minLag_; l <= shorter && !rivalled; ++l) rivalled = periodicity_.At(l) < rival;
+  double best = 1.0;
+  for (int l = minLag_; l <= shorter; ++l) best = std::min(best, periodicity_.At(l));
+  const bool rivalled = best < std::max(0.1, 2.0 * dip->value);
   // Both at once: a strong second harmonic over something an octave below
   // the expected note, which a higher note would not have. The expected note
   // is the likelier.
   if (rivalled && !lowerBetter) return Verdict::Wrong;
-  if (lowerBetter && !rivalled && dip->value > 0.05) return Verdict::Wrong;
+  if (lowerBetter && !rivalled && dip->value > kClearlyAperiodic) return Verdict::Wrong;
   lag = dip->lag;
   return Verdict::Right;
 }

@@ -16,13 +16,13 @@
 namespace lintra::listen {
 
 struct OnsetSettings {
-  double riseRatio = 6.0;          // energy over the recent lowest (about 8 dB)
-  int levelHops = 6;               // the hops the energy is averaged over
-  double quietest = 2e-7;          // mean square below which nothing starts (-67 dBFS)
-  int lookBackHops = 40;           // how far back the lowest is looked for
-  int settleHops = 3;              // the most recent hops, left out of that (the rise itself)
-  int refractoryHops = 12;         // after an onset, the attack does not start another
-  double rearmRatio = 0.5;         // the fall from the note's peak that lets another start (3 dB)
+  double riseRatio = 6.0;   // energy over the recent lowest (about 8 dB)
+  int levelHops = 6;        // the hops the energy is averaged over
+  double quietest = 2e-7;   // mean square below which nothing starts (-67 dBFS)
+  int lookBackHops = 40;    // how far back the lowest is looked for
+  int settleHops = 3;       // the most recent hops, left out of that (the rise itself)
+  int refractoryHops = 12;  // after an onset, the attack does not start another
+  double rearmRatio = 0.5;  // the fall from the note's peak that lets another start (3 dB)
 };
 
 class OnsetTracker {

@@ -50,6 +50,7 @@ Periodicity::Periodicity(int maxSpan) : plans_(std::make_unique<Plans>()) {
   whole_.resize(points);
   energy_.resize(points + 1);
   values_.resize(points / 2 + 1);
+  normalized_.resize(points / 2 + 1);
 }
 
 Periodicity::~Periodicity() = default;
@@ -58,6 +59,7 @@ void Periodicity::Compute(const float* samples, int span, int maxLag) noexcept {
   span = std::clamp(span, 2, static_cast<int>(whole_.size()));
   maxLag_ = std::clamp(maxLag, 1, span / 2);
   const int window = span - maxLag_;
+  window_ = window;
   const int size = std::max(kSmallestTransform, static_cast<int>(std::bit_ceil(static_cast<unsigned>(span))));
   const Plan& plan = plans_->bySize[static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(size)) -
                                                              std::countr_zero(unsigned{kSmallestTransform}))];
@@ -88,16 +90,24 @@ void Periodicity::Compute(const float* samples, int span, int maxLag) noexcept {
     const double difference = std::max(0.0, windowEnergy + shiftedEnergy - 2.0 * correlation);
     runningSum += difference;
     values_[lag] = runningSum > 0 ? difference * lag / runningSum : 1.0;
+    const double energies = windowEnergy + shiftedEnergy;
+    normalized_[lag] = energies > 0 ? 2.0 * correlation / energies : 0.0;
   }
 }
 
 Dip Periodicity::Refined(int lag) const noexcept {
+  // The lag between samples from McLeod's normalized function, whose peak an
+  // attack's rising amplitude (or a decay) does not move to first order; the
+  // difference function's minimum it pulls towards shorter lags.
   if (lag <= 1 || lag >= maxLag_) return {static_cast<double>(lag), values_[lag]};
-  const double before = values_[lag - 1], here = values_[lag], after = values_[lag + 1];
+  int peak = lag;
+  if (normalized_[lag - 1] > normalized_[peak]) peak = lag - 1;
+  if (normalized_[lag + 1] > normalized_[peak]) peak = lag + 1;
+  if (peak <= 1 || peak >= maxLag_) return {static_cast<double>(lag), values_[lag]};
+  const double before = normalized_[peak - 1], here = normalized_[peak], after = normalized_[peak + 1];
   const double curvature = before - 2.0 * here + after;
-  if (curvature <= 0) return {static_cast<double>(lag), here};
-  const double offset = std::clamp(0.5 * (before - after) / curvature, -0.5, 0.5);
-  return {lag + offset, here - 0.25 * (before - after) * offset};
+  const double offset = curvature < 0 ? std::clamp(0.5 * (before - after) / curvature, -0.5, 0.5) : 0.0;
+  return {peak + offset, values_[lag]};
 }
 
 std::optional<Dip> Periodicity::DipNear(double lag, double ratio) const noexcept {

@@ -14,8 +14,8 @@
 namespace lintra::listen {
 
 struct Dip {
-  double lag = 0;    // in samples, refined between samples
-  double value = 1;  // the normalized difference there
+  double lag = 0;     // in samples, refined between samples
+  double value = 1;   // the normalized difference there
   bool local = true;  // a true minimum, not the edge of a stretch still falling
 };
 
@@ -32,6 +32,8 @@ class Periodicity {
   void Compute(const float* samples, int span, int maxLag) noexcept;
 
   int MaxLag() const { return maxLag_; }
+  // How many samples are compared with their shifts.
+  int Window() const { return window_; }
   double At(int lag) const { return values_[static_cast<std::size_t>(lag)]; }
 
   // The lowest value between lag / ratio and lag * ratio (within 1 to
@@ -49,7 +51,9 @@ class Periodicity {
   std::vector<float> windowed_, whole_;
   std::vector<double> energy_;  // running sums of squares
   std::vector<double> values_;
+  std::vector<double> normalized_;  // McLeod's normalized square difference, for the lag's refinement
   int maxLag_ = 0;
+  int window_ = 0;
 };
 
 }  // namespace lintra::listen

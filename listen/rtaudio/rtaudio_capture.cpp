@@ -114,9 +114,7 @@ RtAudioCapture::RtAudioCapture() {
 
 RtAudioCapture::~RtAudioCapture() { Stop(); }
 
-std::string RtAudioCapture::ApiName() const {
-  return audio_ ? RtAudio::getApiName(audio_->getCurrentApi()) : "none";
-}
+std::string RtAudioCapture::ApiName() const { return audio_ ? RtAudio::getApiName(audio_->getCurrentApi()) : "none"; }
 
 std::vector<CaptureDevice> RtAudioCapture::Devices() {
   std::vector<CaptureDevice> devices;

@@ -39,7 +39,8 @@ std::optional<std::string> CheckFormat(const Format& f) {
   }
   if (f.tag == kFloat && f.bits != 32) return "it holds " + std::to_string(f.bits) + "-bit float (32 bits are read)";
   if (f.channels < 1 || f.channels > 32) return "it has " + std::to_string(f.channels) + " channels";
-  if (f.rate < 4000 || f.rate > 768000) return "its sample rate, " + std::to_string(f.rate) + " Hz, is not one of audio";
+  if (f.rate < 4000 || f.rate > 768000)
+    return "its sample rate, " + std::to_string(f.rate) + " Hz, is not one of audio";
   if (f.blockAlign != static_cast<std::size_t>(f.channels) * static_cast<std::size_t>(f.bits / 8)) {
     return "its frame size does not match its channels and sample size";
   }
@@ -94,7 +95,8 @@ WavRead ParseWav(std::span<const unsigned char> bytes) {
       for (std::size_t frame = 0; frame < frames; ++frame) {
         double sum = 0;
         for (int c = 0; c < format->channels; ++c) {
-          sum += SampleAt(bytes, body + frame * format->blockAlign + static_cast<std::size_t>(c) * sampleBytes, *format);
+          sum +=
+              SampleAt(bytes, body + frame * format->blockAlign + static_cast<std::size_t>(c) * sampleBytes, *format);
         }
         read.audio.mono.push_back(static_cast<float>(sum / format->channels));
       }

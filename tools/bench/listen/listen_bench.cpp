@@ -39,7 +39,7 @@ struct Instrument {
 
 // General MIDI programs, each within its range and the trainer's keys (41 to 83).
 constexpr Instrument kInstruments[] = {
-    {"piano", 0, 41, 83},    {"nylon guitar", 24, 41, 83}, {"cello", 42, 41, 76},
+    {"piano", 0, 41, 83},     {"nylon guitar", 24, 41, 83}, {"cello", 42, 41, 76},
     {"clarinet", 71, 50, 83}, {"bassoon", 70, 41, 72},      {"voice", 53, 45, 79},
 };
 constexpr double kLead = 0.3, kHold = 0.8, kRelease = 0.4;
@@ -110,13 +110,15 @@ void Judge(const Instrument& instrument, int note, const std::vector<NoteAnswer>
   tally.twice += static_cast<int>(answers.size() - i - 1);
   if (verbose && answers.size() > i + 1) {
     std::printf("  twice %s %d:", instrument.name, note);
-    for (const auto& a : answers) std::printf(" [%d at %.0f from %.0f]", a.note, ms(a.answerFrame - onset), ms(a.onsetFrame - onset));
+    for (const auto& a : answers)
+      std::printf(" [%d at %.0f from %.0f]", a.note, ms(a.answerFrame - onset), ms(a.onsetFrame - onset));
     std::printf("\n");
   }
   if (first.note != note) {
     ++tally.wrongFirst;
-    if (verbose) std::printf("  wrong %s %d heard %d after %.0f ms\n", instrument.name, note, first.note,
-                             ms(first.answerFrame - onset));
+    if (verbose)
+      std::printf("  wrong %s %d heard %d after %.0f ms\n", instrument.name, note, first.note,
+                  ms(first.answerFrame - onset));
     return;
   }
   ++tally.right;
@@ -157,14 +159,16 @@ bool RunNotes(NoteRenderer& renderer, double rate, bool expect, bool verbose, Ti
   const double highMedian = Percentile(tally.highLatency, 0.5);
   const double lowP95 = Percentile(tally.lowLatency, 0.95);
   const bool rightMet = rightShare >= 98.0 && tally.wrongFirst == 0 && tally.early == 0 && tally.twice == 0;
-  std::printf("%s, %.0f Hz: %d notes, %d right (%.1f%%), %d wrong first, %d missed, %d answered before the note, "
-              "%d answered twice: %s\n",
-              expect ? "question" : "free", rate, tally.notes, tally.right, rightShare, tally.wrongFirst, tally.missed,
-              tally.early, tally.twice, expect ? Verdict(rightMet) : "(no goal)");
-  std::printf("  onset to answer: median %.1f ms above middle C (%s), 95th percentile %.1f ms for F1 to B1 (%s); "
-              "median %.1f, 95th percentile %.1f ms over all; onset found within %.1f ms (median)\n",
-              highMedian, expect ? Verdict(highMedian <= 50) : "no goal", lowP95, expect ? Verdict(lowP95 <= 90) : "no goal", Percentile(tally.allLatency, 0.5),
-              Percentile(tally.allLatency, 0.95), Percentile(tally.onsetError, 0.5));
+  std::printf(
+      "%s, %.0f Hz: %d notes, %d right (%.1f%%), %d wrong first, %d missed, %d answered before the note, "
+      "%d answered twice: %s\n",
+      expect ? "question" : "free", rate, tally.notes, tally.right, rightShare, tally.wrongFirst, tally.missed,
+      tally.early, tally.twice, expect ? Verdict(rightMet) : "(no goal)");
+  std::printf(
+      "  onset to answer: median %.1f ms above middle C (%s), 95th percentile %.1f ms for F1 to B1 (%s); "
+      "median %.1f, 95th percentile %.1f ms over all; onset found within %.1f ms (median)\n",
+      highMedian, expect ? Verdict(highMedian <= 50) : "no goal", lowP95, expect ? Verdict(lowP95 <= 90) : "no goal",
+      Percentile(tally.allLatency, 0.5), Percentile(tally.allLatency, 0.95), Percentile(tally.onsetError, 0.5));
   return !expect || (rightMet && highMedian <= 50 && lowP95 <= 90);
 }
 
@@ -259,10 +263,11 @@ int main(int argc, char** argv) {
     met = RunNoise(rate, timing) && met;
     met = RunEcho(renderer, rate, timing) && met;
   }
-  std::printf("cost: %.2f%% of one core in real time; blocks of %zu frames: 99.9th percentile %.0f us, slowest %.0f us "
-              "(a block lasts %.0f to %.0f us)\n",
-              100.0 * timing.seconds / timing.audio, kBlock, Percentile(timing.blocks, 0.999) * 1e6,
-              timing.worstBlock * 1e6, kBlock / rates.back() * 1e6, kBlock / rates.front() * 1e6);
+  std::printf(
+      "cost: %.2f%% of one core in real time; blocks of %zu frames: 99.9th percentile %.0f us, slowest %.0f us "
+      "(a block lasts %.0f to %.0f us)\n",
+      100.0 * timing.seconds / timing.audio, kBlock, Percentile(timing.blocks, 0.999) * 1e6, timing.worstBlock * 1e6,
+      kBlock / rates.back() * 1e6, kBlock / rates.front() * 1e6);
   std::printf("%s\n", met ? "all goals met" : "some goals NOT MET");
   return met ? 0 : 1;
 }
