@@ -27,6 +27,10 @@ gtest_packages=(
 )
 run_packages=(
   qt6-base-dev
+  qt6-tools-dev
+  qt6-tools-dev-tools
+  qt6-l10n-tools
+  qt6-translations-l10n
   librtmidi-dev
   librtaudio-dev
   libfluidsynth-dev
