@@ -21,11 +21,11 @@ QString TextOf(std::string_view text) { return QString::fromUtf8(text.data(), st
 
 }  // namespace
 
-QFont FontFor(const TextStyle& style) {
+QFont FontFor(const TextStyle& style, std::string_view text) {
   QFont font;
   if (style.fontName == kMusicFontName) {
     if (MusicFontAvailable()) {
-      font = QFont(MusicFontFamily());
+      font = QFont(MusicFontFamilyFor(TextOf(text)));
       // A missing character must not be drawn from some other font at another size.
       font.setStyleStrategy(QFont::NoFontMerging);
     }
@@ -53,12 +53,12 @@ QColor ColourOf(TextColour colour) {
 }
 
 QRect TextCell(int x, int y, std::string_view text, const TextStyle& style) {
-  const QFontMetrics metrics(FontFor(style));
+  const QFontMetrics metrics(FontFor(style, text));
   return QRect(x, y, metrics.horizontalAdvance(TextOf(text)), metrics.height());
 }
 
 QRect InkBounds(int x, int y, std::string_view text, const TextStyle& style) {
-  const QFontMetrics metrics(FontFor(style));
+  const QFontMetrics metrics(FontFor(style, text));
   // One pixel around the outlines for antialiasing and hinting.
   return metrics.tightBoundingRect(TextOf(text)).translated(x, y + metrics.ascent()).adjusted(-1, -1, 1, 1);
 }
@@ -73,7 +73,7 @@ void ImageCanvas::Clear() { image_.fill(Qt::white); }
 
 void ImageCanvas::DrawText(int x, int y, std::string_view text, const TextStyle& style) {
   const QString qtext = TextOf(text);
-  const QFont font = FontFor(style);
+  const QFont font = FontFor(style, text);
   const QFontMetrics metrics(font);
   if (style.colour != TextColour::Black && style.colour != TextColour::White &&
       image_.format() == QImage::Format_Grayscale8) {

@@ -35,8 +35,8 @@ class ImageCanvas final : public Canvas {
   QImage image_;
 };
 
-// The font a style asks for, at the size the fixed layout was made for.
-QFont FontFor(const TextStyle& style);
+// The font a style asks for to draw `text`, at the size the fixed layout was made for.
+QFont FontFor(const TextStyle& style, std::string_view text = {});
 QColor ColourOf(TextColour colour);
 
 // Where a draw leaves its mark, in pixels of the staff area: its text cell (what an opaque draw

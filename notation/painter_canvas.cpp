@@ -9,7 +9,7 @@ namespace lintra::notation {
 
 void PainterCanvas::DrawText(int x, int y, std::string_view text, const TextStyle& style) {
   const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  const QFont font = FontFor(style);
+  const QFont font = FontFor(style, text);
   const QFontMetrics metrics(font);
   const QPointF at = origin_ + QPointF(x, y);
   painter_.save();
