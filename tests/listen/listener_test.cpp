@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "listen/sample_ring.h"
@@ -20,8 +21,10 @@ TEST(SampleRing, HandsSamplesOverBetweenThreadsInOrder) {
   std::thread producer([&ring] {
     float block[64];
     for (int next = 0; next < kTotal;) {
-      for (int i = 0; i < 64; ++i) block[i] = static_cast<float>(next + i);
-      next += static_cast<int>(ring.Write(block, 64));
+      // Never past the total: a partial write leaves `next` off the block grid.
+      const int size = std::min(64, kTotal - next);
+      for (int i = 0; i < size; ++i) block[i] = static_cast<float>(next + i);
+      next += static_cast<int>(ring.Write(block, static_cast<std::size_t>(size)));
     }
   });
   float out[100];
