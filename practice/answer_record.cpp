@@ -16,11 +16,15 @@ constexpr CodeTable<Exercise, 2> kExercises{
     {{Exercise::NoteReading, "note_reading"}, {Exercise::PlayKeyboard, "play_keyboard"}}};
 constexpr CodeTable<ScaleKind, 3> kScaleKinds{
     {{ScaleKind::Major, "major"}, {ScaleKind::Minor, "minor"}, {ScaleKind::Chromatic, "chromatic"}}};
-constexpr CodeTable<ClefRange, 3> kClefRanges{
-    {{ClefRange::Treble, "treble"}, {ClefRange::Bass, "bass"}, {ClefRange::Grand, "grand"}}};
+constexpr CodeTable<ClefRange, 5> kClefRanges{{{ClefRange::Treble, "treble"},
+                                               {ClefRange::Bass, "bass"},
+                                               {ClefRange::Grand, "grand"},
+                                               {ClefRange::Alto, "alto"},
+                                               {ClefRange::Tenor, "tenor"}}};
 constexpr CodeTable<AnswerSource, 2> kSources{
     {{AnswerSource::OnScreen, "screen"}, {AnswerSource::MidiKeyboard, "midi"}}};
-constexpr CodeTable<Staff, 2> kStaves{{{Staff::Treble, "treble"}, {Staff::Bass, "bass"}}};
+constexpr CodeTable<Staff, 4> kStaves{
+    {{Staff::Treble, "treble"}, {Staff::Bass, "bass"}, {Staff::Alto, "alto"}, {Staff::Tenor, "tenor"}}};
 
 template <typename E, std::size_t N>
 std::string_view Lookup(const CodeTable<E, N>& table, E value) {
@@ -54,15 +58,15 @@ AnswerRecord MakeAnswerRecord(const AnswerInput& input) {
   record.questionName = row.letterName;
   record.questionMidi = row.midiNote;
   const int step = LetterStep(input.questionSlot);
-  record.questionStaff = StaffOf(step);
-  record.questionPlace = PlaceOnStaff(step);
+  record.questionStaff = StaffOf(input.clefRange, step);
+  record.questionPlace = PlaceOnStaff(input.clefRange, step);
   record.answerKey = input.answerKey;
   record.answerMidi = input.answerMidi;
   record.source = input.source;
   record.correct = input.answerMidi == row.midiNote;
   record.attempt = input.attempt;
   record.responseMs = input.responseMs;
-  record.mistake = Diagnose(input.keyItem, input.questionSlot, input.answerMidi).kind;
+  record.mistake = Diagnose(input.keyItem, input.questionSlot, input.answerMidi, input.clefRange).kind;
   return record;
 }
 

@@ -20,7 +20,8 @@ struct NoteKey {
   auto operator<=>(const NoteKey&) const = default;
 };
 
-NoteKey NoteKeyOf(std::string_view keyItem, theory::NoteSlot slot);
+// On the staff the clef range shows it on: alto C3 is not C3 on the grand staff.
+NoteKey NoteKeyOf(std::string_view keyItem, theory::NoteSlot slot, ClefRange range = ClefRange::Grand);
 
 enum class MasteryState { New, Learning, Fluent };
 std::string_view Caption(MasteryState state);  // "new", "learning", "fluent"

@@ -35,8 +35,13 @@ TEST(Mastery, MovesFromNewThroughLearningToFluentOverTheLastTenFirstTries) {
   EXPECT_EQ(map.Of(fSharp).state, MasteryState::Fluent);
   map.Add(Answer("GMajor1", "F#3", false, 1500));
   EXPECT_EQ(map.Of(fSharp).state, MasteryState::Learning);  // eight of ten
-  // The same note in another key is a note of its own.
+  // The same note in another key is a note of its own, and so is the same note on the alto staff.
   EXPECT_EQ(map.Of(NoteKeyOf("DMajor1", Slot("F#3"))).attempts, 0);
+  AnswerInput alto = Input("GMajor1", Slot("F#3"), 66);
+  alto.clefRange = ClefRange::Alto;
+  map.Add(MakeAnswerRecord(alto));
+  EXPECT_EQ(map.Of(NoteKeyOf("GMajor1", Slot("F#3"), ClefRange::Alto)).attempts, 1);
+  EXPECT_EQ(map.Of(fSharp).attempts, 12);
 }
 
 TEST(Mastery, AccurateButSlowReadingIsNotFluent) {
