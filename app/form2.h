@@ -16,8 +16,10 @@
 #include <vector>
 
 #include "midi/message_loop.h"
+#include "midi/messages.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"
+#include "midi/midi_service.h"
 #include "notation/canvas.h"
 #include "notation/staff_painter.h"
 #include "practice/answer_record.h"
@@ -46,7 +48,7 @@ struct FormServices {
   ui::Shell& shell;
   ui::EventPump& pump;
   notation::Canvas& canvas;
-  midi::MidiService& midi;
+  midi::MidiService& midi;  // the MIDI ports: the window lists them, its components open them
   midi::MessageLoop& loop;
   std::filesystem::path settingsFile;  // the device settings file
   std::string helpDocument;            // path of the help page
@@ -82,7 +84,7 @@ class TForm2 {
   void SynthesizerSilent(const std::string& reason);
 
   // Every short message the window sends, before it is sent (transcripts).
-  std::function<void(std::uint8_t, std::uint8_t, std::uint8_t)> OnShortSent;
+  std::function<void(const midi::ShortMessage&)> OnShortSent;
 
   // --- State of the window.
   std::int32_t AnswerCount = 0;
@@ -191,7 +193,7 @@ class TForm2 {
  private:
   void BindHandlers();
   void ListDevices();
-  void Send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+  void Send(const midi::ShortMessage& message);
   void UseBuiltInSynthesizer(const std::string& reason);
   void RestoreDeviceChoice();
   void OpenChosenDevices(std::vector<std::string>& problems);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "listen/capture_service.h"
+#include "midi/module_export.h"
 
 namespace lintra::listen {
 
@@ -14,6 +15,6 @@ namespace lintra::listen {
 using MakeModuleCapture = CaptureService* (*)();
 
 inline constexpr const char* kCaptureEntryName = "lintra_make_capture_v1";
-inline constexpr const char* kCaptureModuleFileName = "lintra-capture.so";
+inline constexpr const char* kCaptureModuleFileName = "lintra-capture" LINTRA_MODULE_SUFFIX;
 
 }  // namespace lintra::listen

@@ -137,7 +137,7 @@ MainWindow::MainWindow(WindowServices services)
   formServices.journalPath = std::move(services.journalPath);
   formServices.progressView = &progress_;
   form_ = std::make_unique<app::TForm2>(model_, formServices);
-  waker_ = std::make_unique<PipeWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
+  waker_ = std::make_unique<EventWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
   loop_.SetWaker(waker_.get());
 
   BuildControls();

@@ -128,7 +128,7 @@ class MainWindow : public QMainWindow {
   };
   LazyProgressWindow progress_;
   std::unique_ptr<app::TForm2> form_;
-  std::unique_ptr<PipeWaker> waker_;
+  std::unique_ptr<EventWaker> waker_;
   std::map<const ui::Control*, QWidget*> widgets_;
   std::map<const ui::MenuItem*, QAction*> actions_;
   std::map<const QWidget*, int> scaledPoints_;  // each control's font size as the last rescale left it

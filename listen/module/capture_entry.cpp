@@ -4,7 +4,7 @@
 #include "listen/capture_module.h"
 #include "listen/rtaudio/rtaudio_capture.h"
 
-extern "C" __attribute__((visibility("default"))) lintra::listen::CaptureService* lintra_make_capture_v1() {
+LINTRA_MODULE_EXPORT lintra::listen::CaptureService* lintra_make_capture_v1() {
   return new lintra::listen::RtAudioCapture();
 }
 
