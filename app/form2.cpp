@@ -7,6 +7,7 @@
 #include "journal/journal_writer.h"
 #include "practice/weak_pick.h"
 #include "theory/keys.h"
+#include "ui/key_menus.h"
 
 namespace lintra::app {
 namespace {
@@ -122,10 +123,9 @@ void TForm2::BindHandlers() {
   }
   for (const auto& item : model_.AllMenus()) {
     if (item->layout.handler.empty()) continue;
-    if (const auto* key = theory::FindKey(item->layout.name)) {
+    if (const auto key = ui::KeyOfMenu(item->layout.name); key && theory::FindKey(*key) != nullptr) {
       // The 24 key commands share one routine; each passes its own key.
-      const std::string name(key->item);
-      item->handler = [this, name] { KeyCommand(name); };
+      item->handler = [this, key = *key] { KeyCommand(key); };
     } else {
       item->handler = bind(item->layout.handler);
     }
@@ -205,7 +205,7 @@ void TForm2::FormCreate() {
     SetText(control::Score, "Start");
     SkipNoteDraw = false;
     ClavedoSol1Click();
-    KeyCommand("CMajor1");
+    KeyCommand(theory::KeyId::CMajor);
     if (Checked(menu::ResumeWhereILeftOff)) RestoreLastRun();
   });
   Guard([this] { OpenJournal(); });

@@ -21,6 +21,7 @@
 #include "notation/canvas.h"
 #include "notation/staff_painter.h"
 #include "practice/answer_record.h"
+#include "theory/keys.h"
 #include "theory/random.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
@@ -138,7 +139,7 @@ class TForm2 {
   void SyllablesClick();
   void NoteNamesClick();
   void NoteNamesOffClick();
-  void KeyCommand(std::string_view item);  // the 24 key handlers
+  void KeyCommand(theory::KeyId key);  // the 24 key handlers
   void ChromaticScaleClick();
   void PlayKeyboardClick();
   void Flats1Click();
@@ -224,7 +225,7 @@ class TForm2 {
   void QuestionShown();
   void RecordAnswer();
   void ShowAnswerStatus(const practice::AnswerRecord& record);
-  std::string CurrentKeyItem();
+  theory::KeyId CurrentKey();
   practice::ClefRange CurrentClefRange() const;
   std::vector<theory::NoteSlot> PoolInRange();
   std::int8_t WeakPick(theory::Random& random);
@@ -252,7 +253,7 @@ class TForm2 {
   int attempt_ = 1;                   // of the next answer to it
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
   std::unique_ptr<practice::WeakNotePick> weakPick_;
-  std::string weakPickKey_;  // the key whose answers the weak-note pick has weighed
+  theory::KeyId weakPickKey_ = theory::KeyId::CMajor;  // the key whose answers the weak-note pick has weighed
   // First tries not yet weighed: the weighing waits for the next pick, off the answer's path.
   struct FirstTry {
     theory::NoteSlot slot;

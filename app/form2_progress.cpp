@@ -11,6 +11,7 @@
 #include "practice/diagnosis.h"
 #include "practice/weak_pick.h"
 #include "theory/keys.h"
+#include "ui/key_menus.h"
 
 namespace lintra::app {
 namespace {
@@ -52,13 +53,13 @@ void TForm2::TellJournalNotices() {
   while (const auto notice = journal_->PollNotice()) services_.dialogs.Message(NoticeText(*notice));
 }
 
-std::string TForm2::CurrentKeyItem() {
-  if (Checked(menu::ChromaticScale)) return std::string(practice::kChromaticItem);
+theory::KeyId TForm2::CurrentKey() {
+  if (Checked(menu::ChromaticScale)) return theory::KeyId::Chromatic;
   for (const auto& key : theory::Keys()) {
-    const auto& item = model_.MenuNamed(key.item);
-    if (item.checked && item.parent != nullptr && item.parent->checked) return std::string(key.item);
+    const auto& item = model_.M(ui::KeyMenu(key.id));
+    if (item.checked && item.parent != nullptr && item.parent->checked) return key.id;
   }
-  return "CMajor1";
+  return theory::KeyId::CMajor;
 }
 
 practice::ClefRange TForm2::CurrentClefRange() const {
@@ -91,7 +92,7 @@ void TForm2::RecordAnswer() {
   input.wallTimeUtcMs = services_.clock.WallTimeUtcMs();
   input.sessionId = sessionId_;
   input.exercise = practice::Exercise::NoteReading;
-  input.keyItem = CurrentKeyItem();
+  input.key = CurrentKey();
   input.clefRange = CurrentClefRange();
   input.questionSlot = static_cast<theory::NoteSlot>(CurrentSlot);
   input.answerKey = std::string(ui::Keyboard()[static_cast<std::size_t>(KeyNote - ui::kLowestKeyNote)].name);
@@ -102,7 +103,7 @@ void TForm2::RecordAnswer() {
   input.responseMs = (services_.clock.TimeOfDayMs() - questionShownMs_ + ui::kMsPerDay) % ui::kMsPerDay;
   const practice::AnswerRecord record = practice::MakeAnswerRecord(input);
 
-  if (weakPick_ && record.attempt == 1 && weakPickKey_ == record.keyItem) {
+  if (weakPick_ && record.attempt == 1 && weakPickKey_ == record.key) {
     unweighed_.push_back({record.questionSlot, record.correct, record.responseMs});
   }
   if (Checked(menu::ShowTimeAndMistake)) ShowAnswerStatus(record);
@@ -115,10 +116,10 @@ void TForm2::RecordAnswer() {
 void TForm2::ShowAnswerStatus(const practice::AnswerRecord& record) {
   std::string text = Seconds(record.responseMs);
   if (!record.correct) {
-    const auto diagnosis = practice::Diagnose(record.keyItem, record.questionSlot, record.answerMidi);
+    const auto diagnosis = practice::Diagnose(record.key, record.questionSlot, record.answerMidi);
     text +=
         ". " +
-        practice::DescribeMistake(record.keyItem, record.questionSlot, diagnosis,
+        practice::DescribeMistake(record.key, record.questionSlot, diagnosis,
                                   {.syllables = Checked(menu::Syllables), .middleCIsC4 = Checked(menu::MiddleCIsC4)}) +
         ".";
   }
@@ -127,7 +128,9 @@ void TForm2::ShowAnswerStatus(const practice::AnswerRecord& record) {
 
 bool TForm2::WriteJournalCsv(std::ostream& out) {
   if (!journal_) return false;
-  return journal_->Read([&](journal::Journal& journal) { return journal::ExportCsv(journal.db(), out); });
+  // The export names keys as the menus do, as it always has.
+  const auto keyText = [](theory::KeyId key) { return std::string(ui::KeyMenu(key).text); };
+  return journal_->Read([&](journal::Journal& journal) { return journal::ExportCsv(journal.db(), out, keyText); });
 }
 
 void TForm2::ShowProgressClick() {
@@ -141,7 +144,7 @@ void TForm2::ShowProgressClick() {
     journal_->Flush();
     request.journalPath = services_.journalPath;
   }
-  request.keyItem = CurrentKeyItem();
+  request.key = CurrentKey();
   request.clefRange = CurrentClefRange();
   request.pool = PoolInRange();
   request.syllables = Checked(menu::Syllables);
@@ -185,7 +188,6 @@ void TForm2::ResetProgressClick() {
   const std::string backup =
       journal_->Read([&](journal::Journal& journal) { return journal.Reset(services_.clock.WallTimeUtcMs()); });
   weakPick_.reset();
-  weakPickKey_.clear();
   unweighed_.clear();
   TellJournalNotices();
   services_.dialogs.Message(backup.empty() ? "A new practice journal was started."

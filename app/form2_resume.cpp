@@ -7,6 +7,7 @@
 #include "midi/message_bytes.h"
 #include "practice/staff_place.h"
 #include "theory/keys.h"
+#include "ui/key_menus.h"
 
 namespace lintra::app {
 namespace {
@@ -23,26 +24,26 @@ bool OneOf(const std::string& value, std::initializer_list<std::string_view> nam
 void TForm2::ResumeWhereILeftOffClick() { ToggleOption(menu::ResumeWhereILeftOff); }
 
 std::vector<std::string> TForm2::LastRunLines() {
-  auto checkedKeyOf = [this](std::string_view scale) -> std::string {
+  auto checkedKeyOf = [this](std::string_view scale) {
     for (const auto& key : theory::Keys()) {
-      const auto& item = model_.MenuNamed(key.item);
-      if (item.checked && item.parent != nullptr && item.parent->Name() == scale) return std::string(key.item);
+      const auto& item = model_.M(ui::KeyMenu(key.id));
+      if (item.checked && item.parent != nullptr && item.parent->Name() == scale) return key.id;
     }
-    return "CMajor1";
+    return theory::KeyId::CMajor;
   };
   // The reverse exercise always shows the chromatic scale; the key is the one note reading returns to.
-  std::string key;
+  theory::KeyId key = theory::KeyId::CMajor;
   if (Checked(menu::PlayKeyboard)) {
-    key = RememberChromatic ? std::string(practice::kChromaticItem)
+    key = RememberChromatic ? theory::KeyId::Chromatic
                             : checkedKeyOf(RememberMajor ? menu::MajorKeys1 : menu::MinorKeys1);
   } else {
-    key = CurrentKeyItem();
+    key = CurrentKey();
   }
   const auto* clef = model_.FirstChecked({menu::ClavedoSol1, menu::ClavedoF1, menu::Ambos1});
   return {
       std::string("LastExercise=") + (Checked(menu::PlayKeyboard) ? "PlayKeyboard" : "NotationQuestions"),
       std::string("LastSpelling=") + (Checked(menu::Sharps1) ? "Sharps1" : "Flats1"),
-      "LastKey=" + key,
+      "LastKey=" + std::string(ui::KeyMenu(key).text),
       "LastClef=" + std::string(clef != nullptr ? clef->Name() : "ClavedoSol1"),
       std::string("LastNoteNames=") + (Checked(menu::NoteNames) ? "NoteNames" : "NoteNamesOff"),
       std::string("LastNaming=") + (Checked(menu::Syllables) ? "Syllables" : "Letters"),
@@ -61,10 +62,11 @@ void TForm2::RestoreLastRun() {
   if (const auto& clef = last["LastClef"]; OneOf(clef, {"ClavedoSol1", "ClavedoF1", "Ambos1"})) {
     model_.ClickFromCode(model_.MenuNamed(clef));
   }
-  if (const auto& key = last["LastKey"]; key == practice::kChromaticItem) {
+  // The file names keys by their menu items, as builds before the keys' identities read them.
+  if (const auto key = ui::KeyOfMenu(last["LastKey"]); key == theory::KeyId::Chromatic) {
     ChromaticScaleClick();
-  } else if (theory::FindKey(key) != nullptr) {
-    KeyCommand(key);
+  } else if (key) {
+    KeyCommand(*key);
   }
   if (const auto& naming = last["LastNaming"]; OneOf(naming, {"Letters", "Syllables"}))
     model_.ClickFromCode(model_.MenuNamed(naming));

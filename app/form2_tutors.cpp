@@ -4,6 +4,7 @@
 #include "app/text_numbers.h"
 #include "midi/message_bytes.h"
 #include "theory/keys.h"
+#include "ui/key_menus.h"
 
 namespace lintra::app {
 namespace {
@@ -154,7 +155,7 @@ void TForm2::CheckAutoModulate() {
       index = static_cast<std::int8_t>(random.Below(24));
     } while (index == LastModulationKey);
     LastModulationKey = index;
-    model_.ClickFromCode(model_.MenuNamed(theory::Keys()[static_cast<std::size_t>(index)].item));
+    model_.ClickFromCode(ui::KeyMenu(theory::Keys()[static_cast<std::size_t>(index)].id));
   } else {
     Check(menu::AutoModOff);
     Check(menu::AutoModulate2, false);

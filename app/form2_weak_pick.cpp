@@ -14,7 +14,7 @@ std::int8_t TForm2::WeakPick(theory::Random& random) {
   const auto candidates = practice::QuestionCandidates(model_.C(control::KeyList).lines, Checked(menu::ChromaticScale),
                                                        TrebleClef, PickRange, CurrentSlot);
   if (candidates.empty()) throw std::runtime_error("The question pool holds no note in the chosen range");
-  const std::string key = CurrentKeyItem();
+  const theory::KeyId key = CurrentKey();
   if (!weakPick_ || weakPickKey_ != key) {
     // What the journal knows of this key's notes, each note's first tries in the order they came.
     weakPick_ = std::make_unique<practice::WeakNotePick>();

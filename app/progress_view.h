@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "practice/answer_record.h"
+#include "theory/keys.h"
 #include "theory/note_table.h"
 
 namespace lintra::app {
 
 struct ProgressRequest {
-  std::string journalPath;  // read on a connection of the window's own (WAL)
-  std::string keyItem;      // the key the mastery map is drawn in, or the chromatic item
+  std::string journalPath;                    // read on a connection of the window's own (WAL)
+  theory::KeyId key = theory::KeyId::CMajor;  // the key the mastery map is drawn in, or the chromatic scale
   practice::ClefRange clefRange = practice::ClefRange::Treble;
   std::vector<theory::NoteSlot> pool;  // every note of the current pool in the clef's range
   bool syllables = false;              // note names as the window shows them

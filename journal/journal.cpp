@@ -174,7 +174,7 @@ int Journal::WriteAll(std::span<const AnswerRecord> records) {
     for (const AnswerRecord& record : records) {
       if (rc != SQLITE_OK) break;
       const std::int64_t session = SessionId(record, &rc);
-      const std::int64_t key = rc == SQLITE_OK ? NameId(record.keyItem, &rc) : 0;
+      const std::int64_t key = rc == SQLITE_OK ? NameId(std::string(theory::Code(record.key)), &rc) : 0;
       const std::int64_t answer = rc == SQLITE_OK ? NameId(record.answerKey, &rc) : 0;
       if (rc != SQLITE_OK) break;
       BindAnswer(insert, record, session, key, answer);

@@ -73,10 +73,10 @@ std::string CsvField(const std::string& text) {
 
 }  // namespace
 
-std::vector<NoteHistory> MasteryInputs(sqlite3* db, std::string_view keyItem, int attempts) {
+std::vector<NoteHistory> MasteryInputs(sqlite3* db, theory::KeyId keyId, int attempts) {
   std::vector<NoteHistory> notes;
   Statement name(db, "SELECT id FROM names WHERE text = ?1");
-  if (name.bind(1, keyItem).step() != SQLITE_ROW) return notes;
+  if (name.bind(1, theory::Code(keyId)).step() != SQLITE_ROW) return notes;
   const std::int64_t key = name.integer(0);
   // Walks the index note by note instead of reading every answer in the key.
   Statement next(db, "SELECT slot FROM answers WHERE key_name = ?1 AND slot > ?2 ORDER BY slot LIMIT 1");
@@ -166,18 +166,21 @@ std::vector<MistakeSummary> RecentMistakes(sqlite3* db, std::int64_t nowUtcMs, i
   return kinds;
 }
 
-bool ExportCsv(sqlite3* db, std::ostream& out) {
+bool ExportCsv(sqlite3* db, std::ostream& out, const KeyText& keyText) {
   out << "time_utc,session,exercise,scale_kind,key,clef_range,question,question_midi,question_staff,"
          "question_place,answer_key,answer_midi,answer_source,correct,attempt,response_ms,mistake\n";
   Statement all(db, std::string(kSelectAnswerSql) + " ORDER BY a.id");
   int rc = SQLITE_ROW;
   while ((rc = all.step()) == SQLITE_ROW) {
     const AnswerRecord r = ReadAnswer(all);
+    // A key this program does not know is written as the file names it.
+    const auto known = theory::ParseKeyCode(all.text(4));
     out << IsoTime(r.wallTimeUtcMs) << ',' << r.sessionId << ',' << practice::Code(r.exercise) << ','
-        << practice::Code(r.scaleKind) << ',' << CsvField(r.keyItem) << ',' << practice::Code(r.clefRange) << ','
-        << r.questionName << ',' << r.questionMidi << ',' << practice::Code(r.questionStaff) << ',' << r.questionPlace
-        << ',' << CsvField(r.answerKey) << ',' << r.answerMidi << ',' << practice::Code(r.source) << ','
-        << (r.correct ? 1 : 0) << ',' << r.attempt << ',' << r.responseMs << ',' << practice::Code(r.mistake) << '\n';
+        << practice::Code(r.scaleKind) << ',' << CsvField(known ? keyText(*known) : all.text(4)) << ','
+        << practice::Code(r.clefRange) << ',' << r.questionName << ',' << r.questionMidi << ','
+        << practice::Code(r.questionStaff) << ',' << r.questionPlace << ',' << CsvField(r.answerKey) << ','
+        << r.answerMidi << ',' << practice::Code(r.source) << ',' << (r.correct ? 1 : 0) << ',' << r.attempt << ','
+        << r.responseMs << ',' << practice::Code(r.mistake) << '\n';
   }
   return rc == SQLITE_DONE && static_cast<bool>(out);
 }

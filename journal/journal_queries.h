@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -23,7 +24,7 @@ struct NoteHistory {
   Staff staff = Staff::Treble;
   std::vector<Attempt> lastFirstTries;
 };
-std::vector<NoteHistory> MasteryInputs(sqlite3* db, std::string_view keyItem, int attempts = 10);
+std::vector<NoteHistory> MasteryInputs(sqlite3* db, theory::KeyId key, int attempts = 10);
 
 struct TrendPoint {
   std::int64_t period = 0;   // a day (days since 1970-01-01 in local time) or the caller's session id
@@ -50,7 +51,7 @@ std::vector<MistakeSummary> RecentMistakes(sqlite3* db, std::int64_t nowUtcMs, i
 //   session         the practice session (one run of the program)
 //   exercise        note_reading | play_keyboard
 //   scale_kind      major | minor | chromatic
-//   key             the key item, "GMajor1"
+//   key             the key as `keyText` names it
 //   clef_range      treble | bass | grand
 //   question        the note asked, spelled ("F#3"; octave digits as the trainer names them)
 //   question_midi   its MIDI number
@@ -65,6 +66,8 @@ std::vector<MistakeSummary> RecentMistakes(sqlite3* db, std::int64_t nowUtcMs, i
 //   mistake         none | accidental | key_signature | octave | ledger_lines | one_step | two_steps |
 //                   other_clef | other
 // False if the journal could not be read to the end.
-bool ExportCsv(sqlite3* db, std::ostream& out);
+// How the export names a key; the journal knows keys by identity alone.
+using KeyText = std::function<std::string(theory::KeyId)>;
+bool ExportCsv(sqlite3* db, std::ostream& out, const KeyText& keyText);
 
 }  // namespace lintra::journal

@@ -45,8 +45,8 @@ AnswerRecord MakeAnswerRecord(const AnswerInput& input) {
   record.wallTimeUtcMs = input.wallTimeUtcMs;
   record.sessionId = input.sessionId;
   record.exercise = input.exercise;
-  record.keyItem = input.keyItem;
-  const theory::KeyInfo* key = theory::FindKey(input.keyItem);
+  record.key = input.key;
+  const theory::KeyInfo* key = theory::FindKey(input.key);
   record.scaleKind = key == nullptr ? ScaleKind::Chromatic : key->minor ? ScaleKind::Minor : ScaleKind::Major;
   record.clefRange = input.clefRange;
   const auto& row = theory::SpelledNoteTable().at(input.questionSlot);
@@ -62,7 +62,7 @@ AnswerRecord MakeAnswerRecord(const AnswerInput& input) {
   record.correct = input.answerMidi == row.midiNote;
   record.attempt = input.attempt;
   record.responseMs = input.responseMs;
-  record.mistake = Diagnose(input.keyItem, input.questionSlot, input.answerMidi).kind;
+  record.mistake = Diagnose(input.key, input.questionSlot, input.answerMidi).kind;
   return record;
 }
 

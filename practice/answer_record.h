@@ -8,6 +8,7 @@
 
 #include "practice/mistake_kind.h"
 #include "practice/staff_place.h"
+#include "theory/keys.h"
 #include "theory/note_table.h"
 
 namespace lintra::practice {
@@ -22,7 +23,7 @@ struct AnswerInput {
   std::int64_t wallTimeUtcMs = 0;  // milliseconds since 1970-01-01 UTC
   std::int64_t sessionId = 0;      // one run of the program
   Exercise exercise = Exercise::NoteReading;
-  std::string keyItem;  // "GMajor1", or kChromaticItem
+  theory::KeyId key = theory::KeyId::CMajor;
   ClefRange clefRange = ClefRange::Treble;
   theory::NoteSlot questionSlot = 0;
   std::string answerKey;  // the on-screen key's name, "F1sharp"
@@ -37,7 +38,7 @@ struct AnswerRecord {
   std::int64_t sessionId = 0;
   Exercise exercise = Exercise::NoteReading;
   ScaleKind scaleKind = ScaleKind::Major;
-  std::string keyItem;
+  theory::KeyId key = theory::KeyId::CMajor;
   ClefRange clefRange = ClefRange::Treble;
   // The question.
   theory::NoteSlot questionSlot = 0;
@@ -56,8 +57,7 @@ struct AnswerRecord {
 };
 
 // Fills in what follows from the question and the answer: the question's name, sound and place,
-// the scale kind, right or wrong and the diagnosis. A key item that names no key (the chromatic
-// choice) gives the chromatic scale kind.
+// the scale kind, right or wrong and the diagnosis.
 AnswerRecord MakeAnswerRecord(const AnswerInput& input);
 
 // Text codes for storage; they never change once written.

@@ -5,9 +5,9 @@
 
 namespace lintra::practice {
 
-NoteKey NoteKeyOf(std::string_view keyItem, theory::NoteSlot slot) {
+NoteKey NoteKeyOf(theory::KeyId key, theory::NoteSlot slot) {
   const int step = LetterStep(slot);
-  return NoteKey{std::string(keyItem), StaffOf(step), PlaceOnStaff(step), theory::SpelledNoteTable().at(slot).kind};
+  return NoteKey{key, StaffOf(step), PlaceOnStaff(step), theory::SpelledNoteTable().at(slot).kind};
 }
 
 std::string_view Caption(MasteryState state) {
@@ -24,7 +24,7 @@ std::string_view Caption(MasteryState state) {
 
 void MasteryMap::Add(const AnswerRecord& record) {
   if (record.attempt != 1 || record.exercise != Exercise::NoteReading) return;
-  const NoteKey note = NoteKeyOf(record.keyItem, record.questionSlot);
+  const NoteKey note = NoteKeyOf(record.key, record.questionSlot);
   Window& window = windows_[note];
   Mastery& mastery = mastery_[note];
   const auto at = static_cast<std::size_t>(window.next);

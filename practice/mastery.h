@@ -13,14 +13,14 @@
 namespace lintra::practice {
 
 struct NoteKey {
-  std::string keyItem;
+  theory::KeyId key = theory::KeyId::CMajor;
   Staff staff = Staff::Treble;
   int place = 0;  // PlaceOnStaff
   theory::NoteKind accidental = theory::NoteKind::Natural;
   auto operator<=>(const NoteKey&) const = default;
 };
 
-NoteKey NoteKeyOf(std::string_view keyItem, theory::NoteSlot slot);
+NoteKey NoteKeyOf(theory::KeyId key, theory::NoteSlot slot);
 
 enum class MasteryState { New, Learning, Fluent };
 std::string_view Caption(MasteryState state);  // "new", "learning", "fluent"

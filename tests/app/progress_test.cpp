@@ -233,7 +233,7 @@ TEST_F(ProgressTest, OptionsAndThePlaceLeftOffAreKeptBetweenStarts) {
     Window w(folder_, false);
     for (const char* item : {"PractiseWeakNotes", "ShowTimeAndMistake", "ResumeWhereILeftOff"}) w.Menu(item);
     w.Menu("ClavedoF1");
-    w.form->KeyCommand("EbMajor1");
+    w.form->KeyCommand(theory::KeyId::EFlatMajor);
     w.Menu("Syllables");
     w.Menu("NoteNames");
     w.form->Instrument = 24;

@@ -21,14 +21,14 @@ TEST(JournalQueries, MasteryInputsAreEachNotesLastFirstTriesInTheKey) {
   for (int i = 0; i < 12; ++i) journal.Append(Answer(kMonday + i, 1, 40, i >= 2, 1000 + i));
   journal.Append(Answer(kMonday + 20, 1, 40, false, 5, 2));  // a second try does not count
   AnswerRecord otherKey = Answer(kMonday + 21, 1, 40, false, 7);
-  otherKey.keyItem = "FMajor1";
+  otherKey.key = theory::KeyId::FMajor;
   journal.Append(otherKey);
   journal.Append(Answer(kMonday + 22, 1, 3, false, 3000));
   AnswerRecord played = Answer(kMonday + 23, 1, 40, false, 9);  // playing a named note is no reading
   played.exercise = Exercise::PlayKeyboard;
   journal.Append(played);
 
-  const auto notes = MasteryInputs(journal.db(), "GMajor1");
+  const auto notes = MasteryInputs(journal.db(), theory::KeyId::GMajor);
   ASSERT_EQ(notes.size(), 2u);
   EXPECT_EQ(notes[0].slot, 3);
   EXPECT_EQ(notes[0].staff, Staff::Bass);
@@ -37,7 +37,7 @@ TEST(JournalQueries, MasteryInputsAreEachNotesLastFirstTriesInTheKey) {
   EXPECT_EQ(notes[1].lastFirstTries.front().responseMs, 1011);
   EXPECT_EQ(notes[1].lastFirstTries.back().responseMs, 1002);
   EXPECT_TRUE(notes[1].lastFirstTries.back().correct);
-  EXPECT_TRUE(MasteryInputs(journal.db(), "DMajor1").empty());
+  EXPECT_TRUE(MasteryInputs(journal.db(), theory::KeyId::DMajor).empty());
 }
 
 TEST(JournalQueries, TrendsGroupFirstTriesByLocalDayAndBySession) {
@@ -82,7 +82,7 @@ TEST(JournalQueries, RecentMistakesAreCountedByKindWithTheLatestAsExample) {
   EXPECT_EQ(kinds[0].example.questionSlot, 13);
   EXPECT_EQ(kinds[0].example.sessionId, 3);
   EXPECT_EQ(kinds[0].example.questionName, theory::SpelledNoteTable()[13].letterName);
-  EXPECT_EQ(kinds[0].example.keyItem, "GMajor1");
+  EXPECT_EQ(kinds[0].example.key, theory::KeyId::GMajor);
   EXPECT_EQ(kinds[0].example.answerKey, "F1sharp");
   EXPECT_EQ(kinds[1].kind, MistakeKind::Octave);
   EXPECT_EQ(kinds[1].count, 1);
@@ -97,15 +97,15 @@ TEST(JournalExport, CsvHasOneLinePerAnswerWithCodesAndQuotedTexts) {
   journal.Append(Answer(kMonday, 7, 0, true, 800));
   journal.Append(wrong);
   std::ostringstream csv;
-  ASSERT_TRUE(ExportCsv(journal.db(), csv));
+  ASSERT_TRUE(ExportCsv(journal.db(), csv, [](theory::KeyId key) { return "the " + std::string(theory::Code(key)); }));
   const std::string midi = std::to_string(theory::SpelledNoteTable()[0].midiNote);
   EXPECT_EQ(csv.str(),
             "time_utc,session,exercise,scale_kind,key,clef_range,question,question_midi,question_staff,"
             "question_place,answer_key,answer_midi,answer_source,correct,attempt,response_ms,mistake\n"
-            "2025-12-08T00:00:00.000Z,7,note_reading,major,GMajor1,treble,F1," +
+            "2025-12-08T00:00:00.000Z,7,note_reading,major,the g_major,treble,F1," +
                 midi + ",bass,3,G1," + midi +
                 ",screen,1,1,800,none\n"
-                "2025-12-08T00:00:01.234Z,7,note_reading,major,GMajor1,treble,F1," +
+                "2025-12-08T00:00:01.234Z,7,note_reading,major,the g_major,treble,F1," +
                 midi + ",bass,3,\"odd,\"\"key\"\"\"," + std::to_string(theory::SpelledNoteTable()[0].midiNote - 1) +
                 ",midi,0,1,1500,key_signature\n");
 }

@@ -17,7 +17,7 @@ inline AnswerRecord Answer(std::int64_t timeMs, std::int64_t session, int slot, 
   AnswerRecord r;
   r.wallTimeUtcMs = timeMs;
   r.sessionId = session;
-  r.keyItem = "GMajor1";
+  r.key = theory::KeyId::GMajor;
   r.questionSlot = static_cast<theory::NoteSlot>(slot);
   r.questionMidi = theory::SpelledNoteTable()[r.questionSlot].midiNote;
   r.questionStaff = slot >= 36 ? Staff::Treble : Staff::Bass;

@@ -1,5 +1,5 @@
 // What the trainer would ask the Progress window to show over a journal file: the whole pool of
-// `keyItem` on the grand staff, "now" a minute after the last answer, in UTC.
+// the key whose menu item is `keyItem` on the grand staff, "now" a minute after the last answer, in UTC.
 #pragma once
 
 #include <sqlite3.h>
@@ -8,15 +8,17 @@
 
 #include "app/progress_view.h"
 #include "theory/keys.h"
+#include "ui/key_menus.h"
 
 namespace lintra::tools {
 
 inline app::ProgressRequest RequestOver(const std::string& journalPath, const std::string& keyItem) {
   app::ProgressRequest request;
   request.journalPath = journalPath;
-  request.keyItem = keyItem;
+  request.key = ui::KeyOfMenu(keyItem).value_or(theory::KeyId::GMajor);
   request.clefRange = practice::ClefRange::Grand;
-  if (const theory::KeyInfo* key = theory::FindKey(keyItem)) request.pool.assign(key->pool.begin(), key->pool.end());
+  if (const theory::KeyInfo* key = theory::FindKey(request.key))
+    request.pool.assign(key->pool.begin(), key->pool.end());
   sqlite3* db = nullptr;
   sqlite3_stmt* last = nullptr;
   if (sqlite3_open_v2(journalPath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&

@@ -7,6 +7,7 @@
 #include "app/form2.h"
 #include "midi/message_loop.h"
 #include "tools/scenario/transcript.h"
+#include "ui/key_menus.h"
 
 namespace lintra::scenario {
 
@@ -88,8 +89,8 @@ void RecordingProgressView::Show(const app::ProgressRequest& request) {
   char now[32];
   std::strftime(now, sizeof now, "%Y-%m-%dT%H:%M:%S", &tm);
   static constexpr const char* kClefs[] = {"treble", "bass", "grand"};
-  out_ << "progress-window journal " << (request.journalPath.empty() ? "off" : "on") << " key " << request.keyItem
-       << " clef " << kClefs[static_cast<int>(request.clefRange)] << " names "
+  out_ << "progress-window journal " << (request.journalPath.empty() ? "off" : "on") << " key "
+       << ui::KeyMenu(request.key).text << " clef " << kClefs[static_cast<int>(request.clefRange)] << " names "
        << (request.syllables ? "syllables" : "letters") << " middle-c " << (request.middleCIsC4 ? "C4" : "C3")
        << " now " << now << 'Z' << " utc-offset " << request.utcOffsetMinutes << " pool";
   for (const auto slot : request.pool) out_ << ' ' << int{slot};

@@ -58,8 +58,8 @@ MasteryMap::MasteryMap(QWidget* parent) : QWidget(parent) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void MasteryMap::SetNotes(const std::string& keyItem, std::vector<NoteMastery> notes) {
-  keyItem_ = keyItem;
+void MasteryMap::SetNotes(theory::KeyId key, std::vector<NoteMastery> notes) {
+  key_ = key;
   notes_ = std::move(notes);
   marks_.clear();
   updateGeometry();
@@ -98,7 +98,7 @@ void MasteryMap::DrawSystem(QPainter& painter, QPointF origin, std::size_t first
 
   notation::PainterCanvas canvas(painter, QPointF(0, 0));
   notation::StaffPainter staff(canvas);
-  const theory::KeyInfo* key = theory::FindKey(keyItem_);
+  const theory::KeyInfo* key = theory::FindKey(key_);
   staff.DrawStaff(key ? key->signatureKind : std::string_view(), key ? key->signatureCount : 0);
   const int linesWidth = notation::TextCell(0, 0, notation::kStaffLines, staff.Style()).width();
   for (int x = linesWidth; linesWidth > 0 && x < width; x += linesWidth) staff.DrawStaves(x);
@@ -111,7 +111,7 @@ void MasteryMap::DrawSystem(QPainter& painter, QPointF origin, std::size_t first
     const int headX = kFirstNoteX + noteX + kAccidentalToHead;
     const int headY = theory::SpelledNoteTable().at(note.slot).staffY;
     canvas.SetInk(StateColour(state));
-    staff.DrawNote(practice::DrawnSign(keyItem_, note.slot), headY, noteX);
+    staff.DrawNote(practice::DrawnSign(key_, note.slot), headY, noteX);
 
     const QRectF head = notation::InkBounds(headX, headY, "w", staff.Style());
     const double centre = head.center().x();

@@ -26,7 +26,7 @@ class MasteryMap : public QWidget {
 
   explicit MasteryMap(QWidget* parent = nullptr);
 
-  void SetNotes(const std::string& keyItem, std::vector<NoteMastery> notes);
+  void SetNotes(theory::KeyId key, std::vector<NoteMastery> notes);
   // Laid out by the last paint.
   const std::vector<Mark>& Marks() const { return marks_; }
 
@@ -40,7 +40,7 @@ class MasteryMap : public QWidget {
   void DrawSystem(QPainter& painter, QPointF origin, std::size_t first, std::size_t count);
   void DrawLegend(QPainter& painter, QPointF origin);
 
-  std::string keyItem_;
+  theory::KeyId key_ = theory::KeyId::CMajor;
   std::vector<NoteMastery> notes_;
   std::vector<Mark> marks_;
 };

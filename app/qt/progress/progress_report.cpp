@@ -54,12 +54,12 @@ Status Probe(sqlite3* db) {
 
 std::vector<NoteMastery> PoolMastery(sqlite3* db, const app::ProgressRequest& request) {
   practice::MasteryMap map;
-  for (const journal::NoteHistory& note : journal::MasteryInputs(db, request.keyItem, practice::kMasteryWindow)) {
+  for (const journal::NoteHistory& note : journal::MasteryInputs(db, request.key, practice::kMasteryWindow)) {
     // Replayed oldest first through the practice library's own rules, so the map and the
     // weak-note pick agree on every state.
     for (auto it = note.lastFirstTries.rbegin(); it != note.lastFirstTries.rend(); ++it) {
       practice::AnswerRecord record;
-      record.keyItem = request.keyItem;
+      record.key = request.key;
       record.questionSlot = note.slot;
       record.correct = it->correct;
       record.responseMs = it->responseMs;
@@ -69,7 +69,7 @@ std::vector<NoteMastery> PoolMastery(sqlite3* db, const app::ProgressRequest& re
   std::vector<NoteMastery> notes;
   for (const theory::NoteSlot slot : request.pool) {
     if (std::any_of(notes.begin(), notes.end(), [&](const NoteMastery& n) { return n.slot == slot; })) continue;
-    notes.push_back({slot, map.Of(practice::NoteKeyOf(request.keyItem, slot))});
+    notes.push_back({slot, map.Of(practice::NoteKeyOf(request.key, slot))});
   }
   return notes;
 }
@@ -81,10 +81,10 @@ std::vector<MistakeLine> Mistakes(sqlite3* db, const app::ProgressRequest& reque
     // Diagnosed afresh for the place the note was read at. Where this program explains the
     // answer otherwise than the stored kind (a journal from another version), the sentence says
     // only what was read as what, rather than contradict the heading it stands under.
-    practice::Diagnosis diagnosis = practice::Diagnose(example.keyItem, example.questionSlot, example.answerMidi);
+    practice::Diagnosis diagnosis = practice::Diagnose(example.key, example.questionSlot, example.answerMidi);
     if (diagnosis.kind != summary.kind) diagnosis.kind = practice::MistakeKind::Other;
     lines.push_back({summary.kind, std::string(MistakeCaption(summary.kind)), summary.count,
-                     practice::DescribeMistake(example.keyItem, example.questionSlot, diagnosis,
+                     practice::DescribeMistake(example.key, example.questionSlot, diagnosis,
                                                {.syllables = request.syllables, .middleCIsC4 = request.middleCIsC4})});
   }
   return lines;

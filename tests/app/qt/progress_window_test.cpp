@@ -42,7 +42,7 @@ void Write(const std::string& path, const std::vector<Answer>& answers) {
     practice::AnswerInput input;
     input.wallTimeUtcMs = a.at;
     input.sessionId = a.session;
-    input.keyItem = "CMajor1";
+    input.key = theory::KeyId::CMajor;
     input.clefRange = practice::ClefRange::Grand;
     input.questionSlot = Slot(a.question);
     input.answerKey = a.played;
@@ -79,7 +79,7 @@ class ProgressWindowTest : public ::testing::Test {
   app::ProgressRequest Request(bool middleCIsC4 = false, bool syllables = false) {
     app::ProgressRequest request;
     request.journalPath = path_;
-    request.keyItem = "CMajor1";
+    request.key = theory::KeyId::CMajor;
     request.clefRange = practice::ClefRange::Grand;
     request.pool = {Slot("E3"), Slot("F3"), Slot("G3"), Slot("A3"), Slot("F3")};
     request.nowUtcMs = kDay1 + 2 * kDay;

@@ -19,6 +19,7 @@
 #include "journal/journal_queries.h"
 #include "journal/journal_writer.h"
 #include "tools/bench/journal/practice_generator.h"
+#include "ui/key_menus.h"
 
 namespace {
 
@@ -71,7 +72,8 @@ std::int64_t Integer(sqlite3* db, const char* sql) {
   return value;
 }
 
-void TimeQueries(const std::string& file, const std::string& key) {
+void TimeQueries(const std::string& file, const std::string& keyItem) {
+  const auto key = lintra::ui::KeyOfMenu(keyItem).value_or(lintra::theory::KeyId::GMajor);
   Journal journal(file);
   if (journal.TakeNotice()) {
     std::printf("cannot open %s as a journal\n", file.c_str());

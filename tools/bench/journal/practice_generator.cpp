@@ -11,7 +11,8 @@
 namespace lintra::journal::bench {
 namespace {
 
-constexpr std::array<const char*, 5> kKeys{"CMajor1", "GMajor1", "FMajor1", "DMajor1", "AMinor1"};
+constexpr std::array<theory::KeyId, 5> kKeys{theory::KeyId::CMajor, theory::KeyId::GMajor, theory::KeyId::FMajor,
+                                             theory::KeyId::DMajor, theory::KeyId::AMinor};
 
 struct NoteSkill {
   int seen = 0;
@@ -56,7 +57,7 @@ std::int64_t GeneratePractice(const PracticePlan& plan,
           AnswerRecord r;
           r.wallTimeUtcMs = t;
           r.sessionId = sessionId;
-          r.keyItem = kKeys[static_cast<std::size_t>(key)];
+          r.key = kKeys[static_cast<std::size_t>(key)];
           r.scaleKind = key == 4 ? ScaleKind::Minor : ScaleKind::Major;
           r.clefRange = clef;
           r.questionSlot = static_cast<theory::NoteSlot>(slot);
@@ -75,7 +76,7 @@ std::int64_t GeneratePractice(const PracticePlan& plan,
           r.correct = right;
           r.attempt = attempt;
           r.responseMs = response;
-          r.mistake = right ? MistakeKind::None : practice::Diagnose(r.keyItem, r.questionSlot, r.answerMidi).kind;
+          r.mistake = right ? MistakeKind::None : practice::Diagnose(r.key, r.questionSlot, r.answerMidi).kind;
           answers.push_back(r);
           ++written;
           t += 600;  // the next question is shown and sounded
