@@ -6,7 +6,6 @@
 
 #include "app/form2.h"
 #include "app/progress_view.h"
-#include "journal/journal_queries.h"
 #include "journal/journal_writer.h"
 #include "practice/diagnosis.h"
 #include "practice/weak_pick.h"
@@ -130,7 +129,7 @@ bool TForm2::WriteJournalCsv(std::ostream& out) {
   if (!journal_) return false;
   // The export names keys as the menus do, as it always has.
   const auto keyText = [](theory::KeyId key) { return std::string(ui::KeyMenu(key).text); };
-  return journal_->Read([&](journal::Journal& journal) { return journal::ExportCsv(journal.db(), out, keyText); });
+  return journal_->Read([&](const journal::JournalReader& journal) { return journal.ExportCsv(out, keyText); });
 }
 
 void TForm2::ShowProgressClick() {
@@ -185,8 +184,7 @@ void TForm2::ResetProgressClick() {
                                  "file, and your progress starts again from nothing.")) {
     return;
   }
-  const std::string backup =
-      journal_->Read([&](journal::Journal& journal) { return journal.Reset(services_.clock.WallTimeUtcMs()); });
+  const std::string backup = journal_->Reset(services_.clock.WallTimeUtcMs());
   weakPick_.reset();
   unweighed_.clear();
   TellJournalNotices();

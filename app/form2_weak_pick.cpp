@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "app/form2.h"
-#include "journal/journal_queries.h"
 #include "journal/journal_writer.h"
 #include "practice/weak_pick.h"
 
@@ -22,7 +21,7 @@ std::int8_t TForm2::WeakPick(theory::Random& random) {
     unweighed_.clear();  // the journal holds them too
     if (journal_) {
       const auto histories =
-          journal_->Read([&](journal::Journal& journal) { return journal::MasteryInputs(journal.db(), key); });
+          journal_->Read([&](const journal::JournalReader& journal) { return journal.LastFirstTries(key); });
       for (const auto& history : histories) {
         for (auto at = history.lastFirstTries.rbegin(); at != history.lastFirstTries.rend(); ++at) {
           weakPick_->Observe(history.slot, at->correct, at->responseMs);

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "journal/journal.h"
-#include "journal/journal_queries.h"
 #include "journal/schema.h"
 #include "test_answers.h"
 #include "ui/key_menus.h"
@@ -86,13 +85,13 @@ TEST(JournalVersions, AVersion1JournalKeepsEveryAnswerWithItsKeyKnownByIdentity)
   Journal journal(file);
   EXPECT_FALSE(journal.TakeNotice());
   std::ostringstream csv;
-  ASSERT_TRUE(ExportCsv(journal.db(), csv, [](theory::KeyId key) { return std::string(ui::KeyMenu(key).text); }));
+  ASSERT_TRUE(journal.Reader().ExportCsv(csv, [](theory::KeyId key) { return std::string(ui::KeyMenu(key).text); }));
   EXPECT_EQ(csv.str(), expected);
   EXPECT_EQ(Count(file, "PRAGMA user_version"), CurrentSchemaVersion());
   EXPECT_EQ(Count(file, "SELECT count(*) FROM answers"), 51);
   EXPECT_EQ(Count(file, "SELECT count(*) FROM names WHERE text IN ('GMajor1', 'ChromaticScale', 'abMajor1')"), 0);
   EXPECT_EQ(Count(file, "SELECT count(*) FROM names WHERE text IN ('g_major', 'chromatic', 'a_flat_major')"), 3);
-  EXPECT_EQ(MasteryInputs(journal.db(), theory::KeyId::AFlatMajor).size(), 4u);
+  EXPECT_EQ(journal.Reader().LastFirstTries(theory::KeyId::AFlatMajor).size(), 4u);
 }
 
 TEST(JournalDamage, DamagedFilesAreKeptAsideAndANewJournalStartedTellingOnce) {
@@ -143,7 +142,7 @@ TEST(JournalFolders, AFolderThatCannotBeWrittenOrFillsUpKeepsAnswersInMemoryTell
     EXPECT_EQ(journal.TakeNotice()->kind, Notice::Kind::HeldInMemory);
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(journal.Append(Answer(1000 + i, 1, 10, true, 800)));
     EXPECT_FALSE(journal.TakeNotice());
-    EXPECT_EQ(SessionTrend(journal.db()).at(0).firstTries, 3);
+    EXPECT_EQ(journal.Reader().SessionTrend().at(0).firstTries, 3);
   }
 
   // The disk fills while the trainer runs: the file keeps what it had, the rest stays in memory.
@@ -156,7 +155,7 @@ TEST(JournalFolders, AFolderThatCannotBeWrittenOrFillsUpKeepsAnswersInMemoryTell
   EXPECT_EQ(journal.TakeNotice()->kind, Notice::Kind::HeldInMemory);
   EXPECT_FALSE(journal.TakeNotice());
   EXPECT_GT(Count(full, "SELECT count(*) FROM answers"), 0);
-  EXPECT_EQ(Count(full, "SELECT count(*) FROM answers") + SessionTrend(journal.db()).at(0).firstTries, 2001);
+  EXPECT_EQ(Count(full, "SELECT count(*) FROM answers") + journal.Reader().SessionTrend().at(0).firstTries, 2001);
 }
 
 TEST(JournalSharing, TwoProcessesWritingAtOnceLoseNothing) {

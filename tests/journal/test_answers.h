@@ -59,6 +59,13 @@ inline std::string Text(const std::string& file, const char* sql) {
   return value;
 }
 
+inline void Exec(const std::string& file, const char* sql) {
+  sqlite3* db = nullptr;
+  sqlite3_open(file.c_str(), &db);
+  sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+}
+
 inline std::int64_t Count(const std::string& file, const char* sql) {
   const std::string value = Text(file, sql);
   return value.empty() ? -1 : std::stoll(value);

@@ -1,12 +1,8 @@
 #include "app/qt/progress/progress_report.h"
 
-#include <sqlite3.h>
-
 #include <algorithm>
 
-#include "journal/journal.h"
-#include "journal/schema.h"
-#include "journal/statement.h"
+#include "journal/journal_reader.h"
 #include "practice/diagnosis.h"
 #include "theory/note_names.h"
 
@@ -18,43 +14,9 @@ using Status = ProgressReport::Status;
 constexpr const char* kNoAnswers = "No answers yet: the map and the trends fill in as you practise.";
 constexpr const char* kUnreadable = "The practice journal could not be read.";
 
-class ReadOnlyJournal {
- public:
-  explicit ReadOnlyJournal(const std::string& path) {
-    // Without SQLITE_OPEN_CREATE a missing file stays missing instead of becoming an empty journal.
-    // NOMUTEX: the connection is the window's alone, used on one thread.
-    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
-      sqlite3_close(db_);
-      db_ = nullptr;
-    } else {
-      sqlite3_busy_timeout(db_, journal::Journal::kBusyTimeoutMs);
-      // The trends read weeks of rows once: mapped, they are not copied page by page.
-      journal::Execute(db_, "PRAGMA mmap_size = 268435456");
-    }
-  }
-  ~ReadOnlyJournal() { sqlite3_close(db_); }
-  ReadOnlyJournal(const ReadOnlyJournal&) = delete;
-  ReadOnlyJournal& operator=(const ReadOnlyJournal&) = delete;
-  sqlite3* db() const { return db_; }
-
- private:
-  sqlite3* db_ = nullptr;
-};
-
-// The queries read an empty result from a file they cannot read; tell the two apart first.
-Status Probe(sqlite3* db) {
-  int version = 0;
-  if (journal::ReadSchemaVersion(db, &version) != SQLITE_OK) return Status::Unreadable;
-  if (version == 0) return Status::NoAnswers;  // created, never written
-  if (version > journal::CurrentSchemaVersion()) return Status::Unreadable;
-  journal::Statement any(db, "SELECT EXISTS(SELECT 1 FROM answers)");
-  if (any.step() != SQLITE_ROW) return Status::Unreadable;
-  return any.integer(0) != 0 ? Status::Ready : Status::NoAnswers;
-}
-
-std::vector<NoteMastery> PoolMastery(sqlite3* db, const app::ProgressRequest& request) {
+std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const app::ProgressRequest& request) {
   practice::MasteryMap map;
-  for (const journal::NoteHistory& note : journal::MasteryInputs(db, request.key, practice::kMasteryWindow)) {
+  for (const journal::NoteHistory& note : journal.LastFirstTries(request.key, practice::kMasteryWindow)) {
     // Replayed oldest first through the practice library's own rules, so the map and the
     // weak-note pick agree on every state.
     for (auto it = note.lastFirstTries.rbegin(); it != note.lastFirstTries.rend(); ++it) {
@@ -74,9 +36,9 @@ std::vector<NoteMastery> PoolMastery(sqlite3* db, const app::ProgressRequest& re
   return notes;
 }
 
-std::vector<MistakeLine> Mistakes(sqlite3* db, const app::ProgressRequest& request) {
+std::vector<MistakeLine> Mistakes(const journal::JournalReader& journal, const app::ProgressRequest& request) {
   std::vector<MistakeLine> lines;
-  for (const journal::MistakeSummary& summary : journal::RecentMistakes(db, request.nowUtcMs, kMistakeDays)) {
+  for (const journal::MistakeSummary& summary : journal.RecentMistakes(request.nowUtcMs, kMistakeDays)) {
     const auto& example = summary.example;
     // Diagnosed afresh for the place the note was read at. Where this program explains the
     // answer otherwise than the stored kind (a journal from another version), the sentence says
@@ -94,8 +56,18 @@ std::vector<MistakeLine> Mistakes(sqlite3* db, const app::ProgressRequest& reque
 
 ProgressReport ReadProgress(const app::ProgressRequest& request) {
   ProgressReport report;
-  ReadOnlyJournal journal(request.journalPath);
-  report.status = journal.db() == nullptr ? Status::NoAnswers : Probe(journal.db());
+  const journal::JournalReader journal(request.journalPath);
+  switch (journal.Probe()) {
+    case journal::JournalReader::State::Ready:
+      report.status = Status::Ready;
+      break;
+    case journal::JournalReader::State::Empty:
+      report.status = Status::NoAnswers;
+      break;
+    case journal::JournalReader::State::Unreadable:
+      report.status = Status::Unreadable;
+      break;
+  }
   if (report.status != Status::Ready) {
     report.message = report.status == Status::NoAnswers ? kNoAnswers : kUnreadable;
     for (const theory::NoteSlot slot : request.pool) {
@@ -104,14 +76,12 @@ ProgressReport ReadProgress(const app::ProgressRequest& request) {
     }
     return report;
   }
-  sqlite3* db = journal.db();
-  // One read transaction: the figures agree with each other while another trainer writes.
-  journal::Execute(db, "BEGIN");
-  report.notes = PoolMastery(db, request);
-  report.days = journal::DailyTrend(db, request.nowUtcMs, kTrendDays, request.utcOffsetMinutes);
-  report.sessions = journal::SessionTrend(db, kTrendSessions);
-  report.mistakes = Mistakes(db, request);
-  journal::Execute(db, "COMMIT");
+  journal.Snapshot([&] {
+    report.notes = PoolMastery(journal, request);
+    report.days = journal.DailyTrend(request.nowUtcMs, kTrendDays, request.utcOffsetMinutes);
+    report.sessions = journal.SessionTrend(kTrendSessions);
+    report.mistakes = Mistakes(journal, request);
+  });
   return report;
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/progress_view.h"
-#include "journal/journal_queries.h"
+#include "journal/journal_reader.h"
 #include "practice/mastery.h"
 
 namespace lintra::progress {

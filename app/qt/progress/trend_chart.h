@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "journal/journal_queries.h"
+#include "journal/journal_reader.h"
 
 namespace lintra::progress {
 
