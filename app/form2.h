@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "midi/message_loop.h"
+#include "midi/messages.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"
 #include "notation/canvas.h"
@@ -83,7 +84,7 @@ class TForm2 {
   void SynthesizerSilent(const std::string& reason);
 
   // Every short message the window sends, before it is sent (transcripts).
-  std::function<void(std::uint8_t, std::uint8_t, std::uint8_t)> OnShortSent;
+  std::function<void(const midi::ShortMessage&)> OnShortSent;
 
   // --- State of the window.
   std::int32_t AnswerCount = 0;
@@ -192,7 +193,7 @@ class TForm2 {
  private:
   void BindHandlers();
   void ListDevices();
-  void Send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+  void Send(const midi::ShortMessage& message);
   void UseBuiltInSynthesizer(const std::string& reason);
   void RestoreDeviceChoice();
   void OpenChosenDevices(std::vector<std::string>& problems);

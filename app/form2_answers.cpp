@@ -1,7 +1,7 @@
 // Answers: the 43 key handlers, judging, the score and "Next Answer?".
 #include "app/form2.h"
 #include "app/text_numbers.h"
-#include "midi/message_bytes.h"
+#include "midi/messages.h"
 
 namespace lintra::app {
 
@@ -45,18 +45,18 @@ void TForm2::CheckAnswer() {
     NoteX = 0;
     DrawNote();
     SoundingNote = QuestionNote;
-    Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
-    Send(midi::kProgramChange, static_cast<std::uint8_t>(Instrument), 0);
-    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::NoteOff{QuestionNote});
+    Send(midi::ProgramChange{Instrument});
+    Send(midi::NoteOn{QuestionNote});
     Timer1().SetInterval(600);
   } else {
     ++WrongCount;
     SetText(control::Items, std::to_string(AnswerCount - WrongCount));
     SetText(control::Score, ScoreText(AnswerCount, WrongCount, 1));
-    Send(midi::kProgramChange, midi::kErrorSignalProgram, 0);
-    Send(midi::kNoteOn, midi::kErrorSignalNote, 127);
+    Send(midi::ProgramChange{midi::kErrorSignalProgram});
+    Send(midi::NoteOn{midi::kErrorSignalNote});
     SoundingNote = QuestionNote;
-    Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::NoteOff{QuestionNote});
     RepeatPending = 1;
     SetText(control::AnsShow, "Try again!");
     Timer1().SetInterval(600);

@@ -76,7 +76,7 @@ void TForm2::RestoreLastRun() {
     const int number = std::stoi(text);
     if (number <= 127) {
       Instrument = static_cast<std::int8_t>(number);
-      Send(midi::kProgramChange, static_cast<std::uint8_t>(Instrument), 0);
+      Send(midi::ProgramChange{Instrument});
     }
   }
   if (last["LastExercise"] == "PlayKeyboard") {

@@ -2,7 +2,6 @@
 #include "app/form2.h"
 #include "app/random.h"
 #include "app/text_numbers.h"
-#include "midi/message_bytes.h"
 #include "theory/keys.h"
 #include "ui/key_menus.h"
 
@@ -63,7 +62,7 @@ void TForm2::On1Click() {
     }
   }
   Timer3().SetEnabled(true);
-  Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::NoteOn{QuestionNote});
 }
 
 void TForm2::Off1Click() {
@@ -76,7 +75,7 @@ void TForm2::AutoModOnClick() {
   if (!Checked(menu::NotationQuestions)) {
     dialogs.Message("Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoModulate Feature.");
     Timer3().SetEnabled(true);
-    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::NoteOn{QuestionNote});
     return;
   }
   if (Checked(menu::ChromaticScale)) {
@@ -159,7 +158,7 @@ void TForm2::CheckAutoModulate() {
   } else {
     Check(menu::AutoModOff);
     Check(menu::AutoModulate2, false);
-    Send(midi::kNoteOn, static_cast<std::uint8_t>(SoundingNote), 127);
+    Send(midi::NoteOn{SoundingNote});
     Timer1().SetEnabled(true);
   }
 }

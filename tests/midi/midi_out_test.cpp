@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "midi/messages.h"
 #include "testing/fake_midi_service.h"
 
 namespace lintra::midi {
@@ -89,6 +90,18 @@ TEST_F(MidiOutTest, ShortMessagesArePackedLowByteFirst) {
   EXPECT_EQ(sent[1].packed, 0x3C80u);
   EXPECT_EQ(sent[2].packed, 0x71C0u);
   EXPECT_EQ(sent[0].device, 0);
+}
+
+TEST(TypedMessages, CarryTheBytesTheWindowHasAlwaysSent) {
+  EXPECT_EQ(ShortMessage(NoteOn{60}), (ShortMessage{144, 60, 127}));
+  EXPECT_EQ(ShortMessage(NoteOff{60}), (ShortMessage{128, 60, 127}));
+  EXPECT_EQ(ShortMessage(NoteOff{109, 0}), (ShortMessage{128, 109, 0}));
+  EXPECT_EQ(ShortMessage(ProgramChange{113}), (ShortMessage{192, 113, 0}));
+  EXPECT_EQ(ShortMessage(ProgramChange{5, ProgramChange::kRepeatFill}), (ShortMessage{192, 5, 127}));
+  EXPECT_EQ(ShortMessage(ControlChange{64, 127}), (ShortMessage{176, 64, 127}));
+  // The window's signed state goes out as its bit pattern, as it always has.
+  const std::int8_t instrument = -56;
+  EXPECT_EQ(ShortMessage(ProgramChange{instrument}).data1, 200);
 }
 
 TEST_F(MidiOutTest, FailedSendsRaiseTheServicesTextAndKeepTheCode) {

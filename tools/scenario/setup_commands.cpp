@@ -106,8 +106,8 @@ void Start(const Command& c) {
   s.form = std::make_unique<app::TForm2>(*s.model, services);
   s.pump.loop = &s.loop;
   s.pump.form = s.form.get();
-  s.form->OnShortSent = [&s](std::uint8_t a, std::uint8_t b, std::uint8_t d) {
-    s.out << "midi-out " << int{a} << ' ' << int{b} << ' ' << int{d} << '\n';
+  s.form->OnShortSent = [&s](const midi::ShortMessage& message) {
+    s.out << "midi-out " << int{message.status} << ' ' << int{message.data1} << ' ' << int{message.data2} << '\n';
   };
   s.form->FormCreate();
   s.form->Initial();
