@@ -7,6 +7,8 @@
 
 namespace lintra::app {
 
+std::string TForm2::ShownName(std::string_view name) { return theory::ShownOctave(name, Checked(menu::MiddleCIsC4)); }
+
 void TForm2::SetWhiteKeyCaptions(bool syllables) {
   for (int i = 0; i < static_cast<int>(ui::Keyboard().size()); ++i) {
     if (ui::Keyboard()[static_cast<std::size_t>(i)].black) continue;

@@ -18,10 +18,10 @@ enum class ScaleKind { Major, Minor, Chromatic };
 enum class ClefRange { Treble, Bass, Grand };
 enum class AnswerSource { OnScreen, MidiKeyboard };
 
-// What the main window knows when a question is answered.
-struct AnswerInput {
+// An answer as the main window judged it: what it publishes for every answer to a question, for
+// whatever keeps or weighs answers. The window's verdict is the verdict.
+struct JudgedAnswer {
   std::int64_t wallTimeUtcMs = 0;  // milliseconds since 1970-01-01 UTC
-  std::int64_t sessionId = 0;      // one run of the program
   Exercise exercise = Exercise::NoteReading;
   theory::KeyId key = theory::KeyId::CMajor;
   ClefRange clefRange = ClefRange::Treble;
@@ -29,6 +29,7 @@ struct AnswerInput {
   std::string answerKey;  // the on-screen key's name, "F1sharp"
   int answerMidi = 0;
   AnswerSource source = AnswerSource::OnScreen;
+  bool correct = false;
   int attempt = 1;              // 1 = first try at this question
   std::int64_t responseMs = 0;  // from the question's presentation to the answer
 };
@@ -56,9 +57,10 @@ struct AnswerRecord {
   MistakeKind mistake = MistakeKind::None;
 };
 
-// Fills in what follows from the question and the answer: the question's name, sound and place,
-// the scale kind, right or wrong and the diagnosis.
-AnswerRecord MakeAnswerRecord(const AnswerInput& input);
+// The record of `answer` in practice session `sessionId` (one run of the program), with what follows
+// from the question and the answer: the question's name, sound and place, the scale kind and, for
+// a wrong answer, the diagnosis.
+AnswerRecord MakeAnswerRecord(const JudgedAnswer& answer, std::int64_t sessionId);
 
 // Text codes for storage; they never change once written.
 std::string_view Code(Exercise value);      // "note_reading", "play_keyboard"

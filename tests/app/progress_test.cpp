@@ -10,6 +10,7 @@
 
 #include "app/device_settings.h"
 #include "app/form2.h"
+#include "app/trainer.h"
 #include "midi/composite_service.h"
 #include "midi/null_synth_service.h"
 #include "testing/fake_midi_service.h"
@@ -35,8 +36,10 @@ class Window {
     FormServices services{clock_, dialogs, shell_, pump_, canvas_, service_, loop_, DeviceSettingsPath(folder), "help"};
     fs::create_directories(folder);
     dialogs.confirm = true;
-    if (journal) services.journalPath = (folder / "journal.sqlite").string();
-    form = std::make_unique<TForm2>(model, services);
+    PracticeServices practice;
+    if (journal) practice.journalPath = (folder / "journal.sqlite").string();
+    trainer = std::make_unique<Trainer>(model, services, practice);
+    form = &trainer->Form();
     form->FormCreate();
     form->Initial();
     form->FormPaint();
@@ -49,7 +52,7 @@ class Window {
   // The journal as CSV rows of cells, header first.
   std::vector<std::vector<std::string>> Rows() {
     std::stringstream csv;
-    EXPECT_TRUE(form->WriteJournalCsv(csv));
+    EXPECT_TRUE(trainer->Coach().Journal().WriteCsv(csv));
     std::vector<std::vector<std::string>> rows;
     for (std::string line; std::getline(csv, line);) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -69,7 +72,8 @@ class Window {
   midi::MessageLoop loop_;
   midi::CompositeMidiService service_;
   ui::WindowModel model;
-  std::unique_ptr<TForm2> form;
+  std::unique_ptr<Trainer> trainer;
+  TForm2* form = nullptr;
 };
 
 class ProgressTest : public ::testing::Test {

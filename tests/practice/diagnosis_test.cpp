@@ -83,13 +83,14 @@ TEST(Diagnosis, ExplainsEachWrongAnswerByTheFirstMisreadingThatGivesIt) {
 }
 
 TEST(AnswerRecord, DerivesTheQuestionAndTheVerdictAndKeepsItsCodesReadable) {
-  AnswerInput input;
+  JudgedAnswer input;
   input.key = theory::KeyId::GMajor;
   input.clefRange = ClefRange::Bass;
   input.questionSlot = Slot("F#2");
   input.answerKey = "f2";
   input.answerMidi = 53;
-  const AnswerRecord record = MakeAnswerRecord(input);
+  const AnswerRecord record = MakeAnswerRecord(input, 7);
+  EXPECT_EQ(record.sessionId, 7);
   EXPECT_EQ(record.questionName, "F#2");
   EXPECT_EQ(record.questionMidi, 54);
   EXPECT_EQ(record.questionStaff, Staff::Bass);
@@ -97,7 +98,7 @@ TEST(AnswerRecord, DerivesTheQuestionAndTheVerdictAndKeepsItsCodesReadable) {
   EXPECT_EQ(record.scaleKind, ScaleKind::Major);
   EXPECT_FALSE(record.correct);
   EXPECT_EQ(record.mistake, MistakeKind::KeySignatureIgnored);
-  EXPECT_EQ(MakeAnswerRecord(Input(theory::KeyId::Chromatic, 0, 41)).scaleKind, ScaleKind::Chromatic);
+  EXPECT_EQ(MakeAnswerRecord(Input(theory::KeyId::Chromatic, 0, 41), 1).scaleKind, ScaleKind::Chromatic);
 
   for (const auto kind : {MistakeKind::None, MistakeKind::AccidentalIgnored, MistakeKind::KeySignatureIgnored,
                           MistakeKind::Octave, MistakeKind::LedgerLines, MistakeKind::OneStep, MistakeKind::TwoSteps,

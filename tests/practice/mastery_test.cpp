@@ -14,7 +14,7 @@ using fixtures::Slot;
 AnswerRecord Answer(theory::KeyId key, const char* question, bool right, std::int64_t ms, int attempt = 1) {
   const auto slot = Slot(question);
   const int midi = theory::SpelledNoteTable().at(slot).midiNote;
-  return MakeAnswerRecord(Input(key, slot, right ? midi : midi - 1, ms, attempt));
+  return MakeAnswerRecord(Input(key, slot, right ? midi : midi - 1, ms, attempt), 1);
 }
 
 TEST(Mastery, MovesFromNewThroughLearningToFluentOverTheLastTenFirstTries) {

@@ -10,12 +10,13 @@
 
 namespace lintra::practice::fixtures {
 
-inline AnswerInput Input(theory::KeyId key, theory::NoteSlot slot, int answerMidi, std::int64_t ms = 1000,
-                         int attempt = 1) {
-  AnswerInput input;
+inline JudgedAnswer Input(theory::KeyId key, theory::NoteSlot slot, int answerMidi, std::int64_t ms = 1000,
+                          int attempt = 1) {
+  JudgedAnswer input;
   input.key = key;
   input.questionSlot = slot;
   input.answerMidi = answerMidi;
+  input.correct = answerMidi == theory::SpelledNoteTable().at(slot).midiNote;
   input.responseMs = ms;
   input.attempt = attempt;
   return input;

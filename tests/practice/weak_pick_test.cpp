@@ -47,13 +47,13 @@ TEST(WeakPick, AsksNewAndLearningNotesFarMoreOftenThanFluentOnesButEveryNote) {
     for (const auto slot : fluent) {
       pick.Observe(slot, true, 1200);
       mastery.Add(
-          MakeAnswerRecord(Input(theory::KeyId::CMajor, slot, theory::SpelledNoteTable().at(slot).midiNote, 1200)));
+          MakeAnswerRecord(Input(theory::KeyId::CMajor, slot, theory::SpelledNoteTable().at(slot).midiNote, 1200), 1));
     }
     for (const auto slot : learning) {
       const bool right = round % 2 == 0;
       pick.Observe(slot, right, 2500);
       mastery.Add(MakeAnswerRecord(
-          Input(theory::KeyId::CMajor, slot, right ? theory::SpelledNoteTable().at(slot).midiNote : 0, 2500)));
+          Input(theory::KeyId::CMajor, slot, right ? theory::SpelledNoteTable().at(slot).midiNote : 0, 2500), 1));
     }
   }
   for (const auto slot : fluent)

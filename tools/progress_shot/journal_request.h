@@ -4,15 +4,15 @@
 
 #include <string>
 
-#include "app/progress_view.h"
+#include "coach/progress_view.h"
 #include "journal/journal_reader.h"
 #include "theory/keys.h"
 #include "ui/key_menus.h"
 
 namespace lintra::tools {
 
-inline app::ProgressRequest RequestOver(const std::string& journalPath, const std::string& keyItem) {
-  app::ProgressRequest request;
+inline coach::ProgressRequest RequestOver(const std::string& journalPath, const std::string& keyItem) {
+  coach::ProgressRequest request;
   request.journalPath = journalPath;
   request.key = ui::KeyOfMenu(keyItem).value_or(theory::KeyId::GMajor);
   request.clefRange = practice::ClefRange::Grand;

@@ -80,7 +80,7 @@ void TraceCanvas::DrawText(int x, int y, std::string_view text, const notation::
        << (style.colour == notation::TextColour::White ? "white" : "black") << '\n';
 }
 
-void RecordingProgressView::Show(const app::ProgressRequest& request) {
+void RecordingProgressView::Show(const coach::ProgressRequest& request) {
   last = request;
   shown = true;
   const std::time_t seconds = static_cast<std::time_t>(request.nowUtcMs / 1000);

@@ -58,7 +58,7 @@ MasteryMap::MasteryMap(QWidget* parent) : QWidget(parent) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void MasteryMap::SetNotes(theory::KeyId key, std::vector<NoteMastery> notes) {
+void MasteryMap::SetNotes(theory::KeyId key, std::vector<coach::NoteMastery> notes) {
   key_ = key;
   notes_ = std::move(notes);
   marks_.clear();
@@ -106,7 +106,7 @@ void MasteryMap::DrawSystem(QPainter& painter, QPointF origin, std::size_t first
   const QTransform toWidget = painter.transform();
   std::int32_t noteX = 0;
   for (std::size_t i = first; i < first + count; ++i) {
-    const NoteMastery& note = notes_[i];
+    const coach::NoteMastery& note = notes_[i];
     const auto state = note.mastery.state;
     const int headX = kFirstNoteX + noteX + kAccidentalToHead;
     const int headY = theory::SpelledNoteTable().at(note.slot).staffY;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/progress/progress_report.h"
+#include "coach/progress_report.h"
 
 namespace lintra::progress {
 
@@ -26,7 +26,7 @@ class MasteryMap : public QWidget {
 
   explicit MasteryMap(QWidget* parent = nullptr);
 
-  void SetNotes(theory::KeyId key, std::vector<NoteMastery> notes);
+  void SetNotes(theory::KeyId key, std::vector<coach::NoteMastery> notes);
   // Laid out by the last paint.
   const std::vector<Mark>& Marks() const { return marks_; }
 
@@ -41,7 +41,7 @@ class MasteryMap : public QWidget {
   void DrawLegend(QPainter& painter, QPointF origin);
 
   theory::KeyId key_ = theory::KeyId::CMajor;
-  std::vector<NoteMastery> notes_;
+  std::vector<coach::NoteMastery> notes_;
   std::vector<Mark> marks_;
 };
 

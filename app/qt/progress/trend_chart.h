@@ -3,7 +3,9 @@
 // and marker as well as colour.
 #pragma once
 
+#include <QPainter>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -32,6 +34,12 @@ class TrendChart : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  double PeriodX(const QRectF& plot, std::size_t i) const;
+  void DrawTitleAndKey(QPainter& painter);
+  void DrawAxes(QPainter& painter, const QRectF& plot, int topSeconds);
+  void DrawPeriodLabels(QPainter& painter, const QRectF& plot);
+  void DrawPoints(QPainter& painter, const QRectF& plot, int topSeconds);
+
   QString title_;
   QString periodCaption_;
   std::vector<journal::TrendPoint> points_;

@@ -39,17 +39,17 @@ void Write(const std::string& path, const std::vector<Answer>& answers) {
   journal::Journal journal(path);
   std::vector<practice::AnswerRecord> records;
   for (const Answer& a : answers) {
-    practice::AnswerInput input;
+    practice::JudgedAnswer input;
     input.wallTimeUtcMs = a.at;
-    input.sessionId = a.session;
     input.key = theory::KeyId::CMajor;
     input.clefRange = practice::ClefRange::Grand;
     input.questionSlot = Slot(a.question);
     input.answerKey = a.played;
     input.answerMidi = theory::SpelledNoteTable().at(Slot(a.played)).midiNote;
+    input.correct = input.answerMidi == theory::SpelledNoteTable().at(input.questionSlot).midiNote;
     input.attempt = a.attempt;
     input.responseMs = a.ms;
-    records.push_back(practice::MakeAnswerRecord(input));
+    records.push_back(practice::MakeAnswerRecord(input, a.session));
   }
   ASSERT_TRUE(journal.Append(records));
 }
@@ -76,8 +76,8 @@ std::vector<Answer> ThreeSessions() {
 
 class ProgressWindowTest : public ::testing::Test {
  protected:
-  app::ProgressRequest Request(bool middleCIsC4 = false, bool syllables = false) {
-    app::ProgressRequest request;
+  coach::ProgressRequest Request(bool middleCIsC4 = false, bool syllables = false) {
+    coach::ProgressRequest request;
     request.journalPath = path_;
     request.key = theory::KeyId::CMajor;
     request.clefRange = practice::ClefRange::Grand;

@@ -1,5 +1,5 @@
-// The Progress window as the window's logic sees it: asked to show the student's reading over the
-// journal, for the pool and key in force. The Qt front end opens a real window; the scenario
+// The Progress window as the practice features see it: asked to show the student's reading over
+// the journal, for the pool and key in force. The Qt front end opens a real window; the scenario
 // runner records what it was asked to show.
 #pragma once
 
@@ -12,7 +12,7 @@
 #include "theory/keys.h"
 #include "theory/note_table.h"
 
-namespace lintra::app {
+namespace lintra::coach {
 
 struct ProgressRequest {
   std::string journalPath;                    // read on a connection of the window's own (WAL)
@@ -34,4 +34,4 @@ class ProgressView {
   virtual void Show(const ProgressRequest& request) = 0;
 };
 
-}  // namespace lintra::app
+}  // namespace lintra::coach

@@ -1,4 +1,4 @@
-#include "app/qt/progress/progress_report.h"
+#include "coach/progress_report.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@
 #include "practice/diagnosis.h"
 #include "theory/note_names.h"
 
-namespace lintra::progress {
+namespace lintra::coach {
 namespace {
 
 using Status = ProgressReport::Status;
@@ -14,7 +14,7 @@ using Status = ProgressReport::Status;
 constexpr const char* kNoAnswers = "No answers yet: the map and the trends fill in as you practise.";
 constexpr const char* kUnreadable = "The practice journal could not be read.";
 
-std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const app::ProgressRequest& request) {
+std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const ProgressRequest& request) {
   practice::MasteryMap map;
   for (const journal::NoteHistory& note : journal.LastFirstTries(request.key, practice::kMasteryWindow)) {
     // Replayed oldest first through the practice library's own rules, so the map and the
@@ -36,7 +36,7 @@ std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, cons
   return notes;
 }
 
-std::vector<MistakeLine> Mistakes(const journal::JournalReader& journal, const app::ProgressRequest& request) {
+std::vector<MistakeLine> Mistakes(const journal::JournalReader& journal, const ProgressRequest& request) {
   std::vector<MistakeLine> lines;
   for (const journal::MistakeSummary& summary : journal.RecentMistakes(request.nowUtcMs, kMistakeDays)) {
     const auto& example = summary.example;
@@ -54,7 +54,7 @@ std::vector<MistakeLine> Mistakes(const journal::JournalReader& journal, const a
 
 }  // namespace
 
-ProgressReport ReadProgress(const app::ProgressRequest& request) {
+ProgressReport ReadProgress(const ProgressRequest& request) {
   ProgressReport report;
   const journal::JournalReader journal(request.journalPath);
   switch (journal.Probe()) {
@@ -110,4 +110,4 @@ std::string_view MistakeCaption(practice::MistakeKind kind) {
   return "Other";
 }
 
-}  // namespace lintra::progress
+}  // namespace lintra::coach

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/progress_view.h"
+#include "coach/progress_view.h"
 #include "journal/journal_reader.h"
 #include "practice/mastery.h"
 
-namespace lintra::progress {
+namespace lintra::coach {
 
 inline constexpr int kTrendDays = 30;
 inline constexpr int kTrendSessions = 20;
@@ -40,8 +40,8 @@ struct ProgressReport {
 
 // Opens the journal read-only on a connection of its own; a missing, empty or damaged file gives
 // a report with a message instead of figures.
-ProgressReport ReadProgress(const app::ProgressRequest& request);
+ProgressReport ReadProgress(const ProgressRequest& request);
 
 std::string_view MistakeCaption(practice::MistakeKind kind);
 
-}  // namespace lintra::progress
+}  // namespace lintra::coach

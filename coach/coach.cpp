@@ -1,0 +1,83 @@
+#include "coach/coach.h"
+
+#include "coach/progress_command.h"
+#include "coach/resume.h"
+#include "coach/status_line.h"
+#include "coach/weak_notes.h"
+
+namespace lintra::coach {
+
+Coach::Coach(Window& window, Services services, LineFile optionsFormat)
+    : window_(window), services_(std::move(services)), options_(services_.optionsFile, std::move(optionsFormat)) {
+  auto journal = std::make_unique<AnswerJournal>(services_, [this] {
+    for (const auto& feature : features_) feature->JournalReset();
+  });
+  journal_ = journal.get();
+  features_.push_back(std::make_unique<WeakNotes>(window_, *journal_));
+  features_.push_back(std::make_unique<StatusLine>(window_));
+  features_.push_back(std::make_unique<Resume>(window_, options_, [this] { SaveOptions(); }));
+  features_.push_back(std::make_unique<ProgressCommand>(window_, services_, *journal_));
+  // Last: an answer is shown and weighed before it is written.
+  features_.push_back(std::move(journal));
+}
+
+Coach::~Coach() = default;
+
+void Coach::AddHandlers(ui::Handlers& handlers) {
+  for (const auto& feature : features_) feature->AddHandlers(handlers);
+  for (const OptionSpec& spec : OptionTable()) {
+    if (spec.item)
+      handlers.Add(window_.Model().M(*spec.item).layout.handler, [this, &spec] { ToggleOption(spec.option); });
+  }
+}
+
+void Coach::Creating() {
+  options_.Load();
+  for (const OptionSpec& spec : OptionTable()) {
+    if (spec.item && options_.On(spec.option)) window_.Model().SetChecked(window_.Model().M(*spec.item), true);
+  }
+  for (const auto& feature : features_) feature->OptionsLoaded();
+}
+
+void Coach::StartValuesSet() {
+  for (const auto& feature : features_) feature->StartValuesSet();
+}
+
+void Coach::Started() {
+  for (const auto& feature : features_) feature->Started();
+}
+
+void Coach::Closing() {
+  for (const auto& feature : features_) feature->Closing();
+}
+
+void Coach::Answered(const practice::JudgedAnswer& answer) {
+  for (const auto& feature : features_) feature->Answered(answer);
+}
+
+std::optional<theory::NoteSlot> Coach::PickQuestion(theory::Random& random) {
+  for (const auto& feature : features_) {
+    if (const auto slot = feature->PickQuestion(random)) return slot;
+  }
+  return std::nullopt;
+}
+
+void Coach::ToggleOption(Option option) {
+  auto& item = window_.Model().M(*SpecOf(option).item);
+  window_.Model().SetChecked(item, !item.checked);
+  if (const auto error = SaveOptions()) {
+    services_.dialogs.Message(*error + " The choice applies until the program ends.");
+  }
+  for (const auto& feature : features_) feature->OptionToggled(option);
+}
+
+std::optional<std::string> Coach::SaveOptions() {
+  // The on/off items are what the options are.
+  for (const OptionSpec& spec : OptionTable()) {
+    if (spec.item) options_.Set(spec.option, window_.Model().M(*spec.item).checked ? "1" : "0");
+  }
+  for (const auto& feature : features_) feature->SavingOptions(options_);
+  return options_.Save();
+}
+
+}  // namespace lintra::coach

@@ -1,0 +1,78 @@
+#include "coach/options.h"
+
+#include <exception>
+
+namespace lintra::coach {
+namespace {
+
+namespace menu = ui::menu;
+
+// clang-format off
+constexpr std::array<OptionSpec, kOptionCount> kOptions{{
+    {Option::MiddleCIsC4, "MiddleCIsC4", "0", Kept::Always, menu::MiddleCIsC4},
+    {Option::PractiseWeakNotes, "PractiseWeakNotes", "0", Kept::WhileOn, menu::PractiseWeakNotes},
+    {Option::ShowTimeAndMistake, "ShowTimeAndMistake", "0", Kept::WhileOn, menu::ShowTimeAndMistake},
+    {Option::ResumeWhereILeftOff, "ResumeWhereILeftOff", "0", Kept::WhileOn, menu::ResumeWhereILeftOff},
+    {Option::LastExercise, "LastExercise", "", Kept::WhileResuming},
+    {Option::LastSpelling, "LastSpelling", "", Kept::WhileResuming},
+    {Option::LastKey, "LastKey", "", Kept::WhileResuming},
+    {Option::LastClef, "LastClef", "", Kept::WhileResuming},
+    {Option::LastNoteNames, "LastNoteNames", "", Kept::WhileResuming},
+    {Option::LastNaming, "LastNaming", "", Kept::WhileResuming},
+    {Option::LastInstrument, "LastInstrument", "", Kept::WhileResuming},
+}};
+// clang-format on
+
+constexpr bool RowsInOptionOrder() {
+  for (std::size_t i = 0; i < kOptions.size(); ++i) {
+    if (static_cast<std::size_t>(kOptions[i].option) != i) return false;
+  }
+  return true;
+}
+static_assert(RowsInOptionOrder());
+
+}  // namespace
+
+std::span<const OptionSpec> OptionTable() { return kOptions; }
+const OptionSpec& SpecOf(Option option) { return kOptions.at(static_cast<std::size_t>(option)); }
+
+Options::Options(std::filesystem::path file, LineFile format) : file_(std::move(file)), format_(std::move(format)) {
+  for (const OptionSpec& spec : kOptions) Set(spec.option, std::string(spec.defaultValue));
+}
+
+void Options::Load() {
+  std::vector<std::string> lines;
+  try {
+    lines = format_.load(file_);
+  } catch (const std::exception&) {
+  }
+  for (auto& line : lines) {
+    const auto equals = line.find('=');
+    const std::string_view name = std::string_view(line).substr(0, equals);
+    const OptionSpec* known = nullptr;
+    for (const OptionSpec& spec : kOptions) {
+      if (equals != std::string::npos && spec.name == name) known = &spec;
+    }
+    if (known != nullptr) {
+      Set(known->option, line.substr(equals + 1));
+    } else {
+      unknown_.push_back(std::move(line));
+    }
+  }
+}
+
+std::vector<std::string> Options::Lines() const {
+  std::vector<std::string> lines;
+  for (const OptionSpec& spec : kOptions) {
+    const bool written = spec.kept == Kept::Always    ? true
+                         : spec.kept == Kept::WhileOn ? On(spec.option)
+                                                      : On(Option::ResumeWhereILeftOff);
+    if (written) lines.push_back(std::string(spec.name) + "=" + Value(spec.option));
+  }
+  lines.insert(lines.end(), unknown_.begin(), unknown_.end());
+  return lines;
+}
+
+std::optional<std::string> Options::Save() const { return format_.save(file_, Lines()); }
+
+}  // namespace lintra::coach

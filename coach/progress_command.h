@@ -1,0 +1,27 @@
+// "Progress" > "Show Progress...": the Progress window asked to show the journal for the key, clef
+// and pool in force, in the note names chosen, with the journal's own commands on its buttons.
+#pragma once
+
+#include "coach/answer_journal.h"
+#include "coach/feature.h"
+#include "coach/progress_view.h"
+#include "coach/services.h"
+#include "coach/window.h"
+
+namespace lintra::coach {
+
+class ProgressCommand : public Feature {
+ public:
+  ProgressCommand(Window& window, Services& services, AnswerJournal& journal)
+      : window_(window), services_(services), journal_(journal) {}
+
+  void AddHandlers(ui::Handlers& handlers) override;
+  ProgressRequest Request();
+
+ private:
+  Window& window_;
+  Services& services_;
+  AnswerJournal& journal_;
+};
+
+}  // namespace lintra::coach
