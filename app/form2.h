@@ -118,10 +118,6 @@ class TForm2 {
   std::string ScoreThreshold;
   std::int8_t LastModulationKey = 0;
   std::uint8_t MidiInNote = 0;
-  // The scale kind to restore when note reading resumes.
-  bool RememberMajor = false;
-  bool RememberMinor = false;
-  bool RememberChromatic = false;
 
   midi::TMidiOutput MidiOutput1;
   midi::TMidiInput MidiInput1;
@@ -181,6 +177,7 @@ class TForm2 {
   // in letters or syllables and in the octave numbering chosen.
   std::string KeyAccessibleName(int chromaticIndex);
 
+ private:
   // --- Routines several handlers share.
   void PresentNote();
   void CheckAnswer();
@@ -195,7 +192,6 @@ class TForm2 {
   // A click's handler runs after the events already waiting, as after a click on a native button.
   void PumpThenRun(const std::function<void()>& handler);
 
- private:
   void ListDevices();
   void Send(const midi::ShortMessage& message);
   void UseBuiltInSynthesizer(const std::string& reason);
@@ -236,6 +232,10 @@ class TForm2 {
   std::string synthSilence_;      // why the built-in synthesizer is silent
   bool synthSilenceTold_ = false;
   FormEvents events_;
+  // The scale kind to restore when note reading resumes: the remembered flags of the scale items.
+  bool RememberMajor = false;
+  bool RememberMinor = false;
+  bool RememberChromatic = false;
   bool questionOpen_ = false;         // a note-reading question is shown and may be answered
   std::int64_t questionShownMs_ = 0;  // time of day it was shown and sounded
   int attempt_ = 1;                   // of the next answer to it
