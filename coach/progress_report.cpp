@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "coach/reading_history.h"
 #include "journal/journal_reader.h"
 #include "practice/diagnosis.h"
 #include "theory/note_names.h"
@@ -14,24 +15,14 @@ using Status = ProgressReport::Status;
 constexpr const char* kNoAnswers = "No answers yet: the map and the trends fill in as you practise.";
 constexpr const char* kUnreadable = "The practice journal could not be read.";
 
+// The pool, each note once, in pool order, as the weak-note pick judges it once it has drawn from it.
 std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const ProgressRequest& request) {
-  practice::MasteryMap map;
-  for (const journal::NoteHistory& note : journal.LastFirstTries(request.key, practice::kMasteryWindow)) {
-    // Replayed oldest first through the practice library's own rules, so the map and the
-    // weak-note pick agree on every state.
-    for (auto it = note.lastFirstTries.rbegin(); it != note.lastFirstTries.rend(); ++it) {
-      practice::AnswerRecord record;
-      record.key = request.key;
-      record.questionSlot = note.slot;
-      record.correct = it->correct;
-      record.responseMs = it->responseMs;
-      map.Add(record);
-    }
-  }
+  const auto model = ReadingFromJournal(journal, request.key);
+  model->MeetPool(request.pool);
   std::vector<NoteMastery> notes;
   for (const theory::NoteSlot slot : request.pool) {
     if (std::any_of(notes.begin(), notes.end(), [&](const NoteMastery& n) { return n.slot == slot; })) continue;
-    notes.push_back({slot, map.Of(practice::NoteKeyOf(request.key, slot))});
+    notes.push_back({slot, model->MasteryOf(slot)});
   }
   return notes;
 }

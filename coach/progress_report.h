@@ -18,7 +18,7 @@ inline constexpr int kMistakeDays = 7;
 
 struct NoteMastery {
   theory::NoteSlot slot = 0;
-  practice::Mastery mastery;  // attempts 0: never asked in this key
+  practice::Mastery mastery;  // no first tries: never asked in this key
 };
 
 struct MistakeLine {

@@ -9,7 +9,7 @@
 #include "coach/answer_journal.h"
 #include "coach/feature.h"
 #include "coach/window.h"
-#include "practice/weak_pick.h"
+#include "practice/reading_model.h"
 
 namespace lintra::coach {
 
@@ -24,7 +24,7 @@ class WeakNotes : public Feature {
  private:
   Window& window_;
   AnswerJournal& journal_;
-  std::unique_ptr<practice::WeakNotePick> pick_;
+  std::unique_ptr<practice::ReadingModel> model_;
   theory::KeyId key_ = theory::KeyId::CMajor;  // the key whose answers the pick has weighed
   // First tries not yet weighed: the weighing waits for the next pick, off the answer's path.
   std::vector<practice::FirstTry> unweighed_;

@@ -179,6 +179,8 @@ double WeakNotePick::Judge(theory::NoteSlot slot, std::size_t learner, bool rema
 double WeakNotePick::NotFluentChance(theory::NoteSlot slot) const { return Judge(slot, LikeliestLearner(), false); }
 double WeakNotePick::QuestionsToFluent(theory::NoteSlot slot) const { return Judge(slot, LikeliestLearner(), true); }
 
+void WeakNotePick::MeetPool(std::span<const theory::NoteSlot> pool) { model_->Meet(pool); }
+
 theory::NoteSlot WeakNotePick::Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates) {
   if (candidates.empty()) throw std::invalid_argument("The weak-note pick has no candidate");
   model_->Meet(candidates);

@@ -6,16 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "practice/answer_record.h"
-#include "practice/mastery.h"
-#include "tests/practice/practice_testing.h"
+#include "practice/reading_model.h"
 #include "theory/keys.h"
 
 namespace lintra::practice {
 namespace {
-
-using fixtures::Input;
-using fixtures::Slot;
 
 std::vector<std::string> PoolLines(theory::KeyId key) {
   std::vector<std::string> lines;
@@ -41,25 +36,15 @@ TEST(WeakPick, AsksNewAndLearningNotesFarMoreOftenThanFluentOnesButEveryNote) {
   const std::vector<theory::NoteSlot> fluent{39, 42, 45, 48};
   const std::vector<theory::NoteSlot> learning{51, 54, 57, 60};
   const std::vector<theory::NoteSlot> unasked{63, 66, 69};
-  WeakNotePick pick;
-  MasteryMap mastery;
+  // The model the pick draws from is the one whose states the Progress window shows.
+  ReadingModel pick;
   for (int round = 0; round < 12; ++round) {
-    for (const auto slot : fluent) {
-      pick.Observe(slot, true, 1200);
-      mastery.Add(
-          MakeAnswerRecord(Input(theory::KeyId::CMajor, slot, theory::SpelledNoteTable().at(slot).midiNote, 1200), 1));
-    }
-    for (const auto slot : learning) {
-      const bool right = round % 2 == 0;
-      pick.Observe(slot, right, 2500);
-      mastery.Add(MakeAnswerRecord(
-          Input(theory::KeyId::CMajor, slot, right ? theory::SpelledNoteTable().at(slot).midiNote : 0, 2500), 1));
-    }
+    for (const auto slot : fluent) pick.Observe({slot, true, 1200, 0});
+    for (const auto slot : learning) pick.Observe({slot, round % 2 == 0, 2500, 0});
   }
-  for (const auto slot : fluent)
-    EXPECT_EQ(mastery.Of(NoteKeyOf(theory::KeyId::CMajor, slot)).state, MasteryState::Fluent);
-  for (const auto slot : learning)
-    EXPECT_EQ(mastery.Of(NoteKeyOf(theory::KeyId::CMajor, slot)).state, MasteryState::Learning);
+  for (const auto slot : fluent) EXPECT_EQ(pick.MasteryOf(slot).state, MasteryState::Fluent) << int{slot};
+  for (const auto slot : learning) EXPECT_EQ(pick.MasteryOf(slot).state, MasteryState::Learning) << int{slot};
+  for (const auto slot : unasked) EXPECT_EQ(pick.MasteryOf(slot).state, MasteryState::New) << int{slot};
 
   const auto candidates = QuestionCandidates(PoolLines(theory::KeyId::CMajor), false, 1, 35, 36);
   std::map<theory::NoteSlot, int> counts;

@@ -43,10 +43,10 @@ QFont FigureFont() {
 
 }  // namespace
 
-QString AccuracyFigure(const practice::Mastery& mastery) {
-  if (mastery.recent == 0) return QStringLiteral("–");
+QString MasteryFigure(const practice::Mastery& mastery) {
+  if (mastery.firstTries == 0) return QStringLiteral("–");
   // The per cent sign is left to the legend: "100%" is wider than a note's column.
-  return QString::number(static_cast<int>(std::lround(mastery.Accuracy() * 100)));
+  return QString::number(static_cast<int>(std::lround(mastery.figure)));
 }
 
 MasteryMap::MasteryMap(QWidget* parent) : QWidget(parent) {
@@ -117,7 +117,7 @@ void MasteryMap::DrawSystem(QPainter& painter, QPointF origin, std::size_t first
     const double centre = head.center().x();
     const QRectF symbol(centre - kSymbol / 2.0, kStaffHeight + 2, kSymbol, kSymbol);
     DrawStateSymbol(painter, symbol, state);
-    const QString figure = AccuracyFigure(note.mastery);
+    const QString figure = MasteryFigure(note.mastery);
     painter.setPen(Qt::black);
     painter.setFont(FigureFont());
     painter.drawText(QRectF(centre - kNotePitch / 2.0, symbol.bottom() + 1, kNotePitch, 14),
@@ -135,7 +135,7 @@ void MasteryMap::DrawLegend(QPainter& painter, QPointF origin) {
   static const Entry entries[] = {
       {practice::MasteryState::New, "new: fewer than 3 tries"},
       {practice::MasteryState::Learning, "learning"},
-      {practice::MasteryState::Fluent, "fluent: 9 of the last 10 right, median under 2 s"},
+      {practice::MasteryState::Fluent, "fluent: more likely read right at sight than not"},
   };
   painter.save();
   QFont font = painter.font();
@@ -154,7 +154,8 @@ void MasteryMap::DrawLegend(QPainter& painter, QPointF origin) {
   }
   painter.drawText(
       QPointF(origin.x(), y + 28),
-      QStringLiteral("Under each note: its state, and the per cent of its last 10 first tries that were right."));
+      QStringLiteral(
+          "Under each note: its state, and how sure the trainer is, in per cent, that you read it fluently."));
   painter.restore();
 }
 

@@ -1,5 +1,5 @@
 // The mastery map: every note of the pool on the grand staff, each in its state's colour, with
-// the state's symbol and its accuracy figure under it, and a legend.
+// the state's symbol and its figure under it, and a legend.
 #pragma once
 
 #include <QRectF>
@@ -21,7 +21,7 @@ class MasteryMap : public QWidget {
     practice::MasteryState state = practice::MasteryState::New;
     QRectF head;     // the note head's ink
     QRectF symbol;   // the state's symbol
-    QString figure;  // per cent right, "80", or "–" for a note never asked
+    QString figure;  // MasteryFigure
   };
 
   explicit MasteryMap(QWidget* parent = nullptr);
@@ -45,6 +45,7 @@ class MasteryMap : public QWidget {
   std::vector<Mark> marks_;
 };
 
-QString AccuracyFigure(const practice::Mastery& mastery);
+// How sure the model is that the note is read fluently, in per cent; "–" for a note never asked.
+QString MasteryFigure(const practice::Mastery& mastery);
 
 }  // namespace lintra::progress
