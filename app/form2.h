@@ -19,6 +19,7 @@
 #include "midi/messages.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"
+#include "midi/midi_service.h"
 #include "notation/canvas.h"
 #include "notation/staff_painter.h"
 #include "practice/answer_record.h"

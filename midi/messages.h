@@ -23,27 +23,33 @@ struct ShortMessage {
   friend bool operator==(const ShortMessage&, const ShortMessage&) = default;
 };
 
+// Packed as the device calls carry it: status in bits 0-7, the first data
+// byte in bits 8-15, the second in bits 16-23.
+constexpr std::uint32_t Packed(ShortMessage message) {
+  return message.status | static_cast<std::uint32_t>(message.data1) << 8 |
+         static_cast<std::uint32_t>(message.data2) << 16;
+}
+constexpr ShortMessage Unpacked(std::uint32_t packed) {
+  return {static_cast<std::uint8_t>(packed & 0xFF), static_cast<std::uint8_t>(packed >> 8 & 0xFF),
+          static_cast<std::uint8_t>(packed >> 16 & 0xFF)};
+}
+
 // Notes are struck and released at full velocity unless a message says otherwise.
 inline constexpr int kFullVelocity = 127;
 
 constexpr std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value); }
 
-struct NoteOn {
-  constexpr explicit NoteOn(int note, int velocity = kFullVelocity)
+// A note-on, or a note-off whose velocity is the release velocity.
+template <std::uint8_t Status>
+struct NoteMessage {
+  constexpr explicit NoteMessage(int note, int velocity = kFullVelocity)
       : note(LowByte(note)), velocity(LowByte(velocity)) {}
-  constexpr operator ShortMessage() const { return {kNoteOn, note, velocity}; }
+  constexpr operator ShortMessage() const { return {Status, note, velocity}; }
   std::uint8_t note;
   std::uint8_t velocity;
 };
-
-// The second byte is the release velocity.
-struct NoteOff {
-  constexpr explicit NoteOff(int note, int velocity = kFullVelocity)
-      : note(LowByte(note)), velocity(LowByte(velocity)) {}
-  constexpr operator ShortMessage() const { return {kNoteOff, note, velocity}; }
-  std::uint8_t note;
-  std::uint8_t velocity;
-};
+using NoteOn = NoteMessage<kNoteOn>;
+using NoteOff = NoteMessage<kNoteOff>;
 
 // A program change has one data byte; the packed message still carries a
 // second, which devices ignore.  The window fills it with 0, except where it

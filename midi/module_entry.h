@@ -27,13 +27,23 @@ namespace lintra::midi {
 using MakeModuleSynth = MidiOutputService* (*)(const std::function<void(const std::string&)>& onSilentSynth,
                                                KeyRange keys);
 
+// A module's file name ends as CMake ends a loadable module's on the
+// platform, and its entry is the one symbol it exports.
+#if defined(_WIN32)
+#define LINTRA_MODULE_SUFFIX ".dll"
+#define LINTRA_MODULE_EXPORT extern "C" __declspec(dllexport)
+#else
+#define LINTRA_MODULE_SUFFIX ".so"
+#define LINTRA_MODULE_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
 inline constexpr const char* kModuleEntryName = "lintra_make_synth_v1";
-inline constexpr const char* kModuleFileName = "lintra-synth.so";
+inline constexpr const char* kModuleFileName = "lintra-synth" LINTRA_MODULE_SUFFIX;
 
 // Makes the service of the platform's MIDI ports; the caller owns the result.
 using MakeModulePorts = MidiService* (*)();
 
 inline constexpr const char* kPortsEntryName = "lintra_make_ports_v1";
-inline constexpr const char* kPortsModuleFileName = "lintra-ports.so";
+inline constexpr const char* kPortsModuleFileName = "lintra-ports" LINTRA_MODULE_SUFFIX;
 
 }  // namespace lintra::midi

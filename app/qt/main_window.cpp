@@ -44,7 +44,7 @@ MainWindow::MainWindow(WindowServices services)
   trainer_ = std::make_unique<app::Trainer>(model_, formServices,
                                             app::PracticeServices{std::move(services.journalPath), &progress_});
   form_ = &trainer_->Form();
-  waker_ = std::make_unique<PipeWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
+  waker_ = std::make_unique<EventWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
   loop_.SetWaker(waker_.get());
 
   BuildControls();

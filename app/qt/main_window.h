@@ -113,7 +113,7 @@ class MainWindow : public QMainWindow {
   LazyProgressWindow progress_;
   std::unique_ptr<app::Trainer> trainer_;
   app::TForm2* form_ = nullptr;  // the trainer's window
-  std::unique_ptr<PipeWaker> waker_;
+  std::unique_ptr<EventWaker> waker_;
   std::map<const ui::Control*, QWidget*> widgets_;
   std::map<const ui::MenuItem*, QAction*> actions_;
   std::map<const QWidget*, int> scaledPoints_;  // each control's font size as the last rescale left it

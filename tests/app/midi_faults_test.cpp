@@ -324,7 +324,7 @@ TEST_F(MidiFaultsTest, ClosingReleasesBothDevices) {
   EXPECT_EQ(w.Shown(), 1U);
   EXPECT_FALSE(w.Fake().HasOpenInput());
   EXPECT_FALSE(w.Fake().HasOpenOutput());
-  EXPECT_EQ(w.Fake().QueuedInputBuffers(), 0U);
+  EXPECT_EQ(w.Form().MidiInput1.QueuedSysexBuffers(), 0U);
 }
 
 TEST_F(MidiFaultsTest, UnreadableDeviceRecordsAreLeftOutOfTheListsAtStart) {
@@ -481,12 +481,12 @@ TEST_F(MidiFaultsTest, SystemExclusiveInputIsReadAndItsBufferGivenBack) {
   auto& w = Make({"Keys"}, {"Alpha Out"});
   w.Start();
   w.Wait(10);
-  const auto queued = w.Fake().QueuedInputBuffers();
+  const auto queued = w.Form().MidiInput1.QueuedSysexBuffers();
   ASSERT_GT(queued, 0U);
   ASSERT_TRUE(w.Fake().InjectSysex({240, 1, 2, 3, 247}));
-  EXPECT_EQ(w.Fake().QueuedInputBuffers(), queued - 1);
+  EXPECT_EQ(w.Form().MidiInput1.QueuedSysexBuffers(), queued - 1);
   w.AnswerNextQuestion();  // a key handles pending events before its handler
-  EXPECT_EQ(w.Fake().QueuedInputBuffers(), queued);
+  EXPECT_EQ(w.Form().MidiInput1.QueuedSysexBuffers(), queued);
   EXPECT_EQ(w.Shown(), 0U);
 }
 

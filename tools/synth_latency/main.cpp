@@ -30,7 +30,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-using lintra::midi::DeviceHandle;
 
 constexpr float kSilence = 1e-6f;  // FluidSynth's float output is exactly 0 when nothing sounds
 
@@ -70,8 +69,6 @@ double Percentile(std::vector<double> values, double p) {
   const auto i = static_cast<std::size_t>(std::lround(p * static_cast<double>(values.size() - 1)));
   return values[i];
 }
-
-std::uint32_t Pack(int status, int d1, int d2) { return static_cast<std::uint32_t>(status | (d1 << 8) | (d2 << 16)); }
 
 }  // namespace
 
@@ -120,9 +117,9 @@ int main(int argc, char** argv) {
   jack_free(speakers);
   jack_free(outputs);
 
-  DeviceHandle handle = lintra::midi::kNoHandle;
-  synth.OutOpen(handle, 0, nullptr, 0);
-  synth.OutShortMsg(handle, Pack(0xC0, 0, 0));
+  std::unique_ptr<lintra::midi::OutputConnection> port;
+  synth.OpenOutput(0, port);
+  port->Send(lintra::midi::ProgramChange{0});
 
   std::mt19937 random(12345);
   const auto periodUs = static_cast<int>(1e6 * period / rate);
@@ -138,13 +135,13 @@ int main(int argc, char** argv) {
     probe.found.store(false);
     probe.armed.store(true);
     const jack_nframes_t sentAt = jack_frame_time(probe.client);
-    synth.OutShortMsg(handle, Pack(0x90, 60, 127));
+    port->Send(lintra::midi::NoteOn{60});
     for (auto until = std::chrono::steady_clock::now() + 1s;
          !probe.found.load() && std::chrono::steady_clock::now() < until;)
       std::this_thread::sleep_for(100us);
     probe.armed.store(false);
-    synth.OutShortMsg(handle, Pack(0x80, 60, 0));
-    synth.OutShortMsg(handle, Pack(0xB0, 120, 0));  // all sound off: no release tail to wait for
+    port->Send(lintra::midi::NoteOff{60, 0});
+    port->Send(lintra::midi::ControlChange{120, 0});  // all sound off: no release tail to wait for
     if (!probe.found.load()) {
       ++missed;
       continue;
@@ -154,7 +151,7 @@ int main(int argc, char** argv) {
     const auto rendered = static_cast<std::int32_t>(probe.foundAt.load() - sentAt);
     renderedMs.push_back(1000.0 * rendered / rate);
   }
-  synth.OutClose(handle);
+  port->Close();
   jack_client_close(probe.client);
 
   if (renderedMs.empty()) {
