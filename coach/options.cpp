@@ -1,6 +1,7 @@
 #include "coach/options.h"
 
 #include <exception>
+#include <stdexcept>
 
 namespace lintra::coach {
 namespace {
@@ -23,18 +24,25 @@ constexpr std::array<OptionSpec, kOptionCount> kOptions{{
 }};
 // clang-format on
 
-constexpr bool RowsInOptionOrder() {
-  for (std::size_t i = 0; i < kOptions.size(); ++i) {
-    if (static_cast<std::size_t>(kOptions[i].option) != i) return false;
+constexpr bool EveryOptionHasOneRow() {
+  for (std::size_t option = 0; option < kOptionCount; ++option) {
+    int rows = 0;
+    for (const OptionSpec& spec : kOptions) rows += static_cast<std::size_t>(spec.option) == option ? 1 : 0;
+    if (rows != 1) return false;
   }
   return true;
 }
-static_assert(RowsInOptionOrder());
+static_assert(EveryOptionHasOneRow());
 
 }  // namespace
 
 std::span<const OptionSpec> OptionTable() { return kOptions; }
-const OptionSpec& SpecOf(Option option) { return kOptions.at(static_cast<std::size_t>(option)); }
+const OptionSpec& SpecOf(Option option) {
+  for (const OptionSpec& spec : kOptions) {
+    if (spec.option == option) return spec;
+  }
+  throw std::out_of_range("No row for this option");
+}
 
 Options::Options(std::filesystem::path file, LineFile format) : file_(std::move(file)), format_(std::move(format)) {
   for (const OptionSpec& spec : kOptions) Set(spec.option, std::string(spec.defaultValue));

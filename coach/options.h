@@ -31,7 +31,7 @@ enum class Option {
   LastNaming,
   LastInstrument,
 };
-inline constexpr std::size_t kOptionCount = 11;
+inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(Option::LastInstrument) + 1;  // the last one
 
 // When an option's line is written.
 enum class Kept {

@@ -1,6 +1,7 @@
 #include "ui/key_menus.h"
 
 #include <array>
+#include <stdexcept>
 #include <utility>
 
 #include "ui/layout.h"
@@ -26,17 +27,14 @@ constexpr std::array<std::pair<KeyId, MenuName>, theory::kKeyIdCount> kKeyMenus{
     {KeyId::Chromatic, menu::ChromaticScale},
 }};
 
-constexpr bool RowsInIdentityOrder() {
-  for (std::size_t i = 0; i < kKeyMenus.size(); ++i) {
-    if (static_cast<std::size_t>(kKeyMenus[i].first) != i) return false;
-  }
-  return true;
-}
-static_assert(RowsInIdentityOrder());
-
 }  // namespace
 
-MenuName KeyMenu(theory::KeyId key) { return kKeyMenus.at(static_cast<std::size_t>(key)).second; }
+MenuName KeyMenu(theory::KeyId key) {
+  for (const auto& [row, menu] : kKeyMenus) {
+    if (row == key) return menu;
+  }
+  throw std::out_of_range("No menu item names this key");
+}
 
 std::string_view KeyCaption(theory::KeyId key) {
   const MenuName item = KeyMenu(key);
