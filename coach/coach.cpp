@@ -25,16 +25,15 @@ Coach::~Coach() = default;
 
 void Coach::AddHandlers(ui::Handlers& handlers) {
   for (const auto& feature : features_) feature->AddHandlers(handlers);
-  for (const OptionSpec& spec : OptionTable()) {
-    if (spec.item)
-      handlers.Add(window_.Model().M(*spec.item).layout.handler, [this, &spec] { ToggleOption(spec.option); });
+  for (const OptionRow& row : OptionTable()) {
+    if (row.item) handlers.Add(window_.Model().M(*row.item).layout.handler, [this, &row] { ToggleOption(row.option); });
   }
 }
 
 void Coach::Creating() {
   options_.Load();
-  for (const OptionSpec& spec : OptionTable()) {
-    if (spec.item && options_.On(spec.option)) window_.Model().SetChecked(window_.Model().M(*spec.item), true);
+  for (const OptionRow& row : OptionTable()) {
+    if (row.item && options_.On(row.option)) window_.Model().SetChecked(window_.Model().M(*row.item), true);
   }
   for (const auto& feature : features_) feature->OptionsLoaded();
 }
@@ -63,7 +62,7 @@ std::optional<theory::NoteSlot> Coach::PickQuestion(theory::Random& random) {
 }
 
 void Coach::ToggleOption(Option option) {
-  auto& item = window_.Model().M(*SpecOf(option).item);
+  auto& item = window_.Model().M(*RowOf(option).item);
   window_.Model().SetChecked(item, !item.checked);
   if (const auto error = SaveOptions()) {
     services_.dialogs.Message(*error + " The choice applies until the program ends.");
@@ -73,8 +72,8 @@ void Coach::ToggleOption(Option option) {
 
 std::optional<std::string> Coach::SaveOptions() {
   // The on/off items are what the options are.
-  for (const OptionSpec& spec : OptionTable()) {
-    if (spec.item) options_.Set(spec.option, window_.Model().M(*spec.item).checked ? "1" : "0");
+  for (const OptionRow& row : OptionTable()) {
+    if (row.item) options_.Set(row.option, window_.Model().M(*row.item).checked ? "1" : "0");
   }
   for (const auto& feature : features_) feature->SavingOptions(options_);
   return options_.Save();

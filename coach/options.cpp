@@ -9,7 +9,7 @@ namespace {
 namespace menu = ui::menu;
 
 // clang-format off
-constexpr std::array<OptionSpec, kOptionCount> kOptions{{
+constexpr std::array<OptionRow, kOptionCount> kOptions{{
     {Option::MiddleCIsC4, "MiddleCIsC4", "0", Kept::Always, menu::MiddleCIsC4},
     {Option::PractiseWeakNotes, "PractiseWeakNotes", "0", Kept::WhileOn, menu::PractiseWeakNotes},
     {Option::ShowTimeAndMistake, "ShowTimeAndMistake", "0", Kept::WhileOn, menu::ShowTimeAndMistake},
@@ -27,7 +27,7 @@ constexpr std::array<OptionSpec, kOptionCount> kOptions{{
 constexpr bool EveryOptionHasOneRow() {
   for (std::size_t option = 0; option < kOptionCount; ++option) {
     int rows = 0;
-    for (const OptionSpec& spec : kOptions) rows += static_cast<std::size_t>(spec.option) == option ? 1 : 0;
+    for (const OptionRow& row : kOptions) rows += static_cast<std::size_t>(row.option) == option ? 1 : 0;
     if (rows != 1) return false;
   }
   return true;
@@ -36,16 +36,16 @@ static_assert(EveryOptionHasOneRow());
 
 }  // namespace
 
-std::span<const OptionSpec> OptionTable() { return kOptions; }
-const OptionSpec& SpecOf(Option option) {
-  for (const OptionSpec& spec : kOptions) {
-    if (spec.option == option) return spec;
+std::span<const OptionRow> OptionTable() { return kOptions; }
+const OptionRow& RowOf(Option option) {
+  for (const OptionRow& row : kOptions) {
+    if (row.option == option) return row;
   }
   throw std::out_of_range("No row for this option");
 }
 
 Options::Options(std::filesystem::path file, LineFile format) : file_(std::move(file)), format_(std::move(format)) {
-  for (const OptionSpec& spec : kOptions) Set(spec.option, std::string(spec.defaultValue));
+  for (const OptionRow& row : kOptions) Set(row.option, std::string(row.defaultValue));
 }
 
 void Options::Load() {
@@ -57,9 +57,9 @@ void Options::Load() {
   for (auto& line : lines) {
     const auto equals = line.find('=');
     const std::string_view name = std::string_view(line).substr(0, equals);
-    const OptionSpec* known = nullptr;
-    for (const OptionSpec& spec : kOptions) {
-      if (equals != std::string::npos && spec.name == name) known = &spec;
+    const OptionRow* known = nullptr;
+    for (const OptionRow& row : kOptions) {
+      if (equals != std::string::npos && row.name == name) known = &row;
     }
     if (known != nullptr) {
       Set(known->option, line.substr(equals + 1));
@@ -71,11 +71,11 @@ void Options::Load() {
 
 std::vector<std::string> Options::Lines() const {
   std::vector<std::string> lines;
-  for (const OptionSpec& spec : kOptions) {
-    const bool written = spec.kept == Kept::Always    ? true
-                         : spec.kept == Kept::WhileOn ? On(spec.option)
-                                                      : On(Option::ResumeWhereILeftOff);
-    if (written) lines.push_back(std::string(spec.name) + "=" + Value(spec.option));
+  for (const OptionRow& row : kOptions) {
+    const bool written = row.kept == Kept::Always    ? true
+                         : row.kept == Kept::WhileOn ? On(row.option)
+                                                     : On(Option::ResumeWhereILeftOff);
+    if (written) lines.push_back(std::string(row.name) + "=" + Value(row.option));
   }
   lines.insert(lines.end(), unknown_.begin(), unknown_.end());
   return lines;

@@ -40,7 +40,7 @@ enum class Kept {
   WhileResuming,  // while "Resume Where I Left Off" is on
 };
 
-struct OptionSpec {
+struct OptionRow {
   Option option;
   std::string_view name;  // the file's word for it; never changes once written
   std::string_view defaultValue;
@@ -50,8 +50,8 @@ struct OptionSpec {
 };
 
 // In the order the lines are written.
-std::span<const OptionSpec> OptionTable();
-const OptionSpec& SpecOf(Option option);
+std::span<const OptionRow> OptionTable();
+const OptionRow& RowOf(Option option);
 
 // How the file's lines are read and written: the program's settings file format.
 struct LineFile {

@@ -38,8 +38,8 @@ MenuName KeyMenu(theory::KeyId key) {
 
 std::string_view KeyCaption(theory::KeyId key) {
   const MenuName item = KeyMenu(key);
-  for (const MenuSpec& spec : Menus()) {
-    if (spec.name == item.text) return spec.caption;
+  for (const MenuSpec& row : Menus()) {
+    if (row.name == item.text) return row.caption;
   }
   return item.text;
 }

@@ -29,11 +29,11 @@ struct Files {
 TEST(Options, EachHasOneNameAndAnOnOffItemThatTheLayoutHolds) {
   ui::WindowModel model;
   std::set<std::string_view> names;
-  for (const OptionSpec& spec : OptionTable()) {
-    EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
-    EXPECT_EQ(&SpecOf(spec.option), &spec);
-    if (spec.item) {
-      EXPECT_TRUE(model.M(*spec.item).layout.toggle) << spec.name;
+  for (const OptionRow& row : OptionTable()) {
+    EXPECT_TRUE(names.insert(row.name).second) << row.name;
+    EXPECT_EQ(&RowOf(row.option), &row);
+    if (row.item) {
+      EXPECT_TRUE(model.M(*row.item).layout.toggle) << row.name;
     }
   }
 }
