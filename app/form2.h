@@ -41,7 +41,7 @@ struct FormServices {
   ui::Shell& shell;
   ui::EventPump& pump;
   notation::Canvas& canvas;
-  midi::MidiService& midi;
+  midi::MidiService& midi;  // the MIDI ports: the window lists them, its components open them
   midi::MessageLoop& loop;
   std::filesystem::path settingsFile;  // the device settings file
   std::string helpDocument;            // path of the help page

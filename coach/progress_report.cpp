@@ -95,6 +95,8 @@ std::string_view MistakeCaption(practice::MistakeKind kind) {
       return "Two steps off";
     case MistakeKind::OtherClef:
       return "Read in the other clef";
+    case MistakeKind::CClefReadAsTrebleOrBass:
+      return "C clef read as treble or bass";
     case MistakeKind::Other:
       return "Other";
   }

@@ -16,10 +16,9 @@ namespace lintra::midi {
 template <typename Device>
 class DeviceTable {
  public:
-  DeviceHandle Add(std::unique_ptr<Device> device) {
-    entries_.push_back({next_, std::move(device)});
-    return next_++;
-  }
+  // The handle of a device about to open; a handle not added is never given out again.
+  DeviceHandle NewHandle() { return next_++; }
+  void Add(DeviceHandle handle, std::unique_ptr<Device> device) { entries_.push_back({handle, std::move(device)}); }
   Device* Find(DeviceHandle handle) const {
     const auto it =
         std::find_if(entries_.begin(), entries_.end(), [handle](const Entry& e) { return e.handle == handle; });

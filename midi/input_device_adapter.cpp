@@ -57,7 +57,8 @@ std::int64_t NowNs() {
 // the oldest queued buffer, and calls the callback: no allocation, no lock.
 class InputDeviceAdapter::Device final : public InputListener {
  public:
-  Device(Callback callback, std::uintptr_t instance) : callback_(callback), instance_(instance) {}
+  Device(DeviceHandle handle, Callback callback, std::uintptr_t instance)
+      : handle_(handle), callback_(callback), instance_(instance) {}
   ~Device() { connection.reset(); }  // the port's thread stops before anything it uses goes
 
   void Received(std::span<const std::uint8_t> message) noexcept override {
@@ -66,8 +67,8 @@ class InputDeviceAdapter::Device final : public InputListener {
     inflight_.fetch_sub(1);
   }
 
-  void Start(DeviceHandle handle) {
-    handle_ = handle;
+  DeviceHandle Handle() const { return handle_; }
+  void Start() {
     startNs_.store(NowNs());
     started_.store(true);
   }
@@ -77,15 +78,15 @@ class InputDeviceAdapter::Device final : public InputListener {
     while (inflight_.load() != 0) std::this_thread::yield();
   }
   // Every queued buffer goes back, empty, as the classic reset hands them back.
-  void ReturnBuffers(DeviceHandle handle) {
+  void ReturnBuffers() {
     while (LongHeader* header = queue.Pop()) {
       header->bytesRecorded = 0;
       MarkDone(header);
-      Notify(handle, MIM_LONGDATA, reinterpret_cast<std::uintptr_t>(header), 0);
+      Notify(MIM_LONGDATA, reinterpret_cast<std::uintptr_t>(header), 0);
     }
   }
-  void Notify(DeviceHandle handle, std::uint32_t message, std::uintptr_t p1, std::uintptr_t p2) const {
-    if (callback_) callback_(handle, message, instance_, p1, p2);
+  void Notify(std::uint32_t message, std::uintptr_t p1, std::uintptr_t p2) const {
+    if (callback_) callback_(handle_, message, instance_, p1, p2);
   }
 
   HeaderQueue queue;
@@ -98,7 +99,7 @@ class InputDeviceAdapter::Device final : public InputListener {
       std::uint32_t packed = 0;
       for (std::size_t i = 0; i < std::min<std::size_t>(message.size(), 3); ++i)
         packed |= static_cast<std::uint32_t>(message[i]) << (8 * i);
-      Notify(handle_, MIM_DATA, packed, stamp);
+      Notify(MIM_DATA, packed, stamp);
       return;
     }
     LongHeader* header = queue.Pop();
@@ -108,12 +109,12 @@ class InputDeviceAdapter::Device final : public InputListener {
     header->bytesRecorded = static_cast<std::uint32_t>(fits);
     MarkDone(header);
     const std::uint32_t code = fits < message.size() ? MIM_LONGERROR : MIM_LONGDATA;
-    Notify(handle_, code, reinterpret_cast<std::uintptr_t>(header), stamp);
+    Notify(code, reinterpret_cast<std::uintptr_t>(header), stamp);
   }
 
+  const DeviceHandle handle_;
   const Callback callback_;
   const std::uintptr_t instance_;
-  DeviceHandle handle_ = kNoHandle;  // written before the start, read by the port's thread after it
   std::atomic<bool> started_{false};
   std::atomic<int> inflight_{0};
   std::atomic<std::int64_t> startNs_{0};
@@ -132,19 +133,20 @@ Result InputDeviceAdapter::InGetDevCaps(unsigned id, InCaps& caps) { return port
 
 Result InputDeviceAdapter::InOpen(DeviceHandle& handle, unsigned id, Callback callback, std::uintptr_t instance) {
   handle = kNoHandle;
-  auto device = std::make_unique<Device>(callback, instance);
+  auto device = std::make_unique<Device>(devices_.NewHandle(), callback, instance);
   // Until it is started the port's messages are dropped, so the listener may hear from it at once.
   if (const Result opened = ports_.OpenInput(id, *device, device->connection); opened != kOk) return opened;
   const Device& added = *device;
-  handle = devices_.Add(std::move(device));
-  added.Notify(handle, MIM_OPEN, 0, 0);
+  handle = added.Handle();
+  devices_.Add(handle, std::move(device));
+  added.Notify(MIM_OPEN, 0, 0);
   return kOk;
 }
 
 Result InputDeviceAdapter::InStart(DeviceHandle handle) {
   Device* device = devices_.Find(handle);
   if (!device) return kErrInvalidHandle;
-  device->Start(handle);
+  device->Start();
   return kOk;
 }
 
@@ -152,7 +154,7 @@ Result InputDeviceAdapter::InReset(DeviceHandle handle) {
   Device* device = devices_.Find(handle);
   if (!device) return kErrInvalidHandle;
   device->Stop();
-  device->ReturnBuffers(handle);
+  device->ReturnBuffers();
   return kOk;
 }
 
@@ -167,7 +169,7 @@ Result InputDeviceAdapter::InClose(DeviceHandle handle) {
   if (closed != kOk && closed != kErrDeviceGone) return closed;
   device->connection.reset();
   const bool notify = closed == kOk;
-  if (notify) device->Notify(handle, MIM_CLOSE, 0, 0);
+  if (notify) device->Notify(MIM_CLOSE, 0, 0);
   devices_.Remove(handle);
   return closed;
 }

@@ -1,7 +1,7 @@
-// TMidiInput: owns one MIDI input device.  The device calls DeviceCallback
-// on a thread of its own; the callback stores each message in
-// the ring and posts one notification, and on the user-interface thread the
-// component takes one entry per notification, turns it into a TMyMidiEvent
+// TMidiInput: owns one MIDI input device.  The device calls DeviceCallback on
+// a thread of its own; the callback stores each message in the ring and
+// posts one notification, and on the user-interface thread the component
+// takes one entry per notification, turns it into a TMyMidiEvent
 // and hands channel-1 note-ons to the note hook.  System-exclusive messages
 // arrive in a pool of long buffers that go back to the device as soon as
 // their bytes are copied.

@@ -17,6 +17,7 @@
 #include "midi/key_range.h"
 #include "midi/midi_output_service.h"
 #include "midi/midi_service.h"
+#include "midi/module_export.h"
 
 namespace lintra::midi {
 
@@ -26,16 +27,6 @@ namespace lintra::midi {
 // when it does.
 using MakeModuleSynth = MidiOutputService* (*)(const std::function<void(const std::string&)>& onSilentSynth,
                                                KeyRange keys);
-
-// A module's file name ends as CMake ends a loadable module's on the
-// platform, and its entry is the one symbol it exports.
-#if defined(_WIN32)
-#define LINTRA_MODULE_SUFFIX ".dll"
-#define LINTRA_MODULE_EXPORT extern "C" __declspec(dllexport)
-#else
-#define LINTRA_MODULE_SUFFIX ".so"
-#define LINTRA_MODULE_EXPORT extern "C" __attribute__((visibility("default")))
-#endif
 
 inline constexpr const char* kModuleEntryName = "lintra_make_synth_v1";
 inline constexpr const char* kModuleFileName = "lintra-synth" LINTRA_MODULE_SUFFIX;

@@ -29,7 +29,8 @@ Result OutputDeviceAdapter::OutOpen(DeviceHandle& handle, int id, Callback callb
   device->callback = callback;
   device->instance = instance;
   const Device& added = *device;
-  handle = devices_.Add(std::move(device));
+  handle = devices_.NewHandle();
+  devices_.Add(handle, std::move(device));
   added.Notify(handle, MOM_OPEN);
   return kOk;
 }

@@ -16,11 +16,15 @@ constexpr CodeTable<Exercise, 2> kExercises{
     {{Exercise::NoteReading, "note_reading"}, {Exercise::PlayKeyboard, "play_keyboard"}}};
 constexpr CodeTable<ScaleKind, 3> kScaleKinds{
     {{ScaleKind::Major, "major"}, {ScaleKind::Minor, "minor"}, {ScaleKind::Chromatic, "chromatic"}}};
-constexpr CodeTable<ClefRange, 3> kClefRanges{
-    {{ClefRange::Treble, "treble"}, {ClefRange::Bass, "bass"}, {ClefRange::Grand, "grand"}}};
+constexpr CodeTable<ClefRange, 5> kClefRanges{{{ClefRange::Treble, "treble"},
+                                               {ClefRange::Bass, "bass"},
+                                               {ClefRange::Grand, "grand"},
+                                               {ClefRange::Alto, "alto"},
+                                               {ClefRange::Tenor, "tenor"}}};
 constexpr CodeTable<AnswerSource, 2> kSources{
     {{AnswerSource::OnScreen, "screen"}, {AnswerSource::MidiKeyboard, "midi"}}};
-constexpr CodeTable<Staff, 2> kStaves{{{Staff::Treble, "treble"}, {Staff::Bass, "bass"}}};
+constexpr CodeTable<Staff, 4> kStaves{
+    {{Staff::Treble, "treble"}, {Staff::Bass, "bass"}, {Staff::Alto, "alto"}, {Staff::Tenor, "tenor"}}};
 
 template <typename E, std::size_t N>
 std::string_view Lookup(const CodeTable<E, N>& table, E value) {
@@ -54,16 +58,16 @@ AnswerRecord MakeAnswerRecord(const JudgedAnswer& answer, std::int64_t sessionId
   record.questionName = row.letterName;
   record.questionMidi = row.midiNote;
   const int step = LetterStep(answer.questionSlot);
-  record.questionStaff = StaffOf(step);
-  record.questionPlace = PlaceOnStaff(step);
+  record.questionStaff = StaffOf(answer.clefRange, step);
+  record.questionPlace = PlaceOnStaff(answer.clefRange, step);
   record.answerKey = answer.answerKey;
   record.answerMidi = answer.answerMidi;
   record.source = answer.source;
   record.correct = answer.correct;
   record.attempt = answer.attempt;
   record.responseMs = answer.responseMs;
-  record.mistake =
-      answer.correct ? MistakeKind::None : Diagnose(answer.key, answer.questionSlot, answer.answerMidi).kind;
+  record.mistake = answer.correct ? MistakeKind::None
+                                  : Diagnose(answer.key, answer.questionSlot, answer.answerMidi, answer.clefRange).kind;
   return record;
 }
 

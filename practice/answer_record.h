@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "practice/clef_range.h"
 #include "practice/mistake_kind.h"
 #include "practice/staff_place.h"
 #include "theory/keys.h"
@@ -15,7 +16,6 @@ namespace lintra::practice {
 
 enum class Exercise { NoteReading, PlayKeyboard };
 enum class ScaleKind { Major, Minor, Chromatic };
-enum class ClefRange { Treble, Bass, Grand };
 enum class AnswerSource { OnScreen, MidiKeyboard };
 
 // An answer as the main window judged it: what it publishes for every answer to a question, for
@@ -46,7 +46,7 @@ struct AnswerRecord {
   std::string questionName;  // "F#3"
   int questionMidi = 0;
   Staff questionStaff = Staff::Treble;
-  int questionPlace = 0;  // steps above the bottom line of its staff (PlaceOnStaff)
+  int questionPlace = 0;  // steps above the bottom line of its staff (PlaceOnStaff of the clef range)
   // The answer.
   std::string answerKey;
   int answerMidi = 0;
@@ -65,9 +65,9 @@ AnswerRecord MakeAnswerRecord(const JudgedAnswer& answer, std::int64_t sessionId
 // Text codes for storage; they never change once written.
 std::string_view Code(Exercise value);      // "note_reading", "play_keyboard"
 std::string_view Code(ScaleKind value);     // "major", "minor", "chromatic"
-std::string_view Code(ClefRange value);     // "treble", "bass", "grand"
+std::string_view Code(ClefRange value);     // "treble", "bass", "grand", "alto", "tenor"
 std::string_view Code(AnswerSource value);  // "screen", "midi"
-std::string_view Code(Staff value);         // "treble", "bass"
+std::string_view Code(Staff value);         // "treble", "bass", "alto", "tenor"
 std::optional<Exercise> ParseExercise(std::string_view code);
 std::optional<ScaleKind> ParseScaleKind(std::string_view code);
 std::optional<ClefRange> ParseClefRange(std::string_view code);

@@ -1,7 +1,9 @@
 #include "practice/diagnosis.h"
 
+#include <array>
 #include <cstdlib>
 #include <initializer_list>
+#include <span>
 
 #include "practice/staff_place.h"
 #include "theory/note_names.h"
@@ -32,7 +34,7 @@ bool ReadAt(const Context& context, int step, Diagnosis& out) {
   return false;
 }
 
-bool ReadAtAny(const Context& context, int step, std::initializer_list<int> offsets, Diagnosis& out) {
+bool ReadAtAny(const Context& context, int step, std::span<const int> offsets, Diagnosis& out) {
   for (const int offset : offsets) {
     if (ReadAt(context, step + offset, out)) return true;
   }
@@ -54,8 +56,40 @@ void SpellAnyhow(theory::KeyId keyId, int midi, int nearStep, Diagnosis& out) {
   }
 }
 
-std::string_view ClefName(int step) { return StaffOf(step) == Staff::Treble ? "treble" : "bass"; }
-std::string_view LineOrSpace(int step) { return PlaceOnStaff(step) % 2 == 0 ? "line" : "space"; }
+bool ReadAtAny(const Context& context, int step, std::initializer_list<int> offsets, Diagnosis& out) {
+  return ReadAtAny(context, step, std::span<const int>(offsets.begin(), offsets.size()), out);
+}
+
+constexpr std::array<int, 2> kTowardsBelow{-1, -2};
+constexpr std::array<int, 2> kTowardsAbove{1, 2};
+constexpr std::array<int, 4> kTowardsEither{-1, -2, 1, 2};
+
+// How a note on ledger lines is miscounted: one or two steps towards the staff. Middle C's ledger
+// line lies between the staves of the grand staff: counting towards either one is a miscount.
+std::span<const int> LedgerMiscounts(ClefRange range, int step) {
+  if (const auto clef = CClefOf(range)) {
+    const int place = theory::PlaceOn(*clef, step);
+    if (theory::LedgerLinesAt(place) == 0) return {};
+    return place > 0 ? std::span<const int>(kTowardsBelow) : std::span<const int>(kTowardsAbove);
+  }
+  if (!OnLedgerLine(step)) return {};
+  return step >= 23 ? std::span<const int>(kTowardsBelow) : std::span<const int>(kTowardsEither);
+}
+
+// The same place on the other staff of the grand staff, or, on a C-clef staff, in one of the
+// clefs its reader met first.
+bool ReadInAnotherClef(const Context& context, ClefRange range, int step, Diagnosis& out) {
+  if (const auto clef = CClefOf(range)) {
+    const int place = theory::PlaceOn(*clef, step);
+    return ReadAt(context, StepAt(Staff::Treble, place), out) || ReadAt(context, StepAt(Staff::Bass, place), out);
+  }
+  return ReadAt(context, step + (StaffOf(step) == Staff::Treble ? -12 : 12), out);
+}
+
+std::string_view ClefName(ClefRange range, int step) { return theory::InfoOf(StaffOf(range, step)).name; }
+std::string_view LineOrSpace(ClefRange range, int step) {
+  return PlaceOnStaff(range, step) % 2 == 0 ? "line" : "space";
+}
 
 // A name as the table spells it ("Bb1"), as the student sees it.
 std::string Shown(const std::string& letterName, NoteNaming naming) {
@@ -67,7 +101,7 @@ std::string Shown(const std::string& letterName, NoteNaming naming) {
 }
 }  // namespace
 
-Diagnosis Diagnose(theory::KeyId key, theory::NoteSlot question, int answerMidi) {
+Diagnosis Diagnose(theory::KeyId key, theory::NoteSlot question, int answerMidi, ClefRange range) {
   Diagnosis out;
   const auto& row = theory::SpelledNoteTable().at(question);
   const int step = LetterStep(question);
@@ -87,17 +121,14 @@ Diagnosis Diagnose(theory::KeyId key, theory::NoteSlot question, int answerMidi)
     out.kind = MistakeKind::Octave;
     out.readStep = step + 7 * (answerMidi - questionMidi) / 12;
     out.readAlteration = questionMidi - natural;
-  } else if (OnLedgerLine(step) && step >= 23 && ReadAtAny(context, step, {-1, -2}, out)) {
-    out.kind = MistakeKind::LedgerLines;
-  } else if (OnLedgerLine(step) && step < 23 && ReadAtAny(context, step, {-1, -2, 1, 2}, out)) {
-    // Middle C's ledger line lies between the staves: counting towards either one is a miscount.
+  } else if (ReadAtAny(context, step, LedgerMiscounts(range, step), out)) {
     out.kind = MistakeKind::LedgerLines;
   } else if (ReadAtAny(context, step, {-1, 1}, out)) {
     out.kind = MistakeKind::OneStep;
   } else if (ReadAtAny(context, step, {-2, 2}, out)) {
     out.kind = MistakeKind::TwoSteps;
-  } else if (ReadAt(context, step + (StaffOf(step) == Staff::Treble ? -12 : 12), out)) {
-    out.kind = MistakeKind::OtherClef;
+  } else if (ReadInAnotherClef(context, range, step, out)) {
+    out.kind = CClefOf(range) ? MistakeKind::CClefReadAsTrebleOrBass : MistakeKind::OtherClef;
   } else {
     out.kind = MistakeKind::Other;
     SpellAnyhow(key, answerMidi, step, out);
@@ -105,13 +136,14 @@ Diagnosis Diagnose(theory::KeyId key, theory::NoteSlot question, int answerMidi)
   return out;
 }
 
-std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const Diagnosis& diagnosis,
-                            NoteNaming naming) {
+std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const Diagnosis& diagnosis, NoteNaming naming,
+                            ClefRange range) {
   if (diagnosis.kind == MistakeKind::None) return {};
   const int step = LetterStep(question);
   const int read = diagnosis.readStep;
   std::string text = "Read " + Shown(theory::SpelledNoteTable().at(question).letterName, naming) + " in the " +
-                     std::string(ClefName(step)) + " clef as " + Shown(NameAt(read, diagnosis.readAlteration), naming);
+                     std::string(ClefName(range, step)) + " clef as " +
+                     Shown(NameAt(read, diagnosis.readAlteration), naming);
   const std::string_view direction = read > step ? "high" : "low";
   switch (diagnosis.kind) {
     case MistakeKind::None:
@@ -139,14 +171,19 @@ std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const 
               " towards the staff";
       break;
     case MistakeKind::OneStep:
-      text += ": one step too " + std::string(direction) + ", the neighbouring " + std::string(LineOrSpace(read));
+      text +=
+          ": one step too " + std::string(direction) + ", the neighbouring " + std::string(LineOrSpace(range, read));
       break;
     case MistakeKind::TwoSteps:
-      text += std::string(": a ") + std::string(LineOrSpace(step)) + " read as the next " +
-              std::string(LineOrSpace(step)) + (read > step ? " up" : " down");
+      text += std::string(": a ") + std::string(LineOrSpace(range, step)) + " read as the next " +
+              std::string(LineOrSpace(range, step)) + (read > step ? " up" : " down");
       break;
     case MistakeKind::OtherClef:
       text += std::string(": the same place on the ") + (StaffOf(step) == Staff::Treble ? "bass" : "treble") + " staff";
+      break;
+    case MistakeKind::CClefReadAsTrebleOrBass:
+      text += std::string(": the same place read in the ") +
+              (read == StepAt(Staff::Treble, PlaceOnStaff(range, step)) ? "treble" : "bass") + " clef";
       break;
     case MistakeKind::Other:
       break;

@@ -5,25 +5,27 @@
 #include <string>
 #include <string_view>
 
+#include "theory/clef.h"
 #include "theory/keys.h"
 #include "theory/note_table.h"
 
 namespace lintra::practice {
 
-enum class Staff { Treble, Bass };
+// A staff is named by its clef: the two of the grand staff, or a C-clef staff of its own.
+using Staff = theory::Clef;
 
 // Letter steps of the grand staff, counted from F1 (0) up to B4 (24); steps outside that range
 // (a misreading may land there) follow the same letters and octaves.
-int LetterStep(theory::NoteSlot slot);
+using theory::LetterStep;
 
 // Notes from D3 (step 12) up belong to the treble staff, middle C and below to the bass staff,
 // as the clef ranges split the questions.
 Staff StaffOf(int step);
 
-// Steps above the bottom line of the note's own staff: even numbers are lines, odd ones spaces;
-// the bottom line of the treble staff is E3, of the bass staff G1.
+// Steps above the bottom line of the note's own staff of the grand staff: even numbers are lines,
+// odd ones spaces; the bottom line of the treble staff is E3, of the bass staff G1.
 int PlaceOnStaff(int step);
-int StepAt(Staff staff, int place);
+using theory::StepAt;
 
 // Middle C and the notes on or above the first ledger line over the treble staff.
 bool OnLedgerLine(int step);

@@ -61,6 +61,10 @@ class WeakNotePick {
   // One draw of `random` (a single Below) among `candidates`; the candidates must not be empty.
   theory::NoteSlot Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates);
 
+  // The weights Pick draws with, one per candidate (at most a million each), for draws of several
+  // notes at once such as a line; the pool is learnt from them as Pick learns it.
+  std::vector<std::uint32_t> Weights(std::span<const theory::NoteSlot> candidates);
+
   std::int64_t Questions() const { return questions_; }
 
  private:

@@ -42,10 +42,20 @@ def code_of(line, state):
 
 
 def long_functions(path):
-    """(first line, length) of each function body in `path` longer than the limit."""
-    found, state, stack, recent = [], {'comment': False}, [], []
+    """(first line, length) of each function body in `path` longer than the limit. Of a conditional
+    (#if ... #else ... #endif) only the first branch is read, so that each brace is counted once."""
+    found, state, stack, recent, branches = [], {'comment': False}, [], [], []
     with open(path, errors='replace') as source:
         for number, line in enumerate(source, 1):
+            directive = line.strip()
+            if re.match(r'#\s*if', directive):
+                branches.append(False)
+            elif re.match(r'#\s*(else|elif)', directive) and branches:
+                branches[-1] = True
+            elif re.match(r'#\s*endif', directive) and branches:
+                branches.pop()
+            if any(branches) or directive.startswith('#'):
+                continue
             code = code_of(line, state)
             for at, char in enumerate(code):
                 if char == '{':

@@ -5,32 +5,23 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <filesystem>
 #include <thread>
 
 #include "app/device_settings.h"
+#include "app/qt/help_document.h"
 #include "app/qt/main_window.h"
 #include "app/qt/self_check.h"
 #include "app/qt/window_style.h"
 #include "midi/loader/module_synth.h"
 #include "midi/module_entry.h"
 #include "midi/system/system_midi_service.h"
+#include "translations/program_language.h"
+#include "ui/language.h"
 #include "ui/layout.h"
 
 namespace {
-
-// The help page ships beside the program, or in the source tree of a build.
-std::string FindHelpDocument() {
-  const QString name = QStringLiteral("Note Help.html");
-  const QString dir = QCoreApplication::applicationDirPath();
-  for (const QString& candidate :
-       {dir + "/" + name, dir + "/../share/lintra/" + name, QStringLiteral(LINTRA_SOURCE_DIR "/assets/help/") + name}) {
-    if (QFileInfo::exists(candidate)) return QFileInfo(candidate).absoluteFilePath().toStdString();
-  }
-  return (dir + "/" + name).toStdString();
-}
 
 // The program's modules lie beside it in a build, in lib/lintra when installed. Looked for before
 // the toolkit starts, which would know the program's folder only later.
@@ -95,10 +86,15 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Lintra"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.lintra.Trainer"));
   const bool selfCheck = QCoreApplication::arguments().contains(QStringLiteral("--self-check"));
+  const std::string wanted = lintra::ui::ChooseLanguage({}, lintra::ui::ReadLocaleEnvironment());
+  const lintra::translations::ProgramLanguage language(wanted);
 
   const UserFiles files = FindUserFiles();
 
-  const std::string help = FindHelpDocument();
+  // The help page ships beside the program, or in the source tree of a build.
+  const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
+  const std::string help = lintra::frontend::FindHelpDocument(
+      {dir, dir / "../share/lintra", LINTRA_SOURCE_DIR "/assets/help"}, language.Language());
   lintra::frontend::QtClock clock;
   lintra::frontend::QtDialogs boxes;
   // A check that no one watches must not wait for a box to be answered.
@@ -117,9 +113,10 @@ int main(int argc, char** argv) {
   if (selfCheck) {
     const auto synthModule = builtInSynth.Load();
     const auto ports = portsModule();
-    return lintra::frontend::RunSelfCheck(
-        window, help,
-        {{"synthesizer module", synthModule.path, synthModule.problem}, {"ports module", ports.path, ports.problem}});
+    std::vector<lintra::frontend::ModuleReport> modules{{"synthesizer module", synthModule.path, synthModule.problem},
+                                                        {"ports module", ports.path, ports.problem}};
+    if (wanted != lintra::ui::kEnglish) modules.push_back({"catalog", language.Catalog(), language.Problem()});
+    return lintra::frontend::RunSelfCheck(window, help, modules);
   }
   return QApplication::exec();
 }

@@ -82,6 +82,46 @@ TEST(Diagnosis, ExplainsEachWrongAnswerByTheFirstMisreadingThatGivesIt) {
             "Read Si(b)1 in the bass clef as Si1: the key signature makes every Si flat");
 }
 
+// On a C-clef staff: its own ledger lines, and the treble or bass clef read in its place.
+TEST(Diagnosis, ReadsACClefNoteOnItsOwnStaff) {
+  struct CClefExample {
+    ClefRange range;
+    const char* question;
+    int answerMidi;
+    MistakeKind expected;
+    const char* sentence;
+  };
+  const CClefExample examples[] = {
+      {ClefRange::Alto, "C3", 71, MistakeKind::CClefReadAsTrebleOrBass,
+       "Read C3 in the alto clef as B3: the same place read in the treble clef"},
+      {ClefRange::Alto, "C3", 50, MistakeKind::CClefReadAsTrebleOrBass,
+       "Read C3 in the alto clef as D2: the same place read in the bass clef"},
+      {ClefRange::Tenor, "C3", 74, MistakeKind::CClefReadAsTrebleOrBass, ""},
+      {ClefRange::Tenor, "C3", 53, MistakeKind::CClefReadAsTrebleOrBass, ""},
+      // E4 sits above the alto's second ledger line (on the grand staff it is on the staff).
+      {ClefRange::Alto, "E4", 74, MistakeKind::LedgerLines,
+       "Read E4 in the alto clef as D4: the ledger lines miscounted, one step towards the staff"},
+      {ClefRange::Alto, "C2", 50, MistakeKind::LedgerLines, ""},  // below: towards the staff is up
+      {ClefRange::Alto, "C2", 47, MistakeKind::OneStep, ""},
+      {ClefRange::Tenor, "A2", 77, MistakeKind::Other, ""},  // the grand staff's other clef is no C-clef mistake
+      {ClefRange::Alto, "F2", 57, MistakeKind::TwoSteps,
+       "Read F2 in the alto clef as A2: a line read as the next line up"},
+  };
+  for (const CClefExample& example : examples) {
+    SCOPED_TRACE(std::string(Code(example.range)) + " " + example.question + " answered " +
+                 std::to_string(example.answerMidi));
+    const Diagnosis diagnosis =
+        Diagnose(theory::KeyId::CMajor, Slot(example.question), example.answerMidi, example.range);
+    EXPECT_EQ(Code(diagnosis.kind), Code(example.expected));
+    if (*example.sentence != '\0') {
+      EXPECT_EQ(DescribeMistake(theory::KeyId::CMajor, Slot(example.question), diagnosis, {}, example.range),
+                example.sentence);
+    }
+  }
+  EXPECT_EQ(Diagnose(theory::KeyId::CMajor, Slot("E4"), 74).kind, MistakeKind::OneStep);
+  EXPECT_EQ(Diagnose(theory::KeyId::CMajor, Slot("A2"), 77, ClefRange::Bass).kind, MistakeKind::OtherClef);
+}
+
 TEST(AnswerRecord, DerivesTheQuestionAndTheVerdictAndKeepsItsCodesReadable) {
   JudgedAnswer input;
   input.key = theory::KeyId::GMajor;
@@ -100,12 +140,24 @@ TEST(AnswerRecord, DerivesTheQuestionAndTheVerdictAndKeepsItsCodesReadable) {
   EXPECT_EQ(record.mistake, MistakeKind::KeySignatureIgnored);
   EXPECT_EQ(MakeAnswerRecord(Input(theory::KeyId::Chromatic, 0, 41), 1).scaleKind, ScaleKind::Chromatic);
 
+  // On the alto staff middle C is the middle line, and a treble reading is its own mistake.
+  input.clefRange = ClefRange::Alto;
+  input.questionSlot = Slot("C3");
+  input.answerMidi = 71;
+  const AnswerRecord alto = MakeAnswerRecord(input, 7);
+  EXPECT_EQ(alto.questionStaff, Staff::Alto);
+  EXPECT_EQ(alto.questionPlace, 4);
+  EXPECT_EQ(alto.mistake, MistakeKind::CClefReadAsTrebleOrBass);
+
   for (const auto kind : {MistakeKind::None, MistakeKind::AccidentalIgnored, MistakeKind::KeySignatureIgnored,
                           MistakeKind::Octave, MistakeKind::LedgerLines, MistakeKind::OneStep, MistakeKind::TwoSteps,
-                          MistakeKind::OtherClef, MistakeKind::Other}) {
+                          MistakeKind::OtherClef, MistakeKind::Other, MistakeKind::CClefReadAsTrebleOrBass}) {
     EXPECT_EQ(ParseMistakeKind(Code(kind)), kind);
   }
-  EXPECT_EQ(ParseClefRange(Code(ClefRange::Grand)), ClefRange::Grand);
+  for (const auto range : {ClefRange::Treble, ClefRange::Bass, ClefRange::Grand, ClefRange::Alto, ClefRange::Tenor}) {
+    EXPECT_EQ(ParseClefRange(Code(range)), range);
+  }
+  EXPECT_EQ(ParseStaff(Code(Staff::Tenor)), Staff::Tenor);
   EXPECT_EQ(ParseMistakeKind("octaves"), std::nullopt);
 }
 

@@ -78,7 +78,7 @@ bool RunnerShell::OpenDocument(const std::string& path) {
 void TraceCanvas::DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) {
   if (!trace) return;
   out_ << "draw " << Quoted(text) << ' ' << x << ' ' << y << ' ' << (style.opaque ? "opaque" : "transparent") << ' '
-       << (style.colour == notation::TextColour::White ? "white" : "black") << '\n';
+       << notation::ColourName(style.colour) << '\n';
 }
 
 void RecordingProgressView::Show(const coach::ProgressRequest& request) {
