@@ -1,5 +1,6 @@
 #include "coach/coach.h"
 
+#include "coach/key_reading.h"
 #include "coach/progress_command.h"
 #include "coach/resume.h"
 #include "coach/status_line.h"
@@ -13,10 +14,12 @@ Coach::Coach(Window& window, Services services, LineFile optionsFormat)
     for (const auto& feature : features_) feature->JournalReset();
   });
   journal_ = journal.get();
-  features_.push_back(std::make_unique<WeakNotes>(window_, *journal_));
+  auto reading = std::make_unique<KeyReading>(*journal_);
+  features_.push_back(std::make_unique<WeakNotes>(window_, *reading));
   features_.push_back(std::make_unique<StatusLine>(window_));
   features_.push_back(std::make_unique<Resume>(window_, options_, [this] { SaveOptions(); }));
-  features_.push_back(std::make_unique<ProgressCommand>(window_, services_, *journal_));
+  features_.push_back(std::make_unique<ProgressCommand>(window_, services_, *journal_, *reading));
+  features_.push_back(std::move(reading));
   // Last: an answer is shown and weighed before it is written.
   features_.push_back(std::move(journal));
 }

@@ -27,6 +27,8 @@ ProgressRequest ProgressCommand::Request() {
   request.middleCIsC4 = model.M(ui::menu::MiddleCIsC4).checked;
   request.nowUtcMs = services_.clock.WallTimeUtcMs();
   request.utcOffsetMinutes = services_.clock.UtcOffsetMinutes();
+  // The window shows what the weak-note pick draws from: the model of the key in force, as kept.
+  request.reading = [this, key = request.key]() -> practice::ReadingModel& { return reading_.Of(key); };
   request.exportJournal = [this] { window_.Guard([this] { journal_.ExportJournalClick(); }); };
   request.resetProgress = [this] { window_.Guard([this] { journal_.ResetProgressClick(); }); };
   return request;

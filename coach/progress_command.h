@@ -4,6 +4,7 @@
 
 #include "coach/answer_journal.h"
 #include "coach/feature.h"
+#include "coach/key_reading.h"
 #include "coach/progress_view.h"
 #include "coach/services.h"
 #include "coach/window.h"
@@ -12,8 +13,8 @@ namespace lintra::coach {
 
 class ProgressCommand : public Feature {
  public:
-  ProgressCommand(Window& window, Services& services, AnswerJournal& journal)
-      : window_(window), services_(services), journal_(journal) {}
+  ProgressCommand(Window& window, Services& services, AnswerJournal& journal, KeyReading& reading)
+      : window_(window), services_(services), journal_(journal), reading_(reading) {}
 
   void AddHandlers(ui::Handlers& handlers) override;
   ProgressRequest Request();
@@ -22,6 +23,7 @@ class ProgressCommand : public Feature {
   Window& window_;
   Services& services_;
   AnswerJournal& journal_;
+  KeyReading& reading_;
 };
 
 }  // namespace lintra::coach

@@ -17,12 +17,14 @@ constexpr const char* kUnreadable = "The practice journal could not be read.";
 
 // The pool, each note once, in pool order, as the weak-note pick judges it once it has drawn from it.
 std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const ProgressRequest& request) {
-  const auto model = ReadingFromJournal(journal, request.key);
-  model->MeetPool(request.pool);
+  std::unique_ptr<practice::ReadingModel> read;
+  practice::ReadingModel& model =
+      request.reading ? request.reading() : *(read = ReadingFromJournal(journal, request.key));
+  model.MeetPool(request.pool);
   std::vector<NoteMastery> notes;
   for (const theory::NoteSlot slot : request.pool) {
     if (std::any_of(notes.begin(), notes.end(), [&](const NoteMastery& n) { return n.slot == slot; })) continue;
-    notes.push_back({slot, model->MasteryOf(slot)});
+    notes.push_back({slot, model.MasteryOf(slot)});
   }
   return notes;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "practice/answer_record.h"
+#include "practice/reading_model.h"
 #include "theory/keys.h"
 #include "theory/note_table.h"
 
@@ -21,6 +22,9 @@ struct ProgressRequest {
   std::vector<theory::NoteSlot> pool;  // every note of the current pool in the clef's range
   bool syllables = false;              // note names as the window shows them
   bool middleCIsC4 = false;
+  // The model of the student's reading of the key, as the trainer keeps it; without one, the window
+  // reads it from the journal.
+  std::function<practice::ReadingModel&()> reading;
   std::int64_t nowUtcMs = 0;
   int utcOffsetMinutes = 0;  // local days for the daily trend
   // The window's own buttons run the "Progress" menu's commands of the same names.

@@ -11,6 +11,7 @@
 #include "app/device_settings.h"
 #include "app/form2.h"
 #include "app/trainer.h"
+#include "coach/progress_view.h"
 #include "midi/composite_service.h"
 #include "midi/null_synth_service.h"
 #include "testing/fake_midi_service.h"
@@ -29,6 +30,12 @@ class Pump : public ui::EventPump {
   void ProcessPendingEvents() override {}
 };
 
+// Keeps what the Progress window was last asked to show.
+struct ShownProgress : coach::ProgressView {
+  void Show(const coach::ProgressRequest& shown) override { request = shown; }
+  coach::ProgressRequest request;
+};
+
 class Window {
  public:
   Window(const fs::path& folder, bool journal)
@@ -38,6 +45,7 @@ class Window {
     dialogs.confirm = true;
     PracticeServices practice;
     if (journal) practice.journalPath = (folder / "journal.sqlite").string();
+    practice.progressView = &progress;
     trainer = std::make_unique<Trainer>(model, services, practice);
     form = &trainer->Form();
     form->FormCreate();
@@ -71,6 +79,7 @@ class Window {
   notation::RecordingCanvas canvas_;
   midi::MessageLoop loop_;
   midi::CompositeMidiService service_;
+  ShownProgress progress;
   ui::WindowModel model;
   std::unique_ptr<Trainer> trainer;
   TForm2* form = nullptr;
@@ -190,6 +199,28 @@ TEST_F(ProgressTest, AnswersGivenWhilePractisingWeakNotesMoveThePick) {
   };
   EXPECT_EQ(run("plain-missing", false, true), run("plain-reading", false, false));
   EXPECT_NE(run("weak-missing", true, true), run("weak-reading", true, false));
+}
+
+// The Progress window reads the very model the weak-note pick draws from, kept up with each first
+// try, and read anew from the journal after a reset.
+TEST_F(ProgressTest, TheProgressWindowShowsTheModelTheWeakNotePickDrawsFrom) {
+  Window w(folder_, true);
+  w.Menu("Off1");
+  w.Menu("PractiseWeakNotes");
+  const auto asked = Questions(w, 6, 700);
+  w.Menu("ShowProgress");
+  ASSERT_TRUE(w.progress.request.reading);
+  practice::ReadingModel& shown = w.progress.request.reading();
+  const auto slot = static_cast<theory::NoteSlot>(asked.back());
+  const int tries = shown.MasteryOf(slot).firstTries;
+  EXPECT_EQ(tries, std::count(asked.begin(), asked.end(), asked.back()));
+  for (int i = 0; i < 300 && w.form->CurrentSlot != asked.back(); ++i) Questions(w, 1, 700);
+  ASSERT_EQ(w.form->CurrentSlot, asked.back()) << "the pick asks every note again";
+  Questions(w, 1, 700);
+  EXPECT_EQ(&w.progress.request.reading(), &shown);
+  EXPECT_EQ(shown.MasteryOf(slot).firstTries, tries + 1);
+  w.Menu("ResetProgress");
+  EXPECT_EQ(w.progress.request.reading().MasteryOf(slot).firstTries, 0);
 }
 
 TEST_F(ProgressTest, ADamagedJournalIsKeptAsideAndTheStudentToldOnce) {
