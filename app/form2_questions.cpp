@@ -54,8 +54,8 @@ void TForm2::ResponseClick() {
   Random random;
   random.Seed(services_.clock.TimeOfDayMs());
   std::int8_t pick = 0;
-  if (Checked(menu::PractiseWeakNotes)) {
-    pick = WeakPick(random);
+  if (const auto chosen = events_.pickQuestion ? events_.pickQuestion(random) : std::nullopt) {
+    pick = static_cast<std::int8_t>(*chosen);
   } else if (Checked(menu::ChromaticScale)) {
     pick = static_cast<std::int8_t>(random.Below(70));
     if (pick == CurrentSlot) pick = static_cast<std::int8_t>(pick + 3);

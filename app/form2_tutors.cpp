@@ -3,6 +3,7 @@
 #include "app/random.h"
 #include "app/text_numbers.h"
 #include "theory/keys.h"
+#include "ui/key_menus.h"
 
 namespace lintra::app {
 namespace {
@@ -153,7 +154,7 @@ void TForm2::CheckAutoModulate() {
       index = static_cast<std::int8_t>(random.Below(24));
     } while (index == LastModulationKey);
     LastModulationKey = index;
-    model_.ClickFromCode(model_.MenuNamed(theory::Keys()[static_cast<std::size_t>(index)].item));
+    model_.ClickFromCode(ui::KeyMenu(theory::Keys()[static_cast<std::size_t>(index)].id));
   } else {
     Check(menu::AutoModOff);
     Check(menu::AutoModulate2, false);

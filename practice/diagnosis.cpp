@@ -14,7 +14,7 @@ namespace {
 int SignValue(std::string_view sign) { return sign == "#" ? 1 : sign == "b" ? -1 : 0; }
 
 struct Context {
-  std::string_view keyItem;
+  theory::KeyId key;
   std::string_view sign;  // drawn before the question note
   int answerMidi;
 };
@@ -23,7 +23,7 @@ struct Context {
 // that stands before the note they were shown.
 bool ReadAt(const Context& context, int step, Diagnosis& out) {
   const int natural = NaturalMidiOf(step);
-  const int bySignature = SignatureAlteration(context.keyItem, step);
+  const int bySignature = SignatureAlteration(context.key, step);
   for (const int alteration : {bySignature, context.sign.empty() ? bySignature : SignValue(context.sign)}) {
     if (natural + alteration == context.answerMidi) {
       out.readStep = step;
@@ -42,8 +42,8 @@ bool ReadAtAny(const Context& context, int step, std::span<const int> offsets, D
 }
 
 // A plain spelling for a key no misreading explains: the natural, else as the key leans.
-void SpellAnyhow(std::string_view keyItem, int midi, int nearStep, Diagnosis& out) {
-  const theory::KeyInfo* key = theory::FindKey(keyItem);
+void SpellAnyhow(theory::KeyId keyId, int midi, int nearStep, Diagnosis& out) {
+  const theory::KeyInfo* key = theory::FindKey(keyId);
   const int preferred = key != nullptr && key->signatureKind == "b" ? -1 : 1;
   for (const int alteration : {0, preferred}) {
     for (int step = nearStep - 14; step <= nearStep + 14; ++step) {
@@ -101,14 +101,14 @@ std::string Shown(const std::string& letterName, NoteNaming naming) {
 }
 }  // namespace
 
-Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answerMidi, ClefRange range) {
+Diagnosis Diagnose(theory::KeyId key, theory::NoteSlot question, int answerMidi, ClefRange range) {
   Diagnosis out;
   const auto& row = theory::SpelledNoteTable().at(question);
   const int step = LetterStep(question);
   const int questionMidi = row.midiNote;
   if (answerMidi == questionMidi) return out;
-  const Context context{keyItem, DrawnSign(keyItem, question), answerMidi};
-  const int bySignature = SignatureAlteration(keyItem, step);
+  const Context context{key, DrawnSign(key, question), answerMidi};
+  const int bySignature = SignatureAlteration(key, step);
   const int natural = NaturalMidiOf(step);
   out.readStep = step;
 
@@ -131,13 +131,13 @@ Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answ
     out.kind = CClefOf(range) ? MistakeKind::CClefReadAsTrebleOrBass : MistakeKind::OtherClef;
   } else {
     out.kind = MistakeKind::Other;
-    SpellAnyhow(keyItem, answerMidi, step, out);
+    SpellAnyhow(key, answerMidi, step, out);
   }
   return out;
 }
 
-std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis,
-                            NoteNaming naming, ClefRange range) {
+std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const Diagnosis& diagnosis, NoteNaming naming,
+                            ClefRange range) {
   if (diagnosis.kind == MistakeKind::None) return {};
   const int step = LetterStep(question);
   const int read = diagnosis.readStep;
@@ -149,7 +149,7 @@ std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question,
     case MistakeKind::None:
       break;
     case MistakeKind::AccidentalIgnored: {
-      const std::string_view sign = DrawnSign(keyItem, question);
+      const std::string_view sign = DrawnSign(key, question);
       text += sign == "n" ? ": the natural sign before the note cancels the key signature"
                           : std::string(": the ") + (sign == "#" ? "sharp" : "flat") + " before the note was missed";
       break;
@@ -158,7 +158,7 @@ std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question,
       text += ": the key signature makes every " +
               (naming.syllables ? theory::WhiteKeyCaption(static_cast<std::uint8_t>(NaturalMidiOf(step)), true)
                                 : std::string(1, LetterOf(step))) +
-              (SignatureAlteration(keyItem, step) > 0 ? " sharp" : " flat");
+              (SignatureAlteration(key, step) > 0 ? " sharp" : " flat");
       break;
     case MistakeKind::Octave: {
       const int octaves = std::abs(read - step) / 7;

@@ -28,6 +28,7 @@
 
 #include "practice/clef_range.h"
 #include "practice/mistake_kind.h"
+#include "theory/keys.h"
 #include "theory/note_table.h"
 
 namespace lintra::practice {
@@ -40,10 +41,9 @@ struct Diagnosis {
   int readAlteration = 0;
 };
 
-// `keyItem` is the menu item of the key in force ("GMajor1") or kChromaticItem; `range` tells on
-// which staff the question was shown (the grand staff for treble, bass and grand).
-Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answerMidi,
-                   ClefRange range = ClefRange::Grand);
+// `key` is the key in force, or the chromatic scale; `range` tells on which staff the question was
+// shown (the grand staff for treble, bass and grand).
+Diagnosis Diagnose(theory::KeyId key, theory::NoteSlot question, int answerMidi, ClefRange range = ClefRange::Grand);
 
 // How the trainer names notes: letters or syllables ("Lá2"), and with `middleCIsC4` octaves
 // numbered so that middle C is C4 (every digit one higher than the table's).
@@ -54,7 +54,7 @@ struct NoteNaming {
 
 // One sentence for the student, e.g. "Read A2 in the bass clef as F4: the same place on the
 // treble staff", every note named as `naming` says. Empty for a right answer.
-std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis,
+std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const Diagnosis& diagnosis,
                             NoteNaming naming = {}, ClefRange range = ClefRange::Grand);
 
 }  // namespace lintra::practice

@@ -39,8 +39,8 @@ std::string NameAt(int step, int alteration) {
   return name;
 }
 
-int SignatureAlteration(std::string_view keyItem, int step) {
-  const theory::KeyInfo* key = theory::FindKey(keyItem);
+int SignatureAlteration(theory::KeyId keyId, int step) {
+  const theory::KeyInfo* key = theory::FindKey(keyId);
   if (key == nullptr) return 0;
   const int count = key->signatureCount;
   const char letter = LetterOf(step);
@@ -53,8 +53,8 @@ int SignatureAlteration(std::string_view keyItem, int step) {
   return 0;
 }
 
-std::string_view DrawnSign(std::string_view keyItem, theory::NoteSlot slot) {
-  if (keyItem == kChromaticItem) {
+std::string_view DrawnSign(theory::KeyId keyId, theory::NoteSlot slot) {
+  if (keyId == theory::KeyId::Chromatic) {
     switch (theory::SpelledNoteTable().at(slot).kind) {
       case theory::NoteKind::Natural:
         return "n";
@@ -64,7 +64,7 @@ std::string_view DrawnSign(std::string_view keyItem, theory::NoteSlot slot) {
         return "b";
     }
   }
-  const theory::KeyInfo* key = theory::FindKey(keyItem);
+  const theory::KeyInfo* key = theory::FindKey(keyId);
   if (key == nullptr || !key->minor) return "";
   for (const theory::NoteSlot leading : key->leadingTones) {
     if (leading == slot) return key->leadingToneAccidental;

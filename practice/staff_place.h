@@ -37,14 +37,11 @@ int NaturalMidiOf(int step);
 // "F#4", "Bb2", "E3": the letter at the step with a flat (-1), none (0) or a sharp (+1).
 std::string NameAt(int step, int alteration);
 
-// The item name of the chromatic choice; every other key item names one of theory::Keys().
-inline constexpr std::string_view kChromaticItem = "ChromaticScale";
-
-// What the key signature of `keyItem` does to the letter of `step`: -1, 0 or +1.
-int SignatureAlteration(std::string_view keyItem, int step);
+// What the key signature of `key` does to the letter of `step`: -1, 0 or +1.
+int SignatureAlteration(theory::KeyId key, int step);
 
 // The sign drawn before the question note: "#", "b", "n" (natural sign) or "" (none), as the
 // question cycle draws it (the leading tone of a minor key, every note of the chromatic scale).
-std::string_view DrawnSign(std::string_view keyItem, theory::NoteSlot slot);
+std::string_view DrawnSign(theory::KeyId key, theory::NoteSlot slot);
 
 }  // namespace lintra::practice

@@ -179,6 +179,8 @@ double WeakNotePick::Judge(theory::NoteSlot slot, std::size_t learner, bool rema
 double WeakNotePick::NotFluentChance(theory::NoteSlot slot) const { return Judge(slot, LikeliestLearner(), false); }
 double WeakNotePick::QuestionsToFluent(theory::NoteSlot slot) const { return Judge(slot, LikeliestLearner(), true); }
 
+void WeakNotePick::MeetPool(std::span<const theory::NoteSlot> pool) { model_->Meet(pool); }
+
 std::vector<std::uint32_t> WeakNotePick::Weights(std::span<const theory::NoteSlot> candidates) {
   model_->Meet(candidates);
   const std::size_t learner = LikeliestLearner();

@@ -55,8 +55,10 @@ class WeakNotePick {
   // for a note that is fluent by that many questions.
   double QuestionsToFluent(theory::NoteSlot slot) const;
 
+  // The pool is learnt from the candidates met, or from the pool shown here.
+  void MeetPool(std::span<const theory::NoteSlot> pool);
+
   // One draw of `random` (a single Below) among `candidates`; the candidates must not be empty.
-  // The pool is learnt from the candidates met.
   theory::NoteSlot Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates);
 
   // The weights Pick draws with, one per candidate (at most a million each), for draws of several

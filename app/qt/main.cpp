@@ -33,19 +33,11 @@ std::vector<std::filesystem::path> ModuleCandidates(const char* argv0, const cha
   return {dir / fileName, (dir / "../lib/lintra" / fileName).lexically_normal()};
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  // The window's texts need the font configuration, which takes milliseconds to read: read on
-  // a thread of its own while the toolkit starts, it is there when the first text is measured.
-#ifdef LINTRA_WARM_FONTCONFIG
-  std::jthread fontConfiguration([] { FcInit(); });
-#endif
-  // The synthesizer reports from its loading thread, which starts only when the window opens it;
-  // the window hears of it on the user-interface thread, where `target` is set long before.
-  lintra::frontend::MainWindow* target = nullptr;
-  auto synth = std::make_unique<lintra::midi::ModuleSynth>(
-      ModuleCandidates(argv[0], lintra::midi::kModuleFileName),
+// The built-in synthesizer reports from its loading thread, which starts only when the window opens
+// it; the window hears of it on the user-interface thread, where `target` is set long before.
+std::unique_ptr<lintra::midi::ModuleSynth> BuiltInSynth(const char* argv0, lintra::frontend::MainWindow*& target) {
+  return std::make_unique<lintra::midi::ModuleSynth>(
+      ModuleCandidates(argv0, lintra::midi::kModuleFileName),
       [&target](const std::string& silence) {
         QMetaObject::invokeMethod(
             qApp,
@@ -56,6 +48,33 @@ int main(int argc, char** argv) {
       },
       lintra::midi::KeyRange{lintra::ui::kLowestKeyNote,
                              lintra::ui::kLowestKeyNote + static_cast<int>(lintra::ui::Keyboard().size()) - 1});
+}
+
+struct UserFiles {
+  std::string settings;
+  std::string journal;
+};
+
+UserFiles FindUserFiles() {
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  // The journal is data, not configuration: it lives in the per-user data folder. Without the folder
+  // the journal itself tells the student that this session's answers are only kept in memory.
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir().mkpath(data);
+  return {lintra::app::DeviceSettingsPath(config.toStdString()).string(),
+          (data + QStringLiteral("/journal.sqlite")).toStdString()};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The window's texts need the font configuration, which takes milliseconds to read: read on
+  // a thread of its own while the toolkit starts, it is there when the first text is measured.
+#ifdef LINTRA_WARM_FONTCONFIG
+  std::jthread fontConfiguration([] { FcInit(); });
+#endif
+  lintra::frontend::MainWindow* target = nullptr;
+  auto synth = BuiltInSynth(argv[0], target);
   lintra::midi::ModuleSynth& builtInSynth = *synth;
   // The platform's MIDI ports are reached when the window is created, after its first paint.
   auto midi = lintra::midi::MakeSystemMidiService(std::move(synth),
@@ -70,14 +89,7 @@ int main(int argc, char** argv) {
   const std::string wanted = lintra::ui::ChooseLanguage({}, lintra::ui::ReadLocaleEnvironment());
   const lintra::translations::ProgramLanguage language(wanted);
 
-  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  const auto settingsFile = lintra::app::DeviceSettingsPath(config.toStdString()).string();
-
-  // The journal is data, not configuration: it lives in the per-user data folder. Without the folder
-  // the journal itself tells the student that this session's answers are only kept in memory.
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  QDir().mkpath(data);
-  const std::string journal = (data + QStringLiteral("/journal.sqlite")).toStdString();
+  const UserFiles files = FindUserFiles();
 
   // The help page ships beside the program, or in the source tree of a build.
   const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
@@ -90,7 +102,7 @@ int main(int argc, char** argv) {
   lintra::ui::Dialogs& dialogs = selfCheck ? static_cast<lintra::ui::Dialogs&>(printedBoxes) : boxes;
   lintra::frontend::QtShell shell;
   lintra::frontend::MainWindow window(
-      {clock, dialogs, shell, std::move(midi.service), settingsFile, help, journal, std::move(midi.reach)});
+      {clock, dialogs, shell, std::move(midi.service), files.settings, help, files.journal, std::move(midi.reach)});
   boxes.SetOwner(&window);
   shell.SetWindow(&window);
   target = &window;

@@ -97,13 +97,13 @@ class LineGeometry : public ::testing::Test {
 };
 
 TEST_F(LineGeometry, NoNoteTouchesAnotherOrTheSignatureInAnyKeyClefAndLength) {
-  std::vector<std::string> items{std::string(practice::kChromaticItem)};
-  for (const theory::KeyInfo& key : theory::Keys()) items.emplace_back(key.item);
+  std::vector<theory::KeyId> items{theory::KeyId::Chromatic};
+  for (const theory::KeyInfo& key : theory::Keys()) items.push_back(key.id);
   const practice::ClefRange ranges[] = {practice::ClefRange::Treble, practice::ClefRange::Bass,
                                         practice::ClefRange::Grand, practice::ClefRange::Alto,
                                         practice::ClefRange::Tenor};
   int lines = 0;
-  for (const std::string& item : items) {
+  for (const theory::KeyId item : items) {
     const theory::KeyInfo* key = theory::FindKey(item);
     const std::string_view kind = key ? key->signatureKind : " ";
     const std::int8_t count = key ? key->signatureCount : 0;
@@ -111,11 +111,12 @@ TEST_F(LineGeometry, NoNoteTouchesAnotherOrTheSignatureInAnyKeyClefAndLength) {
       const auto candidates = practice::LineCandidates(
           key ? std::span<const theory::NoteSlot>(key->pool) : std::span<const theory::NoteSlot>(), key == nullptr,
           range, {});
-      ASSERT_FALSE(candidates.empty()) << item;
+      ASSERT_FALSE(candidates.empty()) << theory::Code(item);
       for (const std::size_t length : practice::kLineLengths) {
         const std::vector<int> heads = LineHeadXs(length, kind, count);
         for (std::size_t i = 1; i + 1 < heads.size(); ++i) {
-          EXPECT_LE(std::abs((heads[i + 1] - heads[i]) - (heads[i] - heads[i - 1])), 1) << "uneven: " << item;
+          EXPECT_LE(std::abs((heads[i + 1] - heads[i]) - (heads[i] - heads[i - 1])), 1)
+              << "uneven: " << theory::Code(item);
         }
         for (const auto a : candidates) {
           for (const auto b : candidates) {
@@ -128,8 +129,8 @@ TEST_F(LineGeometry, NoNoteTouchesAnotherOrTheSignatureInAnyKeyClefAndLength) {
             RecordingCanvas canvas;
             DrawLine(canvas, LayoutOf(range), kind, count, notes);
             const std::string clash = Clash(InksOf(canvas.Calls(), heads));
-            ASSERT_EQ(clash, "") << item << ", clef range " << practice::Code(range) << ", " << length << " notes, "
-                                 << theory::SpelledNoteTable()[a].letterName << " and "
+            ASSERT_EQ(clash, "") << theory::Code(item) << ", clef range " << practice::Code(range) << ", " << length
+                                 << " notes, " << theory::SpelledNoteTable()[a].letterName << " and "
                                  << theory::SpelledNoteTable()[b].letterName;
             ++lines;
           }

@@ -15,7 +15,7 @@ namespace {
 using fixtures::Slot;
 using Slots = std::vector<theory::NoteSlot>;
 
-std::span<const theory::NoteSlot> PoolOf(const char* key) { return theory::FindKey(key)->pool; }
+std::span<const theory::NoteSlot> PoolOf(theory::KeyId key) { return theory::FindKey(key)->pool; }
 
 Slots Draw(std::uint32_t seed, const Slots& candidates, LineRules rules, std::span<const std::uint32_t> weights = {}) {
   theory::Random random;
@@ -25,15 +25,15 @@ Slots Draw(std::uint32_t seed, const Slots& candidates, LineRules rules, std::sp
 
 TEST(ReadingLine, CandidatesAreThePoolsNotesInTheClefAndTheStudentsRange) {
   // Alto C major: C2 (the viola's low C) to E4; the pool's repeated line counts once.
-  const Slots alto = LineCandidates(PoolOf("CMajor1"), false, ClefRange::Alto, {});
+  const Slots alto = LineCandidates(PoolOf(theory::KeyId::CMajor), false, ClefRange::Alto, {});
   EXPECT_EQ(alto.front(), Slot("C2"));
   EXPECT_EQ(alto.back(), Slot("E4"));
   EXPECT_EQ(alto.size(), 17u);
   EXPECT_TRUE(std::is_sorted(alto.begin(), alto.end()));
   // The student's keys narrow it, by what the notes sound: B#2 sounds middle C.
-  const Slots middle = LineCandidates(PoolOf("CsharpMinor1"), false, ClefRange::Tenor, {60, 64});
+  const Slots middle = LineCandidates(PoolOf(theory::KeyId::CSharpMinor), false, ClefRange::Tenor, {60, 64});
   EXPECT_EQ(middle, (Slots{Slot("B#2"), Slot("C#3"), Slot("D#3"), Slot("E3")}));
-  EXPECT_EQ(LineCandidates(PoolOf("CMajor1"), false, ClefRange::Treble, {41, 50}), Slots{});
+  EXPECT_EQ(LineCandidates(PoolOf(theory::KeyId::CMajor), false, ClefRange::Treble, {41, 50}), Slots{});
   // The chromatic scale offers every spelling up to A4.
   const Slots chromatic = LineCandidates({}, true, ClefRange::Grand, {});
   EXPECT_EQ(chromatic.size(), 70u);
@@ -41,7 +41,7 @@ TEST(ReadingLine, CandidatesAreThePoolsNotesInTheClefAndTheStudentsRange) {
 }
 
 TEST(ReadingLine, EachStepStaysWithinTheLargestLeapAndNoNoteFollowsItself) {
-  const Slots candidates = LineCandidates(PoolOf("DMajor1"), false, ClefRange::Grand, {});
+  const Slots candidates = LineCandidates(PoolOf(theory::KeyId::DMajor), false, ClefRange::Grand, {});
   for (const Leap leap : {Leap::Third, Leap::Fifth, Leap::Octave}) {
     int widest = 0;
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
@@ -66,7 +66,7 @@ TEST(ReadingLine, DrawsOncePerNoteAndCopesWithFewOrFarCandidates) {
   theory::Random random;
   random.Seed(99);
   theory::Random stepped = random;
-  DrawLine(random, LineCandidates(PoolOf("CMajor1"), false, ClefRange::Alto, {}), {6, Leap::Third});
+  DrawLine(random, LineCandidates(PoolOf(theory::KeyId::CMajor), false, ClefRange::Alto, {}), {6, Leap::Third});
   for (int i = 0; i < 6; ++i) stepped.Below(2);
   EXPECT_EQ(random.State(), stepped.State());
 

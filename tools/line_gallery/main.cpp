@@ -25,7 +25,7 @@ using lintra::practice::ClefRange;
 
 struct Sample {
   std::string caption;
-  std::string keyItem;  // or lintra::practice::kChromaticItem
+  lintra::theory::KeyId key;
   ClefRange range;
   std::size_t length;  // 0: the staff alone
   lintra::practice::Leap leap;
@@ -40,7 +40,7 @@ lintra::notation::StaffLayout LayoutOf(ClefRange range) {
 
 // The picture as the window shows it: drawn at the next whole scale, reduced to `scale`.
 QImage Draw(const Sample& sample, double scale, std::uint32_t seed) {
-  const lintra::theory::KeyInfo* key = lintra::theory::FindKey(sample.keyItem);
+  const lintra::theory::KeyInfo* key = lintra::theory::FindKey(sample.key);
   const std::string_view kind = key ? key->signatureKind : std::string_view(" ");
   const std::int8_t count = key ? key->signatureCount : 0;
   std::vector<lintra::notation::LineNote> notes;
@@ -55,7 +55,7 @@ QImage Draw(const Sample& sample, double scale, std::uint32_t seed) {
       const NoteState state = index < sample.reading    ? NoteState::Right
                               : index == sample.reading ? (sample.wrong ? NoteState::Wrong : NoteState::Reading)
                                                         : NoteState::Ahead;
-      notes.push_back({slot, std::string(lintra::practice::DrawnSign(sample.keyItem, slot)), state});
+      notes.push_back({slot, std::string(lintra::practice::DrawnSign(sample.key, slot)), state});
     }
   }
   lintra::notation::PictureCanvas picture;
@@ -79,20 +79,20 @@ int main(int argc, char** argv) {
     return 2;
   }
   using lintra::practice::Leap;
-  const std::string chromatic(lintra::practice::kChromaticItem);
+  using Key = lintra::theory::KeyId;
   const std::vector<Sample> samples = {
-      {"Alto, F# major", "FsharpMajor1", ClefRange::Alto, 0, Leap::Third, 0, false},
-      {"Alto, Gb major", "GbMajor1", ClefRange::Alto, 0, Leap::Third, 0, false},
-      {"Tenor, F# major", "FsharpMajor1", ClefRange::Tenor, 0, Leap::Third, 0, false},
-      {"Tenor, Gb major", "GbMajor1", ClefRange::Tenor, 0, Leap::Third, 0, false},
-      {"Grand, Eb minor, 8, octave", "EbMinor1", ClefRange::Grand, 8, Leap::Octave, 3, false},
-      {"Grand, Bb minor, 8, fifth", "BbMinor1", ClefRange::Grand, 8, Leap::Fifth, 5, true},
-      {"Alto, Eb minor, 8, fifth", "EbMinor1", ClefRange::Alto, 8, Leap::Fifth, 2, false},
-      {"Tenor, C# minor, 8, octave", "CsharpMinor1", ClefRange::Tenor, 8, Leap::Octave, 7, true},
-      {"Alto, chromatic, 8, third", chromatic, ClefRange::Alto, 8, Leap::Third, 0, false},
-      {"Tenor, chromatic, 6, fifth", chromatic, ClefRange::Tenor, 6, Leap::Fifth, 2, true},
-      {"Alto, C major, 4, octave", "CMajor1", ClefRange::Alto, 4, Leap::Octave, 1, false},
-      {"Treble, A minor, 6, third", "AMinor1", ClefRange::Treble, 6, Leap::Third, 6, false},
+      {"Alto, F# major", Key::FSharpMajor, ClefRange::Alto, 0, Leap::Third, 0, false},
+      {"Alto, Gb major", Key::GFlatMajor, ClefRange::Alto, 0, Leap::Third, 0, false},
+      {"Tenor, F# major", Key::FSharpMajor, ClefRange::Tenor, 0, Leap::Third, 0, false},
+      {"Tenor, Gb major", Key::GFlatMajor, ClefRange::Tenor, 0, Leap::Third, 0, false},
+      {"Grand, Eb minor, 8, octave", Key::EFlatMinor, ClefRange::Grand, 8, Leap::Octave, 3, false},
+      {"Grand, Bb minor, 8, fifth", Key::BFlatMinor, ClefRange::Grand, 8, Leap::Fifth, 5, true},
+      {"Alto, Eb minor, 8, fifth", Key::EFlatMinor, ClefRange::Alto, 8, Leap::Fifth, 2, false},
+      {"Tenor, C# minor, 8, octave", Key::CSharpMinor, ClefRange::Tenor, 8, Leap::Octave, 7, true},
+      {"Alto, Key::Chromatic, 8, third", Key::Chromatic, ClefRange::Alto, 8, Leap::Third, 0, false},
+      {"Tenor, Key::Chromatic, 6, fifth", Key::Chromatic, ClefRange::Tenor, 6, Leap::Fifth, 2, true},
+      {"Alto, C major, 4, octave", Key::CMajor, ClefRange::Alto, 4, Leap::Octave, 1, false},
+      {"Treble, A minor, 6, third", Key::AMinor, ClefRange::Treble, 6, Leap::Third, 6, false},
   };
   constexpr int kColumns = 2, kCaption = 18, kGap = 8;
   const int width = static_cast<int>(lintra::notation::kAreaWidth * scale);

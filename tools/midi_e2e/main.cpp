@@ -129,27 +129,17 @@ std::string Hex(const std::uint8_t* bytes, std::uint32_t size) {
   return text;
 }
 
-int EchoSysex(const Args& args) {
-  RtMidiService ports(RtMidiBackend::Jack);
-  OutputDeviceAdapter output(ports);
-  InputDeviceAdapter input(ports);
-  unsigned inId = 0, outId = 0;
-  if (!FindPort(ports, true, args.in, inId) || !FindPort(ports, false, args.out, outId)) {
-    std::fprintf(stderr, "lintra-midi-e2e: ports %s / %s not found\n", args.in.c_str(), args.out.c_str());
-    return 2;
-  }
-  MessageLoop loop;
-  SemaphoreWaker waker;
-  loop.SetWaker(&waker);
-  DeviceHandle in = kNoHandle, out = kNoHandle;
+// What the sysex mode hears: each message reported, each complete one sent back; after the reset,
+// the buffers it hands back empty counted.
+struct SysexEcho {
+  OutputDeviceAdapter& output;
+  DeviceHandle out = kNoHandle;
+  LongHeader echo{};
   int reports = 0;
   bool resetting = false;
   int returnedByReset = 0;
-  std::vector<std::uint8_t> buffers[2] = {std::vector<std::uint8_t>(16), std::vector<std::uint8_t>(16)};
-  LongHeader headers[2];
-  LongHeader echo;
 
-  MessageWindow window(loop, [&](const PostedMessage& message) {
+  void Receive(const PostedMessage& message) {
     if (resetting) {
       const auto* header = reinterpret_cast<LongHeader*>(message.p1);
       if (message.code == MIM_LONGDATA && header->bytesRecorded == 0) ++returnedByReset;
@@ -172,9 +162,28 @@ int EchoSysex(const Args& args) {
       }
     }
     std::fflush(stdout);
-  });
+  }
+};
 
-  if (output.OutOpen(out, static_cast<int>(outId), nullptr, 0) != kOk ||
+int EchoSysex(const Args& args) {
+  RtMidiService ports(RtMidiBackend::Jack);
+  OutputDeviceAdapter output(ports);
+  InputDeviceAdapter input(ports);
+  unsigned inId = 0, outId = 0;
+  if (!FindPort(ports, true, args.in, inId) || !FindPort(ports, false, args.out, outId)) {
+    std::fprintf(stderr, "lintra-midi-e2e: ports %s / %s not found\n", args.in.c_str(), args.out.c_str());
+    return 2;
+  }
+  MessageLoop loop;
+  SemaphoreWaker waker;
+  loop.SetWaker(&waker);
+  DeviceHandle in = kNoHandle;
+  SysexEcho heard{output};
+  std::vector<std::uint8_t> buffers[2] = {std::vector<std::uint8_t>(16), std::vector<std::uint8_t>(16)};
+  LongHeader headers[2];
+  MessageWindow window(loop, [&](const PostedMessage& message) { heard.Receive(message); });
+
+  if (output.OutOpen(heard.out, static_cast<int>(outId), nullptr, 0) != kOk ||
       input.InOpen(in, inId, &PostToWindow, reinterpret_cast<std::uintptr_t>(&window)) != kOk) {
     std::fprintf(stderr, "lintra-midi-e2e: open failed\n");
     return 2;
@@ -188,21 +197,21 @@ int EchoSysex(const Args& args) {
   input.InStart(in);
   std::printf("ready\n");
   std::fflush(stdout);
-  RunLoop(loop, waker, args, [&] { return reports >= args.count; });
+  RunLoop(loop, waker, args, [&] { return heard.reports >= args.count; });
 
   // Both buffers are back with us by now; one goes in again, and the reset
   // has to hand it back empty.
   loop.DispatchPending();
-  resetting = true;
+  heard.resetting = true;
   input.InAddBuffer(in, &headers[0]);
   input.InReset(in);
   loop.DispatchPending();
-  std::printf("reset returned %d\n", returnedByReset);
+  std::printf("reset returned %d\n", heard.returnedByReset);
   for (auto& header : headers) input.InUnprepareHeader(in, &header);
   const Result closed = input.InClose(in);
-  output.OutClose(out);
+  output.OutClose(heard.out);
   std::printf("closed %u\n", closed);
-  return reports >= args.count ? 0 : 1;
+  return heard.reports >= args.count ? 0 : 1;
 }
 
 }  // namespace

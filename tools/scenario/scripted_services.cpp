@@ -8,6 +8,7 @@
 #include "app/form2.h"
 #include "midi/message_loop.h"
 #include "tools/scenario/transcript.h"
+#include "ui/key_menus.h"
 
 namespace lintra::scenario {
 
@@ -80,7 +81,7 @@ void TraceCanvas::DrawText(int x, int y, std::string_view text, const notation::
        << notation::ColourName(style.colour) << '\n';
 }
 
-void RecordingProgressView::Show(const app::ProgressRequest& request) {
+void RecordingProgressView::Show(const coach::ProgressRequest& request) {
   last = request;
   shown = true;
   const std::chrono::sys_seconds seconds{std::chrono::seconds{request.nowUtcMs / 1000}};
@@ -93,8 +94,8 @@ void RecordingProgressView::Show(const app::ProgressRequest& request) {
                 static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
                 static_cast<int>(time.seconds().count()));
   static constexpr const char* kClefs[] = {"treble", "bass", "grand"};
-  out_ << "progress-window journal " << (request.journalPath.empty() ? "off" : "on") << " key " << request.keyItem
-       << " clef " << kClefs[static_cast<int>(request.clefRange)] << " names "
+  out_ << "progress-window journal " << (request.journalPath.empty() ? "off" : "on") << " key "
+       << ui::KeyMenu(request.key).text << " clef " << kClefs[static_cast<int>(request.clefRange)] << " names "
        << (request.syllables ? "syllables" : "letters") << " middle-c " << (request.middleCIsC4 ? "C4" : "C3")
        << " now " << now << 'Z' << " utc-offset " << request.utcOffsetMinutes << " pool";
   for (const auto slot : request.pool) out_ << ' ' << int{slot};

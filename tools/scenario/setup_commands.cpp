@@ -101,11 +101,10 @@ void Start(const Command& c) {
   s.model = std::make_unique<ui::WindowModel>();
   app::FormServices services{s.clock,    s.dialogs, s.shell,        s.pump,          s.canvas,
                              *s.service, s.loop,    s.settingsFile, "Note Help.html"};
-  services.journalPath = s.journalPath;
-  services.progressView = &s.progressView;
-  s.form = std::make_unique<app::TForm2>(*s.model, services);
+  s.trainer = std::make_unique<app::Trainer>(*s.model, services, app::PracticeServices{s.journalPath, &s.progressView});
+  s.form = &s.trainer->Form();
   s.pump.loop = &s.loop;
-  s.pump.form = s.form.get();
+  s.pump.form = s.form;
   s.form->OnShortSent = [&s](const midi::ShortMessage& message) {
     s.out << "midi-out " << int{message.status} << ' ' << int{message.data1} << ' ' << int{message.data2} << '\n';
   };

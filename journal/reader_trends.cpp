@@ -1,13 +1,10 @@
-#include "journal/journal_queries.h"
-
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <ctime>
 #include <map>
-#include <string>
 
 #include "journal/answer_columns.h"
+#include "journal/journal_reader.h"
 #include "journal/statement.h"
 
 namespace lintra::journal {
@@ -49,60 +46,12 @@ struct Tally {
   }
 };
 
-std::string IsoTime(std::int64_t utcMs) {
-  const std::time_t seconds = static_cast<std::time_t>(utcMs / 1000);
-  std::tm tm{};
-  gmtime_r(&seconds, &tm);
-  char text[40];
-  const std::size_t n = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &tm);
-  std::snprintf(text + n, sizeof text - n, ".%03dZ", static_cast<int>(utcMs % 1000));
-  return text;
-}
-
-// Names of keys and answers come from the program's own tables, but a file is outside input:
-// quote anything that could break a CSV line.
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
 }  // namespace
 
-std::vector<NoteHistory> MasteryInputs(sqlite3* db, std::string_view keyItem, int attempts) {
-  std::vector<NoteHistory> notes;
-  Statement name(db, "SELECT id FROM names WHERE text = ?1");
-  if (name.bind(1, keyItem).step() != SQLITE_ROW) return notes;
-  const std::int64_t key = name.integer(0);
-  // Walks the index note by note instead of reading every answer in the key.
-  Statement next(db, "SELECT slot FROM answers WHERE key_name = ?1 AND slot > ?2 ORDER BY slot LIMIT 1");
-  Statement last(db,
-                 "SELECT correct, response_ms, staff FROM answers WHERE key_name = ?1 AND slot = ?2"
-                 " AND attempt = 1 AND exercise = ?4 ORDER BY id DESC LIMIT ?3");
-  std::int64_t slot = -1;
-  for (;;) {
-    next.reset();
-    if (next.bind(1, key).bind(2, slot).step() != SQLITE_ROW) break;
-    slot = next.integer(0);
-    NoteHistory note;
-    note.slot = static_cast<theory::NoteSlot>(slot);
-    last.reset();
-    last.bind(1, key).bind(2, slot).bind(3, std::int64_t{attempts});
-    last.bind(4, static_cast<std::int64_t>(Exercise::NoteReading));
-    while (last.step() == SQLITE_ROW) {
-      note.staff = static_cast<Staff>(last.integer(2));
-      note.lastFirstTries.push_back({last.integer(0) != 0, last.integer(1)});
-    }
-    if (!note.lastFirstTries.empty()) notes.push_back(std::move(note));
-  }
-  return notes;
-}
-
-std::vector<TrendPoint> DailyTrend(sqlite3* db, std::int64_t nowUtcMs, int days, int utcOffsetMinutes) {
+std::vector<TrendPoint> JournalReader::DailyTrend(std::int64_t nowUtcMs, int days, int utcOffsetMinutes) const {
+  std::vector<TrendPoint> points;
+  if (db_ == nullptr) return points;
+  sqlite3* db = db_;
   const std::int64_t offsetMs = std::int64_t{utcOffsetMinutes} * 60 * 1000;
   auto dayOf = [&](std::int64_t t) {
     const std::int64_t local = t + offsetMs;
@@ -119,12 +68,14 @@ std::vector<TrendPoint> DailyTrend(sqlite3* db, std::int64_t nowUtcMs, int days,
     const std::int64_t t = scan.integer(0);
     byDay[dayOf(t)].Add(t, scan.integer(1) != 0, scan.integer(2));
   }
-  std::vector<TrendPoint> points;
   for (auto& [day, tally] : byDay) points.push_back(tally.Point(day));
   return points;
 }
 
-std::vector<TrendPoint> SessionTrend(sqlite3* db, int sessions) {
+std::vector<TrendPoint> JournalReader::SessionTrend(int sessions) const {
+  std::vector<TrendPoint> points;
+  if (db_ == nullptr) return points;
+  sqlite3* db = db_;
   Statement recent(db, "SELECT id, external, first_answer FROM sessions ORDER BY id DESC LIMIT ?1");
   recent.bind(1, std::int64_t{sessions});
   std::map<std::int64_t, std::pair<std::int64_t, Tally>> byId;  // the journal's id: the caller's, the figures
@@ -133,7 +84,6 @@ std::vector<TrendPoint> SessionTrend(sqlite3* db, int sessions) {
     byId[recent.integer(0)].first = recent.integer(1);
     from = from < 0 ? recent.integer(2) : std::min(from, recent.integer(2));
   }
-  std::vector<TrendPoint> points;
   if (byId.empty()) return points;
   Statement scan(db, "SELECT session, time_ms, correct, response_ms FROM answers WHERE id >= ?1 AND attempt = 1");
   scan.bind(1, from);
@@ -147,13 +97,15 @@ std::vector<TrendPoint> SessionTrend(sqlite3* db, int sessions) {
   return points;
 }
 
-std::vector<MistakeSummary> RecentMistakes(sqlite3* db, std::int64_t nowUtcMs, int days) {
+std::vector<MistakeSummary> JournalReader::RecentMistakes(std::int64_t nowUtcMs, int days) const {
+  std::vector<MistakeSummary> kinds;
+  if (db_ == nullptr) return kinds;
+  sqlite3* db = db_;
   const std::int64_t boundaryMs = nowUtcMs - std::int64_t{days} * kDayMs;
   Statement count(db,
                   "SELECT mistake, count(*), max(id) FROM answers WHERE id >= ?1 AND time_ms >= ?2"
                   " AND time_ms <= ?3 AND mistake <> 0 GROUP BY mistake ORDER BY count(*) DESC, mistake");
   count.bind(1, FirstAnswerSince(db, boundaryMs)).bind(2, boundaryMs).bind(3, nowUtcMs);
-  std::vector<MistakeSummary> kinds;
   Statement example(db, std::string(kSelectAnswerSql) + " WHERE a.id = ?1");
   while (count.step() == SQLITE_ROW) {
     MistakeSummary summary;
@@ -164,22 +116,6 @@ std::vector<MistakeSummary> RecentMistakes(sqlite3* db, std::int64_t nowUtcMs, i
     kinds.push_back(std::move(summary));
   }
   return kinds;
-}
-
-bool ExportCsv(sqlite3* db, std::ostream& out) {
-  out << "time_utc,session,exercise,scale_kind,key,clef_range,question,question_midi,question_staff,"
-         "question_place,answer_key,answer_midi,answer_source,correct,attempt,response_ms,mistake\n";
-  Statement all(db, std::string(kSelectAnswerSql) + " ORDER BY a.id");
-  int rc = SQLITE_ROW;
-  while ((rc = all.step()) == SQLITE_ROW) {
-    const AnswerRecord r = ReadAnswer(all);
-    out << IsoTime(r.wallTimeUtcMs) << ',' << r.sessionId << ',' << practice::Code(r.exercise) << ','
-        << practice::Code(r.scaleKind) << ',' << CsvField(r.keyItem) << ',' << practice::Code(r.clefRange) << ','
-        << r.questionName << ',' << r.questionMidi << ',' << practice::Code(r.questionStaff) << ',' << r.questionPlace
-        << ',' << CsvField(r.answerKey) << ',' << r.answerMidi << ',' << practice::Code(r.source) << ','
-        << (r.correct ? 1 : 0) << ',' << r.attempt << ',' << r.responseMs << ',' << practice::Code(r.mistake) << '\n';
-  }
-  return rc == SQLITE_DONE && static_cast<bool>(out);
 }
 
 }  // namespace lintra::journal

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/progress_view.h"
-#include "journal/journal_queries.h"
+#include "coach/progress_view.h"
+#include "journal/journal_reader.h"
 #include "practice/mastery.h"
 
-namespace lintra::progress {
+namespace lintra::coach {
 
 inline constexpr int kTrendDays = 30;
 inline constexpr int kTrendSessions = 20;
@@ -18,7 +18,7 @@ inline constexpr int kMistakeDays = 7;
 
 struct NoteMastery {
   theory::NoteSlot slot = 0;
-  practice::Mastery mastery;  // attempts 0: never asked in this key
+  practice::Mastery mastery;  // no first tries: never asked in this key
 };
 
 struct MistakeLine {
@@ -40,8 +40,8 @@ struct ProgressReport {
 
 // Opens the journal read-only on a connection of its own; a missing, empty or damaged file gives
 // a report with a message instead of figures.
-ProgressReport ReadProgress(const app::ProgressRequest& request);
+ProgressReport ReadProgress(const ProgressRequest& request);
 
 std::string_view MistakeCaption(practice::MistakeKind kind);
 
-}  // namespace lintra::progress
+}  // namespace lintra::coach

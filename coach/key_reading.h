@@ -1,0 +1,35 @@
+// The model of the student's reading of the key in force, one object shared by the weak-note pick
+// and the Progress window: read from the journal when first asked for, then kept up with every
+// first try in that key. The pick draws from the very estimates the window shows.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "coach/answer_journal.h"
+#include "coach/feature.h"
+#include "practice/reading_model.h"
+
+namespace lintra::coach {
+
+class KeyReading : public Feature {
+ public:
+  explicit KeyReading(AnswerJournal& journal) : journal_(journal) {}
+
+  // The model of `key` with every first try weighed. Asked for another key than the one it holds,
+  // it reads that key from the journal instead.
+  practice::ReadingModel& Of(theory::KeyId key);
+
+  void Answered(const practice::JudgedAnswer& answer) override;
+  void JournalReset() override;
+
+ private:
+  AnswerJournal& journal_;
+  std::unique_ptr<practice::ReadingModel> model_;
+  theory::KeyId key_ = theory::KeyId::CMajor;
+  // First tries not yet weighed: the weighing waits until the model is next asked for, off the
+  // answer's path.
+  std::vector<practice::FirstTry> unweighed_;
+};
+
+}  // namespace lintra::coach
