@@ -158,6 +158,7 @@ void Microphone::ChooseSoundInput() {
   };
   choice.level = [this] { return listener_->Level(); };
   // Notes played to try the input answer nothing.
+  const bool wasListening = Listening();
   if (poll_) poll_->SetEnabled(false);
   const std::optional<std::string> chosen = services_.chooser->ChooseSoundInput(choice);
   if (chosen && *chosen != device_) {
@@ -166,8 +167,8 @@ void Microphone::ChooseSoundInput() {
       dialogs_.Message(*error + " " + ui::Tr("Messages", "The choice applies until the program ends."));
     }
   }
-  // The input kept: the one chosen, or the one before a cancel.
-  if (On()) {
+  // The input kept: the one chosen, or the one before a cancel (unless it had gone already).
+  if (On() && (chosen || wasListening)) {
     Listen();
   } else {
     listener.Stop();

@@ -78,7 +78,7 @@ std::optional<std::string> ScriptedDialogs::ChooseSoundInput(const app::SoundInp
   }
   const bool listed = std::any_of(choice.devices.begin(), choice.devices.end(),
                                   [&answer](const auto& device) { return device.name == answer.text; });
-  if (!answer.text.empty() && !listed) throw ui::DialogNotAnswered{"there is no sound input " + Quoted(answer.text)};
+  if (!answer.text.empty() && !listed && answer.text != choice.current) throw ui::DialogNotAnswered{"there is no sound input " + Quoted(answer.text)};
   out_ << "ok " << Quoted(answer.text) << '\n';
   return answer.text;
 }
