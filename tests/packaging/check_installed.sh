@@ -11,7 +11,7 @@ fail() { echo "check_installed: $*" >&2; exit 1; }
 for f in bin/lintra lib/lintra/lintra-synth.so lib/lintra/lintra-ports.so lib/lintra/lintra-capture.so share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg "share/lintra/Note Help.html" "share/lintra/Note Help.pt_BR.html" \
          "share/lintra/Note Help.es.html" "share/lintra/Note Help.fr.html" "share/lintra/Note Help.it.html" \
-         "share/lintra/Note Help.de.html" \
+         "share/lintra/Note Help.de.html" share/lintra/help.css \
          share/doc/lintra/OFL.txt share/doc/lintra/LICENSE; do
   [ -s "$prefix/$f" ] || fail "missing: $prefix/$f"
 done
