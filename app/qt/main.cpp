@@ -68,6 +68,13 @@ UserFiles FindUserFiles() {
           (data + QStringLiteral("/journal.sqlite")).toStdString()};
 }
 
+// The help page ships beside the program, or in the source tree of a build.
+std::string HelpPage(const std::string& language) {
+  const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
+  return lintra::frontend::FindHelpDocument({dir, dir / "../share/lintra", LINTRA_SOURCE_DIR "/assets/help"},
+                                            language);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -94,10 +101,7 @@ int main(int argc, char** argv) {
 
   const UserFiles files = FindUserFiles();
 
-  // The help page ships beside the program, or in the source tree of a build.
-  const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
-  const std::string help = lintra::frontend::FindHelpDocument(
-      {dir, dir / "../share/lintra", LINTRA_SOURCE_DIR "/assets/help"}, language.Language());
+  const std::string help = HelpPage(language.Language());
   lintra::frontend::QtClock clock;
   lintra::frontend::QtDialogs boxes;
   // A check that no one watches must not wait for a box to be answered.
