@@ -10,7 +10,8 @@
 namespace lintra::ui {
 
 // Keeps the text of every box and of every question. Confirmations are answered with `confirm`,
-// a file question with `savePath` (cancelled while it is unset), prompts are cancelled.
+// a file question with `savePath` and a list with `choose` (each cancelled while unset), prompts are
+// cancelled.
 class RecordingDialogs : public Dialogs {
  public:
   void Message(const std::string& text) override { boxes.push_back(text); }
@@ -30,10 +31,21 @@ class RecordingDialogs : public Dialogs {
     return true;
   }
 
+  bool ChooseItem(const std::string&, const std::string& prompt, const std::vector<std::string>& items,
+                  std::size_t& chosen) override {
+    questions.push_back(prompt);
+    offered = items;
+    if (!choose) return false;
+    chosen = *choose;
+    return true;
+  }
+
   std::vector<std::string> boxes;
   std::vector<std::string> questions;
   bool confirm = false;
   std::optional<std::string> savePath;
+  std::optional<std::size_t> choose;  // the item a list question is answered with; unset: cancelled
+  std::vector<std::string> offered;   // the items of the last list question
 };
 
 // A shell that opens every document and remembers being told to end.

@@ -330,6 +330,10 @@
         <source>Listen While Notes Sound (Headphones)</source>
         <translation>Zuhören, während Töne klingen (Kopfhörer)</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Sprache...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -352,6 +356,22 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>Die Auswahl gilt, bis das Programm beendet wird.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>Die Sprache des Desktops</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>Das Programm spricht:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>Die gewählte Sprache gilt ab dem nächsten Start des Programms.</translation>
     </message>
 </context>
 <context>

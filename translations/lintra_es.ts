@@ -330,6 +330,10 @@
         <source>Listen While Notes Sound (Headphones)</source>
         <translation>Escuchar mientras suenan las notas (auriculares)</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -352,6 +356,22 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>La elección vale hasta que se cierre el programa.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>El idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>El programa habla:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>El idioma elegido se usará a partir del próximo inicio del programa.</translation>
     </message>
 </context>
 <context>

@@ -330,6 +330,10 @@
         <source>Listen While Notes Sound (Headphones)</source>
         <translation>Écouter pendant que les notes sonnent (casque)</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Langue...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -352,6 +356,22 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>Ce choix vaut jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>La langue du bureau</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>Le programme parle :</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>La langue choisie sera utilisée au prochain démarrage du programme.</translation>
     </message>
 </context>
 <context>

@@ -330,6 +330,10 @@
         <source>Listen While Notes Sound (Headphones)</source>
         <translation>Ascolta mentre suonano le note (cuffie)</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Lingua...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -352,6 +356,22 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>La scelta vale fino alla chiusura del programma.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>La lingua del desktop</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>Il programma parla:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>La lingua scelta sarà usata dal prossimo avvio del programma.</translation>
     </message>
 </context>
 <context>

@@ -330,6 +330,10 @@
         <source>Listen While Notes Sound (Headphones)</source>
         <translation>Ouvir enquanto as notas soam (fones de ouvido)</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma...</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -352,6 +356,22 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>A escolha vale até o programa ser fechado.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>O idioma da área de trabalho</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>O programa fala:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>O idioma escolhido será usado a partir da próxima vez que o programa for aberto.</translation>
     </message>
 </context>
 <context>
