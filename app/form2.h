@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/staff_reader.h"
 #include "midi/message_loop.h"
 #include "midi/messages.h"
 #include "midi/midi_in.h"
@@ -217,11 +218,14 @@ class TForm2 {
   void WatchDevices();
   // The answered question, for the answers published.
   void QuestionShown();
+  // The answer line, said to the student even where its text stays the same.
+  void ShowAnswer(std::string text);
   void PublishAnswer(bool correct);
 
   ui::WindowModel& model_;
   FormServices services_;
   notation::StaffPainter painter_;
+  StaffReader staffReader_;  // what is drawn, in words
   std::unique_ptr<ui::Timer> timer1_;
   std::unique_ptr<ui::Timer> timer3_;
   std::unique_ptr<ui::Timer> deviceWatch_;

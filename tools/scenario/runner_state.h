@@ -52,7 +52,8 @@ struct RunnerState {
   std::filesystem::path settingsFile;
   std::unique_ptr<ui::WindowModel> model;
   std::unique_ptr<app::Trainer> trainer;
-  app::TForm2* form = nullptr;  // the trainer's window, once started
+  app::TForm2* form = nullptr;      // the trainer's window, once started
+  bool traceAnnouncements = false;  // "trace announce": print what assistive technology is told
   bool quit = false;
 };
 
