@@ -54,15 +54,18 @@ TForm2::TForm2(ui::WindowModel& model, FormServices services)
 TForm2::~TForm2() = default;
 
 void TForm2::Guard(const std::function<void()>& handler) {
+  ++guardDepth_;
   try {
     handler();
   } catch (const ui::DialogNotAnswered&) {
+    --guardDepth_;
     throw;
   } catch (const std::exception& error) {
     services_.dialogs.Error(ui::DisplayedErrorText(error.what()));
   } catch (...) {
     services_.dialogs.Error("An unexpected error occurred.");
   }
+  if (--guardDepth_ == 0 && OnHandled) OnHandled();
 }
 
 void TForm2::ClickControl(ui::Control& control) {

@@ -92,6 +92,9 @@ class TForm2 {
 
   // Every short message the window sends, before it is sent (transcripts).
   std::function<void(const midi::ShortMessage&)> OnShortSent;
+  // After each entry from the event loop, once the outermost is done: what its handlers changed has
+  // settled (a wrong answer raises the count of correct answers and lowers it again).
+  std::function<void()> OnHandled;
 
   // --- State of the window.
   std::int32_t AnswerCount = 0;
@@ -244,6 +247,7 @@ class TForm2 {
   bool questionOpen_ = false;         // a note-reading question is shown and may be answered
   std::int64_t questionShownMs_ = 0;  // time of day it was shown and sounded
   int attempt_ = 1;                   // of the next answer to it
+  int guardDepth_ = 0;                // entries from the event loop under way, one inside another
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
 };
 
