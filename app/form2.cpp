@@ -3,20 +3,26 @@
 
 #include <exception>
 
+#include "ui/translate.h"
+
 namespace lintra::app {
 namespace {
 
-constexpr const char* kFarewell =
-    "Thank you for practising with Lintra. The maker's web site offers more training programs for "
-    "musicians.";
+std::string Farewell() {
+  return ui::Tr("Messages",
+                "Thank you for practising with Lintra. The maker's web site offers more training programs for "
+                "musicians.");
+}
 
-constexpr const char* kAbout =
-    "Lintra Trainer, version 3.1 (2026).\n"
-    "A trainer for reading music notation.\n\n"
-    "This software is provided as is, without warranties of any kind. The seller's liability is limited "
-    "to the replacement of the software or the refund of its price.\n\n"
-    "Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project "
-    "(SIL Open Font License 1.1).";
+std::string About() {
+  return ui::Tr("Messages",
+                "Lintra Trainer, version 3.1 (2026).\n"
+                "A trainer for reading music notation.\n\n"
+                "This software is provided as is, without warranties of any kind. The seller's liability is limited "
+                "to the replacement of the software or the refund of its price.\n\n"
+                "Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project "
+                "(SIL Open Font License 1.1).");
+}
 
 }  // namespace
 
@@ -63,7 +69,7 @@ void TForm2::Guard(const std::function<void()>& handler) {
   } catch (const std::exception& error) {
     services_.dialogs.Error(ui::DisplayedErrorText(error.what()));
   } catch (...) {
-    services_.dialogs.Error("An unexpected error occurred.");
+    services_.dialogs.Error(ui::Tr("Messages", "An unexpected error occurred."));
   }
   if (--guardDepth_ == 0 && OnHandled) OnHandled();
 }
@@ -126,7 +132,7 @@ void TForm2::FormCreate() {
     CorrectThreshold = "40";
     SetText(control::Items, "0");
     WrongCount = 0;
-    SetText(control::Score, "Start");
+    SetText(control::Score, ui::Tr("MainWindow", "Start"));
     SkipNoteDraw = false;
     ClavedoSol1Click();
     KeyCommand(theory::KeyId::CMajor);
@@ -141,25 +147,27 @@ void TForm2::Initial() { services_.shell.Maximize(); }
 
 void TForm2::FormClose() {
   if (events_.closing) events_.closing();
-  services_.dialogs.Message(kFarewell);
+  services_.dialogs.Message(Farewell());
   Guard([this] { CloseMidiDevices(); });
   services_.shell.Terminate();
 }
 
 void TForm2::Exit1Click() {
   if (events_.closing) events_.closing();
-  services_.dialogs.Message(kFarewell);
+  services_.dialogs.Message(Farewell());
   services_.shell.Terminate();
 }
 
 void TForm2::ProgramHelpClick() {
   if (!services_.shell.OpenDocument(services_.helpDocument)) {
-    services_.dialogs.Message("The help page could not be opened. It is the file \"" + services_.helpDocument +
-                              "\"; open it in a web browser to read it.");
+    services_.dialogs.Message(ui::Args(
+        ui::Tr("Messages",
+               "The help page could not be opened. It is the file \"%1\"; open it in a web browser to read it."),
+        {services_.helpDocument}));
   }
 }
 
-void TForm2::About1Click() { services_.dialogs.Message(kAbout); }
+void TForm2::About1Click() { services_.dialogs.Message(About()); }
 
 // --- Drawing.
 

@@ -12,6 +12,7 @@
 #include "app/form2.h"
 #include "app/text_numbers.h"
 #include "midi/synth_device_name.h"
+#include "ui/translate.h"
 
 namespace lintra::app {
 namespace {
@@ -352,7 +353,7 @@ void TForm2::HandleMidiNote() {
       bool& flag;
       ~Reset() { flag = false; }
     } reset{outOfRangeShown_};
-    services_.dialogs.Message("Keyboard out of range.");
+    services_.dialogs.Message(ui::Tr("Messages", "Keyboard out of range."));
   }
 }
 

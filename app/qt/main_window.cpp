@@ -13,6 +13,8 @@
 #include "controls/elastfrm.h"
 #include "controls/gradbtn.h"
 #include "midi/midi_service.h"
+#include "ui/layout_texts.h"
+#include "ui/translate.h"
 
 namespace lintra::frontend {
 
@@ -23,7 +25,7 @@ MainWindow::MainWindow(WindowServices services)
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   InstallAccessibleWidgets();
   setObjectName("Form2");
-  setWindowTitle(Q(ui::kWindowCaption));
+  setWindowTitle(Q(ui::TrMarked(ui::kWindowContext, ui::kWindowCaption)));
   setAccessibleName(Q(kSpokenProgramName));
   setPalette(LayoutPalette());
   client_ = new QWidget(this);  // unnamed: the scaling walks through it to the controls
