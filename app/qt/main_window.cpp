@@ -170,8 +170,9 @@ void MainWindow::AfterRescale() {
 }
 
 void MainWindow::FitText(QWidget* widget) {
-  const auto scaled = scaledPoints_.find(widget);
-  if (scaled == scaledPoints_.end()) return;  // before the first rescale: the design fonts stand
+  // Before the first rescale the design font is the size to fit from: a translated text longer than
+  // the English one must fit the design size too.
+  const auto scaled = scaledPoints_.try_emplace(widget, widget->font().pointSize()).first;
   const int points = FittingPoints(widget, scaled->second);
   if (widget->font().pointSize() == points) return;
   QFont font = widget->font();
