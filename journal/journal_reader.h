@@ -21,6 +21,8 @@ namespace lintra::journal {
 struct Attempt {
   bool correct = false;
   std::int64_t responseMs = 0;
+  std::int64_t utcMs = 0;  // when it was answered
+  std::int64_t row = 0;    // the order it was written in
 };
 
 // A note's last first tries at reading it in one key, newest first.
