@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/staff_reader.h"
 #include "midi/message_loop.h"
 #include "midi/messages.h"
 #include "midi/midi_in.h"
@@ -58,6 +59,8 @@ struct FormEvents {
   // Asked for each new question before the plain pick: a slot, or nothing to leave the pick to the
   // window. It may draw from `random` (seeded as the plain pick is) only when it answers.
   std::function<std::optional<theory::NoteSlot>(theory::Random& random)> pickQuestion;
+  // Every short message the window sends, as it sends it: what sounds through the speakers.
+  std::function<void(const midi::ShortMessage&)> sending;
 };
 
 class TForm2 {
@@ -85,12 +88,20 @@ class TForm2 {
   void SelectItem(ui::Control& combo, int index);
   void TypeText(ui::Control& combo, const std::string& text);
 
+  // A note another input heard (the microphone), taken as the key it stands for, as a MIDI note-on
+  // is; notes off the keyboard are not taken. The note began `beganMsAgo` before now: the response
+  // time is measured to that moment.
+  void AnswerHeard(int note, practice::AnswerSource source, std::int64_t beganMsAgo);
+
   // The built-in synthesizer will not sound; `reason` says why, for the user.
   // The user is told once, as soon as the synthesizer is the output in use.
   void SynthesizerSilent(const std::string& reason);
 
   // Every short message the window sends, before it is sent (transcripts).
   std::function<void(const midi::ShortMessage&)> OnShortSent;
+  // After each entry from the event loop, once the outermost is done: what its handlers changed has
+  // settled (a wrong answer raises the count of correct answers and lowers it again).
+  std::function<void()> OnHandled;
 
   // --- State of the window.
   std::int32_t AnswerCount = 0;
@@ -190,6 +201,8 @@ class TForm2 {
   void OpenMidiDevices();
   void CloseMidiDevices();
   void HandleMidiNote();
+  // Presses the key of `note` (41 to 83) for an input: the answer's source and start are its.
+  void PressKeyFrom(int note, practice::AnswerSource source, std::int64_t beganMsAgo);
   // A click's handler runs after the events already waiting, as after a click on a native button.
   void PumpThenRun(const std::function<void()>& handler);
 
@@ -217,11 +230,14 @@ class TForm2 {
   void WatchDevices();
   // The answered question, for the answers published.
   void QuestionShown();
+  // The answer line, said to the student even where its text stays the same.
+  void ShowAnswer(std::string text);
   void PublishAnswer(bool correct);
 
   ui::WindowModel& model_;
   FormServices services_;
   notation::StaffPainter painter_;
+  StaffReader staffReader_;  // what is drawn, in words
   std::unique_ptr<ui::Timer> timer1_;
   std::unique_ptr<ui::Timer> timer3_;
   std::unique_ptr<ui::Timer> deviceWatch_;
@@ -240,7 +256,9 @@ class TForm2 {
   bool questionOpen_ = false;         // a note-reading question is shown and may be answered
   std::int64_t questionShownMs_ = 0;  // time of day it was shown and sounded
   int attempt_ = 1;                   // of the next answer to it
+  int guardDepth_ = 0;                // entries from the event loop under way, one inside another
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
+  std::int64_t answerBeganMsAgo_ = 0;  // of the answer being judged: before the key was pressed
 };
 
 }  // namespace lintra::app

@@ -160,9 +160,21 @@ void Show(const Command& c) {
     c.s.out << "status " << (line.visible ? "shown" : "hidden") << ' ' << Quoted(line.text) << '\n';
     return;
   }
+  if (c.Args().size() == 1 && c.Args()[0] == "staff") {
+    c.NeedStarted(true);
+    c.s.out << "staff " << Quoted(c.s.model->C(ui::control::PaintBox1).text) << '\n';
+    return;
+  }
   if (c.Args().size() == 1 && c.Args()[0] == "journal") {
     c.NeedStarted(true);
     ShowJournal(c);
+    return;
+  }
+  if (c.Args().size() == 1 && c.Args()[0] == "microphone") {
+    c.NeedStarted(true);
+    auto& microphone = c.s.trainer->Microphone();
+    c.s.out << "microphone " << (microphone.Listening() ? "listening " : "off ") << Quoted(microphone.SoundInput())
+            << '\n';
     return;
   }
   c.NeedStarted(true);
