@@ -135,17 +135,23 @@ void TForm2::FormCreate() {
 
 void TForm2::Initial() { services_.shell.Maximize(); }
 
+// The toolkit closes the window when the application ends, so after "Exit" the close handler runs
+// too: the farewell is said, and the practice features told, once.
 void TForm2::FormClose() {
-  if (events_.closing) events_.closing();
-  services_.dialogs.Message(kFarewell);
+  if (!farewellSaid_) SayFarewell();
   Guard([this] { CloseMidiDevices(); });
   services_.shell.Terminate();
 }
 
 void TForm2::Exit1Click() {
+  SayFarewell();
+  services_.shell.Terminate();
+}
+
+void TForm2::SayFarewell() {
+  farewellSaid_ = true;
   if (events_.closing) events_.closing();
   services_.dialogs.Message(kFarewell);
-  services_.shell.Terminate();
 }
 
 void TForm2::ProgramHelpClick() {

@@ -201,6 +201,7 @@ class TForm2 {
   void ClosePanel();
   std::string SilenceNotice();
   void ReportSetUp(std::vector<std::string>& problems);
+  void SayFarewell();
   bool Checked(ui::MenuName menu);
   void Check(ui::MenuName menu, bool checked = true);
   void SetText(ui::ControlName control, std::string text);
@@ -232,6 +233,7 @@ class TForm2 {
   bool outOfRangeShown_ = false;  // a "Keyboard out of range." box is open
   std::string synthSilence_;      // why the built-in synthesizer is silent
   bool synthSilenceTold_ = false;
+  bool farewellSaid_ = false;
   FormEvents events_;
   // The scale kind to restore when note reading resumes: the remembered flags of the scale items.
   bool RememberMajor = false;
