@@ -239,9 +239,11 @@ class TForm2 {
   bool RememberMajor = false;
   bool RememberMinor = false;
   bool RememberChromatic = false;
-  bool questionOpen_ = false;         // a note-reading question is shown and may be answered
-  std::int64_t questionShownMs_ = 0;  // time of day it was shown and sounded
-  int attempt_ = 1;                   // of the next answer to it
+  bool questionOpen_ = false;                                    // a note-reading question is shown and may be answered
+  std::int64_t questionShownMs_ = 0;                             // time of day it was shown and sounded
+  int attempt_ = 1;                                              // of the next answer to it
+  theory::KeyId askedKey_ = theory::KeyId::CMajor;               // the key it was asked in
+  practice::ClefRange askedClef_ = practice::ClefRange::Treble;  // and the clef's range
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
 };
 

@@ -70,6 +70,9 @@ void TForm2::QuestionShown() {
   questionOpen_ = true;
   questionShownMs_ = services_.clock.TimeOfDayMs();
   attempt_ = 1;
+  // A clef chosen while the question waits applies from the next pick: its answers belong to what was asked.
+  askedKey_ = KeyInForce();
+  askedClef_ = ClefRangeInForce();
 }
 
 void TForm2::PublishAnswer(bool correct) {
@@ -77,8 +80,8 @@ void TForm2::PublishAnswer(bool correct) {
   practice::JudgedAnswer answer;
   answer.wallTimeUtcMs = services_.clock.WallTimeUtcMs();
   answer.exercise = practice::Exercise::NoteReading;
-  answer.key = KeyInForce();
-  answer.clefRange = ClefRangeInForce();
+  answer.key = askedKey_;
+  answer.clefRange = askedClef_;
   answer.questionSlot = static_cast<theory::NoteSlot>(CurrentSlot);
   answer.answerKey = std::string(ui::Keyboard()[static_cast<std::size_t>(KeyNote - ui::kLowestKeyNote)].name);
   answer.answerMidi = KeyNote;

@@ -132,6 +132,26 @@ TEST_F(ProgressTest, EachAnswerIsRecordedWithItsTimeFromTheQuestionAndItsAttempt
   EXPECT_EQ(Cell(rows, 1, "session"), Cell(rows, 3, "session"));
 }
 
+// A clef chosen while a question waits applies from the next pick: the answer to the waiting one is
+// recorded under the clef it was asked in, and so is its second try.
+TEST_F(ProgressTest, AnAnswerIsRecordedUnderTheClefItsQuestionWasAskedIn) {
+  Window w(folder_, true);
+  const int question = w.form->QuestionNote;
+  w.Menu("ClavedoF1");
+  w.Wait(500);
+  w.Press(w.Wrong());
+  w.Wait(1000);
+  w.Press(question);
+  w.Wait(600);  // the next question, from the bass clef's range
+  w.Press(w.form->QuestionNote);
+
+  const auto rows = w.Rows();
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(Cell(rows, 1, "clef_range"), "treble");
+  EXPECT_EQ(Cell(rows, 2, "clef_range"), "treble");
+  EXPECT_EQ(Cell(rows, 3, "clef_range"), "bass");
+}
+
 // The questions asked, answering each right after `ms`.
 std::vector<int> Questions(Window& w, int count, std::int64_t ms) {
   std::vector<int> asked;
