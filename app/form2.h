@@ -28,6 +28,7 @@
 #include "ui/clock.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
+#include "ui/timed_dialogs.h"
 #include "ui/window_model.h"
 
 namespace lintra::app {
@@ -125,6 +126,9 @@ class TForm2 {
   ui::Timer& Timer1() { return *timer1_; }
   ui::Timer& Timer3() { return *timer3_; }
   ui::WindowModel& Model() { return model_; }
+  // The window's boxes: the practice features show theirs here too, so that no time a box keeps the
+  // student counts as time spent on a question.
+  ui::Dialogs& Boxes() { return boxes_; }
 
   // --- Handlers bound to the layout.
   void Exit1Click();
@@ -219,9 +223,11 @@ class TForm2 {
   // The answered question, for the answers published.
   void QuestionShown();
   void PublishAnswer(bool correct);
+  void StartTryClock();
 
   ui::WindowModel& model_;
   FormServices services_;
+  ui::TimedDialogs boxes_;
   notation::StaffPainter painter_;
   std::unique_ptr<ui::Timer> timer1_;
   std::unique_ptr<ui::Timer> timer3_;
@@ -239,8 +245,11 @@ class TForm2 {
   bool RememberMajor = false;
   bool RememberMinor = false;
   bool RememberChromatic = false;
-  bool questionOpen_ = false;                                    // a note-reading question is shown and may be answered
-  std::int64_t questionShownMs_ = 0;                             // time of day it was shown and sounded
+  bool questionOpen_ = false;  // a note-reading question is shown and may be answered
+  // Where the try now awaited began: the time of day its note was shown or sounded again, and the
+  // time boxes had been open by then.
+  std::int64_t tryStartMs_ = 0;
+  std::int64_t tryStartBoxMs_ = 0;
   int attempt_ = 1;                                              // of the next answer to it
   theory::KeyId askedKey_ = theory::KeyId::CMajor;               // the key it was asked in
   practice::ClefRange askedClef_ = practice::ClefRange::Treble;  // and the clef's range

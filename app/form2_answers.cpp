@@ -1,5 +1,7 @@
 // Answers: the 43 key handlers, judging, the score, "Next Answer?" and each judged answer told to
 // whoever listens.
+#include <algorithm>
+
 #include "app/form2.h"
 #include "app/text_numbers.h"
 #include "midi/messages.h"
@@ -68,7 +70,7 @@ void TForm2::CheckAnswer() {
 
 void TForm2::QuestionShown() {
   questionOpen_ = true;
-  questionShownMs_ = services_.clock.TimeOfDayMs();
+  StartTryClock();
   attempt_ = 1;
   // A clef chosen while the question waits applies from the next pick: its answers belong to what was asked.
   askedKey_ = KeyInForce();
@@ -89,16 +91,24 @@ void TForm2::PublishAnswer(bool correct) {
   answer.correct = correct;
   answer.attempt = attempt_++;
   // The clock gives the time of day: an answer after midnight still counts from the question.
-  answer.responseMs = (services_.clock.TimeOfDayMs() - questionShownMs_ + ui::kMsPerDay) % ui::kMsPerDay;
+  const std::int64_t elapsed = (services_.clock.TimeOfDayMs() - tryStartMs_ + ui::kMsPerDay) % ui::kMsPerDay;
+  answer.responseMs = std::max<std::int64_t>(0, elapsed - (boxes_.OpenMs() - tryStartBoxMs_));
+  // A try given before the note sounds again counts from "Try again!".
+  if (!correct) StartTryClock();
   if (events_.answered) events_.answered(answer);
+}
+
+void TForm2::StartTryClock() {
+  tryStartMs_ = services_.clock.TimeOfDayMs();
+  tryStartBoxMs_ = boxes_.OpenMs();
 }
 
 void TForm2::AnsDisplayClick() {
   if (Checked(menu::Syllables)) {
     MakeDisplayName();
-    services_.dialogs.Message(DisplayName);
+    boxes_.Message(DisplayName);
   } else {
-    services_.dialogs.Message("The answer is: " + ShownName(SpelledName));
+    boxes_.Message("The answer is: " + ShownName(SpelledName));
   }
 }
 

@@ -128,14 +128,13 @@ void TForm2::UseBuiltInSynthesizer(const std::string& reason) {
   if (!alreadySynth) OpenBuiltInSynthesizer(MidiOutput1);
   const std::string silence = SilenceNotice();
   if (sendFailureShown_) {
-    if (!silence.empty()) services_.dialogs.Message(silence);
+    if (!silence.empty()) boxes_.Message(silence);
     return;
   }
   sendFailureShown_ = true;
-  services_.dialogs.Message((alreadySynth
-                                 ? "MIDI output fails (" + ui::DisplayedErrorText(reason) + "). Notes may not sound."
-                                 : FallbackNotice(device, reason)) +
-                            (silence.empty() ? "" : "\n" + silence));
+  boxes_.Message((alreadySynth ? "MIDI output fails (" + ui::DisplayedErrorText(reason) + "). Notes may not sound."
+                               : FallbackNotice(device, reason)) +
+                 (silence.empty() ? "" : "\n" + silence));
 }
 
 std::string TForm2::SilenceNotice() {
@@ -151,14 +150,14 @@ std::string TForm2::SilenceNotice() {
 
 void TForm2::SynthesizerSilent(const std::string& reason) {
   synthSilence_ = reason;
-  if (const auto notice = SilenceNotice(); !notice.empty()) services_.dialogs.Message(notice);
+  if (const auto notice = SilenceNotice(); !notice.empty()) boxes_.Message(notice);
 }
 
 // The problems of a set-up and the synthesizer's silence reach the user in one box.
 void TForm2::ReportSetUp(std::vector<std::string>& problems) {
   if (const auto notice = SilenceNotice(); !notice.empty()) {
     if (problems.empty()) {
-      services_.dialogs.Message(notice);
+      boxes_.Message(notice);
       return;
     }
     problems.push_back(notice);
@@ -357,18 +356,18 @@ void TForm2::HandleMidiNote() {
       bool& flag;
       ~Reset() { flag = false; }
     } reset{outOfRangeShown_};
-    services_.dialogs.Message("Keyboard out of range.");
+    boxes_.Message("Keyboard out of range.");
   }
 }
 
 void TForm2::MIDIInst1Click() {
-  const std::string answer = services_.dialogs.InputBox("MIDI Instrument", "MIDI Instrument Number between 0 and 127?",
-                                                        std::to_string(Instrument));
+  const std::string answer =
+      boxes_.InputBox("MIDI Instrument", "MIDI Instrument Number between 0 and 127?", std::to_string(Instrument));
   const std::int32_t number = StrToInt(answer);
   // A data byte above 127 is no valid MIDI message and would garble the device's stream.
   if (number < 0 || number > 127) {
-    services_.dialogs.Message("Please enter an instrument number between 0 and 127. The instrument stays " +
-                              std::to_string(Instrument) + ".");
+    boxes_.Message("Please enter an instrument number between 0 and 127. The instrument stays " +
+                   std::to_string(Instrument) + ".");
     return;
   }
   Instrument = static_cast<std::int8_t>(number);

@@ -25,7 +25,7 @@ class Trainer::FormWindow final : public coach::Window {
 Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices practice)
     : form_(model, form), window_(std::make_unique<FormWindow>(form_)) {
   // The options live beside the device settings file, in its format.
-  coach::Services services{form.clock, form.dialogs, form.settingsFile.parent_path() / "options.qor",
+  coach::Services services{form.clock, form_.Boxes(), form.settingsFile.parent_path() / "options.qor",
                            std::move(practice.journalPath), practice.progressView};
   coach_ = std::make_unique<coach::Coach>(*window_, std::move(services),
                                           coach::LineFile{LoadDeviceSettings, SaveDeviceSettings});
