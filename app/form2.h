@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/device_selection.h"
 #include "midi/message_loop.h"
 #include "midi/messages.h"
 #include "midi/midi_in.h"
@@ -218,8 +219,10 @@ class TForm2 {
   std::string ShownName(std::string_view name);
   void StartDeviceWatch();
   void RelistDevices();
-  void WatchInput();  // the input just opened is the one to bring back when it returns
+  void WatchOpenDevices();  // the devices just opened are the ones to bring back when they return
   void WatchDevices();
+  void ReopenInput(const std::string& name);
+  void ReopenOutput(const std::string& name);
   // The answered question, for the answers published.
   void QuestionShown();
   void PublishAnswer(bool correct);
@@ -232,8 +235,8 @@ class TForm2 {
   std::unique_ptr<ui::Timer> timer1_;
   std::unique_ptr<ui::Timer> timer3_;
   std::unique_ptr<ui::Timer> deviceWatch_;
-  std::string watchedInput_;
-  bool inputLost_ = false;
+  WatchedDevice watchedInput_;
+  WatchedDevice watchedOutput_;
   std::uint32_t randomState_ = 0;
   bool sendFailureShown_ = false;
   bool outOfRangeShown_ = false;  // a "Keyboard out of range." box is open

@@ -8,6 +8,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "app/device_selection.h"
 #include "app/device_settings.h"
 #include "app/form2.h"
 #include "app/text_numbers.h"
@@ -44,65 +45,6 @@ std::string FallbackNotice(const std::string& device, const std::string& reason)
   }
   return "The MIDI output \"" + device + "\" cannot be used (" + ui::DisplayedErrorText(reason) +
          "). Lintra plays through the built-in synthesizer instead.";
-}
-
-// Chooses the output called `name`.  A device whose record cannot be read
-// does not stop the search, so one faulty driver cannot hide the others.
-void SelectOutputByName(midi::TMidiOutput& output, const std::string& name) {
-  try {
-    output.SetProductName(name);
-  } catch (const midi::EmidioutputError&) {
-    if (output.IsOpen() || name.empty()) throw;
-    for (int id = midi::kMidiMapper; id < static_cast<int>(output.DeviceCount()); ++id) {
-      try {
-        output.SetDeviceID(id);
-      } catch (const midi::EmidioutputError&) {
-        break;  // fewer devices than counted at start: a port has gone
-      }
-      if (output.LastError() == midi::kOk && output.ProductName() == name) return;
-    }
-    throw;
-  }
-}
-
-void SelectInputByName(midi::TMidiInput& input, const std::string& name) {
-  try {
-    input.SetProductName(name);
-  } catch (const midi::EMidiInputError&) {
-    if (input.IsOpen() || name.empty()) throw;
-    for (unsigned id = 0; id < input.DeviceCount(); ++id) {
-      try {
-        input.SetDeviceID(static_cast<std::uint16_t>(id));
-      } catch (const midi::EMidiInputError&) {
-        continue;
-      }
-      if (input.ProductName() == name) return;
-    }
-    throw;
-  }
-}
-
-// Device 0 by number.  Its record may be unreadable while the device itself
-// still opens; the open decides.
-void SelectFirstInput(midi::TMidiInput& input) {
-  try {
-    input.SetDeviceID(0);
-  } catch (const midi::EMidiInputError&) {
-  }
-}
-
-bool OpenBuiltInSynthesizer(midi::TMidiOutput& output) {
-  try {
-    output.CloseDevice();
-  } catch (const midi::EmidioutputError&) {
-  }
-  if (output.IsOpen()) return false;  // a device that will not let go keeps its place
-  try {
-    output.SetDeviceID(midi::kMidiMapper);
-  } catch (const midi::EmidioutputError&) {
-    return false;
-  }
-  return output.OpenDevice();
 }
 
 }  // namespace
@@ -243,7 +185,6 @@ void TForm2::OpenChosenDevices(std::vector<std::string>& problems) {
   }
 
   if (MidiInput1.OpenDevice()) Collect(problems, [this] { MidiInput1.StartInput(); });
-  WatchInput();
 
   if (!outputProblem.empty()) {
     // The chosen output is not there (a saved position beyond the list, a
@@ -263,6 +204,7 @@ void TForm2::OpenChosenDevices(std::vector<std::string>& problems) {
                          "). Notes will not sound.");
     }
   }
+  WatchOpenDevices();
 }
 
 void TForm2::OpenMidiDevices() {
@@ -276,7 +218,8 @@ void TForm2::OpenMidiDevices() {
 void TForm2::CloseMidiDevices() {
   // Both are closed even when the first one fails.  A device that has
   // disappeared is released by its loss: there is nothing to report.
-  watchedInput_.clear();
+  watchedInput_ = {};
+  watchedOutput_ = {};
   std::exception_ptr failure;
   try {
     MidiInput1.CloseDevice();
