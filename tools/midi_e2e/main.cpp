@@ -5,7 +5,8 @@
 //     TMidiOutput over the program's service (RtMidi on JACK plus the
 //     built-in synthesizer's stand-in) and sends every channel-1 note-on
 //     that reaches the note hook back out as note-on (144, note, 127), the
-//     way the trainer answers a key.  Ends after COUNT notes or the timeout.
+//     way the trainer answers a key.  Ends after COUNT notes or the timeout;
+//     exit 3 when the lists offer a port of its own.
 //
 //   lintra-midi-e2e sysex IN OUT COUNT TIMEOUT_MS
 //     Works on the device calls over RtMidi's ports: queues two 16-byte buffers, reports
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <semaphore>
 #include <string>
 #include <vector>
@@ -62,6 +64,19 @@ void RunLoop(MessageLoop& loop, SemaphoreWaker& waker, const Args& args, Done do
   }
 }
 
+std::optional<std::string> OwnPortOffered(MidiService& ports) {
+  for (unsigned id = 0; id < ports.InputCount(); ++id) {
+    InCaps caps;
+    if (ports.DescribeInput(id, caps) == kOk && caps.productName.starts_with("Lintra ")) return caps.productName;
+  }
+  for (unsigned id = 0; id < ports.OutputCount(); ++id) {
+    OutCaps caps;
+    if (ports.DescribeOutput(static_cast<int>(id), caps) == kOk && caps.productName.starts_with("Lintra "))
+      return caps.productName;
+  }
+  return std::nullopt;
+}
+
 int EchoNotes(const Args& args) {
   CompositeMidiService service(std::make_unique<RtMidiService>(RtMidiBackend::Jack),
                                std::make_unique<NullSynthService>());
@@ -86,6 +101,11 @@ int EchoNotes(const Args& args) {
   } catch (const std::exception& error) {
     std::fprintf(stderr, "lintra-midi-e2e: %s\n", error.what());
     return 2;
+  }
+  // Our own ports, open now, are a port to write to and one to read from: never offered.
+  if (const auto own = OwnPortOffered(service)) {
+    std::fprintf(stderr, "lintra-midi-e2e: our own port %s is offered\n", own->c_str());
+    return 3;
   }
   std::printf("ready\n");
   std::fflush(stdout);
