@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "midi/jack_server.h"
+#include "midi/rtmidi/port_comings.h"
 
 namespace lintra::midi {
 namespace {
@@ -176,6 +177,16 @@ struct RtMidiService::Impl {
     ownClients.push_back(std::string(base) + " " + std::to_string(++clientCounter));
     return ownClients.back();
   }
+  // Started with the first port opened: only an open port has a connection to lose.
+  std::unique_ptr<PortComings> comings;
+  void WatchComings() {
+    if (comings) return;
+    try {
+      comings = std::make_unique<PortComings>(api, NewClient("Lintra In"), NewClient("Lintra Out"));
+    } catch (const RtMidiError&) {
+      // Without it a port's generation stays 0: a port away between two looks goes unseen.
+    }
+  }
   bool Own(const std::string& port) const {
     return std::any_of(ownClients.begin(), ownClients.end(),
                        [&](const std::string& client) { return port.starts_with(client + ":"); });
@@ -268,7 +279,9 @@ Result RtMidiService::DescribeOutput(int port, OutCaps& caps) {
   const auto offered = impl_->Outputs();
   if (port < 0 || static_cast<std::size_t>(port) >= offered.size()) return kErrBadDeviceId;
   caps = OutCaps{};
-  caps.productName = CutName(impl_->outList->getPortName(offered[static_cast<std::size_t>(port)]));
+  const std::string name = impl_->outList->getPortName(offered[static_cast<std::size_t>(port)]);
+  caps.productName = CutName(name);
+  caps.generation = impl_->comings ? impl_->comings->Output(name) : 0;
   caps.driverVersion = kDriverVersion;
   caps.technology = kTechMidiPort;
   caps.channelMask = 0xFFFF;
@@ -286,6 +299,7 @@ Result RtMidiService::OpenOutput(int port, std::unique_ptr<OutputConnection>& co
   }
   if (const Result result = opened->Open(offered[static_cast<std::size_t>(port)]); result != kOk) return result;
   connection = std::move(opened);
+  impl_->WatchComings();
   return kOk;
 }
 
@@ -295,7 +309,9 @@ Result RtMidiService::DescribeInput(unsigned port, InCaps& caps) {
   const auto offered = impl_->Inputs();
   if (port >= offered.size()) return kErrBadDeviceId;
   caps = InCaps{};
-  caps.productName = CutName(impl_->inList->getPortName(offered[port]));
+  const std::string name = impl_->inList->getPortName(offered[port]);
+  caps.productName = CutName(name);
+  caps.generation = impl_->comings ? impl_->comings->Input(name) : 0;
   caps.driverVersion = kDriverVersion;
   return kOk;
 }
@@ -312,6 +328,7 @@ Result RtMidiService::OpenInput(unsigned port, InputListener& listener, std::uni
   }
   if (const Result result = opened->Open(offered[port]); result != kOk) return result;
   connection = std::move(opened);
+  impl_->WatchComings();
   return kOk;
 }
 
