@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/device_selection.h"
+#include "app/staff_reader.h"
 #include "midi/message_loop.h"
 #include "midi/messages.h"
 #include "midi/midi_in.h"
@@ -100,6 +101,9 @@ class TForm2 {
 
   // Every short message the window sends, before it is sent (transcripts).
   std::function<void(const midi::ShortMessage&)> OnShortSent;
+  // After each entry from the event loop, once the outermost is done: what its handlers changed has
+  // settled (a wrong answer raises the count of correct answers and lowers it again).
+  std::function<void()> OnHandled;
 
   // --- State of the window.
   std::int32_t AnswerCount = 0;
@@ -234,6 +238,8 @@ class TForm2 {
   void ReopenOutput(const std::string& name);
   // The answered question, for the answers published.
   void QuestionShown();
+  // The answer line, said to the student even where its text stays the same.
+  void ShowAnswer(std::string text);
   void PublishAnswer(bool correct);
   void StartTryClock();
 
@@ -241,6 +247,7 @@ class TForm2 {
   FormServices services_;
   ui::TimedDialogs boxes_;
   notation::StaffPainter painter_;
+  StaffReader staffReader_;  // what is drawn, in words
   std::unique_ptr<ui::Timer> timer1_;
   std::unique_ptr<ui::Timer> timer3_;
   std::unique_ptr<ui::Timer> deviceWatch_;
@@ -265,6 +272,7 @@ class TForm2 {
   int attempt_ = 1;                                              // of the next answer to it
   theory::KeyId askedKey_ = theory::KeyId::CMajor;               // the key it was asked in
   practice::ClefRange askedClef_ = practice::ClefRange::Treble;  // and the clef's range
+  int guardDepth_ = 0;  // entries from the event loop under way, one inside another
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
   std::int64_t answerBeganMsAgo_ = 0;  // of the answer being judged: before the key was pressed
 };

@@ -44,7 +44,7 @@ void TForm2::CheckAnswer() {
   if (right) {
     SetText(control::Score, ScoreText(AnswerCount, WrongCount, 2));
     MakeDisplayName();
-    SetText(control::AnsShow, "That is correct: " + DisplayName);
+    ShowAnswer("That is correct: " + DisplayName);
     DrawStaff();
     NoteX = 0;
     DrawNote();
@@ -62,7 +62,7 @@ void TForm2::CheckAnswer() {
     SoundingNote = QuestionNote;
     Send(midi::NoteOff{QuestionNote});
     RepeatPending = 1;
-    SetText(control::AnsShow, "Try again!");
+    ShowAnswer("Try again!");
     Timer1().SetInterval(600);
   }
   PublishAnswer(right);
@@ -75,6 +75,12 @@ void TForm2::QuestionShown() {
   // A clef chosen while the question waits applies from the next pick: its answers belong to what was asked.
   askedKey_ = KeyInForce();
   askedClef_ = ClefRangeInForce();
+  staffReader_.AnnounceQuestion();
+}
+
+void TForm2::ShowAnswer(std::string text) {
+  SetText(control::AnsShow, std::move(text));
+  model_.Announce(Text(control::AnsShow));
 }
 
 void TForm2::PublishAnswer(bool correct) {

@@ -31,7 +31,7 @@ Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices pra
                                           coach::LineFile{LoadDeviceSettings, SaveDeviceSettings});
   auto& coach = *coach_;
   auto microphone = std::make_unique<app::Microphone>(
-      form_, form.clock, form.dialogs, coach.Settings(), [&coach] { return coach.SaveOptions(); },
+      form_, form.clock, form_.Boxes(), coach.Settings(), [&coach] { return coach.SaveOptions(); },
       std::move(listening));
   microphone_ = microphone.get();
   coach.Join(std::move(microphone));
