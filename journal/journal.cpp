@@ -60,6 +60,7 @@ void Journal::Close() {
   inMemory_ = false;
   names_.clear();
   sessions_.clear();
+  weakNotes_.clear();
 }
 
 void Journal::Tell(Notice notice) {
@@ -155,12 +156,24 @@ std::int64_t Journal::SessionId(const AnswerRecord& record, int* rc) {
   }
   if (*rc != SQLITE_DONE) return 0;
   Statement insert(db_,
-                   "INSERT INTO sessions(external, started_ms, first_answer)"
-                   " VALUES(?1, ?2, (SELECT coalesce(max(id), 0) + 1 FROM answers))");
-  *rc = insert.bind(1, record.sessionId).bind(2, record.wallTimeUtcMs).step();
+                   "INSERT INTO sessions(external, started_ms, first_answer, utc_offset)"
+                   " VALUES(?1, ?2, (SELECT coalesce(max(id), 0) + 1 FROM answers), ?3)");
+  *rc = insert.bind(1, record.sessionId)
+            .bind(2, record.wallTimeUtcMs)
+            .bind(3, std::int64_t{record.utcOffsetMinutes})
+            .step();
   if (*rc != SQLITE_DONE) return 0;
   *rc = SQLITE_OK;
   return sessions_[record.sessionId] = sqlite3_last_insert_rowid(db_);
+}
+
+int Journal::MarkWeakNotes(std::int64_t session) {
+  if (weakNotes_.contains(session)) return SQLITE_OK;
+  Statement mark(db_, "UPDATE sessions SET weak_notes = 1 WHERE id = ?1");
+  const int rc = mark.bind(1, session).step();
+  if (rc != SQLITE_DONE) return rc;
+  weakNotes_.insert(session);
+  return SQLITE_OK;
 }
 
 int Journal::WriteAll(std::span<const AnswerRecord> records) {
@@ -172,6 +185,7 @@ int Journal::WriteAll(std::span<const AnswerRecord> records) {
     for (const AnswerRecord& record : records) {
       if (rc != SQLITE_OK) break;
       const std::int64_t session = SessionId(record, &rc);
+      if (rc == SQLITE_OK && record.weakNotes) rc = MarkWeakNotes(session);
       const std::int64_t key = rc == SQLITE_OK ? NameId(std::string(theory::Code(record.key)), &rc) : 0;
       const std::int64_t answer = rc == SQLITE_OK ? NameId(record.answerKey, &rc) : 0;
       if (rc != SQLITE_OK) break;
@@ -187,6 +201,7 @@ int Journal::WriteAll(std::span<const AnswerRecord> records) {
     // Rows given out inside the rolled-back transaction do not exist.
     names_.clear();
     sessions_.clear();
+    weakNotes_.clear();
   }
   return rc;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -64,6 +65,7 @@ class Journal {
   int WriteAll(std::span<const AnswerRecord> records);
   std::int64_t NameId(const std::string& text, int* rc);
   std::int64_t SessionId(const AnswerRecord& record, int* rc);
+  int MarkWeakNotes(std::int64_t session);
 
   std::string path_;
   sqlite3* db_ = nullptr;
@@ -73,6 +75,7 @@ class Journal {
   std::vector<AnswerRecord> waiting_;
   std::map<std::string, std::int64_t> names_;
   std::map<std::int64_t, std::int64_t> sessions_;
+  std::set<std::int64_t> weakNotes_;  // sessions known to be marked
 };
 
 // Renames `path` (and its write-ahead log) to `path` + "." + `label` + "-" + the UTC time, never
