@@ -26,8 +26,8 @@ std::string NoticeText(const journal::Notice& notice) {
 
 }  // namespace
 
-AnswerJournal::AnswerJournal(Services& services, std::function<void()> reset)
-    : services_(services), reset_(std::move(reset)) {}
+AnswerJournal::AnswerJournal(Window& window, Services& services, std::function<void()> reset)
+    : window_(window), services_(services), reset_(std::move(reset)) {}
 
 AnswerJournal::~AnswerJournal() = default;
 
@@ -38,6 +38,7 @@ void AnswerJournal::AddHandlers(ui::Handlers& handlers) {
 
 void AnswerJournal::Started() {
   sessionId_ = services_.clock.WallTimeUtcMs();
+  sessionUtcOffset_ = services_.clock.UtcOffsetMinutes();
   if (services_.journalPath.empty()) return;
   writer_ = std::make_unique<journal::JournalWriter>(std::make_unique<journal::Journal>(services_.journalPath));
   TellNotices();
@@ -52,7 +53,10 @@ void AnswerJournal::TellNotices() {
 void AnswerJournal::Answered(const practice::JudgedAnswer& answer) {
   if (!writer_) return;
   TellNotices();
-  writer_->Record(practice::MakeAnswerRecord(answer, sessionId_));
+  practice::AnswerRecord record = practice::MakeAnswerRecord(answer, sessionId_);
+  record.utcOffsetMinutes = sessionUtcOffset_;
+  record.weakNotes = window_.Model().M(ui::menu::PractiseWeakNotes).checked;
+  writer_->Record(std::move(record));
 }
 
 void AnswerJournal::Flush() {
@@ -92,7 +96,8 @@ void AnswerJournal::ResetProgressClick() {
     return;
   }
   if (!services_.dialogs.Confirm("Start a new practice journal? The answers so far are kept in a backup "
-                                 "file, and your progress starts again from nothing.")) {
+                                 "file, and your progress starts again from nothing.",
+                                 ui::DefaultAnswer::No)) {
     return;
   }
   const std::string backup = writer_->Reset(services_.clock.WallTimeUtcMs());

@@ -11,6 +11,7 @@
 
 #include "coach/feature.h"
 #include "coach/services.h"
+#include "coach/window.h"
 #include "journal/journal_writer.h"
 
 namespace lintra::coach {
@@ -18,7 +19,7 @@ namespace lintra::coach {
 class AnswerJournal : public Feature {
  public:
   // `reset` is told when the journal was set aside and a new one started.
-  AnswerJournal(Services& services, std::function<void()> reset);
+  AnswerJournal(Window& window, Services& services, std::function<void()> reset);
   ~AnswerJournal() override;
 
   void AddHandlers(ui::Handlers& handlers) override;
@@ -46,10 +47,12 @@ class AnswerJournal : public Feature {
  private:
   void TellNotices();
 
+  Window& window_;
   Services& services_;
   std::function<void()> reset_;
   std::unique_ptr<journal::JournalWriter> writer_;
   std::int64_t sessionId_ = 0;
+  int sessionUtcOffset_ = 0;  // minutes: the student's local time when the session began
 };
 
 }  // namespace lintra::coach

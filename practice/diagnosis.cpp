@@ -101,6 +101,10 @@ std::string Shown(const std::string& letterName, NoteNaming naming) {
 }
 }  // namespace
 
+std::string NoteName(theory::NoteSlot slot, NoteNaming naming) {
+  return Shown(theory::SpelledNoteTable().at(slot).letterName, naming);
+}
+
 Diagnosis Diagnose(theory::KeyId key, theory::NoteSlot question, int answerMidi, ClefRange range) {
   Diagnosis out;
   const auto& row = theory::SpelledNoteTable().at(question);

@@ -52,6 +52,9 @@ struct NoteNaming {
   bool middleCIsC4 = false;
 };
 
+// The name of `slot` as `naming` says: "F#3", "Fá#3", or "F#4" with middle C as C4.
+std::string NoteName(theory::NoteSlot slot, NoteNaming naming);
+
 // One sentence for the student, e.g. "Read A2 in the bass clef as F4: the same place on the
 // treble staff", every note named as `naming` says. Empty for a right answer.
 std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const Diagnosis& diagnosis,

@@ -15,8 +15,9 @@ class RecordingDialogs : public Dialogs {
  public:
   void Message(const std::string& text) override { boxes.push_back(text); }
   void Error(const std::string& text) override { boxes.push_back(text); }
-  bool Confirm(const std::string& text) override {
+  bool Confirm(const std::string& text, DefaultAnswer preferred) override {
     questions.push_back(text);
+    defaults.push_back(preferred);
     return confirm;
   }
   bool InputQuery(const std::string&, const std::string& prompt, std::string&) override {
@@ -32,6 +33,7 @@ class RecordingDialogs : public Dialogs {
 
   std::vector<std::string> boxes;
   std::vector<std::string> questions;
+  std::vector<DefaultAnswer> defaults;  // of each confirmation, in order
   bool confirm = false;
   std::optional<std::string> savePath;
 };
