@@ -98,11 +98,11 @@ std::string TrendSummary(const std::vector<journal::TrendPoint>& points, TrendOf
                                   "", n),
                     {Accuracy(first), Accuracy(last), Seconds(first.medianResponseMs), Seconds(last.medianResponseMs)});
   }
-  const auto weak = std::count_if(points.begin(), points.end(), [](const auto& p) { return p.weakNotes; });
+  const int weak =
+      static_cast<int>(std::count_if(points.begin(), points.end(), [](const auto& p) { return p.weakNotes; }));
   if (!days && weak > 0) {
-    text +=
-        " " + (points.size() == 1 ? ui::Tr("Progress", "It practised weak notes.")
-                                  : ui::Tr("Progress", "%n of them practised weak notes.", "", static_cast<int>(weak)));
+    text += " " + (points.size() == 1 ? ui::Tr("Progress", "It practised weak notes.")
+                                      : ui::Tr("Progress", "%n of them practised weak notes.", "", weak));
   }
   return text;
 }
