@@ -113,7 +113,7 @@ void TrendChart::DrawWeakNotesBands(QPainter& painter, const QRectF& plot) {
   const double half = points_.size() < 2 ? 8.0 : std::max(3.0, (PeriodX(plot, 1) - PeriodX(plot, 0)) / 2 - 1);
   for (std::size_t i = 0; i < points_.size(); ++i) {
     if (!points_[i].weakNotes) continue;
-    weakNotesBands_.emplace_back(PeriodX(plot, i) - half, plot.top(), 2 * half, plot.height());
+    weakNotesBands_.push_back(QRectF(PeriodX(plot, i) - half, plot.top(), 2 * half, plot.height()).intersected(plot));
     painter.fillRect(weakNotesBands_.back(), kWeakNotesBand);
   }
 }
