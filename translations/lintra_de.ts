@@ -355,33 +355,6 @@
     </message>
 </context>
 <context>
-    <name>lintra::frontend::SoundInputDialog</name>
-    <message>
-        <source>Sound Input</source>
-        <translation>Audioeingang</translation>
-    </message>
-    <message>
-        <source>Listen to:</source>
-        <translation>Hören auf:</translation>
-    </message>
-    <message>
-        <source>The system&apos;s default input</source>
-        <translation>Der Standardeingang des Systems</translation>
-    </message>
-    <message>
-        <source>Input level</source>
-        <translation>Eingangspegel</translation>
-    </message>
-    <message>
-        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
-        <translation>Die Anzeige bewegt sich, solange „Mit dem Mikrofon antworten“ eingeschaltet ist.</translation>
-    </message>
-    <message>
-        <source>Level:</source>
-        <translation>Pegel:</translation>
-    </message>
-</context>
-<context>
     <name>Progress</name>
     <message>
         <source>%1 (%2%)</source>
@@ -451,6 +424,33 @@
             <numerusform>%n davon übte unsichere Noten.</numerusform>
             <numerusform>%n davon übten unsichere Noten.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Audioeingang</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Hören auf:</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>Der Standardeingang des Systems</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Eingangspegel</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>Die Anzeige bewegt sich, solange „Mit dem Mikrofon antworten“ eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Pegel:</translation>
     </message>
 </context>
 <context>

@@ -355,33 +355,6 @@
     </message>
 </context>
 <context>
-    <name>lintra::frontend::SoundInputDialog</name>
-    <message>
-        <source>Sound Input</source>
-        <translation>Entrada de sonido</translation>
-    </message>
-    <message>
-        <source>Listen to:</source>
-        <translation>Escuchar:</translation>
-    </message>
-    <message>
-        <source>The system&apos;s default input</source>
-        <translation>La entrada predeterminada del sistema</translation>
-    </message>
-    <message>
-        <source>Input level</source>
-        <translation>Nivel de entrada</translation>
-    </message>
-    <message>
-        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
-        <translation>El medidor se mueve mientras &quot;Responder con el micrófono&quot; está activado.</translation>
-    </message>
-    <message>
-        <source>Level:</source>
-        <translation>Nivel:</translation>
-    </message>
-</context>
-<context>
     <name>Progress</name>
     <message>
         <source>%1 (%2%)</source>
@@ -451,6 +424,33 @@
             <numerusform>%n de ellas practicó las notas difíciles.</numerusform>
             <numerusform>%n de ellas practicaron las notas difíciles.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Entrada de sonido</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Escuchar:</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>La entrada predeterminada del sistema</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Nivel de entrada</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>El medidor se mueve mientras &quot;Responder con el micrófono&quot; está activado.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Nivel:</translation>
     </message>
 </context>
 <context>

@@ -355,33 +355,6 @@
     </message>
 </context>
 <context>
-    <name>lintra::frontend::SoundInputDialog</name>
-    <message>
-        <source>Sound Input</source>
-        <translation>Entrée audio</translation>
-    </message>
-    <message>
-        <source>Listen to:</source>
-        <translation>Écouter :</translation>
-    </message>
-    <message>
-        <source>The system&apos;s default input</source>
-        <translation>L&apos;entrée par défaut du système</translation>
-    </message>
-    <message>
-        <source>Input level</source>
-        <translation>Niveau d&apos;entrée</translation>
-    </message>
-    <message>
-        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
-        <translation>L&apos;indicateur bouge tant que « Répondre au microphone » est activé.</translation>
-    </message>
-    <message>
-        <source>Level:</source>
-        <translation>Niveau :</translation>
-    </message>
-</context>
-<context>
     <name>Progress</name>
     <message>
         <source>%1 (%2%)</source>
@@ -451,6 +424,33 @@
             <numerusform>%n d&apos;entre elles a travaillé les notes difficiles.</numerusform>
             <numerusform>%n d&apos;entre elles ont travaillé les notes difficiles.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Entrée audio</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Écouter :</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>L&apos;entrée par défaut du système</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Niveau d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>L&apos;indicateur bouge tant que « Répondre au microphone » est activé.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Niveau :</translation>
     </message>
 </context>
 <context>

@@ -355,33 +355,6 @@
     </message>
 </context>
 <context>
-    <name>lintra::frontend::SoundInputDialog</name>
-    <message>
-        <source>Sound Input</source>
-        <translation>Ingresso audio</translation>
-    </message>
-    <message>
-        <source>Listen to:</source>
-        <translation>Ascolta:</translation>
-    </message>
-    <message>
-        <source>The system&apos;s default input</source>
-        <translation>L&apos;ingresso predefinito del sistema</translation>
-    </message>
-    <message>
-        <source>Input level</source>
-        <translation>Livello d&apos;ingresso</translation>
-    </message>
-    <message>
-        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
-        <translation>L&apos;indicatore si muove mentre &quot;Rispondi col microfono&quot; è attivo.</translation>
-    </message>
-    <message>
-        <source>Level:</source>
-        <translation>Livello:</translation>
-    </message>
-</context>
-<context>
     <name>Progress</name>
     <message>
         <source>%1 (%2%)</source>
@@ -451,6 +424,33 @@
             <numerusform>%n di esse ha esercitato le note difficili.</numerusform>
             <numerusform>%n di esse hanno esercitato le note difficili.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Ingresso audio</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Ascolta:</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>L&apos;ingresso predefinito del sistema</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Livello d&apos;ingresso</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>L&apos;indicatore si muove mentre &quot;Rispondi col microfono&quot; è attivo.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Livello:</translation>
     </message>
 </context>
 <context>

@@ -355,33 +355,6 @@
     </message>
 </context>
 <context>
-    <name>lintra::frontend::SoundInputDialog</name>
-    <message>
-        <source>Sound Input</source>
-        <translation>Entrada de som</translation>
-    </message>
-    <message>
-        <source>Listen to:</source>
-        <translation>Ouvir:</translation>
-    </message>
-    <message>
-        <source>The system&apos;s default input</source>
-        <translation>A entrada padrão do sistema</translation>
-    </message>
-    <message>
-        <source>Input level</source>
-        <translation>Nível de entrada</translation>
-    </message>
-    <message>
-        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
-        <translation>O medidor se move enquanto &quot;Responder pelo microfone&quot; estiver ligado.</translation>
-    </message>
-    <message>
-        <source>Level:</source>
-        <translation>Nível:</translation>
-    </message>
-</context>
-<context>
     <name>Progress</name>
     <message>
         <source>%1 (%2%)</source>
@@ -451,6 +424,33 @@
             <numerusform>%n delas praticou as notas difíceis.</numerusform>
             <numerusform>%n delas praticaram as notas difíceis.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Entrada de som</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Ouvir:</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>A entrada padrão do sistema</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Nível de entrada</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>O medidor se move enquanto &quot;Responder pelo microfone&quot; estiver ligado.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Nível:</translation>
     </message>
 </context>
 <context>
