@@ -211,6 +211,26 @@ TEST_F(ProgressWindowTest, TrendsAndMistakes) {
 // The map in words: a table a screen reader reads row by row and a teacher sorts, the notes' names
 // under them in the naming chosen, one line that sums it up, and the legend whole beside a map of
 // one clef (a narrow one).
+// The band of a weak-note session at the chart's edge is cut at the plot's frame, not painted over
+// the axis and its figures.
+TEST(TrendChartBands, AWeakNoteBandAtTheEdgeStaysInsideThePlot) {
+  TrendChart chart("Per practice session", "Session");
+  chart.resize(400, 300);
+  std::vector<journal::TrendPoint> points(3, {.firstTries = 4, .firstTriesRight = 3, .medianResponseMs = 300});
+  points[0].weakNotes = true;
+  chart.SetPoints(points, {"1", "2", "3"});
+  const QImage image = chart.grab().toImage();
+  ASSERT_EQ(chart.WeakNotesBands().size(), 1u);
+  const QRectF band = chart.WeakNotesBands()[0];
+  const int y = static_cast<int>(band.top() + 0.15 * band.height());  // above the lines and the grid
+  int frame = static_cast<int>(chart.AccuracyMarkers()[0].x());
+  while (frame > 0 && qGray(image.pixel(frame, y)) > 200) --frame;  // the plot's left edge, antialiased
+  ASSERT_GT(frame, 0);
+  EXPECT_GE(band.left(), frame);
+  for (int x = 0; x < frame; ++x) EXPECT_NE(qGray(image.pixel(x, y)), 0xE4) << x;
+  EXPECT_EQ(qGray(image.pixel(frame + 3, y)), 0xE4);
+}
+
 TEST_F(ProgressWindowTest, TheMapIsAlsoATableWithNamesASummaryAndAWholeLegend) {
   Write(path_, ThreeSessions());
   window_.Show(Request(/*middleCIsC4=*/false, /*syllables=*/true));
