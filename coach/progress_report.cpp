@@ -7,6 +7,7 @@
 #include "journal/journal_reader.h"
 #include "practice/diagnosis.h"
 #include "theory/note_names.h"
+#include "ui/translate.h"
 
 namespace lintra::coach {
 namespace {
@@ -21,17 +22,19 @@ std::vector<NoteMastery> UnaskedPool(const ProgressRequest& request) {
   std::vector<NoteMastery> notes;
   for (const theory::NoteSlot slot : request.pool) {
     if (std::any_of(notes.begin(), notes.end(), [&](const NoteMastery& n) { return n.slot == slot; })) continue;
-    notes.push_back(
-        {slot, practice::NoteName(slot, {.syllables = request.syllables, .middleCIsC4 = request.middleCIsC4}), {}});
+    notes.push_back({slot,
+                     practice::NoteNameAsShown(theory::SpelledNoteTable().at(slot).letterName,
+                                               {.syllables = request.syllables, .middleCIsC4 = request.middleCIsC4}),
+                     {}});
   }
   return notes;
 }
 
 // The pool as the weak-note pick judges it once it has drawn from it.
-std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const ProgressRequest& request) {
+std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const ProgressRequest& request,
+                                     practice::ReadingModel* trainers) {
   std::unique_ptr<practice::ReadingModel> read;
-  practice::ReadingModel& model =
-      request.reading ? request.reading() : *(read = ReadingFromJournal(journal, request.key));
+  practice::ReadingModel& model = trainers ? *trainers : *(read = ReadingFromJournal(journal, request.key));
   model.MeetPool(request.pool);
   std::vector<NoteMastery> notes = UnaskedPool(request);
   for (NoteMastery& note : notes) note.mastery = model.MasteryOf(note.slot);
@@ -56,9 +59,10 @@ std::vector<MistakeLine> Mistakes(const journal::JournalReader& journal, const P
 
 }  // namespace
 
-ProgressReport ReadProgress(const ProgressRequest& request) {
-  ProgressReport report;
-  const journal::JournalReader journal(request.journalPath);
+namespace {
+
+void Fill(ProgressReport& report, const journal::JournalReader& journal, const ProgressRequest& request,
+          practice::ReadingModel* trainers) {
   switch (journal.Probe()) {
     case journal::JournalReader::State::Ready:
       report.status = Status::Ready;
@@ -74,10 +78,10 @@ ProgressReport ReadProgress(const ProgressRequest& request) {
     report.message = report.status == Status::NoAnswers ? kNoAnswers : kUnreadable;
     report.notes = UnaskedPool(request);
     report.mapSummary = report.daySummary = report.sessionSummary = report.message;
-    return report;
+    return;
   }
   journal.Snapshot([&] {
-    report.notes = PoolMastery(journal, request);
+    report.notes = PoolMastery(journal, request, trainers);
     report.days = journal.DailyTrend(request.nowUtcMs, kTrendDays, request.utcOffsetMinutes, request.key);
     report.sessions = journal.SessionTrend(kTrendSessions, request.key);
     report.mistakes = Mistakes(journal, request);
@@ -85,6 +89,27 @@ ProgressReport ReadProgress(const ProgressRequest& request) {
   report.mapSummary = MapSummary(report.notes);
   report.daySummary = TrendSummary(report.days, TrendOf::Days);
   report.sessionSummary = TrendSummary(report.sessions, TrendOf::Sessions);
+}
+
+}  // namespace
+
+ProgressReport ReadProgress(const ProgressRequest& request) {
+  ProgressReport report;
+  // The trainer's model reads the journal itself when it must: it is had before the journal is
+  // read here, never while the journal is being read.
+  practice::ReadingModel* trainers = request.reading ? &request.reading() : nullptr;
+  const auto read = [&](const journal::JournalReader& journal) { Fill(report, journal, request, trainers); };
+  if (!request.readJournal) {
+    read(journal::JournalReader(request.journalPath));
+    return report;
+  }
+  // What the file could not take yet is shown with the rest, and said so.
+  if (const std::size_t unsaved = request.readJournal(read)) {
+    report.message = ui::Args(ui::Tr("Messages",
+                                     "Answers not yet saved in the practice journal: %1. They are shown here, and "
+                                     "the trainer keeps trying to save them."),
+                              {std::to_string(unsaved)});
+  }
   return report;
 }
 
