@@ -27,7 +27,7 @@ bool TForm2::ThresholdPassed() {
 
 // Both prompts are always shown, the second even when the first was cancelled.
 std::pair<bool, bool> TForm2::AskThresholds(const std::string& tutor) {
-  auto& dialogs = services_.dialogs;
+  auto& dialogs = boxes_;
   const std::string name = ui::TrMarked(ui::kMenuContext, tutor);
   const bool countOk = dialogs.InputQuery(ui::Args(ui::Tr("Messages", "%1 : Correct answers?"), {name}),
                                           ui::Tr("Messages", "How many correct answers?"), CorrectThreshold);
@@ -39,7 +39,7 @@ std::pair<bool, bool> TForm2::AskThresholds(const std::string& tutor) {
 }
 
 void TForm2::On1Click() {
-  auto& dialogs = services_.dialogs;
+  auto& dialogs = boxes_;
   if (Checked(menu::ChromaticScale)) {
     if (Checked(menu::NotationQuestions)) {
       dialogs.Message(ui::Tr("Messages",
@@ -77,7 +77,7 @@ void TForm2::Off1Click() {
 }
 
 void TForm2::AutoModOnClick() {
-  auto& dialogs = services_.dialogs;
+  auto& dialogs = boxes_;
   if (!Checked(menu::NotationQuestions)) {
     dialogs.Message(
         ui::Tr("Messages", "Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoModulate Feature."));
@@ -125,7 +125,7 @@ void TForm2::CheckAutoAdvance() {
   auto* level = model_.FirstChecked({menu::ClavedoSol1, menu::ClavedoF1, menu::Ambos1});
   if (level == nullptr) return;
   SkipNoteDraw = true;
-  if (services_.dialogs.Confirm(text)) {
+  if (boxes_.Confirm(text)) {
     ClickControl(model_.C(control::StartButton));
     SetText(control::Score, ui::Tr("MainWindow", "Advance"));
     if (level->Name() == menu::ClavedoSol1.text) {
@@ -151,7 +151,7 @@ void TForm2::CheckAutoModulate() {
                                            "Congratulations! You have %1 or more correct answers with a "
                                            "score more than %2%. Change scale and key?"),
                                     {CorrectThreshold, ScoreThreshold});
-  if (services_.dialogs.Confirm(text)) {
+  if (boxes_.Confirm(text)) {
     AnswerCount = 0;
     WrongCount = 0;
     SetText(control::Score, ui::Tr("MainWindow", "New Scale"));

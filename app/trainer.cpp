@@ -24,13 +24,13 @@ class Trainer::FormWindow final : public coach::Window {
 
 Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices practice, ListeningServices listening)
     : form_(model, form), window_(std::make_unique<FormWindow>(form_)) {
-  coach::Services services{form.clock, form.dialogs, OptionsFile(form.settingsFile), std::move(practice.journalPath),
+  coach::Services services{form.clock, form_.Boxes(), OptionsFile(form.settingsFile), std::move(practice.journalPath),
                            practice.progressView};
   coach_ = std::make_unique<coach::Coach>(*window_, std::move(services), OptionsFormat());
   auto& coach = *coach_;
-  coach.Join(std::make_unique<LanguageMenu>(form.dialogs, coach.Settings(), [&coach] { return coach.SaveOptions(); }));
+  coach.Join(std::make_unique<LanguageMenu>(form_.Boxes(), coach.Settings(), [&coach] { return coach.SaveOptions(); }));
   auto microphone = std::make_unique<app::Microphone>(
-      form_, form.clock, form.dialogs, coach.Settings(), [&coach] { return coach.SaveOptions(); },
+      form_, form.clock, form_.Boxes(), coach.Settings(), [&coach] { return coach.SaveOptions(); },
       std::move(listening));
   microphone_ = microphone.get();
   coach.Join(std::move(microphone));

@@ -32,7 +32,12 @@ ProgressRequest ProgressCommand::Request() {
   request.reading = [this, key = request.key]() -> practice::ReadingModel& { return reading_.Of(key); };
   request.exportJournal = [this] { window_.Guard([this] { journal_.ExportJournalClick(); }); };
   request.resetProgress = [this] { window_.Guard([this] { journal_.ResetProgressClick(); }); };
+  request.renewed = [this] { return Request(); };
   return request;
+}
+
+void ProgressCommand::Answered(const practice::JudgedAnswer&) {
+  if (services_.progressView != nullptr) services_.progressView->Answered();
 }
 
 }  // namespace lintra::coach

@@ -1,6 +1,7 @@
 // The window's dialogs and shell for tests: nothing is shown, everything asked is kept.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,18 +15,28 @@ namespace lintra::ui {
 // cancelled.
 class RecordingDialogs : public Dialogs {
  public:
-  void Message(const std::string& text) override { boxes.push_back(text); }
-  void Error(const std::string& text) override { boxes.push_back(text); }
-  bool Confirm(const std::string& text) override {
+  void Message(const std::string& text) override {
+    boxes.push_back(text);
+    Open();
+  }
+  void Error(const std::string& text) override {
+    boxes.push_back(text);
+    Open();
+  }
+  bool Confirm(const std::string& text, DefaultAnswer preferred) override {
     questions.push_back(text);
+    defaults.push_back(preferred);
+    Open();
     return confirm;
   }
   bool InputQuery(const std::string&, const std::string& prompt, std::string&) override {
     questions.push_back(prompt);
+    Open();
     return false;
   }
   bool SaveFileName(const std::string& caption, std::string& path) override {
     questions.push_back(caption);
+    Open();
     if (!savePath) return false;
     path = *savePath;
     return true;
@@ -34,18 +45,28 @@ class RecordingDialogs : public Dialogs {
   bool ChooseItem(const std::string&, const std::string& prompt, const std::vector<std::string>& items,
                   std::size_t& chosen) override {
     questions.push_back(prompt);
+    Open();
     offered = items;
     if (!choose) return false;
     chosen = *choose;
     return true;
   }
 
+  // What happens while a box is open, as in a box's own event loop: time passing, ticks falling due.
+  std::function<void()> whileOpen;
+
   std::vector<std::string> boxes;
   std::vector<std::string> questions;
+  std::vector<DefaultAnswer> defaults;  // of each confirmation, in order
   bool confirm = false;
   std::optional<std::string> savePath;
   std::optional<std::size_t> choose;  // the item a list question is answered with; unset: cancelled
   std::vector<std::string> offered;   // the items of the last list question
+
+ private:
+  void Open() {
+    if (whileOpen) whileOpen();
+  }
 };
 
 // A shell that opens every document and remembers being told to end.

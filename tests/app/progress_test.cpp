@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/device_settings.h"
+#include "coach/progress_report.h"
 #include "practice_window.h"
 
 namespace lintra::app {
@@ -31,25 +32,72 @@ TEST_F(ProgressTest, EachAnswerIsRecordedWithItsTimeFromTheQuestionAndItsAttempt
   const int question = w.form->QuestionNote;
   w.Wait(1400);
   w.Press(w.Wrong());
-  w.Wait(2300);  // the question sounds again after 600 ms; the time still counts from its presentation
+  w.Wait(2300);  // the question sounds again after 600 ms: the second try counts from then
   w.Press(question);
   w.Wait(600);  // the next question
   w.Wait(850);
-  w.Press(w.form->QuestionNote);
+  const int next = w.form->QuestionNote;
+  w.Press(w.Wrong());
+  w.Wait(250);  // tried again before the note sounds again: counted from "Try again!"
+  w.Press(next);
 
   const auto rows = w.Rows();
-  ASSERT_EQ(rows.size(), 4u);
+  ASSERT_EQ(rows.size(), 5u);
   EXPECT_EQ(Cell(rows, 1, "response_ms"), "1400");
   EXPECT_EQ(Cell(rows, 1, "attempt"), "1");
   EXPECT_EQ(Cell(rows, 1, "correct"), "0");
   EXPECT_EQ(Cell(rows, 1, "time_utc"), "2026-12-07T12:00:01.410Z");
-  EXPECT_EQ(Cell(rows, 2, "response_ms"), "3700");
+  EXPECT_EQ(Cell(rows, 2, "response_ms"), "1700");
   EXPECT_EQ(Cell(rows, 2, "attempt"), "2");
   EXPECT_EQ(Cell(rows, 2, "correct"), "1");
   EXPECT_EQ(Cell(rows, 3, "response_ms"), "850");
   EXPECT_EQ(Cell(rows, 3, "attempt"), "1");
   EXPECT_EQ(Cell(rows, 3, "answer_source"), "screen");
-  EXPECT_EQ(Cell(rows, 1, "session"), Cell(rows, 3, "session"));
+  EXPECT_EQ(Cell(rows, 4, "response_ms"), "250");
+  EXPECT_EQ(Cell(rows, 4, "attempt"), "2");
+  EXPECT_EQ(Cell(rows, 1, "session"), Cell(rows, 4, "session"));
+}
+
+// A box at the start (here: the damaged journal's notice, read for 4 s while the first question
+// appears behind it) and a box opened while a question waits ("Next Answer?", read for 2.5 s).
+TEST_F(ProgressTest, TimeABoxIsOpenNeverCountsIntoAnAnswer) {
+  std::ofstream(folder_ / "journal.sqlite", std::ios::binary) << std::string(8192, 'x');
+  Window w(folder_, true, 4000);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  w.Wait(690);  // 700 ms after the box closed: the window's start waited 10 of them
+  w.Press(w.form->QuestionNote);
+  w.Wait(600);  // the next question
+  w.Wait(300);
+  w.dialogs.whileOpen = [&w] { w.Wait(2500); };
+  w.form->ClickControl(w.model.C(ui::control::AnsDisplay));
+  w.dialogs.whileOpen = nullptr;
+  w.Wait(400);
+  w.Press(w.form->QuestionNote);
+
+  const auto rows = w.Rows();
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(Cell(rows, 1, "response_ms"), "700");
+  EXPECT_EQ(Cell(rows, 2, "response_ms"), "700");
+}
+
+// A clef chosen while a question waits applies from the next pick: the answer to the waiting one is
+// recorded under the clef it was asked in, and so is its second try.
+TEST_F(ProgressTest, AnAnswerIsRecordedUnderTheClefItsQuestionWasAskedIn) {
+  Window w(folder_, true);
+  const int question = w.form->QuestionNote;
+  w.Menu("ClavedoF1");
+  w.Wait(500);
+  w.Press(w.Wrong());
+  w.Wait(1000);
+  w.Press(question);
+  w.Wait(600);  // the next question, from the bass clef's range
+  w.Press(w.form->QuestionNote);
+
+  const auto rows = w.Rows();
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(Cell(rows, 1, "clef_range"), "treble");
+  EXPECT_EQ(Cell(rows, 2, "clef_range"), "treble");
+  EXPECT_EQ(Cell(rows, 3, "clef_range"), "bass");
 }
 
 TEST_F(ProgressTest, WeakNotePickDrawsFromThePoolAndLeavesThePlainPickAsItWasOnceOff) {
@@ -131,6 +179,38 @@ TEST_F(ProgressTest, TheProgressWindowShowsTheModelTheWeakNotePickDrawsFrom) {
   EXPECT_EQ(w.progress.request.reading().MasteryOf(slot).firstTries, 0);
 }
 
+// The Progress window hears of every answer, reads the journal afresh when it asks again, and works
+// out the pool of a key and clef range chosen in it as the trainer does; the sessions that
+// practised weak notes are marked in the journal.
+TEST_F(ProgressTest, TheProgressWindowIsToldOfAnswersAndKnowsEveryPoolAsTheTrainer) {
+  Window w(folder_, true);
+  w.Menu("Off1");
+  w.Press(w.Wrong());
+  Questions(w, 2, 700);  // the first a second try
+  EXPECT_EQ(w.progress.answers, 3);
+  w.Menu("ShowProgress");
+  const auto first = coach::ReadProgress(w.progress.request);
+  ASSERT_EQ(first.sessions.size(), 1u);
+  EXPECT_FALSE(first.sessions[0].weakNotes);
+  w.Menu("PractiseWeakNotes");
+  Questions(w, 2, 700);
+  ASSERT_TRUE(w.progress.request.renewed);
+  const auto renewed = coach::ReadProgress(w.progress.request.renewed());
+  ASSERT_EQ(renewed.sessions.size(), 1u);
+  EXPECT_EQ(renewed.sessions[0].firstTries, first.sessions[0].firstTries + 2);
+  EXPECT_TRUE(renewed.sessions[0].weakNotes);
+
+  for (const char* clef : {"ClavedoSol1", "ClavedoF1", "Ambos1"}) {
+    w.Menu(clef);
+    for (const auto& key : theory::Keys()) {
+      w.form->KeyCommand(key.id);
+      EXPECT_EQ(w.form->PoolInRange(), practice::PoolIn(key.id, w.form->ClefRangeInForce())) << clef;
+    }
+    w.Menu("ChromaticScale");
+    EXPECT_EQ(w.form->PoolInRange(), practice::PoolIn(theory::KeyId::Chromatic, w.form->ClefRangeInForce())) << clef;
+  }
+}
+
 TEST_F(ProgressTest, ADamagedJournalIsKeptAsideAndTheStudentToldOnce) {
   std::ofstream(folder_ / "journal.sqlite", std::ios::binary) << std::string(8192, 'x');
   Window w(folder_, true);
@@ -157,7 +237,9 @@ TEST_F(ProgressTest, ExportTellsWhenItCannotWriteAndResetKeepsTheOldJournal) {
   EXPECT_EQ(w.dialogs.boxes[0].rfind("The journal could not be exported to \"", 0), 0u) << w.dialogs.boxes[0];
 
   w.Menu("ResetProgress");
-  EXPECT_EQ(w.Rows().size(), 1u);  // the header alone
+  ASSERT_EQ(w.dialogs.defaults.size(), 1u);
+  EXPECT_EQ(w.dialogs.defaults[0], ui::DefaultAnswer::No);  // Enter keeps the journal
+  EXPECT_EQ(w.Rows().size(), 1u);                           // the header alone
   const fs::path backup = folder_ / "journal.sqlite.backup-20261207T120002Z";
   EXPECT_TRUE(fs::exists(backup));
   w.dialogs.savePath = (folder_ / "answers.csv").string();
