@@ -77,11 +77,15 @@ class JournalReader {
     return read();
   }
 
-  // Each note's last `perNote` first tries at reading it in `key`, newest first, notes in slot order.
-  std::vector<NoteHistory> LastFirstTries(theory::KeyId key, int perNote = 10) const;
-  // Every first try at reading a note in `key`, in the order they were answered (by time, then as
-  // written). Rows whose note lies outside the table (a file another program damaged) are left out.
-  std::vector<practice::FirstTry> FirstTries(theory::KeyId key) const;
+  // Each note's last `perNote` first tries at reading it in `key` on `staff`, newest first, notes in
+  // slot order.
+  std::vector<NoteHistory> LastFirstTries(theory::KeyId key, practice::StaffKind staff = practice::StaffKind::Grand,
+                                          int perNote = 10) const;
+  // Every first try at reading a note in `key` on `staff`, in the order they were answered (by time,
+  // then as written). Rows whose note lies outside the table (a file another program damaged) are
+  // left out.
+  std::vector<practice::FirstTry> FirstTries(theory::KeyId key,
+                                             practice::StaffKind staff = practice::StaffKind::Grand) const;
 
   // First tries per local day, the last `days` days up to `nowUtcMs`, oldest first; local days are
   // `utcOffsetMinutes` from UTC.
@@ -101,10 +105,10 @@ class JournalReader {
   //   exercise        note_reading | play_keyboard
   //   scale_kind      major | minor | chromatic
   //   key             the key as `keyText` names it (a key this program does not know: as the file does)
-  //   clef_range      treble | bass | grand
+  //   clef_range      treble | bass | grand | alto | tenor
   //   question        the note asked, spelled ("F#3"; octave digits as the trainer names them)
   //   question_midi   its MIDI number
-  //   question_staff  treble | bass
+  //   question_staff  treble | bass | alto | tenor
   //   question_place  steps above the bottom line of its staff (even: lines, odd: spaces)
   //   answer_key      the key pressed, "F1sharp"
   //   answer_midi     its MIDI number
@@ -113,7 +117,7 @@ class JournalReader {
   //   attempt         1 for the first try at the question
   //   response_ms     from the question shown and sounded to the answer
   //   mistake         none | accidental | key_signature | octave | ledger_lines | one_step | two_steps |
-  //                   other_clef | other
+  //                   other_clef | other | c_clef_as_treble_or_bass
   // False if the journal could not be read to the end.
   bool ExportCsv(std::ostream& out, const KeyText& keyText) const;
 

@@ -92,6 +92,13 @@ TEST(JournalVersions, AVersion1JournalKeepsEveryAnswerWithItsKeyKnownByIdentity)
   EXPECT_EQ(Count(file, "SELECT count(*) FROM names WHERE text IN ('GMajor1', 'ChromaticScale', 'abMajor1')"), 0);
   EXPECT_EQ(Count(file, "SELECT count(*) FROM names WHERE text IN ('g_major', 'chromatic', 'a_flat_major')"), 3);
   EXPECT_EQ(journal.Reader().LastFirstTries(theory::KeyId::AFlatMajor).size(), 4u);
+
+  // Every answer of an earlier version was a single question; a note of a line keeps its place.
+  EXPECT_EQ(Count(file, "SELECT count(*) FROM answers WHERE line_note = 0"), 51);
+  AnswerRecord third = Answer(5000, 9, 40, true, 600);
+  third.lineNote = 3;
+  EXPECT_TRUE(journal.Append(third));
+  EXPECT_EQ(Count(file, "SELECT line_note FROM answers ORDER BY id DESC LIMIT 1"), 3);
 }
 
 TEST(JournalDamage, DamagedFilesAreKeptAsideAndANewJournalStartedTellingOnce) {
