@@ -159,14 +159,22 @@ void TForm2::About1Click() { services_.dialogs.Message(kAbout); }
 
 // --- Drawing.
 
-void TForm2::DrawStaff() { painter_.DrawStaff(KeySignatureKind, KeySignatureCount); }
+void TForm2::DrawStaff() {
+  line_.Drop();
+  painter_.DrawStaff(line_.Layout(), KeySignatureKind, KeySignatureCount);
+}
 
-void TForm2::DrawNote() { painter_.DrawNote(NoteAccidental, NoteY, NoteX); }
+void TForm2::DrawNote() {
+  if (!line_.Draw()) painter_.DrawNote(NoteAccidental, NoteY, NoteX);
+}
 
 void TForm2::FormPaint() {
   Guard([this] {
     if (Checked(menu::PlayKeyboard)) {
       NoteX = 0;
+    } else if (line_.Shown()) {
+      NoteX = 0;
+      line_.Draw();
     } else if (Text(control::Items) == "0") {
       DrawStaff();
       NoteX = 0;

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/line_reading.h"
 #include "midi/message_loop.h"
 #include "midi/messages.h"
 #include "midi/midi_in.h"
@@ -58,6 +59,8 @@ struct FormEvents {
   // Asked for each new question before the plain pick: a slot, or nothing to leave the pick to the
   // window. It may draw from `random` (seeded as the plain pick is) only when it answers.
   std::function<std::optional<theory::NoteSlot>(theory::Random& random)> pickQuestion;
+  // Asked for each new line while "Read a Line" is checked, drawing from `random` as it likes.
+  std::function<std::vector<theory::NoteSlot>(theory::Random& random)> pickLine;
 };
 
 class TForm2 {
@@ -125,6 +128,8 @@ class TForm2 {
   ui::Timer& Timer1() { return *timer1_; }
   ui::Timer& Timer3() { return *timer3_; }
   ui::WindowModel& Model() { return model_; }
+  // A line of notes being read, and the C clefs' staves.
+  LineReading& Reading() { return line_; }
 
   // --- Handlers bound to the layout.
   void Exit1Click();
@@ -179,6 +184,8 @@ class TForm2 {
   std::string KeyAccessibleName(int chromaticIndex);
 
  private:
+  friend class LineReading;
+
   // --- Routines several handlers share.
   void PresentNote();
   void CheckAnswer();
@@ -218,6 +225,10 @@ class TForm2 {
   // The answered question, for the answers published.
   void QuestionShown();
   void PublishAnswer(bool correct);
+  // The sign the key's minor leading tone carries, before the rule of the exercise applies.
+  std::string LeadingToneSign(int slot) const;
+  // The sign drawn before a question at `slot`, as PresentNote draws it.
+  std::string SignBefore(theory::NoteSlot slot);
 
   ui::WindowModel& model_;
   FormServices services_;
@@ -241,6 +252,7 @@ class TForm2 {
   std::int64_t questionShownMs_ = 0;  // time of day it was shown and sounded
   int attempt_ = 1;                   // of the next answer to it
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
+  LineReading line_{*this};
 };
 
 }  // namespace lintra::app

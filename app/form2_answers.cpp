@@ -34,6 +34,10 @@ void TForm2::ClosePanel() {
 }
 
 void TForm2::CheckAnswer() {
+  if (line_.Shown()) {
+    line_.Judge();
+    return;
+  }
   if (!Timer1().Enabled()) ClosePanel();
   Timer1().SetEnabled(true);
   ++AnswerCount;
@@ -85,6 +89,7 @@ void TForm2::PublishAnswer(bool correct) {
   answer.source = answerSource_;
   answer.correct = correct;
   answer.attempt = attempt_++;
+  answer.lineNote = line_.NoteNumber();
   // The clock gives the time of day: an answer after midnight still counts from the question.
   answer.responseMs = (services_.clock.TimeOfDayMs() - questionShownMs_ + ui::kMsPerDay) % ui::kMsPerDay;
   if (events_.answered) events_.answered(answer);

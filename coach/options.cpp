@@ -21,6 +21,12 @@ constexpr std::array<OptionRow, kOptionCount> kOptions{{
     {Option::LastNoteNames, "LastNoteNames", "", Kept::WhileResuming},
     {Option::LastNaming, "LastNaming", "", Kept::WhileResuming},
     {Option::LastInstrument, "LastInstrument", "", Kept::WhileResuming},
+    {Option::ReadLine, "ReadLine", "0", Kept::WhileOn, menu::ReadLine},
+    {Option::LineLength, "LineLength", "4", Kept::UnlessDefault},
+    {Option::LargestLeap, "LargestLeap", "fifth", Kept::UnlessDefault},
+    {Option::AltoClef, "AltoClef", "0", Kept::WhileOn, menu::AltoClef},
+    {Option::TenorClef, "TenorClef", "0", Kept::WhileOn, menu::TenorClef},
+    {Option::NoteRange, "NoteRange", "41-83", Kept::UnlessDefault},  // MIDI notes, lowest and highest
 }};
 // clang-format on
 
@@ -72,9 +78,10 @@ void Options::Load() {
 std::vector<std::string> Options::Lines() const {
   std::vector<std::string> lines;
   for (const OptionRow& row : kOptions) {
-    const bool written = row.kept == Kept::Always    ? true
-                         : row.kept == Kept::WhileOn ? On(row.option)
-                                                     : On(Option::ResumeWhereILeftOff);
+    const bool written = row.kept == Kept::Always          ? true
+                         : row.kept == Kept::WhileOn       ? On(row.option)
+                         : row.kept == Kept::UnlessDefault ? Value(row.option) != row.defaultValue
+                                                           : On(Option::ResumeWhereILeftOff);
     if (written) lines.push_back(std::string(row.name) + "=" + Value(row.option));
   }
   lines.insert(lines.end(), unknown_.begin(), unknown_.end());

@@ -30,14 +30,22 @@ enum class Option {
   LastNoteNames,
   LastNaming,
   LastInstrument,
+  // The "Reading" menu's.
+  ReadLine,
+  LineLength,
+  LargestLeap,
+  AltoClef,
+  TenorClef,
+  NoteRange,
 };
-inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(Option::LastInstrument) + 1;  // the last one
+inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(Option::NoteRange) + 1;  // the last one
 
 // When an option's line is written.
 enum class Kept {
   Always,         // "Name=Value", always: older builds read it so
   WhileOn,        // "Name=1" while on, nothing while off: with all of them off the file is as it always was
   WhileResuming,  // while "Resume Where I Left Off" is on
+  UnlessDefault,  // "Name=Value" while the value is not the default one
 };
 
 struct OptionRow {

@@ -64,6 +64,10 @@ TEST(Options, LinesAreWrittenAsTheirRowsSayAndOtherBuildsLinesAreKept) {
   Options fresh("missing", files.Format());
   fresh.Load();
   EXPECT_EQ(fresh.Lines(), std::vector<std::string>{"MiddleCIsC4=0"});  // as older builds read it
+  // A choice of many values is written only while it is not the default one.
+  fresh.Set(Option::LineLength, "6");
+  fresh.Set(Option::NoteRange, "41-83");
+  EXPECT_EQ(fresh.Lines(), (std::vector<std::string>{"MiddleCIsC4=0", "LineLength=6"}));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Renders the Progress window over a journal file and saves it in colour and in greyscale, to
 // check that the mastery states read without colour.
-//   lintra-progress-shot JOURNAL OUT.png [KEY]     (writes OUT.png and OUT-grey.png; KEY GMajor1)
+//   lintra-progress-shot JOURNAL OUT.png [KEY [CLEF]]   (writes OUT.png and OUT-grey.png; KEY GMajor1,
+//                                                        CLEF a clef range's code: grand, alto, tenor ...)
 #include <QApplication>
 #include <QImage>
 #include <QRegularExpression>
@@ -13,10 +14,16 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   if (argc < 3) {
-    std::fprintf(stderr, "usage: lintra-progress-shot JOURNAL OUT.png [KEY]\n");
+    std::fprintf(stderr, "usage: lintra-progress-shot JOURNAL OUT.png [KEY [CLEF]]\n");
     return 2;
   }
-  const lintra::coach::ProgressRequest request = lintra::tools::RequestOver(argv[1], argc > 3 ? argv[3] : "GMajor1");
+  const auto range = lintra::practice::ParseClefRange(argc > 4 ? argv[4] : "grand");
+  if (!range) {
+    std::fprintf(stderr, "no clef range %s\n", argv[4]);
+    return 2;
+  }
+  const lintra::coach::ProgressRequest request =
+      lintra::tools::RequestOver(argv[1], argc > 3 ? argv[3] : "GMajor1", *range);
   lintra::progress::ProgressWindow window;
   window.Show(request);
   QCoreApplication::processEvents();

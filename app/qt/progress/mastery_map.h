@@ -1,5 +1,6 @@
-// The mastery map: every note of the pool on the grand staff, each in its state's colour, with
-// the state's symbol and its figure under it, and a legend.
+// The mastery map: every note of the pool on the grand staff, or on the C clef's own staff for an
+// alto or tenor pool, each in its state's colour, with the state's symbol and its figure under it,
+// and a legend.
 #pragma once
 
 #include <QRectF>
@@ -26,7 +27,8 @@ class MasteryMap : public QWidget {
 
   explicit MasteryMap(QWidget* parent = nullptr);
 
-  void SetNotes(theory::KeyId key, std::vector<coach::NoteMastery> notes);
+  void SetNotes(theory::KeyId key, std::vector<coach::NoteMastery> notes,
+                practice::ClefRange range = practice::ClefRange::Grand);
   // Laid out by the last paint.
   const std::vector<Mark>& Marks() const { return marks_; }
 
@@ -41,6 +43,7 @@ class MasteryMap : public QWidget {
   void DrawLegend(QPainter& painter, QPointF origin);
 
   theory::KeyId key_ = theory::KeyId::CMajor;
+  practice::ClefRange range_ = practice::ClefRange::Grand;
   std::vector<coach::NoteMastery> notes_;
   std::vector<Mark> marks_;
 };

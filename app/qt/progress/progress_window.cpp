@@ -92,7 +92,7 @@ void ProgressWindow::Reload() {
   report_ = coach::ReadProgress(request_);
   message_->setText(Q(report_.message));
   message_->setVisible(!report_.message.empty());
-  map_->SetNotes(request_.key, report_.notes);
+  map_->SetNotes(request_.key, report_.notes, request_.clefRange);
   days_->SetPoints(report_.days, DayLabels(report_.days));
   sessions_->SetPoints(report_.sessions, SessionLabels(report_.sessions.size()));
 
