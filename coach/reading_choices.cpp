@@ -87,6 +87,8 @@ void ReadingChoices::AddHandlers(ui::Handlers& handlers) {
     return [this, &model, item] {
       model.SetChecked(model.M(item), true);
       save_();
+      // The line on the staff is redrawn to the new choice at once, as "Read a Line" draws one.
+      if (model.M(menu::ReadLine).checked) window_.AskAnew();
     };
   };
   for (const LengthRow& row : kLengths) handlers.Add(model.M(row.item).layout.handler, choose(row.item));
