@@ -25,6 +25,10 @@ class Coach {
   Coach(const Coach&) = delete;
   Coach& operator=(const Coach&) = delete;
 
+  // A feature made outside the coach (one of the window's inputs), told of everything before the
+  // coach's own. Before AddHandlers.
+  void Join(std::unique_ptr<Feature> feature);
+
   // The features' menu commands and the options' on/off items.
   void AddHandlers(ui::Handlers& handlers);
 
@@ -41,12 +45,14 @@ class Coach {
   AnswerJournal& Journal() { return *journal_; }
   const ReadingChoices& Reading() const { return *reading_; }
   const Options& Settings() const { return options_; }
+  // Writes the options now, as the check marks and the features hold them; an error text when the
+  // file could not be written.
+  std::optional<std::string> SaveOptions();
 
  private:
   void ToggleOption(Option option);
   // Writes the options after a choice; where they cannot be written, the student is told.
   void SaveChoice();
-  std::optional<std::string> SaveOptions();
 
   Window& window_;
   Services services_;

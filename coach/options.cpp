@@ -14,6 +14,9 @@ constexpr std::array<OptionRow, kOptionCount> kOptions{{
     {Option::PractiseWeakNotes, "PractiseWeakNotes", "0", Kept::WhileOn, menu::PractiseWeakNotes},
     {Option::ShowTimeAndMistake, "ShowTimeAndMistake", "0", Kept::WhileOn, menu::ShowTimeAndMistake},
     {Option::ResumeWhereILeftOff, "ResumeWhereILeftOff", "0", Kept::WhileOn, menu::ResumeWhereILeftOff},
+    {Option::AnswerByMicrophone, "AnswerByMicrophone", "0", Kept::WhileOn, menu::AnswerByMicrophone},
+    {Option::ListenWhileNotesSound, "ListenWhileNotesSound", "0", Kept::WhileOn, menu::ListenWhileNotesSound},
+    {Option::SoundInput, "SoundInput", "", Kept::WhileSet},
     {Option::LastExercise, "LastExercise", "", Kept::WhileResuming},
     {Option::LastSpelling, "LastSpelling", "", Kept::WhileResuming},
     {Option::LastKey, "LastKey", "", Kept::WhileResuming},
@@ -22,11 +25,11 @@ constexpr std::array<OptionRow, kOptionCount> kOptions{{
     {Option::LastNaming, "LastNaming", "", Kept::WhileResuming},
     {Option::LastInstrument, "LastInstrument", "", Kept::WhileResuming},
     {Option::ReadLine, "ReadLine", "0", Kept::WhileOn, menu::ReadLine},
-    {Option::LineLength, "LineLength", "4", Kept::UnlessDefault},
-    {Option::LargestLeap, "LargestLeap", "fifth", Kept::UnlessDefault},
+    {Option::LineLength, "LineLength", "4", Kept::WhileSet},
+    {Option::LargestLeap, "LargestLeap", "fifth", Kept::WhileSet},
     {Option::AltoClef, "AltoClef", "0", Kept::WhileOn, menu::AltoClef},
     {Option::TenorClef, "TenorClef", "0", Kept::WhileOn, menu::TenorClef},
-    {Option::NoteRange, "NoteRange", "41-83", Kept::UnlessDefault},  // MIDI notes, lowest and highest
+    {Option::NoteRange, "NoteRange", "41-83", Kept::WhileSet},  // MIDI notes, lowest and highest
 }};
 // clang-format on
 
@@ -78,10 +81,10 @@ void Options::Load() {
 std::vector<std::string> Options::Lines() const {
   std::vector<std::string> lines;
   for (const OptionRow& row : kOptions) {
-    const bool written = row.kept == Kept::Always          ? true
-                         : row.kept == Kept::WhileOn       ? On(row.option)
-                         : row.kept == Kept::UnlessDefault ? Value(row.option) != row.defaultValue
-                                                           : On(Option::ResumeWhereILeftOff);
+    const bool written = row.kept == Kept::Always     ? true
+                         : row.kept == Kept::WhileOn  ? On(row.option)
+                         : row.kept == Kept::WhileSet ? Value(row.option) != row.defaultValue
+                                                      : On(Option::ResumeWhereILeftOff);
     if (written) lines.push_back(std::string(row.name) + "=" + Value(row.option));
   }
   lines.insert(lines.end(), unknown_.begin(), unknown_.end());

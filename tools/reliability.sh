@@ -26,6 +26,10 @@ leak:libfontconfig.so
 # allocator: name that too.
 leak:MidiOutJack::connect
 leak:jack_ringbuffer_create
+# libjack's metadata store (Berkeley DB) keeps what it allocated when its
+# environment cannot be opened, as on machines with little shared memory.
+leak:libdb-5.3.so
+leak:libdb
 SUPP
 cat >"$supp/tsan.supp" <<'SUPP'
 SUPP

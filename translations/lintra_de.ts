@@ -315,6 +315,22 @@
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Answer by Microphone</source>
+        <translation>Mit dem Mikrofon antworten</translation>
+    </message>
+    <message>
+        <source>Sound Input...</source>
+        <translation>Audioeingang...</translation>
+    </message>
+    <message>
+        <source>Listen While Notes Sound (Headphones)</source>
+        <translation>Zuhören, während Töne klingen (Kopfhörer)</translation>
+    </message>
+    <message>
         <source>Reading</source>
         <translation>Lesen</translation>
     </message>
@@ -374,6 +390,22 @@
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
+        <source>the default sound input</source>
+        <translation>den Standard-Audioeingang</translation>
+    </message>
+    <message>
+        <source>Lintra cannot listen to %1: %2. Answer on the keyboard, or choose another sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra kann %1 nicht hören: %2. Antworten Sie auf der Tastatur oder wählen Sie mit „Audioeingang...“ im Menü „Mikrofon“ einen anderen Audioeingang.</translation>
+    </message>
+    <message>
+        <source>Lintra no longer hears %1, so answers by microphone have stopped. Answer on the keyboard, or choose a sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra hört %1 nicht mehr, daher sind die Antworten per Mikrofon beendet. Antworten Sie auf der Tastatur oder wählen Sie mit „Audioeingang...“ im Menü „Mikrofon“ einen Audioeingang.</translation>
+    </message>
+    <message>
+        <source>The choice applies until the program ends.</source>
+        <translation>Die Auswahl gilt, bis das Programm beendet wird.</translation>
+    </message>
+    <message>
         <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
         <translation>Keine Note dieser Tonart und dieses Schlüssels liegt zwischen %1 und %2, dem gewählten Tonumfang; deshalb werden alle ihre Noten abgefragt, bis Sie einen anderen Tonumfang wählen.</translation>
     </message>
@@ -396,6 +428,33 @@
     <message>
         <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
         <translation>Keine Note dieser Tonart und dieses Schlüssels liegt zwischen %1 und %2. Der Tonumfang bleibt von %3 bis %4.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Audioeingang</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Hören auf:</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>Der Standardeingang des Systems</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Eingangspegel</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>Die Anzeige bewegt sich, solange „Mit dem Mikrofon antworten“ eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Pegel:</translation>
     </message>
 </context>
 <context>

@@ -315,6 +315,22 @@
         <translation>À &amp;propos</translation>
     </message>
     <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Answer by Microphone</source>
+        <translation>Répondre au microphone</translation>
+    </message>
+    <message>
+        <source>Sound Input...</source>
+        <translation>Entrée audio...</translation>
+    </message>
+    <message>
+        <source>Listen While Notes Sound (Headphones)</source>
+        <translation>Écouter pendant que les notes sonnent (casque)</translation>
+    </message>
+    <message>
         <source>Reading</source>
         <translation>Lecture</translation>
     </message>
@@ -374,6 +390,22 @@
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
     </message>
     <message>
+        <source>the default sound input</source>
+        <translation>l&apos;entrée audio par défaut</translation>
+    </message>
+    <message>
+        <source>Lintra cannot listen to %1: %2. Answer on the keyboard, or choose another sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra ne peut pas écouter %1 : %2. Répondez au clavier, ou choisissez une autre entrée audio avec « Entrée audio... » dans le menu « Microphone ».</translation>
+    </message>
+    <message>
+        <source>Lintra no longer hears %1, so answers by microphone have stopped. Answer on the keyboard, or choose a sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra n&apos;entend plus %1 : les réponses au microphone sont arrêtées. Répondez au clavier, ou choisissez une entrée audio avec « Entrée audio... » dans le menu « Microphone ».</translation>
+    </message>
+    <message>
+        <source>The choice applies until the program ends.</source>
+        <translation>Ce choix vaut jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+    <message>
         <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
         <translation>Aucune note de cette tonalité et de cette clé ne se trouve entre %1 et %2, l&apos;étendue que vous avez choisie : toutes ses notes sont donc demandées jusqu&apos;à ce que vous choisissiez une autre étendue.</translation>
     </message>
@@ -396,6 +428,33 @@
     <message>
         <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
         <translation>Aucune note de cette tonalité et de cette clé ne se trouve entre %1 et %2. L&apos;étendue reste de %3 à %4.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Entrée audio</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Écouter :</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>L&apos;entrée par défaut du système</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Niveau d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>L&apos;indicateur bouge tant que « Répondre au microphone » est activé.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Niveau :</translation>
     </message>
 </context>
 <context>

@@ -315,6 +315,22 @@
         <translation>&amp;Sobre</translation>
     </message>
     <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>Answer by Microphone</source>
+        <translation>Responder pelo microfone</translation>
+    </message>
+    <message>
+        <source>Sound Input...</source>
+        <translation>Entrada de som...</translation>
+    </message>
+    <message>
+        <source>Listen While Notes Sound (Headphones)</source>
+        <translation>Ouvir enquanto as notas soam (fones de ouvido)</translation>
+    </message>
+    <message>
         <source>Reading</source>
         <translation>Leitura</translation>
     </message>
@@ -374,6 +390,22 @@
         <translation>“%1” não é um número inteiro válido</translation>
     </message>
     <message>
+        <source>the default sound input</source>
+        <translation>a entrada de som padrão</translation>
+    </message>
+    <message>
+        <source>Lintra cannot listen to %1: %2. Answer on the keyboard, or choose another sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>O Lintra não consegue ouvir %1: %2. Responda no teclado ou escolha outra entrada de som em &quot;Entrada de som...&quot; no menu &quot;Microfone&quot;.</translation>
+    </message>
+    <message>
+        <source>Lintra no longer hears %1, so answers by microphone have stopped. Answer on the keyboard, or choose a sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>O Lintra não ouve mais %1, por isso as respostas pelo microfone pararam. Responda no teclado ou escolha uma entrada de som em &quot;Entrada de som...&quot; no menu &quot;Microfone&quot;.</translation>
+    </message>
+    <message>
+        <source>The choice applies until the program ends.</source>
+        <translation>A escolha vale até o programa ser fechado.</translation>
+    </message>
+    <message>
         <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
         <translation>Nenhuma nota desta tonalidade e desta clave fica entre %1 e %2, a extensão que você escolheu; por isso todas as suas notas são perguntadas até você escolher outra extensão.</translation>
     </message>
@@ -396,6 +428,33 @@
     <message>
         <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
         <translation>Nenhuma nota desta tonalidade e desta clave fica entre %1 e %2. A extensão continua de %3 a %4.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Entrada de som</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Ouvir:</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>A entrada padrão do sistema</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Nível de entrada</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>O medidor se move enquanto &quot;Responder pelo microfone&quot; estiver ligado.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Nível:</translation>
     </message>
 </context>
 <context>

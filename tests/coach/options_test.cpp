@@ -64,10 +64,13 @@ TEST(Options, LinesAreWrittenAsTheirRowsSayAndOtherBuildsLinesAreKept) {
   Options fresh("missing", files.Format());
   fresh.Load();
   EXPECT_EQ(fresh.Lines(), std::vector<std::string>{"MiddleCIsC4=0"});  // as older builds read it
-  // A choice of many values is written only while it is not the default one.
-  fresh.Set(Option::LineLength, "6");
-  fresh.Set(Option::NoteRange, "41-83");
-  EXPECT_EQ(fresh.Lines(), (std::vector<std::string>{"MiddleCIsC4=0", "LineLength=6"}));
+  // A value kept while set: the sound input, written only once one other than the default is chosen.
+  fresh.Set(Option::SoundInput, "USB Audio = 2");
+  EXPECT_EQ(fresh.Lines(), (std::vector<std::string>{"MiddleCIsC4=0", "SoundInput=USB Audio = 2"}));
+  files.files["o"] = fresh.Lines();
+  Options again("o", files.Format());
+  again.Load();
+  EXPECT_EQ(again.Value(Option::SoundInput), "USB Audio = 2");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ fail() { echo "check_installed: $*" >&2; exit 1; }
 for f in bin/lintra lib/lintra/lintra-synth.so lib/lintra/lintra-ports.so lib/lintra/lintra-capture.so share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg "share/lintra/Note Help.html" "share/lintra/Note Help.pt_BR.html" \
          "share/lintra/Note Help.es.html" "share/lintra/Note Help.fr.html" "share/lintra/Note Help.it.html" \
-         "share/lintra/Note Help.de.html" \
+         "share/lintra/Note Help.de.html" share/lintra/help.css \
          share/doc/lintra/OFL.txt share/doc/lintra/LICENSE; do
   [ -s "$prefix/$f" ] || fail "missing: $prefix/$f"
 done
@@ -43,7 +43,7 @@ grep -q '^question: note slot [0-9]' <<<"$out" || fail "no question"
 help=$(sed -n 's/^help page: //p' <<<"$out")
 [ "$help" = "$(cd "$prefix" && pwd -P)/share/lintra/Note Help.html" ] || fail "help page found elsewhere: $help"
 # And its own modules, which it loads from its prefix too.
-for module in "synthesizer module:lintra-synth.so" "ports module:lintra-ports.so"; do
+for module in "synthesizer module:lintra-synth.so" "ports module:lintra-ports.so" "capture module:lintra-capture.so"; do
   found=$(sed -n "s/^${module%%:*}: //p" <<<"$out")
   [ "$found" = "$(cd "$prefix" && pwd -P)/lib/lintra/${module#*:}" ] || fail "${module%%:*}: $found"
 done
