@@ -25,7 +25,8 @@ TForm2::TForm2(ui::WindowModel& model, FormServices services)
       MidiInput1(services.midi, services.loop),
       model_(model),
       services_(std::move(services)),
-      painter_(services_.canvas) {
+      painter_(services_.canvas),
+      staffReader_(model) {
   // The window's resource names the mapper; loading ignores the name and the
   // device number decides.
   MidiOutput1.SetLoading(true);
@@ -53,15 +54,18 @@ TForm2::TForm2(ui::WindowModel& model, FormServices services)
 TForm2::~TForm2() = default;
 
 void TForm2::Guard(const std::function<void()>& handler) {
+  ++guardDepth_;
   try {
     handler();
   } catch (const ui::DialogNotAnswered&) {
+    --guardDepth_;
     throw;
   } catch (const std::exception& error) {
     services_.dialogs.Error(ui::DisplayedErrorText(error.what()));
   } catch (...) {
     services_.dialogs.Error("An unexpected error occurred.");
   }
+  if (--guardDepth_ == 0 && OnHandled) OnHandled();
 }
 
 void TForm2::ClickControl(ui::Control& control) {
@@ -161,11 +165,15 @@ void TForm2::About1Click() { services_.dialogs.Message(kAbout); }
 
 void TForm2::DrawStaff() {
   line_.Drop();
-  painter_.DrawStaff(line_.Layout(), KeySignatureKind, KeySignatureCount);
+  const notation::StaffLayout layout = line_.Layout();
+  painter_.DrawStaff(layout, KeySignatureKind, KeySignatureCount);
+  staffReader_.StaffDrawn(layout.SingleClef(), KeySignatureKind, KeySignatureCount);
 }
 
 void TForm2::DrawNote() {
-  if (!line_.Draw()) painter_.DrawNote(NoteAccidental, NoteY, NoteX);
+  if (line_.Draw()) return;  // it tells the staff reader itself
+  painter_.DrawNote(NoteAccidental, NoteY, NoteX);
+  staffReader_.NoteDrawn(theory::LetterStep(static_cast<theory::NoteSlot>(CurrentSlot)), NoteAccidental);
 }
 
 void TForm2::FormPaint() {

@@ -6,6 +6,7 @@
 #include "app/form2.h"
 #include "app/text_numbers.h"
 #include "practice/clef_range.h"
+#include "theory/clef.h"
 
 namespace lintra::app {
 namespace {
@@ -50,6 +51,13 @@ bool LineReading::Draw() {
                                     NoteState::Ahead};
   const std::span<const notation::LineNote> notes = Shown() ? std::span(notes_) : std::span(&question, 1);
   notation::DrawLine(form_.services_.canvas, layout, form_.KeySignatureKind, form_.KeySignatureCount, notes);
+  // The staff in words tells of the note being read, and where it stands in the line.
+  if (!Shown()) {
+    form_.staffReader_.NoteDrawn(theory::LetterStep(question.slot), question.accidental);
+  } else if (reading_ < notes_.size()) {
+    form_.staffReader_.NoteDrawn(theory::LetterStep(notes_[reading_].slot), notes_[reading_].accidental,
+                                 coach::LinePosition{reading_ + 1, notes_.size()});
+  }
   return true;
 }
 
@@ -64,22 +72,25 @@ void LineReading::Judge() {
     f.SetText(control::Items, std::to_string(f.AnswerCount - f.WrongCount));
     f.SetText(control::Score, ScoreText(f.AnswerCount, f.WrongCount, right ? 2 : 1));
   }
-  if (right) {
-    notes_[reading_].state = NoteState::Right;
-    f.MakeDisplayName();
-    f.SetText(control::AnsShow, "That is correct: " + f.DisplayName);
-    Sound(f.KeyNote);
-    f.PublishAnswer(true);
-    MoveOn();
-  } else {
+  if (!right) {
     notes_[reading_].state = NoteState::Wrong;
     missed_ = true;
     f.Send(midi::ProgramChange{midi::kErrorSignalProgram});
     f.Send(midi::NoteOn{midi::kErrorSignalNote});
-    f.SetText(control::AnsShow, "Try again!");
+    f.ShowAnswer("Try again!");
     f.PublishAnswer(false);
+    Draw();
+    return;
   }
+  notes_[reading_].state = NoteState::Right;
+  f.MakeDisplayName();
+  f.ShowAnswer("That is correct: " + f.DisplayName);
+  Sound(f.KeyNote);
+  f.PublishAnswer(true);
+  MoveOn();
   Draw();
+  // The next note is asked once it is marked, so that what is said of it is the note itself.
+  if (NoteNumber() > 0) f.QuestionShown();
 }
 
 // QuestionNote is the note last sounded: the line's first as presented, then each note read right.
@@ -108,7 +119,6 @@ void LineReading::MoveOn() {
   f.SpelledName = row.letterName;
   f.NoteY = row.staffY;
   f.NoteAccidental = next.accidental;
-  f.QuestionShown();
 }
 
 void LineReading::AskAnew() {

@@ -431,6 +431,212 @@
     </message>
 </context>
 <context>
+    <name>Staff</name>
+    <message>
+        <source>on the first line</source>
+        <translation>auf der ersten Linie</translation>
+    </message>
+    <message>
+        <source>on the second line</source>
+        <translation>auf der zweiten Linie</translation>
+    </message>
+    <message>
+        <source>on the third line</source>
+        <translation>auf der dritten Linie</translation>
+    </message>
+    <message>
+        <source>on the fourth line</source>
+        <translation>auf der vierten Linie</translation>
+    </message>
+    <message>
+        <source>on the fifth line</source>
+        <translation>auf der fünften Linie</translation>
+    </message>
+    <message>
+        <source>in the first space</source>
+        <translation>im ersten Zwischenraum</translation>
+    </message>
+    <message>
+        <source>in the second space</source>
+        <translation>im zweiten Zwischenraum</translation>
+    </message>
+    <message>
+        <source>in the third space</source>
+        <translation>im dritten Zwischenraum</translation>
+    </message>
+    <message>
+        <source>in the fourth space</source>
+        <translation>im vierten Zwischenraum</translation>
+    </message>
+    <message>
+        <source>Key signature of one sharp.</source>
+        <translation>Vorzeichnung: ein Kreuz.</translation>
+    </message>
+    <message>
+        <source>Key signature of two sharps.</source>
+        <translation>Vorzeichnung: zwei Kreuze.</translation>
+    </message>
+    <message>
+        <source>Key signature of three sharps.</source>
+        <translation>Vorzeichnung: drei Kreuze.</translation>
+    </message>
+    <message>
+        <source>Key signature of four sharps.</source>
+        <translation>Vorzeichnung: vier Kreuze.</translation>
+    </message>
+    <message>
+        <source>Key signature of five sharps.</source>
+        <translation>Vorzeichnung: fünf Kreuze.</translation>
+    </message>
+    <message>
+        <source>Key signature of six sharps.</source>
+        <translation>Vorzeichnung: sechs Kreuze.</translation>
+    </message>
+    <message>
+        <source>Key signature of one flat.</source>
+        <translation>Vorzeichnung: ein b.</translation>
+    </message>
+    <message>
+        <source>Key signature of two flats.</source>
+        <translation>Vorzeichnung: zwei b.</translation>
+    </message>
+    <message>
+        <source>Key signature of three flats.</source>
+        <translation>Vorzeichnung: drei b.</translation>
+    </message>
+    <message>
+        <source>Key signature of four flats.</source>
+        <translation>Vorzeichnung: vier b.</translation>
+    </message>
+    <message>
+        <source>Key signature of five flats.</source>
+        <translation>Vorzeichnung: fünf b.</translation>
+    </message>
+    <message>
+        <source>Key signature of six flats.</source>
+        <translation>Vorzeichnung: sechs b.</translation>
+    </message>
+    <message>
+        <source>Staff with a treble clef.</source>
+        <translation>Notensystem mit Violinschlüssel.</translation>
+    </message>
+    <message>
+        <source>Staff with a bass clef.</source>
+        <translation>Notensystem mit Bassschlüssel.</translation>
+    </message>
+    <message>
+        <source>Staff with an alto clef.</source>
+        <translation>Notensystem mit Altschlüssel.</translation>
+    </message>
+    <message>
+        <source>Staff with a tenor clef.</source>
+        <translation>Notensystem mit Tenorschlüssel.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>of ledger lines</comment>
+        <translation>ersten</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>of ledger lines</comment>
+        <translation>zweiten</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>of ledger lines</comment>
+        <translation>dritten</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>of ledger lines</comment>
+        <translation>vierten</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <comment>of ledger lines</comment>
+        <translation>fünften</translation>
+    </message>
+    <message>
+        <source>sixth</source>
+        <comment>of ledger lines</comment>
+        <translation>sechsten</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <comment>of ledger lines</comment>
+        <translation>siebten</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line below</source>
+        <translation>auf der %1 unteren Hilfslinie</translation>
+    </message>
+    <message>
+        <source>in the space below the %1 ledger line below</source>
+        <translation>im Zwischenraum unter der %1 unteren Hilfslinie</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line above</source>
+        <translation>auf der %1 oberen Hilfslinie</translation>
+    </message>
+    <message>
+        <source>in the space above the %1 ledger line above</source>
+        <translation>im Zwischenraum über der %1 oberen Hilfslinie</translation>
+    </message>
+    <message>
+        <source>No key signature.</source>
+        <translation>Keine Vorzeichnung.</translation>
+    </message>
+    <message>
+        <source>Grand staff with a treble clef and a bass clef.</source>
+        <translation>Klaviersystem mit Violinschlüssel und Bassschlüssel.</translation>
+    </message>
+    <message>
+        <source>The note is %1.</source>
+        <translation>Die Note steht %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the ledger line between the staves.</source>
+        <translation>Die Note steht auf der Hilfslinie zwischen den beiden Systemen.</translation>
+    </message>
+    <message>
+        <source>The note is on the treble staff, %1.</source>
+        <translation>Die Note steht im System mit Violinschlüssel, %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the bass staff, %1.</source>
+        <translation>Die Note steht im System mit Bassschlüssel, %1.</translation>
+    </message>
+    <message>
+        <source>A sharp stands before it.</source>
+        <translation>Davor steht ein Kreuz.</translation>
+    </message>
+    <message>
+        <source>A flat stands before it.</source>
+        <translation>Davor steht ein b.</translation>
+    </message>
+    <message>
+        <source>A natural sign stands before it.</source>
+        <translation>Davor steht ein Auflösungszeichen.</translation>
+    </message>
+    <message>
+        <source>No note is shown.</source>
+        <translation>Es wird keine Note gezeigt.</translation>
+    </message>
+    <message>
+        <source>Reading note %1 of %2.</source>
+        <translation>Note %1 von %2 wird gelesen.</translation>
+    </message>
+    <message>
+        <source>in the space below the bottom line</source>
+        <translation>im Zwischenraum unter der untersten Linie</translation>
+    </message>
+    <message>
+        <source>in the space above the top line</source>
+        <translation>im Zwischenraum über der obersten Linie</translation>
+    </message>
+</context>
+<context>
     <name>lintra::frontend::SoundInputDialog</name>
     <message>
         <source>Sound Input</source>

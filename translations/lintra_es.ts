@@ -431,6 +431,212 @@
     </message>
 </context>
 <context>
+    <name>Staff</name>
+    <message>
+        <source>on the first line</source>
+        <translation>en la primera línea</translation>
+    </message>
+    <message>
+        <source>on the second line</source>
+        <translation>en la segunda línea</translation>
+    </message>
+    <message>
+        <source>on the third line</source>
+        <translation>en la tercera línea</translation>
+    </message>
+    <message>
+        <source>on the fourth line</source>
+        <translation>en la cuarta línea</translation>
+    </message>
+    <message>
+        <source>on the fifth line</source>
+        <translation>en la quinta línea</translation>
+    </message>
+    <message>
+        <source>in the first space</source>
+        <translation>en el primer espacio</translation>
+    </message>
+    <message>
+        <source>in the second space</source>
+        <translation>en el segundo espacio</translation>
+    </message>
+    <message>
+        <source>in the third space</source>
+        <translation>en el tercer espacio</translation>
+    </message>
+    <message>
+        <source>in the fourth space</source>
+        <translation>en el cuarto espacio</translation>
+    </message>
+    <message>
+        <source>Key signature of one sharp.</source>
+        <translation>Armadura de un sostenido.</translation>
+    </message>
+    <message>
+        <source>Key signature of two sharps.</source>
+        <translation>Armadura de dos sostenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of three sharps.</source>
+        <translation>Armadura de tres sostenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of four sharps.</source>
+        <translation>Armadura de cuatro sostenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of five sharps.</source>
+        <translation>Armadura de cinco sostenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of six sharps.</source>
+        <translation>Armadura de seis sostenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of one flat.</source>
+        <translation>Armadura de un bemol.</translation>
+    </message>
+    <message>
+        <source>Key signature of two flats.</source>
+        <translation>Armadura de dos bemoles.</translation>
+    </message>
+    <message>
+        <source>Key signature of three flats.</source>
+        <translation>Armadura de tres bemoles.</translation>
+    </message>
+    <message>
+        <source>Key signature of four flats.</source>
+        <translation>Armadura de cuatro bemoles.</translation>
+    </message>
+    <message>
+        <source>Key signature of five flats.</source>
+        <translation>Armadura de cinco bemoles.</translation>
+    </message>
+    <message>
+        <source>Key signature of six flats.</source>
+        <translation>Armadura de seis bemoles.</translation>
+    </message>
+    <message>
+        <source>Staff with a treble clef.</source>
+        <translation>Pentagrama con clave de sol.</translation>
+    </message>
+    <message>
+        <source>Staff with a bass clef.</source>
+        <translation>Pentagrama con clave de fa.</translation>
+    </message>
+    <message>
+        <source>Staff with an alto clef.</source>
+        <translation>Pentagrama con clave de do en tercera línea.</translation>
+    </message>
+    <message>
+        <source>Staff with a tenor clef.</source>
+        <translation>Pentagrama con clave de do en cuarta línea.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>of ledger lines</comment>
+        <translation>primera</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>of ledger lines</comment>
+        <translation>segunda</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>of ledger lines</comment>
+        <translation>tercera</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>of ledger lines</comment>
+        <translation>cuarta</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <comment>of ledger lines</comment>
+        <translation>quinta</translation>
+    </message>
+    <message>
+        <source>sixth</source>
+        <comment>of ledger lines</comment>
+        <translation>sexta</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <comment>of ledger lines</comment>
+        <translation>séptima</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line below</source>
+        <translation>en la %1 línea adicional inferior</translation>
+    </message>
+    <message>
+        <source>in the space below the %1 ledger line below</source>
+        <translation>en el espacio bajo la %1 línea adicional inferior</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line above</source>
+        <translation>en la %1 línea adicional superior</translation>
+    </message>
+    <message>
+        <source>in the space above the %1 ledger line above</source>
+        <translation>en el espacio sobre la %1 línea adicional superior</translation>
+    </message>
+    <message>
+        <source>No key signature.</source>
+        <translation>Sin armadura.</translation>
+    </message>
+    <message>
+        <source>Grand staff with a treble clef and a bass clef.</source>
+        <translation>Doble pentagrama con clave de sol y clave de fa.</translation>
+    </message>
+    <message>
+        <source>The note is %1.</source>
+        <translation>La nota está %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the ledger line between the staves.</source>
+        <translation>La nota está en la línea adicional entre los dos pentagramas.</translation>
+    </message>
+    <message>
+        <source>The note is on the treble staff, %1.</source>
+        <translation>La nota está en el pentagrama de clave de sol, %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the bass staff, %1.</source>
+        <translation>La nota está en el pentagrama de clave de fa, %1.</translation>
+    </message>
+    <message>
+        <source>A sharp stands before it.</source>
+        <translation>Lleva un sostenido delante.</translation>
+    </message>
+    <message>
+        <source>A flat stands before it.</source>
+        <translation>Lleva un bemol delante.</translation>
+    </message>
+    <message>
+        <source>A natural sign stands before it.</source>
+        <translation>Lleva un becuadro delante.</translation>
+    </message>
+    <message>
+        <source>No note is shown.</source>
+        <translation>No se muestra ninguna nota.</translation>
+    </message>
+    <message>
+        <source>Reading note %1 of %2.</source>
+        <translation>Leyendo la nota %1 de %2.</translation>
+    </message>
+    <message>
+        <source>in the space below the bottom line</source>
+        <translation>en el espacio bajo la primera línea</translation>
+    </message>
+    <message>
+        <source>in the space above the top line</source>
+        <translation>en el espacio sobre la quinta línea</translation>
+    </message>
+</context>
+<context>
     <name>lintra::frontend::SoundInputDialog</name>
     <message>
         <source>Sound Input</source>

@@ -431,6 +431,212 @@
     </message>
 </context>
 <context>
+    <name>Staff</name>
+    <message>
+        <source>on the first line</source>
+        <translation>sur la première ligne</translation>
+    </message>
+    <message>
+        <source>on the second line</source>
+        <translation>sur la deuxième ligne</translation>
+    </message>
+    <message>
+        <source>on the third line</source>
+        <translation>sur la troisième ligne</translation>
+    </message>
+    <message>
+        <source>on the fourth line</source>
+        <translation>sur la quatrième ligne</translation>
+    </message>
+    <message>
+        <source>on the fifth line</source>
+        <translation>sur la cinquième ligne</translation>
+    </message>
+    <message>
+        <source>in the first space</source>
+        <translation>dans le premier interligne</translation>
+    </message>
+    <message>
+        <source>in the second space</source>
+        <translation>dans le deuxième interligne</translation>
+    </message>
+    <message>
+        <source>in the third space</source>
+        <translation>dans le troisième interligne</translation>
+    </message>
+    <message>
+        <source>in the fourth space</source>
+        <translation>dans le quatrième interligne</translation>
+    </message>
+    <message>
+        <source>Key signature of one sharp.</source>
+        <translation>Armure d&apos;un dièse.</translation>
+    </message>
+    <message>
+        <source>Key signature of two sharps.</source>
+        <translation>Armure de deux dièses.</translation>
+    </message>
+    <message>
+        <source>Key signature of three sharps.</source>
+        <translation>Armure de trois dièses.</translation>
+    </message>
+    <message>
+        <source>Key signature of four sharps.</source>
+        <translation>Armure de quatre dièses.</translation>
+    </message>
+    <message>
+        <source>Key signature of five sharps.</source>
+        <translation>Armure de cinq dièses.</translation>
+    </message>
+    <message>
+        <source>Key signature of six sharps.</source>
+        <translation>Armure de six dièses.</translation>
+    </message>
+    <message>
+        <source>Key signature of one flat.</source>
+        <translation>Armure d&apos;un bémol.</translation>
+    </message>
+    <message>
+        <source>Key signature of two flats.</source>
+        <translation>Armure de deux bémols.</translation>
+    </message>
+    <message>
+        <source>Key signature of three flats.</source>
+        <translation>Armure de trois bémols.</translation>
+    </message>
+    <message>
+        <source>Key signature of four flats.</source>
+        <translation>Armure de quatre bémols.</translation>
+    </message>
+    <message>
+        <source>Key signature of five flats.</source>
+        <translation>Armure de cinq bémols.</translation>
+    </message>
+    <message>
+        <source>Key signature of six flats.</source>
+        <translation>Armure de six bémols.</translation>
+    </message>
+    <message>
+        <source>Staff with a treble clef.</source>
+        <translation>Portée en clé de sol.</translation>
+    </message>
+    <message>
+        <source>Staff with a bass clef.</source>
+        <translation>Portée en clé de fa.</translation>
+    </message>
+    <message>
+        <source>Staff with an alto clef.</source>
+        <translation>Portée en clé d&apos;ut troisième ligne.</translation>
+    </message>
+    <message>
+        <source>Staff with a tenor clef.</source>
+        <translation>Portée en clé d&apos;ut quatrième ligne.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>of ledger lines</comment>
+        <translation>première</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>of ledger lines</comment>
+        <translation>deuxième</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>of ledger lines</comment>
+        <translation>troisième</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>of ledger lines</comment>
+        <translation>quatrième</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <comment>of ledger lines</comment>
+        <translation>cinquième</translation>
+    </message>
+    <message>
+        <source>sixth</source>
+        <comment>of ledger lines</comment>
+        <translation>sixième</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <comment>of ledger lines</comment>
+        <translation>septième</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line below</source>
+        <translation>sur la %1 ligne supplémentaire inférieure</translation>
+    </message>
+    <message>
+        <source>in the space below the %1 ledger line below</source>
+        <translation>dans l&apos;espace sous la %1 ligne supplémentaire inférieure</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line above</source>
+        <translation>sur la %1 ligne supplémentaire supérieure</translation>
+    </message>
+    <message>
+        <source>in the space above the %1 ledger line above</source>
+        <translation>dans l&apos;espace au-dessus de la %1 ligne supplémentaire supérieure</translation>
+    </message>
+    <message>
+        <source>No key signature.</source>
+        <translation>Pas d&apos;armure.</translation>
+    </message>
+    <message>
+        <source>Grand staff with a treble clef and a bass clef.</source>
+        <translation>Grande portée avec une clé de sol et une clé de fa.</translation>
+    </message>
+    <message>
+        <source>The note is %1.</source>
+        <translation>La note est %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the ledger line between the staves.</source>
+        <translation>La note est sur la ligne supplémentaire entre les deux portées.</translation>
+    </message>
+    <message>
+        <source>The note is on the treble staff, %1.</source>
+        <translation>La note est sur la portée en clé de sol, %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the bass staff, %1.</source>
+        <translation>La note est sur la portée en clé de fa, %1.</translation>
+    </message>
+    <message>
+        <source>A sharp stands before it.</source>
+        <translation>Elle est précédée d&apos;un dièse.</translation>
+    </message>
+    <message>
+        <source>A flat stands before it.</source>
+        <translation>Elle est précédée d&apos;un bémol.</translation>
+    </message>
+    <message>
+        <source>A natural sign stands before it.</source>
+        <translation>Elle est précédée d&apos;un bécarre.</translation>
+    </message>
+    <message>
+        <source>No note is shown.</source>
+        <translation>Aucune note n&apos;est affichée.</translation>
+    </message>
+    <message>
+        <source>Reading note %1 of %2.</source>
+        <translation>Lecture de la note %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>in the space below the bottom line</source>
+        <translation>dans l&apos;espace sous la première ligne</translation>
+    </message>
+    <message>
+        <source>in the space above the top line</source>
+        <translation>dans l&apos;espace au-dessus de la cinquième ligne</translation>
+    </message>
+</context>
+<context>
     <name>lintra::frontend::SoundInputDialog</name>
     <message>
         <source>Sound Input</source>

@@ -431,6 +431,212 @@
     </message>
 </context>
 <context>
+    <name>Staff</name>
+    <message>
+        <source>on the first line</source>
+        <translation>sulla prima linea</translation>
+    </message>
+    <message>
+        <source>on the second line</source>
+        <translation>sulla seconda linea</translation>
+    </message>
+    <message>
+        <source>on the third line</source>
+        <translation>sulla terza linea</translation>
+    </message>
+    <message>
+        <source>on the fourth line</source>
+        <translation>sulla quarta linea</translation>
+    </message>
+    <message>
+        <source>on the fifth line</source>
+        <translation>sulla quinta linea</translation>
+    </message>
+    <message>
+        <source>in the first space</source>
+        <translation>nel primo spazio</translation>
+    </message>
+    <message>
+        <source>in the second space</source>
+        <translation>nel secondo spazio</translation>
+    </message>
+    <message>
+        <source>in the third space</source>
+        <translation>nel terzo spazio</translation>
+    </message>
+    <message>
+        <source>in the fourth space</source>
+        <translation>nel quarto spazio</translation>
+    </message>
+    <message>
+        <source>Key signature of one sharp.</source>
+        <translation>Un diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of two sharps.</source>
+        <translation>Due diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of three sharps.</source>
+        <translation>Tre diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of four sharps.</source>
+        <translation>Quattro diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of five sharps.</source>
+        <translation>Cinque diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of six sharps.</source>
+        <translation>Sei diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of one flat.</source>
+        <translation>Un bemolle in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of two flats.</source>
+        <translation>Due bemolli in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of three flats.</source>
+        <translation>Tre bemolli in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of four flats.</source>
+        <translation>Quattro bemolli in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of five flats.</source>
+        <translation>Cinque bemolli in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of six flats.</source>
+        <translation>Sei bemolli in chiave.</translation>
+    </message>
+    <message>
+        <source>Staff with a treble clef.</source>
+        <translation>Pentagramma in chiave di violino.</translation>
+    </message>
+    <message>
+        <source>Staff with a bass clef.</source>
+        <translation>Pentagramma in chiave di basso.</translation>
+    </message>
+    <message>
+        <source>Staff with an alto clef.</source>
+        <translation>Pentagramma in chiave di contralto.</translation>
+    </message>
+    <message>
+        <source>Staff with a tenor clef.</source>
+        <translation>Pentagramma in chiave di tenore.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>of ledger lines</comment>
+        <translation>primo</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>of ledger lines</comment>
+        <translation>secondo</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>of ledger lines</comment>
+        <translation>terzo</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>of ledger lines</comment>
+        <translation>quarto</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <comment>of ledger lines</comment>
+        <translation>quinto</translation>
+    </message>
+    <message>
+        <source>sixth</source>
+        <comment>of ledger lines</comment>
+        <translation>sesto</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <comment>of ledger lines</comment>
+        <translation>settimo</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line below</source>
+        <translation>sul %1 taglio addizionale inferiore</translation>
+    </message>
+    <message>
+        <source>in the space below the %1 ledger line below</source>
+        <translation>nello spazio sotto il %1 taglio addizionale inferiore</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line above</source>
+        <translation>sul %1 taglio addizionale superiore</translation>
+    </message>
+    <message>
+        <source>in the space above the %1 ledger line above</source>
+        <translation>nello spazio sopra il %1 taglio addizionale superiore</translation>
+    </message>
+    <message>
+        <source>No key signature.</source>
+        <translation>Nessuna alterazione in chiave.</translation>
+    </message>
+    <message>
+        <source>Grand staff with a treble clef and a bass clef.</source>
+        <translation>Doppio pentagramma in chiave di violino e chiave di basso.</translation>
+    </message>
+    <message>
+        <source>The note is %1.</source>
+        <translation>La nota è %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the ledger line between the staves.</source>
+        <translation>La nota è sul taglio addizionale tra i due pentagrammi.</translation>
+    </message>
+    <message>
+        <source>The note is on the treble staff, %1.</source>
+        <translation>La nota è sul pentagramma in chiave di violino, %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the bass staff, %1.</source>
+        <translation>La nota è sul pentagramma in chiave di basso, %1.</translation>
+    </message>
+    <message>
+        <source>A sharp stands before it.</source>
+        <translation>È preceduta da un diesis.</translation>
+    </message>
+    <message>
+        <source>A flat stands before it.</source>
+        <translation>È preceduta da un bemolle.</translation>
+    </message>
+    <message>
+        <source>A natural sign stands before it.</source>
+        <translation>È preceduta da un bequadro.</translation>
+    </message>
+    <message>
+        <source>No note is shown.</source>
+        <translation>Non è mostrata nessuna nota.</translation>
+    </message>
+    <message>
+        <source>Reading note %1 of %2.</source>
+        <translation>Lettura della nota %1 di %2.</translation>
+    </message>
+    <message>
+        <source>in the space below the bottom line</source>
+        <translation>nello spazio sotto la prima linea</translation>
+    </message>
+    <message>
+        <source>in the space above the top line</source>
+        <translation>nello spazio sopra la quinta linea</translation>
+    </message>
+</context>
+<context>
     <name>lintra::frontend::SoundInputDialog</name>
     <message>
         <source>Sound Input</source>

@@ -431,6 +431,212 @@
     </message>
 </context>
 <context>
+    <name>Staff</name>
+    <message>
+        <source>on the first line</source>
+        <translation>na primeira linha</translation>
+    </message>
+    <message>
+        <source>on the second line</source>
+        <translation>na segunda linha</translation>
+    </message>
+    <message>
+        <source>on the third line</source>
+        <translation>na terceira linha</translation>
+    </message>
+    <message>
+        <source>on the fourth line</source>
+        <translation>na quarta linha</translation>
+    </message>
+    <message>
+        <source>on the fifth line</source>
+        <translation>na quinta linha</translation>
+    </message>
+    <message>
+        <source>in the first space</source>
+        <translation>no primeiro espaço</translation>
+    </message>
+    <message>
+        <source>in the second space</source>
+        <translation>no segundo espaço</translation>
+    </message>
+    <message>
+        <source>in the third space</source>
+        <translation>no terceiro espaço</translation>
+    </message>
+    <message>
+        <source>in the fourth space</source>
+        <translation>no quarto espaço</translation>
+    </message>
+    <message>
+        <source>Key signature of one sharp.</source>
+        <translation>Armadura de clave com um sustenido.</translation>
+    </message>
+    <message>
+        <source>Key signature of two sharps.</source>
+        <translation>Armadura de clave com dois sustenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of three sharps.</source>
+        <translation>Armadura de clave com três sustenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of four sharps.</source>
+        <translation>Armadura de clave com quatro sustenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of five sharps.</source>
+        <translation>Armadura de clave com cinco sustenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of six sharps.</source>
+        <translation>Armadura de clave com seis sustenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of one flat.</source>
+        <translation>Armadura de clave com um bemol.</translation>
+    </message>
+    <message>
+        <source>Key signature of two flats.</source>
+        <translation>Armadura de clave com dois bemóis.</translation>
+    </message>
+    <message>
+        <source>Key signature of three flats.</source>
+        <translation>Armadura de clave com três bemóis.</translation>
+    </message>
+    <message>
+        <source>Key signature of four flats.</source>
+        <translation>Armadura de clave com quatro bemóis.</translation>
+    </message>
+    <message>
+        <source>Key signature of five flats.</source>
+        <translation>Armadura de clave com cinco bemóis.</translation>
+    </message>
+    <message>
+        <source>Key signature of six flats.</source>
+        <translation>Armadura de clave com seis bemóis.</translation>
+    </message>
+    <message>
+        <source>Staff with a treble clef.</source>
+        <translation>Pauta com clave de sol.</translation>
+    </message>
+    <message>
+        <source>Staff with a bass clef.</source>
+        <translation>Pauta com clave de fá.</translation>
+    </message>
+    <message>
+        <source>Staff with an alto clef.</source>
+        <translation>Pauta com clave de dó na terceira linha.</translation>
+    </message>
+    <message>
+        <source>Staff with a tenor clef.</source>
+        <translation>Pauta com clave de dó na quarta linha.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>of ledger lines</comment>
+        <translation>primeira</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>of ledger lines</comment>
+        <translation>segunda</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>of ledger lines</comment>
+        <translation>terceira</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>of ledger lines</comment>
+        <translation>quarta</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <comment>of ledger lines</comment>
+        <translation>quinta</translation>
+    </message>
+    <message>
+        <source>sixth</source>
+        <comment>of ledger lines</comment>
+        <translation>sexta</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <comment>of ledger lines</comment>
+        <translation>sétima</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line below</source>
+        <translation>na %1 linha suplementar inferior</translation>
+    </message>
+    <message>
+        <source>in the space below the %1 ledger line below</source>
+        <translation>no espaço abaixo da %1 linha suplementar inferior</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line above</source>
+        <translation>na %1 linha suplementar superior</translation>
+    </message>
+    <message>
+        <source>in the space above the %1 ledger line above</source>
+        <translation>no espaço acima da %1 linha suplementar superior</translation>
+    </message>
+    <message>
+        <source>No key signature.</source>
+        <translation>Sem armadura de clave.</translation>
+    </message>
+    <message>
+        <source>Grand staff with a treble clef and a bass clef.</source>
+        <translation>Pauta dupla com clave de sol e clave de fá.</translation>
+    </message>
+    <message>
+        <source>The note is %1.</source>
+        <translation>A nota está %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the ledger line between the staves.</source>
+        <translation>A nota está na linha suplementar entre as duas pautas.</translation>
+    </message>
+    <message>
+        <source>The note is on the treble staff, %1.</source>
+        <translation>A nota está na pauta da clave de sol, %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the bass staff, %1.</source>
+        <translation>A nota está na pauta da clave de fá, %1.</translation>
+    </message>
+    <message>
+        <source>A sharp stands before it.</source>
+        <translation>Há um sustenido antes dela.</translation>
+    </message>
+    <message>
+        <source>A flat stands before it.</source>
+        <translation>Há um bemol antes dela.</translation>
+    </message>
+    <message>
+        <source>A natural sign stands before it.</source>
+        <translation>Há um bequadro antes dela.</translation>
+    </message>
+    <message>
+        <source>No note is shown.</source>
+        <translation>Nenhuma nota é mostrada.</translation>
+    </message>
+    <message>
+        <source>Reading note %1 of %2.</source>
+        <translation>Lendo a nota %1 de %2.</translation>
+    </message>
+    <message>
+        <source>in the space below the bottom line</source>
+        <translation>no espaço abaixo da primeira linha</translation>
+    </message>
+    <message>
+        <source>in the space above the top line</source>
+        <translation>no espaço acima da quinta linha</translation>
+    </message>
+</context>
+<context>
     <name>lintra::frontend::SoundInputDialog</name>
     <message>
         <source>Sound Input</source>
