@@ -406,6 +406,50 @@
         <translation>Die Auswahl gilt, bis das Programm beendet wird.</translation>
     </message>
     <message>
+        <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
+        <translation>Das Übungsprotokoll kann nicht geschrieben werden (%1). Der Trainer läuft weiter und behält Ihre Antworten: Er versucht erneut, sie zu speichern, und beim Schließen bietet er an, alle zu exportieren, die er nicht speichern konnte.</translation>
+    </message>
+    <message>
+        <source>Another Lintra window is open with the same practice journal. Your answers in both are kept; to reset your progress, close the other window first.</source>
+        <translation>Ein weiteres Lintra-Fenster ist mit demselben Übungsprotokoll geöffnet. Ihre Antworten in beiden bleiben erhalten; um Ihren Fortschritt zurückzusetzen, schließen Sie zuerst das andere Fenster.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: another Lintra window is using the same practice journal. Close it, then try again.</source>
+        <translation>Ihr Fortschritt wurde nicht zurückgesetzt: Ein anderes Lintra-Fenster verwendet dasselbe Übungsprotokoll. Schließen Sie es und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: some answers are not yet saved in the practice journal (%1). Try again once it can be written.</source>
+        <translation>Ihr Fortschritt wurde nicht zurückgesetzt: Einige Antworten sind noch nicht im Übungsprotokoll gespeichert (%1). Versuchen Sie es erneut, sobald es geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: the practice journal could not be set aside as a backup (%1). It is kept as it was.</source>
+        <translation>Ihr Fortschritt wurde nicht zurückgesetzt: Das Übungsprotokoll konnte nicht als Sicherung beiseitegelegt werden (%1). Es bleibt, wie es war.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: a new practice journal could not be made (%1). The old one is kept as it was.</source>
+        <translation>Ihr Fortschritt wurde nicht zurückgesetzt: Ein neues Übungsprotokoll konnte nicht angelegt werden (%1). Das alte bleibt, wie es war.</translation>
+    </message>
+    <message>
+        <source>Answers not saved in the practice journal: %1. Export them, with all the others, to a file before the trainer closes? If not, they are lost.</source>
+        <translation>Nicht im Übungsprotokoll gespeicherte Antworten: %1. Sollen sie mit allen anderen in eine Datei exportiert werden, bevor der Trainer schließt? Sonst gehen sie verloren.</translation>
+    </message>
+    <message>
+        <source>The file holds every answer, also those not yet saved in the practice journal: %1. The trainer keeps trying to save them.</source>
+        <translation>Die Datei enthält jede Antwort, auch die noch nicht im Übungsprotokoll gespeicherten: %1. Der Trainer versucht weiter, sie zu speichern.</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;: the disk is full. Make room on it, or choose another place, and try again.</source>
+        <translation>Das Protokoll konnte nicht nach „%1“ exportiert werden: Die Festplatte ist voll. Schaffen Sie dort Platz oder wählen Sie einen anderen Ort, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read, so it was not exported.</source>
+        <translation>Das Übungsprotokoll konnte nicht gelesen werden und wurde daher nicht exportiert.</translation>
+    </message>
+    <message>
+        <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
+        <translation>Noch nicht im Übungsprotokoll gespeicherte Antworten: %1. Sie werden hier angezeigt, und der Trainer versucht weiter, sie zu speichern.</translation>
+    </message>
+    <message>
         <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
         <translation>Keine Note dieser Tonart und dieses Schlüssels liegt zwischen %1 und %2, dem gewählten Tonumfang; deshalb werden alle ihre Noten abgefragt, bis Sie einen anderen Tonumfang wählen.</translation>
     </message>

@@ -406,6 +406,50 @@
         <translation>La elección vale hasta que se cierre el programa.</translation>
     </message>
     <message>
+        <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
+        <translation>No se puede escribir el registro de práctica (%1). El programa sigue y conserva sus respuestas: intenta guardarlas de nuevo y, al cerrarlo, ofrece exportar las que no pudo guardar.</translation>
+    </message>
+    <message>
+        <source>Another Lintra window is open with the same practice journal. Your answers in both are kept; to reset your progress, close the other window first.</source>
+        <translation>Hay otra ventana de Lintra abierta con el mismo registro de práctica. Sus respuestas en ambas se conservan; para reiniciar su progreso, cierre primero la otra ventana.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: another Lintra window is using the same practice journal. Close it, then try again.</source>
+        <translation>Su progreso no se reinició: otra ventana de Lintra está usando el mismo registro de práctica. Ciérrela y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: some answers are not yet saved in the practice journal (%1). Try again once it can be written.</source>
+        <translation>Su progreso no se reinició: algunas respuestas aún no están guardadas en el registro de práctica (%1). Vuelva a intentarlo cuando se pueda escribir.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: the practice journal could not be set aside as a backup (%1). It is kept as it was.</source>
+        <translation>Su progreso no se reinició: el registro de práctica no se pudo apartar como copia de seguridad (%1). Se conserva como estaba.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: a new practice journal could not be made (%1). The old one is kept as it was.</source>
+        <translation>Su progreso no se reinició: no se pudo crear un nuevo registro de práctica (%1). El anterior se conserva como estaba.</translation>
+    </message>
+    <message>
+        <source>Answers not saved in the practice journal: %1. Export them, with all the others, to a file before the trainer closes? If not, they are lost.</source>
+        <translation>Respuestas no guardadas en el registro de práctica: %1. ¿Exportarlas, con todas las demás, a un archivo antes de que se cierre el programa? Si no, se pierden.</translation>
+    </message>
+    <message>
+        <source>The file holds every answer, also those not yet saved in the practice journal: %1. The trainer keeps trying to save them.</source>
+        <translation>El archivo contiene todas las respuestas, también las que aún no están guardadas en el registro de práctica: %1. El programa sigue intentando guardarlas.</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;: the disk is full. Make room on it, or choose another place, and try again.</source>
+        <translation>No se pudo exportar el registro a «%1»: el disco está lleno. Libere espacio o elija otro lugar y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read, so it was not exported.</source>
+        <translation>No se pudo leer el registro de práctica, así que no se exportó.</translation>
+    </message>
+    <message>
+        <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
+        <translation>Respuestas aún no guardadas en el registro de práctica: %1. Se muestran aquí, y el programa sigue intentando guardarlas.</translation>
+    </message>
+    <message>
         <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
         <translation>Ninguna nota de esta tonalidad y esta clave está entre %1 y %2, el registro que eligió, así que se preguntan todas sus notas hasta que elija otro registro.</translation>
     </message>

@@ -406,6 +406,50 @@
         <translation>Ce choix vaut jusqu&apos;à la fermeture du programme.</translation>
     </message>
     <message>
+        <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
+        <translation>Le journal d’entraînement ne peut pas être écrit (%1). Le programme continue et garde vos réponses : il essaie à nouveau de les enregistrer et, à la fermeture, propose d’exporter celles qu’il n’a pas pu enregistrer.</translation>
+    </message>
+    <message>
+        <source>Another Lintra window is open with the same practice journal. Your answers in both are kept; to reset your progress, close the other window first.</source>
+        <translation>Une autre fenêtre Lintra est ouverte avec le même journal d’entraînement. Vos réponses dans les deux sont gardées ; pour réinitialiser vos progrès, fermez d’abord l’autre fenêtre.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: another Lintra window is using the same practice journal. Close it, then try again.</source>
+        <translation>Vos progrès n’ont pas été réinitialisés : une autre fenêtre Lintra utilise le même journal d’entraînement. Fermez-la, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: some answers are not yet saved in the practice journal (%1). Try again once it can be written.</source>
+        <translation>Vos progrès n’ont pas été réinitialisés : des réponses ne sont pas encore enregistrées dans le journal d’entraînement (%1). Réessayez quand il pourra être écrit.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: the practice journal could not be set aside as a backup (%1). It is kept as it was.</source>
+        <translation>Vos progrès n’ont pas été réinitialisés : le journal d’entraînement n’a pas pu être mis de côté comme sauvegarde (%1). Il reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: a new practice journal could not be made (%1). The old one is kept as it was.</source>
+        <translation>Vos progrès n’ont pas été réinitialisés : un nouveau journal d’entraînement n’a pas pu être créé (%1). L’ancien reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Answers not saved in the practice journal: %1. Export them, with all the others, to a file before the trainer closes? If not, they are lost.</source>
+        <translation>Réponses non enregistrées dans le journal d’entraînement : %1. Les exporter, avec toutes les autres, dans un fichier avant la fermeture du programme ? Sinon, elles sont perdues.</translation>
+    </message>
+    <message>
+        <source>The file holds every answer, also those not yet saved in the practice journal: %1. The trainer keeps trying to save them.</source>
+        <translation>Le fichier contient toutes les réponses, y compris celles qui ne sont pas encore enregistrées dans le journal d’entraînement : %1. Le programme continue d’essayer de les enregistrer.</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;: the disk is full. Make room on it, or choose another place, and try again.</source>
+        <translation>Le journal n’a pas pu être exporté vers « %1 » : le disque est plein. Libérez de la place ou choisissez un autre emplacement, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read, so it was not exported.</source>
+        <translation>Le journal d’entraînement n’a pas pu être lu ; il n’a donc pas été exporté.</translation>
+    </message>
+    <message>
+        <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
+        <translation>Réponses pas encore enregistrées dans le journal d’entraînement : %1. Elles sont affichées ici, et le programme continue d’essayer de les enregistrer.</translation>
+    </message>
+    <message>
         <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
         <translation>Aucune note de cette tonalité et de cette clé ne se trouve entre %1 et %2, l&apos;étendue que vous avez choisie : toutes ses notes sont donc demandées jusqu&apos;à ce que vous choisissiez une autre étendue.</translation>
     </message>

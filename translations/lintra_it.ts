@@ -406,6 +406,50 @@
         <translation>La scelta vale fino alla chiusura del programma.</translation>
     </message>
     <message>
+        <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
+        <translation>Il registro degli esercizi non può essere scritto (%1). Il programma continua e conserva le vostre risposte: prova di nuovo a salvarle e, alla chiusura, propone di esportare quelle che non ha potuto salvare.</translation>
+    </message>
+    <message>
+        <source>Another Lintra window is open with the same practice journal. Your answers in both are kept; to reset your progress, close the other window first.</source>
+        <translation>È aperta un’altra finestra di Lintra con lo stesso registro degli esercizi. Le vostre risposte in entrambe sono conservate; per azzerare i progressi, chiudete prima l’altra finestra.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: another Lintra window is using the same practice journal. Close it, then try again.</source>
+        <translation>I progressi non sono stati azzerati: un’altra finestra di Lintra usa lo stesso registro degli esercizi. Chiudetela, poi riprovate.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: some answers are not yet saved in the practice journal (%1). Try again once it can be written.</source>
+        <translation>I progressi non sono stati azzerati: alcune risposte non sono ancora salvate nel registro degli esercizi (%1). Riprovate quando si potrà scrivere.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: the practice journal could not be set aside as a backup (%1). It is kept as it was.</source>
+        <translation>I progressi non sono stati azzerati: il registro degli esercizi non ha potuto essere messo da parte come copia di sicurezza (%1). Resta com’era.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: a new practice journal could not be made (%1). The old one is kept as it was.</source>
+        <translation>I progressi non sono stati azzerati: non è stato possibile creare un nuovo registro degli esercizi (%1). Quello vecchio resta com’era.</translation>
+    </message>
+    <message>
+        <source>Answers not saved in the practice journal: %1. Export them, with all the others, to a file before the trainer closes? If not, they are lost.</source>
+        <translation>Risposte non salvate nel registro degli esercizi: %1. Esportarle, con tutte le altre, in un file prima che il programma si chiuda? Altrimenti vanno perse.</translation>
+    </message>
+    <message>
+        <source>The file holds every answer, also those not yet saved in the practice journal: %1. The trainer keeps trying to save them.</source>
+        <translation>Il file contiene tutte le risposte, anche quelle non ancora salvate nel registro degli esercizi: %1. Il programma continua a provare a salvarle.</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;: the disk is full. Make room on it, or choose another place, and try again.</source>
+        <translation>Non è stato possibile esportare il registro in «%1»: il disco è pieno. Liberate spazio o scegliete un altro posto, poi riprovate.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read, so it was not exported.</source>
+        <translation>Non è stato possibile leggere il registro degli esercizi, quindi non è stato esportato.</translation>
+    </message>
+    <message>
+        <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
+        <translation>Risposte non ancora salvate nel registro degli esercizi: %1. Sono mostrate qui, e il programma continua a provare a salvarle.</translation>
+    </message>
+    <message>
         <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
         <translation>Nessuna nota di questa tonalità e di questa chiave è compresa tra %1 e %2, l&apos;estensione scelta, quindi vengono chieste tutte le sue note finché non sceglierai un&apos;altra estensione.</translation>
     </message>

@@ -406,6 +406,50 @@
         <translation>A escolha vale até o programa ser fechado.</translation>
     </message>
     <message>
+        <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
+        <translation>O registro de estudo não pode ser gravado (%1). O treinador continua e guarda suas respostas: tenta salvá-las de novo e, ao fechar, oferece exportar as que não conseguiu salvar.</translation>
+    </message>
+    <message>
+        <source>Another Lintra window is open with the same practice journal. Your answers in both are kept; to reset your progress, close the other window first.</source>
+        <translation>Outra janela do Lintra está aberta com o mesmo registro de estudo. Suas respostas nas duas são guardadas; para zerar seu progresso, feche primeiro a outra janela.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: another Lintra window is using the same practice journal. Close it, then try again.</source>
+        <translation>Seu progresso não foi zerado: outra janela do Lintra está usando o mesmo registro de estudo. Feche-a e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: some answers are not yet saved in the practice journal (%1). Try again once it can be written.</source>
+        <translation>Seu progresso não foi zerado: algumas respostas ainda não foram salvas no registro de estudo (%1). Tente de novo quando ele puder ser gravado.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: the practice journal could not be set aside as a backup (%1). It is kept as it was.</source>
+        <translation>Seu progresso não foi zerado: o registro de estudo não pôde ser separado como cópia de segurança (%1). Ele continua como estava.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: a new practice journal could not be made (%1). The old one is kept as it was.</source>
+        <translation>Seu progresso não foi zerado: não foi possível criar um novo registro de estudo (%1). O antigo continua como estava.</translation>
+    </message>
+    <message>
+        <source>Answers not saved in the practice journal: %1. Export them, with all the others, to a file before the trainer closes? If not, they are lost.</source>
+        <translation>Respostas não salvas no registro de estudo: %1. Exportá-las, com todas as outras, para um arquivo antes de o treinador fechar? Se não, elas se perdem.</translation>
+    </message>
+    <message>
+        <source>The file holds every answer, also those not yet saved in the practice journal: %1. The trainer keeps trying to save them.</source>
+        <translation>O arquivo contém todas as respostas, também as que ainda não foram salvas no registro de estudo: %1. O treinador continua tentando salvá-las.</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;: the disk is full. Make room on it, or choose another place, and try again.</source>
+        <translation>Não foi possível exportar o registro para &quot;%1&quot;: o disco está cheio. Libere espaço nele ou escolha outro lugar e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read, so it was not exported.</source>
+        <translation>Não foi possível ler o registro de estudo, então ele não foi exportado.</translation>
+    </message>
+    <message>
+        <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
+        <translation>Respostas ainda não salvas no registro de estudo: %1. Elas aparecem aqui, e o treinador continua tentando salvá-las.</translation>
+    </message>
+    <message>
         <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
         <translation>Nenhuma nota desta tonalidade e desta clave fica entre %1 e %2, a extensão que você escolheu; por isso todas as suas notas são perguntadas até você escolher outra extensão.</translation>
     </message>
