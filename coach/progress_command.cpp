@@ -35,7 +35,12 @@ ProgressRequest ProgressCommand::Request() {
   };
   request.exportJournal = [this] { window_.Guard([this] { journal_.ExportJournalClick(); }); };
   request.resetProgress = [this] { window_.Guard([this] { journal_.ResetProgressClick(); }); };
+  request.renewed = [this] { return Request(); };
   return request;
+}
+
+void ProgressCommand::Answered(const practice::JudgedAnswer&) {
+  if (services_.progressView != nullptr) services_.progressView->Answered();
 }
 
 }  // namespace lintra::coach

@@ -48,14 +48,14 @@ void JournalReader::End() const {
   if (db_ != nullptr) Execute(db_, "COMMIT");
 }
 
-namespace {
-
-// The row of `key` in `names`, or nothing when no answer was ever given in it.
-std::optional<std::int64_t> KeyRow(sqlite3* db, theory::KeyId key) {
-  Statement name(db, "SELECT id FROM names WHERE text = ?1");
+std::optional<std::int64_t> JournalReader::KeyRow(theory::KeyId key) const {
+  if (db_ == nullptr) return std::nullopt;
+  Statement name(db_, "SELECT id FROM names WHERE text = ?1");
   if (name.bind(1, theory::Code(key)).step() != SQLITE_ROW) return std::nullopt;
   return name.integer(0);
 }
+
+namespace {
 
 // The clef ranges whose notes are read on `staff`, as the first and last code of a run: the three
 // ranges of the grand staff lie next to each other.
@@ -77,7 +77,7 @@ std::pair<std::int64_t, std::int64_t> RangesOn(practice::StaffKind staff) {
 std::vector<NoteHistory> JournalReader::LastFirstTries(theory::KeyId keyId, practice::StaffKind staff,
                                                        int perNote) const {
   std::vector<NoteHistory> notes;
-  const auto key = db_ != nullptr ? KeyRow(db_, keyId) : std::nullopt;
+  const auto key = KeyRow(keyId);
   if (!key) return notes;
   // Walks the index note by note instead of reading every answer in the key.
   Statement next(db_, "SELECT slot FROM answers WHERE key_name = ?1 AND slot > ?2 ORDER BY slot LIMIT 1");
@@ -107,7 +107,7 @@ std::vector<NoteHistory> JournalReader::LastFirstTries(theory::KeyId keyId, prac
 
 std::vector<practice::FirstTry> JournalReader::FirstTries(theory::KeyId keyId, practice::StaffKind staff) const {
   std::vector<practice::FirstTry> tries;
-  const auto key = db_ != nullptr ? KeyRow(db_, keyId) : std::nullopt;
+  const auto key = KeyRow(keyId);
   if (!key) return tries;
   Statement read(db_,
                  "SELECT slot, correct, response_ms, time_ms FROM answers"

@@ -56,6 +56,11 @@ struct AnswerRecord {
   int attempt = 1;
   std::int64_t responseMs = 0;
   MistakeKind mistake = MistakeKind::None;
+  // What the session learns from its answers: the student's local time when it began (minutes
+  // ahead of UTC), and that it practised weak notes (an answer asked while "Practise Weak Notes"
+  // was on).
+  int utcOffsetMinutes = 0;
+  bool weakNotes = false;
   int lineNote = 0;  // as JudgedAnswer's
 };
 

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "practice/staff_place.h"
 #include "theory/clef.h"
+#include "theory/keys.h"
 #include "theory/note_table.h"
 
 namespace lintra::practice {
@@ -35,5 +37,9 @@ struct SlotRun {
   bool Contains(theory::NoteSlot slot) const { return slot >= first && slot <= last; }
 };
 SlotRun SlotsOf(ClefRange range);
+
+// The notes of `key`'s pool in `range`, each once, low to high, as the window asks them in that key
+// and clef range; for the chromatic scale every note of the range below slot 70.
+std::vector<theory::NoteSlot> PoolIn(theory::KeyId key, ClefRange range);
 
 }  // namespace lintra::practice

@@ -22,8 +22,9 @@ class RecordingDialogs : public Dialogs {
     boxes.push_back(text);
     Open();
   }
-  bool Confirm(const std::string& text) override {
+  bool Confirm(const std::string& text, DefaultAnswer preferred) override {
     questions.push_back(text);
+    defaults.push_back(preferred);
     Open();
     return confirm;
   }
@@ -45,6 +46,7 @@ class RecordingDialogs : public Dialogs {
 
   std::vector<std::string> boxes;
   std::vector<std::string> questions;
+  std::vector<DefaultAnswer> defaults;  // of each confirmation, in order
   bool confirm = false;
   std::optional<std::string> savePath;
 

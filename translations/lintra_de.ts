@@ -475,6 +475,78 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>im Lernen</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>sicher</translation>
+    </message>
+    <message>
+        <source>No note of this pool has been asked in this key yet.</source>
+        <translation>In dieser Tonart wurde noch keine Note dieser Auswahl abgefragt.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 notes fluent, %3 learning, %4 new.</source>
+        <translation>%1 von %2 Noten sicher, %3 im Lernen, %4 neu.</translation>
+    </message>
+    <message>
+        <source>Weakest: %1.</source>
+        <translation>Am unsichersten: %1.</translation>
+    </message>
+    <message>
+        <source>No answers in this key in the last %1 days.</source>
+        <translation>Keine Antworten in dieser Tonart in den letzten %1 Tagen.</translation>
+    </message>
+    <message>
+        <source>No session has practised this key yet.</source>
+        <translation>Noch keine Übungseinheit hat diese Tonart geübt.</translation>
+    </message>
+    <message>
+        <source>One day of practice: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Ein Übungstag: %1 % beim ersten Versuch richtig, Antwortzeit (Median) %2 s.</translation>
+    </message>
+    <message>
+        <source>One session: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Eine Übungseinheit: %1 % beim ersten Versuch richtig, Antwortzeit (Median) %2 s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n days of practice: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Über %n Übungstag: beim ersten Versuch richtig von %1 % auf %2 %, Antwortzeit (Median) von %3 s auf %4 s.</numerusform>
+            <numerusform>Über %n Übungstage: beim ersten Versuch richtig von %1 % auf %2 %, Antwortzeit (Median) von %3 s auf %4 s.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over the last %n sessions: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>In der letzten Übungseinheit (%n): beim ersten Versuch richtig von %1 % auf %2 %, Antwortzeit (Median) von %3 s auf %4 s.</numerusform>
+            <numerusform>In den letzten %n Übungseinheiten: beim ersten Versuch richtig von %1 % auf %2 %, Antwortzeit (Median) von %3 s auf %4 s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It practised weak notes.</source>
+        <translation>Sie übte unsichere Noten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them practised weak notes.</source>
+        <translation>
+            <numerusform>%n davon übte unsichere Noten.</numerusform>
+            <numerusform>%n davon übten unsichere Noten.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Staff</name>
     <message>
         <source>on the first line</source>
@@ -708,14 +780,52 @@
     </message>
 </context>
 <context>
+    <name>lintra::progress::MapLegend</name>
+    <message>
+        <source>new: fewer than %1 tries</source>
+        <translation>neu: weniger als %1 Versuche</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>im Lernen</translation>
+    </message>
+    <message>
+        <source>fluent: more likely read right at sight than not</source>
+        <translation>sicher: eher richtig vom Blatt gelesen als nicht</translation>
+    </message>
+    <message>
+        <source>Under each note: its state, how sure the trainer is, in per cent, that you read it fluently, and its name.</source>
+        <translation>Unter jeder Note: ihr Stand, wie sicher sich das Programm in Prozent ist, dass Sie sie flüssig lesen, und ihr Name.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::MasteryTable</name>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Per cent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Notes of the pool as a table</source>
+        <translation>Noten der Auswahl als Tabelle</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::ProgressWindow</name>
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
-    </message>
-    <message>
-        <source>Notes of the current pool</source>
-        <translation>Noten der aktuellen Auswahl</translation>
     </message>
     <message>
         <source>Trends</source>
@@ -757,6 +867,26 @@
         <source>None.</source>
         <translation>Keine.</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Noten</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>&amp;Tonart:</translation>
+    </message>
+    <message>
+        <source>&amp;Clef:</source>
+        <translation>&amp;Schlüssel:</translation>
+    </message>
+    <message>
+        <source>Mastery map</source>
+        <translation>Lernstand der Noten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>lintra::progress::TrendChart</name>
@@ -779,6 +909,10 @@
     <message>
         <source>No answers in this period</source>
         <translation>Keine Antworten in diesem Zeitraum</translation>
+    </message>
+    <message>
+        <source>grey band: a session that practised weak notes</source>
+        <translation>graues Band: eine Übungseinheit mit unsicheren Noten</translation>
     </message>
 </context>
 </TS>

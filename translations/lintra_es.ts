@@ -475,6 +475,78 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2%)</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nueva</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en aprendizaje</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>dominada</translation>
+    </message>
+    <message>
+        <source>No note of this pool has been asked in this key yet.</source>
+        <translation>Todavía no se ha preguntado ninguna nota de esta selección en esta tonalidad.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 notes fluent, %3 learning, %4 new.</source>
+        <translation>%1 de %2 notas dominadas, %3 en aprendizaje, %4 nuevas.</translation>
+    </message>
+    <message>
+        <source>Weakest: %1.</source>
+        <translation>Las más difíciles: %1.</translation>
+    </message>
+    <message>
+        <source>No answers in this key in the last %1 days.</source>
+        <translation>No hay respuestas en esta tonalidad en los últimos %1 días.</translation>
+    </message>
+    <message>
+        <source>No session has practised this key yet.</source>
+        <translation>Ninguna sesión ha practicado aún esta tonalidad.</translation>
+    </message>
+    <message>
+        <source>One day of practice: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Un día de práctica: %1% de aciertos al primer intento, tiempo de respuesta (mediana) %2 s.</translation>
+    </message>
+    <message>
+        <source>One session: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Una sesión: %1% de aciertos al primer intento, tiempo de respuesta (mediana) %2 s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n days of practice: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>En %n día de práctica: aciertos al primer intento del %1% al %2%, tiempo de respuesta (mediana) de %3 s a %4 s.</numerusform>
+            <numerusform>En %n días de práctica: aciertos al primer intento del %1% al %2%, tiempo de respuesta (mediana) de %3 s a %4 s.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over the last %n sessions: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>En la última sesión (%n): aciertos al primer intento del %1% al %2%, tiempo de respuesta (mediana) de %3 s a %4 s.</numerusform>
+            <numerusform>En las últimas %n sesiones: aciertos al primer intento del %1% al %2%, tiempo de respuesta (mediana) de %3 s a %4 s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It practised weak notes.</source>
+        <translation>Practicó las notas difíciles.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them practised weak notes.</source>
+        <translation>
+            <numerusform>%n de ellas practicó las notas difíciles.</numerusform>
+            <numerusform>%n de ellas practicaron las notas difíciles.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Staff</name>
     <message>
         <source>on the first line</source>
@@ -708,14 +780,52 @@
     </message>
 </context>
 <context>
+    <name>lintra::progress::MapLegend</name>
+    <message>
+        <source>new: fewer than %1 tries</source>
+        <translation>nueva: menos de %1 intentos</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en aprendizaje</translation>
+    </message>
+    <message>
+        <source>fluent: more likely read right at sight than not</source>
+        <translation>dominada: es más probable leerla bien a primera vista que no</translation>
+    </message>
+    <message>
+        <source>Under each note: its state, how sure the trainer is, in per cent, that you read it fluently, and its name.</source>
+        <translation>Bajo cada nota: su estado, la seguridad del programa, en porcentaje, de que la lees con fluidez, y su nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::MasteryTable</name>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Per cent</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Notes of the pool as a table</source>
+        <translation>Notas de la selección en tabla</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::ProgressWindow</name>
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
-    </message>
-    <message>
-        <source>Notes of the current pool</source>
-        <translation>Notas de la selección actual</translation>
     </message>
     <message>
         <source>Trends</source>
@@ -757,6 +867,26 @@
         <source>None.</source>
         <translation>Ninguno.</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>&amp;Tonalidad:</translation>
+    </message>
+    <message>
+        <source>&amp;Clef:</source>
+        <translation>&amp;Clave:</translation>
+    </message>
+    <message>
+        <source>Mastery map</source>
+        <translation>Mapa de dominio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>lintra::progress::TrendChart</name>
@@ -779,6 +909,10 @@
     <message>
         <source>No answers in this period</source>
         <translation>No hay respuestas en este período</translation>
+    </message>
+    <message>
+        <source>grey band: a session that practised weak notes</source>
+        <translation>franja gris: una sesión con las notas difíciles</translation>
     </message>
 </context>
 </TS>

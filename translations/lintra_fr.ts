@@ -475,6 +475,78 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nouvelle</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en apprentissage</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>acquise</translation>
+    </message>
+    <message>
+        <source>No note of this pool has been asked in this key yet.</source>
+        <translation>Aucune note de cette sélection n&apos;a encore été demandée dans cette tonalité.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 notes fluent, %3 learning, %4 new.</source>
+        <translation>%1 notes sur %2 acquises, %3 en apprentissage, %4 nouvelles.</translation>
+    </message>
+    <message>
+        <source>Weakest: %1.</source>
+        <translation>Les plus difficiles&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No answers in this key in the last %1 days.</source>
+        <translation>Aucune réponse dans cette tonalité ces %1 derniers jours.</translation>
+    </message>
+    <message>
+        <source>No session has practised this key yet.</source>
+        <translation>Aucune séance n&apos;a encore travaillé cette tonalité.</translation>
+    </message>
+    <message>
+        <source>One day of practice: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Un jour de pratique&#xa0;: %1&#xa0;% de justes au premier essai, temps de réponse médian %2&#xa0;s.</translation>
+    </message>
+    <message>
+        <source>One session: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Une séance&#xa0;: %1&#xa0;% de justes au premier essai, temps de réponse médian %2&#xa0;s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n days of practice: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Sur %n jour de pratique&#xa0;: justes au premier essai de %1&#xa0;% à %2&#xa0;%, temps de réponse médian de %3&#xa0;s à %4&#xa0;s.</numerusform>
+            <numerusform>Sur %n jours de pratique&#xa0;: justes au premier essai de %1&#xa0;% à %2&#xa0;%, temps de réponse médian de %3&#xa0;s à %4&#xa0;s.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over the last %n sessions: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Sur la dernière séance (%n)&#xa0;: justes au premier essai de %1&#xa0;% à %2&#xa0;%, temps de réponse médian de %3&#xa0;s à %4&#xa0;s.</numerusform>
+            <numerusform>Sur les %n dernières séances&#xa0;: justes au premier essai de %1&#xa0;% à %2&#xa0;%, temps de réponse médian de %3&#xa0;s à %4&#xa0;s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It practised weak notes.</source>
+        <translation>Elle a travaillé les notes difficiles.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them practised weak notes.</source>
+        <translation>
+            <numerusform>%n d&apos;entre elles a travaillé les notes difficiles.</numerusform>
+            <numerusform>%n d&apos;entre elles ont travaillé les notes difficiles.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Staff</name>
     <message>
         <source>on the first line</source>
@@ -708,14 +780,52 @@
     </message>
 </context>
 <context>
+    <name>lintra::progress::MapLegend</name>
+    <message>
+        <source>new: fewer than %1 tries</source>
+        <translation>nouvelle&#xa0;: moins de %1 essais</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en apprentissage</translation>
+    </message>
+    <message>
+        <source>fluent: more likely read right at sight than not</source>
+        <translation>acquise&#xa0;: plus souvent lue juste à vue que non</translation>
+    </message>
+    <message>
+        <source>Under each note: its state, how sure the trainer is, in per cent, that you read it fluently, and its name.</source>
+        <translation>Sous chaque note&#xa0;: son état, la certitude du programme, en pour cent, que vous la lisez couramment, et son nom.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::MasteryTable</name>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Per cent</source>
+        <translation>Pour cent</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Notes of the pool as a table</source>
+        <translation>Notes de la sélection en tableau</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::ProgressWindow</name>
     <message>
         <source>Progress</source>
         <translation>Progrès</translation>
-    </message>
-    <message>
-        <source>Notes of the current pool</source>
-        <translation>Notes de la sélection actuelle</translation>
     </message>
     <message>
         <source>Trends</source>
@@ -757,6 +867,26 @@
         <source>None.</source>
         <translation>Aucune.</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>&amp;Tonalité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Clef:</source>
+        <translation>&amp;Clé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mastery map</source>
+        <translation>Carte de maîtrise</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>lintra::progress::TrendChart</name>
@@ -779,6 +909,10 @@
     <message>
         <source>No answers in this period</source>
         <translation>Aucune réponse sur cette période</translation>
+    </message>
+    <message>
+        <source>grey band: a session that practised weak notes</source>
+        <translation>bande grise&#xa0;: une séance sur les notes difficiles</translation>
     </message>
 </context>
 </TS>

@@ -475,6 +475,78 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2%)</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nuova</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>in apprendimento</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>acquisita</translation>
+    </message>
+    <message>
+        <source>No note of this pool has been asked in this key yet.</source>
+        <translation>Nessuna nota di questa selezione è stata ancora chiesta in questa tonalità.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 notes fluent, %3 learning, %4 new.</source>
+        <translation>%1 note su %2 acquisite, %3 in apprendimento, %4 nuove.</translation>
+    </message>
+    <message>
+        <source>Weakest: %1.</source>
+        <translation>Le più difficili: %1.</translation>
+    </message>
+    <message>
+        <source>No answers in this key in the last %1 days.</source>
+        <translation>Nessuna risposta in questa tonalità negli ultimi %1 giorni.</translation>
+    </message>
+    <message>
+        <source>No session has practised this key yet.</source>
+        <translation>Nessuna sessione ha ancora esercitato questa tonalità.</translation>
+    </message>
+    <message>
+        <source>One day of practice: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Un giorno di esercizio: %1% giuste al primo tentativo, tempo di risposta mediano %2 s.</translation>
+    </message>
+    <message>
+        <source>One session: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Una sessione: %1% giuste al primo tentativo, tempo di risposta mediano %2 s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n days of practice: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>In %n giorno di esercizio: giuste al primo tentativo dal %1% al %2%, tempo di risposta mediano da %3 s a %4 s.</numerusform>
+            <numerusform>In %n giorni di esercizio: giuste al primo tentativo dal %1% al %2%, tempo di risposta mediano da %3 s a %4 s.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over the last %n sessions: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Nell&apos;ultima sessione (%n): giuste al primo tentativo dal %1% al %2%, tempo di risposta mediano da %3 s a %4 s.</numerusform>
+            <numerusform>Nelle ultime %n sessioni: giuste al primo tentativo dal %1% al %2%, tempo di risposta mediano da %3 s a %4 s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It practised weak notes.</source>
+        <translation>Ha esercitato le note difficili.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them practised weak notes.</source>
+        <translation>
+            <numerusform>%n di esse ha esercitato le note difficili.</numerusform>
+            <numerusform>%n di esse hanno esercitato le note difficili.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Staff</name>
     <message>
         <source>on the first line</source>
@@ -708,14 +780,52 @@
     </message>
 </context>
 <context>
+    <name>lintra::progress::MapLegend</name>
+    <message>
+        <source>new: fewer than %1 tries</source>
+        <translation>nuova: meno di %1 tentativi</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>in apprendimento</translation>
+    </message>
+    <message>
+        <source>fluent: more likely read right at sight than not</source>
+        <translation>acquisita: è più probabile leggerla giusta a prima vista che no</translation>
+    </message>
+    <message>
+        <source>Under each note: its state, how sure the trainer is, in per cent, that you read it fluently, and its name.</source>
+        <translation>Sotto ogni nota: il suo stato, quanto il programma è sicuro, in percentuale, che tu la legga con scioltezza, e il suo nome.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::MasteryTable</name>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Per cent</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message>
+        <source>Notes of the pool as a table</source>
+        <translation>Note della selezione in tabella</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::ProgressWindow</name>
     <message>
         <source>Progress</source>
         <translation>Progressi</translation>
-    </message>
-    <message>
-        <source>Notes of the current pool</source>
-        <translation>Note della selezione attuale</translation>
     </message>
     <message>
         <source>Trends</source>
@@ -757,6 +867,26 @@
         <source>None.</source>
         <translation>Nessuno.</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>&amp;Tonalità:</translation>
+    </message>
+    <message>
+        <source>&amp;Clef:</source>
+        <translation>&amp;Chiave:</translation>
+    </message>
+    <message>
+        <source>Mastery map</source>
+        <translation>Mappa di padronanza</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>lintra::progress::TrendChart</name>
@@ -779,6 +909,10 @@
     <message>
         <source>No answers in this period</source>
         <translation>Nessuna risposta in questo periodo</translation>
+    </message>
+    <message>
+        <source>grey band: a session that practised weak notes</source>
+        <translation>fascia grigia: una sessione sulle note difficili</translation>
     </message>
 </context>
 </TS>

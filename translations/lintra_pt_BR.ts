@@ -475,6 +475,78 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2%)</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nova</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>em aprendizado</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>dominada</translation>
+    </message>
+    <message>
+        <source>No note of this pool has been asked in this key yet.</source>
+        <translation>Nenhuma nota desta seleção foi perguntada nesta tonalidade ainda.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 notes fluent, %3 learning, %4 new.</source>
+        <translation>%1 de %2 notas dominadas, %3 em aprendizado, %4 novas.</translation>
+    </message>
+    <message>
+        <source>Weakest: %1.</source>
+        <translation>As mais difíceis: %1.</translation>
+    </message>
+    <message>
+        <source>No answers in this key in the last %1 days.</source>
+        <translation>Nenhuma resposta nesta tonalidade nos últimos %1 dias.</translation>
+    </message>
+    <message>
+        <source>No session has practised this key yet.</source>
+        <translation>Nenhuma sessão praticou esta tonalidade ainda.</translation>
+    </message>
+    <message>
+        <source>One day of practice: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Um dia de prática: %1% de acertos na primeira tentativa, tempo de resposta (mediana) %2 s.</translation>
+    </message>
+    <message>
+        <source>One session: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Uma sessão: %1% de acertos na primeira tentativa, tempo de resposta (mediana) %2 s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n days of practice: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Em %n dia de prática: acertos na primeira tentativa de %1% para %2%, tempo de resposta (mediana) de %3 s para %4 s.</numerusform>
+            <numerusform>Em %n dias de prática: acertos na primeira tentativa de %1% para %2%, tempo de resposta (mediana) de %3 s para %4 s.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over the last %n sessions: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Na última sessão (%n): acertos na primeira tentativa de %1% para %2%, tempo de resposta (mediana) de %3 s para %4 s.</numerusform>
+            <numerusform>Nas últimas %n sessões: acertos na primeira tentativa de %1% para %2%, tempo de resposta (mediana) de %3 s para %4 s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It practised weak notes.</source>
+        <translation>Ela praticou as notas difíceis.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them practised weak notes.</source>
+        <translation>
+            <numerusform>%n delas praticou as notas difíceis.</numerusform>
+            <numerusform>%n delas praticaram as notas difíceis.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Staff</name>
     <message>
         <source>on the first line</source>
@@ -708,14 +780,52 @@
     </message>
 </context>
 <context>
+    <name>lintra::progress::MapLegend</name>
+    <message>
+        <source>new: fewer than %1 tries</source>
+        <translation>nova: menos de %1 tentativas</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>em aprendizado</translation>
+    </message>
+    <message>
+        <source>fluent: more likely read right at sight than not</source>
+        <translation>dominada: é mais provável lê-la certo à primeira vista do que não</translation>
+    </message>
+    <message>
+        <source>Under each note: its state, how sure the trainer is, in per cent, that you read it fluently, and its name.</source>
+        <translation>Sob cada nota: seu estado, a certeza do programa, em porcentagem, de que você a lê com fluência, e seu nome.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::MasteryTable</name>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Per cent</source>
+        <translation>Porcentagem</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respostas</translation>
+    </message>
+    <message>
+        <source>Notes of the pool as a table</source>
+        <translation>Notas da seleção em tabela</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::ProgressWindow</name>
     <message>
         <source>Progress</source>
         <translation>Progresso</translation>
-    </message>
-    <message>
-        <source>Notes of the current pool</source>
-        <translation>Notas da seleção atual</translation>
     </message>
     <message>
         <source>Trends</source>
@@ -757,6 +867,26 @@
         <source>None.</source>
         <translation>Nenhum.</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>&amp;Tonalidade:</translation>
+    </message>
+    <message>
+        <source>&amp;Clef:</source>
+        <translation>&amp;Clave:</translation>
+    </message>
+    <message>
+        <source>Mastery map</source>
+        <translation>Mapa de domínio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>lintra::progress::TrendChart</name>
@@ -779,6 +909,10 @@
     <message>
         <source>No answers in this period</source>
         <translation>Nenhuma resposta neste período</translation>
+    </message>
+    <message>
+        <source>grey band: a session that practised weak notes</source>
+        <translation>faixa cinza: uma sessão com as notas difíceis</translation>
     </message>
 </context>
 </TS>

@@ -6,13 +6,18 @@
 
 namespace lintra::ui {
 
+// The answer a question's Enter key gives.
+enum class DefaultAnswer { Yes, No };
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
   virtual void Message(const std::string& text) = 0;
   // An error shown by the event loop; `text` is already as displayed.
   virtual void Error(const std::string& text) = 0;
-  virtual bool Confirm(const std::string& text) = 0;  // Yes = true
+  // Yes = true. A question whose Yes cannot be undone makes No the default, so that Enter loses nothing.
+  virtual bool Confirm(const std::string& text, DefaultAnswer preferred) = 0;
+  bool Confirm(const std::string& text) { return Confirm(text, DefaultAnswer::Yes); }
   // OK = true; `value` holds the typed text after OK and is untouched after Cancel.
   virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) = 0;
   // Asks where to save a file. `path` starts as the name suggested and holds the chosen path after

@@ -29,8 +29,8 @@ void TimedDialogs::Error(const std::string& text) {
   Timed([&] { boxes_.Error(text); });
 }
 
-bool TimedDialogs::Confirm(const std::string& text) {
-  return Timed([&] { return boxes_.Confirm(text); });
+bool TimedDialogs::Confirm(const std::string& text, DefaultAnswer preferred) {
+  return Timed([&] { return boxes_.Confirm(text, preferred); });
 }
 
 bool TimedDialogs::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {

@@ -18,7 +18,8 @@ class TimedDialogs final : public Dialogs {
 
   void Message(const std::string& text) override;
   void Error(const std::string& text) override;
-  bool Confirm(const std::string& text) override;
+  using Dialogs::Confirm;
+  bool Confirm(const std::string& text, DefaultAnswer preferred) override;
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
   bool SaveFileName(const std::string& caption, std::string& path) override;
 

@@ -60,9 +60,10 @@ void QtDialogs::Error(const std::string& text) {
   QMessageBox::critical(owner_, QApplication::applicationName(), Q(text));
 }
 
-bool QtDialogs::Confirm(const std::string& text) {
-  return QMessageBox::question(owner_, QApplication::applicationName(), Q(text), QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
+bool QtDialogs::Confirm(const std::string& text, ui::DefaultAnswer preferred) {
+  const auto button = preferred == ui::DefaultAnswer::No ? QMessageBox::No : QMessageBox::Yes;
+  return QMessageBox::question(owner_, QApplication::applicationName(), Q(text), QMessageBox::Yes | QMessageBox::No,
+                               button) == QMessageBox::Yes;
 }
 
 bool QtDialogs::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {

@@ -13,7 +13,7 @@ namespace lintra::frontend {
 
 void SelfCheckDialogs::Message(const std::string& text) { std::printf("box: %s\n", text.c_str()); }
 void SelfCheckDialogs::Error(const std::string& text) { Message(text); }
-bool SelfCheckDialogs::Confirm(const std::string& text) {
+bool SelfCheckDialogs::Confirm(const std::string& text, ui::DefaultAnswer) {
   Message(text);
   return false;
 }

@@ -16,7 +16,7 @@ class SelfCheckDialogs : public ui::Dialogs {
  public:
   void Message(const std::string& text) override;
   void Error(const std::string& text) override;
-  bool Confirm(const std::string& text) override;
+  bool Confirm(const std::string& text, ui::DefaultAnswer preferred) override;
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
   bool SaveFileName(const std::string& caption, std::string& path) override;
 };

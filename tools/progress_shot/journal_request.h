@@ -1,6 +1,5 @@
-// What the trainer would ask the Progress window to show over a journal file: the whole pool of
-// the key whose menu item is `keyItem` on the grand staff, or its notes in a C clef's range on that
-// clef's staff, "now" a minute after the last answer, in UTC,
+// What the trainer would ask the Progress window to show over a journal file: the pool of the key
+// whose menu item is `keyItem` in `range`, "now" a minute after the last answer, in UTC,
 // and the model of the student's reading of that key, read from the journal when first asked for and
 // kept, as the trainer keeps it.
 #pragma once
@@ -22,11 +21,7 @@ inline coach::ProgressRequest RequestOver(const std::string& journalPath, const 
   request.journalPath = journalPath;
   request.key = ui::KeyOfMenu(keyItem).value_or(theory::KeyId::GMajor);
   request.clefRange = range;
-  if (const theory::KeyInfo* key = theory::FindKey(request.key)) {
-    for (const theory::NoteSlot slot : key->pool) {
-      if (range == practice::ClefRange::Grand || practice::SlotsOf(range).Contains(slot)) request.pool.push_back(slot);
-    }
-  }
+  request.pool = practice::PoolIn(request.key, range);
   if (const auto last = journal::JournalReader(journalPath).LastAnswerUtcMs()) request.nowUtcMs = *last + 60'000;
   auto kept = std::make_shared<std::unique_ptr<practice::ReadingModel>>();
   request.reading = [kept, journalPath, key = request.key,

@@ -24,7 +24,7 @@ void ScriptedDialogs::Error(const std::string& text) {
   if (pump) pump->ProcessPendingEvents();
 }
 
-bool ScriptedDialogs::Confirm(const std::string& text) {
+bool ScriptedDialogs::Confirm(const std::string& text, ui::DefaultAnswer) {
   const Answer answer = Next("confirmation " + Quoted(text));
   if (answer.kind != Answer::Yes && answer.kind != Answer::No) {
     throw ui::DialogNotAnswered{"a confirmation " + Quoted(text) + " needs answer yes or no"};

@@ -39,7 +39,7 @@ class ScriptedDialogs : public ui::Dialogs, public app::SoundInputChooser {
   // are already waiting are handled before it is answered.
   void Message(const std::string& text) override;
   void Error(const std::string& text) override;
-  bool Confirm(const std::string& text) override;
+  bool Confirm(const std::string& text, ui::DefaultAnswer preferred) override;
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
   // A name without a folder is a file in the scenario's own folder.
   bool SaveFileName(const std::string& caption, std::string& path) override;
