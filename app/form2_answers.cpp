@@ -5,6 +5,7 @@
 #include "app/form2.h"
 #include "app/text_numbers.h"
 #include "midi/messages.h"
+#include "ui/translate.h"
 
 namespace lintra::app {
 
@@ -48,7 +49,7 @@ void TForm2::CheckAnswer() {
   if (right) {
     SetText(control::Score, ScoreText(AnswerCount, WrongCount, 2));
     MakeDisplayName();
-    ShowAnswer("That is correct: " + DisplayName);
+    ShowAnswer(ui::Args(ui::Tr("MainWindow", "That is correct: %1"), {DisplayName}));
     DrawStaff();
     NoteX = 0;
     DrawNote();
@@ -66,7 +67,7 @@ void TForm2::CheckAnswer() {
     SoundingNote = QuestionNote;
     Send(midi::NoteOff{QuestionNote});
     RepeatPending = 1;
-    ShowAnswer("Try again!");
+    ShowAnswer(ui::Tr("MainWindow", "Try again!"));
     Timer1().SetInterval(600);
   }
   PublishAnswer(right);
@@ -144,7 +145,7 @@ void TForm2::AnsDisplayClick() {
     MakeDisplayName();
     boxes_.Message(DisplayName);
   } else {
-    boxes_.Message("The answer is: " + ShownName(SpelledName));
+    boxes_.Message(ui::Args(ui::Tr("Messages", "The answer is: %1"), {ShownName(SpelledName)}));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "app/random.h"
 #include "theory/note_names.h"
 #include "theory/note_table.h"
+#include "ui/translate.h"
 
 namespace lintra::app {
 namespace {
@@ -23,7 +24,7 @@ bool PoolHolds(const std::vector<std::string>& pool, int slot) {
 void TForm2::StartButtonClick() {
   AnswerCount = 0;
   WrongCount = 0;
-  SetText(control::Score, "Start");
+  SetText(control::Score, ui::Tr("MainWindow", "Start"));
   SetText(control::Items, "0");
   SoundingNote = QuestionNote;
   Send(midi::NoteOff{QuestionNote});
@@ -107,7 +108,7 @@ void TForm2::PresentNote() {
 
   if (Checked(menu::PlayKeyboard)) {
     MakeDisplayName();
-    ShowAnswer("You played " + DisplayName);
+    ShowAnswer(ui::Args(ui::Tr("MainWindow", "You played %1"), {DisplayName}));
     NoteX = 0;
     DrawNote();
     Send(midi::NoteOn{QuestionNote});

@@ -7,6 +7,7 @@
 #include "app/text_numbers.h"
 #include "practice/clef_range.h"
 #include "theory/clef.h"
+#include "ui/translate.h"
 
 namespace lintra::app {
 namespace {
@@ -77,14 +78,14 @@ void LineReading::Judge() {
     missed_ = true;
     f.Send(midi::ProgramChange{midi::kErrorSignalProgram});
     f.Send(midi::NoteOn{midi::kErrorSignalNote});
-    f.ShowAnswer("Try again!");
+    f.ShowAnswer(ui::Tr("MainWindow", "Try again!"));
     f.PublishAnswer(false);
     Draw();
     return;
   }
   notes_[reading_].state = NoteState::Right;
   f.MakeDisplayName();
-  f.ShowAnswer("That is correct: " + f.DisplayName);
+  f.ShowAnswer(ui::Args(ui::Tr("MainWindow", "That is correct: %1"), {f.DisplayName}));
   Sound(f.KeyNote);
   f.PublishAnswer(true);
   MoveOn();

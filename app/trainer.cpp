@@ -1,6 +1,6 @@
 #include "app/trainer.h"
 
-#include "app/device_settings.h"
+#include "app/language_menu.h"
 
 namespace lintra::app {
 
@@ -25,12 +25,11 @@ class Trainer::FormWindow final : public coach::Window {
 
 Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices practice, ListeningServices listening)
     : form_(model, form), window_(std::make_unique<FormWindow>(form_)) {
-  // The options live beside the device settings file, in its format.
-  coach::Services services{form.clock, form_.Boxes(), form.settingsFile.parent_path() / "options.qor",
-                           std::move(practice.journalPath), practice.progressView};
-  coach_ = std::make_unique<coach::Coach>(*window_, std::move(services),
-                                          coach::LineFile{LoadDeviceSettings, SaveDeviceSettings});
+  coach::Services services{form.clock, form_.Boxes(), OptionsFile(form.settingsFile), std::move(practice.journalPath),
+                           practice.progressView};
+  coach_ = std::make_unique<coach::Coach>(*window_, std::move(services), OptionsFormat());
   auto& coach = *coach_;
+  coach.Join(std::make_unique<LanguageMenu>(form_.Boxes(), coach.Settings(), [&coach] { return coach.SaveOptions(); }));
   auto microphone = std::make_unique<app::Microphone>(
       form_, form.clock, form_.Boxes(), coach.Settings(), [&coach] { return coach.SaveOptions(); },
       std::move(listening));

@@ -17,6 +17,7 @@ constexpr std::array<OptionRow, kOptionCount> kOptions{{
     {Option::AnswerByMicrophone, "AnswerByMicrophone", "0", Kept::WhileOn, menu::AnswerByMicrophone},
     {Option::ListenWhileNotesSound, "ListenWhileNotesSound", "0", Kept::WhileOn, menu::ListenWhileNotesSound},
     {Option::SoundInput, "SoundInput", "", Kept::WhileSet},
+    {Option::Language, "Language", "", Kept::WhileSet},
     {Option::LastExercise, "LastExercise", "", Kept::WhileResuming},
     {Option::LastSpelling, "LastSpelling", "", Kept::WhileResuming},
     {Option::LastKey, "LastKey", "", Kept::WhileResuming},

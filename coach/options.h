@@ -25,6 +25,7 @@ enum class Option {
   AnswerByMicrophone,     // "Microphone" > "Answer by Microphone"
   ListenWhileNotesSound,  // "Microphone" > "Listen While Notes Sound (Headphones)"
   SoundInput,             // the sound input chosen; empty: the system's default input
+  Language,               // "Options" > "Language...": a language code; empty: the desktop's language
   // Where the student left off, while "Resume Where I Left Off" is on.
   LastExercise,
   LastSpelling,

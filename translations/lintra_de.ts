@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Play scale-steps of C Major</source>
+        <translation>Spiele die Tonleiterstufen von C-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Major</source>
+        <translation>Spiele die Tonleiterstufen von G-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Major</source>
+        <translation>Spiele die Tonleiterstufen von D-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Major</source>
+        <translation>Spiele die Tonleiterstufen von A-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Major</source>
+        <translation>Spiele die Tonleiterstufen von E-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Major</source>
+        <translation>Spiele die Tonleiterstufen von H-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Major</source>
+        <translation>Spiele die Tonleiterstufen von Fis-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Major</source>
+        <translation>Spiele die Tonleiterstufen von F-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Major</source>
+        <translation>Spiele die Tonleiterstufen von B-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Major</source>
+        <translation>Spiele die Tonleiterstufen von Es-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Ab Major</source>
+        <translation>Spiele die Tonleiterstufen von As-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Db Major</source>
+        <translation>Spiele die Tonleiterstufen von Des-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Gb Major</source>
+        <translation>Spiele die Tonleiterstufen von Ges-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von a-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von e-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von h-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von fis-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C# Harmonic Minor-</source>
+        <translation>Spiele die Tonleiterstufen von cis-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von d-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von g-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von c-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von f-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von b-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von es-Moll harmonisch</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Qor Lintra Trainer</source>
@@ -26,6 +125,38 @@
     <message>
         <source>Outputs:</source>
         <translation>Ausgänge:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>That is correct: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>Try again!</source>
+        <translation>Noch einmal!</translation>
+    </message>
+    <message>
+        <source>Play notes from the Chromatic Scale</source>
+        <translation>Spiele Töne der chromatischen Tonleiter</translation>
+    </message>
+    <message>
+        <source>Click keyboard to see notation.</source>
+        <translation>Klicken Sie auf die Tastatur, um die Note im Notensystem zu sehen.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Gespielt: %1</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Aufstieg</translation>
+    </message>
+    <message>
+        <source>New Scale</source>
+        <translation>Neue Tonleiter</translation>
     </message>
 </context>
 <context>
@@ -382,6 +513,18 @@
         <source>Choose Range...</source>
         <translation>Tonumfang wählen...</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Sprache...</translation>
+    </message>
+    <message>
+        <source>Letters?</source>
+        <translation>Buchstaben?</translation>
+    </message>
+    <message>
+        <source>Note Names Off?</source>
+        <translation>Notennamen aus?</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -404,6 +547,96 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>Die Auswahl gilt, bis das Programm beendet wird.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>Die Sprache des Desktops</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>Das Programm spricht:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>Die gewählte Sprache gilt ab dem nächsten Start des Programms.</translation>
+    </message>
+    <message>
+        <source>Thank you for practising with Lintra. The maker&apos;s web site offers more training programs for musicians.</source>
+        <translation>Danke, dass Sie mit Lintra geübt haben. Die Website des Herstellers bietet weitere Übungsprogramme für Musiker.</translation>
+    </message>
+    <message>
+        <source>Lintra Trainer, version 3.1 (2026).
+A trainer for reading music notation.
+
+This software is provided as is, without warranties of any kind. The seller&apos;s liability is limited to the replacement of the software or the refund of its price.
+
+Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project (SIL Open Font License 1.1).</source>
+        <translation>Lintra Trainer, Version 3.1 (2026).
+Ein Trainer zum Notenlesen.
+
+Diese Software wird ohne Mängelgewähr und ohne jede Garantie bereitgestellt. Die Haftung des Verkäufers ist auf den Ersatz der Software oder die Erstattung ihres Preises beschränkt.
+
+Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler des LilyPond-Projekts (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The help page could not be opened. It is the file &quot;%1&quot;; open it in a web browser to read it.</source>
+        <translation>Die Hilfeseite konnte nicht geöffnet werden. Es ist die Datei „%1“; öffnen Sie sie in einem Webbrowser, um sie zu lesen.</translation>
+    </message>
+    <message>
+        <source>The answer is: %1</source>
+        <translation>Die Antwort ist: %1</translation>
+    </message>
+    <message>
+        <source>Keyboard out of range.</source>
+        <translation>Ton außerhalb des Tastaturumfangs.</translation>
+    </message>
+    <message>
+        <source>%1 : Correct answers?</source>
+        <translation>%1 : Richtige Antworten?</translation>
+    </message>
+    <message>
+        <source>How many correct answers?</source>
+        <translation>Wie viele richtige Antworten?</translation>
+    </message>
+    <message>
+        <source>%1 : Score?</source>
+        <translation>%1 : Punktzahl?</translation>
+    </message>
+    <message>
+        <source>What percent correct answers?</source>
+        <translation>Wie viel Prozent richtige Antworten?</translation>
+    </message>
+    <message>
+        <source>Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a clef or Grand Staff, then set AutoAdvance On.</source>
+        <translation>Töne der chromatischen Tonleiter im Klaviersystem sind die höchste Stufe. Wählen Sie eine Dur- oder Molltonart, einen Notenschlüssel oder das Klaviersystem und schalten Sie dann den automatischen Aufstieg ein.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoAdvance Feature.</source>
+        <translation>Klicken Sie im Menü „Modus“ auf „Noten sehen/Tasten spielen“, um den automatischen Aufstieg zu nutzen.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoModulate Feature.</source>
+        <translation>Klicken Sie im Menü „Modus“ auf „Noten sehen/Tasten spielen“, um das automatische Modulieren zu nutzen.</translation>
+    </message>
+    <message>
+        <source>There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then set AutoModulate On</source>
+        <translation>Die chromatische Tonleiter hat kein tonales Zentrum. Wählen Sie eine Dur- oder Molltonart und einen Notenschlüssel und schalten Sie dann das automatische Modulieren ein.</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score of more than %2%. Advance to next level?</source>
+        <translation>Glückwunsch! Sie haben %1 oder mehr richtige Antworten mit mehr als %2 % Treffern. Zur nächsten Stufe aufsteigen?</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
+        <translation>Glückwunsch! Sie haben %1 oder mehr richtige Antworten mit mehr als %2 % Treffern. Tonleiter und Tonart wechseln?</translation>
     </message>
     <message>
         <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>

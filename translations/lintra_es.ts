@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Play scale-steps of C Major</source>
+        <translation>Toque los grados de la escala de Do mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Major</source>
+        <translation>Toque los grados de la escala de Sol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Major</source>
+        <translation>Toque los grados de la escala de Re mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Major</source>
+        <translation>Toque los grados de la escala de La mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Major</source>
+        <translation>Toque los grados de la escala de Mi mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Major</source>
+        <translation>Toque los grados de la escala de Si mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Major</source>
+        <translation>Toque los grados de la escala de Fa sostenido mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Major</source>
+        <translation>Toque los grados de la escala de Fa mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Major</source>
+        <translation>Toque los grados de la escala de Si bemol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Major</source>
+        <translation>Toque los grados de la escala de Mi bemol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Ab Major</source>
+        <translation>Toque los grados de la escala de La bemol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Db Major</source>
+        <translation>Toque los grados de la escala de Re bemol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Gb Major</source>
+        <translation>Toque los grados de la escala de Sol bemol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Harmonic Minor</source>
+        <translation>Toque los grados de la escala de La menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Mi menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Si menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Fa sostenido menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C# Harmonic Minor-</source>
+        <translation>Toque los grados de la escala de Do sostenido menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Re menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Sol menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Do menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Fa menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Si bemol menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Mi bemol menor armónica</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Qor Lintra Trainer</source>
@@ -26,6 +125,38 @@
     <message>
         <source>Outputs:</source>
         <translation>Salidas:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>That is correct: %1</source>
+        <translation>Correcto: %1</translation>
+    </message>
+    <message>
+        <source>Try again!</source>
+        <translation>¡Inténtelo de nuevo!</translation>
+    </message>
+    <message>
+        <source>Play notes from the Chromatic Scale</source>
+        <translation>Toque notas de la escala cromática</translation>
+    </message>
+    <message>
+        <source>Click keyboard to see notation.</source>
+        <translation>Haga clic en el teclado para ver la nota en el pentagrama.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Ha tocado %1</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avanzar</translation>
+    </message>
+    <message>
+        <source>New Scale</source>
+        <translation>Nueva escala</translation>
     </message>
 </context>
 <context>
@@ -382,6 +513,18 @@
         <source>Choose Range...</source>
         <translation>Elegir el registro...</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma...</translation>
+    </message>
+    <message>
+        <source>Letters?</source>
+        <translation>¿Letras?</translation>
+    </message>
+    <message>
+        <source>Note Names Off?</source>
+        <translation>¿Ocultar nombres de notas?</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -404,6 +547,96 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>La elección vale hasta que se cierre el programa.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>El idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>El programa habla:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>El idioma elegido se usará a partir del próximo inicio del programa.</translation>
+    </message>
+    <message>
+        <source>Thank you for practising with Lintra. The maker&apos;s web site offers more training programs for musicians.</source>
+        <translation>Gracias por practicar con Lintra. El sitio web del fabricante ofrece más programas de entrenamiento para músicos.</translation>
+    </message>
+    <message>
+        <source>Lintra Trainer, version 3.1 (2026).
+A trainer for reading music notation.
+
+This software is provided as is, without warranties of any kind. The seller&apos;s liability is limited to the replacement of the software or the refund of its price.
+
+Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project (SIL Open Font License 1.1).</source>
+        <translation>Lintra Trainer, versión 3.1 (2026).
+Un programa para practicar la lectura de partituras.
+
+Este software se ofrece tal cual, sin garantías de ningún tipo. La responsabilidad del vendedor se limita a la sustitución del software o al reembolso de su precio.
+
+Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmentaler del proyecto LilyPond (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Se ha producido un error inesperado.</translation>
+    </message>
+    <message>
+        <source>The help page could not be opened. It is the file &quot;%1&quot;; open it in a web browser to read it.</source>
+        <translation>No se pudo abrir la página de ayuda. Es el archivo &quot;%1&quot;; ábralo en un navegador web para leerlo.</translation>
+    </message>
+    <message>
+        <source>The answer is: %1</source>
+        <translation>La respuesta es: %1</translation>
+    </message>
+    <message>
+        <source>Keyboard out of range.</source>
+        <translation>Nota fuera del alcance del teclado.</translation>
+    </message>
+    <message>
+        <source>%1 : Correct answers?</source>
+        <translation>%1 : ¿Respuestas correctas?</translation>
+    </message>
+    <message>
+        <source>How many correct answers?</source>
+        <translation>¿Cuántas respuestas correctas?</translation>
+    </message>
+    <message>
+        <source>%1 : Score?</source>
+        <translation>%1 : ¿Puntuación?</translation>
+    </message>
+    <message>
+        <source>What percent correct answers?</source>
+        <translation>¿Qué porcentaje de respuestas correctas?</translation>
+    </message>
+    <message>
+        <source>Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a clef or Grand Staff, then set AutoAdvance On.</source>
+        <translation>Las notas de la escala cromática en el sistema de piano son el nivel más alto. Elija una tonalidad mayor o menor, una clave o el sistema de piano, y active el Avance automático.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoAdvance Feature.</source>
+        <translation>En el menú &quot;Modo&quot;, haga clic en &quot;Ver notas/Tocar el teclado&quot; para usar el Avance automático.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoModulate Feature.</source>
+        <translation>En el menú &quot;Modo&quot;, haga clic en &quot;Ver notas/Tocar el teclado&quot; para usar la Modulación automática.</translation>
+    </message>
+    <message>
+        <source>There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then set AutoModulate On</source>
+        <translation>La escala cromática no tiene centro tonal. Elija una tonalidad mayor o menor, elija una clave y active la Modulación automática.</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score of more than %2%. Advance to next level?</source>
+        <translation>¡Enhorabuena! Tiene %1 o más respuestas correctas con más del %2% de aciertos. ¿Pasar al siguiente nivel?</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
+        <translation>¡Enhorabuena! Tiene %1 o más respuestas correctas con más del %2% de aciertos. ¿Cambiar de escala y tonalidad?</translation>
     </message>
     <message>
         <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>

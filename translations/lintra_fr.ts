@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Play scale-steps of C Major</source>
+        <translation>Jouez les degrés de la gamme de Do majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Major</source>
+        <translation>Jouez les degrés de la gamme de Sol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Major</source>
+        <translation>Jouez les degrés de la gamme de Ré majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Major</source>
+        <translation>Jouez les degrés de la gamme de La majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Major</source>
+        <translation>Jouez les degrés de la gamme de Mi majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Major</source>
+        <translation>Jouez les degrés de la gamme de Si majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Major</source>
+        <translation>Jouez les degrés de la gamme de Fa dièse majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Major</source>
+        <translation>Jouez les degrés de la gamme de Fa majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Major</source>
+        <translation>Jouez les degrés de la gamme de Si bémol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Major</source>
+        <translation>Jouez les degrés de la gamme de Mi bémol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Ab Major</source>
+        <translation>Jouez les degrés de la gamme de La bémol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Db Major</source>
+        <translation>Jouez les degrés de la gamme de Ré bémol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Gb Major</source>
+        <translation>Jouez les degrés de la gamme de Sol bémol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de La mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Mi mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Si mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Fa dièse mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C# Harmonic Minor-</source>
+        <translation>Jouez les degrés de la gamme de Do dièse mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Ré mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Sol mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Do mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Fa mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Si bémol mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Mi bémol mineur harmonique</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Qor Lintra Trainer</source>
@@ -26,6 +125,38 @@
     <message>
         <source>Outputs:</source>
         <translation>Sorties&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>That is correct: %1</source>
+        <translation>C&apos;est juste : %1</translation>
+    </message>
+    <message>
+        <source>Try again!</source>
+        <translation>Essayez encore !</translation>
+    </message>
+    <message>
+        <source>Play notes from the Chromatic Scale</source>
+        <translation>Jouez des notes de la gamme chromatique</translation>
+    </message>
+    <message>
+        <source>Click keyboard to see notation.</source>
+        <translation>Cliquez sur le clavier pour voir la note sur la portée.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Vous avez joué %1</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Niveau suivant</translation>
+    </message>
+    <message>
+        <source>New Scale</source>
+        <translation>Nouvelle gamme</translation>
     </message>
 </context>
 <context>
@@ -382,6 +513,18 @@
         <source>Choose Range...</source>
         <translation>Choisir l&apos;étendue...</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Langue...</translation>
+    </message>
+    <message>
+        <source>Letters?</source>
+        <translation>Lettres ?</translation>
+    </message>
+    <message>
+        <source>Note Names Off?</source>
+        <translation>Masquer le nom des notes ?</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -404,6 +547,96 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>Ce choix vaut jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>La langue du bureau</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>Le programme parle :</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>La langue choisie sera utilisée au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>Thank you for practising with Lintra. The maker&apos;s web site offers more training programs for musicians.</source>
+        <translation>Merci d&apos;avoir travaillé avec Lintra. Le site web de l&apos;éditeur propose d&apos;autres programmes d&apos;entraînement pour musiciens.</translation>
+    </message>
+    <message>
+        <source>Lintra Trainer, version 3.1 (2026).
+A trainer for reading music notation.
+
+This software is provided as is, without warranties of any kind. The seller&apos;s liability is limited to the replacement of the software or the refund of its price.
+
+Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project (SIL Open Font License 1.1).</source>
+        <translation>Lintra Trainer, version 3.1 (2026).
+Un entraîneur de lecture de notes.
+
+Ce logiciel est fourni tel quel, sans garantie d&apos;aucune sorte. La responsabilité du vendeur se limite au remplacement du logiciel ou au remboursement de son prix.
+
+Symboles musicaux de la police Lintra Music, faite à partir de la police Emmentaler du projet LilyPond (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Une erreur inattendue s&apos;est produite.</translation>
+    </message>
+    <message>
+        <source>The help page could not be opened. It is the file &quot;%1&quot;; open it in a web browser to read it.</source>
+        <translation>La page d&apos;aide n&apos;a pas pu être ouverte. C&apos;est le fichier « %1 » ; ouvrez-le dans un navigateur web pour la lire.</translation>
+    </message>
+    <message>
+        <source>The answer is: %1</source>
+        <translation>La réponse est : %1</translation>
+    </message>
+    <message>
+        <source>Keyboard out of range.</source>
+        <translation>Note hors de l&apos;étendue du clavier.</translation>
+    </message>
+    <message>
+        <source>%1 : Correct answers?</source>
+        <translation>%1 : Réponses justes ?</translation>
+    </message>
+    <message>
+        <source>How many correct answers?</source>
+        <translation>Combien de réponses justes ?</translation>
+    </message>
+    <message>
+        <source>%1 : Score?</source>
+        <translation>%1 : Score ?</translation>
+    </message>
+    <message>
+        <source>What percent correct answers?</source>
+        <translation>Quel pourcentage de réponses justes ?</translation>
+    </message>
+    <message>
+        <source>Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a clef or Grand Staff, then set AutoAdvance On.</source>
+        <translation>Les notes de la gamme chromatique sur le grand système sont le niveau le plus élevé. Choisissez une tonalité majeure ou mineure, une clé ou le grand système, puis activez la Progression automatique.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoAdvance Feature.</source>
+        <translation>Dans le menu « Mode », cliquez sur « Voir les notes/Jouer au clavier » pour utiliser la Progression automatique.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoModulate Feature.</source>
+        <translation>Dans le menu « Mode », cliquez sur « Voir les notes/Jouer au clavier » pour utiliser la Modulation automatique.</translation>
+    </message>
+    <message>
+        <source>There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then set AutoModulate On</source>
+        <translation>La gamme chromatique n&apos;a pas de centre tonal. Choisissez une tonalité majeure ou mineure, choisissez une clé, puis activez la Modulation automatique.</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score of more than %2%. Advance to next level?</source>
+        <translation>Félicitations ! Vous avez %1 réponses justes ou plus, avec un score de plus de %2 %. Passer au niveau suivant ?</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
+        <translation>Félicitations ! Vous avez %1 réponses justes ou plus, avec un score de plus de %2 %. Changer de gamme et de tonalité ?</translation>
     </message>
     <message>
         <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Play scale-steps of C Major</source>
+        <translation>Suona i gradi della scala di Do maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Major</source>
+        <translation>Suona i gradi della scala di Sol maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Major</source>
+        <translation>Suona i gradi della scala di Re maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Major</source>
+        <translation>Suona i gradi della scala di La maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Major</source>
+        <translation>Suona i gradi della scala di Mi maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Major</source>
+        <translation>Suona i gradi della scala di Si maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Major</source>
+        <translation>Suona i gradi della scala di Fa diesis maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Major</source>
+        <translation>Suona i gradi della scala di Fa maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Major</source>
+        <translation>Suona i gradi della scala di Si bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Major</source>
+        <translation>Suona i gradi della scala di Mi bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Ab Major</source>
+        <translation>Suona i gradi della scala di La bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Db Major</source>
+        <translation>Suona i gradi della scala di Re bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Gb Major</source>
+        <translation>Suona i gradi della scala di Sol bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Harmonic Minor</source>
+        <translation>Suona i gradi della scala di La minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Mi minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Si minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Fa diesis minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C# Harmonic Minor-</source>
+        <translation>Suona i gradi della scala di Do diesis minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Re minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Sol minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Do minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Fa minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Si bemolle minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Mi bemolle minore armonica</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Qor Lintra Trainer</source>
@@ -26,6 +125,38 @@
     <message>
         <source>Outputs:</source>
         <translation>Uscite:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>That is correct: %1</source>
+        <translation>Giusto: %1</translation>
+    </message>
+    <message>
+        <source>Try again!</source>
+        <translation>Riprova!</translation>
+    </message>
+    <message>
+        <source>Play notes from the Chromatic Scale</source>
+        <translation>Suona note della scala cromatica</translation>
+    </message>
+    <message>
+        <source>Click keyboard to see notation.</source>
+        <translation>Fai clic sulla tastiera per vedere la nota sul pentagramma.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Hai suonato %1</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avanza</translation>
+    </message>
+    <message>
+        <source>New Scale</source>
+        <translation>Nuova scala</translation>
     </message>
 </context>
 <context>
@@ -382,6 +513,18 @@
         <source>Choose Range...</source>
         <translation>Scegli l&apos;estensione...</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Lingua...</translation>
+    </message>
+    <message>
+        <source>Letters?</source>
+        <translation>Lettere?</translation>
+    </message>
+    <message>
+        <source>Note Names Off?</source>
+        <translation>Nascondere i nomi delle note?</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -404,6 +547,96 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>La scelta vale fino alla chiusura del programma.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>La lingua del desktop</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>Il programma parla:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>La lingua scelta sarà usata dal prossimo avvio del programma.</translation>
+    </message>
+    <message>
+        <source>Thank you for practising with Lintra. The maker&apos;s web site offers more training programs for musicians.</source>
+        <translation>Grazie per esserti esercitato con Lintra. Il sito del produttore offre altri programmi di esercizio per musicisti.</translation>
+    </message>
+    <message>
+        <source>Lintra Trainer, version 3.1 (2026).
+A trainer for reading music notation.
+
+This software is provided as is, without warranties of any kind. The seller&apos;s liability is limited to the replacement of the software or the refund of its price.
+
+Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project (SIL Open Font License 1.1).</source>
+        <translation>Lintra Trainer, versione 3.1 (2026).
+Un programma per esercitarsi nella lettura delle note.
+
+Questo software è fornito così com&apos;è, senza garanzie di alcun tipo. La responsabilità del venditore è limitata alla sostituzione del software o al rimborso del suo prezzo.
+
+Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler del progetto LilyPond (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Si è verificato un errore imprevisto.</translation>
+    </message>
+    <message>
+        <source>The help page could not be opened. It is the file &quot;%1&quot;; open it in a web browser to read it.</source>
+        <translation>Non è stato possibile aprire la pagina di aiuto. È il file &quot;%1&quot;; aprilo in un browser per leggerla.</translation>
+    </message>
+    <message>
+        <source>The answer is: %1</source>
+        <translation>La risposta è: %1</translation>
+    </message>
+    <message>
+        <source>Keyboard out of range.</source>
+        <translation>Nota fuori dall&apos;estensione della tastiera.</translation>
+    </message>
+    <message>
+        <source>%1 : Correct answers?</source>
+        <translation>%1 : Risposte giuste?</translation>
+    </message>
+    <message>
+        <source>How many correct answers?</source>
+        <translation>Quante risposte giuste?</translation>
+    </message>
+    <message>
+        <source>%1 : Score?</source>
+        <translation>%1 : Punteggio?</translation>
+    </message>
+    <message>
+        <source>What percent correct answers?</source>
+        <translation>Quale percentuale di risposte giuste?</translation>
+    </message>
+    <message>
+        <source>Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a clef or Grand Staff, then set AutoAdvance On.</source>
+        <translation>Le note della scala cromatica sul doppio pentagramma sono il livello più alto. Scegli una tonalità maggiore o minore, una chiave o il doppio pentagramma, poi attiva l&apos;Avanzamento automatico.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoAdvance Feature.</source>
+        <translation>Nel menu &quot;Modalità&quot;, fai clic su &quot;Vedi le note/Suona la tastiera&quot; per usare l&apos;Avanzamento automatico.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoModulate Feature.</source>
+        <translation>Nel menu &quot;Modalità&quot;, fai clic su &quot;Vedi le note/Suona la tastiera&quot; per usare la Modulazione automatica.</translation>
+    </message>
+    <message>
+        <source>There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then set AutoModulate On</source>
+        <translation>La scala cromatica non ha un centro tonale. Scegli una tonalità maggiore o minore, scegli una chiave, poi attiva la Modulazione automatica.</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score of more than %2%. Advance to next level?</source>
+        <translation>Complimenti! Hai %1 o più risposte giuste con un punteggio superiore al %2%. Passare al livello successivo?</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
+        <translation>Complimenti! Hai %1 o più risposte giuste con un punteggio superiore al %2%. Cambiare scala e tonalità?</translation>
     </message>
     <message>
         <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>

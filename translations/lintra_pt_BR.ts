@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Play scale-steps of C Major</source>
+        <translation>Toque os graus da escala de Dó maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Major</source>
+        <translation>Toque os graus da escala de Sol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Major</source>
+        <translation>Toque os graus da escala de Ré maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Major</source>
+        <translation>Toque os graus da escala de Lá maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Major</source>
+        <translation>Toque os graus da escala de Mi maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Major</source>
+        <translation>Toque os graus da escala de Si maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Major</source>
+        <translation>Toque os graus da escala de Fá sustenido maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Major</source>
+        <translation>Toque os graus da escala de Fá maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Major</source>
+        <translation>Toque os graus da escala de Si bemol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Major</source>
+        <translation>Toque os graus da escala de Mi bemol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Ab Major</source>
+        <translation>Toque os graus da escala de Lá bemol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Db Major</source>
+        <translation>Toque os graus da escala de Ré bemol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Gb Major</source>
+        <translation>Toque os graus da escala de Sol bemol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Harmonic Minor</source>
+        <translation>Toque os graus da escala de Lá menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Harmonic Minor</source>
+        <translation>Toque os graus da escala de Mi menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Harmonic Minor</source>
+        <translation>Toque os graus da escala de Si menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Harmonic Minor</source>
+        <translation>Toque os graus da escala de Fá sustenido menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C# Harmonic Minor-</source>
+        <translation>Toque os graus da escala de Dó sustenido menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Harmonic Minor</source>
+        <translation>Toque os graus da escala de Ré menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Harmonic Minor</source>
+        <translation>Toque os graus da escala de Sol menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C Harmonic Minor</source>
+        <translation>Toque os graus da escala de Dó menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Harmonic Minor</source>
+        <translation>Toque os graus da escala de Fá menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Harmonic Minor</source>
+        <translation>Toque os graus da escala de Si bemol menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Harmonic Minor</source>
+        <translation>Toque os graus da escala de Mi bemol menor harmônica</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Qor Lintra Trainer</source>
@@ -26,6 +125,38 @@
     <message>
         <source>Outputs:</source>
         <translation>Saídas:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>That is correct: %1</source>
+        <translation>Correto: %1</translation>
+    </message>
+    <message>
+        <source>Try again!</source>
+        <translation>Tente de novo!</translation>
+    </message>
+    <message>
+        <source>Play notes from the Chromatic Scale</source>
+        <translation>Toque notas da escala cromática</translation>
+    </message>
+    <message>
+        <source>Click keyboard to see notation.</source>
+        <translation>Clique no teclado para ver a nota na pauta.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Você tocou %1</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>New Scale</source>
+        <translation>Nova escala</translation>
     </message>
 </context>
 <context>
@@ -382,6 +513,18 @@
         <source>Choose Range...</source>
         <translation>Escolher a extensão...</translation>
     </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma...</translation>
+    </message>
+    <message>
+        <source>Letters?</source>
+        <translation>Letras?</translation>
+    </message>
+    <message>
+        <source>Note Names Off?</source>
+        <translation>Desligar nomes das notas?</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -404,6 +547,96 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>A escolha vale até o programa ser fechado.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>O idioma da área de trabalho</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>O programa fala:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>O idioma escolhido será usado a partir da próxima vez que o programa for aberto.</translation>
+    </message>
+    <message>
+        <source>Thank you for practising with Lintra. The maker&apos;s web site offers more training programs for musicians.</source>
+        <translation>Obrigado por praticar com o Lintra. O site do fabricante oferece mais programas de treino para músicos.</translation>
+    </message>
+    <message>
+        <source>Lintra Trainer, version 3.1 (2026).
+A trainer for reading music notation.
+
+This software is provided as is, without warranties of any kind. The seller&apos;s liability is limited to the replacement of the software or the refund of its price.
+
+Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project (SIL Open Font License 1.1).</source>
+        <translation>Lintra Trainer, versão 3.1 (2026).
+Um programa para treinar a leitura de partituras.
+
+Este software é fornecido como está, sem garantias de qualquer tipo. A responsabilidade do vendedor limita-se à substituição do software ou ao reembolso do seu preço.
+
+Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do projeto LilyPond (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ocorreu um erro inesperado.</translation>
+    </message>
+    <message>
+        <source>The help page could not be opened. It is the file &quot;%1&quot;; open it in a web browser to read it.</source>
+        <translation>Não foi possível abrir a página de ajuda. É o arquivo &quot;%1&quot;; abra-o em um navegador para lê-lo.</translation>
+    </message>
+    <message>
+        <source>The answer is: %1</source>
+        <translation>A resposta é: %1</translation>
+    </message>
+    <message>
+        <source>Keyboard out of range.</source>
+        <translation>Nota fora do alcance do teclado.</translation>
+    </message>
+    <message>
+        <source>%1 : Correct answers?</source>
+        <translation>%1 : Respostas corretas?</translation>
+    </message>
+    <message>
+        <source>How many correct answers?</source>
+        <translation>Quantas respostas corretas?</translation>
+    </message>
+    <message>
+        <source>%1 : Score?</source>
+        <translation>%1 : Pontuação?</translation>
+    </message>
+    <message>
+        <source>What percent correct answers?</source>
+        <translation>Qual porcentagem de respostas corretas?</translation>
+    </message>
+    <message>
+        <source>Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a clef or Grand Staff, then set AutoAdvance On.</source>
+        <translation>Notas da escala cromática no sistema de piano é o nível mais alto. Escolha uma tonalidade maior ou menor, uma clave ou o sistema de piano, e ligue o Avanço automático.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoAdvance Feature.</source>
+        <translation>No menu &quot;Modo&quot;, clique em &quot;Ver notas/Tocar o teclado&quot; para usar o Avanço automático.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoModulate Feature.</source>
+        <translation>No menu &quot;Modo&quot;, clique em &quot;Ver notas/Tocar o teclado&quot; para usar a Modulação automática.</translation>
+    </message>
+    <message>
+        <source>There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then set AutoModulate On</source>
+        <translation>A escala cromática não tem centro tonal. Escolha uma tonalidade maior ou menor, escolha uma clave e ligue a Modulação automática.</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score of more than %2%. Advance to next level?</source>
+        <translation>Parabéns! Você tem %1 ou mais respostas corretas com mais de %2% de acertos. Avançar para o próximo nível?</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
+        <translation>Parabéns! Você tem %1 ou mais respostas corretas com mais de %2% de acertos. Mudar de escala e tonalidade?</translation>
     </message>
     <message>
         <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>

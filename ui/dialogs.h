@@ -2,7 +2,9 @@
 // scenarios answer them from a script.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace lintra::ui {
 
@@ -23,6 +25,10 @@ class Dialogs {
   // Asks where to save a file. `path` starts as the name suggested and holds the chosen path after
   // OK; false on Cancel.
   virtual bool SaveFileName(const std::string& caption, std::string& path) = 0;
+  // Asks for one of `items`. `chosen` starts as the one shown chosen and holds the one chosen after
+  // OK; false on Cancel.
+  virtual bool ChooseItem(const std::string& caption, const std::string& prompt, const std::vector<std::string>& items,
+                          std::size_t& chosen) = 0;
   // Returns the typed text, or `defaultValue` on Cancel.
   std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& defaultValue) {
     std::string value = defaultValue;

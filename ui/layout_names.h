@@ -153,6 +153,7 @@ inline constexpr MenuName ShowTimeAndMistake{"ShowTimeAndMistake"};
 inline constexpr MenuName ResumeWhereILeftOff{"ResumeWhereILeftOff"};
 inline constexpr MenuName Options1{"Options1"};
 inline constexpr MenuName MiddleCIsC4{"MiddleCIsC4"};
+inline constexpr MenuName Language{"Language"};
 inline constexpr MenuName Microphone1{"Microphone1"};
 inline constexpr MenuName AnswerByMicrophone{"AnswerByMicrophone"};
 inline constexpr MenuName SoundInput{"SoundInput"};

@@ -41,6 +41,11 @@ bool TimedDialogs::SaveFileName(const std::string& caption, std::string& path) {
   return Timed([&] { return boxes_.SaveFileName(caption, path); });
 }
 
+bool TimedDialogs::ChooseItem(const std::string& caption, const std::string& prompt,
+                              const std::vector<std::string>& items, std::size_t& chosen) {
+  return Timed([&] { return boxes_.ChooseItem(caption, prompt, items, chosen); });
+}
+
 std::int64_t TimedDialogs::OpenMs() const {
   return closedMs_ + (open_ > 0 ? Since(openedAtMs_, clock_.TimeOfDayMs()) : 0);
 }

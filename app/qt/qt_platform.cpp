@@ -80,6 +80,19 @@ bool QtDialogs::SaveFileName(const std::string& caption, std::string& path) {
   return true;
 }
 
+bool QtDialogs::ChooseItem(const std::string& caption, const std::string& prompt,
+                           const std::vector<std::string>& items, std::size_t& chosen) {
+  QStringList list;
+  for (const auto& item : items) list << Q(item);
+  bool ok = false;
+  const QString picked =
+      QInputDialog::getItem(owner_, Q(caption), Q(prompt), list, static_cast<int>(chosen), false, &ok);
+  const auto index = list.indexOf(picked);
+  if (!ok || index < 0) return false;
+  chosen = static_cast<std::size_t>(index);
+  return true;
+}
+
 bool QtShell::OpenDocument(const std::string& path) {
   // A missing page would only show up, if at all, as an error of the browser.
   return QFileInfo(Q(path)).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path)));

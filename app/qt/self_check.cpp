@@ -26,6 +26,12 @@ bool SelfCheckDialogs::SaveFileName(const std::string& caption, std::string&) {
   return false;
 }
 
+bool SelfCheckDialogs::ChooseItem(const std::string&, const std::string& prompt, const std::vector<std::string>&,
+                                  std::size_t&) {
+  Message(prompt);
+  return false;
+}
+
 int RunSelfCheck(MainWindow& window, const std::string& helpDocument, const std::vector<ModuleReport>& modules) {
   auto shown = [&] { return window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed(); };
   auto asked = [&] { return window.Form().CurrentSlot != 0; };  // slot 0 is never in a question pool

@@ -65,6 +65,26 @@ bool ScriptedDialogs::SaveFileName(const std::string& caption, std::string& path
   return true;
 }
 
+bool ScriptedDialogs::ChooseItem(const std::string& caption, const std::string& prompt,
+                                 const std::vector<std::string>& items, std::size_t& chosen) {
+  const Answer answer = Next("choice " + Quoted(caption));
+  if (answer.kind != Answer::Ok && answer.kind != Answer::Cancel) {
+    throw ui::DialogNotAnswered{"a choice " + Quoted(caption) + " needs answer ok \"ITEM\" or cancel"};
+  }
+  out_ << "dialog choose " << Quoted(caption) << ' ' << Quoted(prompt);
+  for (const auto& item : items) out_ << ' ' << Quoted(item);
+  out_ << " -> ";
+  if (answer.kind == Answer::Cancel) {
+    out_ << "cancel\n";
+    return false;
+  }
+  const auto found = std::find(items.begin(), items.end(), answer.hasText ? answer.text : items[chosen]);
+  if (found == items.end()) throw ui::DialogNotAnswered{"there is no item " + Quoted(answer.text)};
+  chosen = static_cast<std::size_t>(found - items.begin());
+  out_ << "ok " << Quoted(*found) << '\n';
+  return true;
+}
+
 std::optional<std::string> ScriptedDialogs::ChooseSoundInput(const app::SoundInputChoice& choice) {
   const Answer answer = Next("sound input choice");
   if (answer.kind != Answer::Ok && answer.kind != Answer::Cancel) {

@@ -30,6 +30,9 @@ struct Silent : ui::Dialogs, ui::Shell, ui::EventPump {
   bool Confirm(const std::string&, ui::DefaultAnswer) override { return false; }
   bool InputQuery(const std::string&, const std::string&, std::string&) override { return false; }
   bool SaveFileName(const std::string&, std::string&) override { return false; }
+  bool ChooseItem(const std::string&, const std::string&, const std::vector<std::string>&, std::size_t&) override {
+    return false;
+  }
   bool OpenDocument(const std::string&) override { return false; }
   void Terminate() override {}
   void SetBusyCursor(bool) override {}
