@@ -243,7 +243,7 @@ void ProgressWindow::Reload() {
   report_ = coach::ReadProgress(request_);
   message_->setText(Q(report_.message));
   message_->setVisible(!report_.message.empty());
-  map_->SetNotes(request_.key, report_.notes);
+  map_->SetNotes(request_.key, report_.notes, request_.clefRange);
   mapScroll_->updateGeometry();
   table_->SetNotes(report_.notes);
   days_->SetPoints(report_.days, DayLabels(report_.days));
