@@ -179,11 +179,14 @@ void TForm2::About1Click() { boxes_.Message(About()); }
 // --- Drawing.
 
 void TForm2::DrawStaff() {
-  painter_.DrawStaff(KeySignatureKind, KeySignatureCount);
-  staffReader_.StaffDrawn(std::nullopt, KeySignatureKind, KeySignatureCount);
+  line_.Drop();
+  const notation::StaffLayout layout = line_.Layout();
+  painter_.DrawStaff(layout, KeySignatureKind, KeySignatureCount);
+  staffReader_.StaffDrawn(layout.SingleClef(), KeySignatureKind, KeySignatureCount);
 }
 
 void TForm2::DrawNote() {
+  if (line_.Draw()) return;  // it tells the staff reader itself
   painter_.DrawNote(NoteAccidental, NoteY, NoteX);
   staffReader_.NoteDrawn(theory::LetterStep(static_cast<theory::NoteSlot>(CurrentSlot)), NoteAccidental);
 }
@@ -192,6 +195,9 @@ void TForm2::FormPaint() {
   Guard([this] {
     if (Checked(menu::PlayKeyboard)) {
       NoteX = 0;
+    } else if (line_.Shown()) {
+      NoteX = 0;
+      line_.Draw();
     } else if (Text(control::Items) == "0") {
       DrawStaff();
       NoteX = 0;

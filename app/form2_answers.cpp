@@ -37,6 +37,10 @@ void TForm2::ClosePanel() {
 }
 
 void TForm2::CheckAnswer() {
+  if (line_.Shown()) {
+    line_.Judge();
+    return;
+  }
   if (!Timer1().Enabled()) ClosePanel();
   Timer1().SetEnabled(true);
   ++AnswerCount;
@@ -97,6 +101,7 @@ void TForm2::PublishAnswer(bool correct) {
   answer.source = answerSource_;
   answer.correct = correct;
   answer.attempt = attempt_++;
+  answer.lineNote = line_.NoteNumber();
   // The clock gives the time of day: an answer after midnight still counts from the question.
   const std::int64_t elapsed = (services_.clock.TimeOfDayMs() - tryStartMs_ + ui::kMsPerDay) % ui::kMsPerDay;
   answer.responseMs = std::max<std::int64_t>(0, elapsed - (boxes_.OpenMs() - tryStartBoxMs_) - answerBeganMsAgo_);

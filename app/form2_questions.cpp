@@ -56,7 +56,9 @@ void TForm2::ResponseClick() {
   Random random;
   random.Seed(services_.clock.TimeOfDayMs());
   std::int8_t pick = 0;
-  if (const auto chosen = events_.pickQuestion ? events_.pickQuestion(random) : std::nullopt) {
+  if (line_.Wanted()) {
+    pick = static_cast<std::int8_t>(line_.Begin(random));
+  } else if (const auto chosen = events_.pickQuestion ? events_.pickQuestion(random) : std::nullopt) {
     pick = static_cast<std::int8_t>(*chosen);
   } else if (Checked(menu::ChromaticScale)) {
     pick = static_cast<std::int8_t>(random.Below(70));
@@ -74,11 +76,19 @@ void TForm2::ResponseClick() {
     }
   }
   CurrentSlot = pick;
-  NoteAccidental.clear();
-  if (CurrentSlot == LeadingToneSlot1 || CurrentSlot == LeadingToneSlot2 || CurrentSlot == LeadingToneSlot3) {
-    NoteAccidental = LeadingToneAccidental;
-  }
+  NoteAccidental = LeadingToneSign(CurrentSlot);
   PresentNote();
+}
+
+std::string TForm2::LeadingToneSign(int slot) const {
+  // In major keys the slots keep their last values and the sign is a blank that draws nothing.
+  if (slot == LeadingToneSlot1 || slot == LeadingToneSlot2 || slot == LeadingToneSlot3) return LeadingToneAccidental;
+  return "";
+}
+
+std::string TForm2::SignBefore(theory::NoteSlot slot) {
+  return theory::AccidentalGlyph(theory::SpelledNoteTable().at(slot).kind, Checked(menu::ChromaticScale),
+                                 Checked(menu::PlayKeyboard), LeadingToneSign(slot));
 }
 
 void TForm2::PresentNote() {
@@ -116,7 +126,8 @@ void TForm2::PresentNote() {
     return;
   }
   DrawNote();
-  Send(midi::NoteOn{QuestionNote});
+  // A line is read, not heard: its notes sound as they are read right.
+  if (!line_.Shown()) Send(midi::NoteOn{QuestionNote});
   QuestionShown();
 }
 

@@ -17,6 +17,7 @@ class Trainer::FormWindow final : public coach::Window {
   int Instrument() override { return form_.Instrument; }
   void UseInstrument(int program) override { form_.UseInstrument(program); }
   void Guard(const std::function<void()>& command) override { form_.Guard(command); }
+  void AskAnew() override { form_.Reading().AskAnew(); }
 
  private:
   TForm2& form_;
@@ -48,6 +49,7 @@ Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices pra
       .answered = [&coach](const practice::JudgedAnswer& answer) { coach.Answered(answer); },
       .pickQuestion = [&coach](theory::Random& random) { return coach.PickQuestion(random); },
       .sending = [&heard](const midi::ShortMessage& message) { heard.Sending(message); },
+      .pickLine = [&coach](theory::Random& random) { return coach.PickLine(random); },
   });
 }
 

@@ -26,6 +26,12 @@ constexpr std::array<OptionRow, kOptionCount> kOptions{{
     {Option::LastNoteNames, "LastNoteNames", "", Kept::WhileResuming},
     {Option::LastNaming, "LastNaming", "", Kept::WhileResuming},
     {Option::LastInstrument, "LastInstrument", "", Kept::WhileResuming},
+    {Option::ReadLine, "ReadLine", "0", Kept::WhileOn, menu::ReadLine},
+    {Option::LineLength, "LineLength", "4", Kept::WhileSet},
+    {Option::LargestLeap, "LargestLeap", "fifth", Kept::WhileSet},
+    {Option::AltoClef, "AltoClef", "0", Kept::WhileOn, menu::AltoClef},
+    {Option::TenorClef, "TenorClef", "0", Kept::WhileOn, menu::TenorClef},
+    {Option::NoteRange, "NoteRange", "41-83", Kept::WhileSet},  // MIDI notes, lowest and highest
 }};
 // clang-format on
 

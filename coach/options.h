@@ -35,8 +35,15 @@ enum class Option {
   LastNoteNames,
   LastNaming,
   LastInstrument,
+  // The "Reading" menu's.
+  ReadLine,
+  LineLength,
+  LargestLeap,
+  AltoClef,
+  TenorClef,
+  NoteRange,
 };
-inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(Option::LastInstrument) + 1;  // the last one
+inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(Option::NoteRange) + 1;  // the last one
 
 // When an option's line is written.
 enum class Kept {

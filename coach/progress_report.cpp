@@ -34,7 +34,9 @@ std::vector<NoteMastery> UnaskedPool(const ProgressRequest& request) {
 std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const ProgressRequest& request,
                                      practice::ReadingModel* trainers) {
   std::unique_ptr<practice::ReadingModel> read;
-  practice::ReadingModel& model = trainers ? *trainers : *(read = ReadingFromJournal(journal, request.key));
+  practice::ReadingModel& model =
+      trainers ? *trainers
+               : *(read = ReadingFromJournal(journal, request.key, practice::StaffKindOf(request.clefRange)));
   model.MeetPool(request.pool);
   std::vector<NoteMastery> notes = UnaskedPool(request);
   for (NoteMastery& note : notes) note.mastery = model.MasteryOf(note.slot);
@@ -48,11 +50,13 @@ std::vector<MistakeLine> Mistakes(const journal::JournalReader& journal, const P
     // Diagnosed afresh for the place the note was read at. Where this program explains the
     // answer otherwise than the stored kind (a journal from another version), the sentence says
     // only what was read as what, rather than contradict the heading it stands under.
-    practice::Diagnosis diagnosis = practice::Diagnose(example.key, example.questionSlot, example.answerMidi);
+    practice::Diagnosis diagnosis =
+        practice::Diagnose(example.key, example.questionSlot, example.answerMidi, example.clefRange);
     if (diagnosis.kind != summary.kind) diagnosis.kind = practice::MistakeKind::Other;
     lines.push_back({summary.kind, std::string(MistakeCaption(summary.kind)), summary.count,
                      practice::DescribeMistake(example.key, example.questionSlot, diagnosis,
-                                               {.syllables = request.syllables, .middleCIsC4 = request.middleCIsC4})});
+                                               {.syllables = request.syllables, .middleCIsC4 = request.middleCIsC4},
+                                               example.clefRange)});
   }
   return lines;
 }

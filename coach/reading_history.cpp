@@ -5,13 +5,14 @@
 
 namespace lintra::coach {
 
-std::unique_ptr<practice::ReadingModel> ReadingFromJournal(const journal::JournalReader& journal, theory::KeyId key) {
+std::unique_ptr<practice::ReadingModel> ReadingFromJournal(const journal::JournalReader& journal, theory::KeyId key,
+                                                           practice::StaffKind staff) {
   struct Try {
     journal::Attempt attempt;
     theory::NoteSlot slot;
   };
   std::vector<Try> tries;
-  for (const auto& history : journal.LastFirstTries(key)) {
+  for (const auto& history : journal.LastFirstTries(key, staff)) {
     for (const auto& attempt : history.lastFirstTries) tries.push_back({attempt, history.slot});
   }
   // The model reads the order of its answers as the order the questions came in: the notes' tries

@@ -10,7 +10,8 @@
 
 namespace lintra::coach {
 
-// Each note's last first tries in `key`, all in the order they were answered.
-std::unique_ptr<practice::ReadingModel> ReadingFromJournal(const journal::JournalReader& journal, theory::KeyId key);
+// Each note's last first tries in `key` on `staff`, all in the order they were answered.
+std::unique_ptr<practice::ReadingModel> ReadingFromJournal(const journal::JournalReader& journal, theory::KeyId key,
+                                                           practice::StaffKind staff = practice::StaffKind::Grand);
 
 }  // namespace lintra::coach

@@ -93,11 +93,15 @@ class JournalReader {
     return read();
   }
 
-  // Each note's last `perNote` first tries at reading it in `key`, newest first, notes in slot order.
-  std::vector<NoteHistory> LastFirstTries(theory::KeyId key, int perNote = 10) const;
-  // Every first try at reading a note in `key`, in the order they were answered (by time, then as
-  // written). Rows whose note lies outside the table (a file another program damaged) are left out.
-  std::vector<practice::FirstTry> FirstTries(theory::KeyId key) const;
+  // Each note's last `perNote` first tries at reading it in `key` on `staff`, newest first, notes in
+  // slot order.
+  std::vector<NoteHistory> LastFirstTries(theory::KeyId key, practice::StaffKind staff = practice::StaffKind::Grand,
+                                          int perNote = 10) const;
+  // Every first try at reading a note in `key` on `staff`, in the order they were answered (by time,
+  // then as written). Rows whose note lies outside the table (a file another program damaged) are
+  // left out.
+  std::vector<practice::FirstTry> FirstTries(theory::KeyId key,
+                                             practice::StaffKind staff = practice::StaffKind::Grand) const;
 
   // First tries per local day, the last `days` days up to `nowUtcMs`, oldest first; local days are
   // `utcOffsetMinutes` from UTC. In every key, or in `key` alone.

@@ -10,6 +10,12 @@ std::optional<theory::Clef> CClefOf(ClefRange range) {
   return std::nullopt;
 }
 
+StaffKind StaffKindOf(ClefRange range) {
+  if (range == ClefRange::Alto) return StaffKind::Alto;
+  if (range == ClefRange::Tenor) return StaffKind::Tenor;
+  return StaffKind::Grand;
+}
+
 Staff StaffOf(ClefRange range, int step) { return CClefOf(range).value_or(StaffOf(step)); }
 
 int PlaceOnStaff(ClefRange range, int step) { return theory::PlaceOn(StaffOf(range, step), step); }

@@ -18,6 +18,12 @@ enum class ClefRange { Treble, Bass, Grand, Alto, Tenor };
 // The C clef whose staff shows the questions; none for the ranges of the grand staff.
 std::optional<theory::Clef> CClefOf(ClefRange range);
 
+// What the student reads a range's notes on, which the model of their reading tells apart: the
+// grand staff for the treble, bass and grand ranges, or a C clef's staff of its own (F#3 read in
+// the alto clef is another skill than F#3 read in the bass clef).
+enum class StaffKind { Grand, Alto, Tenor };
+StaffKind StaffKindOf(ClefRange range);
+
 // The staff a note at letter `step` is drawn on.
 Staff StaffOf(ClefRange range, int step);
 // Its place on that staff (PlaceOnStaff on the grand staff).

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <span>
+#include <vector>
 
 #include "practice/first_try.h"
 #include "practice/mastery.h"
@@ -22,6 +24,8 @@ class ReadingModel {
   theory::NoteSlot Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates) {
     return pick_.Pick(random, candidates);
   }
+  // As WeakNotePick::Weights: for drawing a line rich in the notes the student is weak on.
+  std::vector<std::uint32_t> Weights(std::span<const theory::NoteSlot> candidates) { return pick_.Weights(candidates); }
   Mastery MasteryOf(theory::NoteSlot slot) const;
 
  private:

@@ -500,6 +500,58 @@
         <translation>Zuhören, während Töne klingen (Kopfhörer)</translation>
     </message>
     <message>
+        <source>Reading</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Read a Line</source>
+        <translation>Eine Zeile lesen</translation>
+    </message>
+    <message>
+        <source>Line Length</source>
+        <translation>Länge der Zeile</translation>
+    </message>
+    <message>
+        <source>4 Notes</source>
+        <translation>4 Noten</translation>
+    </message>
+    <message>
+        <source>6 Notes</source>
+        <translation>6 Noten</translation>
+    </message>
+    <message>
+        <source>8 Notes</source>
+        <translation>8 Noten</translation>
+    </message>
+    <message>
+        <source>Largest Leap</source>
+        <translation>Größter Sprung</translation>
+    </message>
+    <message>
+        <source>A Third</source>
+        <translation>Eine Terz</translation>
+    </message>
+    <message>
+        <source>A Fifth</source>
+        <translation>Eine Quinte</translation>
+    </message>
+    <message>
+        <source>An Octave</source>
+        <translation>Eine Oktave</translation>
+    </message>
+    <message>
+        <source>Alto Clef</source>
+        <translation>Altschlüssel</translation>
+    </message>
+    <message>
+        <source>Tenor Clef</source>
+        <translation>Tenorschlüssel</translation>
+    </message>
+    <message>
+        <source>Choose Range...</source>
+        <translation>Tonumfang wählen...</translation>
+    </message>
+    <message>
         <source>Language...</source>
         <translation>Sprache...</translation>
     </message>
@@ -671,6 +723,30 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
     <message>
         <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
         <translation>Noch nicht im Übungsprotokoll gespeicherte Antworten: %1. Sie werden hier angezeigt, und der Trainer versucht weiter, sie zu speichern.</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
+        <translation>Keine Note dieser Tonart und dieses Schlüssels liegt zwischen %1 und %2, dem gewählten Tonumfang; deshalb werden alle ihre Noten abgefragt, bis Sie einen anderen Tonumfang wählen.</translation>
+    </message>
+    <message>
+        <source>Choose Range</source>
+        <translation>Tonumfang wählen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of the keyboard. Type a letter, then # or b for a sharp or a flat, then the octave: a note from %2 to %3.</source>
+        <translation>„%1“ ist keine Taste der Klaviatur. Geben Sie einen Buchstaben ein, dann # oder b für ein Kreuz oder ein B, dann die Oktave: eine Note von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>The lowest note asked, from %1 to %2:</source>
+        <translation>Die tiefste abgefragte Note, von %1 bis %2:</translation>
+    </message>
+    <message>
+        <source>The highest note asked, from %1 to %2:</source>
+        <translation>Die höchste abgefragte Note, von %1 bis %2:</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
+        <translation>Keine Note dieser Tonart und dieses Schlüssels liegt zwischen %1 und %2. Der Tonumfang bleibt von %3 bis %4.</translation>
     </message>
 </context>
 <context>

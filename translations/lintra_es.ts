@@ -500,6 +500,58 @@
         <translation>Escuchar mientras suenan las notas (auriculares)</translation>
     </message>
     <message>
+        <source>Reading</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>Read a Line</source>
+        <translation>Leer una línea</translation>
+    </message>
+    <message>
+        <source>Line Length</source>
+        <translation>Longitud de la línea</translation>
+    </message>
+    <message>
+        <source>4 Notes</source>
+        <translation>4 notas</translation>
+    </message>
+    <message>
+        <source>6 Notes</source>
+        <translation>6 notas</translation>
+    </message>
+    <message>
+        <source>8 Notes</source>
+        <translation>8 notas</translation>
+    </message>
+    <message>
+        <source>Largest Leap</source>
+        <translation>Salto más grande</translation>
+    </message>
+    <message>
+        <source>A Third</source>
+        <translation>Una tercera</translation>
+    </message>
+    <message>
+        <source>A Fifth</source>
+        <translation>Una quinta</translation>
+    </message>
+    <message>
+        <source>An Octave</source>
+        <translation>Una octava</translation>
+    </message>
+    <message>
+        <source>Alto Clef</source>
+        <translation>Clave de do en 3.ª (contralto)</translation>
+    </message>
+    <message>
+        <source>Tenor Clef</source>
+        <translation>Clave de do en 4.ª (tenor)</translation>
+    </message>
+    <message>
+        <source>Choose Range...</source>
+        <translation>Elegir el registro...</translation>
+    </message>
+    <message>
         <source>Language...</source>
         <translation>Idioma...</translation>
     </message>
@@ -671,6 +723,30 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
     <message>
         <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
         <translation>Respuestas aún no guardadas en el registro de práctica: %1. Se muestran aquí, y el programa sigue intentando guardarlas.</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
+        <translation>Ninguna nota de esta tonalidad y esta clave está entre %1 y %2, el registro que eligió, así que se preguntan todas sus notas hasta que elija otro registro.</translation>
+    </message>
+    <message>
+        <source>Choose Range</source>
+        <translation>Elegir el registro</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of the keyboard. Type a letter, then # or b for a sharp or a flat, then the octave: a note from %2 to %3.</source>
+        <translation>«%1» no es una tecla del teclado. Escriba una letra, luego # o b para un sostenido o un bemol, y luego la octava: una nota de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The lowest note asked, from %1 to %2:</source>
+        <translation>La nota más grave que se pregunta, de %1 a %2:</translation>
+    </message>
+    <message>
+        <source>The highest note asked, from %1 to %2:</source>
+        <translation>La nota más aguda que se pregunta, de %1 a %2:</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
+        <translation>Ninguna nota de esta tonalidad y esta clave está entre %1 y %2. El registro sigue siendo de %3 a %4.</translation>
     </message>
 </context>
 <context>

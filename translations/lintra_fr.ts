@@ -500,6 +500,58 @@
         <translation>Écouter pendant que les notes sonnent (casque)</translation>
     </message>
     <message>
+        <source>Reading</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Read a Line</source>
+        <translation>Lire une ligne</translation>
+    </message>
+    <message>
+        <source>Line Length</source>
+        <translation>Longueur de la ligne</translation>
+    </message>
+    <message>
+        <source>4 Notes</source>
+        <translation>4 notes</translation>
+    </message>
+    <message>
+        <source>6 Notes</source>
+        <translation>6 notes</translation>
+    </message>
+    <message>
+        <source>8 Notes</source>
+        <translation>8 notes</translation>
+    </message>
+    <message>
+        <source>Largest Leap</source>
+        <translation>Plus grand saut</translation>
+    </message>
+    <message>
+        <source>A Third</source>
+        <translation>Une tierce</translation>
+    </message>
+    <message>
+        <source>A Fifth</source>
+        <translation>Une quinte</translation>
+    </message>
+    <message>
+        <source>An Octave</source>
+        <translation>Une octave</translation>
+    </message>
+    <message>
+        <source>Alto Clef</source>
+        <translation>Clé d&apos;ut 3e ligne (alto)</translation>
+    </message>
+    <message>
+        <source>Tenor Clef</source>
+        <translation>Clé d&apos;ut 4e ligne (ténor)</translation>
+    </message>
+    <message>
+        <source>Choose Range...</source>
+        <translation>Choisir l&apos;étendue...</translation>
+    </message>
+    <message>
         <source>Language...</source>
         <translation>Langue...</translation>
     </message>
@@ -671,6 +723,30 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
     <message>
         <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
         <translation>Réponses pas encore enregistrées dans le journal d’entraînement : %1. Elles sont affichées ici, et le programme continue d’essayer de les enregistrer.</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
+        <translation>Aucune note de cette tonalité et de cette clé ne se trouve entre %1 et %2, l&apos;étendue que vous avez choisie : toutes ses notes sont donc demandées jusqu&apos;à ce que vous choisissiez une autre étendue.</translation>
+    </message>
+    <message>
+        <source>Choose Range</source>
+        <translation>Choisir l&apos;étendue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of the keyboard. Type a letter, then # or b for a sharp or a flat, then the octave: a note from %2 to %3.</source>
+        <translation>« %1 » n&apos;est pas une touche du clavier. Tapez une lettre, puis # ou b pour un dièse ou un bémol, puis l&apos;octave : une note de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>The lowest note asked, from %1 to %2:</source>
+        <translation>La note la plus grave demandée, de %1 à %2 :</translation>
+    </message>
+    <message>
+        <source>The highest note asked, from %1 to %2:</source>
+        <translation>La note la plus aiguë demandée, de %1 à %2 :</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
+        <translation>Aucune note de cette tonalité et de cette clé ne se trouve entre %1 et %2. L&apos;étendue reste de %3 à %4.</translation>
     </message>
 </context>
 <context>

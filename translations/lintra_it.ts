@@ -500,6 +500,58 @@
         <translation>Ascolta mentre suonano le note (cuffie)</translation>
     </message>
     <message>
+        <source>Reading</source>
+        <translation>Lettura</translation>
+    </message>
+    <message>
+        <source>Read a Line</source>
+        <translation>Leggi una riga</translation>
+    </message>
+    <message>
+        <source>Line Length</source>
+        <translation>Lunghezza della riga</translation>
+    </message>
+    <message>
+        <source>4 Notes</source>
+        <translation>4 note</translation>
+    </message>
+    <message>
+        <source>6 Notes</source>
+        <translation>6 note</translation>
+    </message>
+    <message>
+        <source>8 Notes</source>
+        <translation>8 note</translation>
+    </message>
+    <message>
+        <source>Largest Leap</source>
+        <translation>Salto più ampio</translation>
+    </message>
+    <message>
+        <source>A Third</source>
+        <translation>Una terza</translation>
+    </message>
+    <message>
+        <source>A Fifth</source>
+        <translation>Una quinta</translation>
+    </message>
+    <message>
+        <source>An Octave</source>
+        <translation>Un&apos;ottava</translation>
+    </message>
+    <message>
+        <source>Alto Clef</source>
+        <translation>Chiave di contralto</translation>
+    </message>
+    <message>
+        <source>Tenor Clef</source>
+        <translation>Chiave di tenore</translation>
+    </message>
+    <message>
+        <source>Choose Range...</source>
+        <translation>Scegli l&apos;estensione...</translation>
+    </message>
+    <message>
         <source>Language...</source>
         <translation>Lingua...</translation>
     </message>
@@ -671,6 +723,30 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
     <message>
         <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
         <translation>Risposte non ancora salvate nel registro degli esercizi: %1. Sono mostrate qui, e il programma continua a provare a salvarle.</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
+        <translation>Nessuna nota di questa tonalità e di questa chiave è compresa tra %1 e %2, l&apos;estensione scelta, quindi vengono chieste tutte le sue note finché non sceglierai un&apos;altra estensione.</translation>
+    </message>
+    <message>
+        <source>Choose Range</source>
+        <translation>Scegli l&apos;estensione</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of the keyboard. Type a letter, then # or b for a sharp or a flat, then the octave: a note from %2 to %3.</source>
+        <translation>«%1» non è un tasto della tastiera. Scrivi una lettera, poi # o b per un diesis o un bemolle, poi l&apos;ottava: una nota da %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The lowest note asked, from %1 to %2:</source>
+        <translation>La nota più grave chiesta, da %1 a %2:</translation>
+    </message>
+    <message>
+        <source>The highest note asked, from %1 to %2:</source>
+        <translation>La nota più acuta chiesta, da %1 a %2:</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
+        <translation>Nessuna nota di questa tonalità e di questa chiave è compresa tra %1 e %2. L&apos;estensione resta da %3 a %4.</translation>
     </message>
 </context>
 <context>

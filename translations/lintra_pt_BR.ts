@@ -500,6 +500,58 @@
         <translation>Ouvir enquanto as notas soam (fones de ouvido)</translation>
     </message>
     <message>
+        <source>Reading</source>
+        <translation>Leitura</translation>
+    </message>
+    <message>
+        <source>Read a Line</source>
+        <translation>Ler uma linha</translation>
+    </message>
+    <message>
+        <source>Line Length</source>
+        <translation>Comprimento da linha</translation>
+    </message>
+    <message>
+        <source>4 Notes</source>
+        <translation>4 notas</translation>
+    </message>
+    <message>
+        <source>6 Notes</source>
+        <translation>6 notas</translation>
+    </message>
+    <message>
+        <source>8 Notes</source>
+        <translation>8 notas</translation>
+    </message>
+    <message>
+        <source>Largest Leap</source>
+        <translation>Maior salto</translation>
+    </message>
+    <message>
+        <source>A Third</source>
+        <translation>Uma terça</translation>
+    </message>
+    <message>
+        <source>A Fifth</source>
+        <translation>Uma quinta</translation>
+    </message>
+    <message>
+        <source>An Octave</source>
+        <translation>Uma oitava</translation>
+    </message>
+    <message>
+        <source>Alto Clef</source>
+        <translation>Clave de dó na 3ª linha (contralto)</translation>
+    </message>
+    <message>
+        <source>Tenor Clef</source>
+        <translation>Clave de dó na 4ª linha (tenor)</translation>
+    </message>
+    <message>
+        <source>Choose Range...</source>
+        <translation>Escolher a extensão...</translation>
+    </message>
+    <message>
         <source>Language...</source>
         <translation>Idioma...</translation>
     </message>
@@ -671,6 +723,30 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
     <message>
         <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
         <translation>Respostas ainda não salvas no registro de estudo: %1. Elas aparecem aqui, e o treinador continua tentando salvá-las.</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
+        <translation>Nenhuma nota desta tonalidade e desta clave fica entre %1 e %2, a extensão que você escolheu; por isso todas as suas notas são perguntadas até você escolher outra extensão.</translation>
+    </message>
+    <message>
+        <source>Choose Range</source>
+        <translation>Escolher a extensão</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of the keyboard. Type a letter, then # or b for a sharp or a flat, then the octave: a note from %2 to %3.</source>
+        <translation>&quot;%1&quot; não é uma tecla do teclado. Digite uma letra, depois # ou b para um sustenido ou um bemol, depois a oitava: uma nota de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The lowest note asked, from %1 to %2:</source>
+        <translation>A nota mais grave perguntada, de %1 a %2:</translation>
+    </message>
+    <message>
+        <source>The highest note asked, from %1 to %2:</source>
+        <translation>A nota mais aguda perguntada, de %1 a %2:</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
+        <translation>Nenhuma nota desta tonalidade e desta clave fica entre %1 e %2. A extensão continua de %3 a %4.</translation>
     </message>
 </context>
 <context>

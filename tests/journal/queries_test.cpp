@@ -39,6 +39,21 @@ TEST(JournalQueries, MasteryInputsAreEachNotesLastFirstTriesInTheKey) {
   EXPECT_EQ(notes[1].lastFirstTries.back().responseMs, 1002);
   EXPECT_TRUE(notes[1].lastFirstTries.back().correct);
   EXPECT_TRUE(journal.Reader().LastFirstTries(theory::KeyId::DMajor).empty());
+
+  // The same note read in the alto clef is another skill: its tries are the alto staff's alone.
+  for (int i = 0; i < 3; ++i) {
+    AnswerRecord alto = Answer(kMonday + 30 + i, 1, 40, true, 400 + i);
+    alto.clefRange = ClefRange::Alto;
+    alto.questionStaff = Staff::Alto;
+    journal.Append(alto);
+  }
+  EXPECT_EQ(journal.Reader().LastFirstTries(theory::KeyId::GMajor)[1].lastFirstTries.front().responseMs, 1011);
+  const auto altoNotes = journal.Reader().LastFirstTries(theory::KeyId::GMajor, practice::StaffKind::Alto);
+  ASSERT_EQ(altoNotes.size(), 1u);
+  EXPECT_EQ(altoNotes[0].staff, Staff::Alto);
+  EXPECT_EQ(altoNotes[0].lastFirstTries.size(), 3u);
+  EXPECT_TRUE(journal.Reader().LastFirstTries(theory::KeyId::GMajor, practice::StaffKind::Tenor).empty());
+  EXPECT_EQ(journal.Reader().FirstTries(theory::KeyId::GMajor, practice::StaffKind::Alto).size(), 3u);
 }
 
 TEST(JournalQueries, FirstTriesComeInTheOrderTheyWereAnsweredByTimeThenAsWritten) {

@@ -134,6 +134,13 @@ TEST(JournalVersions, AVersion1JournalKeepsEveryAnswerWithItsKeyKnownByIdentity)
   later.weakNotes = true;
   ASSERT_TRUE(journal.Append(later));
   EXPECT_EQ(Count(file, "SELECT utc_offset FROM sessions WHERE weak_notes = 1"), -300);
+
+  // Every answer of an earlier version was a single question; a note of a line keeps its place.
+  EXPECT_EQ(Count(file, "SELECT count(*) FROM answers WHERE line_note <> 0"), 0);
+  AnswerRecord third = Answer(5000, 9, 40, true, 600);
+  third.lineNote = 3;
+  EXPECT_TRUE(journal.Append(third));
+  EXPECT_EQ(Count(file, "SELECT line_note FROM answers ORDER BY id DESC LIMIT 1"), 3);
 }
 
 TEST(JournalDamage, DamagedFilesAreKeptAsideAndANewJournalStartedTellingOnce) {

@@ -24,8 +24,9 @@ inline coach::ProgressRequest RequestOver(const std::string& journalPath, const 
   request.pool = practice::PoolIn(request.key, range);
   if (const auto last = journal::JournalReader(journalPath).LastAnswerUtcMs()) request.nowUtcMs = *last + 60'000;
   auto kept = std::make_shared<std::unique_ptr<practice::ReadingModel>>();
-  request.reading = [kept, journalPath, key = request.key]() -> practice::ReadingModel& {
-    if (!*kept) *kept = coach::ReadingFromJournal(journal::JournalReader(journalPath), key);
+  request.reading = [kept, journalPath, key = request.key,
+                     staff = practice::StaffKindOf(range)]() -> practice::ReadingModel& {
+    if (!*kept) *kept = coach::ReadingFromJournal(journal::JournalReader(journalPath), key, staff);
     return **kept;
   };
   request.exportJournal = [] {};

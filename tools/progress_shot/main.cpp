@@ -1,7 +1,7 @@
 // Renders the Progress window over a journal file and saves it in colour and in greyscale, to
 // check that the mastery states read without colour. The window places itself on the screen as it
 // does for the student (the offscreen platform's screen size comes from its configuration file).
-//   lintra-progress-shot JOURNAL OUT.png [KEY] [--clef treble|bass|grand] [--page N]
+//   lintra-progress-shot JOURNAL OUT.png [KEY] [--clef treble|bass|grand|alto|tenor] [--page N]
 // writes OUT.png and OUT-grey.png; KEY is a key's menu item (GMajor1 by default), --page the tab
 // shown (0 the notes, the first).
 #include <QApplication>
@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   Arguments arguments;
   if (!Parse(argc, argv, arguments)) {
-    std::fprintf(stderr, "usage: lintra-progress-shot JOURNAL OUT.png [KEY] [--clef treble|bass|grand] [--page N]\n");
+    std::fprintf(
+        stderr, "usage: lintra-progress-shot JOURNAL OUT.png [KEY] [--clef treble|bass|grand|alto|tenor] [--page N]\n");
     return 2;
   }
   const lintra::coach::ProgressRequest request =

@@ -8,6 +8,7 @@
 
 #include "app/form2.h"
 #include "midi/message_loop.h"
+#include "practice/answer_record.h"
 #include "tools/scenario/transcript.h"
 #include "ui/key_menus.h"
 
@@ -133,9 +134,8 @@ void RecordingProgressView::Show(const coach::ProgressRequest& request) {
                 static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
                 static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
                 static_cast<int>(time.seconds().count()));
-  static constexpr const char* kClefs[] = {"treble", "bass", "grand"};
   out_ << "progress-window journal " << (request.journalPath.empty() ? "off" : "on") << " key "
-       << ui::KeyMenu(request.key).text << " clef " << kClefs[static_cast<int>(request.clefRange)] << " names "
+       << ui::KeyMenu(request.key).text << " clef " << practice::Code(request.clefRange) << " names "
        << (request.syllables ? "syllables" : "letters") << " middle-c " << (request.middleCIsC4 ? "C4" : "C3")
        << " now " << now << 'Z' << " utc-offset " << request.utcOffsetMinutes << " pool";
   for (const auto slot : request.pool) out_ << ' ' << int{slot};

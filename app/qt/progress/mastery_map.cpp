@@ -8,6 +8,7 @@
 
 #include "app/qt/progress/state_style.h"
 #include "notation/image_canvas.h"
+#include "notation/line_painter.h"
 #include "notation/painter_canvas.h"
 #include "notation/staff_painter.h"
 #include "practice/staff_place.h"
@@ -56,8 +57,9 @@ MasteryMap::MasteryMap(QWidget* parent) : QWidget(parent) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void MasteryMap::SetNotes(theory::KeyId key, std::vector<coach::NoteMastery> notes) {
+void MasteryMap::SetNotes(theory::KeyId key, std::vector<coach::NoteMastery> notes, practice::ClefRange range) {
   key_ = key;
+  range_ = range;
   notes_ = std::move(notes);
   marks_.clear();
   const QFontMetricsF metrics(LabelFont());
@@ -105,17 +107,27 @@ void MasteryMap::DrawSystem(QPainter& painter, QPointF origin, std::size_t first
   notation::PainterCanvas canvas(painter, QPointF(0, 0));
   notation::StaffPainter staff(canvas);
   const theory::KeyInfo* key = theory::FindKey(key_);
-  staff.DrawStaff(key ? key->signatureKind : std::string_view(), key ? key->signatureCount : 0);
+  const auto clef = practice::CClefOf(range_);
+  const auto layout = clef ? notation::StaffLayout::Single(*clef) : notation::StaffLayout::Grand();
+  staff.DrawStaff(layout, key ? key->signatureKind : std::string_view(), key ? key->signatureCount : 0);
   const int linesWidth = notation::TextCell(0, 0, notation::kStaffLines, staff.Style()).width();
-  for (int x = linesWidth; linesWidth > 0 && x < width; x += linesWidth) staff.DrawStaves(x);
+  for (int x = linesWidth; linesWidth > 0 && x < width; x += linesWidth) staff.DrawStaves(layout, x);
 
   std::int32_t noteX = 0;
   for (std::size_t i = first; i < first + count; ++i) {
     const coach::NoteMastery& note = notes_[i];
     const int headX = kFirstNoteX + noteX + kAccidentalToHead;
-    const int headY = theory::SpelledNoteTable().at(note.slot).staffY;
+    const int headY = layout.NoteY(note.slot);
     canvas.SetInk(StateColour(note.mastery.state));
-    staff.DrawNote(practice::DrawnSign(key_, note.slot), headY, noteX);
+    const std::string sign(practice::DrawnSign(key_, note.slot));
+    if (clef) {
+      // A C clef's ledger lines are its own staff's; the grand staff's painter knows only middle C's and A4's.
+      notation::DrawNoteAt(canvas, layout, headX, {note.slot, sign}, staff.Style());
+      noteX += kNotePitch;
+    } else {
+      staff.DrawNote(sign, headY, noteX);
+    }
+
     const QRectF head = notation::InkBounds(headX, headY, "w", staff.Style());
     Mark mark{note.slot, note.mastery.state, head, {}, {}, {}, {}};
     DrawLabels(painter, note, head.center().x(), i - first, mark);

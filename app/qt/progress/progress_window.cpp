@@ -49,8 +49,8 @@ QStringList SessionLabels(std::size_t count) {
 
 // The menu caption of `item`, in the student's language.
 QString MenuCaption(std::string_view item) {
-  for (const ui::MenuSpec& spec : ui::Menus()) {
-    if (spec.name == item) return QString::fromStdString(ui::MenuCaption(spec));
+  for (const ui::MenuSpec& row : ui::Menus()) {
+    if (row.name == item) return QString::fromStdString(ui::MenuCaption(row));
   }
   return Q(item);
 }
@@ -117,9 +117,9 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 QLayout* ProgressWindow::BuildChoices() {
   auto* row = new QHBoxLayout;
   keyChoice_ = new QComboBox(this);
-  for (const ui::MenuSpec& spec : ui::Menus()) {
-    if (const auto key = ui::KeyOfMenu(spec.name))
-      keyChoice_->addItem(QString::fromStdString(ui::MenuCaption(spec)), static_cast<int>(*key));
+  for (const ui::MenuSpec& row : ui::Menus()) {
+    if (const auto key = ui::KeyOfMenu(row.name))
+      keyChoice_->addItem(QString::fromStdString(ui::MenuCaption(row)), static_cast<int>(*key));
   }
   clefChoice_ = new QComboBox(this);
   for (const auto& [range, item] : kRanges) clefChoice_->addItem(MenuCaption(item.text), static_cast<int>(range));
@@ -243,7 +243,7 @@ void ProgressWindow::Reload() {
   report_ = coach::ReadProgress(request_);
   message_->setText(Q(report_.message));
   message_->setVisible(!report_.message.empty());
-  map_->SetNotes(request_.key, report_.notes);
+  map_->SetNotes(request_.key, report_.notes, request_.clefRange);
   mapScroll_->updateGeometry();
   table_->SetNotes(report_.notes);
   days_->SetPoints(report_.days, DayLabels(report_.days));
