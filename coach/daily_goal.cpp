@@ -97,26 +97,20 @@ void DailyGoal::Show() {
   auto& model = window_.Model();
   auto& line = model.C(ui::control::StatusLine);
   const bool timeShown = model.M(ui::menu::ShowTimeAndMistake).checked;
-  if (goal_ <= 0) {
-    shownText_.clear();
-    if (!timeShown) {
-      model.SetText(line, "");
-      model.SetVisible(line, false);
-    }
-    return;
-  }
-  const DayCounts days = Days();
-  const auto today = days.find(Today());
-  const int done = today == days.end() ? 0 : today->second;
-  std::string text = DailyGoalText(done, goal_, CountStreaks(days, goal_, Today()).current);
   // After an answer the time and mistake stand first; the goal's words follow them, in place of
   // the ones shown before.
   std::string before = timeShown ? line.text : std::string();
   if (!shownText_.empty() && before.ends_with(shownText_)) before.resize(before.size() - shownText_.size());
   while (!before.empty() && before.back() == ' ') before.pop_back();
-  shownText_ = text;
-  model.SetText(line, before.empty() ? std::move(text) : before + " " + text);
-  model.SetVisible(line, true);
+  shownText_.clear();
+  if (goal_ > 0) {
+    const DayCounts days = Days();
+    const auto today = days.find(Today());
+    const int done = today == days.end() ? 0 : today->second;
+    shownText_ = DailyGoalText(done, goal_, CountStreaks(days, goal_, Today()).current);
+  }
+  model.SetText(line, before.empty() || shownText_.empty() ? before + shownText_ : before + " " + shownText_);
+  model.SetVisible(line, timeShown || goal_ > 0);
 }
 
 void DailyGoal::DailyGoalClick() {
@@ -130,11 +124,12 @@ void DailyGoal::DailyGoalClick() {
     services_.dialogs.Message(ui::Tr("DailyGoal", "Please enter a whole number of questions from 0 to 10000."));
     return;
   }
+  const bool wasSet = goal_ > 0;
   goal_ = *goal;
   if (const auto error = save_()) {
     services_.dialogs.Message(*error + " " + ui::Tr("DailyGoal", "The goal applies until the program ends."));
   }
-  Show();
+  if (wasSet || goal_ > 0) Show();
 }
 
 }  // namespace lintra::coach

@@ -81,6 +81,11 @@ TEST_F(DailyGoalTest, TheGoalFollowsTheTimeAndMistakeOnOneLine) {
   w.dialogs.input = "1";
   w.Menu("DailyGoal");
   EXPECT_EQ(StatusLine(w), "1.4 s Today's goal is met: 1 of 1. 1 day in a row.");
+  w.dialogs.input = "";
+  w.Menu("DailyGoal");
+  EXPECT_EQ(StatusLine(w), "1.4 s");
+  w.dialogs.input = "1";
+  w.Menu("DailyGoal");
   w.Menu("ShowTimeAndMistake");
   EXPECT_EQ(StatusLine(w), "Today's goal is met: 1 of 1. 1 day in a row.");
   EXPECT_TRUE(w.model.C(ui::control::StatusLine).visible);
