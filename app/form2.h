@@ -21,6 +21,7 @@
 #include "notation/canvas.h"
 #include "notation/staff_painter.h"
 #include "practice/answer_record.h"
+#include "practice/first_try.h"
 #include "theory/random.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
@@ -254,12 +255,7 @@ class TForm2 {
   std::unique_ptr<practice::WeakNotePick> weakPick_;
   std::string weakPickKey_;  // the key whose answers the weak-note pick has weighed
   // First tries not yet weighed: the weighing waits for the next pick, off the answer's path.
-  struct FirstTry {
-    theory::NoteSlot slot;
-    bool right;
-    std::int64_t responseMs;
-  };
-  std::vector<FirstTry> unweighed_;
+  std::vector<practice::FirstTry> unweighed_;
 };
 
 }  // namespace lintra::app

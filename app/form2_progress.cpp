@@ -103,7 +103,7 @@ void TForm2::RecordAnswer() {
   const practice::AnswerRecord record = practice::MakeAnswerRecord(input);
 
   if (weakPick_ && record.attempt == 1 && weakPickKey_ == record.keyItem) {
-    unweighed_.push_back({record.questionSlot, record.correct, record.responseMs});
+    unweighed_.push_back({record.questionSlot, record.correct, record.responseMs, record.wallTimeUtcMs});
   }
   if (Checked(menu::ShowTimeAndMistake)) ShowAnswerStatus(record);
   if (journal_) {

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "app/form2.h"
-#include "journal/journal_queries.h"
+#include "journal/first_tries.h"
 #include "journal/journal_writer.h"
 #include "practice/weak_pick.h"
 
@@ -16,24 +16,20 @@ std::int8_t TForm2::WeakPick(theory::Random& random) {
   if (candidates.empty()) throw std::runtime_error("The question pool holds no note in the chosen range");
   const std::string key = CurrentKeyItem();
   if (!weakPick_ || weakPickKey_ != key) {
-    // What the journal knows of this key's notes, each note's first tries in the order they came.
+    // What the journal knows of this key's notes: every first try, in the order they came.
     weakPick_ = std::make_unique<practice::WeakNotePick>();
     weakPickKey_ = key;
     unweighed_.clear();  // the journal holds them too
     if (journal_) {
-      const auto histories =
-          journal_->Read([&](journal::Journal& journal) { return journal::MasteryInputs(journal.db(), key); });
-      for (const auto& history : histories) {
-        for (auto at = history.lastFirstTries.rbegin(); at != history.lastFirstTries.rend(); ++at) {
-          weakPick_->Observe(history.slot, at->correct, at->responseMs);
-        }
-      }
+      const auto tries =
+          journal_->Read([&](journal::Journal& journal) { return journal::FirstTriesInOrder(journal.db(), key); });
+      for (const auto& answer : tries) weakPick_->Observe(answer);
     }
   }
   // Weighing an answer now and then refits the whole model; done here, the answer is never delayed.
-  for (const auto& answer : unweighed_) weakPick_->Observe(answer.slot, answer.right, answer.responseMs);
+  for (const auto& answer : unweighed_) weakPick_->Observe(answer);
   unweighed_.clear();
-  return static_cast<std::int8_t>(weakPick_->Pick(random, candidates));
+  return static_cast<std::int8_t>(weakPick_->Pick(random, candidates, services_.clock.WallTimeUtcMs()));
 }
 
 }  // namespace lintra::app
