@@ -19,8 +19,8 @@ std::vector<practice::FirstTry> FirstTriesInOrder(sqlite3* db, std::string_view 
       .bind(2, static_cast<std::int64_t>(Exercise::NoteReading))
       .bind(3, static_cast<std::int64_t>(theory::kNoteSlotCount));
   while (read.step() == SQLITE_ROW) {
-    tries.push_back({static_cast<theory::NoteSlot>(read.integer(0)), read.integer(1) != 0, read.integer(2),
-                     read.integer(3)});
+    tries.push_back(
+        {static_cast<theory::NoteSlot>(read.integer(0)), read.integer(1) != 0, read.integer(2), read.integer(3)});
   }
   return tries;
 }

@@ -10,12 +10,13 @@ namespace {
 
 // The students weighed: every combination of these rates.
 constexpr std::array<double, 4> kLearn{0.05, 0.09, 0.15, 0.24};
-constexpr std::array<double, 3> kFirstStabilityHours{0.5, 3.0, 18.0};
-constexpr std::array<double, 3> kGrowth{0.5, 1.5, 4.0};
+constexpr std::array<double, 5> kFirstStabilityHours{1.0, 2.5, 6.0, 15.0, 40.0};
+constexpr std::array<double, 4> kGrowth{0.5, 1.0, 2.0, 4.0};
 constexpr std::array<double, 2> kLapse{0.5, 0.9};
 constexpr std::size_t kLearners = kLearn.size() * kFirstStabilityHours.size() * kGrowth.size() * kLapse.size();
 constexpr std::size_t kFloors = 16;
 constexpr double kMsPerHour = 3'600'000.0;
+constexpr double kSittingGapHours = 3.0;
 // Stability stays within a minute and ten years, whatever a run of answers does to it.
 constexpr double kLeastStabilityHours = 1.0 / 60.0;
 constexpr double kMostStabilityHours = 24.0 * 3653.0;
@@ -162,14 +163,17 @@ struct RecallModel::Model {
       const LearnerRates& rates = AllRates()[h];
       const double held = note.held[h] * std::exp(-hours / note.stability[h]);
       auto& likelihood = note.likelihood[h];
+      double expected = 0.0;  // the recall the note was expected to have
       for (std::size_t s = 0; s < kFloors; ++s) {
         const double recall = Floor(s) + (1.0 - Floor(s)) * held;
+        expected += prior[g][h][s] * likelihood[s] * recall;
         likelihood[s] *= slow ? std::sqrt(recall * (1.0 - recall)) : answer.right ? recall : 1.0 - recall;
       }
       Rescale(note, h, g);
       note.held[h] = held + rates.learn * (1.0 - held);
-      note.stability[h] = std::clamp(note.stability[h] * (answer.right ? 1.0 + rates.growth * (1.0 - held) : rates.lapse),
-                                     kLeastStabilityHours, kMostStabilityHours);
+      note.stability[h] =
+          std::clamp(note.stability[h] * (answer.right ? 1.0 + rates.growth * (1.0 - expected) : rates.lapse),
+                     kLeastStabilityHours, kMostStabilityHours);
     }
     ++note.answers;
     note.lastMs = answer.utcMs;
@@ -205,6 +209,8 @@ RecallModel::~RecallModel() = default;
 
 void RecallModel::Observe(const FirstTry& answer) {
   model_->Observe(answer);
+  if (answers_ == 0 || HoursBetween(lastAnswerMs_, answer.utcMs) > kSittingGapHours) ++sittings_;
+  lastAnswerMs_ = answer.utcMs;
   ++answers_;
   if (answers_ % kLearnFloorsEvery == 0) model_->LearnFloors();
 }
@@ -230,8 +236,7 @@ double RecallModel::NotFluentChance(theory::NoteSlot slot, std::int64_t nowUtcMs
   return chance;
 }
 
-double RecallModel::QuestionsTo(double target, theory::NoteSlot slot, std::int64_t nowUtcMs,
-                                 double confidence) const {
+double RecallModel::QuestionsTo(double target, theory::NoteSlot slot, std::int64_t nowUtcMs, double confidence) const {
   const std::size_t h = model_->Likeliest();
   const auto belief = model_->BeliefOf(slot, h, nowUtcMs);
   // The floors in rising order give rising recalls: the first ones that hold the share of doubt

@@ -32,16 +32,16 @@ inline constexpr double kSlowAnswerMs = 2000.0;
 
 // One student as the model weighs them.
 struct LearnerRates {
-  double learn = 0.0;             // share of the gap to full memory one question closes
+  double learn = 0.0;                // share of the gap to full memory one question closes
   double firstStabilityHours = 0.0;  // of a note never asked
-  double growth = 0.0;            // stability x (1 + growth x share faded) on a right answer
-  double lapse = 0.0;             // stability x lapse on a miss
+  double growth = 0.0;               // stability x (1 + growth x share faded) on a right answer
+  double lapse = 0.0;                // stability x lapse on a miss
 };
 
 // A note under the likeliest student: what a forecast plays forward.
 struct NoteRecall {
-  double floor = 0.0;     // expected recall with nothing held in memory
-  double held = 0.0;      // share of the note held in memory now
+  double floor = 0.0;  // expected recall with nothing held in memory
+  double held = 0.0;   // share of the note held in memory now
   double stabilityHours = 0.0;
   double Recall() const { return floor + (1.0 - floor) * held; }
 };
@@ -60,6 +60,8 @@ class RecallModel {
 
   int Answers(theory::NoteSlot slot) const;
   std::int64_t Answers() const { return answers_; }
+  // Spells of practice: an answer more than three hours after the one before begins a new one.
+  int Sittings() const { return sittings_; }
 
   // The expected recall of `slot` at `nowUtcMs`, faded since its last answer.
   double RecallNow(theory::NoteSlot slot, std::int64_t nowUtcMs) const;
@@ -78,6 +80,8 @@ class RecallModel {
   struct Model;
   std::unique_ptr<Model> model_;
   std::int64_t answers_ = 0;
+  int sittings_ = 0;
+  std::int64_t lastAnswerMs_ = 0;
 };
 
 }  // namespace lintra::practice

@@ -10,10 +10,10 @@
 namespace lintra::bench {
 
 struct AcrossDaysModel {
-  double alpha = 0.12;      // share of the missing recall that one question on a note adds
-  double gamma = 1.5;       // stability x (1 + gamma x (1 - recall before)) after a right answer
-  double drop = 0.9;        // stability x drop after a wrong one
-  double tau0Hours = 6.0;   // every note's stability at first
+  double alpha = 0.12;     // share of the missing recall that one question on a note adds
+  double gamma = 1.5;      // stability x (1 + gamma x (1 - recall before)) after a right answer
+  double drop = 0.9;       // stability x drop after a wrong one
+  double tau0Hours = 6.0;  // every note's stability at first
   double fluent = 0.9;
 };
 

@@ -22,8 +22,7 @@ void RemoveJournal(const std::filesystem::path& file) {
   for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(file.string() + suffix);
 }
 
-practice::AnswerRecord Record(theory::NoteSlot slot, bool right, std::int64_t utcMs, std::int64_t responseMs,
-                              int day) {
+practice::AnswerRecord Record(theory::NoteSlot slot, bool right, std::int64_t utcMs, std::int64_t responseMs, int day) {
   practice::AnswerInput input;
   input.wallTimeUtcMs = utcMs;
   input.sessionId = day;
@@ -90,8 +89,7 @@ int DaysToFluency(const DaysSetting& setting, std::uint64_t learnerSeed, bool we
       const int note = session.Pick(random, candidates, shown);
       const bool right = learner.Answer(note);
       lastResponseMs = responseMs(clock);
-      session.Answered(
-          Record(static_cast<theory::NoteSlot>(note), right, shown + lastResponseMs, lastResponseMs, day));
+      session.Answered(Record(static_cast<theory::NoteSlot>(note), right, shown + lastResponseMs, lastResponseMs, day));
       previous = note;
       learner.Wait(static_cast<double>(q + 1 < setting.perDay ? kQuestionEveryMs : kDayMs - q * kQuestionEveryMs) /
                    3'600'000.0);

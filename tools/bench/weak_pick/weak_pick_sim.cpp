@@ -85,11 +85,19 @@ int QuestionsToFluency(const Options& options, std::uint64_t learnerSeed, bool w
 }
 
 struct Result {
-  double uniform = 0;
+  double uniform = 0;  // medians
   double weak = 0;
+  double uniformMean = 0;
+  double weakMean = 0;
   int uniformAtLimit = 0;
   int weakAtLimit = 0;
 };
+
+double Mean(const std::vector<int>& values) {
+  double sum = 0;
+  for (const int v : values) sum += v;
+  return sum / static_cast<double>(values.size());
+}
 
 double Median(std::vector<int> values) {
   std::sort(values.begin(), values.end());
@@ -113,6 +121,8 @@ Result Run(const Options& options) {
   }
   result.uniform = Median(uniform);
   result.weak = Median(weak);
+  result.uniformMean = Mean(uniform);
+  result.weakMean = Mean(weak);
   return result;
 }
 
@@ -180,6 +190,7 @@ int QuestionsMode(const Options& options) {
     std::printf("ALPHA %.4g, BETA %.4g, %d notes, %d learners, seed %llu\n", options.model.alpha, options.model.beta,
                 options.days.pool, options.learners, static_cast<unsigned long long>(options.seed));
     PrintLimits(r, "question", kLimit);
+    std::printf("mean questions to fluency: uniform %.1f, weak-note pick %.1f\n", r.uniformMean, r.weakMean);
     std::printf("median questions to fluency: uniform %g, weak-note pick %g (%.1f%% fewer)\n", r.uniform, r.weak,
                 Saving(r));
     return 0;
@@ -217,8 +228,8 @@ int DaysMode(Options options) {
                 model.alpha, model.gamma, model.drop, model.tau0Hours, options.days.pool, options.days.perDay,
                 options.learners, static_cast<unsigned long long>(options.seed));
     PrintLimits(r, "day", lintra::bench::kDayLimit);
-    std::printf("median days to fluency: uniform %g, weak-note pick %g (%.1f%% fewer)\n", r.uniform, r.weak,
-                Saving(r));
+    std::printf("mean days to fluency: uniform %.2f, weak-note pick %.2f\n", r.uniformMean, r.weakMean);
+    std::printf("median days to fluency: uniform %g, weak-note pick %g (%.1f%% fewer)\n", r.uniform, r.weak, Saving(r));
   } else {
     std::printf("ALPHA %.4g, %d notes at %d a day, %d learners, seed %llu; median days to fluency (limit %d)\n",
                 model.alpha, options.days.pool, options.days.perDay, options.learners,
@@ -249,11 +260,12 @@ int DaysMode(Options options) {
 int main(int argc, char** argv) {
   Options options;
   if (!Parse(argc, argv, options)) {
-    std::fprintf(stderr,
-                 "usage: bench_weak_pick [--alpha A] [--beta B] [--pool N (5..73)] [--learners L] [--seed S] [--sweep]\n"
-                 "       bench_weak_pick --days [--pool N] [--per-day Q] [--alpha A] [--gamma G] [--drop D (0..1)]\n"
-                 "                       [--tau0 HOURS] [--learners L] [--seed S] [--sweep]\n"
-                 "       either with [--sharpness X] [--floor F] [--target R] [--confidence C]\n");
+    std::fprintf(
+        stderr,
+        "usage: bench_weak_pick [--alpha A] [--beta B] [--pool N (5..73)] [--learners L] [--seed S] [--sweep]\n"
+        "       bench_weak_pick --days [--pool N] [--per-day Q] [--alpha A] [--gamma G] [--drop D (0..1)]\n"
+        "                       [--tau0 HOURS] [--learners L] [--seed S] [--sweep]\n"
+        "       either with [--sharpness X] [--floor F] [--target R] [--confidence C]\n");
     return 2;
   }
   return options.acrossDays ? DaysMode(options) : QuestionsMode(options);
