@@ -3,18 +3,19 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace lintra::practice {
 namespace {
 
 // The students weighed: every combination of these rates.
-constexpr std::array<double, 4> kLearn{0.05, 0.09, 0.15, 0.24};
+constexpr std::array<double, 7> kLearn{0.03, 0.05, 0.08, 0.12, 0.17, 0.23, 0.30};
 constexpr std::array<double, 5> kFirstStabilityHours{1.0, 2.5, 6.0, 15.0, 40.0};
 constexpr std::array<double, 4> kGrowth{0.5, 1.0, 2.0, 4.0};
 constexpr std::array<double, 2> kLapse{0.5, 0.9};
 constexpr std::size_t kLearners = kLearn.size() * kFirstStabilityHours.size() * kGrowth.size() * kLapse.size();
-constexpr std::size_t kFloors = 16;
+constexpr std::size_t kFloors = 20;
 constexpr double kMsPerHour = 3'600'000.0;
 constexpr double kSittingGapHours = 3.0;
 // Stability stays within a minute and ten years, whatever a run of answers does to it.
@@ -26,6 +27,7 @@ constexpr std::int64_t kLearnFloorsEvery = 25;
 constexpr double kFloorPseudoCount = 0.3;
 // A student this many nats less likely than the likeliest is dropped: e^-30 never tips a pick.
 constexpr double kDropBelowNats = 30.0;
+constexpr double kNegligible = 1e-3;  // of the likeliest student's chance
 constexpr std::size_t kEdgeNotes = 2;
 constexpr std::size_t kLeastForEdges = 6;
 enum Group : std::size_t { kInner, kEdge, kGroups };
@@ -77,6 +79,21 @@ struct RecallModel::Model {
     for (auto& group : prior)
       for (auto& floors : group) floors.fill(1.0 / kFloors);
     for (std::size_t h = 0; h < kLearners; ++h) alive.push_back(h);
+  }
+
+  // The students that matter, with their chances: the likeliest ones, together nearly certain.
+  std::vector<std::pair<std::size_t, double>> Weighed() const {
+    const double best = learnerLog[Likeliest()];
+    std::vector<std::pair<std::size_t, double>> weighed;
+    double total = 0.0;
+    for (const std::size_t h : alive) {
+      const double chance = std::exp(learnerLog[h] - best);
+      if (chance < kNegligible) continue;
+      weighed.emplace_back(h, chance);
+      total += chance;
+    }
+    for (auto& entry : weighed) entry.second /= total;
+    return weighed;
   }
 
   // The students still weighed, the likeliest first among equals by their order.
@@ -237,18 +254,21 @@ double RecallModel::NotFluentChance(theory::NoteSlot slot, std::int64_t nowUtcMs
 }
 
 double RecallModel::QuestionsTo(double target, theory::NoteSlot slot, std::int64_t nowUtcMs, double confidence) const {
-  const std::size_t h = model_->Likeliest();
-  const auto belief = model_->BeliefOf(slot, h, nowUtcMs);
-  // The floors in rising order give rising recalls: the first ones that hold the share of doubt
-  // left by the confidence decide how far the note may be from fluent.
-  double mass = 0.0;
-  std::size_t s = 0;
-  for (; s + 1 < kFloors; ++s) {
-    mass += belief.weight[s];
-    if (mass >= 1.0 - confidence) break;
+  double questions = 0.0;
+  for (const auto& [h, share] : model_->Weighed()) {
+    const auto belief = model_->BeliefOf(slot, h, nowUtcMs);
+    // The floors in rising order give rising recalls: the first ones that hold the share of doubt
+    // left by the confidence decide how far the note may be from fluent.
+    double mass = 0.0;
+    std::size_t s = 0;
+    for (; s + 1 < kFloors; ++s) {
+      mass += belief.weight[s];
+      if (mass >= 1.0 - confidence) break;
+    }
+    const double perQuestion = std::log(1.0 - AllRates()[h].learn);
+    questions += share * std::log((1.0 - target) / (1.0 - belief.recall[s])) / perQuestion;
   }
-  const double perQuestion = std::log(1.0 - AllRates()[h].learn);
-  return std::log((1.0 - target) / (1.0 - belief.recall[s])) / perQuestion;
+  return questions;
 }
 
 MasteryState RecallModel::StateNow(theory::NoteSlot slot, std::int64_t nowUtcMs) const {

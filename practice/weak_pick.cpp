@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <stdexcept>
 
 namespace lintra::practice {
@@ -22,9 +21,7 @@ theory::NoteSlot WeakNotePick::Pick(theory::Random& random, std::span<const theo
   std::vector<double> need;
   need.reserve(candidates.size());
   for (const theory::NoteSlot slot : candidates) {
-    static const double ahead = getenv("AHEAD") ? atof(getenv("AHEAD")) : 0.0;
-    need.push_back(recall_.QuestionsTo(tuning_.fluentRecall, slot,
-                                       nowUtcMs + static_cast<std::int64_t>(ahead * 3600000), tuning_.confidence));
+    need.push_back(recall_.QuestionsTo(tuning_.fluentRecall, slot, nowUtcMs, tuning_.confidence));
   }
   const double most = *std::max_element(need.begin(), need.end());
   std::vector<std::uint32_t> weights;
