@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <vector>
 
 #include "practice/first_try.h"
 #include "practice/mastery.h"
@@ -70,6 +71,8 @@ class RecallModel {
   // The questions on `slot` it may take to lift its recall to `target`, judged by the recall it has
   // at least with chance `confidence`; below zero for a note above the target by that many.
   double QuestionsTo(double target, theory::NoteSlot slot, std::int64_t nowUtcMs, double confidence) const;
+  std::vector<double> QuestionsTo(double target, std::span<const theory::NoteSlot> slots, std::int64_t nowUtcMs,
+                                  double confidence) const;
   // New below three first tries; fluent while its expected recall now is fluent.
   MasteryState StateNow(theory::NoteSlot slot, std::int64_t nowUtcMs) const;
 

@@ -18,11 +18,7 @@ theory::NoteSlot WeakNotePick::Pick(theory::Random& random, std::span<const theo
                                     std::int64_t nowUtcMs) {
   if (candidates.empty()) throw std::invalid_argument("The weak-note pick has no candidate");
   recall_.MeetPool(candidates);
-  std::vector<double> need;
-  need.reserve(candidates.size());
-  for (const theory::NoteSlot slot : candidates) {
-    need.push_back(recall_.QuestionsTo(tuning_.fluentRecall, slot, nowUtcMs, tuning_.confidence));
-  }
+  const std::vector<double> need = recall_.QuestionsTo(tuning_.fluentRecall, candidates, nowUtcMs, tuning_.confidence);
   const double most = *std::max_element(need.begin(), need.end());
   std::vector<std::uint32_t> weights;
   weights.reserve(candidates.size());
