@@ -10,14 +10,17 @@ std::optional<int> DaysToFluent(const RecallModel& model, std::span<const theory
                                 double questionsPerDay, std::int64_t nowUtcMs) {
   if (pool.empty() || !(questionsPerDay >= 1.0) || model.Sittings() < kForecastDaysPractised) return std::nullopt;
   std::vector<NoteRecall> notes;
+  bool allFluentNow = true;
   for (const theory::NoteSlot slot : pool) {
-    if (model.StateNow(slot, nowUtcMs) == MasteryState::New) return std::nullopt;
+    const MasteryState state = model.StateNow(slot, nowUtcMs);
+    if (state == MasteryState::New) return std::nullopt;
+    allFluentNow = allFluentNow && state == MasteryState::Fluent;
     notes.push_back(model.NoteNow(slot, nowUtcMs));
   }
+  if (allFluentNow) return 0;
   const auto allFluent = [&] {
     return std::all_of(notes.begin(), notes.end(), [](const NoteRecall& n) { return n.Recall() >= kFluentRecall; });
   };
-  if (allFluent()) return 0;
   const LearnerRates rates = model.Likeliest();
   const auto perDay = std::lround(std::min(questionsPerDay, 1e4));
   const auto leastRecalled = [](const NoteRecall& a, const NoteRecall& b) { return a.Recall() < b.Recall(); };

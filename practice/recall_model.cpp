@@ -27,6 +27,7 @@ constexpr std::size_t kLearnFloorsEvery = 25;
 constexpr std::int64_t kLearnFloorsOftenUntil = 1000;
 constexpr std::size_t kLearnFloorsLaterEvery = 250;
 constexpr double kFloorPseudoCount = 0.3;
+constexpr int kRegroupSteps = 4;
 // A student this many nats less likely than the likeliest is dropped: e^-10 never tips a pick.
 constexpr double kDropBelowNats = 10.0;
 constexpr double kNegligible = 1e-3;  // of the likeliest student's chance
@@ -204,10 +205,15 @@ struct RecallModel::Model {
       }
     }
     RescaleAll();
+    // Answers weighed before the pool was known (a journal read at the start) were learnt as one
+    // group: where each group's floors lie is learnt again at once.
+    for (int step = 0; step < kRegroupSteps; ++step) {
+      for (const std::size_t h : alive) LearnFloors(h);
+    }
   }
 
   void Observe(const FirstTry& answer) {
-    auto& slot = notes.at(answer.slot);
+    auto& slot = notes[answer.slot];
     if (!slot) {
       slot = std::make_unique<Note>();
       for (const std::size_t h : alive) {
@@ -308,6 +314,7 @@ RecallModel::RecallModel() : model_(std::make_unique<Model>()) {}
 RecallModel::~RecallModel() = default;
 
 void RecallModel::Observe(const FirstTry& answer) {
+  if (answer.slot >= theory::kNoteSlotCount) return;  // no note of the table: nothing to weigh
   model_->Observe(answer);
   if (answers_ == 0 || HoursBetween(lastAnswerMs_, answer.utcMs) > kSittingGapHours) ++sittings_;
   lastAnswerMs_ = answer.utcMs;
@@ -353,8 +360,8 @@ std::vector<double> RecallModel::QuestionsTo(double target, std::span<const theo
     for (std::size_t i = 0; i < slots.size(); ++i) {
       // The floors in rising order give rising recalls: the first ones that hold the share of
       // doubt left by the confidence decide how far the note may be from fluent.
-      const double floor = model_->LowFloor(slots[i], h, 1.0 - confidence);
-      const double recall = Floor(floor) + (1.0 - Floor(floor)) * model_->HeldNow(slots[i], h, nowUtcMs);
+      const std::size_t low = model_->LowFloor(slots[i], h, 1.0 - confidence);
+      const double recall = Floor(low) + (1.0 - Floor(low)) * model_->HeldNow(slots[i], h, nowUtcMs);
       questions[i] += share * std::log((1.0 - target) / (1.0 - recall)) / perQuestion;
     }
   }
