@@ -370,7 +370,7 @@ std::vector<double> RecallModel::QuestionsTo(double target, std::span<const theo
 
 MasteryState RecallModel::StateNow(theory::NoteSlot slot, std::int64_t nowUtcMs) const {
   if (Answers(slot) < kNewBelowAttempts) return MasteryState::New;
-  return RecallNow(slot, nowUtcMs) >= kFluentRecall ? MasteryState::Fluent : MasteryState::Learning;
+  return NotFluentChance(slot, nowUtcMs) < 0.5 ? MasteryState::Fluent : MasteryState::Learning;
 }
 
 LearnerRates RecallModel::Likeliest() const { return AllRates()[model_->Likeliest()]; }

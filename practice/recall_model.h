@@ -73,7 +73,7 @@ class RecallModel {
   double QuestionsTo(double target, theory::NoteSlot slot, std::int64_t nowUtcMs, double confidence) const;
   std::vector<double> QuestionsTo(double target, std::span<const theory::NoteSlot> slots, std::int64_t nowUtcMs,
                                   double confidence) const;
-  // New below three first tries; fluent while its expected recall now is fluent.
+  // New below three first tries; then fluent while its recall now is more likely fluent than not.
   MasteryState StateNow(theory::NoteSlot slot, std::int64_t nowUtcMs) const;
 
   LearnerRates Likeliest() const;

@@ -14,23 +14,29 @@ constexpr double kLeastFloor = 0.1;  // of the tuning's floor, for a note that l
 
 WeakNotePick::WeakNotePick(WeakPickTuning tuning) : tuning_(tuning) {}
 
-theory::NoteSlot WeakNotePick::Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates,
-                                    std::int64_t nowUtcMs) {
-  if (candidates.empty()) throw std::invalid_argument("The weak-note pick has no candidate");
+std::vector<std::uint32_t> WeakNotePick::Weights(std::span<const theory::NoteSlot> candidates, std::int64_t nowUtcMs) {
+  std::vector<std::uint32_t> weights;
+  if (candidates.empty()) return weights;
   recall_.MeetPool(candidates);
   const std::vector<double> need = recall_.QuestionsTo(tuning_.fluentRecall, candidates, nowUtcMs, tuning_.confidence);
   const double most = *std::max_element(need.begin(), need.end());
-  std::vector<std::uint32_t> weights;
   weights.reserve(candidates.size());
-  std::uint64_t total = 0;
   for (const double n : need) {
     // Below the sharp share, a floor that still ranks the notes by need: a note half learnt is
     // asked several times as often as a fluent one, and no note is ever left out.
     const double graded = most > 0.0 ? std::clamp(n / most, kLeastFloor, 1.0) : 1.0;
     const double share = std::max(tuning_.floor * graded, std::exp(-tuning_.sharpness * (most - n)));
     weights.push_back(static_cast<std::uint32_t>(std::lround(share * kWeightScale)));
-    total += weights.back();
   }
+  return weights;
+}
+
+theory::NoteSlot WeakNotePick::Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates,
+                                    std::int64_t nowUtcMs) {
+  if (candidates.empty()) throw std::invalid_argument("The weak-note pick has no candidate");
+  const std::vector<std::uint32_t> weights = Weights(candidates, nowUtcMs);
+  std::uint64_t total = 0;
+  for (const std::uint32_t w : weights) total += w;
   // Every weight lies in [floor / 10, 1] x the scale: 73 candidates stay far below 2^32.
   std::uint32_t draw = random.Below(static_cast<std::uint32_t>(total));
   for (std::size_t i = 0; i < candidates.size(); ++i) {

@@ -38,9 +38,15 @@ class WeakNotePick {
   // A first try at a question, in the order the questions were asked.
   void Observe(const FirstTry& answer) { recall_.Observe(answer); }
 
+  // The notes the questions are drawn from, when known before the first pick (a journal read at
+  // the start): the pool's lowest and highest notes are judged apart. Picks learn it too.
+  void MeetPool(std::span<const theory::NoteSlot> pool) { recall_.MeetPool(pool); }
+
   // One draw of `random` (a single Below) among `candidates`, judged at `nowUtcMs`; the candidates
-  // must not be empty. The pool is learnt from the candidates met.
+  // must not be empty.
   theory::NoteSlot Pick(theory::Random& random, std::span<const theory::NoteSlot> candidates, std::int64_t nowUtcMs);
+  // The weights Pick draws with, one per candidate (at most a million each).
+  std::vector<std::uint32_t> Weights(std::span<const theory::NoteSlot> candidates, std::int64_t nowUtcMs);
 
   const RecallModel& Recall() const { return recall_; }
 

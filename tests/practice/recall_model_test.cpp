@@ -78,10 +78,11 @@ TEST(RecallModel, StatesAreNewLearningAndFluentFromTheSameRecallNow) {
   EXPECT_EQ(model.StateNow(40, now), MasteryState::New);
   for (int day = 0; day < 8; ++day) now = Sitting(model, kMorning + day * kDay, {40, 41}, 4);
   EXPECT_EQ(model.StateNow(40, now), MasteryState::Fluent);
-  EXPECT_GE(model.RecallNow(40, now), kFluentRecall);
+  EXPECT_LT(model.NotFluentChance(40, now), 0.5);
   now = Sitting(model, now + kHour, {42, 43}, 8, false);
   EXPECT_EQ(model.StateNow(42, now), MasteryState::Learning);
-  EXPECT_LT(model.RecallNow(42, now), kFluentRecall);
+  EXPECT_GT(model.NotFluentChance(42, now), 0.5);
+  EXPECT_LT(model.RecallNow(42, now), model.RecallNow(40, now));
 }
 
 TEST(RecallForecast, NoAnswerWhileItCannotTellThenFewerDaysAtAFasterPace) {

@@ -3,19 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "simulated_learner.h"
+
 namespace lintra::bench {
 
 AcrossDaysLearner::AcrossDaysLearner(int poolSize, AcrossDaysModel model, std::uint64_t seed)
-    : model_(model), random_(seed) {
-  std::uniform_real_distribution<double> usual(0.2, 0.8);
-  std::uniform_real_distribution<double> ledger(0.05, 0.4);
-  for (int i = 0; i < poolSize; ++i) {
-    const bool hard = i < 2 || i >= poolSize - 2;
-    base_.push_back(hard ? ledger(random_) : usual(random_));
-  }
-  recall_ = base_;
-  stabilityHours_.assign(base_.size(), model_.tau0Hours);
-}
+    : model_(model),
+      random_(seed),
+      base_(BaseRecalls(poolSize, random_)),
+      recall_(base_),
+      stabilityHours_(base_.size(), model_.tau0Hours) {}
 
 bool AcrossDaysLearner::Answer(int index) {
   const auto i = static_cast<std::size_t>(index);
