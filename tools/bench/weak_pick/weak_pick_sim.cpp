@@ -41,7 +41,7 @@ constexpr std::int64_t kDayMs = 86'400'000;
 
 struct Options {
   LearnerModel model;
-  DaysSetting days;
+  DaysSetting setting;  // the pool and the pick's tuning in both modes; with --days the learner too
   bool acrossDays = false;
   int learners = 200;
   std::uint64_t seed = 1;
@@ -58,18 +58,18 @@ std::uint64_t Mix(std::uint64_t x) {
 // One learner taught by one pick until fluent or the limit. The generator is seeded from a clock
 // that moves on by a response time per question, as the trainer seeds it before every pick.
 int QuestionsToFluency(const Options& options, std::uint64_t learnerSeed, bool weak) {
-  SimulatedLearner learner(options.days.pool, options.model, learnerSeed);
+  SimulatedLearner learner(options.setting.pool, options.model, learnerSeed);
   std::mt19937_64 clock(Mix(learnerSeed));
   std::uniform_int_distribution<std::int64_t> startOfDay(0, kDayMs - 1);
   std::uniform_int_distribution<std::int64_t> answerTime(1500, 4000);
   std::int64_t now = startOfDay(clock);
-  WeakNotePick pick(options.days.tuning);
+  WeakNotePick pick(options.setting.tuning);
   lintra::theory::Random random;
   std::vector<NoteSlot> candidates;
   int previous = -1;
   for (int question = 1; question <= kLimit; ++question) {
     candidates.clear();
-    for (int i = 0; i < options.days.pool; ++i) {
+    for (int i = 0; i < options.setting.pool; ++i) {
       if (i != previous) candidates.push_back(static_cast<NoteSlot>(i));
     }
     random.Seed(now % kDayMs);
@@ -113,7 +113,7 @@ Result Run(const Options& options) {
   for (int l = 0; l < options.learners; ++l) {
     const std::uint64_t learnerSeed = Mix(options.seed * 1'000'003ull + static_cast<std::uint64_t>(l));
     for (const bool byWeakPick : {false, true}) {
-      const int figure = options.acrossDays ? DaysToFluency(options.days, learnerSeed, byWeakPick)
+      const int figure = options.acrossDays ? DaysToFluency(options.setting, learnerSeed, byWeakPick)
                                             : QuestionsToFluency(options, learnerSeed, byWeakPick);
       (byWeakPick ? weak : uniform).push_back(figure);
       (byWeakPick ? result.weakAtLimit : result.uniformAtLimit) += figure == limit ? 1 : 0;
@@ -129,7 +129,8 @@ Result Run(const Options& options) {
 double Saving(const Result& r) { return 100.0 * (r.uniform - r.weak) / r.uniform; }
 
 bool Parse(int argc, char** argv, Options& options) {
-  bool perDayGiven = false;
+  bool daysOnly = false;       // an option of the across-days learner
+  bool questionsOnly = false;  // an option of the learner without days
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--sweep" || arg == "--days") {
@@ -142,40 +143,40 @@ bool Parse(int argc, char** argv, Options& options) {
     const double number = std::strtod(value, &end);
     if (end == value || *end != '\0') return false;
     if (arg == "--alpha")
-      options.model.alpha = options.days.model.alpha = number;
+      options.model.alpha = options.setting.model.alpha = number;
     else if (arg == "--beta")
-      options.model.beta = number;
+      options.model.beta = number, questionsOnly = true;
     else if (arg == "--gamma")
-      options.days.model.gamma = number;
+      options.setting.model.gamma = number, daysOnly = true;
     else if (arg == "--drop")
-      options.days.model.drop = number;
+      options.setting.model.drop = number, daysOnly = true;
     else if (arg == "--tau0")
-      options.days.model.tau0Hours = number;
+      options.setting.model.tau0Hours = number, daysOnly = true;
     else if (arg == "--pool")
-      options.days.pool = static_cast<int>(number);
+      options.setting.pool = static_cast<int>(number);
     else if (arg == "--per-day")
-      options.days.perDay = static_cast<int>(number), perDayGiven = true;
+      options.setting.perDay = static_cast<int>(number), daysOnly = true;
     else if (arg == "--learners")
       options.learners = static_cast<int>(number);
     else if (arg == "--seed")
       options.seed = static_cast<std::uint64_t>(number);
     else if (arg == "--sharpness")
-      options.days.tuning.sharpness = number;
+      options.setting.tuning.sharpness = number;
     else if (arg == "--floor")
-      options.days.tuning.floor = number;
+      options.setting.tuning.floor = number;
     else if (arg == "--target")
-      options.days.tuning.fluentRecall = number;
+      options.setting.tuning.fluentRecall = number;
     else if (arg == "--confidence")
-      options.days.tuning.confidence = number;
+      options.setting.tuning.confidence = number;
     else
       return false;
   }
-  if (perDayGiven && !options.acrossDays) return false;
-  const auto& days = options.days.model;
-  return options.days.pool >= 5 && options.days.pool <= static_cast<int>(lintra::theory::kNoteSlotCount) &&
+  if (options.acrossDays ? questionsOnly : daysOnly) return false;
+  const auto& days = options.setting.model;
+  return options.setting.pool >= 5 && options.setting.pool <= static_cast<int>(lintra::theory::kNoteSlotCount) &&
          options.learners >= 1 && options.model.alpha > 0.0 && options.model.alpha <= 1.0 &&
-         options.model.beta >= 0.0 && options.model.beta < 1.0 && options.days.perDay >= 1 &&
-         options.days.perDay <= 10000 && days.gamma >= 0.0 && days.gamma <= 100.0 && days.drop > 0.0 &&
+         options.model.beta >= 0.0 && options.model.beta < 1.0 && options.setting.perDay >= 1 &&
+         options.setting.perDay <= 10000 && days.gamma >= 0.0 && days.gamma <= 100.0 && days.drop > 0.0 &&
          days.drop <= 1.0 && days.tau0Hours > 0.0 && days.tau0Hours <= 1e6;
 }
 
@@ -188,14 +189,14 @@ int QuestionsMode(const Options& options) {
   if (!options.sweep) {
     const Result r = Run(options);
     std::printf("ALPHA %.4g, BETA %.4g, %d notes, %d learners, seed %llu\n", options.model.alpha, options.model.beta,
-                options.days.pool, options.learners, static_cast<unsigned long long>(options.seed));
+                options.setting.pool, options.learners, static_cast<unsigned long long>(options.seed));
     PrintLimits(r, "question", kLimit);
     std::printf("mean questions to fluency: uniform %.1f, weak-note pick %.1f\n", r.uniformMean, r.weakMean);
     std::printf("median questions to fluency: uniform %g, weak-note pick %g (%.1f%% fewer)\n", r.uniform, r.weak,
                 Saving(r));
     return 0;
   }
-  std::printf("%d notes, %d learners, seed %llu; median questions to fluency (limit %d)\n", options.days.pool,
+  std::printf("%d notes, %d learners, seed %llu; median questions to fluency (limit %d)\n", options.setting.pool,
               options.learners, static_cast<unsigned long long>(options.seed), kLimit);
   std::printf("%6s %8s %8s %8s %8s\n", "ALPHA", "BETA", "uniform", "weak", "fewer");
   int worse = 0;
@@ -220,19 +221,19 @@ int DaysMode(Options options) {
     std::perror("bench_weak_pick: cannot make a folder for the journals");
     return 1;
   }
-  options.days.journalFile = std::filesystem::path(folder) / "journal.sqlite";
-  const auto& model = options.days.model;
+  options.setting.journalFile = std::filesystem::path(folder) / "journal.sqlite";
+  const auto& model = options.setting.model;
   if (!options.sweep) {
     const Result r = Run(options);
     std::printf("ALPHA %.4g, GAMMA %.4g, DROP %.4g, TAU0 %.4g hours, %d notes at %d a day, %d learners, seed %llu\n",
-                model.alpha, model.gamma, model.drop, model.tau0Hours, options.days.pool, options.days.perDay,
+                model.alpha, model.gamma, model.drop, model.tau0Hours, options.setting.pool, options.setting.perDay,
                 options.learners, static_cast<unsigned long long>(options.seed));
     PrintLimits(r, "day", lintra::bench::kDayLimit);
     std::printf("mean days to fluency: uniform %.2f, weak-note pick %.2f\n", r.uniformMean, r.weakMean);
     std::printf("median days to fluency: uniform %g, weak-note pick %g (%.1f%% fewer)\n", r.uniform, r.weak, Saving(r));
   } else {
     std::printf("ALPHA %.4g, %d notes at %d a day, %d learners, seed %llu; median days to fluency (limit %d)\n",
-                model.alpha, options.days.pool, options.days.perDay, options.learners,
+                model.alpha, options.setting.pool, options.setting.perDay, options.learners,
                 static_cast<unsigned long long>(options.seed), lintra::bench::kDayLimit);
     std::printf("%6s %6s %6s %8s %8s %8s\n", "GAMMA", "DROP", "TAU0", "uniform", "weak", "fewer");
     int worse = 0;
@@ -240,9 +241,9 @@ int DaysMode(Options options) {
       for (const double drop : {0.5, 0.75, 0.9, 1.0}) {
         for (const double tau0 : {2.0, 6.0, 18.0}) {
           Options cell = options;
-          cell.days.model.gamma = gamma;
-          cell.days.model.drop = drop;
-          cell.days.model.tau0Hours = tau0;
+          cell.setting.model.gamma = gamma;
+          cell.setting.model.drop = drop;
+          cell.setting.model.tau0Hours = tau0;
           const Result r = Run(cell);
           worse += r.weak > r.uniform ? 1 : 0;
           std::printf("%6.2f %6.2f %6.1f %8g %8g %7.1f%%\n", gamma, drop, tau0, r.uniform, r.weak, Saving(r));
