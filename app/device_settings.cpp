@@ -5,10 +5,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-#endif
+#include "app/durable_file.h"
 
 namespace lintra::app {
 namespace {
@@ -86,14 +83,7 @@ std::optional<std::string> SaveDeviceSettings(const std::filesystem::path& file,
       return "Cannot write the file \"" + temporary.string() + "\".";
     }
   }
-#ifndef _WIN32
-  if (const int fd = ::open(temporary.c_str(), O_RDONLY); fd >= 0) {
-    ::fsync(fd);
-    ::close(fd);
-  }
-#endif
-  std::filesystem::rename(temporary, file, error);
-  if (error) {
+  if (ReplaceDurably(temporary, file)) {
     std::filesystem::remove(temporary, error);
     return "Cannot save the file \"" + file.string() + "\".";
   }

@@ -1,60 +1,10 @@
-// Construction, handler binding, the event-loop guard, start-up and quitting.
+// Construction, the event-loop guard, start-up and quitting.
 #include "app/form2.h"
 
 #include <exception>
-#include <map>
-
-#include "journal/journal_writer.h"
-#include "practice/weak_pick.h"
-#include "theory/keys.h"
 
 namespace lintra::app {
 namespace {
-
-using Handler = void (TForm2::*)();
-
-const std::map<std::string_view, Handler>& NamedHandlers() {
-  static const std::map<std::string_view, Handler> handlers{
-      {"Exit1Click", &TForm2::Exit1Click},
-      {"ProgramHelpClick", &TForm2::ProgramHelpClick},
-      {"About1Click", &TForm2::About1Click},
-      {"StartButtonClick", &TForm2::StartButtonClick},
-      {"AnsDisplayClick", &TForm2::AnsDisplayClick},
-      {"ClavedoSol1Click", &TForm2::ClavedoSol1Click},
-      {"ClavedoF1Click", &TForm2::ClavedoF1Click},
-      {"Ambos1Click", &TForm2::Ambos1Click},
-      {"LettersClick", &TForm2::LettersClick},
-      {"SyllablesClick", &TForm2::SyllablesClick},
-      {"NoteNamesClick", &TForm2::NoteNamesClick},
-      {"NoteNamesOffClick", &TForm2::NoteNamesOffClick},
-      {"ChromaticScaleClick", &TForm2::ChromaticScaleClick},
-      {"PlayKeyboardClick", &TForm2::PlayKeyboardClick},
-      {"Flats1Click", &TForm2::Flats1Click},
-      {"Sharps1Click", &TForm2::Sharps1Click},
-      {"NotationQuestionsClick", &TForm2::NotationQuestionsClick},
-      {"On1Click", &TForm2::On1Click},
-      {"Off1Click", &TForm2::Off1Click},
-      {"AutoModOnClick", &TForm2::AutoModOnClick},
-      {"AutoModOffClick", &TForm2::AutoModOffClick},
-      {"cmbInputChange", &TForm2::cmbInputChange},
-      {"cmbOutputChange", &TForm2::cmbOutputChange},
-      {"Outputs1Click", &TForm2::Outputs1Click},
-      {"MidiInOnClick", &TForm2::MidiInOnClick},
-      {"MidiInOffClick", &TForm2::MidiInOffClick},
-      {"MIDIInst1Click", &TForm2::MIDIInst1Click},
-      {"SustainOnClick", &TForm2::SustainOnClick},
-      {"SustainOffClick", &TForm2::SustainOffClick},
-      {"Desligados1Click", &TForm2::Desligados1Click},
-      {"MiddleCIsC4Click", &TForm2::MiddleCIsC4Click},
-      {"ShowProgressClick", &TForm2::ShowProgressClick},
-      {"ExportJournalClick", &TForm2::ExportJournalClick},
-      {"ResetProgressClick", &TForm2::ResetProgressClick},
-      {"PractiseWeakNotesClick", &TForm2::PractiseWeakNotesClick},
-      {"ShowTimeAndMistakeClick", &TForm2::ShowTimeAndMistakeClick},
-      {"ResumeWhereILeftOffClick", &TForm2::ResumeWhereILeftOffClick},
-  };
-  return handlers;
-}
 
 constexpr const char* kFarewell =
     "Thank you for practising with Lintra. The maker's web site offers more training programs for "
@@ -98,39 +48,9 @@ TForm2::TForm2(ui::WindowModel& model, FormServices services)
   timer1_->OnTimer = [this] { Guard([this] { ResponseClick(); }); };
   timer3_->OnTimer = [this] { Guard([this] { StimNoteOff(); }); };
   StartDeviceWatch();
-  BindHandlers();
 }
 
 TForm2::~TForm2() = default;
-
-void TForm2::BindHandlers() {
-  const auto& named = NamedHandlers();
-  auto bind = [&](std::string_view name) -> std::function<void()> {
-    if (auto it = named.find(name); it != named.end()) {
-      const Handler handler = it->second;
-      return [this, handler] { (this->*handler)(); };
-    }
-    return {};
-  };
-  for (const auto& control : model_.AllControls()) {
-    if (control->Kind() == ui::ControlKind::Key) {
-      const int index = ui::KeyIndex(control->Name());
-      control->handler = [this, index] { KeyClick(index); };
-    } else if (!control->layout.handler.empty()) {
-      control->handler = bind(control->layout.handler);
-    }
-  }
-  for (const auto& item : model_.AllMenus()) {
-    if (item->layout.handler.empty()) continue;
-    if (const auto* key = theory::FindKey(item->layout.name)) {
-      // The 24 key commands share one routine; each passes its own key.
-      const std::string name(key->item);
-      item->handler = [this, name] { KeyCommand(name); };
-    } else {
-      item->handler = bind(item->layout.handler);
-    }
-  }
-}
 
 void TForm2::Guard(const std::function<void()>& handler) {
   try {
@@ -186,7 +106,7 @@ const std::string& TForm2::Text(ui::ControlName control) { return model_.C(contr
 void TForm2::FormCreate() {
   // A MIDI set-up error is shown, but the trainer still starts: the starting
   // values and the first question do not depend on the devices.
-  LoadOptions();
+  if (events_.creating) events_.creating();
   services_.shell.SetBusyCursor(true);
   Guard([this] {
     // The window may have been built before the MIDI ports were reached: they are counted now.
@@ -205,23 +125,25 @@ void TForm2::FormCreate() {
     SetText(control::Score, "Start");
     SkipNoteDraw = false;
     ClavedoSol1Click();
-    KeyCommand("CMajor1");
-    if (Checked(menu::ResumeWhereILeftOff)) RestoreLastRun();
+    KeyCommand(theory::KeyId::CMajor);
+    if (events_.startValuesSet) events_.startValuesSet();
   });
-  Guard([this] { OpenJournal(); });
+  Guard([this] {
+    if (events_.created) events_.created();
+  });
 }
 
 void TForm2::Initial() { services_.shell.Maximize(); }
 
 void TForm2::FormClose() {
-  if (Checked(menu::ResumeWhereILeftOff)) SaveOptions();
+  if (events_.closing) events_.closing();
   services_.dialogs.Message(kFarewell);
   Guard([this] { CloseMidiDevices(); });
   services_.shell.Terminate();
 }
 
 void TForm2::Exit1Click() {
-  if (Checked(menu::ResumeWhereILeftOff)) SaveOptions();
+  if (events_.closing) events_.closing();
   services_.dialogs.Message(kFarewell);
   services_.shell.Terminate();
 }

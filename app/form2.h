@@ -1,13 +1,13 @@
 // The main window's logic: its state and every handler of its controls,
 // timers and menu items.  It runs on the toolkit-free window model and the
 // seams (clock, dialogs, canvas, MIDI service), so the Qt front end and the
-// scenario runner drive the very same code.
+// scenario runner drive the very same code.  What the trainer does beyond the
+// quiz (keeping answers, weighing them, resuming) listens to its events.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,30 +16,24 @@
 #include <vector>
 
 #include "midi/message_loop.h"
+#include "midi/messages.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"
+#include "midi/midi_service.h"
 #include "notation/canvas.h"
 #include "notation/staff_painter.h"
 #include "practice/answer_record.h"
-#include "practice/first_try.h"
+#include "theory/keys.h"
 #include "theory/random.h"
 #include "ui/clock.h"
 #include "ui/dialogs.h"
+#include "ui/handlers.h"
 #include "ui/window_model.h"
-
-namespace lintra::journal {
-class JournalWriter;
-}
-namespace lintra::practice {
-class WeakNotePick;
-}
 
 namespace lintra::app {
 
 namespace control = ui::control;
 namespace menu = ui::menu;
-
-class ProgressView;
 
 struct FormServices {
   ui::Clock& clock;
@@ -47,14 +41,23 @@ struct FormServices {
   ui::Shell& shell;
   ui::EventPump& pump;
   notation::Canvas& canvas;
-  midi::MidiService& midi;
+  midi::MidiService& midi;  // the MIDI ports: the window lists them, its components open them
   midi::MessageLoop& loop;
   std::filesystem::path settingsFile;  // the device settings file
   std::string helpDocument;            // path of the help page
-  // Where answers are journalled; empty keeps no journal (the scenario runner's default).
-  std::string journalPath = {};
-  // Shows "Progress" > "Show Progress..."; null where no window can be shown.
-  ProgressView* progressView = nullptr;
+};
+
+// What the window tells whoever listens, each at its moment; any may be left empty.
+struct FormEvents {
+  std::function<void()> creating;        // the create handler begins, before the devices are listed
+  std::function<void()> startValuesSet;  // the starting values, key and clef are set
+  std::function<void()> created;         // the create handler is done
+  std::function<void()> closing;         // the window is about to close, before the farewell
+  // Every answer to a note-reading question, as judged.
+  std::function<void(const practice::JudgedAnswer&)> answered;
+  // Asked for each new question before the plain pick: a slot, or nothing to leave the pick to the
+  // window. It may draw from `random` (seeded as the plain pick is) only when it answers.
+  std::function<std::optional<theory::NoteSlot>(theory::Random& random)> pickQuestion;
 };
 
 class TForm2 {
@@ -63,6 +66,10 @@ class TForm2 {
   ~TForm2();
   TForm2(const TForm2&) = delete;
   TForm2& operator=(const TForm2&) = delete;
+
+  // The handlers of the controls, keys and menu items, under the names the layout gives them.
+  void AddHandlers(ui::Handlers& handlers);
+  void Listen(FormEvents events) { events_ = std::move(events); }
 
   // --- Entries from the event loop.  Each runs guarded: an error ends the
   // handler that raised it and is shown; the program goes on.
@@ -83,7 +90,7 @@ class TForm2 {
   void SynthesizerSilent(const std::string& reason);
 
   // Every short message the window sends, before it is sent (transcripts).
-  std::function<void(std::uint8_t, std::uint8_t, std::uint8_t)> OnShortSent;
+  std::function<void(const midi::ShortMessage&)> OnShortSent;
 
   // --- State of the window.
   std::int32_t AnswerCount = 0;
@@ -112,10 +119,6 @@ class TForm2 {
   std::string ScoreThreshold;
   std::int8_t LastModulationKey = 0;
   std::uint8_t MidiInNote = 0;
-  // The scale kind to restore when note reading resumes.
-  bool RememberMajor = false;
-  bool RememberMinor = false;
-  bool RememberChromatic = false;
 
   midi::TMidiOutput MidiOutput1;
   midi::TMidiInput MidiInput1;
@@ -139,7 +142,7 @@ class TForm2 {
   void SyllablesClick();
   void NoteNamesClick();
   void NoteNamesOffClick();
-  void KeyCommand(std::string_view item);  // the 24 key handlers
+  void KeyCommand(theory::KeyId key);  // the 24 key handlers
   void ChromaticScaleClick();
   void PlayKeyboardClick();
   void Flats1Click();
@@ -158,23 +161,24 @@ class TForm2 {
   void SustainOnClick();
   void SustainOffClick();
   void Desligados1Click();
-  void MiddleCIsC4Click();
-  // The "Progress" menu.
-  void ShowProgressClick();
-  void ExportJournalClick();
-  void ResetProgressClick();
-  void PractiseWeakNotesClick();
-  void ShowTimeAndMistakeClick();
-  void ResumeWhereILeftOffClick();
 
-  // Every answer journalled so far, as "Export Journal..." writes it; false without a journal or
-  // when it could not be read to the end.
-  bool WriteJournalCsv(std::ostream& out);
+  // --- What the student has chosen, as the practice features read and restore it.
+  theory::KeyId KeyInForce();
+  practice::ClefRange ClefRangeInForce() const;
+  // Every note of the pool in the clef's range.
+  std::vector<theory::NoteSlot> PoolInRange();
+  // The slots the plain pick can ask next.
+  std::vector<theory::NoteSlot> PickCandidates();
+  // The key note reading returns to: the one in force, or the one the reverse exercise left.
+  theory::KeyId KeyToReturnTo();
+  // Chooses the instrument and tells the output device.
+  void UseInstrument(int program);
 
   // The note a key stands for, as a screen reader says it: "F1", "F#1 / Gb1",
   // in letters or syllables and in the octave numbering chosen.
   std::string KeyAccessibleName(int chromaticIndex);
 
+ private:
   // --- Routines several handlers share.
   void PresentNote();
   void CheckAnswer();
@@ -189,10 +193,8 @@ class TForm2 {
   // A click's handler runs after the events already waiting, as after a click on a native button.
   void PumpThenRun(const std::function<void()>& handler);
 
- private:
-  void BindHandlers();
   void ListDevices();
-  void Send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2);
+  void Send(const midi::ShortMessage& message);
   void UseBuiltInSynthesizer(const std::string& reason);
   void RestoreDeviceChoice();
   void OpenChosenDevices(std::vector<std::string>& problems);
@@ -213,22 +215,9 @@ class TForm2 {
   void RelistDevices();
   void WatchInput();  // the input just opened is the one to bring back when it returns
   void WatchDevices();
-  void LoadOptions();
-  // An error text when the file could not be written.
-  std::optional<std::string> SaveOptions();
-  void ToggleOption(ui::MenuName menu);  // flips an on/off item and keeps the choice
-  std::vector<std::string> LastRunLines();
-  void RestoreLastRun();
-  // The journal side of the window.
-  void OpenJournal();
-  void TellJournalNotices();
+  // The answered question, for the answers published.
   void QuestionShown();
-  void RecordAnswer();
-  void ShowAnswerStatus(const practice::AnswerRecord& record);
-  std::string CurrentKeyItem();
-  practice::ClefRange CurrentClefRange() const;
-  std::vector<theory::NoteSlot> PoolInRange();
-  std::int8_t WeakPick(theory::Random& random);
+  void PublishAnswer(bool correct);
 
   ui::WindowModel& model_;
   FormServices services_;
@@ -243,19 +232,15 @@ class TForm2 {
   bool outOfRangeShown_ = false;  // a "Keyboard out of range." box is open
   std::string synthSilence_;      // why the built-in synthesizer is silent
   bool synthSilenceTold_ = false;
-  // Option lines this build does not know, kept for the build that wrote them.
-  std::vector<std::string> otherOptionLines_;
-  std::vector<std::string> lastRunLines_;  // where the last run left off, as the file holds it
-  std::unique_ptr<journal::JournalWriter> journal_;
-  std::int64_t sessionId_ = 0;
+  FormEvents events_;
+  // The scale kind to restore when note reading resumes: the remembered flags of the scale items.
+  bool RememberMajor = false;
+  bool RememberMinor = false;
+  bool RememberChromatic = false;
   bool questionOpen_ = false;         // a note-reading question is shown and may be answered
   std::int64_t questionShownMs_ = 0;  // time of day it was shown and sounded
   int attempt_ = 1;                   // of the next answer to it
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
-  std::unique_ptr<practice::WeakNotePick> weakPick_;
-  std::string weakPickKey_;  // the key whose answers the weak-note pick has weighed
-  // First tries not yet weighed: the weighing waits for the next pick, off the answer's path.
-  std::vector<practice::FirstTry> unweighed_;
 };
 
 }  // namespace lintra::app

@@ -1,7 +1,8 @@
-// Answers: the 43 key handlers, judging, the score and "Next Answer?".
+// Answers: the 43 key handlers, judging, the score, "Next Answer?" and each judged answer told to
+// whoever listens.
 #include "app/form2.h"
 #include "app/text_numbers.h"
-#include "midi/message_bytes.h"
+#include "midi/messages.h"
 
 namespace lintra::app {
 
@@ -37,7 +38,8 @@ void TForm2::CheckAnswer() {
   Timer1().SetEnabled(true);
   ++AnswerCount;
   SetText(control::Items, std::to_string(AnswerCount - WrongCount));
-  if (KeyNote == QuestionNote) {
+  const bool right = KeyNote == QuestionNote;
+  if (right) {
     SetText(control::Score, ScoreText(AnswerCount, WrongCount, 2));
     MakeDisplayName();
     SetText(control::AnsShow, "That is correct: " + DisplayName);
@@ -45,23 +47,47 @@ void TForm2::CheckAnswer() {
     NoteX = 0;
     DrawNote();
     SoundingNote = QuestionNote;
-    Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
-    Send(midi::kProgramChange, static_cast<std::uint8_t>(Instrument), 0);
-    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::NoteOff{QuestionNote});
+    Send(midi::ProgramChange{Instrument});
+    Send(midi::NoteOn{QuestionNote});
     Timer1().SetInterval(600);
   } else {
     ++WrongCount;
     SetText(control::Items, std::to_string(AnswerCount - WrongCount));
     SetText(control::Score, ScoreText(AnswerCount, WrongCount, 1));
-    Send(midi::kProgramChange, midi::kErrorSignalProgram, 0);
-    Send(midi::kNoteOn, midi::kErrorSignalNote, 127);
+    Send(midi::ProgramChange{midi::kErrorSignalProgram});
+    Send(midi::NoteOn{midi::kErrorSignalNote});
     SoundingNote = QuestionNote;
-    Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::NoteOff{QuestionNote});
     RepeatPending = 1;
     SetText(control::AnsShow, "Try again!");
     Timer1().SetInterval(600);
   }
-  RecordAnswer();
+  PublishAnswer(right);
+}
+
+void TForm2::QuestionShown() {
+  questionOpen_ = true;
+  questionShownMs_ = services_.clock.TimeOfDayMs();
+  attempt_ = 1;
+}
+
+void TForm2::PublishAnswer(bool correct) {
+  if (!questionOpen_) return;  // a key pressed before the first question: there is nothing to answer
+  practice::JudgedAnswer answer;
+  answer.wallTimeUtcMs = services_.clock.WallTimeUtcMs();
+  answer.exercise = practice::Exercise::NoteReading;
+  answer.key = KeyInForce();
+  answer.clefRange = ClefRangeInForce();
+  answer.questionSlot = static_cast<theory::NoteSlot>(CurrentSlot);
+  answer.answerKey = std::string(ui::Keyboard()[static_cast<std::size_t>(KeyNote - ui::kLowestKeyNote)].name);
+  answer.answerMidi = KeyNote;
+  answer.source = answerSource_;
+  answer.correct = correct;
+  answer.attempt = attempt_++;
+  // The clock gives the time of day: an answer after midnight still counts from the question.
+  answer.responseMs = (services_.clock.TimeOfDayMs() - questionShownMs_ + ui::kMsPerDay) % ui::kMsPerDay;
+  if (events_.answered) events_.answered(answer);
 }
 
 void TForm2::AnsDisplayClick() {

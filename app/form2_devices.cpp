@@ -31,14 +31,14 @@ DeviceNames Names(unsigned count, Query query) {
   return result;
 }
 
-DeviceNames InputNames(midi::MidiService& service) {
-  return Names<midi::InCaps>(service.InGetNumDevs(),
-                             [&](unsigned id, midi::InCaps& caps) { return service.InGetDevCaps(id, caps); });
+DeviceNames InputNames(midi::MidiService& ports) {
+  return Names<midi::InCaps>(ports.InputCount(),
+                             [&](unsigned id, midi::InCaps& caps) { return ports.DescribeInput(id, caps); });
 }
 
-DeviceNames OutputNames(midi::MidiService& service) {
-  return Names<midi::OutCaps>(service.OutGetNumDevs(), [&](unsigned id, midi::OutCaps& caps) {
-    return service.OutGetDevCaps(static_cast<int>(id), caps);
+DeviceNames OutputNames(midi::MidiService& ports) {
+  return Names<midi::OutCaps>(ports.OutputCount(), [&](unsigned id, midi::OutCaps& caps) {
+    return ports.DescribeOutput(static_cast<int>(id), caps);
   });
 }
 

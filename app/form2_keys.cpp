@@ -3,8 +3,11 @@
 #include "theory/keys.h"
 #include "theory/note_names.h"
 #include "theory/note_table.h"
+#include "ui/key_menus.h"
 
 namespace lintra::app {
+
+std::string TForm2::ShownName(std::string_view name) { return theory::ShownOctave(name, Checked(menu::MiddleCIsC4)); }
 
 void TForm2::SetWhiteKeyCaptions(bool syllables) {
   for (int i = 0; i < static_cast<int>(ui::Keyboard().size()); ++i) {
@@ -51,18 +54,18 @@ void TForm2::NoteNamesOffClick() {
   }
 }
 
-void TForm2::KeyCommand(std::string_view item) {
-  const auto* key = theory::FindKey(item);
+void TForm2::KeyCommand(theory::KeyId keyId) {
+  const auto* key = theory::FindKey(keyId);
   if (key == nullptr) return;
   Check(key->minor ? menu::MinorKeys1 : menu::MajorKeys1);
   questionOpen_ = false;  // a note of the old key, answered now, would be journalled in the new one
   model_.SetEnabled(model_.M(menu::Claves1), true);
   NoteX = 0;
   RepeatPending = 0;
-  model_.SetChecked(model_.MenuNamed(key->item), true);
+  model_.SetChecked(model_.M(ui::KeyMenu(key->id)), true);
   if (!key->minor) LeadingToneAccidental = " ";
   // The C# minor command has always left the answer line as it was.
-  if (key->item != "CsharpMinor1") SetText(control::AnsShow, "");
+  if (key->id != theory::KeyId::CSharpMinor) SetText(control::AnsShow, "");
   KeySignatureKind = std::string(key->signatureKind);
   KeySignatureCount = key->signatureCount;
   DrawStaff();

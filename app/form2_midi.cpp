@@ -11,7 +11,6 @@
 #include "app/device_settings.h"
 #include "app/form2.h"
 #include "app/text_numbers.h"
-#include "midi/message_bytes.h"
 #include "midi/synth_device_name.h"
 
 namespace lintra::app {
@@ -108,14 +107,14 @@ bool OpenBuiltInSynthesizer(midi::TMidiOutput& output) {
 
 }  // namespace
 
-void TForm2::Send(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
-  if (OnShortSent) OnShortSent(status, data1, data2);
+void TForm2::Send(const midi::ShortMessage& message) {
+  if (OnShortSent) OnShortSent(message);
   try {
-    MidiOutput1.SendShort(status, data1, data2);
+    MidiOutput1.SendShort(message.status, message.data1, message.data2);
   } catch (const midi::EmidioutputError& error) {
     UseBuiltInSynthesizer(error.what());
     try {
-      MidiOutput1.SendShort(status, data1, data2);
+      MidiOutput1.SendShort(message.status, message.data1, message.data2);
     } catch (const midi::EmidioutputError&) {
     }
   }
@@ -373,20 +372,20 @@ void TForm2::MIDIInst1Click() {
     return;
   }
   Instrument = static_cast<std::int8_t>(number);
-  Send(midi::kProgramChange, static_cast<std::uint8_t>(Instrument), 0);
+  Send(midi::ProgramChange{Instrument});
   Timer3().SetEnabled(true);
-  Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::NoteOn{QuestionNote});
 }
 
 void TForm2::SustainOnClick() { Check(menu::SustainOn1); }
 
 void TForm2::SustainOffClick() {
-  Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::NoteOff{QuestionNote});
   Check(menu::SustainOff1);
 }
 
 void TForm2::Desligados1Click() {
-  for (int note = 0; note <= 109; ++note) Send(midi::kNoteOff, static_cast<std::uint8_t>(note), 0);
+  for (int note = 0; note <= 109; ++note) Send(midi::NoteOff{note, /*velocity=*/0});
 }
 
 }  // namespace lintra::app

@@ -1,6 +1,7 @@
 // The two exercises: note reading and the reverse exercise.
 #include "app/form2.h"
 #include "theory/keys.h"
+#include "ui/key_menus.h"
 
 namespace lintra::app {
 
@@ -69,9 +70,8 @@ void TForm2::NotationQuestionsClick() {
   }
 
   auto runFirstChecked = [this](auto order) {
-    for (const auto name : order) {
-      // The keys' items are named by the key table.
-      if (auto& item = model_.MenuNamed(name); item.checked) {
+    for (const auto key : order) {
+      if (auto& item = model_.M(ui::KeyMenu(key)); item.checked) {
         model_.ClickFromCode(item);
         return;
       }

@@ -4,7 +4,6 @@
 
 #include "app/form2.h"
 #include "app/random.h"
-#include "midi/message_bytes.h"
 #include "theory/note_names.h"
 #include "theory/note_table.h"
 
@@ -27,7 +26,7 @@ void TForm2::StartButtonClick() {
   SetText(control::Score, "Start");
   SetText(control::Items, "0");
   SoundingNote = QuestionNote;
-  Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::NoteOff{QuestionNote});
   SetText(control::AnsShow, "");
   DrawStaff();
   NoteX = 0;
@@ -40,9 +39,9 @@ void TForm2::ResponseClick() {
   Timer1().SetEnabled(false);
   if (RepeatPending == 1) {
     SoundingNote = QuestionNote;
-    Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
-    Send(midi::kProgramChange, static_cast<std::uint8_t>(Instrument), 127);
-    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::NoteOff{QuestionNote});
+    Send(midi::ProgramChange{Instrument, midi::ProgramChange::kRepeatFill});
+    Send(midi::NoteOn{QuestionNote});
     if (Checked(menu::SustainOff1)) Timer3().SetEnabled(true);
     RepeatPending = 0;
     return;
@@ -55,8 +54,8 @@ void TForm2::ResponseClick() {
   Random random;
   random.Seed(services_.clock.TimeOfDayMs());
   std::int8_t pick = 0;
-  if (Checked(menu::PractiseWeakNotes)) {
-    pick = WeakPick(random);
+  if (const auto chosen = events_.pickQuestion ? events_.pickQuestion(random) : std::nullopt) {
+    pick = static_cast<std::int8_t>(*chosen);
   } else if (Checked(menu::ChromaticScale)) {
     pick = static_cast<std::int8_t>(random.Below(70));
     if (pick == CurrentSlot) pick = static_cast<std::int8_t>(pick + 3);
@@ -83,9 +82,9 @@ void TForm2::ResponseClick() {
 void TForm2::PresentNote() {
   questionOpen_ = false;  // until the new note is on the staff and sounding
   if (Checked(menu::SustainOff1)) Timer3().SetEnabled(true);
-  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::NoteOff{SoundingNote});
   SoundingNote = QuestionNote;
-  Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::NoteOff{QuestionNote});
 
   const auto slot = static_cast<std::size_t>(static_cast<std::uint8_t>(CurrentSlot));
   const auto& row = theory::SpelledNoteTable().at(slot);
@@ -100,7 +99,7 @@ void TForm2::PresentNote() {
     SetText(control::AnsShow, "You played " + DisplayName);
     NoteX = 0;
     DrawNote();
-    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::NoteOn{QuestionNote});
     return;
   }
   if (AnswerCount - WrongCount > 0) {
@@ -115,32 +114,32 @@ void TForm2::PresentNote() {
     return;
   }
   DrawNote();
-  Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::NoteOn{QuestionNote});
   QuestionShown();
 }
 
 void TForm2::StimNoteOff() {
-  Send(midi::kNoteOff, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::NoteOff{QuestionNote});
   Timer3().SetEnabled(false);
 }
 
 void TForm2::ClavedoSol1Click() {
   Check(menu::ClavedoSol1);
-  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::NoteOff{SoundingNote});
   TrebleClef = 1;
   PickRange = 35;
 }
 
 void TForm2::ClavedoF1Click() {
   Check(menu::ClavedoF1);
-  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::NoteOff{SoundingNote});
   TrebleClef = 0;
   PickRange = 35;
 }
 
 void TForm2::Ambos1Click() {
   Check(menu::Ambos1);
-  Send(midi::kNoteOff, static_cast<std::uint8_t>(SoundingNote), 127);
+  Send(midi::NoteOff{SoundingNote});
   TrebleClef = 0;
   PickRange = 70;
 }

@@ -2,8 +2,8 @@
 #include "app/form2.h"
 #include "app/random.h"
 #include "app/text_numbers.h"
-#include "midi/message_bytes.h"
 #include "theory/keys.h"
+#include "ui/key_menus.h"
 
 namespace lintra::app {
 namespace {
@@ -62,7 +62,7 @@ void TForm2::On1Click() {
     }
   }
   Timer3().SetEnabled(true);
-  Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+  Send(midi::NoteOn{QuestionNote});
 }
 
 void TForm2::Off1Click() {
@@ -75,7 +75,7 @@ void TForm2::AutoModOnClick() {
   if (!Checked(menu::NotationQuestions)) {
     dialogs.Message("Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoModulate Feature.");
     Timer3().SetEnabled(true);
-    Send(midi::kNoteOn, static_cast<std::uint8_t>(QuestionNote), 127);
+    Send(midi::NoteOn{QuestionNote});
     return;
   }
   if (Checked(menu::ChromaticScale)) {
@@ -154,11 +154,11 @@ void TForm2::CheckAutoModulate() {
       index = static_cast<std::int8_t>(random.Below(24));
     } while (index == LastModulationKey);
     LastModulationKey = index;
-    model_.ClickFromCode(model_.MenuNamed(theory::Keys()[static_cast<std::size_t>(index)].item));
+    model_.ClickFromCode(ui::KeyMenu(theory::Keys()[static_cast<std::size_t>(index)].id));
   } else {
     Check(menu::AutoModOff);
     Check(menu::AutoModulate2, false);
-    Send(midi::kNoteOn, static_cast<std::uint8_t>(SoundingNote), 127);
+    Send(midi::NoteOn{SoundingNote});
     Timer1().SetEnabled(true);
   }
 }

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "ui/translate.h"
+
 namespace lintra::app {
 
 bool TryStrToInt(const std::string& text, std::int32_t& value) {
@@ -28,7 +30,9 @@ bool TryStrToInt(const std::string& text, std::int32_t& value) {
 
 std::int32_t StrToInt(const std::string& text) {
   std::int32_t value = 0;
-  if (!TryStrToInt(text, value)) throw EConvertError("'" + text + "' is not a valid integer value");
+  if (!TryStrToInt(text, value)) {
+    throw EConvertError(ui::Args(ui::Tr("Messages", "'%1' is not a valid integer value"), {text}));
+  }
   return value;
 }
 

@@ -47,7 +47,7 @@ AnswerRecord ReadAnswer(const Statement& s) {
   r.sessionId = s.integer(1);
   r.exercise = static_cast<Exercise>(s.integer(2));
   r.scaleKind = static_cast<ScaleKind>(s.integer(3));
-  r.keyItem = s.text(4);
+  if (const auto key = theory::ParseKeyCode(s.text(4))) r.key = *key;
   r.clefRange = static_cast<ClefRange>(s.integer(5));
   const auto slot = s.integer(6);
   if (slot >= 0 && static_cast<std::size_t>(slot) < theory::kNoteSlotCount) {

@@ -1,16 +1,16 @@
 #include "journal/journal.h"
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
 #include <chrono>
-#include <cstdio>
-#include <ctime>
+#include <filesystem>
+#include <system_error>
 #include <thread>
 
 #include "journal/answer_columns.h"
 #include "journal/schema.h"
 #include "journal/statement.h"
+#include "journal/utc_text.h"
 
 namespace lintra::journal {
 namespace {
@@ -19,8 +19,15 @@ bool IsDamage(int rc) { return (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == S
 bool IsBusy(int rc) { return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED; }
 
 bool Exists(const std::string& file) {
-  struct stat info {};
-  return ::stat(file.c_str(), &info) == 0;
+  std::error_code error;
+  return std::filesystem::exists(file, error);
+}
+
+// False when it could not be moved.
+bool Rename(const std::string& from, const std::string& to) {
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
 }
 
 std::int64_t NowUtcMs() {
@@ -28,26 +35,17 @@ std::int64_t NowUtcMs() {
       .count();
 }
 
-std::string UtcStamp(std::int64_t utcMs) {
-  const std::time_t seconds = static_cast<std::time_t>(utcMs / 1000);
-  std::tm tm{};
-  gmtime_r(&seconds, &tm);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &tm);
-  return text;
-}
-
 }  // namespace
 
 std::string MoveAside(const std::string& path, const std::string& label, std::int64_t utcMs) {
   if (!Exists(path)) return {};
-  const std::string base = path + "." + label + "-" + UtcStamp(utcMs);
+  const std::string base = path + "." + label + "-" + CompactUtc(utcMs);
   std::string target = base;
   for (int n = 2; Exists(target) || Exists(target + "-wal"); ++n) target = base + "-" + std::to_string(n);
-  if (std::rename(path.c_str(), target.c_str()) != 0) return {};
+  if (!Rename(path, target)) return {};
   // The log may hold committed answers not yet in the main file: it goes with it.
   for (const char* suffix : {"-wal", "-shm"}) {
-    if (Exists(path + suffix)) std::rename((path + suffix).c_str(), (target + suffix).c_str());
+    if (Exists(path + suffix)) Rename(path + suffix, target + suffix);
   }
   return target;
 }
@@ -174,7 +172,7 @@ int Journal::WriteAll(std::span<const AnswerRecord> records) {
     for (const AnswerRecord& record : records) {
       if (rc != SQLITE_OK) break;
       const std::int64_t session = SessionId(record, &rc);
-      const std::int64_t key = rc == SQLITE_OK ? NameId(record.keyItem, &rc) : 0;
+      const std::int64_t key = rc == SQLITE_OK ? NameId(std::string(theory::Code(record.key)), &rc) : 0;
       const std::int64_t answer = rc == SQLITE_OK ? NameId(record.answerKey, &rc) : 0;
       if (rc != SQLITE_OK) break;
       BindAnswer(insert, record, session, key, answer);

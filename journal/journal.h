@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "journal/answer.h"
+#include "journal/journal_reader.h"
 
 struct sqlite3;
 
@@ -50,6 +51,9 @@ class Journal {
   bool InMemory() const { return inMemory_; }
   std::size_t Waiting() const { return waiting_.size(); }
   const std::string& path() const { return path_; }
+  // Reads this journal's own connection: valid until the journal is reset or closed.
+  JournalReader Reader() const { return JournalReader(db_); }
+  // The connection itself, for the journal's own tests.
   sqlite3* db() const { return db_; }
 
  private:

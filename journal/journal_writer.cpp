@@ -33,6 +33,12 @@ void JournalWriter::Flush() {
   changed_.wait(lock, [&] { return written_ >= target; });
 }
 
+std::string JournalWriter::Reset(std::int64_t nowUtcMs) {
+  Flush();
+  std::lock_guard lock(journalMutex_);
+  return journal_->Reset(nowUtcMs);
+}
+
 std::optional<Notice> JournalWriter::TakeNotice() {
   std::lock_guard lock(journalMutex_);
   return journal_->TakeNotice();

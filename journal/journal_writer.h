@@ -25,13 +25,16 @@ class JournalWriter {
   void Record(AnswerRecord record);
   // Returns once every answer recorded before the call has been written (or is held by the journal).
   void Flush();
-  // Runs `read` on the journal between two writes, after a flush: for the queries.
+  // Runs `read` on the journal's reader between two writes, after a flush.
   template <typename F>
   auto Read(F&& read) {
     Flush();
     std::lock_guard lock(journalMutex_);
-    return read(*journal_);
+    const JournalReader reader = journal_->Reader();
+    return read(reader);
   }
+  // Moves the journal aside as a backup and starts a new one (Journal::Reset), after a flush.
+  std::string Reset(std::int64_t nowUtcMs);
   std::optional<Notice> TakeNotice();
   // As TakeNotice, but never waits for a write in progress: nothing then, the notice comes next time.
   std::optional<Notice> PollNotice();

@@ -2,9 +2,13 @@
 
 #include <sqlite3.h>
 
+#include <array>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "journal/statement.h"
+#include "theory/keys.h"
 
 namespace lintra::journal {
 namespace {
@@ -29,10 +33,44 @@ int CreateVersion1(sqlite3* db) {
                  "CREATE INDEX answers_by_note ON answers(key_name, slot);");
 }
 
+// The names version 1 gave the keys: the window's menu items of its day, kept here because the
+// files say them, whatever the menus are called later.
+constexpr std::array<std::pair<std::string_view, theory::KeyId>, theory::kKeyIdCount> kVersion1KeyNames{{
+    {"CMajor1", theory::KeyId::CMajor},           {"GMajor1", theory::KeyId::GMajor},
+    {"DMajor1", theory::KeyId::DMajor},           {"AMajor1", theory::KeyId::AMajor},
+    {"EMajor1", theory::KeyId::EMajor},           {"BMajor1", theory::KeyId::BMajor},
+    {"FsharpMajor1", theory::KeyId::FSharpMajor}, {"FMajor1", theory::KeyId::FMajor},
+    {"BbMajor1", theory::KeyId::BFlatMajor},      {"EbMajor1", theory::KeyId::EFlatMajor},
+    {"abMajor1", theory::KeyId::AFlatMajor},      {"DbMajor1", theory::KeyId::DFlatMajor},
+    {"GbMajor1", theory::KeyId::GFlatMajor},      {"AMinor1", theory::KeyId::AMinor},
+    {"EMinor1", theory::KeyId::EMinor},           {"BMinor1", theory::KeyId::BMinor},
+    {"FsharpMinor1", theory::KeyId::FSharpMinor}, {"CsharpMinor1", theory::KeyId::CSharpMinor},
+    {"DMinor1", theory::KeyId::DMinor},           {"GMinor1", theory::KeyId::GMinor},
+    {"CMinor1", theory::KeyId::CMinor},           {"FMinor1", theory::KeyId::FMinor},
+    {"BbMinor1", theory::KeyId::BFlatMinor},      {"EbMinor1", theory::KeyId::EFlatMinor},
+    {"ChromaticScale", theory::KeyId::Chromatic},
+}};
+
+// Version 2: answers name their key by its identity's code ("g_major") instead of a menu item of
+// the window, so that renaming an item cannot orphan a student's history. The answers themselves
+// are untouched: only the key's row in `names` is renamed. A name that is no key's stays as it is.
+int KeysByIdentity(sqlite3* db) {
+  Statement rename(db,
+                   "UPDATE names SET text = ?2 WHERE text = ?1"
+                   " AND EXISTS(SELECT 1 FROM answers WHERE key_name = names.id)");
+  if (!rename.ok()) return rename.prepareCode();
+  for (const auto& [name, key] : kVersion1KeyNames) {
+    rename.reset();
+    const int rc = rename.bind(1, name).bind(2, theory::Code(key)).step();
+    if (rc != SQLITE_DONE) return rc;
+  }
+  return SQLITE_OK;
+}
+
 }  // namespace
 
 const std::vector<MigrationStep>& MigrationSteps() {
-  static const std::vector<MigrationStep> steps{CreateVersion1};
+  static const std::vector<MigrationStep> steps{CreateVersion1, KeysByIdentity};
   return steps;
 }
 

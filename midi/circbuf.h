@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "midi/midi_service.h"
+#include "midi/long_header.h"
 
 namespace lintra::midi {
 

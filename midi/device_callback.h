@@ -1,4 +1,4 @@
-// What both MIDI components share with the services' threads: the context
+// What both MIDI components share with the ports' threads: the context
 // value they hand over at open, the callback routine that reads it and the
 // notifications that routine posts to the component's window.
 #pragma once
@@ -19,9 +19,10 @@ inline constexpr std::uint32_t kNotifyOutputDone = MOM_DONE;  // a long message 
 inline constexpr std::uint32_t kNotifyOverflow = 1024;        // the input ring was full
 inline constexpr std::uint32_t kNotifyCatchUp = 1025;         // notifications were missed
 
-// The context value a component hands to the service at open; DeviceCallback
-// reads it on the service's thread while the user-interface thread may change
-// SysexOnly at any time, hence the atomics.  The output uses only Window.
+// The context value a component hands to the device calls at open;
+// DeviceCallback reads it on the port's thread while the user-interface
+// thread may change SysexOnly at any time, hence the atomics.  The output
+// uses only Window.
 struct DeviceLink {
   std::atomic<EventRing*> Ring{nullptr};
   std::atomic<MessageWindow*> Window{nullptr};
@@ -33,8 +34,8 @@ struct DeviceLink {
   std::atomic<std::uint32_t> MissedOverflow{0};
 };
 
-// The one callback routine both components give the services; `instance` is
-// the component's DeviceLink.  Runs on the service's thread: it reads the
+// The one callback routine both components give the device calls; `instance`
+// is the component's DeviceLink.  Runs on the port's thread: it reads the
 // link, writes at most one ring entry and posts; no allocation, no lock.
 void DeviceCallback(DeviceHandle handle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1,
                     std::uintptr_t p2) noexcept;

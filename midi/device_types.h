@@ -1,5 +1,6 @@
-// The vocabulary of the MIDI services: result codes, device handles, the
-// callback routine and its message codes, and the capability records.
+// The vocabulary of the MIDI back ends and of the device calls over them:
+// result codes, device handles, the callback routine and its message codes,
+// and the capability records.
 //
 // The components were laid out over a device API in the style of the classic
 // multimedia MIDI calls: devices by number, a capability record per device,
@@ -15,9 +16,9 @@ namespace lintra::midi {
 using Result = std::uint16_t;
 inline constexpr Result kOk = 0;
 
-// Result codes shared by all services (numbered as the classic API numbers them,
-// so that texts and tests read the same everywhere).  A service may add its own
-// codes from 100 up; ErrorText must know every code it returns.
+// Result codes shared by all back ends (numbered as the classic API numbers
+// them, so that texts and tests read the same everywhere; result_texts.h has
+// their texts).  Codes of our own start at 100.
 enum : Result {
   kErrUnspecified = 1,  // "An unspecified error occurred."
   kErrBadDeviceId = 2,  // device number out of range
@@ -32,6 +33,7 @@ enum : Result {
   kErrStillPlaying = 65,
   kErrNotReady = 67,
   kErrDeviceGone = 100,  // the device disappeared while open
+  kErrOpenFailed = 101,  // the MIDI system refused the open (port busy, refused)
 };
 
 using DeviceHandle = std::uintptr_t;  // 0 = none
@@ -50,8 +52,8 @@ enum : std::uint32_t {
   MOM_DONE = 969,
 };
 
-// Callback routine: runs on a thread of the service (or, for an output, may run
-// on the caller's thread).  `instance` is the context value given at open.
+// Callback routine of the device calls: runs on an input port's own thread
+// (or, for an output, on the caller's).  `instance` is the context value given at open.
 // For MIM_DATA p1 is the packed short message and p2 the time stamp in ms;
 // for MIM_LONGDATA / MIM_LONGERROR / MOM_DONE p1 is the LongHeader*.
 using Callback = void (*)(DeviceHandle handle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1,

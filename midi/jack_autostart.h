@@ -1,4 +1,6 @@
 // Both back ends may start JACK clients (RtMidi's ports, FluidSynth's audio).
+// Setting the environment is the platform's: CMake builds
+// jack_autostart_posix.cpp or jack_autostart_windows.cpp.
 #pragma once
 
 namespace lintra::midi {

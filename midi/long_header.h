@@ -1,7 +1,7 @@
-// Long (system-exclusive) message buffers and the rules every service keeps
+// Long (system-exclusive) message buffers and the rules the device calls keep
 // for them: a header is prepared before use, queued while a device holds it
 // (input) and marked done when it comes back, and cannot be unprepared while
-// queued.  Each service checks its own handle first, then leaves the header
+// queued.  The device calls check their handle first, then leave the header
 // to these rules, so that all of them answer a misused header alike.
 #pragma once
 
@@ -17,7 +17,7 @@ struct LongHeader {
   std::uint32_t bufferLength = 0;   // size of the buffer
   std::uint32_t bytesRecorded = 0;  // bytes filled in (input)
   std::uintptr_t user = 0;          // owner's reference
-  std::uint32_t flags = 0;          // kHdr* below, kept by the service
+  std::uint32_t flags = 0;          // kHdr* below, kept by the device calls
 };
 enum : std::uint32_t { kHdrDone = 1, kHdrPrepared = 2, kHdrInQueue = 4 };
 

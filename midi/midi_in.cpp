@@ -5,11 +5,19 @@
 #include <new>
 
 #include "midi/message_bytes.h"
+#include "midi/messages.h"
 
 namespace lintra::midi {
 
-TMidiInput::TMidiInput(MidiInputService& service, MessageLoop& loop)
-    : service_(service), loop_(loop), deviceCount_(static_cast<std::uint16_t>(service.InGetNumDevs())) {
+TMidiInput::TMidiInput(MidiInputService& ports, MessageLoop& loop) : TMidiInput(nullptr, &ports, loop) {}
+
+TMidiInput::TMidiInput(InputDeviceApi& devices, MessageLoop& loop) : TMidiInput(&devices, nullptr, loop) {}
+
+TMidiInput::TMidiInput(InputDeviceApi* devices, MidiInputService* ports, MessageLoop& loop)
+    : ownDevices_(devices ? nullptr : std::make_unique<InputDeviceAdapter>(*ports)),
+      devices_(devices ? *devices : *ownDevices_),
+      loop_(loop),
+      deviceCount_(static_cast<std::uint16_t>(devices_.InGetNumDevs())) {
   if (deviceCount_ == 0) return;  // no devices: no window, no name, for good
   try {
     SetDeviceID(0);
@@ -23,7 +31,7 @@ TMidiInput::TMidiInput(MidiInputService& service, MessageLoop& loop)
 }
 
 void TMidiInput::RefreshDeviceCount() {
-  deviceCount_ = static_cast<std::uint16_t>(service_.InGetNumDevs());
+  deviceCount_ = static_cast<std::uint16_t>(devices_.InGetNumDevs());
   if (state_ != State::NoDevices || deviceCount_ == 0) return;
   if (!window_) {
     window_ =
@@ -44,20 +52,10 @@ TMidiInput::~TMidiInput() {
       // Nobody is left to show it; fall through to the forced release.
     }
   }
-  if (handle_ != kNoHandle) {
-    // A close that failed half-way: the device must stop calling us before
-    // the link and the buffers go.
-    service_.InReset(handle_);
-    for (auto& buffer : sysexBuffers_)
-      if (buffer) service_.InUnprepareHeader(handle_, buffer->Header());
-    service_.InClose(handle_);
-    handle_ = kNoHandle;
-  }
-  if (link_) link_->Ring.store(nullptr, std::memory_order_release);
-  RingFree(ring_);
+  ReleaseDevice();
 }
 
-std::string TMidiInput::ErrorText(Result code) { return ServiceErrorText(service_, code); }
+std::string TMidiInput::ErrorText(Result code) { return ServiceErrorText(devices_, code); }
 
 void TMidiInput::Check(Result result) {
   error_ = result;
@@ -67,10 +65,10 @@ void TMidiInput::Check(Result result) {
 
 void TMidiInput::SetDeviceID(std::uint16_t id) {
   if (IsOpen()) throw EMidiInputError("Change to DeviceID while device was open");
-  if (id >= service_.InGetNumDevs()) throw EMidiInputError("Invalid device ID");
+  if (id >= devices_.InGetNumDevs()) throw EMidiInputError("Invalid device ID");
   deviceId_ = id;
   InCaps caps;
-  Check(service_.InGetDevCaps(id, caps));
+  Check(devices_.InGetDevCaps(id, caps));
   productName_ = caps.productName;
   driverVersion_ = caps.driverVersion;
   manufacturerId_ = caps.manufacturerId;
@@ -81,10 +79,10 @@ void TMidiInput::SetProductName(const std::string& name) {
   if (deviceCount_ == 0) return;
   if (IsOpen()) throw EMidiInputError("Change to ProductName while device was open");
   if (loading_) return;
-  const unsigned count = service_.InGetNumDevs();
+  const unsigned count = devices_.InGetNumDevs();
   for (unsigned id = 0; id < count; ++id) {
     InCaps caps;
-    Check(service_.InGetDevCaps(id, caps));
+    Check(devices_.InGetDevCaps(id, caps));
     if (caps.productName == name) {
       productName_ = name;
       SetDeviceID(static_cast<std::uint16_t>(id));
@@ -120,7 +118,7 @@ bool TMidiInput::OpenDevice() {
     link_->Window.store(window_.get(), std::memory_order_release);
     link_->SysexOnly.store(sysexOnly_, std::memory_order_relaxed);
     DeviceHandle handle = kNoHandle;
-    error_ = service_.InOpen(handle, deviceId_, &DeviceCallback, reinterpret_cast<std::uintptr_t>(link_.get()));
+    error_ = devices_.InOpen(handle, deviceId_, &DeviceCallback, reinterpret_cast<std::uintptr_t>(link_.get()));
     if (error_ != kOk) {
       // Refused: say so once and stay closed.  An open state on no handle
       // would make every later close fail and show an error box again.
@@ -136,22 +134,22 @@ bool TMidiInput::OpenDevice() {
     state_ = State::Open;
     return true;
   } catch (const EMidiInputError&) {
-    AbandonOpen();
+    ReleaseDevice();
     return false;
   } catch (const std::bad_alloc&) {
-    AbandonOpen();
+    ReleaseDevice();
     return false;
   }
 }
 
-void TMidiInput::AbandonOpen() {
-  // The device was opened but its buffers could not be set up: close it
-  // again rather than leave it calling into a ring that is about to go.
+void TMidiInput::ReleaseDevice() {
+  // A device opened whose buffers could not be set up, or whose close failed
+  // half-way: it must stop calling us before the ring and the buffers go.
   if (handle_ != kNoHandle) {
-    service_.InReset(handle_);
+    devices_.InReset(handle_);
     for (auto& buffer : sysexBuffers_)
-      if (buffer) service_.InUnprepareHeader(handle_, buffer->Header());
-    service_.InClose(handle_);
+      if (buffer) devices_.InUnprepareHeader(handle_, buffer->Header());
+    devices_.InClose(handle_);
     handle_ = kNoHandle;
   }
   sysexBuffers_.clear();
@@ -176,19 +174,19 @@ void TMidiInput::PrepareSysexBuffers() {
   sysexBuffers_.reserve(sysexBufferCount_);
   for (std::uint16_t i = 0; i < sysexBufferCount_; ++i) {
     auto buffer = std::make_unique<TMyMidiHdr>(sysexBufferSize_);
-    Check(service_.InPrepareHeader(handle_, buffer->Header()));
+    Check(devices_.InPrepareHeader(handle_, buffer->Header()));
     sysexBuffers_.push_back(std::move(buffer));
   }
 }
 
 void TMidiInput::QueueSysexBuffers() {
-  for (auto& buffer : sysexBuffers_) Check(service_.InAddBuffer(handle_, buffer->Header()));
+  for (auto& buffer : sysexBuffers_) Check(devices_.InAddBuffer(handle_, buffer->Header()));
 }
 
 void TMidiInput::ReleaseSysexBuffers() {
   for (auto& buffer : sysexBuffers_) {
     if (!buffer) continue;
-    Check(service_.InUnprepareHeader(handle_, buffer->Header()));
+    Check(devices_.InUnprepareHeader(handle_, buffer->Header()));
     buffer.reset();
   }
   sysexBuffers_.clear();
@@ -196,7 +194,7 @@ void TMidiInput::ReleaseSysexBuffers() {
 
 void TMidiInput::StartInput() {
   if (!IsOpen()) return;
-  Check(service_.InStart(handle_));
+  Check(devices_.InStart(handle_));
 }
 
 void TMidiInput::CloseDevice() {
@@ -204,9 +202,9 @@ void TMidiInput::CloseDevice() {
   // Closed before any call, so the empty buffers that the reset hands back
   // are never read as events.
   state_ = State::Closed;
-  Check(service_.InReset(handle_));
+  Check(devices_.InReset(handle_));
   ReleaseSysexBuffers();
-  Check(service_.InClose(handle_));
+  Check(devices_.InClose(handle_));
   handle_ = kNoHandle;
   link_->Ring.store(nullptr, std::memory_order_release);
   RingFree(ring_);
@@ -230,13 +228,14 @@ std::unique_ptr<TMyMidiEvent> TMidiInput::ReadEvent() {
       event->SysexBytes = std::make_unique<std::uint8_t[]>(event->SysexSize);
       std::memcpy(event->SysexBytes.get(), header->data, event->SysexSize);
     }
-    Result result = service_.InPrepareHeader(handle_, header);
-    if (result == kOk) result = service_.InAddBuffer(handle_, header);
+    Result result = devices_.InPrepareHeader(handle_, header);
+    if (result == kOk) result = devices_.InAddBuffer(handle_, header);
     Check(result);  // on failure the entry stays for the next read
   } else {
-    event->StatusByte = static_cast<std::uint8_t>(entry.ShortData & 0xFF);
-    event->FirstData = static_cast<std::uint8_t>(entry.ShortData >> 8 & 0xFF);
-    event->SecondData = static_cast<std::uint8_t>(entry.ShortData >> 16 & 0xFF);
+    const ShortMessage message = Unpacked(entry.ShortData);
+    event->StatusByte = message.status;
+    event->FirstData = message.data1;
+    event->SecondData = message.data2;
   }
   RingDrop(*ring_);
   // Dropped first: the hook may handle pending events and read again, nested.

@@ -1,7 +1,7 @@
-// TMidiInput: owns one MIDI input device of a MidiService.  The service calls
-// DeviceCallback on a thread of its own; the callback stores each message in
-// the ring and posts one notification, and on the user-interface thread the
-// component takes one entry per notification, turns it into a TMyMidiEvent
+// TMidiInput: owns one MIDI input device.  The device calls DeviceCallback on
+// a thread of its own; the callback stores each message in the ring and
+// posts one notification, and on the user-interface thread the component
+// takes one entry per notification, turns it into a TMyMidiEvent
 // and hands channel-1 note-ons to the note hook.  System-exclusive messages
 // arrive in a pool of long buffers that go back to the device as soon as
 // their bytes are copied.
@@ -16,6 +16,8 @@
 
 #include "midi/circbuf.h"
 #include "midi/device_callback.h"
+#include "midi/input_device_adapter.h"
+#include "midi/input_device_api.h"
 #include "midi/message_loop.h"
 #include "midi/midi_input_service.h"
 #include "midi/miditype.h"
@@ -36,7 +38,10 @@ class TMidiInput {
  public:
   enum class State { Open, Closed, NoDevices };
 
-  TMidiInput(MidiInputService& service, MessageLoop& loop);
+  // Over a back end's ports, through the device calls of an adapter of its own.
+  TMidiInput(MidiInputService& ports, MessageLoop& loop);
+  // Over device calls given.
+  TMidiInput(InputDeviceApi& devices, MessageLoop& loop);
   ~TMidiInput();
   TMidiInput(const TMidiInput&) = delete;
   TMidiInput& operator=(const TMidiInput&) = delete;
@@ -75,6 +80,9 @@ class TMidiInput {
   void StartInput();
   void CloseDevice();
   std::uint16_t PendingCount() const noexcept;
+  // Long buffers the device holds now, waiting for a message: 0 over device
+  // calls given at construction, which keep their own account.
+  std::size_t QueuedSysexBuffers() const { return ownDevices_ ? ownDevices_->QueuedBuffers() : 0; }
   // The oldest waiting event, or null when closed or nothing is waiting.
   std::unique_ptr<TMyMidiEvent> ReadEvent();
   std::string ErrorText(Result code);
@@ -86,16 +94,18 @@ class TMidiInput {
   std::function<void(const std::string&)> ShowMessage;
 
  private:
+  TMidiInput(InputDeviceApi* devices, MidiInputService* ports, MessageLoop& loop);
   void CatchUpMissedNotifications();
   void HandleNotification(const PostedMessage& message);
   void PrepareSysexBuffers();
   void QueueSysexBuffers();
   void ReleaseSysexBuffers();
-  void AbandonOpen();
+  void ReleaseDevice();
   void ForgetDevice();
   void Check(Result result);
 
-  MidiInputService& service_;
+  std::unique_ptr<InputDeviceAdapter> ownDevices_;
+  InputDeviceApi& devices_;
   MessageLoop& loop_;
   std::unique_ptr<MessageWindow> window_;
   std::uint16_t deviceId_ = 0;

@@ -3,13 +3,23 @@
 #include <cstring>
 #include <new>
 
+#include "midi/messages.h"
+#include "midi/output_device_adapter.h"
+
 namespace lintra::midi {
 
-TMidiOutput::TMidiOutput(MidiOutputService& service, MessageLoop& loop)
-    : service_(service),
+TMidiOutput::TMidiOutput(MidiOutputService& ports, MessageLoop& loop)
+    : ownDevices_(std::make_unique<OutputDeviceAdapter>(ports)),
+      devices_(*ownDevices_),
       window_(
           std::make_unique<MessageWindow>(loop, [this](const PostedMessage& message) { HandleNotification(message); })),
-      deviceCount_(static_cast<std::uint16_t>(service.OutGetNumDevs())) {}
+      deviceCount_(static_cast<std::uint16_t>(devices_.OutGetNumDevs())) {}
+
+TMidiOutput::TMidiOutput(OutputDeviceApi& devices, MessageLoop& loop)
+    : devices_(devices),
+      window_(
+          std::make_unique<MessageWindow>(loop, [this](const PostedMessage& message) { HandleNotification(message); })),
+      deviceCount_(static_cast<std::uint16_t>(devices_.OutGetNumDevs())) {}
 
 TMidiOutput::~TMidiOutput() {
   if (open_) {
@@ -25,7 +35,7 @@ TMidiOutput::~TMidiOutput() {
   }
 }
 
-std::string TMidiOutput::ErrorText(Result code) { return ServiceErrorText(service_, code); }
+std::string TMidiOutput::ErrorText(Result code) { return ServiceErrorText(devices_, code); }
 
 void TMidiOutput::Check(Result result) {
   lastError_ = result;
@@ -34,11 +44,11 @@ void TMidiOutput::Check(Result result) {
 
 void TMidiOutput::SetDeviceID(int id) {
   if (open_) throw EmidioutputError("Change to DeviceID while device was open");
-  if (id != kMidiMapper && (id < 0 || static_cast<unsigned>(id) >= service_.OutGetNumDevs()))
+  if (id != kMidiMapper && (id < 0 || static_cast<unsigned>(id) >= devices_.OutGetNumDevs()))
     throw EmidioutputError("Invalid device ID");
   deviceId_ = id;
   OutCaps caps;
-  lastError_ = service_.OutGetDevCaps(id, caps);
+  lastError_ = devices_.OutGetDevCaps(id, caps);
   // A failed query leaves the record empty: the fields then claim no device.
   if (lastError_ != kOk) caps = OutCaps{};
   productName_ = caps.productName;
@@ -53,11 +63,11 @@ void TMidiOutput::SetDeviceID(int id) {
 void TMidiOutput::SetProductName(const std::string& name) {
   if (open_) throw EmidioutputError("Change to ProductName while device was open");
   if (loading_) return;
-  const int count = static_cast<int>(service_.OutGetNumDevs());
+  const int count = static_cast<int>(devices_.OutGetNumDevs());
   // The mapper comes first, so a name equal to the mapper's selects it.
   for (int id = kMidiMapper; id < count; ++id) {
     OutCaps caps;
-    Check(service_.OutGetDevCaps(id, caps));
+    Check(devices_.OutGetDevCaps(id, caps));
     if (caps.productName == name) {
       productName_ = name;
       SetDeviceID(id);
@@ -73,7 +83,7 @@ bool TMidiOutput::OpenDevice() {
     if (!link_) link_ = std::make_unique<DeviceLink>();
     link_->Window.store(window_.get(), std::memory_order_release);
     DeviceHandle handle = kNoHandle;
-    lastError_ = service_.OutOpen(handle, deviceId_, &DeviceCallback, reinterpret_cast<std::uintptr_t>(link_.get()));
+    lastError_ = devices_.OutOpen(handle, deviceId_, &DeviceCallback, reinterpret_cast<std::uintptr_t>(link_.get()));
     // A refused open leaves the component closed with the code in LastError;
     // claiming to be open on no handle only moves the failure to every send.
     if (lastError_ != kOk) return false;
@@ -88,7 +98,7 @@ bool TMidiOutput::OpenDevice() {
 
 bool TMidiOutput::CloseDevice() {
   if (!open_) return false;
-  const Result result = service_.OutClose(handle_);
+  const Result result = devices_.OutClose(handle_);
   lastError_ = result;
   if (result == kErrDeviceGone) {
     // The handle died with its device: forget it so that another device can
@@ -103,26 +113,24 @@ bool TMidiOutput::CloseDevice() {
 }
 
 void TMidiOutput::SendShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
-  const std::uint32_t packed = static_cast<std::uint32_t>(status) | static_cast<std::uint32_t>(data1) << 8 |
-                               static_cast<std::uint32_t>(data2) << 16;
-  Check(service_.OutShortMsg(handle_, packed));
+  Check(devices_.OutShortMsg(handle_, Packed({status, data1, data2})));
 }
 
 void TMidiOutput::SendLong(const std::uint8_t* bytes, std::uint16_t length) {
   if (length == 0 || bytes == nullptr) {
-    // There is no header for an empty message; do not hand the service a null one.
+    // There is no header for an empty message; do not hand the device a null one.
     Check(kErrInvalParam);
   }
   auto owner = std::make_unique<TMyMidiHdr>(length);
   std::memcpy(owner->Buffer(), bytes, length);
   LongHeader* header = owner->Header();
-  Check(service_.OutPrepareHeader(handle_, header));
-  const Result sent = service_.OutLongMsg(handle_, header);
+  Check(devices_.OutPrepareHeader(handle_, header));
+  const Result sent = devices_.OutLongMsg(handle_, header);
   if (sent != kOk) {
-    service_.OutUnprepareHeader(handle_, header);
+    devices_.OutUnprepareHeader(handle_, header);
     Check(sent);
   }
-  // The service owns it now; it comes back with the done notification.
+  // The device owns it now; it comes back with the done notification.
   owner.release();
 }
 
@@ -135,7 +143,7 @@ void TMidiOutput::SendEvent(const TMyMidiEvent& event) {
 }
 
 void TMidiOutput::ReleaseHeader(LongHeader* header) {
-  service_.OutUnprepareHeader(handle_, header);
+  devices_.OutUnprepareHeader(handle_, header);
   delete TMyMidiHdr::OwnerOf(header);
 }
 

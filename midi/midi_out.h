@@ -1,7 +1,6 @@
-// TMidiOutput: owns one MIDI output device of a MidiService.  Selects it by
-// number or by name, opens and closes it, sends short and long messages, and
-// turns every failing service call into an EmidioutputError whose text is the
-// service's own description of the result code.
+// TMidiOutput: owns one MIDI output device.  Selects it by number or by name,
+// opens and closes it, sends short and long messages, and turns every failing
+// device call into an EmidioutputError whose text describes the result code.
 #pragma once
 
 #include <atomic>
@@ -15,6 +14,7 @@
 #include "midi/message_loop.h"
 #include "midi/midi_output_service.h"
 #include "midi/miditype.h"
+#include "midi/output_device_api.h"
 #include "midi/service_error_text.h"
 
 namespace lintra::midi {
@@ -26,7 +26,10 @@ class EmidioutputError : public std::runtime_error {
 
 class TMidiOutput {
  public:
-  TMidiOutput(MidiOutputService& service, MessageLoop& loop);
+  // Over a back end's ports, through the device calls of an adapter of its own.
+  TMidiOutput(MidiOutputService& ports, MessageLoop& loop);
+  // Over device calls given.
+  TMidiOutput(OutputDeviceApi& devices, MessageLoop& loop);
   virtual ~TMidiOutput();
   TMidiOutput(const TMidiOutput&) = delete;
   TMidiOutput& operator=(const TMidiOutput&) = delete;
@@ -46,7 +49,7 @@ class TMidiOutput {
   void SetLoading(bool loading) noexcept { loading_ = loading; }
 
   std::uint16_t DeviceCount() const noexcept { return deviceCount_; }
-  void RefreshDeviceCount() { deviceCount_ = static_cast<std::uint16_t>(service_.OutGetNumDevs()); }
+  void RefreshDeviceCount() { deviceCount_ = static_cast<std::uint16_t>(devices_.OutGetNumDevs()); }
   Result LastError() const noexcept { return lastError_; }
   bool IsOpen() const noexcept { return open_; }
 
@@ -67,7 +70,8 @@ class TMidiOutput {
   void ReleaseHeader(LongHeader* header);
   void Check(Result result);  // stores the code; raises its text on failure
 
-  MidiOutputService& service_;
+  std::unique_ptr<OutputDeviceApi> ownDevices_;
+  OutputDeviceApi& devices_;
   std::unique_ptr<MessageWindow> window_;
   int deviceId_ = 0;
   DeviceHandle handle_ = kNoHandle;

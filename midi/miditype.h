@@ -24,7 +24,7 @@ struct TMyMidiEvent {
 // Owns a LongHeader and the zero-filled buffer it describes.  Both live at a
 // fixed address until the object is destroyed, because a device holds the
 // header while it is queued or playing.  The header's user field points back
-// here, so whoever gets the header back from a service finds its owner.
+// here, so whoever gets the header back from a device finds its owner.
 class TMyMidiHdr {
  public:
   // Size 0 allocates nothing: Header() is then null.

@@ -17,6 +17,7 @@
 #include "midi/key_range.h"
 #include "midi/midi_output_service.h"
 #include "midi/midi_service.h"
+#include "midi/module_export.h"
 
 namespace lintra::midi {
 
@@ -28,12 +29,12 @@ using MakeModuleSynth = MidiOutputService* (*)(const std::function<void(const st
                                                KeyRange keys);
 
 inline constexpr const char* kModuleEntryName = "lintra_make_synth_v1";
-inline constexpr const char* kModuleFileName = "lintra-synth.so";
+inline constexpr const char* kModuleFileName = "lintra-synth" LINTRA_MODULE_SUFFIX;
 
 // Makes the service of the platform's MIDI ports; the caller owns the result.
 using MakeModulePorts = MidiService* (*)();
 
 inline constexpr const char* kPortsEntryName = "lintra_make_ports_v1";
-inline constexpr const char* kPortsModuleFileName = "lintra-ports.so";
+inline constexpr const char* kPortsModuleFileName = "lintra-ports" LINTRA_MODULE_SUFFIX;
 
 }  // namespace lintra::midi

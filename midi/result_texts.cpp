@@ -6,7 +6,7 @@
 namespace lintra::midi {
 
 namespace {
-constexpr std::array<std::pair<Result, const char*>, 14> kTexts{{
+constexpr std::array<std::pair<Result, const char*>, 15> kTexts{{
     {kOk, "The operation completed successfully."},
     {kErrUnspecified, "An unspecified error occurred."},
     {kErrBadDeviceId, "The specified device identifier is out of range."},
@@ -21,6 +21,7 @@ constexpr std::array<std::pair<Result, const char*>, 14> kTexts{{
     {kErrStillPlaying, "The device is still using the buffers."},
     {kErrNotReady, "The device is not ready."},
     {kErrDeviceGone, "The MIDI device has been disconnected."},
+    {kErrOpenFailed, "The device could not be opened; another program may be using it."},
 }};
 }  // namespace
 
@@ -32,6 +33,10 @@ bool StandardResultText(Result code, std::string& text) {
     }
   }
   return false;
+}
+
+Result ResultText(Result code, std::string& text) {
+  return StandardResultText(code, text) ? kOk : Result{kErrInvalParam};
 }
 
 }  // namespace lintra::midi

@@ -10,15 +10,15 @@ std::string TextOrOutOfRange(Result query, std::string text) {
 
 }  // namespace
 
-std::string ServiceErrorText(MidiOutputService& service, Result code) {
+std::string ServiceErrorText(OutputDeviceApi& devices, Result code) {
   std::string text;
-  const Result query = service.OutGetErrorText(code, text);
+  const Result query = devices.OutGetErrorText(code, text);
   return TextOrOutOfRange(query, std::move(text));
 }
 
-std::string ServiceErrorText(MidiInputService& service, Result code) {
+std::string ServiceErrorText(InputDeviceApi& devices, Result code) {
   std::string text;
-  const Result query = service.InGetErrorText(code, text);
+  const Result query = devices.InGetErrorText(code, text);
   return TextOrOutOfRange(query, std::move(text));
 }
 

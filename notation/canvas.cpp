@@ -2,6 +2,22 @@
 
 namespace lintra::notation {
 
+std::string_view ColourName(TextColour colour) {
+  switch (colour) {
+    case TextColour::Black:
+      break;
+    case TextColour::White:
+      return "white";
+    case TextColour::Blue:
+      return "blue";
+    case TextColour::Green:
+      return "green";
+    case TextColour::Vermillion:
+      return "vermillion";
+  }
+  return "black";
+}
+
 Canvas::~Canvas() = default;
 
 }  // namespace lintra::notation

@@ -5,7 +5,13 @@
 
 namespace lintra::notation {
 
-enum class TextColour { Black, White };
+// Black and white draw the staff and the question; the colours mark the notes of a line being
+// read (the note being read, a note read right, a wrong answer), in hues that colour-blind
+// students tell apart (Okabe and Ito's blue, bluish green and vermillion).
+enum class TextColour { Black, White, Blue, Green, Vermillion };
+
+// "black", "white", "blue", "green", "vermillion": how a draw's colour is written out.
+std::string_view ColourName(TextColour colour);
 
 struct TextStyle {
   std::string fontName;

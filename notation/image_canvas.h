@@ -1,21 +1,24 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QRect>
 
 #include "notation/canvas.h"
+#include "notation/staff_layout.h"
 
 namespace lintra::notation {
 
 // The real canvas: a white image the size of the staff area that keeps everything drawn on it
-// until it is cleared, ready to be copied to the screen whenever the window repaints. Everything
-// on it is black or white, so it is held in grey levels: a quarter of the memory of colour, which
-// at a maximized window's scale saves a megabyte here and half as much on its reduction.
+// until it is cleared, ready to be copied to the screen whenever the window repaints. While
+// everything on it is black or white it is held in grey levels: a quarter of the memory of
+// colour, which at a maximized window's scale saves a megabyte here and half as much on its
+// reduction. The first draw in colour (a line being read) turns it to colour for good.
 class ImageCanvas final : public Canvas {
  public:
-  static constexpr int kWidth = 249;
-  static constexpr int kHeight = 138;
+  static constexpr int kWidth = kAreaWidth;
+  static constexpr int kHeight = kAreaHeight;
 
   // `scale` renders the same picture with that many device pixels per
   // pixel of the staff area, for a sharp picture on a larger paint box.
@@ -32,8 +35,9 @@ class ImageCanvas final : public Canvas {
   QImage image_;
 };
 
-// The font a style asks for, at the size the fixed layout was made for.
-QFont FontFor(const TextStyle& style);
+// The font a style asks for to draw `text`, at the size the fixed layout was made for.
+QFont FontFor(const TextStyle& style, std::string_view text = {});
+QColor ColourOf(TextColour colour);
 
 // Where a draw leaves its mark, in pixels of the staff area: its text cell (what an opaque draw
 // clears) and the pixels its glyphs may touch.

@@ -13,11 +13,11 @@ namespace {
 
 const QString kInstalledFamily = QStringLiteral("Partita");
 const QString kEmbeddedFontPath = QStringLiteral(":/fonts/LintraMusic.ttf");
+// What an installed font is trusted to draw: the characters the trainer has always drawn. The
+// ones added since may stand for other signs there, or not be there at all.
+const QString kInstalledCharacters = QStringLiteral("=&?#bnw- ");
 
-QString FindFamily() {
-  if (QFontDatabase::hasFamily(kInstalledFamily)) {
-    return kInstalledFamily;
-  }
+QString AddEmbeddedFont() {
   RegisterMusicFontResource();
   const int id = QFontDatabase::addApplicationFont(kEmbeddedFontPath);
   if (id < 0) {
@@ -25,6 +25,18 @@ QString FindFamily() {
   }
   const QStringList families = QFontDatabase::applicationFontFamilies(id);
   return families.isEmpty() ? QString() : families.front();
+}
+
+const QString& EmbeddedFamily() {
+  static const QString family = AddEmbeddedFont();
+  return family;
+}
+
+QString FindFamily() {
+  if (QFontDatabase::hasFamily(kInstalledFamily)) {
+    return kInstalledFamily;
+  }
+  return EmbeddedFamily();
 }
 
 const QString& Family() {
@@ -41,5 +53,14 @@ const QString& Family() {
 bool MusicFontAvailable() { return !Family().isEmpty(); }
 
 QString MusicFontFamily() { return Family(); }
+
+QString MusicFontFamilyFor(const QString& text) {
+  const QString& family = Family();
+  if (family != kInstalledFamily || EmbeddedFamily().isEmpty()) return family;
+  for (const QChar character : text) {
+    if (!kInstalledCharacters.contains(character)) return EmbeddedFamily();
+  }
+  return family;
+}
 
 }  // namespace lintra::notation

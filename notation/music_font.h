@@ -11,5 +11,8 @@ bool MusicFontAvailable();
 
 // Family in use, empty when no music font could be found (drawing then uses the default font).
 QString MusicFontFamily();
+// The family that draws `text`: the one in use, or the program's own for the characters an
+// installed font was never asked for (the C clef, the marks and cut ledger lines of a line).
+QString MusicFontFamilyFor(const QString& text);
 
 }  // namespace lintra::notation

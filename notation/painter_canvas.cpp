@@ -9,7 +9,7 @@ namespace lintra::notation {
 
 void PainterCanvas::DrawText(int x, int y, std::string_view text, const TextStyle& style) {
   const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  const QFont font = FontFor(style);
+  const QFont font = FontFor(style, text);
   const QFontMetrics metrics(font);
   const QPointF at = origin_ + QPointF(x, y);
   painter_.save();
@@ -17,7 +17,7 @@ void PainterCanvas::DrawText(int x, int y, std::string_view text, const TextStyl
   if (style.opaque) {
     painter_.fillRect(QRectF(at, QSizeF(metrics.horizontalAdvance(qtext), metrics.height())), Qt::white);
   }
-  painter_.setPen(style.colour == TextColour::White ? QColor(Qt::white) : ink_);
+  painter_.setPen(style.colour == TextColour::Black ? ink_ : ColourOf(style.colour));
   painter_.drawText(at + QPointF(0, metrics.ascent()), qtext);
   painter_.restore();
 }

@@ -9,8 +9,8 @@
 namespace lintra::notation {
 
 // Notation drawn straight onto a painter the caller owns, at an origin of its choosing and with
-// black replaced by an ink of its choosing: for pictures that mark notes in colour, where the
-// staff area's fixed image is too small.
+// black replaced by an ink of its choosing (white and the colours stay as they are): for pictures
+// that mark notes in colour, where the staff area's fixed image is too small.
 class PainterCanvas final : public Canvas {
  public:
   PainterCanvas(QPainter& painter, QPointF origin) : painter_(painter), origin_(origin) {}

@@ -1,5 +1,7 @@
 #include "notation/signature_layout.h"
 
+#include <algorithm>
+
 namespace lintra::notation {
 namespace {
 
@@ -26,5 +28,10 @@ constexpr std::array<SignaturePlace, kMaxSignatureAccidentals> kSharps{{
 
 const std::array<SignaturePlace, kMaxSignatureAccidentals>& FlatSignaturePlaces() { return kFlats; }
 const std::array<SignaturePlace, kMaxSignatureAccidentals>& SharpSignaturePlaces() { return kSharps; }
+
+int SignatureLength(std::string_view kind, std::int8_t count) {
+  if (kind != "#" && kind != "b") return 0;
+  return std::clamp<int>(count, 0, static_cast<int>(kMaxSignatureAccidentals));
+}
 
 }  // namespace lintra::notation

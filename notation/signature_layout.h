@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <string_view>
 
 namespace lintra::notation {
 
@@ -17,5 +19,9 @@ inline constexpr std::size_t kMaxSignatureAccidentals = 6;
 const std::array<SignaturePlace, kMaxSignatureAccidentals>& FlatSignaturePlaces();
 // F C G D A E sharp.
 const std::array<SignaturePlace, kMaxSignatureAccidentals>& SharpSignaturePlaces();
+
+// How many accidentals a key signature draws: `count` (at most six) of "#" or "b"; any other kind
+// draws none.
+int SignatureLength(std::string_view kind, std::int8_t count);
 
 }  // namespace lintra::notation

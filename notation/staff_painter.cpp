@@ -2,20 +2,18 @@
 
 #include <string>
 
+#include "notation/music_glyphs.h"
 #include "notation/signature_layout.h"
+#include "notation/staff_layout.h"
 
 namespace lintra::notation {
 namespace {
 
 constexpr std::string_view kStaff = kStaffLines;
-constexpr std::string_view kTrebleClef = "&";
-constexpr std::string_view kBassClef = "?";
-constexpr std::string_view kNoteHead = "w";
-constexpr std::string_view kLedgerLine = "--";
 
 constexpr int kClearingY = 0;
-constexpr int kTrebleStaffY = 20;
-constexpr int kBassStaffY = 68;
+// A single staff is drawn after two clearing cells that together reach the bottom of the area.
+constexpr int kLowerClearingY = kAreaHeight - kTextCellHeight;
 constexpr int kTrebleClefY = 12;  // G line
 constexpr int kBassClefY = 44;    // F line
 
@@ -27,6 +25,19 @@ constexpr int kNoteToNext = 14;
 constexpr int kMiddleCY = 28;
 constexpr int kFirstLedgerAboveY = -20;
 constexpr int kSpaceAboveLedgerY = -24;
+
+std::string_view ClefGlyph(theory::Clef clef) {
+  switch (clef) {
+    case theory::Clef::Treble:
+      break;
+    case theory::Clef::Bass:
+      return glyph::kBassClef;
+    case theory::Clef::Alto:
+    case theory::Clef::Tenor:
+      return glyph::kCClef;
+  }
+  return glyph::kTrebleClef;
+}
 
 }  // namespace
 
@@ -49,25 +60,40 @@ void StaffPainter::DrawStaff(std::string_view signatureKind, std::int8_t signatu
   Draw(0, kBassStaffY, kStaff);
 
   style_.opaque = false;
-  Draw(0, kBassClefY, kBassClef);
-  Draw(0, kTrebleClefY, kTrebleClef);
+  Draw(0, kBassClefY, glyph::kBassClef);
+  Draw(0, kTrebleClefY, glyph::kTrebleClef);
 
-  const std::array<SignaturePlace, kMaxSignatureAccidentals>* places = nullptr;
-  if (signatureKind == "b") {
-    places = &FlatSignaturePlaces();
-  } else if (signatureKind == "#") {
-    places = &SharpSignaturePlaces();
-  }
-  if (places == nullptr) {
-    return;
-  }
-  for (std::size_t i = 0; i < places->size(); ++i) {
-    if (signatureCount < static_cast<int>(i) + 1) {
-      break;
-    }
-    const SignaturePlace& place = (*places)[i];
+  const auto& places = signatureKind == "b" ? FlatSignaturePlaces() : SharpSignaturePlaces();
+  for (int i = 0; i < SignatureLength(signatureKind, signatureCount); ++i) {
+    const SignaturePlace& place = places[static_cast<std::size_t>(i)];
     Draw(place.x, place.trebleY, signatureKind);
     Draw(place.x, place.bassY, signatureKind);
+  }
+}
+
+void StaffPainter::DrawStaff(const StaffLayout& layout, std::string_view signatureKind, std::int8_t signatureCount) {
+  if (!layout.SingleClef()) {
+    DrawStaff(signatureKind, signatureCount);
+    return;
+  }
+  const theory::ClefInfo& clef = theory::InfoOf(*layout.SingleClef());
+  style_.pointSize = kMusicFontPoints;
+  style_.fontName = std::string(kMusicFontName);
+  style_.opaque = true;
+  style_.colour = TextColour::White;
+  Draw(0, kClearingY, kStaff);
+  Draw(0, kLowerClearingY, kStaff);
+  style_.colour = TextColour::Black;
+  Draw(0, kSingleStaffY, kStaff);
+
+  style_.opaque = false;
+  Draw(0, SingleStaffY(clef.ownLinePlace), ClefGlyph(clef.clef));
+
+  const auto& x = FlatSignaturePlaces();
+  const auto& places = signatureKind == "b" ? clef.flatPlaces : clef.sharpPlaces;
+  for (int i = 0; i < SignatureLength(signatureKind, signatureCount); ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    Draw(x[at].x, SingleStaffY(places[at]), signatureKind);
   }
 }
 
@@ -90,13 +116,13 @@ void StaffPainter::DrawNote(std::string_view accidental, int noteY, std::int32_t
   noteX += kAccidentalToNote;
 
   if (noteY == kMiddleCY || noteY == kFirstLedgerAboveY) {
-    Draw(kLedgerLineX + noteX, noteY, kLedgerLine);
+    Draw(kLedgerLineX + noteX, noteY, glyph::kLedgerLine);
   } else if (noteY == kSpaceAboveLedgerY) {
     // The note hangs below its ledger line.
-    Draw(kLedgerLineX + noteX, kFirstLedgerAboveY, kLedgerLine);
+    Draw(kLedgerLineX + noteX, kFirstLedgerAboveY, glyph::kLedgerLine);
   }
 
-  Draw(kAccidentalX + noteX, noteY, kNoteHead);
+  Draw(kAccidentalX + noteX, noteY, glyph::kNoteHead);
   noteX += kNoteToNext;
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "notation/canvas.h"
+#include "notation/staff_layout.h"
 
 namespace lintra::notation {
 
@@ -26,6 +27,9 @@ class StaffPainter {
   // Clears the staff area and draws both staves, both clefs and the key signature:
   // "#" or "b" with up to six accidentals; any other kind draws none.
   void DrawStaff(std::string_view signatureKind, std::int8_t signatureCount);
+  // The same on the staff of `layout`: the grand staff as above, or a single staff with its clef
+  // and the key signature placed as that clef places it, after clearing the whole area.
+  void DrawStaff(const StaffLayout& layout, std::string_view signatureKind, std::int8_t signatureCount);
 
   // Draws the lines of both staves, without clefs and without clearing, from `x` on: a longer
   // staff is DrawStaff followed by DrawStaves at each multiple of the lines' width.

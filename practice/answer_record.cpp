@@ -16,11 +16,15 @@ constexpr CodeTable<Exercise, 2> kExercises{
     {{Exercise::NoteReading, "note_reading"}, {Exercise::PlayKeyboard, "play_keyboard"}}};
 constexpr CodeTable<ScaleKind, 3> kScaleKinds{
     {{ScaleKind::Major, "major"}, {ScaleKind::Minor, "minor"}, {ScaleKind::Chromatic, "chromatic"}}};
-constexpr CodeTable<ClefRange, 3> kClefRanges{
-    {{ClefRange::Treble, "treble"}, {ClefRange::Bass, "bass"}, {ClefRange::Grand, "grand"}}};
+constexpr CodeTable<ClefRange, 5> kClefRanges{{{ClefRange::Treble, "treble"},
+                                               {ClefRange::Bass, "bass"},
+                                               {ClefRange::Grand, "grand"},
+                                               {ClefRange::Alto, "alto"},
+                                               {ClefRange::Tenor, "tenor"}}};
 constexpr CodeTable<AnswerSource, 2> kSources{
     {{AnswerSource::OnScreen, "screen"}, {AnswerSource::MidiKeyboard, "midi"}}};
-constexpr CodeTable<Staff, 2> kStaves{{{Staff::Treble, "treble"}, {Staff::Bass, "bass"}}};
+constexpr CodeTable<Staff, 4> kStaves{
+    {{Staff::Treble, "treble"}, {Staff::Bass, "bass"}, {Staff::Alto, "alto"}, {Staff::Tenor, "tenor"}}};
 
 template <typename E, std::size_t N>
 std::string_view Lookup(const CodeTable<E, N>& table, E value) {
@@ -40,29 +44,30 @@ std::optional<E> Parse(const CodeTable<E, N>& table, std::string_view code) {
 
 }  // namespace
 
-AnswerRecord MakeAnswerRecord(const AnswerInput& input) {
+AnswerRecord MakeAnswerRecord(const JudgedAnswer& answer, std::int64_t sessionId) {
   AnswerRecord record;
-  record.wallTimeUtcMs = input.wallTimeUtcMs;
-  record.sessionId = input.sessionId;
-  record.exercise = input.exercise;
-  record.keyItem = input.keyItem;
-  const theory::KeyInfo* key = theory::FindKey(input.keyItem);
+  record.wallTimeUtcMs = answer.wallTimeUtcMs;
+  record.sessionId = sessionId;
+  record.exercise = answer.exercise;
+  record.key = answer.key;
+  const theory::KeyInfo* key = theory::FindKey(answer.key);
   record.scaleKind = key == nullptr ? ScaleKind::Chromatic : key->minor ? ScaleKind::Minor : ScaleKind::Major;
-  record.clefRange = input.clefRange;
-  const auto& row = theory::SpelledNoteTable().at(input.questionSlot);
-  record.questionSlot = input.questionSlot;
+  record.clefRange = answer.clefRange;
+  const auto& row = theory::SpelledNoteTable().at(answer.questionSlot);
+  record.questionSlot = answer.questionSlot;
   record.questionName = row.letterName;
   record.questionMidi = row.midiNote;
-  const int step = LetterStep(input.questionSlot);
-  record.questionStaff = StaffOf(step);
-  record.questionPlace = PlaceOnStaff(step);
-  record.answerKey = input.answerKey;
-  record.answerMidi = input.answerMidi;
-  record.source = input.source;
-  record.correct = input.answerMidi == row.midiNote;
-  record.attempt = input.attempt;
-  record.responseMs = input.responseMs;
-  record.mistake = Diagnose(input.keyItem, input.questionSlot, input.answerMidi).kind;
+  const int step = LetterStep(answer.questionSlot);
+  record.questionStaff = StaffOf(answer.clefRange, step);
+  record.questionPlace = PlaceOnStaff(answer.clefRange, step);
+  record.answerKey = answer.answerKey;
+  record.answerMidi = answer.answerMidi;
+  record.source = answer.source;
+  record.correct = answer.correct;
+  record.attempt = answer.attempt;
+  record.responseMs = answer.responseMs;
+  record.mistake = answer.correct ? MistakeKind::None
+                                  : Diagnose(answer.key, answer.questionSlot, answer.answerMidi, answer.clefRange).kind;
   return record;
 }
 

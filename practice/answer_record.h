@@ -6,28 +6,30 @@
 #include <string>
 #include <string_view>
 
+#include "practice/clef_range.h"
 #include "practice/mistake_kind.h"
 #include "practice/staff_place.h"
+#include "theory/keys.h"
 #include "theory/note_table.h"
 
 namespace lintra::practice {
 
 enum class Exercise { NoteReading, PlayKeyboard };
 enum class ScaleKind { Major, Minor, Chromatic };
-enum class ClefRange { Treble, Bass, Grand };
 enum class AnswerSource { OnScreen, MidiKeyboard };
 
-// What the main window knows when a question is answered.
-struct AnswerInput {
+// An answer as the main window judged it: what it publishes for every answer to a question, for
+// whatever keeps or weighs answers. The window's verdict is the verdict.
+struct JudgedAnswer {
   std::int64_t wallTimeUtcMs = 0;  // milliseconds since 1970-01-01 UTC
-  std::int64_t sessionId = 0;      // one run of the program
   Exercise exercise = Exercise::NoteReading;
-  std::string keyItem;  // "GMajor1", or kChromaticItem
+  theory::KeyId key = theory::KeyId::CMajor;
   ClefRange clefRange = ClefRange::Treble;
   theory::NoteSlot questionSlot = 0;
   std::string answerKey;  // the on-screen key's name, "F1sharp"
   int answerMidi = 0;
   AnswerSource source = AnswerSource::OnScreen;
+  bool correct = false;
   int attempt = 1;              // 1 = first try at this question
   std::int64_t responseMs = 0;  // from the question's presentation to the answer
 };
@@ -37,14 +39,14 @@ struct AnswerRecord {
   std::int64_t sessionId = 0;
   Exercise exercise = Exercise::NoteReading;
   ScaleKind scaleKind = ScaleKind::Major;
-  std::string keyItem;
+  theory::KeyId key = theory::KeyId::CMajor;
   ClefRange clefRange = ClefRange::Treble;
   // The question.
   theory::NoteSlot questionSlot = 0;
   std::string questionName;  // "F#3"
   int questionMidi = 0;
   Staff questionStaff = Staff::Treble;
-  int questionPlace = 0;  // steps above the bottom line of its staff (PlaceOnStaff)
+  int questionPlace = 0;  // steps above the bottom line of its staff (PlaceOnStaff of the clef range)
   // The answer.
   std::string answerKey;
   int answerMidi = 0;
@@ -55,17 +57,17 @@ struct AnswerRecord {
   MistakeKind mistake = MistakeKind::None;
 };
 
-// Fills in what follows from the question and the answer: the question's name, sound and place,
-// the scale kind, right or wrong and the diagnosis. A key item that names no key (the chromatic
-// choice) gives the chromatic scale kind.
-AnswerRecord MakeAnswerRecord(const AnswerInput& input);
+// The record of `answer` in practice session `sessionId` (one run of the program), with what follows
+// from the question and the answer: the question's name, sound and place, the scale kind and, for
+// a wrong answer, the diagnosis.
+AnswerRecord MakeAnswerRecord(const JudgedAnswer& answer, std::int64_t sessionId);
 
 // Text codes for storage; they never change once written.
 std::string_view Code(Exercise value);      // "note_reading", "play_keyboard"
 std::string_view Code(ScaleKind value);     // "major", "minor", "chromatic"
-std::string_view Code(ClefRange value);     // "treble", "bass", "grand"
+std::string_view Code(ClefRange value);     // "treble", "bass", "grand", "alto", "tenor"
 std::string_view Code(AnswerSource value);  // "screen", "midi"
-std::string_view Code(Staff value);         // "treble", "bass"
+std::string_view Code(Staff value);         // "treble", "bass", "alto", "tenor"
 std::optional<Exercise> ParseExercise(std::string_view code);
 std::optional<ScaleKind> ParseScaleKind(std::string_view code);
 std::optional<ClefRange> ParseClefRange(std::string_view code);

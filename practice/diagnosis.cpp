@@ -1,7 +1,9 @@
 #include "practice/diagnosis.h"
 
+#include <array>
 #include <cstdlib>
 #include <initializer_list>
+#include <span>
 
 #include "practice/staff_place.h"
 #include "theory/note_names.h"
@@ -12,7 +14,7 @@ namespace {
 int SignValue(std::string_view sign) { return sign == "#" ? 1 : sign == "b" ? -1 : 0; }
 
 struct Context {
-  std::string_view keyItem;
+  theory::KeyId key;
   std::string_view sign;  // drawn before the question note
   int answerMidi;
 };
@@ -21,7 +23,7 @@ struct Context {
 // that stands before the note they were shown.
 bool ReadAt(const Context& context, int step, Diagnosis& out) {
   const int natural = NaturalMidiOf(step);
-  const int bySignature = SignatureAlteration(context.keyItem, step);
+  const int bySignature = SignatureAlteration(context.key, step);
   for (const int alteration : {bySignature, context.sign.empty() ? bySignature : SignValue(context.sign)}) {
     if (natural + alteration == context.answerMidi) {
       out.readStep = step;
@@ -32,7 +34,7 @@ bool ReadAt(const Context& context, int step, Diagnosis& out) {
   return false;
 }
 
-bool ReadAtAny(const Context& context, int step, std::initializer_list<int> offsets, Diagnosis& out) {
+bool ReadAtAny(const Context& context, int step, std::span<const int> offsets, Diagnosis& out) {
   for (const int offset : offsets) {
     if (ReadAt(context, step + offset, out)) return true;
   }
@@ -40,8 +42,8 @@ bool ReadAtAny(const Context& context, int step, std::initializer_list<int> offs
 }
 
 // A plain spelling for a key no misreading explains: the natural, else as the key leans.
-void SpellAnyhow(std::string_view keyItem, int midi, int nearStep, Diagnosis& out) {
-  const theory::KeyInfo* key = theory::FindKey(keyItem);
+void SpellAnyhow(theory::KeyId keyId, int midi, int nearStep, Diagnosis& out) {
+  const theory::KeyInfo* key = theory::FindKey(keyId);
   const int preferred = key != nullptr && key->signatureKind == "b" ? -1 : 1;
   for (const int alteration : {0, preferred}) {
     for (int step = nearStep - 14; step <= nearStep + 14; ++step) {
@@ -54,8 +56,40 @@ void SpellAnyhow(std::string_view keyItem, int midi, int nearStep, Diagnosis& ou
   }
 }
 
-std::string_view ClefName(int step) { return StaffOf(step) == Staff::Treble ? "treble" : "bass"; }
-std::string_view LineOrSpace(int step) { return PlaceOnStaff(step) % 2 == 0 ? "line" : "space"; }
+bool ReadAtAny(const Context& context, int step, std::initializer_list<int> offsets, Diagnosis& out) {
+  return ReadAtAny(context, step, std::span<const int>(offsets.begin(), offsets.size()), out);
+}
+
+constexpr std::array<int, 2> kTowardsBelow{-1, -2};
+constexpr std::array<int, 2> kTowardsAbove{1, 2};
+constexpr std::array<int, 4> kTowardsEither{-1, -2, 1, 2};
+
+// How a note on ledger lines is miscounted: one or two steps towards the staff. Middle C's ledger
+// line lies between the staves of the grand staff: counting towards either one is a miscount.
+std::span<const int> LedgerMiscounts(ClefRange range, int step) {
+  if (const auto clef = CClefOf(range)) {
+    const int place = theory::PlaceOn(*clef, step);
+    if (theory::LedgerLinesAt(place) == 0) return {};
+    return place > 0 ? std::span<const int>(kTowardsBelow) : std::span<const int>(kTowardsAbove);
+  }
+  if (!OnLedgerLine(step)) return {};
+  return step >= 23 ? std::span<const int>(kTowardsBelow) : std::span<const int>(kTowardsEither);
+}
+
+// The same place on the other staff of the grand staff, or, on a C-clef staff, in one of the
+// clefs its reader met first.
+bool ReadInAnotherClef(const Context& context, ClefRange range, int step, Diagnosis& out) {
+  if (const auto clef = CClefOf(range)) {
+    const int place = theory::PlaceOn(*clef, step);
+    return ReadAt(context, StepAt(Staff::Treble, place), out) || ReadAt(context, StepAt(Staff::Bass, place), out);
+  }
+  return ReadAt(context, step + (StaffOf(step) == Staff::Treble ? -12 : 12), out);
+}
+
+std::string_view ClefName(ClefRange range, int step) { return theory::InfoOf(StaffOf(range, step)).name; }
+std::string_view LineOrSpace(ClefRange range, int step) {
+  return PlaceOnStaff(range, step) % 2 == 0 ? "line" : "space";
+}
 
 // A name as the table spells it ("Bb1"), as the student sees it.
 std::string Shown(const std::string& letterName, NoteNaming naming) {
@@ -67,14 +101,14 @@ std::string Shown(const std::string& letterName, NoteNaming naming) {
 }
 }  // namespace
 
-Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answerMidi) {
+Diagnosis Diagnose(theory::KeyId key, theory::NoteSlot question, int answerMidi, ClefRange range) {
   Diagnosis out;
   const auto& row = theory::SpelledNoteTable().at(question);
   const int step = LetterStep(question);
   const int questionMidi = row.midiNote;
   if (answerMidi == questionMidi) return out;
-  const Context context{keyItem, DrawnSign(keyItem, question), answerMidi};
-  const int bySignature = SignatureAlteration(keyItem, step);
+  const Context context{key, DrawnSign(key, question), answerMidi};
+  const int bySignature = SignatureAlteration(key, step);
   const int natural = NaturalMidiOf(step);
   out.readStep = step;
 
@@ -87,37 +121,35 @@ Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answ
     out.kind = MistakeKind::Octave;
     out.readStep = step + 7 * (answerMidi - questionMidi) / 12;
     out.readAlteration = questionMidi - natural;
-  } else if (OnLedgerLine(step) && step >= 23 && ReadAtAny(context, step, {-1, -2}, out)) {
-    out.kind = MistakeKind::LedgerLines;
-  } else if (OnLedgerLine(step) && step < 23 && ReadAtAny(context, step, {-1, -2, 1, 2}, out)) {
-    // Middle C's ledger line lies between the staves: counting towards either one is a miscount.
+  } else if (ReadAtAny(context, step, LedgerMiscounts(range, step), out)) {
     out.kind = MistakeKind::LedgerLines;
   } else if (ReadAtAny(context, step, {-1, 1}, out)) {
     out.kind = MistakeKind::OneStep;
   } else if (ReadAtAny(context, step, {-2, 2}, out)) {
     out.kind = MistakeKind::TwoSteps;
-  } else if (ReadAt(context, step + (StaffOf(step) == Staff::Treble ? -12 : 12), out)) {
-    out.kind = MistakeKind::OtherClef;
+  } else if (ReadInAnotherClef(context, range, step, out)) {
+    out.kind = CClefOf(range) ? MistakeKind::CClefReadAsTrebleOrBass : MistakeKind::OtherClef;
   } else {
     out.kind = MistakeKind::Other;
-    SpellAnyhow(keyItem, answerMidi, step, out);
+    SpellAnyhow(key, answerMidi, step, out);
   }
   return out;
 }
 
-std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis,
-                            NoteNaming naming) {
+std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const Diagnosis& diagnosis, NoteNaming naming,
+                            ClefRange range) {
   if (diagnosis.kind == MistakeKind::None) return {};
   const int step = LetterStep(question);
   const int read = diagnosis.readStep;
   std::string text = "Read " + Shown(theory::SpelledNoteTable().at(question).letterName, naming) + " in the " +
-                     std::string(ClefName(step)) + " clef as " + Shown(NameAt(read, diagnosis.readAlteration), naming);
+                     std::string(ClefName(range, step)) + " clef as " +
+                     Shown(NameAt(read, diagnosis.readAlteration), naming);
   const std::string_view direction = read > step ? "high" : "low";
   switch (diagnosis.kind) {
     case MistakeKind::None:
       break;
     case MistakeKind::AccidentalIgnored: {
-      const std::string_view sign = DrawnSign(keyItem, question);
+      const std::string_view sign = DrawnSign(key, question);
       text += sign == "n" ? ": the natural sign before the note cancels the key signature"
                           : std::string(": the ") + (sign == "#" ? "sharp" : "flat") + " before the note was missed";
       break;
@@ -126,7 +158,7 @@ std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question,
       text += ": the key signature makes every " +
               (naming.syllables ? theory::WhiteKeyCaption(static_cast<std::uint8_t>(NaturalMidiOf(step)), true)
                                 : std::string(1, LetterOf(step))) +
-              (SignatureAlteration(keyItem, step) > 0 ? " sharp" : " flat");
+              (SignatureAlteration(key, step) > 0 ? " sharp" : " flat");
       break;
     case MistakeKind::Octave: {
       const int octaves = std::abs(read - step) / 7;
@@ -139,14 +171,19 @@ std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question,
               " towards the staff";
       break;
     case MistakeKind::OneStep:
-      text += ": one step too " + std::string(direction) + ", the neighbouring " + std::string(LineOrSpace(read));
+      text +=
+          ": one step too " + std::string(direction) + ", the neighbouring " + std::string(LineOrSpace(range, read));
       break;
     case MistakeKind::TwoSteps:
-      text += std::string(": a ") + std::string(LineOrSpace(step)) + " read as the next " +
-              std::string(LineOrSpace(step)) + (read > step ? " up" : " down");
+      text += std::string(": a ") + std::string(LineOrSpace(range, step)) + " read as the next " +
+              std::string(LineOrSpace(range, step)) + (read > step ? " up" : " down");
       break;
     case MistakeKind::OtherClef:
       text += std::string(": the same place on the ") + (StaffOf(step) == Staff::Treble ? "bass" : "treble") + " staff";
+      break;
+    case MistakeKind::CClefReadAsTrebleOrBass:
+      text += std::string(": the same place read in the ") +
+              (read == StepAt(Staff::Treble, PlaceOnStaff(range, step)) ? "treble" : "bass") + " clef";
       break;
     case MistakeKind::Other:
       break;

@@ -12,8 +12,11 @@
 //      towards a staff.
 //   5. OneStep: the neighbouring line or space.
 //   6. TwoSteps: a line read as the next line, a space as the next space.
-//   7. OtherClef: the same place on the other staff (bass read as treble or the reverse).
+//   7. OtherClef: the same place on the other staff (bass read as treble or the reverse); for a
+//      note on a C-clef staff instead CClefReadAsTrebleOrBass: the same place read in the treble
+//      or the bass clef, the clefs its reader met first.
 //   8. Other.
+// On a C-clef staff the ledger lines are those of that staff, above it or below it.
 // The place read right but the sign wrong comes first because it is the narrower explanation;
 // ledger lines come before the step mistakes they are a case of. Octave and the step and clef
 // mistakes can never explain the same key (their intervals differ), so their order among
@@ -23,7 +26,9 @@
 #include <string>
 #include <string_view>
 
+#include "practice/clef_range.h"
 #include "practice/mistake_kind.h"
+#include "theory/keys.h"
 #include "theory/note_table.h"
 
 namespace lintra::practice {
@@ -36,8 +41,9 @@ struct Diagnosis {
   int readAlteration = 0;
 };
 
-// `keyItem` is the menu item of the key in force ("GMajor1") or kChromaticItem.
-Diagnosis Diagnose(std::string_view keyItem, theory::NoteSlot question, int answerMidi);
+// `key` is the key in force, or the chromatic scale; `range` tells on which staff the question was
+// shown (the grand staff for treble, bass and grand).
+Diagnosis Diagnose(theory::KeyId key, theory::NoteSlot question, int answerMidi, ClefRange range = ClefRange::Grand);
 
 // How the trainer names notes: letters or syllables ("Lá2"), and with `middleCIsC4` octaves
 // numbered so that middle C is C4 (every digit one higher than the table's).
@@ -48,7 +54,7 @@ struct NoteNaming {
 
 // One sentence for the student, e.g. "Read A2 in the bass clef as F4: the same place on the
 // treble staff", every note named as `naming` says. Empty for a right answer.
-std::string DescribeMistake(std::string_view keyItem, theory::NoteSlot question, const Diagnosis& diagnosis,
-                            NoteNaming naming = {});
+std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const Diagnosis& diagnosis,
+                            NoteNaming naming = {}, ClefRange range = ClefRange::Grand);
 
 }  // namespace lintra::practice

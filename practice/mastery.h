@@ -1,59 +1,22 @@
-// How well each note is read, from the first try at each question: a note is its place on a staff
-// and its accidental, in the key in which it was asked (F#3 in G major is not F#3 in D major).
+// How well a note is read, as the Progress window shows it: a state and a figure, both from the
+// model of the student's reading that the weak-note pick draws from (reading_model.h).
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <map>
-#include <string>
-#include <tuple>
-
-#include "practice/answer_record.h"
+#include <string_view>
 
 namespace lintra::practice {
-
-struct NoteKey {
-  std::string keyItem;
-  Staff staff = Staff::Treble;
-  int place = 0;  // PlaceOnStaff
-  theory::NoteKind accidental = theory::NoteKind::Natural;
-  auto operator<=>(const NoteKey&) const = default;
-};
-
-NoteKey NoteKeyOf(std::string_view keyItem, theory::NoteSlot slot);
 
 enum class MasteryState { New, Learning, Fluent };
 std::string_view Caption(MasteryState state);  // "new", "learning", "fluent"
 
-inline constexpr int kMasteryWindow = 10;
-inline constexpr int kNewBelowAttempts = 3;
-inline constexpr int kFluentRight = 9;
-inline constexpr double kFluentMedianMs = 2000.0;
+// A note is new until it has had this many first tries in the key.
+inline constexpr int kNewBelowFirstTries = 3;
 
 struct Mastery {
-  int attempts = 0;  // every first try ever recorded
-  int recent = 0;    // first tries in the window (at most ten)
-  int recentRight = 0;
-  double medianMs = 0.0;  // over the window; 0 with no attempts
+  int firstTries = 0;  // in the key
   MasteryState state = MasteryState::New;
-  double Accuracy() const { return recent == 0 ? 0.0 : static_cast<double>(recentRight) / recent; }
-};
-
-class MasteryMap {
- public:
-  // Later tries at a question (attempt > 1) and answers outside note reading do not count.
-  void Add(const AnswerRecord& record);
-  Mastery Of(const NoteKey& note) const;
-  const std::map<NoteKey, Mastery>& All() const { return mastery_; }
-
- private:
-  struct Window {
-    std::array<bool, kMasteryWindow> right{};
-    std::array<std::int64_t, kMasteryWindow> ms{};
-    int next = 0;
-  };
-  std::map<NoteKey, Window> windows_;
-  std::map<NoteKey, Mastery> mastery_;
+  // How sure the model is, in per cent, that the note is read fluently now; 0 with no first try.
+  double figure = 0.0;
 };
 
 }  // namespace lintra::practice

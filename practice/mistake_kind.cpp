@@ -6,7 +6,7 @@
 namespace lintra::practice {
 namespace {
 
-constexpr std::array<std::pair<MistakeKind, std::string_view>, 9> kCodes{{
+constexpr std::array<std::pair<MistakeKind, std::string_view>, 10> kCodes{{
     {MistakeKind::None, "none"},
     {MistakeKind::AccidentalIgnored, "accidental"},
     {MistakeKind::KeySignatureIgnored, "key_signature"},
@@ -16,6 +16,7 @@ constexpr std::array<std::pair<MistakeKind, std::string_view>, 9> kCodes{{
     {MistakeKind::TwoSteps, "two_steps"},
     {MistakeKind::OtherClef, "other_clef"},
     {MistakeKind::Other, "other"},
+    {MistakeKind::CClefReadAsTrebleOrBass, "c_clef_as_treble_or_bass"},
 }};
 
 }  // namespace

@@ -16,10 +16,11 @@ enum class MistakeKind {
   TwoSteps,
   OtherClef,
   Other,
+  CClefReadAsTrebleOrBass,
 };
 
 // Stored codes never change once written: "none", "accidental", "key_signature", "octave",
-// "ledger_lines", "one_step", "two_steps", "other_clef", "other".
+// "ledger_lines", "one_step", "two_steps", "other_clef", "other", "c_clef_as_treble_or_bass".
 std::string_view Code(MistakeKind kind);
 std::optional<MistakeKind> ParseMistakeKind(std::string_view code);
 

@@ -369,7 +369,7 @@ std::vector<double> RecallModel::QuestionsTo(double target, std::span<const theo
 }
 
 MasteryState RecallModel::StateNow(theory::NoteSlot slot, std::int64_t nowUtcMs) const {
-  if (Answers(slot) < kNewBelowAttempts) return MasteryState::New;
+  if (Answers(slot) < kNewBelowFirstTries) return MasteryState::New;
   return NotFluentChance(slot, nowUtcMs) < 0.5 ? MasteryState::Fluent : MasteryState::Learning;
 }
 

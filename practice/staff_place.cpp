@@ -5,9 +5,7 @@
 namespace lintra::practice {
 namespace {
 
-constexpr int kFirstTrebleStep = 12;   // D3, the space below the treble staff
-constexpr int kTrebleBottomLine = 13;  // E3
-constexpr int kBassBottomLine = 1;     // G1
+constexpr int kFirstTrebleStep = 12;  // D3, the space below the treble staff
 constexpr std::array<char, 7> kLettersFromF{'F', 'G', 'A', 'B', 'C', 'D', 'E'};
 constexpr std::array<int, 7> kSemitonesFromF{5, 7, 9, 11, 0, 2, 4};
 constexpr std::string_view kSharpOrder = "FCGDAEB";
@@ -18,13 +16,9 @@ int FloorDiv7(int n) { return n >= 0 ? n / 7 : -((-n + 6) / 7); }
 
 }  // namespace
 
-int LetterStep(theory::NoteSlot slot) { return (slot + 1) / 3; }
-
 Staff StaffOf(int step) { return step >= kFirstTrebleStep ? Staff::Treble : Staff::Bass; }
 
-int PlaceOnStaff(int step) { return step - (StaffOf(step) == Staff::Treble ? kTrebleBottomLine : kBassBottomLine); }
-
-int StepAt(Staff staff, int place) { return place + (staff == Staff::Treble ? kTrebleBottomLine : kBassBottomLine); }
+int PlaceOnStaff(int step) { return theory::PlaceOn(StaffOf(step), step); }
 
 bool OnLedgerLine(int step) { return step == 11 || step >= 23; }
 
@@ -45,8 +39,8 @@ std::string NameAt(int step, int alteration) {
   return name;
 }
 
-int SignatureAlteration(std::string_view keyItem, int step) {
-  const theory::KeyInfo* key = theory::FindKey(keyItem);
+int SignatureAlteration(theory::KeyId keyId, int step) {
+  const theory::KeyInfo* key = theory::FindKey(keyId);
   if (key == nullptr) return 0;
   const int count = key->signatureCount;
   const char letter = LetterOf(step);
@@ -59,8 +53,8 @@ int SignatureAlteration(std::string_view keyItem, int step) {
   return 0;
 }
 
-std::string_view DrawnSign(std::string_view keyItem, theory::NoteSlot slot) {
-  if (keyItem == kChromaticItem) {
+std::string_view DrawnSign(theory::KeyId keyId, theory::NoteSlot slot) {
+  if (keyId == theory::KeyId::Chromatic) {
     switch (theory::SpelledNoteTable().at(slot).kind) {
       case theory::NoteKind::Natural:
         return "n";
@@ -70,7 +64,7 @@ std::string_view DrawnSign(std::string_view keyItem, theory::NoteSlot slot) {
         return "b";
     }
   }
-  const theory::KeyInfo* key = theory::FindKey(keyItem);
+  const theory::KeyInfo* key = theory::FindKey(keyId);
   if (key == nullptr || !key->minor) return "";
   for (const theory::NoteSlot leading : key->leadingTones) {
     if (leading == slot) return key->leadingToneAccidental;

@@ -3,18 +3,37 @@
 #include <algorithm>
 #include <thread>
 
-#include "midi/result_texts.h"
-
 namespace lintra::midi {
 
 namespace {
 constexpr std::size_t kMaxNameLength = 31;  // the capability record's limit
-
-std::uint32_t Elapsed(std::chrono::steady_clock::time_point since) {
-  return static_cast<std::uint32_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - since).count());
-}
 }  // namespace
+
+class FakeMidiService::Output final : public OutputConnection {
+ public:
+  Output(FakeMidiService& fake, int key) : fake_(fake), key_(key) {}
+  ~Output() override { fake_.Close(key_, false); }
+  Result Send(ShortMessage message) override { return fake_.Send(key_, Op::OutShort, {0, Packed(message), {}}); }
+  Result SendSysex(std::span<const std::uint8_t> bytes) override {
+    return fake_.Send(key_, Op::OutLong, {0, 0, {bytes.begin(), bytes.end()}});
+  }
+  Result Close() override { return fake_.Close(key_, true); }
+
+ private:
+  FakeMidiService& fake_;
+  const int key_;
+};
+
+class FakeMidiService::Input final : public InputConnection {
+ public:
+  Input(FakeMidiService& fake, int key) : fake_(fake), key_(key) {}
+  ~Input() override { fake_.Close(key_, false); }
+  Result Close() override { return fake_.Close(key_, true); }
+
+ private:
+  FakeMidiService& fake_;
+  const int key_;
+};
 
 void FakeMidiService::SetInputDevices(std::vector<std::string> names) {
   std::lock_guard lock(mutex_);
@@ -29,7 +48,7 @@ void FakeMidiService::SetOutputDevices(std::vector<std::string> names) {
 }
 
 void FakeMidiService::MarkUnplugged(bool input, const std::vector<std::string>& names) {
-  for (auto& [handle, port] : ports_) {
+  for (auto& [key, port] : ports_) {
     if (port.input == input && port.device >= 0 && std::find(names.begin(), names.end(), port.name) == names.end())
       port.gone = true;
   }
@@ -69,19 +88,12 @@ void FakeMidiService::ClearFaults() {
 
 void FakeMidiService::Vanish() {
   std::lock_guard lock(mutex_);
-  for (auto& [handle, port] : ports_) port.gone = true;
+  for (auto& [key, port] : ports_) port.gone = true;
 }
 
 unsigned FakeMidiService::Calls(Op op) const {
   std::lock_guard lock(mutex_);
   return calls_[static_cast<std::size_t>(op)];
-}
-
-std::size_t FakeMidiService::QueuedInputBuffers() const {
-  std::lock_guard lock(mutex_);
-  std::size_t total = 0;
-  for (const auto& [handle, port] : ports_) total += port.queue.size();
-  return total;
 }
 
 bool FakeMidiService::HasOpenInput() const {
@@ -103,56 +115,66 @@ Result FakeMidiService::Enter(Op op) {
   return code;
 }
 
-Result FakeMidiService::Find(DeviceHandle handle, bool input, Port*& port) {
-  const auto it = ports_.find(handle);
-  if (it == ports_.end() || it->second.input != input) return kErrInvalidHandle;
-  if (it->second.gone) return kErrDeviceGone;
-  port = &it->second;
-  return kOk;
-}
-
-Result FakeMidiService::Open(DeviceHandle& handle, bool input, int id, Callback callback, std::uintptr_t instance) {
-  std::unique_lock lock(mutex_);
+Result FakeMidiService::Open(bool input, int id, InputListener* listener, int& key) {
+  std::lock_guard lock(mutex_);
   if (const Result fault = Enter(input ? Op::InOpen : Op::OutOpen); fault != kOk) return fault;
   const auto& names = input ? inputs_ : outputs_;
   const bool valid = (!input && id == kMidiMapper) || (id >= 0 && static_cast<std::size_t>(id) < names.size());
   if (!valid) return kErrBadDeviceId;
-  handle = nextHandle_++;
-  Port& port = ports_[handle];
+  key = nextKey_++;
+  Port& port = ports_[key];
   port.input = input;
   port.device = id;
   if (id >= 0) port.name = names[static_cast<std::size_t>(id)];
-  port.callback = callback;
-  port.instance = instance;
-  lock.unlock();
-  if (callback) callback(handle, input ? MIM_OPEN : MOM_OPEN, instance, 0, 0);
+  port.listener = listener;
   return kOk;
 }
 
-void FakeMidiService::Record(std::unique_lock<std::mutex>& lock, SentMessage message) {
+Result FakeMidiService::Send(int key, Op op, SentMessage message) {
+  std::unique_lock lock(mutex_);
+  if (const Result fault = Enter(op); fault != kOk) return fault;
+  const auto it = ports_.find(key);
+  if (it == ports_.end()) return kErrInvalidHandle;
+  if (it->second.gone) return kErrDeviceGone;
+  message.device = it->second.device;
   sent_.push_back(message);
   lock.unlock();  // the observer may look at the fake again
   if (OnSend) OnSend(message);
+  return kOk;
+}
+
+Result FakeMidiService::Close(int key, bool faults) {
+  std::unique_lock lock(mutex_);
+  const auto it = ports_.find(key);
+  if (it == ports_.end()) return kErrInvalidHandle;
+  if (faults) {
+    if (const Result fault = Enter(it->second.input ? Op::InClose : Op::OutClose); fault != kOk) return fault;
+  }
+  // No listener call may run once the port is closed.
+  idle_.wait(lock, [&] { return it->second.delivering == 0; });
+  const bool gone = it->second.gone;
+  ports_.erase(it);
+  return gone ? Result{kErrDeviceGone} : kOk;
 }
 
 // ---- output ----
 
-unsigned FakeMidiService::OutGetNumDevs() {
+unsigned FakeMidiService::OutputCount() {
   std::lock_guard lock(mutex_);
   return static_cast<unsigned>(outputs_.size());
 }
 
-Result FakeMidiService::OutGetDevCaps(int id, OutCaps& caps) {
+Result FakeMidiService::DescribeOutput(int port, OutCaps& caps) {
   std::lock_guard lock(mutex_);
-  if (const auto it = outCapsFaults_.find(id); it != outCapsFaults_.end()) return it->second;
-  if (id == kMidiMapper) {
+  if (const auto it = outCapsFaults_.find(port); it != outCapsFaults_.end()) return it->second;
+  if (port == kMidiMapper) {
     caps = OutCaps{};
     caps.productName = kMapperName;
     return kOk;
   }
-  if (id < 0 || static_cast<std::size_t>(id) >= outputs_.size()) return kErrBadDeviceId;
+  if (port < 0 || static_cast<std::size_t>(port) >= outputs_.size()) return kErrBadDeviceId;
   caps = OutCaps{};
-  caps.productName = outputs_[static_cast<std::size_t>(id)].substr(0, kMaxNameLength);
+  caps.productName = outputs_[static_cast<std::size_t>(port)].substr(0, kMaxNameLength);
   caps.technology = 1;
   caps.voices = 16;
   caps.notes = 128;
@@ -160,214 +182,74 @@ Result FakeMidiService::OutGetDevCaps(int id, OutCaps& caps) {
   return kOk;
 }
 
-Result FakeMidiService::OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) {
-  return Open(handle, false, id, callback, instance);
-}
-
-Result FakeMidiService::OutClose(DeviceHandle handle) {
-  std::unique_lock lock(mutex_);
-  if (const Result fault = Enter(Op::OutClose); fault != kOk) return fault;
-  Port* port = nullptr;
-  if (const Result found = Find(handle, false, port); found != kOk) return found;
-  const Port closed = *port;
-  ports_.erase(handle);
-  lock.unlock();
-  if (closed.callback) closed.callback(handle, MOM_CLOSE, closed.instance, 0, 0);
+Result FakeMidiService::OpenOutput(int port, std::unique_ptr<OutputConnection>& connection) {
+  int key = 0;
+  if (const Result opened = Open(false, port, nullptr, key); opened != kOk) return opened;
+  connection = std::make_unique<Output>(*this, key);
   return kOk;
-}
-
-Result FakeMidiService::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
-  std::unique_lock lock(mutex_);
-  if (const Result fault = Enter(Op::OutShort); fault != kOk) return fault;
-  Port* port = nullptr;
-  if (const Result found = Find(handle, false, port); found != kOk) return found;
-  Record(lock, SentMessage{handle, port->device, packed, {}});
-  return kOk;
-}
-
-Result FakeMidiService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
-  std::lock_guard lock(mutex_);
-  if (const Result fault = Enter(Op::OutPrepare); fault != kOk) return fault;
-  Port* port = nullptr;
-  if (const Result found = Find(handle, false, port); found != kOk) return found;
-  return PrepareHeader(header);
-}
-
-Result FakeMidiService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
-  std::unique_lock lock(mutex_);
-  if (const Result fault = Enter(Op::OutLong); fault != kOk) return fault;
-  Port* port = nullptr;
-  if (const Result found = Find(handle, false, port); found != kOk) return found;
-  if (const Result playable = CheckPlayable(header); playable != kOk) return playable;
-  MarkDone(header);
-  const Callback callback = port->callback;
-  const std::uintptr_t instance = port->instance;
-  Record(lock, SentMessage{handle, port->device, 0,
-                           std::vector<std::uint8_t>(header->data, header->data + header->bufferLength)});
-  // Played at once: the device hands the header back on the caller's thread.
-  if (callback) callback(handle, MOM_DONE, instance, reinterpret_cast<std::uintptr_t>(header), 0);
-  return kOk;
-}
-
-Result FakeMidiService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
-  std::lock_guard lock(mutex_);
-  if (const Result fault = Enter(Op::OutUnprepare); fault != kOk) return fault;
-  Port* port = nullptr;
-  if (const Result found = Find(handle, false, port); found != kOk) return found;
-  return UnprepareHeader(header);
-}
-
-Result FakeMidiService::OutGetErrorText(Result code, std::string& text) {
-  return StandardResultText(code, text) ? kOk : kUnknownCode;
 }
 
 // ---- input ----
 
-unsigned FakeMidiService::InGetNumDevs() {
+unsigned FakeMidiService::InputCount() {
   std::lock_guard lock(mutex_);
   return static_cast<unsigned>(inputs_.size());
 }
 
-Result FakeMidiService::InGetDevCaps(unsigned id, InCaps& caps) {
+Result FakeMidiService::DescribeInput(unsigned port, InCaps& caps) {
   std::lock_guard lock(mutex_);
-  if (const auto it = inCapsFaults_.find(id); it != inCapsFaults_.end()) return it->second;
-  if (id >= inputs_.size()) return kErrBadDeviceId;
+  if (const auto it = inCapsFaults_.find(port); it != inCapsFaults_.end()) return it->second;
+  if (port >= inputs_.size()) return kErrBadDeviceId;
   caps = InCaps{};
-  caps.productName = inputs_[id].substr(0, kMaxNameLength);
+  caps.productName = inputs_[port].substr(0, kMaxNameLength);
   caps.manufacturerId = 0xFF;
-  caps.productId = static_cast<std::uint16_t>(id + 1);
+  caps.productId = static_cast<std::uint16_t>(port + 1);
   return kOk;
 }
 
-Result FakeMidiService::InOpen(DeviceHandle& handle, unsigned id, Callback callback, std::uintptr_t instance) {
-  return Open(handle, true, static_cast<int>(id), callback, instance);
-}
-
-Result FakeMidiService::InStart(DeviceHandle handle) {
-  std::lock_guard lock(mutex_);
-  if (const Result fault = Enter(Op::InStart); fault != kOk) return fault;
-  Port* port = nullptr;
-  if (const Result found = Find(handle, true, port); found != kOk) return found;
-  port->started = true;
-  port->startTime = std::chrono::steady_clock::now();
+Result FakeMidiService::OpenInput(unsigned port, InputListener& listener,
+                                  std::unique_ptr<InputConnection>& connection) {
+  int key = 0;
+  if (const Result opened = Open(true, static_cast<int>(port), &listener, key); opened != kOk) return opened;
+  connection = std::make_unique<Input>(*this, key);
   return kOk;
 }
 
-Result FakeMidiService::InReset(DeviceHandle handle) {
+// ---- delivery ----
+
+bool FakeMidiService::Deliver(std::span<const std::uint8_t> message) {
   std::unique_lock lock(mutex_);
-  if (const Result fault = Enter(Op::InReset); fault != kOk) return fault;
-  Port* port = nullptr;
-  if (const Result found = Find(handle, true, port); found != kOk) return found;
-  port->started = false;
-  std::deque<LongHeader*> returned;
-  returned.swap(port->queue);
-  const Callback callback = port->callback;
-  const std::uintptr_t instance = port->instance;
-  const std::uint32_t timestamp = Elapsed(port->startTime);
-  for (LongHeader* header : returned) {
-    header->bytesRecorded = 0;
-    MarkDone(header);
-  }
+  // The most recently opened input that is still there.
+  const auto it =
+      std::find_if(ports_.rbegin(), ports_.rend(), [](const auto& p) { return p.second.input && !p.second.gone; });
+  if (it == ports_.rend()) return false;
+  Port& port = it->second;
+  ++port.delivering;
   lock.unlock();
-  for (LongHeader* header : returned)
-    if (callback) callback(handle, MIM_LONGDATA, instance, reinterpret_cast<std::uintptr_t>(header), timestamp);
-  return kOk;
-}
-
-Result FakeMidiService::InClose(DeviceHandle handle) {
-  std::unique_lock lock(mutex_);
-  if (const Result fault = Enter(Op::InClose); fault != kOk) return fault;
-  Port* port = nullptr;
-  if (const Result found = Find(handle, true, port); found != kOk) return found;
-  if (!port->queue.empty()) return kErrStillPlaying;
-  const Port closed = *port;
-  ports_.erase(handle);
-  lock.unlock();
-  if (closed.callback) closed.callback(handle, MIM_CLOSE, closed.instance, 0, 0);
-  return kOk;
-}
-
-Result FakeMidiService::InPrepareHeader(DeviceHandle handle, LongHeader* header) {
-  std::lock_guard lock(mutex_);
-  if (const Result fault = Enter(Op::InPrepare); fault != kOk) return fault;
-  Port* port = nullptr;
-  if (const Result found = Find(handle, true, port); found != kOk) return found;
-  return PrepareHeader(header);
-}
-
-Result FakeMidiService::InAddBuffer(DeviceHandle handle, LongHeader* header) {
-  std::lock_guard lock(mutex_);
-  if (const Result fault = Enter(Op::InAddBuffer); fault != kOk) return fault;
-  Port* port = nullptr;
-  if (const Result found = Find(handle, true, port); found != kOk) return found;
-  if (const Result queued = QueueHeader(header); queued != kOk) return queued;
-  port->queue.push_back(header);
-  return kOk;
-}
-
-Result FakeMidiService::InUnprepareHeader(DeviceHandle handle, LongHeader* header) {
-  std::lock_guard lock(mutex_);
-  if (const Result fault = Enter(Op::InUnprepare); fault != kOk) return fault;
-  Port* port = nullptr;
-  if (const Result found = Find(handle, true, port); found != kOk) return found;
-  return UnprepareHeader(header);
-}
-
-Result FakeMidiService::InGetErrorText(Result code, std::string& text) {
-  return StandardResultText(code, text) ? kOk : kUnknownCode;
-}
-
-// ---- injection ----
-
-std::optional<FakeMidiService::Delivery> FakeMidiService::OpenInputDelivery() {
-  // The most recently opened input that is running.
-  for (auto it = ports_.rbegin(); it != ports_.rend(); ++it) {
-    const Port& port = it->second;
-    if (port.input && port.started && !port.gone)
-      return Delivery{it->first, port.callback, port.instance, Elapsed(port.startTime)};
-  }
-  return std::nullopt;
-}
-
-bool FakeMidiService::DeliverShortHere(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
-  std::unique_lock lock(mutex_);
-  const auto delivery = OpenInputDelivery();
-  lock.unlock();
-  if (!delivery || !delivery->callback) return false;
-  const std::uint32_t packed =
-      status | static_cast<std::uint32_t>(data1) << 8 | static_cast<std::uint32_t>(data2) << 16;
-  delivery->callback(delivery->handle, MIM_DATA, delivery->instance, packed, delivery->timestamp);
+  port.listener->Received(message);
+  lock.lock();
+  --port.delivering;
+  idle_.notify_all();
   return true;
 }
 
-bool FakeMidiService::InjectShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+bool FakeMidiService::DeliverFromAnotherThread(std::span<const std::uint8_t> message) {
   bool delivered = false;
-  std::thread device([&] { delivered = DeliverShortHere(status, data1, data2); });
+  std::thread device([&] { delivered = Deliver(message); });
   device.join();
   return delivered;
 }
 
-bool FakeMidiService::InjectSysex(const std::vector<std::uint8_t>& bytes) {
-  std::unique_lock lock(mutex_);
-  const auto delivery = OpenInputDelivery();
-  if (!delivery || !delivery->callback) return false;
-  Port& port = ports_.at(delivery->handle);
-  if (port.queue.empty()) return false;  // no buffer: the device drops it
-  LongHeader* header = port.queue.front();
-  port.queue.pop_front();
-  lock.unlock();
-  std::thread device([&] {
-    // The buffer now belongs to this thread until the callback has it.
-    const std::size_t fits = std::min<std::size_t>(bytes.size(), header->bufferLength);
-    std::copy_n(bytes.begin(), fits, header->data);
-    header->bytesRecorded = static_cast<std::uint32_t>(fits);
-    MarkDone(header);
-    const std::uint32_t code = fits < bytes.size() ? MIM_LONGERROR : MIM_LONGDATA;
-    delivery->callback(delivery->handle, code, delivery->instance, reinterpret_cast<std::uintptr_t>(header),
-                       delivery->timestamp);
-  });
-  device.join();
-  return true;
+bool FakeMidiService::DeliverShortHere(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+  const std::uint8_t bytes[] = {status, data1, data2};
+  return Deliver(bytes);
 }
+
+bool FakeMidiService::InjectShort(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) {
+  const std::uint8_t bytes[] = {status, data1, data2};
+  return DeliverFromAnotherThread(bytes);
+}
+
+bool FakeMidiService::InjectSysex(const std::vector<std::uint8_t>& bytes) { return DeliverFromAnotherThread(bytes); }
 
 }  // namespace lintra::midi

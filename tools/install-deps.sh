@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that building and running need (run) or
 # that and what the tests need besides (test), skipping those installed; core
-# is what the toolkit-free libraries and their tests need (no Qt, RtMidi or
-# FluidSynth: cmake -DLINTRA_WITH_QT=OFF -DLINTRA_BENCHMARKS=OFF).
+# is what the toolkit-free libraries and their tests need (no Qt, RtMidi, RtAudio
+# or FluidSynth: cmake -DLINTRA_WITH_QT=OFF -DLINTRA_BENCHMARKS=OFF).
 # Names are release-independent (Debian 12/13, Ubuntu 22.04/24.04); packages
 # versioned with a compiler are worked out from the one installed.
 #
@@ -19,6 +19,7 @@ build_packages=(
   pkg-config
   ccache
   libsqlite3-dev
+  libkissfft-dev
 )
 gtest_packages=(
   libgtest-dev
@@ -26,7 +27,12 @@ gtest_packages=(
 )
 run_packages=(
   qt6-base-dev
+  qt6-tools-dev
+  qt6-tools-dev-tools
+  qt6-l10n-tools
+  qt6-translations-l10n
   librtmidi-dev
+  librtaudio-dev
   libfluidsynth-dev
   libfontconfig-dev
   timgm6mb-soundfont

@@ -7,8 +7,10 @@ Run with Debian's Python, which carries the fontforge module:
 The notation is drawn as text at fixed pixel positions with the font at 32 px, so
 1 unit = 0.032 px and a staff space of 250 units is 8 px.  Every glyph is placed so
 that the baseline is its reference line: a note head is centred on it, a clef's own
-line (G or F) lies on it, a ledger piece is drawn on it and a staff piece has its
+line (G, F or C) lies on it, a ledger piece is drawn on it and a staff piece has its
 bottom line on it.  Emmentaler's glyph origins already are those reference points.
+The marks under a line of notes (the note being read, a wrong answer) are centred on
+the baseline and on the note head drawn at the same x.
 """
 
 import argparse
@@ -48,6 +50,8 @@ STAFF_ADVANCE = 1125       # 36 px: seven pieces span the 249 px paint box
 # darker dots along every line.  36 px is a whole number of pixels, so the joins
 # also fall on pixel boundaries.
 LEDGER_ADVANCE = 313       # 10 px: "--" is one ledger line
+HEAD_OFFSET = 94           # 3 px: a ledger line starts that far left of its note head
+PIXEL = 32                 # a little over one pixel
 BLANK_ADVANCE = 250
 # Accidentals stand 8 px (250 units) before the note head and 8 px apart in a key
 # signature, so they are set a little smaller than Emmentaler's and right-aligned
@@ -62,11 +66,16 @@ ACCIDENTAL_GAP = 24        # under a pixel between an accidental and its note he
 COPIED_GLYPHS = (
     ("&", "ampersand", "clefs.G", (1.0, 1.0), "left"),
     ("?", "question", "clefs.F", (1.0, 1.0), "left"),
+    ("B", "B", "clefs.C", (1.0, 1.0), "left"),
     ("#", "numbersign", "accidentals.sharp", (0.78, 0.78), "accidental"),
     ("b", "b", "accidentals.flat", (0.85, 0.85), "accidental"),
     ("n", "n", "accidentals.natural", (0.9, 0.9), "accidental"),
     ("w", "w", "noteheads.s0", (0.86, 0.92), "left"),
+    # An arrowhead pointing up at the note being read, a cross under a wrong answer.
+    ("^", "asciicircum", "arrowheads.close.11", (1.0, 1.0), "mark"),
+    ("x", "x", "noteheads.s2cross", (1.0, 1.0), "mark"),
 )
+HEAD_CHAR = "w"
 
 
 def find_source():
@@ -137,15 +146,37 @@ def add_ledger_piece(font, thickness):
     glyph.width = LEDGER_ADVANCE
 
 
-def copy_glyph(font, source, char, name, source_name, scale, placement):
+def add_short_ledger_lines(font, thickness, head_width):
+    # Ledger lines cut short beside an accidental, as engravers cut them, drawn where "--"
+    # would be: "[" clears the note's own accidental (a pixel right of where it ends,
+    # ACCIDENTAL_GAP before the head), "]" ends at the head's right edge to leave the
+    # next note's accidental or ledger line its room, "|" does both.
+    left_cut = HEAD_OFFSET - ACCIDENTAL_GAP + PIXEL
+    head_right = HEAD_OFFSET + head_width
+    half = thickness / 2.0
+    for char, name, left, right in (("[", "bracketleft", left_cut, 2 * LEDGER_ADVANCE),
+                                    ("]", "bracketright", 0, head_right),
+                                    ("|", "bar", left_cut, head_right)):
+        glyph = font.createChar(ord(char), name)
+        pen = glyph.glyphPen()
+        draw_rect(pen, left, -half, right, half)
+        pen = None
+        glyph.width = right
+
+
+def copy_glyph(font, source, char, name, source_name, scale, placement, head_width=0):
     glyph = font.createChar(ord(char), name)
     glyph.foreground = source[source_name].foreground
     glyph.transform(psMat.scale(*scale))
-    xmin, _, xmax, _ = glyph.boundingBox()
+    xmin, ymin, xmax, ymax = glyph.boundingBox()
     if placement == "accidental":
         shift = ACCIDENTAL_CELL - ACCIDENTAL_GAP - xmax
         glyph.transform(psMat.translate(shift, 0))
         glyph.width = ACCIDENTAL_CELL
+    elif placement == "mark":
+        # Centred on the head drawn at the same x, and on the baseline.
+        glyph.transform(psMat.translate(head_width / 2.0 - (xmin + xmax) / 2.0, -(ymin + ymax) / 2.0))
+        glyph.width = head_width
     else:
         # Ink starts at the drawing position: nothing pokes out left of the paint box.
         glyph.transform(psMat.translate(-xmin, 0))
@@ -170,8 +201,8 @@ def set_names(font):
             ("Fullname", FAMILY),
             ("Version", "Version " + VERSION),
             ("PostScriptName", POSTSCRIPT_NAME),
-            ("Descriptor", "Staff, clefs, accidentals and a whole note for the "
-                           "Lintra notation trainer, drawn from LilyPond's music font."),
+            ("Descriptor", "Staff, clefs, accidentals, a whole note and reading marks "
+                           "for the Lintra notation trainer, drawn from LilyPond's music font."),
             ("License", LICENSE),
             ("License URL", LICENSE_URL)):
         font.appendSFNTName(lang, key, value)
@@ -211,10 +242,14 @@ def build_font(source_path):
     notdef.width = BLANK_ADVANCE
     font.createChar(ord(" "), "space").width = BLANK_ADVANCE
 
+    head_width = 0
     for char, name, source_name, scale, placement in COPIED_GLYPHS:
-        copy_glyph(font, source, char, name, source_name, scale, placement)
+        glyph = copy_glyph(font, source, char, name, source_name, scale, placement, head_width)
+        if char == HEAD_CHAR:
+            head_width = glyph.width
     add_staff_piece(font, staff_thickness)
     add_ledger_piece(font, ledger_thickness)
+    add_short_ledger_lines(font, ledger_thickness, head_width)
     source.close()
 
     font.layers["Fore"].is_quadratic = True

@@ -5,32 +5,23 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <filesystem>
 #include <thread>
 
 #include "app/device_settings.h"
+#include "app/qt/help_document.h"
 #include "app/qt/main_window.h"
 #include "app/qt/self_check.h"
 #include "app/qt/window_style.h"
 #include "midi/loader/module_synth.h"
 #include "midi/module_entry.h"
 #include "midi/system/system_midi_service.h"
+#include "translations/program_language.h"
+#include "ui/language.h"
 #include "ui/layout.h"
 
 namespace {
-
-// The help page ships beside the program, or in the source tree of a build.
-std::string FindHelpDocument() {
-  const QString name = QStringLiteral("Note Help.html");
-  const QString dir = QCoreApplication::applicationDirPath();
-  for (const QString& candidate :
-       {dir + "/" + name, dir + "/../share/lintra/" + name, QStringLiteral(LINTRA_SOURCE_DIR "/assets/help/") + name}) {
-    if (QFileInfo::exists(candidate)) return QFileInfo(candidate).absoluteFilePath().toStdString();
-  }
-  return (dir + "/" + name).toStdString();
-}
 
 // The program's modules lie beside it in a build, in lib/lintra when installed. Looked for before
 // the toolkit starts, which would know the program's folder only later.
@@ -42,19 +33,11 @@ std::vector<std::filesystem::path> ModuleCandidates(const char* argv0, const cha
   return {dir / fileName, (dir / "../lib/lintra" / fileName).lexically_normal()};
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  // The window's texts need the font configuration, which takes milliseconds to read: read on
-  // a thread of its own while the toolkit starts, it is there when the first text is measured.
-#ifdef LINTRA_WARM_FONTCONFIG
-  std::jthread fontConfiguration([] { FcInit(); });
-#endif
-  // The synthesizer reports from its loading thread, which starts only when the window opens it;
-  // the window hears of it on the user-interface thread, where `target` is set long before.
-  lintra::frontend::MainWindow* target = nullptr;
-  auto synth = std::make_unique<lintra::midi::ModuleSynth>(
-      ModuleCandidates(argv[0], lintra::midi::kModuleFileName),
+// The built-in synthesizer reports from its loading thread, which starts only when the window opens
+// it; the window hears of it on the user-interface thread, where `target` is set long before.
+std::unique_ptr<lintra::midi::ModuleSynth> BuiltInSynth(const char* argv0, lintra::frontend::MainWindow*& target) {
+  return std::make_unique<lintra::midi::ModuleSynth>(
+      ModuleCandidates(argv0, lintra::midi::kModuleFileName),
       [&target](const std::string& silence) {
         QMetaObject::invokeMethod(
             qApp,
@@ -65,6 +48,33 @@ int main(int argc, char** argv) {
       },
       lintra::midi::KeyRange{lintra::ui::kLowestKeyNote,
                              lintra::ui::kLowestKeyNote + static_cast<int>(lintra::ui::Keyboard().size()) - 1});
+}
+
+struct UserFiles {
+  std::string settings;
+  std::string journal;
+};
+
+UserFiles FindUserFiles() {
+  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  // The journal is data, not configuration: it lives in the per-user data folder. Without the folder
+  // the journal itself tells the student that this session's answers are only kept in memory.
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir().mkpath(data);
+  return {lintra::app::DeviceSettingsPath(config.toStdString()).string(),
+          (data + QStringLiteral("/journal.sqlite")).toStdString()};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The window's texts need the font configuration, which takes milliseconds to read: read on
+  // a thread of its own while the toolkit starts, it is there when the first text is measured.
+#ifdef LINTRA_WARM_FONTCONFIG
+  std::jthread fontConfiguration([] { FcInit(); });
+#endif
+  lintra::frontend::MainWindow* target = nullptr;
+  auto synth = BuiltInSynth(argv[0], target);
   lintra::midi::ModuleSynth& builtInSynth = *synth;
   // The platform's MIDI ports are reached when the window is created, after its first paint.
   auto midi = lintra::midi::MakeSystemMidiService(std::move(synth),
@@ -76,17 +86,15 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Lintra"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.lintra.Trainer"));
   const bool selfCheck = QCoreApplication::arguments().contains(QStringLiteral("--self-check"));
+  const std::string wanted = lintra::ui::ChooseLanguage({}, lintra::ui::ReadLocaleEnvironment());
+  const lintra::translations::ProgramLanguage language(wanted);
 
-  const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  const auto settingsFile = lintra::app::DeviceSettingsPath(config.toStdString()).string();
+  const UserFiles files = FindUserFiles();
 
-  // The journal is data, not configuration: it lives in the per-user data folder. Without the folder
-  // the journal itself tells the student that this session's answers are only kept in memory.
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  QDir().mkpath(data);
-  const std::string journal = (data + QStringLiteral("/journal.sqlite")).toStdString();
-
-  const std::string help = FindHelpDocument();
+  // The help page ships beside the program, or in the source tree of a build.
+  const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
+  const std::string help = lintra::frontend::FindHelpDocument(
+      {dir, dir / "../share/lintra", LINTRA_SOURCE_DIR "/assets/help"}, language.Language());
   lintra::frontend::QtClock clock;
   lintra::frontend::QtDialogs boxes;
   // A check that no one watches must not wait for a box to be answered.
@@ -94,7 +102,7 @@ int main(int argc, char** argv) {
   lintra::ui::Dialogs& dialogs = selfCheck ? static_cast<lintra::ui::Dialogs&>(printedBoxes) : boxes;
   lintra::frontend::QtShell shell;
   lintra::frontend::MainWindow window(
-      {clock, dialogs, shell, std::move(midi.service), settingsFile, help, journal, std::move(midi.reach)});
+      {clock, dialogs, shell, std::move(midi.service), files.settings, help, files.journal, std::move(midi.reach)});
   boxes.SetOwner(&window);
   shell.SetWindow(&window);
   target = &window;
@@ -105,9 +113,10 @@ int main(int argc, char** argv) {
   if (selfCheck) {
     const auto synthModule = builtInSynth.Load();
     const auto ports = portsModule();
-    return lintra::frontend::RunSelfCheck(
-        window, help,
-        {{"synthesizer module", synthModule.path, synthModule.problem}, {"ports module", ports.path, ports.problem}});
+    std::vector<lintra::frontend::ModuleReport> modules{{"synthesizer module", synthModule.path, synthModule.problem},
+                                                        {"ports module", ports.path, ports.problem}};
+    if (wanted != lintra::ui::kEnglish) modules.push_back({"catalog", language.Catalog(), language.Problem()});
+    return lintra::frontend::RunSelfCheck(window, help, modules);
   }
   return QApplication::exec();
 }

@@ -9,14 +9,14 @@
 #include <memory>
 
 #include "app/form2.h"
+#include "app/qt/paint_box.h"
 #include "app/qt/progress/progress_window.h"
 #include "app/qt/qt_platform.h"
-#include "notation/canvas.h"
-#include "notation/image_canvas.h"
-#include "notation/picture_canvas.h"
+#include "app/trainer.h"
 #include "ui/window_model.h"
 
 class QAction;
+class QComboBox;
 class QMenu;
 
 namespace lintra::controls {
@@ -28,24 +28,6 @@ class MidiService;
 }
 
 namespace lintra::frontend {
-
-// The paint surface: keeps its picture in an image, so that repaints of
-// other controls never erase the question.
-class PaintBoxWidget : public QWidget, public notation::Canvas {
- public:
-  explicit PaintBoxWidget(QWidget* parent);
-  void DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) override;
-  // The picture at `scale` device pixels per design pixel, whatever the box's size.
-  QImage Picture(int scale = 4) const { return picture_.Render(scale); }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  notation::PictureCanvas picture_;
-  QImage scaled_;
-  qint64 scaledFrom_ = 0;
-};
 
 // What the window is given: the program passes the Qt clock, boxes and shell and the system's MIDI
 // services; the tests a manual clock and a fake MIDI service. The clock, dialogs and shell must
@@ -97,6 +79,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildControls();
+  QWidget* MakeWidget(ui::Control& control);
+  QComboBox* MakeCombo(ui::Control& control);
   void BuildMenus();
   void SyncControl(const ui::Control& control);
   void SyncMenu(const ui::MenuItem& item);
@@ -116,9 +100,9 @@ class MainWindow : public QMainWindow {
   // A window of its own, not a child: the form's scaling and look walk the main window's children.
   // Made when it is first asked for, not before the first paint; declared before the form, which
   // keeps a pointer to it.
-  class LazyProgressWindow final : public app::ProgressView {
+  class LazyProgressWindow final : public coach::ProgressView {
    public:
-    void Show(const app::ProgressRequest& request) override {
+    void Show(const coach::ProgressRequest& request) override {
       if (!window_) window_ = std::make_unique<progress::ProgressWindow>();
       window_->Show(request);
     }
@@ -127,8 +111,9 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<progress::ProgressWindow> window_;
   };
   LazyProgressWindow progress_;
-  std::unique_ptr<app::TForm2> form_;
-  std::unique_ptr<PipeWaker> waker_;
+  std::unique_ptr<app::Trainer> trainer_;
+  app::TForm2* form_ = nullptr;  // the trainer's window
+  std::unique_ptr<EventWaker> waker_;
   std::map<const ui::Control*, QWidget*> widgets_;
   std::map<const ui::MenuItem*, QAction*> actions_;
   std::map<const QWidget*, int> scaledPoints_;  // each control's font size as the last rescale left it

@@ -1,8 +1,5 @@
 #include "app/qt/qt_platform.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -103,33 +100,25 @@ void QtShell::Maximize() {
 
 void QtPump::ProcessPendingEvents() { QCoreApplication::processEvents(); }
 
-PipeWaker::PipeWaker(std::function<void()> onWake, QObject* parent) : QObject(parent), onWake_(std::move(onWake)) {
-  if (::pipe(fds_) == 0) {
-    for (int fd : fds_) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
-    notifier_ = std::make_unique<QSocketNotifier>(fds_[0], QSocketNotifier::Read);
-    connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { Drain(); });
+EventWaker::EventWaker(std::function<void()> onWake, QObject* parent)
+    : QObject(parent), wakeType_(static_cast<QEvent::Type>(QEvent::registerEventType())), onWake_(std::move(onWake)) {}
+
+void EventWaker::Wake() noexcept {
+  if (pending_.exchange(true, std::memory_order_acq_rel)) return;  // one is on its way already
+  try {
+    QCoreApplication::postEvent(this, new QEvent(wakeType_));
+  } catch (...) {
+    pending_.store(false, std::memory_order_release);  // no memory: the next message tries again
   }
 }
 
-PipeWaker::~PipeWaker() {
-  notifier_.reset();
-  for (int fd : fds_) {
-    if (fd >= 0) ::close(fd);
-  }
-}
-
-void PipeWaker::Wake() noexcept {
-  if (fds_[1] < 0) return;
-  const char byte = 1;
-  // A full pipe already means a wake-up is pending.
-  [[maybe_unused]] const auto written = ::write(fds_[1], &byte, 1);
-}
-
-void PipeWaker::Drain() {
-  char buffer[256];
-  while (::read(fds_[0], buffer, sizeof buffer) > 0) {
-  }
+bool EventWaker::event(QEvent* event) {
+  if (event->type() != wakeType_) return QObject::event(event);
+  // Cleared before the messages are handled, and by an exchange, which sees
+  // every message posted before it: one that comes in meanwhile posts anew.
+  pending_.exchange(false, std::memory_order_acq_rel);
   if (onWake_) onWake_();
+  return true;
 }
 
 }  // namespace lintra::frontend

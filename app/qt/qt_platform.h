@@ -2,10 +2,11 @@
 // shell, the event pump and the wake-up of the user-interface thread.
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
-#include <QSocketNotifier>
 #include <QWidget>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -56,20 +57,22 @@ class QtPump : public ui::EventPump {
   void ProcessPendingEvents() override;
 };
 
-// Wakes the user-interface thread from the MIDI callback thread through a
-// pipe: write() is all the callback does, with no allocation and no lock.
-class PipeWaker : public QObject, public midi::Waker {
-  Q_OBJECT
+// Wakes the user-interface thread from the MIDI callback thread with an
+// event posted through Qt, on every platform Qt runs on.  At most one such
+// event is on its way: a flood of messages costs the callback thread one
+// atomic exchange each, and an allocation only when the thread was idle.
+class EventWaker : public QObject, public midi::Waker {
  public:
-  PipeWaker(std::function<void()> onWake, QObject* parent = nullptr);
-  ~PipeWaker() override;
+  explicit EventWaker(std::function<void()> onWake, QObject* parent = nullptr);
   void Wake() noexcept override;
 
+ protected:
+  bool event(QEvent* event) override;
+
  private:
-  void Drain();
-  int fds_[2] = {-1, -1};
-  std::unique_ptr<QSocketNotifier> notifier_;
+  const QEvent::Type wakeType_;
   std::function<void()> onWake_;
+  std::atomic<bool> pending_{false};
 };
 
 }  // namespace lintra::frontend

@@ -1,8 +1,8 @@
 #include "midi/loader/module_library.h"
 
-#include <dlfcn.h>
-
 #include <system_error>
+
+#include "midi/loader/shared_library.h"
 
 namespace lintra::midi {
 
@@ -11,15 +11,11 @@ ModuleEntry OpenModule(const std::vector<std::filesystem::path>& candidates, con
   for (const auto& path : candidates) {
     std::error_code error;
     if (!std::filesystem::exists(path, error)) continue;
-    // Never closed: the back ends' threads run the module's code until the program ends.
-    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) {
-      const char* why = dlerror();
-      return {nullptr, {{}, why ? why : path.string() + " could not be loaded"}};
-    }
-    void* entry = dlsym(module, entryName);
-    if (!entry) return {nullptr, {{}, path.string() + " is not this program's " + what}};
-    return {entry, {path.string(), {}}};
+    const LibrarySymbol found = OpenLibrarySymbol(path, entryName);
+    if (!found.opened)
+      return {nullptr, {{}, found.problem.empty() ? path.string() + " could not be loaded" : found.problem}};
+    if (!found.address) return {nullptr, {{}, path.string() + " is not this program's " + what}};
+    return {found.address, {path.string(), {}}};
   }
   std::string tried;
   for (const auto& path : candidates) tried += (tried.empty() ? "" : ", ") + path.string();

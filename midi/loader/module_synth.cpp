@@ -42,24 +42,10 @@ ModuleLoad ModuleSynth::Load() {
   return made_.load;
 }
 
-Result ModuleSynth::OutGetDevCaps(int id, OutCaps& caps) {
-  if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
+Result ModuleSynth::DescribeOutput(int port, OutCaps& caps) {
+  if (port != 0 && port != kMidiMapper) return kErrBadDeviceId;
   caps = BuiltInSynthCaps(LINTRA_SYNTH_DRIVER_VERSION);
   return kOk;
 }
-
-Result ModuleSynth::OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) {
-  return Get().OutOpen(handle, id, callback, instance);
-}
-Result ModuleSynth::OutClose(DeviceHandle handle) { return Get().OutClose(handle); }
-Result ModuleSynth::OutShortMsg(DeviceHandle handle, std::uint32_t packed) { return Get().OutShortMsg(handle, packed); }
-Result ModuleSynth::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
-  return Get().OutPrepareHeader(handle, header);
-}
-Result ModuleSynth::OutLongMsg(DeviceHandle handle, LongHeader* header) { return Get().OutLongMsg(handle, header); }
-Result ModuleSynth::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
-  return Get().OutUnprepareHeader(handle, header);
-}
-Result ModuleSynth::OutGetErrorText(Result code, std::string& text) { return Get().OutGetErrorText(code, text); }
 
 }  // namespace lintra::midi

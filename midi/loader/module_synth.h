@@ -31,15 +31,11 @@ class ModuleSynth final : public MidiOutputService {
   // Where the module was loaded from, or why not; loads it if need be.
   ModuleLoad Load();
 
-  unsigned OutGetNumDevs() override { return 1; }
-  Result OutGetDevCaps(int id, OutCaps& caps) override;
-  Result OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) override;
-  Result OutClose(DeviceHandle handle) override;
-  Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
-  Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result OutLongMsg(DeviceHandle handle, LongHeader* header) override;
-  Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result OutGetErrorText(Result code, std::string& text) override;
+  unsigned OutputCount() override { return 1; }
+  Result DescribeOutput(int port, OutCaps& caps) override;
+  Result OpenOutput(int port, std::unique_ptr<OutputConnection>& connection) override {
+    return Get().OpenOutput(port, connection);
+  }
 
  private:
   struct Made {

@@ -5,7 +5,7 @@
 
 #include "midi/synth/synth_service.h"
 
-extern "C" __attribute__((visibility("default"))) lintra::midi::MidiOutputService* lintra_make_synth_v1(
+LINTRA_MODULE_EXPORT lintra::midi::MidiOutputService* lintra_make_synth_v1(
     const std::function<void(const std::string&)>& onSilentSynth, lintra::midi::KeyRange keys) {
   lintra::midi::SynthOptions options;
   options.keys = keys;

@@ -3,17 +3,12 @@
 #include <RtMidi.h>
 
 #include <algorithm>
-#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 #include "midi/jack_server.h"
-#include "midi/result_texts.h"
 
 namespace lintra::midi {
 namespace {
@@ -68,7 +63,7 @@ Result OpenFailure(int type) {
     case RtMidiError::MEMORY_ERROR:
       return kErrNoMem;
     default:
-      return RtMidiService::kErrOpenFailed;
+      return kErrOpenFailed;
   }
 }
 
@@ -77,105 +72,73 @@ std::string CutName(std::string name) {
   return name;
 }
 
-// Buffers queued by InAddBuffer on the user-interface thread and taken, oldest
-// first, on RtMidi's thread (or by InReset once that thread is held off).
-// The taking side uses compare-and-swap, so two takers never get the same one.
-class HeaderQueue {
+class OutputPort final : public OutputConnection {
  public:
-  static constexpr std::size_t kCapacity = 1024;
-
-  bool Push(LongHeader* header) {
-    const std::size_t tail = tail_.load(std::memory_order_relaxed);
-    if (tail - head_.load(std::memory_order_acquire) >= kCapacity) return false;
-    slots_[tail % kCapacity].store(header, std::memory_order_relaxed);
-    tail_.store(tail + 1, std::memory_order_release);
-    return true;
+  explicit OutputPort(std::unique_ptr<RtMidiOut> midi) : midi_(std::move(midi)) {
+    midi_->setErrorCallback(&ErrorSink::Record, &errors_);
   }
-
-  LongHeader* Pop() {
-    std::size_t head = head_.load(std::memory_order_acquire);
-    for (;;) {
-      if (head == tail_.load(std::memory_order_acquire)) return nullptr;
-      LongHeader* header = slots_[head % kCapacity].load(std::memory_order_relaxed);
-      if (head_.compare_exchange_weak(head, head + 1, std::memory_order_acq_rel, std::memory_order_acquire))
-        return header;
-    }
+  Result Open(unsigned port) {
+    midi_->openPort(port, "Lintra Out");
+    return errors_.Failed() || !midi_->isPortOpen() ? OpenFailure(errors_.type) : kOk;
   }
-
-  bool Empty() const { return head_.load(std::memory_order_acquire) == tail_.load(std::memory_order_acquire); }
+  Result Send(ShortMessage message) override {
+    const int length = ShortMessageLength(message.status);
+    if (length == 0) return kErrInvalParam;
+    // Data bytes are 7 bits on the wire: a larger value would read as a status.
+    const unsigned char bytes[3] = {message.status, static_cast<unsigned char>(message.data1 & 0x7F),
+                                    static_cast<unsigned char>(message.data2 & 0x7F)};
+    return Write(bytes, static_cast<std::size_t>(length));
+  }
+  Result SendSysex(std::span<const std::uint8_t> bytes) override { return Write(bytes.data(), bytes.size()); }
+  Result Close() override {
+    midi_.reset();
+    return kOk;
+  }
 
  private:
-  std::array<std::atomic<LongHeader*>, kCapacity> slots_{};
-  std::atomic<std::size_t> head_{0};
-  std::atomic<std::size_t> tail_{0};
-};
-
-struct InPort {
-  Callback callback = nullptr;
-  std::uintptr_t instance = 0;
-  ErrorSink errors;
-  HeaderQueue queue;
-  std::atomic<bool> started{false};
-  std::atomic<int> inflight{0};
-  std::atomic<std::int64_t> startNs{0};
-  std::unique_ptr<RtMidiIn> midi;  // destroyed first: its thread uses the rest
-
-  DeviceHandle Handle() const { return reinterpret_cast<DeviceHandle>(this); }
-
-  // RtMidi's thread.
-  static void OnMessage(double, std::vector<unsigned char>* message, void* data) {
-    auto* port = static_cast<InPort*>(data);
-    port->inflight.fetch_add(1);
-    if (port->started.load() && message && !message->empty()) port->Deliver(*message);
-    port->inflight.fetch_sub(1);
-  }
-
-  void Deliver(const std::vector<unsigned char>& bytes) {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    const auto elapsedMs =
-        (std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() - startNs.load()) / 1000000;
-    const auto stamp = static_cast<std::uintptr_t>(std::max<std::int64_t>(0, elapsedMs));
-    if (bytes[0] != 0xF0) {
-      std::uint32_t packed = 0;
-      for (std::size_t i = 0; i < std::min<std::size_t>(bytes.size(), 3); ++i)
-        packed |= static_cast<std::uint32_t>(bytes[i]) << (8 * i);
-      if (callback) callback(Handle(), MIM_DATA, instance, packed, stamp);
-      return;
-    }
-    LongHeader* header = queue.Pop();
-    if (!header) return;  // no buffer waiting: the message is lost
-    const std::size_t fits = std::min<std::size_t>(bytes.size(), header->bufferLength);
-    std::memcpy(header->data, bytes.data(), fits);
-    header->bytesRecorded = static_cast<std::uint32_t>(fits);
-    MarkDone(header);
-    const std::uint32_t code = fits < bytes.size() ? MIM_LONGERROR : MIM_LONGDATA;
-    if (callback) callback(Handle(), code, instance, reinterpret_cast<std::uintptr_t>(header), stamp);
-  }
-
-  // Keeps RtMidi's thread out of Deliver from now on.
-  void Stop() {
-    started.store(false);
-    while (inflight.load() != 0) std::this_thread::yield();
-  }
-};
-
-struct OutPort {
-  Callback callback = nullptr;
-  std::uintptr_t instance = 0;
-  ErrorSink errors;
-  std::unique_ptr<RtMidiOut> midi;
-
-  DeviceHandle Handle() const { return reinterpret_cast<DeviceHandle>(this); }
-
-  Result Send(const unsigned char* bytes, std::size_t size) {
-    errors.Clear();
+  Result Write(const unsigned char* bytes, std::size_t size) {
+    if (!midi_) return kErrInvalidHandle;
+    errors_.Clear();
     try {
-      midi->sendMessage(bytes, size);
+      midi_->sendMessage(bytes, size);
     } catch (const RtMidiError&) {
       return kErrDeviceGone;
     }
-    return errors.Any() ? Result{kErrDeviceGone} : kOk;
+    return errors_.Any() ? Result{kErrDeviceGone} : kOk;
   }
+
+  ErrorSink errors_;
+  std::unique_ptr<RtMidiOut> midi_;  // destroyed first: it reports to errors_
+};
+
+class InputPort final : public InputConnection {
+ public:
+  InputPort(std::unique_ptr<RtMidiIn> midi, InputListener& listener) : listener_(listener), midi_(std::move(midi)) {
+    midi_->setErrorCallback(&ErrorSink::Record, &errors_);
+    // System exclusive is wanted; clock and active sensing pass too, the
+    // input component decides what to do with them.
+    midi_->ignoreTypes(false, false, false);
+    midi_->setCallback(&InputPort::OnMessage, this);
+  }
+  Result Open(unsigned port) {
+    midi_->openPort(port, "Lintra In");
+    return errors_.Failed() || !midi_->isPortOpen() ? OpenFailure(errors_.type) : kOk;
+  }
+  // Destroying the RtMidi object stops its thread: no message arrives after it.
+  Result Close() override {
+    midi_.reset();
+    return kOk;
+  }
+
+ private:
+  // RtMidi's thread.
+  static void OnMessage(double, std::vector<unsigned char>* message, void* data) {
+    if (message) static_cast<InputPort*>(data)->listener_.Received(*message);
+  }
+
+  InputListener& listener_;
+  ErrorSink errors_;
+  std::unique_ptr<RtMidiIn> midi_;  // destroyed first: its thread uses the rest
 };
 
 }  // namespace
@@ -206,23 +169,6 @@ struct RtMidiService::Impl {
   ErrorSink outListErrors;
   std::unique_ptr<RtMidiIn> inList;  // for counting and naming only
   std::unique_ptr<RtMidiOut> outList;
-
-  std::mutex mutex;  // the open ports
-  std::vector<std::unique_ptr<InPort>> ins;
-  std::vector<std::unique_ptr<OutPort>> outs;
-
-  InPort* FindIn(DeviceHandle handle) {
-    std::lock_guard lock(mutex);
-    for (auto& port : ins)
-      if (port->Handle() == handle) return port.get();
-    return nullptr;
-  }
-  OutPort* FindOut(DeviceHandle handle) {
-    std::lock_guard lock(mutex);
-    for (auto& port : outs)
-      if (port->Handle() == handle) return port.get();
-    return nullptr;
-  }
 
   // Without a JACK server every count tries to reach one again, and each try keeps the caller (the
   // window, before its first paint among others) for milliseconds: after a try that found none,
@@ -291,215 +237,56 @@ RtMidiService::RtMidiService(RtMidiBackend backend) : impl_(std::make_unique<Imp
 #endif
 }
 
-RtMidiService::~RtMidiService() {
-  for (auto& port : impl_->ins) {
-    port->Stop();
-    port->midi.reset();
-  }
-  for (auto& port : impl_->outs) port->midi.reset();
-}
+RtMidiService::~RtMidiService() = default;
 
 std::string RtMidiService::ApiName() const { return impl_->available ? ApiLabel(impl_->api) : "none"; }
 
-// --- output ----------------------------------------------------------------
+unsigned RtMidiService::OutputCount() { return impl_->OutCount(); }
 
-unsigned RtMidiService::OutGetNumDevs() { return impl_->OutCount(); }
-
-Result RtMidiService::OutGetDevCaps(int id, OutCaps& caps) {
-  if (id < 0 || static_cast<unsigned>(id) >= impl_->OutCount()) return kErrBadDeviceId;
+Result RtMidiService::DescribeOutput(int port, OutCaps& caps) {
+  if (port < 0 || static_cast<unsigned>(port) >= impl_->OutCount()) return kErrBadDeviceId;
   caps = OutCaps{};
-  caps.productName = CutName(impl_->outList->getPortName(static_cast<unsigned>(id)));
+  caps.productName = CutName(impl_->outList->getPortName(static_cast<unsigned>(port)));
   caps.driverVersion = kDriverVersion;
   caps.technology = kTechMidiPort;
   caps.channelMask = 0xFFFF;
   return kOk;
 }
 
-Result RtMidiService::OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) {
-  handle = kNoHandle;
-  if (id < 0 || static_cast<unsigned>(id) >= impl_->OutCount()) return kErrBadDeviceId;
-  auto port = std::make_unique<OutPort>();
-  port->callback = callback;
-  port->instance = instance;
+Result RtMidiService::OpenOutput(int port, std::unique_ptr<OutputConnection>& connection) {
+  if (port < 0 || static_cast<unsigned>(port) >= impl_->OutCount()) return kErrBadDeviceId;
+  std::unique_ptr<OutputPort> opened;
   try {
-    port->midi = std::make_unique<RtMidiOut>(impl_->api, ClientName("Lintra Out"));
+    opened = std::make_unique<OutputPort>(std::make_unique<RtMidiOut>(impl_->api, ClientName("Lintra Out")));
   } catch (const RtMidiError&) {
     return kErrNoDriver;
   }
-  port->midi->setErrorCallback(&ErrorSink::Record, &port->errors);
-  port->midi->openPort(static_cast<unsigned>(id), "Lintra Out");
-  if (port->errors.Failed() || !port->midi->isPortOpen()) return OpenFailure(port->errors.type);
-  handle = port->Handle();
-  {
-    std::lock_guard lock(impl_->mutex);
-    impl_->outs.push_back(std::move(port));
-  }
-  if (callback) callback(handle, MOM_OPEN, instance, 0, 0);
+  if (const Result result = opened->Open(static_cast<unsigned>(port)); result != kOk) return result;
+  connection = std::move(opened);
   return kOk;
 }
 
-Result RtMidiService::OutClose(DeviceHandle handle) {
-  std::unique_ptr<OutPort> closing;
-  {
-    std::lock_guard lock(impl_->mutex);
-    auto it =
-        std::find_if(impl_->outs.begin(), impl_->outs.end(), [handle](const auto& p) { return p->Handle() == handle; });
-    if (it == impl_->outs.end()) return kErrInvalidHandle;
-    closing = std::move(*it);
-    impl_->outs.erase(it);
-  }
-  closing->midi.reset();
-  if (closing->callback) closing->callback(handle, MOM_CLOSE, closing->instance, 0, 0);
-  return kOk;
-}
+unsigned RtMidiService::InputCount() { return impl_->InCount(); }
 
-Result RtMidiService::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
-  OutPort* port = impl_->FindOut(handle);
-  if (!port) return kErrInvalidHandle;
-  const auto status = static_cast<std::uint8_t>(packed & 0xFF);
-  const int length = ShortMessageLength(status);
-  if (length == 0) return kErrInvalParam;
-  // Data bytes are 7 bits on the wire: a larger value would read as a status.
-  const unsigned char bytes[3] = {status, static_cast<unsigned char>((packed >> 8) & 0x7F),
-                                  static_cast<unsigned char>((packed >> 16) & 0x7F)};
-  return port->Send(bytes, static_cast<std::size_t>(length));
-}
-
-Result RtMidiService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
-  if (!impl_->FindOut(handle)) return kErrInvalidHandle;
-  return PrepareHeader(header);
-}
-
-Result RtMidiService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
-  OutPort* port = impl_->FindOut(handle);
-  if (!port) return kErrInvalidHandle;
-  if (const Result playable = CheckPlayable(header); playable != kOk) return playable;
-  if (header->bufferLength > 0) {
-    const Result result = port->Send(header->data, header->bufferLength);
-    if (result != kOk) return result;
-  }
-  MarkDone(header);
-  if (port->callback) port->callback(handle, MOM_DONE, port->instance, reinterpret_cast<std::uintptr_t>(header), 0);
-  return kOk;
-}
-
-Result RtMidiService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
-  if (!impl_->FindOut(handle)) return kErrInvalidHandle;
-  return UnprepareHeader(header);
-}
-
-Result RtMidiService::OutGetErrorText(Result code, std::string& text) {
-  if (StandardResultText(code, text)) return kOk;
-  if (code == kErrOpenFailed) {
-    text = "The device could not be opened; another program may be using it.";
-    return kOk;
-  }
-  return kErrInvalParam;
-}
-
-// --- input -----------------------------------------------------------------
-
-unsigned RtMidiService::InGetNumDevs() { return impl_->InCount(); }
-
-Result RtMidiService::InGetDevCaps(unsigned id, InCaps& caps) {
-  if (id >= impl_->InCount()) return kErrBadDeviceId;
+Result RtMidiService::DescribeInput(unsigned port, InCaps& caps) {
+  if (port >= impl_->InCount()) return kErrBadDeviceId;
   caps = InCaps{};
-  caps.productName = CutName(impl_->inList->getPortName(id));
+  caps.productName = CutName(impl_->inList->getPortName(port));
   caps.driverVersion = kDriverVersion;
   return kOk;
 }
 
-Result RtMidiService::InOpen(DeviceHandle& handle, unsigned id, Callback callback, std::uintptr_t instance) {
-  handle = kNoHandle;
-  if (id >= impl_->InCount()) return kErrBadDeviceId;
-  auto port = std::make_unique<InPort>();
-  port->callback = callback;
-  port->instance = instance;
+Result RtMidiService::OpenInput(unsigned port, InputListener& listener, std::unique_ptr<InputConnection>& connection) {
+  if (port >= impl_->InCount()) return kErrBadDeviceId;
+  std::unique_ptr<InputPort> opened;
   try {
-    port->midi = std::make_unique<RtMidiIn>(impl_->api, ClientName("Lintra In"));
+    opened = std::make_unique<InputPort>(std::make_unique<RtMidiIn>(impl_->api, ClientName("Lintra In")), listener);
   } catch (const RtMidiError&) {
     return kErrNoDriver;
   }
-  port->midi->setErrorCallback(&ErrorSink::Record, &port->errors);
-  // System exclusive is wanted; clock and active sensing pass too, the
-  // input component decides what to do with them.
-  port->midi->ignoreTypes(false, false, false);
-  port->midi->setCallback(&InPort::OnMessage, port.get());
-  port->midi->openPort(id, "Lintra In");
-  if (port->errors.Failed() || !port->midi->isPortOpen()) return OpenFailure(port->errors.type);
-  handle = port->Handle();
-  {
-    std::lock_guard lock(impl_->mutex);
-    impl_->ins.push_back(std::move(port));
-  }
-  if (callback) callback(handle, MIM_OPEN, instance, 0, 0);
+  if (const Result result = opened->Open(port); result != kOk) return result;
+  connection = std::move(opened);
   return kOk;
 }
-
-Result RtMidiService::InStart(DeviceHandle handle) {
-  InPort* port = impl_->FindIn(handle);
-  if (!port) return kErrInvalidHandle;
-  const auto now = std::chrono::steady_clock::now().time_since_epoch();
-  port->startNs.store(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
-  port->started.store(true);
-  return kOk;
-}
-
-Result RtMidiService::InReset(DeviceHandle handle) {
-  InPort* port = impl_->FindIn(handle);
-  if (!port) return kErrInvalidHandle;
-  port->Stop();
-  while (LongHeader* header = port->queue.Pop()) {
-    header->bytesRecorded = 0;
-    MarkDone(header);
-    if (port->callback)
-      port->callback(handle, MIM_LONGDATA, port->instance, reinterpret_cast<std::uintptr_t>(header), 0);
-  }
-  return kOk;
-}
-
-Result RtMidiService::InClose(DeviceHandle handle) {
-  std::unique_ptr<InPort> closing;
-  {
-    std::lock_guard lock(impl_->mutex);
-    auto it =
-        std::find_if(impl_->ins.begin(), impl_->ins.end(), [handle](const auto& p) { return p->Handle() == handle; });
-    if (it == impl_->ins.end()) return kErrInvalidHandle;
-    // Buffers still queued belong to the caller: they must come back first.
-    if (!(*it)->queue.Empty()) return kErrStillPlaying;
-    closing = std::move(*it);
-    impl_->ins.erase(it);
-  }
-  closing->Stop();
-  closing->midi.reset();
-  if (closing->callback) closing->callback(handle, MIM_CLOSE, closing->instance, 0, 0);
-  return kOk;
-}
-
-Result RtMidiService::InPrepareHeader(DeviceHandle handle, LongHeader* header) {
-  if (!impl_->FindIn(handle)) return kErrInvalidHandle;
-  // A buffer of no bytes could never take a message.
-  if (header && header->bufferLength == 0) return kErrInvalParam;
-  return PrepareHeader(header);
-}
-
-Result RtMidiService::InAddBuffer(DeviceHandle handle, LongHeader* header) {
-  InPort* port = impl_->FindIn(handle);
-  if (!port) return kErrInvalidHandle;
-  if (header && header->bufferLength == 0) return kErrInvalParam;
-  if (const Result queued = QueueHeader(header); queued != kOk) return queued;
-  if (!port->queue.Push(header)) {
-    UnqueueHeader(header);
-    return kErrNoMem;
-  }
-  return kOk;
-}
-
-Result RtMidiService::InUnprepareHeader(DeviceHandle handle, LongHeader* header) {
-  if (!impl_->FindIn(handle)) return kErrInvalidHandle;
-  return UnprepareHeader(header);
-}
-
-Result RtMidiService::InGetErrorText(Result code, std::string& text) { return OutGetErrorText(code, text); }
 
 }  // namespace lintra::midi

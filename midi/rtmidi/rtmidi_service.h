@@ -1,14 +1,11 @@
 // The platform's MIDI ports through RtMidi: ALSA sequencer or JACK on Linux,
 // WinMM on Windows, CoreMIDI on macOS.
 //
-// Device numbers are RtMidi's port numbers at the moment of the call, names
-// its port names cut to 31 characters.  Each open device is an RtMidi object
-// of its own, and so a client of its own ("Lintra In 3", "Lintra Out 4").
-// Input arrives on RtMidi's thread and goes straight to the caller's callback:
-// short messages as MIM_DATA with the time since InStart, system-exclusive
-// messages copied into the oldest buffer queued by InAddBuffer.  That thread
-// never allocates or locks on our side; the buffers are handed over through a
-// fixed array with atomic positions.
+// Port numbers are RtMidi's at the moment of the call, names its port names
+// cut to 31 characters.  Each open port is an RtMidi object of its own, and
+// so a client of its own ("Lintra In 3", "Lintra Out 4").  Input arrives on
+// RtMidi's thread and goes straight to the listener; that thread never
+// allocates or locks on our side.
 #pragma once
 
 #include <memory>
@@ -26,9 +23,6 @@ enum class RtMidiBackend {
 
 class RtMidiService final : public MidiService {
  public:
-  // Open failed for a reason of the MIDI system (port busy, refused, gone).
-  static constexpr Result kErrOpenFailed = 101;
-
   explicit RtMidiService(RtMidiBackend backend = RtMidiBackend::Automatic);
   ~RtMidiService() override;
   RtMidiService(const RtMidiService&) = delete;
@@ -37,26 +31,13 @@ class RtMidiService final : public MidiService {
   // "alsa", "jack", "winmm", "core"; "none" when no MIDI system could be reached.
   std::string ApiName() const;
 
-  unsigned OutGetNumDevs() override;
-  Result OutGetDevCaps(int id, OutCaps& caps) override;
-  Result OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) override;
-  Result OutClose(DeviceHandle handle) override;
-  Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
-  Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result OutLongMsg(DeviceHandle handle, LongHeader* header) override;
-  Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result OutGetErrorText(Result code, std::string& text) override;
+  unsigned OutputCount() override;
+  Result DescribeOutput(int port, OutCaps& caps) override;
+  Result OpenOutput(int port, std::unique_ptr<OutputConnection>& connection) override;
 
-  unsigned InGetNumDevs() override;
-  Result InGetDevCaps(unsigned id, InCaps& caps) override;
-  Result InOpen(DeviceHandle& handle, unsigned id, Callback callback, std::uintptr_t instance) override;
-  Result InStart(DeviceHandle handle) override;
-  Result InReset(DeviceHandle handle) override;
-  Result InClose(DeviceHandle handle) override;
-  Result InPrepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result InAddBuffer(DeviceHandle handle, LongHeader* header) override;
-  Result InUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result InGetErrorText(Result code, std::string& text) override;
+  unsigned InputCount() override;
+  Result DescribeInput(unsigned port, InCaps& caps) override;
+  Result OpenInput(unsigned port, InputListener& listener, std::unique_ptr<InputConnection>& connection) override;
 
  private:
   struct Impl;

@@ -12,10 +12,9 @@
 #include "midi/jack_autostart.h"
 #include "midi/jack_server.h"
 #include "midi/message_bytes.h"
-#include "midi/result_texts.h"
-#include "midi/synth_caps.h"
 #include "midi/synth/sf2_subset.h"
 #include "midi/synth/sf2_subset_loader.h"
+#include "midi/synth_caps.h"
 
 namespace lintra::midi {
 namespace {
@@ -152,6 +151,46 @@ struct SynthService::Pending {
   void ChannelNotesOff(int c) {
     std::erase_if(held, [c](const Note& n) { return n.channel == c; });
   }
+  void Controller(int c, int number, int value) {
+    if (number < kControllers) {
+      controller[c][number] = static_cast<std::int16_t>(value);
+    } else if (number == 121) {  // reset all controllers
+      ClearChannel(c, false);
+    } else if (number == 120 || number >= 123) {  // all sound off, all notes off, mode changes
+      ChannelNotesOff(c);
+    }
+  }
+
+  // A message sent while there is no engine: what it leaves behind.
+  void Keep(ShortMessage message) {
+    const int c = message.status & 0x0F;
+    const int d1 = message.data1, d2 = message.data2;
+    switch (message.status & 0xF0) {
+      case kNoteOff:
+        NoteOff(c, d1);
+        break;
+      case kNoteOn:
+        d2 == 0 ? NoteOff(c, d1) : NoteOn(c, d1, d2);
+        break;
+      case kControlChange:
+        Controller(c, d1, d2);
+        break;
+      case kProgramChange:
+        program[c] = static_cast<std::int16_t>(d1);
+        break;
+      case kChannelPressure:
+        pressure[c] = static_cast<std::int16_t>(d1);
+        break;
+      case kPitchBend:
+        bend[c] = d1 | (d2 << 7);
+        break;
+      case 0xF0:
+        if (message.status == 0xFF) Clear();  // system reset
+        break;
+      default:
+        break;  // key pressure acts on sounding notes only; a data byte plays nothing
+    }
+  }
 
   // Controllers first (bank select has to precede a program change and
   // controllers act on sounding notes anyway), then the held notes, each
@@ -219,91 +258,109 @@ SynthService::~SynthService() {
   engine_.reset();
 }
 
+// What loading ended with.
+struct SynthService::Loaded {
+  bool sounding = false;
+  bool fontLoaded = false;
+  SynthAudioInfo audio;
+  double loadMs = 0;
+};
+
 void SynthService::Load() {
   if (options_.beforeLoad) options_.beforeLoad();
   const auto start = std::chrono::steady_clock::now();
-  auto engine = std::make_unique<Engine>();
-  bool sounding = false;
-  SynthAudioInfo audio;
-
-  engine->settings = new_fluid_settings();
-  if (engine->settings) {
-    fluid_settings_setnum(engine->settings, "synth.sample-rate", options_.sampleRate);
-    fluid_settings_setint(engine->settings, "audio.period-size", options_.periodSize);
-    fluid_settings_setint(engine->settings, "audio.periods", options_.periods);
-    fluid_settings_setstr(engine->settings, "audio.jack.id", "Lintra");
-    fluid_settings_setint(engine->settings, "audio.jack.autoconnect", 1);
-    // Samples are read when a preset is chosen, not all at once: a large
-    // soundfont costs only what the trainer plays.
-    fluid_settings_setint(engine->settings, "synth.dynamic-sample-loading", 1);
-    fluid_settings_setint(engine->settings, "synth.polyphony", kPolyphony);
-    engine->synth = new_fluid_synth(engine->settings);
-  }
-  std::error_code ec;
-  if (engine->synth && !soundfontPath_.empty() && std::filesystem::is_regular_file(soundfontPath_, ec)) {
-    // A preset's tables are loaded when a channel is about to choose it:
-    // the always-resident programs now (program 0's subset holds the
-    // fallbacks of every program change, the piano and the drum kit).
-    engine->subsets = Sf2Subsets::Open(soundfontPath_, options_.keys);
-    if (engine->subsets) {
-      Remember(*engine->subsets);
-      fluid_synth_add_sfloader(engine->synth, NewSubsetLoader(engine->settings));
-      engine->soundfont = engine->EnsureProgram(0);
-      if (engine->soundfont == FLUID_FAILED) {
-        // Not one this loader reads after all: the whole file, as FluidSynth
-        // reads any other.
-        Forget(*engine->subsets);
-        engine->subsets.reset();
-      }
-    }
-    if (!engine->subsets) engine->soundfont = fluid_synth_sfload(engine->synth, soundfontPath_.c_str(), 0);
-    sounding = engine->soundfont != FLUID_FAILED;
-  }
-  if (sounding) {
-    // What a reset of the programs would choose, but for the drum kit.
-    for (int c = 0; c < kChannels; ++c)
-      if (c != kDrumChannel) fluid_synth_program_change(engine->synth, c, 0);
-    for (const int program : kResidentPrograms)
-      fluid_synth_pin_preset(engine->synth, engine->EnsureProgram(program), 0, program);
-  }
-  const bool fontLoaded = sounding;
-  const double loadMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-
-  if (sounding && options_.audio) {
-    std::vector<std::string> offered;
-    fluid_settings_foreach_option(engine->settings, "audio.driver", &offered, CollectOption);
-    for (const char* name : kAudioDrivers) {
-      if (!options_.audioDriver.empty() && options_.audioDriver != name) continue;
-      if (std::find(offered.begin(), offered.end(), name) == offered.end()) continue;
-      if (options_.audioDriver.empty() && name == std::string_view("jack") && !JackServerMayBeRunning()) continue;
-      fluid_settings_setstr(engine->settings, "audio.driver", name);
-      engine->driver = new_fluid_audio_driver(engine->settings, engine->synth);
-      if (engine->driver) {
-        audio.driver = name;
-        fluid_settings_getnum(engine->settings, "synth.sample-rate", &audio.sampleRate);
-        fluid_settings_getint(engine->settings, "audio.period-size", &audio.periodSize);
-        fluid_settings_getint(engine->settings, "audio.periods", &audio.periods);
-        break;
-      }
-    }
-  }
-
+  auto engine = MakeEngine();
+  Loaded loaded;
+  loaded.sounding = loaded.fontLoaded = engine->synth && LoadSoundfont(*engine);
+  loaded.loadMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  if (loaded.sounding && options_.audio) loaded.audio = StartAudio(*engine);
   // With no audio device nothing would ever pull from the synthesizer, and
   // its event queue would fill and complain on every note: stay silent.
-  if (options_.audio && !engine->driver) sounding = false;
+  if (options_.audio && !engine->driver) loaded.sounding = false;
+  Publish(std::move(engine), loaded);
+}
 
+std::unique_ptr<SynthService::Engine> SynthService::MakeEngine() const {
+  auto engine = std::make_unique<Engine>();
+  engine->settings = new_fluid_settings();
+  if (!engine->settings) return engine;
+  fluid_settings_setnum(engine->settings, "synth.sample-rate", options_.sampleRate);
+  fluid_settings_setint(engine->settings, "audio.period-size", options_.periodSize);
+  fluid_settings_setint(engine->settings, "audio.periods", options_.periods);
+  fluid_settings_setstr(engine->settings, "audio.jack.id", "Lintra");
+  fluid_settings_setint(engine->settings, "audio.jack.autoconnect", 1);
+  // Samples are read when a preset is chosen, not all at once: a large
+  // soundfont costs only what the trainer plays.
+  fluid_settings_setint(engine->settings, "synth.dynamic-sample-loading", 1);
+  fluid_settings_setint(engine->settings, "synth.polyphony", kPolyphony);
+  engine->synth = new_fluid_synth(engine->settings);
+  return engine;
+}
+
+// True when the soundfont is in and the channels have their programs.
+bool SynthService::LoadSoundfont(Engine& engine) const {
+  std::error_code ec;
+  if (soundfontPath_.empty() || !std::filesystem::is_regular_file(soundfontPath_, ec)) return false;
+  // A preset's tables are loaded when a channel is about to choose it:
+  // the always-resident programs now (program 0's subset holds the
+  // fallbacks of every program change, the piano and the drum kit).
+  engine.subsets = Sf2Subsets::Open(soundfontPath_, options_.keys);
+  if (engine.subsets) {
+    Remember(*engine.subsets);
+    fluid_synth_add_sfloader(engine.synth, NewSubsetLoader(engine.settings));
+    engine.soundfont = engine.EnsureProgram(0);
+    if (engine.soundfont == FLUID_FAILED) {
+      // Not one this loader reads after all: the whole file, as FluidSynth
+      // reads any other.
+      Forget(*engine.subsets);
+      engine.subsets.reset();
+    }
+  }
+  if (!engine.subsets) engine.soundfont = fluid_synth_sfload(engine.synth, soundfontPath_.c_str(), 0);
+  if (engine.soundfont == FLUID_FAILED) return false;
+  // What a reset of the programs would choose, but for the drum kit.
+  for (int c = 0; c < kChannels; ++c)
+    if (c != kDrumChannel) fluid_synth_program_change(engine.synth, c, 0);
+  for (const int program : kResidentPrograms)
+    fluid_synth_pin_preset(engine.synth, engine.EnsureProgram(program), 0, program);
+  return true;
+}
+
+// The first audio driver that opens; none leaves `engine.driver` empty.
+SynthAudioInfo SynthService::StartAudio(Engine& engine) const {
+  SynthAudioInfo audio;
+  std::vector<std::string> offered;
+  fluid_settings_foreach_option(engine.settings, "audio.driver", &offered, CollectOption);
+  for (const char* name : kAudioDrivers) {
+    if (!options_.audioDriver.empty() && options_.audioDriver != name) continue;
+    if (std::find(offered.begin(), offered.end(), name) == offered.end()) continue;
+    if (options_.audioDriver.empty() && name == std::string_view("jack") && !JackServerMayBeRunning()) continue;
+    fluid_settings_setstr(engine.settings, "audio.driver", name);
+    engine.driver = new_fluid_audio_driver(engine.settings, engine.synth);
+    if (engine.driver) {
+      audio.driver = name;
+      fluid_settings_getnum(engine.settings, "synth.sample-rate", &audio.sampleRate);
+      fluid_settings_getint(engine.settings, "audio.period-size", &audio.periodSize);
+      fluid_settings_getint(engine.settings, "audio.periods", &audio.periods);
+      break;
+    }
+  }
+  return audio;
+}
+
+void SynthService::Publish(std::unique_ptr<Engine> engine, const Loaded& loaded) {
   std::unique_lock lock(mutex_);
-  if (sounding) {
+  if (loaded.sounding) {
     // Held notes start now, with their samples already in memory.
     pending_->ApplyTo(*engine);
     engine_ = std::move(engine);
     for (int c = 0; c < kChannels; ++c)
       if (pending_->program[c] >= 0) PinLocked(c);
   }
-  if (!sounding) silence_ = fontLoaded ? "it could open no audio output" : "it found no sound font";
+  if (!loaded.sounding) silence_ = loaded.fontLoaded ? "it could open no audio output" : "it found no sound font";
   pending_->Clear();
-  audio_ = audio;
-  loadMs_ = loadMs;
+  audio_ = loaded.audio;
+  loadMs_ = loaded.loadMs;
   finished_ = true;
   loaded_.notify_all();
   // Told outside the lock: the hook may call the synthesizer.
@@ -361,13 +418,6 @@ std::vector<std::int16_t> SynthService::RenderOffline(std::size_t frames) {
   return out;
 }
 
-SynthService::OpenSlot* SynthService::FindLocked(DeviceHandle handle) {
-  if (handle == kNoHandle) return nullptr;
-  for (auto& slot : opens_)
-    if (slot.handle == handle) return &slot;
-  return nullptr;
-}
-
 // Keeps the preset now chosen on `channel` in memory and lets go of the one
 // it pinned before, unless another channel still pins that one.
 void SynthService::PinLocked(int channel) {
@@ -390,176 +440,114 @@ void SynthService::PinLocked(int channel) {
   fluid_synth_unpin_preset(engine.synth, previousFont, previousBank, previousProgram);
 }
 
-void SynthService::ApplyLocked(std::uint32_t packed) {
-  const int status = static_cast<int>(packed & 0xFF);
+void SynthService::PlayLocked(ShortMessage message) {
   // Data bytes are 7 bits on the wire; a larger value would read as a status.
-  const int d1 = static_cast<int>((packed >> 8) & 0x7F);
-  const int d2 = static_cast<int>((packed >> 16) & 0x7F);
-  const int ch = status & 0x0F;
-  fluid_synth_t* synth = engine_ ? engine_->synth : nullptr;
-  Pending& pending = *pending_;
-
-  switch (status & 0xF0) {
+  message.data1 &= 0x7F;
+  message.data2 &= 0x7F;
+  if (!engine_) {
+    pending_->Keep(message);
+    return;
+  }
+  fluid_synth_t* synth = engine_->synth;
+  const int ch = message.status & 0x0F;
+  const int d1 = message.data1, d2 = message.data2;
+  switch (message.status & 0xF0) {
     case kNoteOff:
-      if (synth)
-        fluid_synth_noteoff(synth, ch, d1);
-      else
-        pending.NoteOff(ch, d1);
+      fluid_synth_noteoff(synth, ch, d1);
       break;
     case kNoteOn:
-      if (synth) {
-        if (d2 == 0) {
-          fluid_synth_noteoff(synth, ch, d1);
-        } else {
-          SelectDrumKitIfNone(synth, ch);
-          fluid_synth_noteon(synth, ch, d1, d2);
-        }
-      } else if (d2 == 0) {
-        pending.NoteOff(ch, d1);
+      if (d2 == 0) {
+        fluid_synth_noteoff(synth, ch, d1);
       } else {
-        pending.NoteOn(ch, d1, d2);
+        SelectDrumKitIfNone(synth, ch);
+        fluid_synth_noteon(synth, ch, d1, d2);
       }
       break;
     case kPolyPressure:
-      if (synth) fluid_synth_key_pressure(synth, ch, d1, d2);
+      fluid_synth_key_pressure(synth, ch, d1, d2);
       break;
     case kControlChange:
-      if (synth) {
-        fluid_synth_cc(synth, ch, d1, d2);
-      } else if (d1 < kControllers) {
-        pending.controller[ch][d1] = static_cast<std::int16_t>(d2);
-      } else if (d1 == 121) {  // reset all controllers
-        pending.ClearChannel(ch, false);
-      } else if (d1 == 120 || d1 >= 123) {  // all sound off, all notes off, mode changes
-        pending.ChannelNotesOff(ch);
-      }
+      fluid_synth_cc(synth, ch, d1, d2);
       break;
     case kProgramChange:
-      if (synth) {
-        engine_->ProgramChange(ch, d1);
-        PinLocked(ch);
-      } else
-        pending.program[ch] = static_cast<std::int16_t>(d1);
+      engine_->ProgramChange(ch, d1);
+      PinLocked(ch);
       break;
     case kChannelPressure:
-      if (synth)
-        fluid_synth_channel_pressure(synth, ch, d1);
-      else
-        pending.pressure[ch] = static_cast<std::int16_t>(d1);
+      fluid_synth_channel_pressure(synth, ch, d1);
       break;
     case kPitchBend:
-      if (synth)
-        fluid_synth_pitch_bend(synth, ch, d1 | (d2 << 7));
-      else
-        pending.bend[ch] = d1 | (d2 << 7);
+      fluid_synth_pitch_bend(synth, ch, d1 | (d2 << 7));
       break;
     case 0xF0:
-      if (status == 0xFF) {  // system reset
-        if (synth)
-          fluid_synth_system_reset(synth);
-        else
-          pending.Clear();
-      }
+      if (message.status == 0xFF) fluid_synth_system_reset(synth);
       break;
     default:
       break;  // a data byte where a status belongs: nothing to play
   }
 }
 
-Result SynthService::OutGetDevCaps(int id, OutCaps& caps) {
-  if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
+void SynthService::Play(ShortMessage message) {
+  std::lock_guard lock(mutex_);
+  PlayLocked(message);
+}
+
+void SynthService::PlaySysex(std::span<const std::uint8_t> bytes) {
+  std::lock_guard lock(mutex_);
+  if (!engine_ || bytes.empty()) return;
+  // FluidSynth wants the bytes between F0 and F7.
+  std::size_t begin = bytes.front() == kSysexStart ? 1 : 0, end = bytes.size();
+  if (end > begin && bytes[end - 1] == kSysexEnd) --end;
+  if (end > begin)
+    fluid_synth_sysex(engine_->synth, reinterpret_cast<const char*>(bytes.data()) + begin,
+                      static_cast<int>(end - begin), nullptr, nullptr, nullptr, 0);
+}
+
+void SynthService::Release() {
+  std::lock_guard lock(mutex_);
+  // Notes must not ring on after the last user has gone.
+  if (--openConnections_ > 0) return;
+  if (engine_) fluid_synth_all_notes_off(engine_->synth, -1);
+  pending_->held.clear();
+}
+
+class SynthService::Connection final : public OutputConnection {
+ public:
+  explicit Connection(SynthService& synth) : synth_(synth) {}
+  ~Connection() override { Close(); }
+  Result Send(ShortMessage message) override {
+    synth_.Play(message);
+    return kOk;
+  }
+  Result SendSysex(std::span<const std::uint8_t> bytes) override {
+    synth_.PlaySysex(bytes);
+    return kOk;
+  }
+  Result Close() override {
+    if (!std::exchange(closed_, true)) synth_.Release();
+    return kOk;
+  }
+
+ private:
+  SynthService& synth_;
+  bool closed_ = false;
+};
+
+Result SynthService::DescribeOutput(int port, OutCaps& caps) {
+  if (port != 0 && port != kMidiMapper) return kErrBadDeviceId;
   caps = BuiltInSynthCaps((FLUIDSYNTH_VERSION_MAJOR << 8) | FLUIDSYNTH_VERSION_MINOR);
   return kOk;
 }
 
-Result SynthService::OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) {
-  handle = kNoHandle;
-  if (id != 0 && id != kMidiMapper) return kErrBadDeviceId;
-  OpenSlot* slot = nullptr;
+Result SynthService::OpenOutput(int port, std::unique_ptr<OutputConnection>& connection) {
+  if (port != 0 && port != kMidiMapper) return kErrBadDeviceId;
   {
     std::lock_guard lock(mutex_);
-    for (auto& s : opens_)
-      if (s.handle == kNoHandle) {
-        slot = &s;
-        break;
-      }
-    if (!slot) return kErrAllocated;
     StartLoaderLocked();
-    slot->handle = nextHandle_++;
-    slot->callback = callback;
-    slot->instance = instance;
-    handle = slot->handle;
+    ++openConnections_;
   }
-  if (callback) callback(handle, MOM_OPEN, instance, 0, 0);
+  connection = std::make_unique<Connection>(*this);
   return kOk;
-}
-
-Result SynthService::OutClose(DeviceHandle handle) {
-  Callback callback = nullptr;
-  std::uintptr_t instance = 0;
-  {
-    std::lock_guard lock(mutex_);
-    OpenSlot* slot = FindLocked(handle);
-    if (!slot) return kErrInvalidHandle;
-    callback = slot->callback;
-    instance = slot->instance;
-    *slot = OpenSlot{};
-    // Notes must not ring on after the last user has gone.
-    const bool last =
-        std::none_of(std::begin(opens_), std::end(opens_), [](const OpenSlot& s) { return s.handle != kNoHandle; });
-    if (last && engine_) fluid_synth_all_notes_off(engine_->synth, -1);
-    if (last) pending_->held.clear();
-  }
-  if (callback) callback(handle, MOM_CLOSE, instance, 0, 0);
-  return kOk;
-}
-
-Result SynthService::OutShortMsg(DeviceHandle handle, std::uint32_t packed) {
-  std::lock_guard lock(mutex_);
-  if (!FindLocked(handle)) return kErrInvalidHandle;
-  ApplyLocked(packed);
-  return kOk;
-}
-
-Result SynthService::OutPrepareHeader(DeviceHandle handle, LongHeader* header) {
-  std::lock_guard lock(mutex_);
-  if (!FindLocked(handle)) return kErrInvalidHandle;
-  return PrepareHeader(header);
-}
-
-Result SynthService::OutLongMsg(DeviceHandle handle, LongHeader* header) {
-  Callback callback = nullptr;
-  std::uintptr_t instance = 0;
-  {
-    std::lock_guard lock(mutex_);
-    OpenSlot* slot = FindLocked(handle);
-    if (!slot) return kErrInvalidHandle;
-    if (const Result playable = CheckPlayable(header); playable != kOk) return playable;
-    if (engine_ && header->bufferLength > 0) {
-      // FluidSynth wants the bytes between F0 and F7.
-      const auto* bytes = reinterpret_cast<const char*>(header->data);
-      std::uint32_t begin = 0, end = header->bufferLength;
-      if (static_cast<std::uint8_t>(bytes[0]) == 0xF0) begin = 1;
-      if (end > begin && static_cast<std::uint8_t>(bytes[end - 1]) == 0xF7) --end;
-      if (end > begin)
-        fluid_synth_sysex(engine_->synth, bytes + begin, static_cast<int>(end - begin), nullptr, nullptr, nullptr, 0);
-    }
-    MarkDone(header);
-    callback = slot->callback;
-    instance = slot->instance;
-  }
-  if (callback) callback(handle, MOM_DONE, instance, reinterpret_cast<std::uintptr_t>(header), 0);
-  return kOk;
-}
-
-Result SynthService::OutUnprepareHeader(DeviceHandle handle, LongHeader* header) {
-  std::lock_guard lock(mutex_);
-  if (!FindLocked(handle)) return kErrInvalidHandle;
-  return UnprepareHeader(header);
-}
-
-Result SynthService::OutGetErrorText(Result code, std::string& text) {
-  return StandardResultText(code, text) ? kOk : Result{kErrInvalParam};
 }
 
 }  // namespace lintra::midi

@@ -71,15 +71,10 @@ class SynthService final : public MidiOutputService {
   SynthService(const SynthService&) = delete;
   SynthService& operator=(const SynthService&) = delete;
 
-  unsigned OutGetNumDevs() override { return 1; }
-  Result OutGetDevCaps(int id, OutCaps& caps) override;
-  Result OutOpen(DeviceHandle& handle, int id, Callback callback, std::uintptr_t instance) override;
-  Result OutClose(DeviceHandle handle) override;
-  Result OutShortMsg(DeviceHandle handle, std::uint32_t packed) override;
-  Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result OutLongMsg(DeviceHandle handle, LongHeader* header) override;
-  Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override;
-  Result OutGetErrorText(Result code, std::string& text) override;
+  unsigned OutputCount() override { return 1; }
+  Result DescribeOutput(int port, OutCaps& caps) override;
+  // Ports 0 and kMidiMapper are the one synthesizer; every connection plays on it.
+  Result OpenOutput(int port, std::unique_ptr<OutputConnection>& connection) override;
 
   // `hook` runs once, when loading has finished, with the reason why no note
   // will sound, for the user ("it could open no audio output"), or empty when
@@ -105,17 +100,19 @@ class SynthService final : public MidiOutputService {
  private:
   struct Engine;
   struct Pending;
-  struct OpenSlot {
-    DeviceHandle handle = kNoHandle;
-    Callback callback = nullptr;
-    std::uintptr_t instance = 0;
-  };
-  static constexpr int kMaxOpens = 16;
+  class Connection;
+  struct Loaded;
 
   void StartLoaderLocked();
   void Load();
-  OpenSlot* FindLocked(DeviceHandle handle);
-  void ApplyLocked(std::uint32_t packed);
+  std::unique_ptr<Engine> MakeEngine() const;
+  bool LoadSoundfont(Engine& engine) const;
+  SynthAudioInfo StartAudio(Engine& engine) const;
+  void Publish(std::unique_ptr<Engine> engine, const Loaded& loaded);
+  void Play(ShortMessage message);
+  void PlaySysex(std::span<const std::uint8_t> bytes);
+  void Release();
+  void PlayLocked(ShortMessage message);
   void PinLocked(int channel);
 
   const SynthOptions options_;
@@ -130,8 +127,7 @@ class SynthService final : public MidiOutputService {
   std::string silence_;  // empty while sounding
   std::function<void(const std::string&)> onLoaded_;
   double loadMs_ = 0;
-  OpenSlot opens_[kMaxOpens];
-  DeviceHandle nextHandle_ = 1;
+  int openConnections_ = 0;
 
   std::thread loader_;
 };

@@ -22,7 +22,7 @@ SystemMidi MakeSystemMidiService(std::unique_ptr<MidiOutputService> synth,
           [deferred] { deferred->Reach(); },
           [deferred, load] {
             deferred->Reach();
-            deferred->InGetNumDevs();  // makes the ports if need be
+            deferred->InputCount();  // makes the ports if need be
             return *load;
           }};
 }

@@ -14,6 +14,7 @@
 
 #include "app/device_settings.h"
 #include "app/form2.h"
+#include "app/trainer.h"
 #include "midi/composite_service.h"
 #include "midi/message_loop.h"
 #include "midi/null_synth_service.h"
@@ -57,7 +58,7 @@ class Window {
   }
   ~Window() {
     pump_.form = nullptr;
-    form_.reset();
+    trainer_.reset();
     EXPECT_TRUE(dialogs_.questions.empty()) << "unexpected question: " << dialogs_.questions.front();
   }
 
@@ -66,26 +67,26 @@ class Window {
   // `beforeCreate` runs between building the window and creating it.
   void Start(const std::function<void()>& beforeCreate = {}) {
     FormServices services{clock_, dialogs_, shell_, pump_, canvas_, *service_, pump_.loop, settingsFile_, "help"};
-    form_ = std::make_unique<TForm2>(model_, services);
-    pump_.form = form_.get();
+    trainer_ = std::make_unique<Trainer>(model_, services);
+    pump_.form = &trainer_->Form();
     if (beforeCreate) beforeCreate();
-    form_->FormCreate();
-    form_->Initial();
-    form_->FormPaint();
+    Form().FormCreate();
+    Form().Initial();
+    Form().FormPaint();
   }
 
-  TForm2& Form() { return *form_; }
+  TForm2& Form() { return trainer_->Form(); }
   ui::WindowModel& Model() { return model_; }
   std::size_t Shown() const { return dialogs_.boxes.size(); }
   const std::string& LastShown() const { return dialogs_.boxes.back(); }
 
   void Wait(std::int64_t ms) { clock_.Advance(ms); }
-  void Menu(std::string_view name) { form_->Guard(model_.MenuNamed(name).handler); }
+  void Menu(std::string_view name) { Form().Guard(model_.MenuNamed(name).handler); }
   void Select(std::string_view combo, const std::string& item) {
     auto& control = model_.ControlNamed(combo);
     for (std::size_t i = 0; i < control.items.size(); ++i) {
       if (control.items[i] == item) {
-        form_->SelectItem(control, static_cast<int>(i));
+        Form().SelectItem(control, static_cast<int>(i));
         return;
       }
     }
@@ -104,7 +105,7 @@ class Window {
   // A question is on the staff and the matching key is judged right.
   void AnswerNextQuestion() {
     Wait(600);
-    auto& form = *form_;
+    auto& form = Form();
     ASSERT_GE(form.QuestionNote, 41);
     ASSERT_LE(form.QuestionNote, 83);
     const auto answers = form.AnswerCount;
@@ -124,7 +125,7 @@ class Window {
   FakeMidiService* fake_ = nullptr;
   std::unique_ptr<midi::MidiService> service_;
   ui::WindowModel model_;
-  std::unique_ptr<TForm2> form_;
+  std::unique_ptr<Trainer> trainer_;
 };
 
 class MidiFaultsTest : public ::testing::Test {
@@ -323,7 +324,7 @@ TEST_F(MidiFaultsTest, ClosingReleasesBothDevices) {
   EXPECT_EQ(w.Shown(), 1U);
   EXPECT_FALSE(w.Fake().HasOpenInput());
   EXPECT_FALSE(w.Fake().HasOpenOutput());
-  EXPECT_EQ(w.Fake().QueuedInputBuffers(), 0U);
+  EXPECT_EQ(w.Form().MidiInput1.QueuedSysexBuffers(), 0U);
 }
 
 TEST_F(MidiFaultsTest, UnreadableDeviceRecordsAreLeftOutOfTheListsAtStart) {
@@ -480,12 +481,12 @@ TEST_F(MidiFaultsTest, SystemExclusiveInputIsReadAndItsBufferGivenBack) {
   auto& w = Make({"Keys"}, {"Alpha Out"});
   w.Start();
   w.Wait(10);
-  const auto queued = w.Fake().QueuedInputBuffers();
+  const auto queued = w.Form().MidiInput1.QueuedSysexBuffers();
   ASSERT_GT(queued, 0U);
   ASSERT_TRUE(w.Fake().InjectSysex({240, 1, 2, 3, 247}));
-  EXPECT_EQ(w.Fake().QueuedInputBuffers(), queued - 1);
+  EXPECT_EQ(w.Form().MidiInput1.QueuedSysexBuffers(), queued - 1);
   w.AnswerNextQuestion();  // a key handles pending events before its handler
-  EXPECT_EQ(w.Fake().QueuedInputBuffers(), queued);
+  EXPECT_EQ(w.Form().MidiInput1.QueuedSysexBuffers(), queued);
   EXPECT_EQ(w.Shown(), 0U);
 }
 

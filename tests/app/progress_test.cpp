@@ -10,6 +10,8 @@
 
 #include "app/device_settings.h"
 #include "app/form2.h"
+#include "app/trainer.h"
+#include "coach/progress_view.h"
 #include "midi/composite_service.h"
 #include "midi/null_synth_service.h"
 #include "testing/fake_midi_service.h"
@@ -28,6 +30,12 @@ class Pump : public ui::EventPump {
   void ProcessPendingEvents() override {}
 };
 
+// Keeps what the Progress window was last asked to show.
+struct ShownProgress : coach::ProgressView {
+  void Show(const coach::ProgressRequest& shown) override { request = shown; }
+  coach::ProgressRequest request;
+};
+
 class Window {
  public:
   Window(const fs::path& folder, bool journal)
@@ -35,8 +43,11 @@ class Window {
     FormServices services{clock_, dialogs, shell_, pump_, canvas_, service_, loop_, DeviceSettingsPath(folder), "help"};
     fs::create_directories(folder);
     dialogs.confirm = true;
-    if (journal) services.journalPath = (folder / "journal.sqlite").string();
-    form = std::make_unique<TForm2>(model, services);
+    PracticeServices practice;
+    if (journal) practice.journalPath = (folder / "journal.sqlite").string();
+    practice.progressView = &progress;
+    trainer = std::make_unique<Trainer>(model, services, practice);
+    form = &trainer->Form();
     form->FormCreate();
     form->Initial();
     form->FormPaint();
@@ -49,7 +60,7 @@ class Window {
   // The journal as CSV rows of cells, header first.
   std::vector<std::vector<std::string>> Rows() {
     std::stringstream csv;
-    EXPECT_TRUE(form->WriteJournalCsv(csv));
+    EXPECT_TRUE(trainer->Coach().Journal().WriteCsv(csv));
     std::vector<std::vector<std::string>> rows;
     for (std::string line; std::getline(csv, line);) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -68,8 +79,10 @@ class Window {
   notation::RecordingCanvas canvas_;
   midi::MessageLoop loop_;
   midi::CompositeMidiService service_;
+  ShownProgress progress;
   ui::WindowModel model;
-  std::unique_ptr<TForm2> form;
+  std::unique_ptr<Trainer> trainer;
+  TForm2* form = nullptr;
 };
 
 class ProgressTest : public ::testing::Test {
@@ -188,6 +201,28 @@ TEST_F(ProgressTest, AnswersGivenWhilePractisingWeakNotesMoveThePick) {
   EXPECT_NE(run("weak-missing", true, true), run("weak-reading", true, false));
 }
 
+// The Progress window reads the very model the weak-note pick draws from, kept up with each first
+// try, and read anew from the journal after a reset.
+TEST_F(ProgressTest, TheProgressWindowShowsTheModelTheWeakNotePickDrawsFrom) {
+  Window w(folder_, true);
+  w.Menu("Off1");
+  w.Menu("PractiseWeakNotes");
+  const auto asked = Questions(w, 6, 700);
+  w.Menu("ShowProgress");
+  ASSERT_TRUE(w.progress.request.reading);
+  practice::ReadingModel& shown = w.progress.request.reading();
+  const auto slot = static_cast<theory::NoteSlot>(asked.back());
+  const int tries = shown.MasteryOf(slot, w.progress.request.nowUtcMs).firstTries;
+  EXPECT_EQ(tries, std::count(asked.begin(), asked.end(), asked.back()));
+  for (int i = 0; i < 300 && w.form->CurrentSlot != asked.back(); ++i) Questions(w, 1, 700);
+  ASSERT_EQ(w.form->CurrentSlot, asked.back()) << "the pick asks every note again";
+  Questions(w, 1, 700);
+  EXPECT_EQ(&w.progress.request.reading(), &shown);
+  EXPECT_EQ(shown.MasteryOf(slot, w.progress.request.nowUtcMs).firstTries, tries + 1);
+  w.Menu("ResetProgress");
+  EXPECT_EQ(w.progress.request.reading().MasteryOf(slot, w.progress.request.nowUtcMs).firstTries, 0);
+}
+
 TEST_F(ProgressTest, ADamagedJournalIsKeptAsideAndTheStudentToldOnce) {
   std::ofstream(folder_ / "journal.sqlite", std::ios::binary) << std::string(8192, 'x');
   Window w(folder_, true);
@@ -233,7 +268,7 @@ TEST_F(ProgressTest, OptionsAndThePlaceLeftOffAreKeptBetweenStarts) {
     Window w(folder_, false);
     for (const char* item : {"PractiseWeakNotes", "ShowTimeAndMistake", "ResumeWhereILeftOff"}) w.Menu(item);
     w.Menu("ClavedoF1");
-    w.form->KeyCommand("EbMajor1");
+    w.form->KeyCommand(theory::KeyId::EFlatMajor);
     w.Menu("Syllables");
     w.Menu("NoteNames");
     w.form->Instrument = 24;

@@ -15,7 +15,7 @@ PX = 32.0 / 1000          # pixels per font unit at 32 px
 SPACE = 250               # staff space in units (8 px)
 COPYRIGHT = "Copyright (c) 1996--2019, The LilyPond authors (lilypond.org)"
 RESERVED = ("emmentaler", "feta")
-CHARACTERS = "=&?#bnw- "
+CHARACTERS = "=&?B#bnw-[]|^x "
 BOX_WIDTH, BOX_HEIGHT = 249, 138
 
 failures = []
@@ -70,7 +70,7 @@ def check_metrics(font):
 
 def check_characters(font):
     encoded = sorted(chr(g.unicode) for g in font.glyphs() if g.unicode >= 0)
-    check(encoded == sorted(CHARACTERS), "exactly the nine characters %r" % CHARACTERS)
+    check(encoded == sorted(CHARACTERS), "exactly the %d characters %r" % (len(CHARACTERS), CHARACTERS))
     missing = [c for c in CHARACTERS if c not in encoded]
     check(not missing, "none missing (%r)" % "".join(missing))
     if missing:
@@ -177,9 +177,42 @@ def check_clefs(font):
     _, ymin, _, ymax = glyph(font, "?").boundingBox()
     check(-2.3 * SPACE <= ymin <= -1.8 * SPACE and 0.8 * SPACE <= ymax <= 1.3 * SPACE,
           "bass clef's F line on the baseline (%d..%d)" % (ymin, ymax))
-    for char in "&?":
-        xmin = glyph(font, char).boundingBox()[0]
+    # The C clef's two halves meet on the C line and reach the staff's outer lines.
+    _, ymin, _, ymax = glyph(font, "B").boundingBox()
+    check(near(ymin, -2 * SPACE, 30) and near(ymax, 2 * SPACE, 30),
+          "C clef's C line on the baseline, spanning the staff (%d..%d)" % (ymin, ymax))
+    sharp_left = glyph(font, "#").boundingBox()[0]
+    for char in "&?B":
+        xmin, _, xmax, _ = glyph(font, char).boundingBox()
         check(0 <= xmin <= 20, "%r starts at the left edge of the paint box" % char)
+        # The first signature accidental is drawn at x 24.
+        check(xmax * PX + 1 <= 24 + sharp_left * PX, "%r ends before the key signature" % char)
+
+
+def check_line_marks(font, head):
+    """The marks under a line of notes and the ledger lines cut short beside accidentals."""
+    hxmin, _, hxmax, _ = head.boundingBox()
+    for char in "^x":
+        g = glyph(font, char)
+        xmin, ymin, xmax, ymax = g.boundingBox()
+        check(near((xmin + xmax) / 2, (hxmin + hxmax) / 2, 10),
+              "%r centred under the note head drawn at its x" % char)
+        check(near(ymin, -ymax, 6) and ymax - ymin <= 1.2 * SPACE,
+              "%r centred on the baseline, at most a space high (%d..%d)" % (char, ymin, ymax))
+    full = line_centres(glyph(font, "-"))[0]
+    ledger_width = 2 * glyph(font, "-").width
+    accidental_right = glyph(font, "#").boundingBox()[2] - 250  # drawn 8 px before the head
+    # Drawn where "--" is, 3 px (94 units) left of the head: the cut ends clear the
+    # note's own accidental by a pixel and end at the head's right edge.
+    for char, cut_left, cut_right in (("[", True, False), ("]", False, True), ("|", True, True)):
+        bars = line_centres(glyph(font, char))
+        centre, thickness, left, right = bars[0]
+        check(len(bars) == 1 and near(centre, 0, 2) and thickness == full[1],
+              "%r is one ledger line on the baseline, as thick as a ledger piece" % char)
+        left_ok = left - 94 >= accidental_right + 31 if cut_left else left == 0
+        right_ok = near(right - 94, hxmax, 2) if cut_right else right == ledger_width
+        sides = [side for side, cut in (("left", cut_left), ("right", cut_right)) if cut]
+        check(left_ok and right_ok, "%r cut on the %s (%d..%d)" % (char, " and ".join(sides), left, right))
 
 
 def check_grand_staff_fits(font):
@@ -210,12 +243,13 @@ def main():
     font = fontforge.open(path)
     check_names(font)
     check_metrics(font)
-    # Without all nine characters the geometry cannot be measured.
+    # Without all the characters the geometry cannot be measured.
     if check_characters(font):
         check_staff(font)
         head_right = check_note_and_ledger(font)
         check_accidentals(font, head_right)
         check_clefs(font)
+        check_line_marks(font, glyph(font, "w"))
         check_grand_staff_fits(font)
     if failures:
         print("%d check(s) failed" % len(failures))

@@ -1,10 +1,11 @@
 // What the Progress window reads, the CSV export and the writer thread.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "journal/journal.h"
-#include "journal/journal_queries.h"
 #include "journal/journal_writer.h"
 #include "test_answers.h"
 
@@ -21,14 +22,14 @@ TEST(JournalQueries, MasteryInputsAreEachNotesLastFirstTriesInTheKey) {
   for (int i = 0; i < 12; ++i) journal.Append(Answer(kMonday + i, 1, 40, i >= 2, 1000 + i));
   journal.Append(Answer(kMonday + 20, 1, 40, false, 5, 2));  // a second try does not count
   AnswerRecord otherKey = Answer(kMonday + 21, 1, 40, false, 7);
-  otherKey.keyItem = "FMajor1";
+  otherKey.key = theory::KeyId::FMajor;
   journal.Append(otherKey);
   journal.Append(Answer(kMonday + 22, 1, 3, false, 3000));
   AnswerRecord played = Answer(kMonday + 23, 1, 40, false, 9);  // playing a named note is no reading
   played.exercise = Exercise::PlayKeyboard;
   journal.Append(played);
 
-  const auto notes = MasteryInputs(journal.db(), "GMajor1");
+  const auto notes = journal.Reader().LastFirstTries(theory::KeyId::GMajor);
   ASSERT_EQ(notes.size(), 2u);
   EXPECT_EQ(notes[0].slot, 3);
   EXPECT_EQ(notes[0].staff, Staff::Bass);
@@ -37,7 +38,52 @@ TEST(JournalQueries, MasteryInputsAreEachNotesLastFirstTriesInTheKey) {
   EXPECT_EQ(notes[1].lastFirstTries.front().responseMs, 1011);
   EXPECT_EQ(notes[1].lastFirstTries.back().responseMs, 1002);
   EXPECT_TRUE(notes[1].lastFirstTries.back().correct);
-  EXPECT_TRUE(MasteryInputs(journal.db(), "DMajor1").empty());
+  EXPECT_TRUE(journal.Reader().LastFirstTries(theory::KeyId::DMajor).empty());
+}
+
+TEST(JournalQueries, FirstTriesComeInTheOrderTheyWereAnsweredByTimeThenAsWritten) {
+  test::TempFolder folder;
+  Journal journal(folder.file("j.sqlite"));
+  journal.Append(Answer(kMonday + 50, 1, 40, true, 700));
+  journal.Append(Answer(kMonday + 10, 1, 12, false, 900));    // written later, answered earlier
+  journal.Append(Answer(kMonday + 50, 1, 3, true, 800));      // the same moment: as written
+  journal.Append(Answer(kMonday + 60, 1, 40, true, 600, 2));  // a second try is no first try
+  AnswerRecord outside = Answer(kMonday + 70, 1, 40, true, 500);
+  outside.key = theory::KeyId::Chromatic;
+  journal.Append(outside);
+  const auto tries = journal.Reader().FirstTries(theory::KeyId::GMajor);
+  ASSERT_EQ(tries.size(), 3u);
+  EXPECT_EQ(tries[0].slot, 12);
+  EXPECT_FALSE(tries[0].right);
+  EXPECT_EQ(tries[0].utcMs, kMonday + 10);
+  EXPECT_EQ(tries[1].slot, 40);
+  EXPECT_EQ(tries[1].responseMs, 700);
+  EXPECT_EQ(tries[2].slot, 3);
+  EXPECT_EQ(journal.Reader().FirstTries(theory::KeyId::Chromatic).size(), 1u);
+  EXPECT_TRUE(journal.Reader().FirstTries(theory::KeyId::EMinor).empty());
+}
+
+TEST(JournalQueries, AFileIsReadWithoutBeingMadeAndTellsWhatItHolds) {
+  test::TempFolder folder;
+  const std::string file = folder.file("j.sqlite");
+  EXPECT_EQ(JournalReader(file).Probe(), JournalReader::State::Empty);
+  EXPECT_FALSE(std::filesystem::exists(file));
+  {
+    Journal journal(file);
+    EXPECT_EQ(JournalReader(file).Probe(), JournalReader::State::Empty);
+    journal.Append(Answer(kMonday, 1, 40, true, 700));
+    journal.Append(Answer(kMonday + 5, 1, 41, true, 700));
+    const JournalReader reader(file);
+    EXPECT_EQ(reader.Probe(), JournalReader::State::Ready);
+    EXPECT_EQ(reader.AnswerCount(), 2);
+    EXPECT_EQ(reader.LastAnswerUtcMs(), kMonday + 5);
+  }
+  test::Exec(file, "PRAGMA user_version = 99");
+  EXPECT_EQ(JournalReader(file).Probe(), JournalReader::State::Unreadable);
+  const std::string garbage = folder.file("garbage.sqlite");
+  std::ofstream(garbage) << std::string(5000, 'x');
+  EXPECT_EQ(JournalReader(garbage).Probe(), JournalReader::State::Unreadable);
+  EXPECT_FALSE(JournalReader(garbage).LastAnswerUtcMs());
 }
 
 TEST(JournalQueries, TrendsGroupFirstTriesByLocalDayAndBySession) {
@@ -50,15 +96,15 @@ TEST(JournalQueries, TrendsGroupFirstTriesByLocalDayAndBySession) {
     journal.Append(Answer(start + 5000, 500 + s, 10, true, 1, 2));
   }
   const std::int64_t now = kMonday + 25 * kDay + 12 * 3600'000;
-  const auto days = DailyTrend(journal.db(), now, 7, 60);
+  const auto days = journal.Reader().DailyTrend(now, 7, 60);
   ASSERT_EQ(days.size(), 7u);
   EXPECT_EQ(days.back().period, (kMonday + 25 * kDay) / kDay);
   EXPECT_EQ(days.back().firstTries, 4);
   EXPECT_EQ(days.back().firstTriesRight, 3);
   EXPECT_EQ(days.back().medianResponseMs, 2500);
-  EXPECT_EQ(DailyTrend(journal.db(), now, 7, 0).size(), 6u);
+  EXPECT_EQ(journal.Reader().DailyTrend(now, 7, 0).size(), 6u);
 
-  const auto sessions = SessionTrend(journal.db());
+  const auto sessions = journal.Reader().SessionTrend();
   ASSERT_EQ(sessions.size(), 20u);
   EXPECT_EQ(sessions.front().period, 505);
   EXPECT_EQ(sessions.back().period, 524);
@@ -75,14 +121,14 @@ TEST(JournalQueries, RecentMistakesAreCountedByKindWithTheLatestAsExample) {
   journal.Append(Answer(now - 5 * kDay, 2, 12, false, 900, 1, MistakeKind::Octave));
   journal.Append(Answer(now - 5 * kDay, 2, 12, true, 900, 2));
   journal.Append(Answer(now - 1 * kDay, 3, 13, false, 900, 1, MistakeKind::OtherClef));
-  const auto kinds = RecentMistakes(journal.db(), now);
+  const auto kinds = journal.Reader().RecentMistakes(now);
   ASSERT_EQ(kinds.size(), 2u);
   EXPECT_EQ(kinds[0].kind, MistakeKind::OtherClef);
   EXPECT_EQ(kinds[0].count, 2);
   EXPECT_EQ(kinds[0].example.questionSlot, 13);
   EXPECT_EQ(kinds[0].example.sessionId, 3);
   EXPECT_EQ(kinds[0].example.questionName, theory::SpelledNoteTable()[13].letterName);
-  EXPECT_EQ(kinds[0].example.keyItem, "GMajor1");
+  EXPECT_EQ(kinds[0].example.key, theory::KeyId::GMajor);
   EXPECT_EQ(kinds[0].example.answerKey, "F1sharp");
   EXPECT_EQ(kinds[1].kind, MistakeKind::Octave);
   EXPECT_EQ(kinds[1].count, 1);
@@ -97,15 +143,16 @@ TEST(JournalExport, CsvHasOneLinePerAnswerWithCodesAndQuotedTexts) {
   journal.Append(Answer(kMonday, 7, 0, true, 800));
   journal.Append(wrong);
   std::ostringstream csv;
-  ASSERT_TRUE(ExportCsv(journal.db(), csv));
+  ASSERT_TRUE(
+      journal.Reader().ExportCsv(csv, [](theory::KeyId key) { return "the " + std::string(theory::Code(key)); }));
   const std::string midi = std::to_string(theory::SpelledNoteTable()[0].midiNote);
   EXPECT_EQ(csv.str(),
             "time_utc,session,exercise,scale_kind,key,clef_range,question,question_midi,question_staff,"
             "question_place,answer_key,answer_midi,answer_source,correct,attempt,response_ms,mistake\n"
-            "2025-12-08T00:00:00.000Z,7,note_reading,major,GMajor1,treble,F1," +
+            "2025-12-08T00:00:00.000Z,7,note_reading,major,the g_major,treble,F1," +
                 midi + ",bass,3,G1," + midi +
                 ",screen,1,1,800,none\n"
-                "2025-12-08T00:00:01.234Z,7,note_reading,major,GMajor1,treble,F1," +
+                "2025-12-08T00:00:01.234Z,7,note_reading,major,the g_major,treble,F1," +
                 midi + ",bass,3,\"odd,\"\"key\"\"\"," + std::to_string(theory::SpelledNoteTable()[0].midiNote - 1) +
                 ",midi,0,1,1500,key_signature\n");
 }
@@ -116,7 +163,7 @@ TEST(JournalWriterThread, RecordedAnswersAreAllWrittenByFlushAndOnClose) {
   {
     JournalWriter writer(std::make_unique<Journal>(file), 16);
     for (int i = 0; i < 500; ++i) writer.Record(Answer(kMonday + i, 1, i % 70, true, 700));
-    EXPECT_EQ(writer.Read([](Journal& j) { return SessionTrend(j.db()).at(0).firstTries; }), 500);
+    EXPECT_EQ(writer.Read([](const JournalReader& j) { return j.SessionTrend().at(0).firstTries; }), 500);
     for (int i = 0; i < 300; ++i) writer.Record(Answer(kMonday + 1000 + i, 2, i % 70, true, 700));
   }
   EXPECT_EQ(test::Count(file, "SELECT count(*) FROM answers"), 800);

@@ -8,9 +8,9 @@
 #include <sstream>
 
 #include "journal/journal.h"
-#include "journal/journal_queries.h"
 #include "journal/schema.h"
 #include "test_answers.h"
+#include "ui/key_menus.h"
 
 namespace lintra::journal {
 namespace {
@@ -46,7 +46,7 @@ TEST(JournalVersions, OlderFilesAreMigratedAndNewerOnesLeftAlone) {
   EXPECT_EQ(Count(old, "SELECT count(*) FROM answers"), 1);
   EXPECT_EQ(Count(old, "SELECT x FROM notes"), 7);
 
-  // A second step runs on a version-1 file alone; running the first one again would fail.
+  // A further step runs on a file at the current version alone; running an earlier one again would fail.
   auto steps = MigrationSteps();
   steps.push_back([](sqlite3* db) {
     return sqlite3_exec(db, "ALTER TABLE answers ADD COLUMN tempo INTEGER", nullptr, nullptr, nullptr);
@@ -55,10 +55,10 @@ TEST(JournalVersions, OlderFilesAreMigratedAndNewerOnesLeftAlone) {
   sqlite3_open(old.c_str(), &db);
   EXPECT_EQ(Migrate(db, steps), SQLITE_OK);
   sqlite3_close(db);
-  EXPECT_EQ(Count(old, "PRAGMA user_version"), 2);
+  EXPECT_EQ(Count(old, "PRAGMA user_version"), CurrentSchemaVersion() + 1);
   EXPECT_EQ(Count(old, "SELECT count(tempo) FROM answers"), 0);
 
-  // Version 2 is beyond this program: the file is kept as it is and answers are held in memory.
+  // That version is beyond this program: the file is kept as it is and answers are held in memory.
   Journal newer(old);
   const auto notice = newer.TakeNotice();
   ASSERT_TRUE(notice);
@@ -66,7 +66,32 @@ TEST(JournalVersions, OlderFilesAreMigratedAndNewerOnesLeftAlone) {
   EXPECT_TRUE(newer.InMemory());
   EXPECT_TRUE(newer.Append(Answer(2000, 2, 10, true, 800)));
   EXPECT_EQ(Count(old, "SELECT count(*) FROM answers"), 1);
-  EXPECT_EQ(Count(old, "PRAGMA user_version"), 2);
+  EXPECT_EQ(Count(old, "PRAGMA user_version"), CurrentSchemaVersion() + 1);
+}
+
+// A journal written by version 1 (tests/journal/fixtures/README.md): after the migration every
+// answer reads back as it did, keys named through the window's menus as the export always named
+// them, and the file names keys by identity alone. A key name no version wrote is kept as it was.
+TEST(JournalVersions, AVersion1JournalKeepsEveryAnswerWithItsKeyKnownByIdentity) {
+  test::TempFolder folder;
+  const std::string file = folder.file("v1.sqlite");
+  std::filesystem::copy_file(LINTRA_JOURNAL_FIXTURES "/journal_v1.sqlite", file);
+  ASSERT_EQ(Count(file, "PRAGMA user_version"), 1);
+  Exec(file, "UPDATE names SET text = 'StrangeKey1' WHERE text = 'EbMinor1'");
+  std::string expected = Contents(LINTRA_JOURNAL_FIXTURES "/journal_v1.csv");
+  for (std::size_t at; (at = expected.find(",EbMinor1,")) != std::string::npos;)
+    expected.replace(at, 10, ",StrangeKey1,");
+
+  Journal journal(file);
+  EXPECT_FALSE(journal.TakeNotice());
+  std::ostringstream csv;
+  ASSERT_TRUE(journal.Reader().ExportCsv(csv, [](theory::KeyId key) { return std::string(ui::KeyMenu(key).text); }));
+  EXPECT_EQ(csv.str(), expected);
+  EXPECT_EQ(Count(file, "PRAGMA user_version"), CurrentSchemaVersion());
+  EXPECT_EQ(Count(file, "SELECT count(*) FROM answers"), 51);
+  EXPECT_EQ(Count(file, "SELECT count(*) FROM names WHERE text IN ('GMajor1', 'ChromaticScale', 'abMajor1')"), 0);
+  EXPECT_EQ(Count(file, "SELECT count(*) FROM names WHERE text IN ('g_major', 'chromatic', 'a_flat_major')"), 3);
+  EXPECT_EQ(journal.Reader().LastFirstTries(theory::KeyId::AFlatMajor).size(), 4u);
 }
 
 TEST(JournalDamage, DamagedFilesAreKeptAsideAndANewJournalStartedTellingOnce) {
@@ -117,7 +142,7 @@ TEST(JournalFolders, AFolderThatCannotBeWrittenOrFillsUpKeepsAnswersInMemoryTell
     EXPECT_EQ(journal.TakeNotice()->kind, Notice::Kind::HeldInMemory);
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(journal.Append(Answer(1000 + i, 1, 10, true, 800)));
     EXPECT_FALSE(journal.TakeNotice());
-    EXPECT_EQ(SessionTrend(journal.db()).at(0).firstTries, 3);
+    EXPECT_EQ(journal.Reader().SessionTrend().at(0).firstTries, 3);
   }
 
   // The disk fills while the trainer runs: the file keeps what it had, the rest stays in memory.
@@ -130,7 +155,7 @@ TEST(JournalFolders, AFolderThatCannotBeWrittenOrFillsUpKeepsAnswersInMemoryTell
   EXPECT_EQ(journal.TakeNotice()->kind, Notice::Kind::HeldInMemory);
   EXPECT_FALSE(journal.TakeNotice());
   EXPECT_GT(Count(full, "SELECT count(*) FROM answers"), 0);
-  EXPECT_EQ(Count(full, "SELECT count(*) FROM answers") + SessionTrend(journal.db()).at(0).firstTries, 2001);
+  EXPECT_EQ(Count(full, "SELECT count(*) FROM answers") + journal.Reader().SessionTrend().at(0).firstTries, 2001);
 }
 
 TEST(JournalSharing, TwoProcessesWritingAtOnceLoseNothing) {

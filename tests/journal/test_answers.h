@@ -17,7 +17,7 @@ inline AnswerRecord Answer(std::int64_t timeMs, std::int64_t session, int slot, 
   AnswerRecord r;
   r.wallTimeUtcMs = timeMs;
   r.sessionId = session;
-  r.keyItem = "GMajor1";
+  r.key = theory::KeyId::GMajor;
   r.questionSlot = static_cast<theory::NoteSlot>(slot);
   r.questionMidi = theory::SpelledNoteTable()[r.questionSlot].midiNote;
   r.questionStaff = slot >= 36 ? Staff::Treble : Staff::Bass;
@@ -57,6 +57,13 @@ inline std::string Text(const std::string& file, const char* sql) {
   sqlite3_finalize(stmt);
   sqlite3_close(db);
   return value;
+}
+
+inline void Exec(const std::string& file, const char* sql) {
+  sqlite3* db = nullptr;
+  sqlite3_open(file.c_str(), &db);
+  sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+  sqlite3_close(db);
 }
 
 inline std::int64_t Count(const std::string& file, const char* sql) {

@@ -1,5 +1,5 @@
-// The fake stands in for the platform in every MIDI test and in the scenario
-// runner, so the behaviour those rely on is pinned down here.
+// The fake stands in for the platform's ports in every MIDI test and in the
+// scenario runner, so the behaviour those rely on is pinned down here.
 #include "testing/fake_midi_service.h"
 
 #include <gtest/gtest.h>
@@ -11,65 +11,40 @@ namespace {
 
 using Op = FakeMidiService::Op;
 
-struct Recorded {
+struct Heard final : InputListener {
+  void Received(std::span<const std::uint8_t> message) noexcept override {
+    messages.emplace_back(message.begin(), message.end());
+    thread = std::this_thread::get_id();
+  }
+  std::vector<std::vector<std::uint8_t>> messages;
   std::thread::id thread;
-  std::uint32_t message = 0;
-  std::uintptr_t p1 = 0;
 };
-std::vector<Recorded> recorded;
-
-void Record(DeviceHandle, std::uint32_t message, std::uintptr_t, std::uintptr_t p1, std::uintptr_t) {
-  recorded.push_back({std::this_thread::get_id(), message, p1});
-}
 
 class FakeServiceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    recorded.clear();
-    fake.SetInputDevices({"Keys"});
+    fake.SetInputDevices({"Keys", "Pads"});
     fake.SetOutputDevices({"A very long synthesizer name beyond the limit"});
   }
   FakeMidiService fake;
 };
 
-TEST_F(FakeServiceTest, InputArrivesOnASecondThreadOnlyOnceStarted) {
-  DeviceHandle handle = kNoHandle;
-  ASSERT_EQ(fake.InOpen(handle, 0, &Record, 0), kOk);
+TEST_F(FakeServiceTest, InputGoesToTheLatestInputStillThereOnASecondThread) {
+  Heard keys, pads;
+  std::unique_ptr<InputConnection> first, second;
   EXPECT_FALSE(fake.InjectShort(144, 60, 100));
-  ASSERT_EQ(fake.InStart(handle), kOk);
+  ASSERT_EQ(fake.OpenInput(0, keys, first), kOk);
+  ASSERT_EQ(fake.OpenInput(1, pads, second), kOk);
   EXPECT_TRUE(fake.InjectShort(144, 60, 100));
-  ASSERT_EQ(recorded.size(), 2u);
-  EXPECT_EQ(recorded[0].message, MIM_OPEN);
-  EXPECT_EQ(recorded[1].message, MIM_DATA);
-  EXPECT_EQ(recorded[1].p1, 0x643C90u);
-  EXPECT_NE(recorded[1].thread, std::this_thread::get_id());
-}
-
-TEST_F(FakeServiceTest, SysexNeedsAQueuedBufferAndResetReturnsThemAll) {
-  DeviceHandle handle = kNoHandle;
-  ASSERT_EQ(fake.InOpen(handle, 0, &Record, 0), kOk);
-  ASSERT_EQ(fake.InStart(handle), kOk);
-  EXPECT_FALSE(fake.InjectSysex({0xF0, 0xF7}));
-  std::uint8_t bytes[2][4] = {};
-  LongHeader headers[2];
-  for (int i = 0; i < 2; ++i) {
-    headers[i].data = bytes[i];
-    headers[i].bufferLength = 4;
-    EXPECT_EQ(fake.InAddBuffer(handle, &headers[i]), kErrUnprepared);
-    ASSERT_EQ(fake.InPrepareHeader(handle, &headers[i]), kOk);
-    ASSERT_EQ(fake.InAddBuffer(handle, &headers[i]), kOk);
-  }
-  EXPECT_EQ(fake.InUnprepareHeader(handle, &headers[0]), kErrStillPlaying);
-  EXPECT_TRUE(fake.InjectSysex({0xF0, 1, 2, 3, 0xF7}));
-  EXPECT_EQ(recorded.back().message, MIM_LONGERROR);
-  EXPECT_EQ(headers[0].bytesRecorded, 4u);
-  EXPECT_EQ(fake.InClose(handle), kErrStillPlaying);
-  recorded.clear();
-  ASSERT_EQ(fake.InReset(handle), kOk);
-  ASSERT_EQ(recorded.size(), 1u);
-  EXPECT_EQ(recorded[0].p1, reinterpret_cast<std::uintptr_t>(&headers[1]));
-  EXPECT_EQ(headers[1].bytesRecorded, 0u);
-  EXPECT_EQ(fake.InClose(handle), kOk);
+  fake.SetInputDevices({"Keys"});  // the pads are unplugged
+  EXPECT_TRUE(fake.InjectSysex({0xF0, 1, 0xF7}));
+  EXPECT_EQ(pads.messages, (std::vector<std::vector<std::uint8_t>>{{144, 60, 100}}));
+  EXPECT_EQ(keys.messages, (std::vector<std::vector<std::uint8_t>>{{0xF0, 1, 0xF7}}));
+  EXPECT_NE(keys.thread, std::this_thread::get_id());
+  EXPECT_EQ(second->Close(), kErrDeviceGone);
+  EXPECT_EQ(first->Close(), kOk);
+  EXPECT_FALSE(fake.HasOpenInput());
+  EXPECT_FALSE(fake.InjectShort(144, 60, 100));
 }
 
 TEST_F(FakeServiceTest, SendsAreRecordedAndFaultsApplyOnceOrAlways) {
@@ -79,28 +54,33 @@ TEST_F(FakeServiceTest, SendsAreRecordedAndFaultsApplyOnceOrAlways) {
     EXPECT_EQ(fake.Sent().size(), observed.size());  // may look at the fake again
   };
   OutCaps caps;
-  ASSERT_EQ(fake.OutGetDevCaps(0, caps), kOk);
+  ASSERT_EQ(fake.DescribeOutput(0, caps), kOk);
   EXPECT_EQ(caps.productName.size(), 31u);
-  ASSERT_EQ(fake.OutGetDevCaps(kMidiMapper, caps), kOk);
+  ASSERT_EQ(fake.DescribeOutput(kMidiMapper, caps), kOk);
   EXPECT_EQ(caps.productName, "MIDI Mapper");
-  EXPECT_EQ(fake.OutGetDevCaps(1, caps), kErrBadDeviceId);
+  EXPECT_EQ(fake.DescribeOutput(1, caps), kErrBadDeviceId);
 
-  DeviceHandle handle = kNoHandle;
-  ASSERT_EQ(fake.OutOpen(handle, kMidiMapper, nullptr, 0), kOk);
+  std::unique_ptr<OutputConnection> out;
+  ASSERT_EQ(fake.OpenOutput(kMidiMapper, out), kOk);
   fake.Fail(Op::OutShort, kErrNotReady, true);
-  EXPECT_EQ(fake.OutShortMsg(handle, 1), kErrNotReady);
-  EXPECT_EQ(fake.OutShortMsg(handle, 2), kOk);
+  EXPECT_EQ(out->Send(Unpacked(1)), kErrNotReady);
+  EXPECT_EQ(out->Send(Unpacked(2)), kOk);
   fake.Fail(Op::OutShort, kErrNotReady);
-  EXPECT_EQ(fake.OutShortMsg(handle, 3), kErrNotReady);
-  EXPECT_EQ(fake.OutShortMsg(handle, 4), kErrNotReady);
+  EXPECT_EQ(out->Send(Unpacked(3)), kErrNotReady);
+  EXPECT_EQ(out->Send(Unpacked(4)), kErrNotReady);
   fake.ClearFaults();
-  EXPECT_EQ(fake.OutShortMsg(handle, 5), kOk);
+  EXPECT_EQ(out->Send(Unpacked(5)), kOk);
   EXPECT_EQ(observed, (std::vector<std::uint32_t>{2, 5}));
   EXPECT_EQ(fake.Sent()[0].device, kMidiMapper);
   fake.ClearSent();
   EXPECT_TRUE(fake.Sent().empty());
   EXPECT_EQ(fake.Calls(Op::OutShort), 5u);
-  EXPECT_EQ(fake.OutShortMsg(kNoHandle, 6), kErrInvalidHandle);
+
+  fake.Fail(Op::OutClose, kErrStillPlaying, true);
+  EXPECT_EQ(out->Close(), kErrStillPlaying);
+  EXPECT_TRUE(fake.HasOpenOutput());
+  out.reset();  // destroyed: closed whatever the faults
+  EXPECT_FALSE(fake.HasOpenOutput());
 }
 
 }  // namespace

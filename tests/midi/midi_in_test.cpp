@@ -2,12 +2,46 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "midi/input_device_adapter.h"
 #include "testing/fake_midi_service.h"
 
 namespace lintra::midi {
 namespace {
 
 using Op = FakeMidiService::Op;
+
+// The device calls over the fake, with the calls the component makes counted
+// and any of them made to fail once, as a platform's may.
+class ScriptedDevices : public InputDeviceAdapter {
+ public:
+  struct Call {
+    unsigned count = 0;
+    Result failOnce = kOk;
+  };
+  using InputDeviceAdapter::InputDeviceAdapter;
+  Result InStart(DeviceHandle handle) override {
+    return Run(start, [&] { return InputDeviceAdapter::InStart(handle); });
+  }
+  Result InReset(DeviceHandle handle) override {
+    return Run(reset, [&] { return InputDeviceAdapter::InReset(handle); });
+  }
+  Result InClose(DeviceHandle handle) override {
+    return Run(close, [&] { return InputDeviceAdapter::InClose(handle); });
+  }
+  Result InAddBuffer(DeviceHandle handle, LongHeader* header) override {
+    return Run(addBuffer, [&] { return InputDeviceAdapter::InAddBuffer(handle, header); });
+  }
+  Call start, reset, close, addBuffer;
+
+ private:
+  template <typename Real>
+  static Result Run(Call& call, Real real) {
+    ++call.count;
+    return call.failOnce != kOk ? std::exchange(call.failOnce, kOk) : real();
+  }
+};
 
 template <typename F>
 std::string ErrorOf(F&& action) {
@@ -23,7 +57,7 @@ class MidiInTest : public ::testing::Test {
  protected:
   MidiInTest() {
     fake.SetInputDevices({"Keys", "Pads"});
-    input = std::make_unique<TMidiInput>(fake, loop);
+    input = std::make_unique<TMidiInput>(devices, loop);
     input->NoteHook = [this](std::uint8_t note) { notes.push_back(note); };
     input->ShowMessage = [this](const std::string& text) { messages.push_back(text); };
   }
@@ -32,6 +66,7 @@ class MidiInTest : public ::testing::Test {
     input->StartInput();
   }
   FakeMidiService fake;
+  ScriptedDevices devices{fake};
   MessageLoop loop;
   std::unique_ptr<TMidiInput> input;
   std::vector<int> notes;
@@ -134,20 +169,20 @@ TEST_F(MidiInTest, SysexOnlyDropsShortMessagesFromTheNextOneOn) {
 
 TEST_F(MidiInTest, SysexRoundTripRequeuesTheBuffer) {
   OpenAndStart();
-  EXPECT_EQ(fake.QueuedInputBuffers(), 16u);
+  EXPECT_EQ(devices.QueuedBuffers(), 16u);
   std::vector<std::uint8_t> message(300);
   for (std::size_t i = 0; i < message.size(); ++i) message[i] = static_cast<std::uint8_t>(i & 0x7F);
   message.front() = 0xF0;
   message.back() = 0xF7;
   ASSERT_TRUE(fake.InjectSysex(message));
-  EXPECT_EQ(fake.QueuedInputBuffers(), 15u);
+  EXPECT_EQ(devices.QueuedBuffers(), 15u);
   const auto event = input->ReadEvent();
   ASSERT_NE(event, nullptr);
   EXPECT_EQ(event->StatusByte, 240);
   EXPECT_EQ(event->FirstData, 0);
   EXPECT_EQ(event->SysexSize, 300);
   EXPECT_EQ(std::vector<std::uint8_t>(event->SysexBytes.get(), event->SysexBytes.get() + 300), message);
-  EXPECT_EQ(fake.QueuedInputBuffers(), 16u);
+  EXPECT_EQ(devices.QueuedBuffers(), 16u);
   EXPECT_EQ(input->PendingCount(), 0);
   EXPECT_EQ(notes.size(), 0u);
 }
@@ -156,18 +191,23 @@ TEST_F(MidiInTest, OversizedSysexArrivesTruncatedAndItsBufferStillReturns) {
   input->SetSysexBufferSize(8);
   input->SetSysexBufferCount(2);
   OpenAndStart();
-  ASSERT_TRUE(fake.InjectSysex(std::vector<std::uint8_t>(12, 0x11)));
+  std::vector<std::uint8_t> message(12, 0x11);
+  message.front() = 0xF0;
+  message.back() = 0xF7;
+  ASSERT_TRUE(fake.InjectSysex(message));
   const auto event = input->ReadEvent();
   ASSERT_NE(event, nullptr);
   EXPECT_EQ(event->StatusByte, 240);
-  EXPECT_EQ(event->SysexSize, 8);
-  EXPECT_EQ(fake.QueuedInputBuffers(), 2u);
+  ASSERT_EQ(event->SysexSize, 8);
+  EXPECT_EQ(std::vector<std::uint8_t>(event->SysexBytes.get(), event->SysexBytes.get() + 8),
+            std::vector<std::uint8_t>(message.begin(), message.begin() + 8));
+  EXPECT_EQ(devices.QueuedBuffers(), 2u);
 }
 
 TEST_F(MidiInTest, FailedRequeueKeepsTheEntryForTheNextRead) {
   OpenAndStart();
   fake.InjectSysex({0xF0, 0x7D, 0xF7});
-  fake.Fail(Op::InAddBuffer, kErrNoMem, true);
+  devices.addBuffer.failOnce = kErrNoMem;
   EXPECT_EQ(ErrorOf([&] { input->ReadEvent(); }), "There is not enough memory available for this task.");
   EXPECT_EQ(input->PendingCount(), 1);
   const auto event = input->ReadEvent();
@@ -224,7 +264,7 @@ TEST_F(MidiInTest, RefusedOpenShowsTheConflictOnceAndStaysClosed) {
   // A later device change closes nothing and raises nothing.
   input->CloseDevice();
   input->SetDeviceID(1);
-  EXPECT_EQ(fake.Calls(Op::InReset) + fake.Calls(Op::InClose) + fake.Calls(Op::InStart), 0u);
+  EXPECT_EQ(devices.reset.count + devices.close.count + devices.start.count, 0u);
   EXPECT_EQ(messages.size(), 1u);
 
   fake.ClearFaults();
@@ -235,14 +275,14 @@ TEST_F(MidiInTest, RefusedOpenShowsTheConflictOnceAndStaysClosed) {
 }
 
 TEST_F(MidiInTest, BufferSetUpFailureClosesTheDeviceAgain) {
-  fake.Fail(Op::InAddBuffer, kErrNoMem, true);
+  devices.addBuffer.failOnce = kErrNoMem;
   EXPECT_FALSE(input->OpenDevice());
   EXPECT_EQ(input->GetState(), TMidiInput::State::Closed);
   EXPECT_EQ(input->Error(), kErrNoMem);
   EXPECT_FALSE(fake.HasOpenInput());
   EXPECT_TRUE(messages.empty());
   OpenAndStart();
-  EXPECT_EQ(fake.QueuedInputBuffers(), 16u);
+  EXPECT_EQ(devices.QueuedBuffers(), 16u);
 }
 
 TEST_F(MidiInTest, CloseReturnsTheBuffersAndLaterNotificationsReadNothing) {
@@ -251,7 +291,7 @@ TEST_F(MidiInTest, CloseReturnsTheBuffersAndLaterNotificationsReadNothing) {
   input->CloseDevice();
   EXPECT_EQ(input->GetState(), TMidiInput::State::Closed);
   EXPECT_FALSE(fake.HasOpenInput());
-  EXPECT_EQ(fake.QueuedInputBuffers(), 0u);
+  EXPECT_EQ(devices.QueuedBuffers(), 0u);
   EXPECT_EQ(input->PendingCount(), 0);
   EXPECT_EQ(input->ReadEvent(), nullptr);
   // The note's notification and the 16 returned buffers' are still posted.
@@ -293,13 +333,17 @@ TEST_F(MidiInTest, AVanishedDeviceIsReportedOnceAndAnotherCanBeOpened) {
   EXPECT_EQ(notes, (std::vector<int>{72}));
 }
 
-TEST_F(MidiInTest, StartFailureRaisesTheServicesText) {
+TEST_F(MidiInTest, NothingArrivesBeforeTheStartAndAFailedStartRaisesItsText) {
   ASSERT_TRUE(input->OpenDevice());
-  fake.Fail(Op::InStart, kErrNotReady, true);
+  EXPECT_TRUE(fake.InjectShort(144, 59, 1));
+  EXPECT_EQ(input->PendingCount(), 0);
+  devices.start.failOnce = kErrNotReady;
   EXPECT_EQ(ErrorOf([&] { input->StartInput(); }), "The device is not ready.");
   EXPECT_EQ(input->Error(), kErrNotReady);
   input->StartInput();
   EXPECT_TRUE(fake.InjectShort(144, 60, 1));
+  loop.DispatchPending();
+  EXPECT_EQ(notes, (std::vector<int>{60}));
 }
 
 }  // namespace

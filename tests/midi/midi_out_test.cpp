@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "midi/messages.h"
+#include "midi/output_device_adapter.h"
 #include "testing/fake_midi_service.h"
 
 namespace lintra::midi {
@@ -9,10 +11,27 @@ namespace {
 
 using Op = FakeMidiService::Op;
 
+// The device calls over the fake, counting the header calls the component makes.
+class CountingDevices : public OutputDeviceAdapter {
+ public:
+  using OutputDeviceAdapter::OutputDeviceAdapter;
+  Result OutPrepareHeader(DeviceHandle handle, LongHeader* header) override {
+    ++prepared;
+    return OutputDeviceAdapter::OutPrepareHeader(handle, header);
+  }
+  Result OutUnprepareHeader(DeviceHandle handle, LongHeader* header) override {
+    ++unprepared;
+    return OutputDeviceAdapter::OutUnprepareHeader(handle, header);
+  }
+  unsigned prepared = 0;
+  unsigned unprepared = 0;
+};
+
 class MidiOutTest : public ::testing::Test {
  protected:
   MidiOutTest() { fake.SetOutputDevices({"Synth A", "Port B"}); }
   FakeMidiService fake;
+  CountingDevices devices{fake};
   MessageLoop loop;
 };
 
@@ -91,6 +110,18 @@ TEST_F(MidiOutTest, ShortMessagesArePackedLowByteFirst) {
   EXPECT_EQ(sent[0].device, 0);
 }
 
+TEST(TypedMessages, CarryTheBytesTheWindowHasAlwaysSent) {
+  EXPECT_EQ(ShortMessage(NoteOn{60}), (ShortMessage{144, 60, 127}));
+  EXPECT_EQ(ShortMessage(NoteOff{60}), (ShortMessage{128, 60, 127}));
+  EXPECT_EQ(ShortMessage(NoteOff{109, 0}), (ShortMessage{128, 109, 0}));
+  EXPECT_EQ(ShortMessage(ProgramChange{113}), (ShortMessage{192, 113, 0}));
+  EXPECT_EQ(ShortMessage(ProgramChange{5, ProgramChange::kRepeatFill}), (ShortMessage{192, 5, 127}));
+  EXPECT_EQ(ShortMessage(ControlChange{64, 127}), (ShortMessage{176, 64, 127}));
+  // The window's signed state goes out as its bit pattern, as it always has.
+  const std::int8_t instrument = -56;
+  EXPECT_EQ(ShortMessage(ProgramChange{instrument}).data1, 200);
+}
+
 TEST_F(MidiOutTest, FailedSendsRaiseTheServicesTextAndKeepTheCode) {
   TMidiOutput out(fake, loop);
   // Not open: the message reaches the service with no handle and fails there.
@@ -153,7 +184,7 @@ TEST_F(MidiOutTest, AVanishedDeviceIsReportedAndForgotten) {
 }
 
 TEST_F(MidiOutTest, LongMessageIsReleasedWhenTheDoneNotificationIsHandled) {
-  TMidiOutput out(fake, loop);
+  TMidiOutput out(devices, loop);
   int done = 0;
   out.Onmidioutput = [&] { ++done; };
   ASSERT_TRUE(out.OpenDevice());
@@ -162,21 +193,21 @@ TEST_F(MidiOutTest, LongMessageIsReleasedWhenTheDoneNotificationIsHandled) {
   ASSERT_EQ(fake.Sent().size(), 1u);
   EXPECT_EQ(fake.Sent()[0].bytes, std::vector<std::uint8_t>(std::begin(sysex), std::end(sysex)));
   EXPECT_EQ(done, 0);  // played, but not yet handled on this thread
-  EXPECT_EQ(fake.Calls(Op::OutUnprepare), 0u);
+  EXPECT_EQ(devices.unprepared, 0u);
   EXPECT_EQ(loop.DispatchPending(), 1u);
   EXPECT_EQ(done, 1);
-  EXPECT_EQ(fake.Calls(Op::OutUnprepare), 1u);
+  EXPECT_EQ(devices.unprepared, 1u);
 }
 
 TEST_F(MidiOutTest, FailedLongSendsAndEmptyOnesAreRaised) {
-  TMidiOutput out(fake, loop);
+  TMidiOutput out(devices, loop);
   ASSERT_TRUE(out.OpenDevice());
   const std::uint8_t sysex[] = {0xF0, 0x01, 0xF7};
   fake.Fail(Op::OutLong, kErrNotReady, true);
   EXPECT_EQ(ErrorOf([&] { out.SendLong(sysex, 3); }), "The device is not ready.");
-  EXPECT_EQ(fake.Calls(Op::OutUnprepare), 1u);  // handed back before raising
+  EXPECT_EQ(devices.unprepared, 1u);  // handed back before raising
   EXPECT_EQ(ErrorOf([&] { out.SendLong(sysex, 0); }), "An invalid parameter was passed to a system function.");
-  EXPECT_EQ(fake.Calls(Op::OutPrepare), 1u);
+  EXPECT_EQ(devices.prepared, 1u);
   EXPECT_EQ(loop.DispatchPending(), 0u);
 }
 
@@ -217,14 +248,14 @@ TEST_F(MidiOutTest, SendEventNeedsAnOpenDeviceAndGoesThroughTheVirtualSlots) {
 TEST_F(MidiOutTest, DestructionClosesAndReleasesHeadersStillWaiting) {
   int done = 0;
   {
-    TMidiOutput out(fake, loop);
+    TMidiOutput out(devices, loop);
     out.Onmidioutput = [&] { ++done; };
     ASSERT_TRUE(out.OpenDevice());
     const std::uint8_t sysex[] = {0xF0, 0xF7};
     out.SendLong(sysex, 2);
   }
   EXPECT_FALSE(fake.HasOpenOutput());
-  EXPECT_EQ(fake.Calls(Op::OutUnprepare), 1u);
+  EXPECT_EQ(devices.unprepared, 1u);
   EXPECT_EQ(done, 0);
   EXPECT_EQ(loop.Pending(), 0u);
 }

@@ -35,19 +35,20 @@ TEST(ModuleSynth, LoadsTheModuleAndAnswersItsRecordWithoutIt) {
   // The record the window reads as it is built is the real synthesizer's, module or not.
   SynthService real;
   OutCaps expected, caps;
-  ASSERT_EQ(real.OutGetDevCaps(0, expected), kOk);
+  ASSERT_EQ(real.DescribeOutput(0, expected), kOk);
   for (const int id : {0, kMidiMapper}) {
-    ASSERT_EQ(synth.OutGetDevCaps(id, caps), kOk);
+    ASSERT_EQ(synth.DescribeOutput(id, caps), kOk);
     ExpectSameCaps(caps, expected);
   }
-  EXPECT_EQ(synth.OutGetDevCaps(1, caps), kErrBadDeviceId);
+  EXPECT_EQ(synth.DescribeOutput(1, caps), kErrBadDeviceId);
 
   const ModuleLoad load = synth.Load();
   EXPECT_EQ(load.path, LINTRA_SYNTH_MODULE);
   EXPECT_EQ(load.problem, "");
-  std::string text;
-  EXPECT_EQ(synth.OutGetErrorText(kErrBadDeviceId, text), kOk);
-  EXPECT_FALSE(text.empty());
+  std::unique_ptr<OutputConnection> port;
+  ASSERT_EQ(synth.OpenOutput(0, port), kOk);
+  EXPECT_EQ(port->Send(NoteOn{60}), kOk);
+  EXPECT_EQ(port->Close(), kOk);
 }
 
 // Without a module, or with a file that is none, the trainer still runs: the synthesizer takes every
@@ -59,9 +60,9 @@ TEST(ModuleSynth, WithoutAUsableModuleIsSilentAndSaysWhy) {
     std::vector<std::filesystem::path> candidates;
     std::string problemNames;
   };
-  for (const Case& c : {Case{{"/nonexistent/a/lintra-synth.so", "/nonexistent/b/lintra-synth.so"},
-                             "/nonexistent/b/lintra-synth.so"},
-                        Case{{broken}, broken.string()}}) {
+  for (const Case& c :
+       {Case{{"/nonexistent/a/lintra-synth.so", "/nonexistent/b/lintra-synth.so"}, "/nonexistent/b/lintra-synth.so"},
+        Case{{broken}, broken.string()}}) {
     SCOPED_TRACE(c.problemNames);
     Heard heard;
     ModuleSynth synth(c.candidates, heard.Hook(), {});
@@ -70,11 +71,11 @@ TEST(ModuleSynth, WithoutAUsableModuleIsSilentAndSaysWhy) {
     EXPECT_NE(load.problem.find(c.problemNames), std::string::npos) << load.problem;
     EXPECT_TRUE(heard.silences.empty());  // not before it is opened
 
-    DeviceHandle handle = kNoHandle;
-    ASSERT_EQ(synth.OutOpen(handle, kMidiMapper, nullptr, 0), kOk);
-    EXPECT_EQ(synth.OutShortMsg(handle, 0x7F3C90), kOk);
-    EXPECT_EQ(synth.OutClose(handle), kOk);
-    ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
+    std::unique_ptr<OutputConnection> port;
+    ASSERT_EQ(synth.OpenOutput(kMidiMapper, port), kOk);
+    EXPECT_EQ(port->Send(NoteOn{60}), kOk);
+    EXPECT_EQ(port->Close(), kOk);
+    ASSERT_EQ(synth.OpenOutput(0, port), kOk);
     ASSERT_EQ(heard.silences.size(), 1u);
     EXPECT_EQ(heard.silences[0], "its module could not be loaded: " + load.problem);
   }

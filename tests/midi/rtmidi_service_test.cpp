@@ -7,8 +7,6 @@
 #include <filesystem>
 #include <string>
 
-#include "midi/result_texts.h"
-
 namespace lintra::midi {
 namespace {
 
@@ -29,28 +27,23 @@ TEST_F(RtMidiNoServerTest, JackWithoutServerListsNothingAndFailsCleanly) {
     RtMidiService service(RtMidiBackend::Jack);
     ASSERT_NE(std::getenv("JACK_NO_START_SERVER"), nullptr);
     EXPECT_EQ(service.ApiName(), "jack");
-    EXPECT_EQ(service.OutGetNumDevs(), 0u);
-    EXPECT_EQ(service.InGetNumDevs(), 0u);
+    EXPECT_EQ(service.OutputCount(), 0u);
+    EXPECT_EQ(service.InputCount(), 0u);
 
     OutCaps out;
     InCaps in;
-    EXPECT_EQ(service.OutGetDevCaps(0, out), kErrBadDeviceId);
-    EXPECT_EQ(service.OutGetDevCaps(kMidiMapper, out), kErrBadDeviceId);
-    EXPECT_EQ(service.InGetDevCaps(0, in), kErrBadDeviceId);
-    DeviceHandle handle = 77;
-    EXPECT_EQ(service.OutOpen(handle, 0, nullptr, 0), kErrBadDeviceId);
-    EXPECT_EQ(handle, kNoHandle);
-    EXPECT_EQ(service.InOpen(handle, 0, nullptr, 0), kErrBadDeviceId);
-
-    const DeviceHandle bogus = 0x1234;
-    LongHeader header;
-    EXPECT_EQ(service.OutShortMsg(bogus, 0x7F3C90), kErrInvalidHandle);
-    EXPECT_EQ(service.OutLongMsg(bogus, &header), kErrInvalidHandle);
-    EXPECT_EQ(service.OutClose(bogus), kErrInvalidHandle);
-    EXPECT_EQ(service.InStart(bogus), kErrInvalidHandle);
-    EXPECT_EQ(service.InAddBuffer(bogus, &header), kErrInvalidHandle);
-    EXPECT_EQ(service.InReset(bogus), kErrInvalidHandle);
-    EXPECT_EQ(service.InClose(bogus), kErrInvalidHandle);
+    EXPECT_EQ(service.DescribeOutput(0, out), kErrBadDeviceId);
+    EXPECT_EQ(service.DescribeOutput(kMidiMapper, out), kErrBadDeviceId);
+    EXPECT_EQ(service.DescribeInput(0, in), kErrBadDeviceId);
+    std::unique_ptr<OutputConnection> output;
+    EXPECT_EQ(service.OpenOutput(0, output), kErrBadDeviceId);
+    EXPECT_EQ(output, nullptr);
+    struct : InputListener {
+      void Received(std::span<const std::uint8_t>) noexcept override {}
+    } listener;
+    std::unique_ptr<InputConnection> input;
+    EXPECT_EQ(service.OpenInput(0, listener, input), kErrBadDeviceId);
+    EXPECT_EQ(input, nullptr);
   }
   EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
 }
@@ -61,23 +54,8 @@ TEST_F(RtMidiNoServerTest, AutomaticChoiceFallsBackToJackWithoutSequencer) {
     EXPECT_EQ(service.ApiName(), "alsa");
   } else {
     EXPECT_EQ(service.ApiName(), "jack");
-    EXPECT_EQ(service.OutGetNumDevs(), 0u);
+    EXPECT_EQ(service.OutputCount(), 0u);
   }
-}
-
-TEST(RtMidiServiceTest, ErrorTextsCoverSharedAndOwnCodes) {
-  setenv("JACK_DEFAULT_SERVER", "lintra-test-no-server", 1);
-  RtMidiService service(RtMidiBackend::Jack);
-  std::string text, standard;
-  for (const Result code : {kErrBadDeviceId, kErrAllocated, kErrDeviceGone, kErrInvalidHandle}) {
-    ASSERT_EQ(service.OutGetErrorText(code, text), kOk) << code;
-    ASSERT_TRUE(StandardResultText(code, standard));
-    EXPECT_EQ(text, standard);
-  }
-  ASSERT_EQ(service.InGetErrorText(RtMidiService::kErrOpenFailed, text), kOk);
-  EXPECT_FALSE(StandardResultText(RtMidiService::kErrOpenFailed, standard))
-      << "the service's own code must not shadow a shared one";
-  EXPECT_NE(service.OutGetErrorText(4321, text), kOk);
 }
 
 // The number of bytes sent for a packed message: program change and channel

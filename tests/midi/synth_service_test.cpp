@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "midi/result_texts.h"
-
 namespace lintra::midi {
 namespace {
 
@@ -25,7 +23,9 @@ constexpr std::size_t kTenthSecond = 4800;
 constexpr double kAudibleRms = 50.0;
 constexpr double kSilentRms = 2.0;
 
-std::uint32_t Pack(int status, int d1, int d2) { return static_cast<std::uint32_t>(status | (d1 << 8) | (d2 << 16)); }
+ShortMessage Msg(int status, int d1, int d2) {
+  return {static_cast<std::uint8_t>(status), static_cast<std::uint8_t>(d1), static_cast<std::uint8_t>(d2)};
+}
 
 double Rms(const std::vector<std::int16_t>& samples) {
   if (samples.empty()) return 0;
@@ -48,17 +48,6 @@ SynthOptions Offline(std::string soundfont = {}) {
   return options;
 }
 
-struct Records {
-  std::vector<std::uint32_t> messages;
-  std::vector<std::uintptr_t> p1;
-};
-
-void Record(DeviceHandle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1, std::uintptr_t) {
-  auto* records = reinterpret_cast<Records*>(instance);
-  records->messages.push_back(message);
-  records->p1.push_back(p1);
-}
-
 class SynthRenderTest : public ::testing::TestWithParam<std::pair<int, int>> {
  protected:
   void SetUp() override {
@@ -75,17 +64,17 @@ TEST_P(SynthRenderTest, NoteSoundsAfterNoteOnAndNotBefore) {
   SynthService synth(Offline());
   ASSERT_TRUE(synth.WaitUntilReady(10s));
   ASSERT_TRUE(synth.Sounding());
-  DeviceHandle handle = kNoHandle;
-  ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
+  std::unique_ptr<OutputConnection> port;
+  ASSERT_EQ(synth.OpenOutput(0, port), kOk);
 
-  ASSERT_EQ(synth.OutShortMsg(handle, Pack(192, program, 0)), kOk);
+  ASSERT_EQ(port->Send(Msg(192, program, 0)), kOk);
   EXPECT_LT(Rms(synth.RenderOffline(kTenthSecond)), kSilentRms) << "sound before any note-on";
 
-  ASSERT_EQ(synth.OutShortMsg(handle, Pack(144, note, 127)), kOk);
+  ASSERT_EQ(port->Send(Msg(144, note, 127)), kOk);
   const double rms = Rms(synth.RenderOffline(kHalfSecond));
   RecordProperty("rms", std::to_string(rms));
   EXPECT_GT(rms, kAudibleRms);
-  EXPECT_EQ(synth.OutClose(handle), kOk);
+  EXPECT_EQ(port->Close(), kOk);
 }
 
 INSTANTIATE_TEST_SUITE_P(TrainerSounds, SynthRenderTest,
@@ -94,16 +83,16 @@ INSTANTIATE_TEST_SUITE_P(TrainerSounds, SynthRenderTest,
 TEST_F(SynthRenderTest, NoteOffEndsTheNoteAndVelocityZeroIsANoteOff) {
   SynthService synth(Offline());
   ASSERT_TRUE(synth.WaitUntilReady(10s));
-  DeviceHandle handle = kNoHandle;
-  ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
-  for (const std::uint32_t off : {Pack(128, 60, 0), Pack(144, 60, 0)}) {
-    ASSERT_EQ(synth.OutShortMsg(handle, Pack(144, 60, 127)), kOk);
+  std::unique_ptr<OutputConnection> port;
+  ASSERT_EQ(synth.OpenOutput(0, port), kOk);
+  for (const ShortMessage off : {Msg(128, 60, 0), Msg(144, 60, 0)}) {
+    ASSERT_EQ(port->Send(Msg(144, 60, 127)), kOk);
     const double sounding = Rms(synth.RenderOffline(kTenthSecond));
-    ASSERT_EQ(synth.OutShortMsg(handle, off), kOk);
+    ASSERT_EQ(port->Send(off), kOk);
     synth.RenderOffline(2 * kHalfSecond * 2);  // release and reverb tail
     const double after = Rms(synth.RenderOffline(kTenthSecond));
     EXPECT_GT(sounding, kAudibleRms);
-    EXPECT_LT(after, sounding / 50) << std::hex << off;
+    EXPECT_LT(after, sounding / 50) << std::hex << Packed(off);
   }
 }
 
@@ -117,42 +106,57 @@ TEST_F(SynthRenderTest, NotesHeldWhileTheSoundfontLoadsStartWhenItIsIn) {
   SynthOptions options = Offline();
   options.beforeLoad = [loadMayStart] { loadMayStart.wait(); };
   SynthService slow(options);
-  DeviceHandle handle = kNoHandle;
-  ASSERT_EQ(slow.OutOpen(handle, 0, nullptr, 0), kOk);
+  std::unique_ptr<OutputConnection> port;
+  ASSERT_EQ(slow.OpenOutput(0, port), kOk);
   // A wrong answer's error signal, a note taken back, then the piano again
   // with two notes of which one is released by a velocity-zero note-on.
-  for (const std::uint32_t message : {Pack(192, 113, 0), Pack(144, 81, 127), Pack(144, 60, 127), Pack(128, 60, 0),
-                                      Pack(192, 0, 0), Pack(144, 64, 100), Pack(144, 67, 100), Pack(144, 67, 0),
-                                      Pack(0x99, 38, 90), Pack(0xC1, 19, 0), Pack(0x91, 55, 100)})
-    ASSERT_EQ(slow.OutShortMsg(handle, message), kOk);
+  for (const ShortMessage message :
+       {Msg(192, 113, 0), Msg(144, 81, 127), Msg(144, 60, 127), Msg(128, 60, 0), Msg(192, 0, 0), Msg(144, 64, 100),
+        Msg(144, 67, 100), Msg(144, 67, 0), Msg(0x99, 38, 90), Msg(0xC1, 19, 0), Msg(0x91, 55, 100)})
+    ASSERT_EQ(port->Send(message), kOk);
   EXPECT_FALSE(slow.Sounding());
   release.set_value();
   ASSERT_TRUE(slow.WaitUntilReady(10s));
   const auto sound = slow.RenderOffline(kHalfSecond);
   EXPECT_GT(Rms(sound), kAudibleRms);
 
-  auto renderAfterLoad = [](std::vector<std::uint32_t> messages) {
+  auto renderAfterLoad = [](std::vector<ShortMessage> messages) {
     SynthService synth(Offline());
     EXPECT_TRUE(synth.WaitUntilReady(10s));
-    DeviceHandle h = kNoHandle;
-    EXPECT_EQ(synth.OutOpen(h, 0, nullptr, 0), kOk);
-    for (const auto message : messages) synth.OutShortMsg(h, message);
+    std::unique_ptr<OutputConnection> late;
+    EXPECT_EQ(synth.OpenOutput(0, late), kOk);
+    for (const auto message : messages) late->Send(message);
     return synth.RenderOffline(kHalfSecond);
   };
-  EXPECT_EQ(sound, renderAfterLoad({Pack(192, 113, 0), Pack(144, 81, 127), Pack(192, 0, 0), Pack(144, 64, 100),
-                                    Pack(0x99, 38, 90), Pack(0xC1, 19, 0), Pack(0x91, 55, 100)}));
-  EXPECT_EQ(slow.OutClose(handle), kOk);
+  EXPECT_EQ(sound, renderAfterLoad({Msg(192, 113, 0), Msg(144, 81, 127), Msg(192, 0, 0), Msg(144, 64, 100),
+                                    Msg(0x99, 38, 90), Msg(0xC1, 19, 0), Msg(0x91, 55, 100)}));
+  EXPECT_EQ(port->Close(), kOk);
 }
 
 // The drum kit is chosen only when the percussion channel is first played.
 TEST_F(SynthRenderTest, PercussionChannelPlaysTheDrumKit) {
   SynthService synth(Offline());
   ASSERT_TRUE(synth.WaitUntilReady(10s));
-  DeviceHandle handle = kNoHandle;
-  ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
-  ASSERT_EQ(synth.OutShortMsg(handle, Pack(0x99, 38, 127)), kOk);  // snare, channel 10
+  std::unique_ptr<OutputConnection> port;
+  ASSERT_EQ(synth.OpenOutput(0, port), kOk);
+  ASSERT_EQ(port->Send(Msg(0x99, 38, 127)), kOk);  // snare, channel 10
   EXPECT_GT(Rms(synth.RenderOffline(kTenthSecond)), kAudibleRms);
-  EXPECT_EQ(synth.OutClose(handle), kOk);
+  EXPECT_EQ(port->Close(), kOk);
+}
+
+// A note still sounding when the last user lets go must not ring on.
+TEST_F(SynthRenderTest, NotesEndWhenTheLastConnectionCloses) {
+  SynthService synth(Offline());
+  ASSERT_TRUE(synth.WaitUntilReady(10s));
+  std::unique_ptr<OutputConnection> first, second;
+  ASSERT_EQ(synth.OpenOutput(0, first), kOk);
+  ASSERT_EQ(synth.OpenOutput(0, second), kOk);
+  ASSERT_EQ(first->Send(Msg(144, 60, 127)), kOk);
+  first.reset();
+  EXPECT_GT(Rms(synth.RenderOffline(kTenthSecond)), kAudibleRms) << "another user still plays";
+  ASSERT_EQ(second->Close(), kOk);
+  synth.RenderOffline(2 * kHalfSecond * 2);  // release and reverb tail
+  EXPECT_LT(Rms(synth.RenderOffline(kTenthSecond)), kSilentRms);
 }
 
 TEST(SynthServiceTest, MissingSoundfontStillTakesEveryMessage) {
@@ -165,25 +169,18 @@ TEST(SynthServiceTest, MissingSoundfontStillTakesEveryMessage) {
   ASSERT_TRUE(synth.WaitUntilReady(10s));
   EXPECT_FALSE(synth.Sounding());
 
-  Records records;
-  DeviceHandle handle = kNoHandle;
-  ASSERT_EQ(synth.OutOpen(handle, kMidiMapper, &Record, reinterpret_cast<std::uintptr_t>(&records)), kOk);
+  std::unique_ptr<OutputConnection> port;
+  ASSERT_EQ(synth.OpenOutput(kMidiMapper, port), kOk);
   for (int note = 0; note < 128; ++note) {
-    EXPECT_EQ(synth.OutShortMsg(handle, Pack(192, note, 0)), kOk);
-    EXPECT_EQ(synth.OutShortMsg(handle, Pack(144, note, 127)), kOk);
-    EXPECT_EQ(synth.OutShortMsg(handle, Pack(176, 64, note)), kOk);
-    EXPECT_EQ(synth.OutShortMsg(handle, Pack(224, note, note)), kOk);
+    EXPECT_EQ(port->Send(Msg(192, note, 0)), kOk);
+    EXPECT_EQ(port->Send(Msg(144, note, 127)), kOk);
+    EXPECT_EQ(port->Send(Msg(176, 64, note)), kOk);
+    EXPECT_EQ(port->Send(Msg(224, note, note)), kOk);
   }
-  std::uint8_t sysex[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};  // GM system on
-  LongHeader header;
-  header.data = sysex;
-  header.bufferLength = sizeof sysex;
-  ASSERT_EQ(synth.OutPrepareHeader(handle, &header), kOk);
-  ASSERT_EQ(synth.OutLongMsg(handle, &header), kOk);
+  const std::uint8_t sysex[] = {0xF0, 0x7E, 0x7F, 0x09, 0x01, 0xF7};  // GM system on
+  EXPECT_EQ(port->SendSysex(sysex), kOk);
   EXPECT_EQ(Peak(synth.RenderOffline(kHalfSecond)), 0);
-  ASSERT_EQ(synth.OutClose(handle), kOk);
-  const std::vector<std::uint32_t> expected = {MOM_OPEN, MOM_DONE, MOM_CLOSE};
-  EXPECT_EQ(records.messages, expected);
+  EXPECT_EQ(port->Close(), kOk);
 }
 
 // Whoever asks is told once why no note will sound, before or after the load.
@@ -208,49 +205,24 @@ TEST(SynthServiceTest, LoadedHookTellsOnceWhyItIsSilent) {
   EXPECT_EQ(sounding, std::vector<std::string>{""});
 }
 
-TEST(SynthServiceTest, DeviceCallsCheckHandlesHeadersAndNumbers) {
+TEST(SynthServiceTest, OnePortUnderTwoNumbersOpenedAsOftenAsWanted) {
   SynthService synth(Offline("/nonexistent.sf2"));
-  EXPECT_EQ(synth.OutGetNumDevs(), 1u);
+  EXPECT_EQ(synth.OutputCount(), 1u);
   OutCaps caps;
-  ASSERT_EQ(synth.OutGetDevCaps(0, caps), kOk);
+  ASSERT_EQ(synth.DescribeOutput(0, caps), kOk);
   EXPECT_EQ(caps.productName, "Built-in Synthesizer");
-  ASSERT_EQ(synth.OutGetDevCaps(kMidiMapper, caps), kOk);
+  ASSERT_EQ(synth.DescribeOutput(kMidiMapper, caps), kOk);
   EXPECT_EQ(caps.productName, "Built-in Synthesizer");
-  EXPECT_EQ(synth.OutGetDevCaps(1, caps), kErrBadDeviceId);
+  EXPECT_EQ(synth.DescribeOutput(1, caps), kErrBadDeviceId);
 
-  DeviceHandle handle = kNoHandle;
-  EXPECT_EQ(synth.OutOpen(handle, 1, nullptr, 0), kErrBadDeviceId);
-  EXPECT_EQ(handle, kNoHandle);
-  EXPECT_EQ(synth.OutShortMsg(12345, Pack(144, 60, 127)), kErrInvalidHandle);
-
-  ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
-  DeviceHandle second = kNoHandle;
-  ASSERT_EQ(synth.OutOpen(second, kMidiMapper, nullptr, 0), kOk);
-  EXPECT_NE(handle, second);
-
-  std::uint8_t bytes[] = {0xF0, 0xF7};
-  LongHeader header;
-  header.data = bytes;
-  header.bufferLength = sizeof bytes;
-  EXPECT_EQ(synth.OutLongMsg(handle, &header), kErrUnprepared);
-  EXPECT_EQ(synth.OutLongMsg(handle, nullptr), kErrInvalParam);
-  ASSERT_EQ(synth.OutPrepareHeader(handle, &header), kOk);
-  EXPECT_EQ(synth.OutLongMsg(handle, &header), kOk);
-  EXPECT_TRUE(header.flags & kHdrDone);
-  EXPECT_EQ(synth.OutUnprepareHeader(handle, &header), kOk);
-  EXPECT_FALSE(header.flags & kHdrPrepared);
-
-  EXPECT_EQ(synth.OutClose(handle), kOk);
-  EXPECT_EQ(synth.OutClose(handle), kErrInvalidHandle);
-  EXPECT_EQ(synth.OutShortMsg(handle, Pack(144, 60, 127)), kErrInvalidHandle);
-  EXPECT_EQ(synth.OutShortMsg(second, Pack(144, 60, 127)), kOk);
-  EXPECT_EQ(synth.OutClose(second), kOk);
-
-  std::string text, standard;
-  ASSERT_EQ(synth.OutGetErrorText(kErrBadDeviceId, text), kOk);
-  ASSERT_TRUE(StandardResultText(kErrBadDeviceId, standard));
-  EXPECT_EQ(text, standard);
-  EXPECT_NE(synth.OutGetErrorText(4242, text), kOk);
+  std::unique_ptr<OutputConnection> first, second;
+  EXPECT_EQ(synth.OpenOutput(1, first), kErrBadDeviceId);
+  EXPECT_EQ(first, nullptr);
+  ASSERT_EQ(synth.OpenOutput(0, first), kOk);
+  ASSERT_EQ(synth.OpenOutput(kMidiMapper, second), kOk);
+  EXPECT_EQ(first->Close(), kOk);
+  EXPECT_EQ(second->Send(Msg(144, 60, 127)), kOk);
+  EXPECT_EQ(second->Close(), kOk);
 }
 
 // With no sound card every driver fails; the synthesizer must come up silent
@@ -273,13 +245,13 @@ TEST(SynthServiceTest, NoAudioDeviceGivesASilentSynthesizerWithoutDelay) {
     }
     const bool font = !FindSoundfont().empty() && std::filesystem::exists(FindSoundfont());
     EXPECT_EQ(silence, !audio.driver.empty() ? "" : font ? "it could open no audio output" : "it found no sound font");
-    DeviceHandle handle = kNoHandle;
-    ASSERT_EQ(synth.OutOpen(handle, 0, nullptr, 0), kOk);
+    std::unique_ptr<OutputConnection> port;
+    ASSERT_EQ(synth.OpenOutput(0, port), kOk);
     for (int i = 0; i < 2000; ++i) {
-      EXPECT_EQ(synth.OutShortMsg(handle, Pack(144, 41 + i % 43, 127)), kOk);
-      EXPECT_EQ(synth.OutShortMsg(handle, Pack(128, 41 + i % 43, 0)), kOk);
+      EXPECT_EQ(port->Send(Msg(144, 41 + i % 43, 127)), kOk);
+      EXPECT_EQ(port->Send(Msg(128, 41 + i % 43, 0)), kOk);
     }
-    EXPECT_EQ(synth.OutClose(handle), kOk);
+    EXPECT_EQ(port->Close(), kOk);
   }
   EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
 }

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 
-#include "midi/result_texts.h"
 #include "midi/synth/synth_service.h"
 #include "midi/synth_device_name.h"
 
@@ -12,12 +11,12 @@ namespace lintra::midi {
 namespace {
 
 void ExpectSynthesizerLast(MidiService& service) {
-  const unsigned count = service.OutGetNumDevs();
+  const unsigned count = service.OutputCount();
   ASSERT_GE(count, 1u);
   OutCaps caps;
-  ASSERT_EQ(service.OutGetDevCaps(static_cast<int>(count) - 1, caps), kOk);
+  ASSERT_EQ(service.DescribeOutput(static_cast<int>(count) - 1, caps), kOk);
   EXPECT_EQ(caps.productName, kSynthDeviceName);
-  ASSERT_EQ(service.OutGetDevCaps(kMidiMapper, caps), kOk);
+  ASSERT_EQ(service.DescribeOutput(kMidiMapper, caps), kOk);
   EXPECT_EQ(caps.productName, kSynthDeviceName);
 }
 
@@ -28,8 +27,8 @@ TEST(SystemMidiServiceTest, EndsWithTheBuiltInSynthesizerAndReachesThePortsOnlyW
   auto midi =
       MakeSystemMidiService(std::make_unique<SynthService>(), {"/nonexistent/lintra-ports.so", LINTRA_PORTS_MODULE});
   // Before the ports are reached the synthesizer is the only output.
-  EXPECT_EQ(midi.service->OutGetNumDevs(), 1u);
-  EXPECT_EQ(midi.service->InGetNumDevs(), 0u);
+  EXPECT_EQ(midi.service->OutputCount(), 1u);
+  EXPECT_EQ(midi.service->InputCount(), 0u);
   midi.reach();
   const ModuleLoad load = midi.portsModule();
   EXPECT_EQ(load.path, LINTRA_PORTS_MODULE);
@@ -44,11 +43,11 @@ TEST(SystemMidiServiceTest, WithoutThePortsModuleListsOnlyTheSynthesizer) {
   const ModuleLoad load = midi.portsModule();
   EXPECT_EQ(load.path, "");
   EXPECT_NE(load.problem.find("there is no lintra-ports.so"), std::string::npos) << load.problem;
-  EXPECT_EQ(midi.service->InGetNumDevs(), 0u);
-  EXPECT_EQ(midi.service->OutGetNumDevs(), 1u);
+  EXPECT_EQ(midi.service->InputCount(), 0u);
+  EXPECT_EQ(midi.service->OutputCount(), 1u);
   ExpectSynthesizerLast(*midi.service);
   InCaps caps;
-  EXPECT_EQ(midi.service->InGetDevCaps(0, caps), kErrBadDeviceId);
+  EXPECT_EQ(midi.service->DescribeInput(0, caps), kErrBadDeviceId);
 }
 
 }  // namespace

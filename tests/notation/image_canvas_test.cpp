@@ -107,6 +107,21 @@ TEST_F(ImageCanvasTest, OpaqueDrawsClearTheirCellTransparentOnesDoNot) {
   EXPECT_EQ(0, CountDark(canvas.Image()));
 }
 
+TEST_F(ImageCanvasTest, StaysInGreyLevelsUntilDrawnInColour) {
+  canvas.DrawText(0, 20, "=======", kBlackOpaque);
+  EXPECT_EQ(QImage::Format_Grayscale8, canvas.Image().format());
+  canvas.DrawText(82, 20, "w", {"Partita", 24, TextColour::Vermillion, false});
+  EXPECT_EQ(QImage::Format_RGB32, canvas.Image().format());
+  // The head's middle row: its two sides in vermillion; the staff lines left of it still dark.
+  int vermillion = 0;
+  for (int x = 82; x < 96; ++x) {
+    const QColor pixel = canvas.Image().pixelColor(x, 20 + ascent);
+    if (pixel.red() > 150 && pixel.green() > 50 && pixel.green() < 130 && pixel.blue() < 60) ++vermillion;
+  }
+  EXPECT_GE(vermillion, 2);
+  EXPECT_EQ(5u, DarkRunCentres(canvas.Image(), 60).size());
+}
+
 TEST_F(ImageCanvasTest, TheBlankAccidentalShowsNothing) {
   canvas.DrawText(74, 20, " ", kBlack);
   EXPECT_EQ(0, CountDark(canvas.Image()));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "notation/staff_layout.h"
+#include "theory/clef.h"
 #include "theory/note_table.h"
 
 namespace lintra::notation {
@@ -39,6 +41,18 @@ TEST(SignatureLayout, SharpsSitOnTheirNotesInSignatureOrder) {
   const Expected sharps[6] = {{"F#4", "F#2"}, {"C#4", "C#2"}, {"G#4", "G#2"},
                               {"D#4", "D#2"}, {"A#3", "A#1"}, {"E#4", "E#2"}};
   CheckPlaces(SharpSignaturePlaces(), sharps);
+}
+
+// A single treble or bass staff writes its signature where the grand staff does.
+TEST(SignatureLayout, AgreesWithTheClefsOfASingleStaff) {
+  const theory::ClefInfo& treble = theory::InfoOf(theory::Clef::Treble);
+  const theory::ClefInfo& bass = theory::InfoOf(theory::Clef::Bass);
+  for (std::size_t i = 0; i < kMaxSignatureAccidentals; ++i) {
+    EXPECT_EQ(FlatSignaturePlaces()[i].trebleY, kTrebleStaffY - 4 * treble.flatPlaces[i]) << i;
+    EXPECT_EQ(FlatSignaturePlaces()[i].bassY, kBassStaffY - 4 * bass.flatPlaces[i]) << i;
+    EXPECT_EQ(SharpSignaturePlaces()[i].trebleY, kTrebleStaffY - 4 * treble.sharpPlaces[i]) << i;
+    EXPECT_EQ(SharpSignaturePlaces()[i].bassY, kBassStaffY - 4 * bass.sharpPlaces[i]) << i;
+  }
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include <vector>
 
+#include "notation/line_painter.h"
 #include "testing/recording_canvas.h"
+#include "theory/note_table.h"
 
 namespace lintra::notation {
 namespace {
@@ -160,6 +162,86 @@ TEST_F(StaffPainterTest, NoteNeverClears) {
     EXPECT_FALSE(call.opaque) << call.text;
   }
   EXPECT_EQ(6u, canvas.Calls().size());
+}
+
+TEST_F(StaffPainterTest, SingleStaffClearsTheAreaAndWritesItsClefAndSignatureAsItsClefPlacesThem) {
+  painter.DrawStaff(StaffLayout::Single(theory::Clef::Alto), "#", 2);
+  const std::vector<DrawCall> alto = {
+      {"=======", 0, 0, TextColour::White, true, "Partita", 24},
+      {"=======", 0, 70, TextColour::White, true, "Partita", 24},  // with the first, to the bottom edge
+      {"=======", 0, 41, TextColour::Black, true, "Partita", 24},
+      {"B", 0, 25, TextColour::Black, false, "Partita", 24},   // the C clef on the middle line
+      {"#", 24, 13, TextColour::Black, false, "Partita", 24},  // F on the fourth space
+      {"#", 32, 25, TextColour::Black, false, "Partita", 24},  // C on the middle line
+  };
+  EXPECT_EQ(alto, canvas.Calls());
+
+  canvas.Clear();
+  painter.DrawStaff(StaffLayout::Single(theory::Clef::Tenor), "b", 2);
+  EXPECT_EQ((std::vector<Placed>{{"B", 0, 17}, {"b", 24, 21}, {"b", 32, 9}}), Places(canvas.Calls(), 3));
+
+  // The grand staff is drawn as ever.
+  canvas.Clear();
+  painter.DrawStaff(StaffLayout::Grand(), "b", 3);
+  const std::vector<DrawCall> grand = canvas.Calls();
+  canvas.Clear();
+  painter.DrawStaff("b", 3);
+  EXPECT_EQ(grand, canvas.Calls());
+}
+
+TEST_F(StaffPainterTest, LayoutsGiveTheLedgerLinesTheNotesDrawnAloneGet) {
+  const StaffLayout grand = StaffLayout::Grand();
+  for (theory::NoteSlot slot = 0; slot < theory::kNoteSlotCount; ++slot) {
+    const int y = grand.NoteY(slot);
+    EXPECT_EQ(y, theory::SpelledNoteTable()[slot].staffY);
+    std::int32_t x = 0;
+    std::vector<int> drawn;
+    for (const Placed& placed : Note("", y, x)) {
+      if (placed.text == "--") drawn.push_back(placed.y);
+    }
+    EXPECT_EQ(drawn, grand.LedgerLineYs(y)) << theory::SpelledNoteTable()[slot].letterName;
+  }
+  // Alto: E4 above two ledger lines, C2 below one, from the staff outwards.
+  const StaffLayout alto = StaffLayout::Single(theory::Clef::Alto);
+  EXPECT_EQ(alto.LedgerLineYs(alto.NoteY(*theory::FindByLetterName("E4"))), (std::vector<int>{1, -7}));
+  EXPECT_EQ(alto.LedgerLineYs(alto.NoteY(*theory::FindByLetterName("C2"))), std::vector<int>{49});
+  EXPECT_TRUE(alto.LedgerLineYs(alto.NoteY(*theory::FindByLetterName("E2"))).empty());
+  EXPECT_GT(alto.MarkY(), alto.NoteY(*theory::FindByLetterName("C2")));
+}
+
+TEST_F(StaffPainterTest, LineMarksEachNoteByItsStateAndCutsLedgerLinesBesideAccidentals) {
+  const theory::NoteSlot d2 = *theory::FindByLetterName("D2");  // on the alto's first ledger line below
+  const theory::NoteSlot c3 = *theory::FindByLetterName("C3");
+  const std::vector<LineNote> notes{{c3, "", NoteState::Right},
+                                    {d2, "n", NoteState::Wrong},
+                                    {d2, "n", NoteState::Reading},
+                                    {c3, "", NoteState::Ahead}};
+  const StaffLayout alto = StaffLayout::Single(theory::Clef::Alto);
+  DrawLine(canvas, alto, "b", 6, notes);
+  const std::vector<int> x = LineHeadXs(4, "b", 6);
+  const int mark = alto.MarkY();
+  const std::vector<DrawCall> expected{
+      {"w", x[0], 25, TextColour::Green, false, "Partita", 24},
+      {"n", x[1] - 8, 49, TextColour::Vermillion, false, "Partita", 24},
+      // Cut on the left for its own natural; the next natural is far enough off.
+      {"[", x[1] - 3, 49, TextColour::Black, false, "Partita", 24},
+      {"w", x[1], 49, TextColour::Vermillion, false, "Partita", 24},
+      {"x", x[1], mark, TextColour::Vermillion, false, "Partita", 24},
+      {"n", x[2] - 8, 49, TextColour::Blue, false, "Partita", 24},
+      {"[", x[2] - 3, 49, TextColour::Black, false, "Partita", 24},
+      {"w", x[2], 49, TextColour::Blue, false, "Partita", 24},
+      {"^", x[2], mark, TextColour::Blue, false, "Partita", 24},
+      {"w", x[3], 25, TextColour::Black, false, "Partita", 24},
+  };
+  constexpr std::size_t kStaffClefAndSixFlats = 10;
+  EXPECT_EQ(expected, std::vector<DrawCall>(canvas.Calls().begin() + kStaffClefAndSixFlats, canvas.Calls().end()));
+
+  // Eight notes after six flats stand close: the ledger line of the first is cut on both sides.
+  canvas.Clear();
+  const std::vector<LineNote> close(8, {d2, "n", NoteState::Ahead});
+  DrawLine(canvas, alto, "b", 6, close);
+  EXPECT_EQ("|", canvas.Calls()[kStaffClefAndSixFlats + 1].text);
+  EXPECT_EQ("[", canvas.Calls()[canvas.Calls().size() - 2].text);  // the last one, with none after it
 }
 
 }  // namespace

@@ -8,8 +8,10 @@ prefix=$1
 id=org.lintra.Trainer
 fail() { echo "check_installed: $*" >&2; exit 1; }
 
-for f in bin/lintra lib/lintra/lintra-synth.so lib/lintra/lintra-ports.so share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-         share/icons/hicolor/scalable/apps/$id.svg "share/lintra/Note Help.html" \
+for f in bin/lintra lib/lintra/lintra-synth.so lib/lintra/lintra-ports.so lib/lintra/lintra-capture.so share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/icons/hicolor/scalable/apps/$id.svg "share/lintra/Note Help.html" "share/lintra/Note Help.pt_BR.html" \
+         "share/lintra/Note Help.es.html" "share/lintra/Note Help.fr.html" "share/lintra/Note Help.it.html" \
+         "share/lintra/Note Help.de.html" share/lintra/help.css \
          share/doc/lintra/OFL.txt share/doc/lintra/LICENSE; do
   [ -s "$prefix/$f" ] || fail "missing: $prefix/$f"
 done
@@ -25,8 +27,12 @@ grep -q "^Icon=$id$" "$prefix/share/applications/$id.desktop" || fail "the deskt
 # or practice journal.
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
-out=$(cd "$home" && env QT_QPA_PLATFORM=offscreen JACK_NO_START_SERVER=1 XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" \
-      XDG_RUNTIME_DIR="$home" timeout 60 "$prefix/bin/lintra" --self-check 2>/dev/null) || {
+self_check() {  # self_check LOCALE-VARIABLE...: the program's report in that language
+  (cd "$home" && env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "$@" QT_QPA_PLATFORM=offscreen JACK_NO_START_SERVER=1 \
+    XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" XDG_RUNTIME_DIR="$home" timeout 60 "$prefix/bin/lintra" --self-check \
+    2>/dev/null)
+}
+out=$(self_check LANG=C.UTF-8) || {
   echo "$out"
   fail "the self-check failed"
 }
@@ -41,4 +47,12 @@ for module in "synthesizer module:lintra-synth.so" "ports module:lintra-ports.so
   found=$(sed -n "s/^${module%%:*}: //p" <<<"$out")
   [ "$found" = "$(cd "$prefix" && pwd -P)/lib/lintra/${module#*:}" ] || fail "${module%%:*}: $found"
 done
+# A German desktop gets the German catalog, built into the program, and the German help page.
+out=$(self_check LANG=de_DE.UTF-8 LANGUAGE=de) || {
+  echo "$out"
+  fail "the self-check in German failed"
+}
+grep -q '^catalog: :/i18n/lintra_de.qm$' <<<"$out" || fail "no German catalog: $out"
+help=$(sed -n 's/^help page: //p' <<<"$out")
+[ "$help" = "$(cd "$prefix" && pwd -P)/share/lintra/Note Help.de.html" ] || fail "German help page: $help"
 echo "check_installed: OK"

@@ -5,16 +5,18 @@
 #include <string_view>
 
 #include "practice/answer_record.h"
+#include "theory/keys.h"
 #include "theory/note_table.h"
 
 namespace lintra::practice::fixtures {
 
-inline AnswerInput Input(std::string_view key, theory::NoteSlot slot, int answerMidi, std::int64_t ms = 1000,
-                         int attempt = 1) {
-  AnswerInput input;
-  input.keyItem = key;
+inline JudgedAnswer Input(theory::KeyId key, theory::NoteSlot slot, int answerMidi, std::int64_t ms = 1000,
+                          int attempt = 1) {
+  JudgedAnswer input;
+  input.key = key;
   input.questionSlot = slot;
   input.answerMidi = answerMidi;
+  input.correct = answerMidi == theory::SpelledNoteTable().at(slot).midiNote;
   input.responseMs = ms;
   input.attempt = attempt;
   return input;

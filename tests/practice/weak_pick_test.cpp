@@ -7,26 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "practice/answer_record.h"
-#include "practice/mastery.h"
-#include "tests/practice/practice_testing.h"
+#include "practice/reading_model.h"
 #include "theory/keys.h"
 
 namespace lintra::practice {
 namespace {
 
-using fixtures::Input;
-using fixtures::Slot;
 constexpr std::int64_t kNoon = 1765195200000;  // 2025-12-08T12:00:00Z
 
-std::vector<std::string> PoolLines(const char* key) {
+std::vector<std::string> PoolLines(theory::KeyId key) {
   std::vector<std::string> lines;
   for (const auto slot : theory::FindKey(key)->pool) lines.push_back(std::to_string(slot));
   return lines;
 }
 
 TEST(WeakPick, OffersExactlyWhatThePlainPickCanAsk) {
-  const auto cMajor = PoolLines("CMajor1");
+  const auto cMajor = PoolLines(theory::KeyId::CMajor);
   const auto treble = QuestionCandidates(cMajor, false, 1, 35, 36);
   EXPECT_EQ(treble, (std::vector<theory::NoteSlot>{39, 42, 45, 48, 51, 54, 57, 60, 63, 66, 69}));
   // A draw of middle C after middle C becomes D3, above the bass range.
@@ -43,25 +39,18 @@ TEST(WeakPick, AsksNewAndLearningNotesFarMoreOftenThanFluentOnesButEveryNote) {
   const std::vector<theory::NoteSlot> fluent{39, 42, 45, 48};
   const std::vector<theory::NoteSlot> learning{51, 54, 57, 60};
   const std::vector<theory::NoteSlot> unasked{63, 66, 69};
-  WeakNotePick pick;
-  MasteryMap mastery;
+  // The model the pick draws from is the one whose states the Progress window shows.
+  ReadingModel pick;
   std::int64_t now = kNoon;
   for (int round = 0; round < 12; ++round) {
-    for (const auto slot : fluent) {
-      pick.Observe({slot, true, 1200, now += 4000});
-      mastery.Add(MakeAnswerRecord(Input("CMajor1", slot, theory::SpelledNoteTable().at(slot).midiNote, 1200)));
-    }
-    for (const auto slot : learning) {
-      const bool right = round % 2 == 0;
-      pick.Observe({slot, right, 2500, now += 4000});
-      mastery.Add(
-          MakeAnswerRecord(Input("CMajor1", slot, right ? theory::SpelledNoteTable().at(slot).midiNote : 0, 2500)));
-    }
+    for (const auto slot : fluent) pick.Observe({slot, true, 1200, now += 4000});
+    for (const auto slot : learning) pick.Observe({slot, round % 2 == 0, 2500, now += 4000});
   }
-  for (const auto slot : fluent) EXPECT_EQ(mastery.Of(NoteKeyOf("CMajor1", slot)).state, MasteryState::Fluent);
-  for (const auto slot : learning) EXPECT_EQ(mastery.Of(NoteKeyOf("CMajor1", slot)).state, MasteryState::Learning);
+  for (const auto slot : fluent) EXPECT_EQ(pick.MasteryOf(slot, now).state, MasteryState::Fluent) << int{slot};
+  for (const auto slot : learning) EXPECT_EQ(pick.MasteryOf(slot, now).state, MasteryState::Learning) << int{slot};
+  for (const auto slot : unasked) EXPECT_EQ(pick.MasteryOf(slot, now).state, MasteryState::New) << int{slot};
 
-  const auto candidates = QuestionCandidates(PoolLines("CMajor1"), false, 1, 35, 36);
+  const auto candidates = QuestionCandidates(PoolLines(theory::KeyId::CMajor), false, 1, 35, 36);
   std::map<theory::NoteSlot, int> counts;
   theory::Random random;
   for (int i = 0; i < 10000; ++i) {

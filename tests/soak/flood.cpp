@@ -1,6 +1,6 @@
 // The MIDI flood: a producer thread delivers short messages at full speed
-// through the real callback path (service thread -> DeviceCallback -> ring ->
-// posted notification) while this thread, the user-interface thread, handles
+// through the real callback path (port thread -> device adapter ->
+// DeviceCallback -> ring -> posted notification) while this thread, the user-interface thread, handles
 // the notifications (message loop -> HandleNotification -> ReadEvent -> note
 // hook).  Each message is a channel-1 note-on whose note is its sequence
 // number modulo 128.
@@ -22,6 +22,7 @@
 #include <thread>
 
 #include "midi/circbuf.h"
+#include "midi/input_device_adapter.h"
 #include "midi/message_loop.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"
@@ -35,11 +36,12 @@ using Clock = std::chrono::steady_clock;
 
 // Remembers the context value of the input it opens: the component's link,
 // whose notification window pass 1 reroutes through its tap.
-class LinkedFake : public FakeMidiService {
+class LinkedDevices : public InputDeviceAdapter {
  public:
+  using InputDeviceAdapter::InputDeviceAdapter;
   Result InOpen(DeviceHandle& handle, unsigned id, Callback callback, std::uintptr_t instance) override {
     link = reinterpret_cast<DeviceLink*>(instance);
-    return FakeMidiService::InOpen(handle, id, callback, instance);
+    return InputDeviceAdapter::InOpen(handle, id, callback, instance);
   }
   DeviceLink* link = nullptr;
 };
@@ -101,10 +103,11 @@ std::uint64_t WarmUp(FakeMidiService& service, MessageLoop& loop, std::uint32_t 
 }
 
 Counts Flood(std::uint32_t messages, bool tapped) {
-  LinkedFake service;
+  FakeMidiService service;
   service.SetInputDevices({"Flood"});
+  LinkedDevices devices(service);
   MessageLoop loop;
-  TMidiInput input(service, loop);
+  TMidiInput input(devices, loop);
   Counts counts;
   counts.sent = messages;
 
@@ -145,7 +148,7 @@ Counts Flood(std::uint32_t messages, bool tapped) {
 
   constexpr std::uint32_t kTapQueue = 65536;
   std::atomic<std::uint32_t> notified{0};
-  MessageWindow* component = service.link->Window.load();
+  MessageWindow* component = devices.link->Window.load();
   // The producer never runs more than the tap's queue ahead, so the tap itself never drops one.
   MessageWindow tap(
       loop,
@@ -161,7 +164,7 @@ Counts Flood(std::uint32_t messages, bool tapped) {
         component->DispatchOne();
       },
       tapped ? kTapQueue : 2);
-  if (tapped) service.link->Window.store(&tap);
+  if (tapped) devices.link->Window.store(&tap);
 
   std::atomic<std::uint32_t> progress{0};
   std::atomic<bool> done{false};

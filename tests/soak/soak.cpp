@@ -26,6 +26,7 @@
 #include "theory/keys.h"
 #include "theory/note_table.h"
 #include "tools/scenario/runner.h"
+#include "ui/key_menus.h"
 #include "ui/layout.h"
 #include "ui/window_model.h"
 
@@ -219,7 +220,7 @@ class Soak {
     if (Below(12) == 0) {
       Click("ChromaticScale");
     } else {
-      Click(lintra::theory::Keys()[static_cast<std::size_t>(Below(24))].item);
+      Click(lintra::ui::KeyMenu(lintra::theory::Keys()[static_cast<std::size_t>(Below(24))].id));
     }
   }
 

@@ -29,9 +29,10 @@ struct Scale {
 std::size_t LetterIndex(char letter) { return kLetters.find(letter); }
 
 Scale ScaleOf(const KeyInfo& key) {
-  // The caption names the tonic: "F# Minor", "Bb Major".
-  const char tonicLetter = key.caption[0];
-  const int tonicAlter = key.caption[1] == '#' ? 1 : key.caption[1] == 'b' ? -1 : 0;
+  // The code names the tonic: "f_sharp_minor", "b_flat_major".
+  const std::string_view code = Code(key.id);
+  const char tonicLetter = static_cast<char>(std::toupper(static_cast<unsigned char>(code[0])));
+  const int tonicAlter = code.substr(1).starts_with("_sharp_") ? 1 : code.substr(1).starts_with("_flat_") ? -1 : 0;
   const int tonicSemitone = kNaturalSemitone[LetterIndex(tonicLetter)] + tonicAlter;
   const int* steps = key.minor ? kNaturalMinorSteps : kMajorSteps;
   Scale scale;
@@ -71,48 +72,49 @@ bool InScale(const Scale& scale, NoteSlot slot) { return scale.spelled.at(Letter
 constexpr NoteSlot kHighestAsked = 69;  // A4
 constexpr NoteSlot kLowestTreble = 35;  // Db3
 
-TEST(Keys, AreIndexedAsTheModulationDrawsThem) {
+TEST(Keys, AreIndexedAsTheModulationDrawsThemAndKnownByStableCodes) {
   const auto& keys = Keys();
-  EXPECT_EQ("CMajor1", keys[0].item);
-  EXPECT_EQ("FsharpMajor1", keys[6].item);
-  EXPECT_EQ("GbMajor1", keys[12].item);
-  EXPECT_EQ("AMinor1", keys[13].item);
-  EXPECT_EQ("EbMinor1", keys[23].item);
-  std::set<std::string_view> items;
+  EXPECT_EQ(keys[0].id, KeyId::CMajor);
+  EXPECT_EQ(keys[6].id, KeyId::FSharpMajor);
+  EXPECT_EQ(keys[12].id, KeyId::GFlatMajor);
+  EXPECT_EQ(keys[13].id, KeyId::AMinor);
+  EXPECT_EQ(keys[23].id, KeyId::EFlatMinor);
+  std::set<std::string_view> codes;
   for (std::size_t i = 0; i < keys.size(); ++i) {
-    EXPECT_EQ(i >= 13, keys[i].minor) << keys[i].item;
-    items.insert(keys[i].item);
-    EXPECT_EQ(&keys[i], FindKey(keys[i].item));
+    EXPECT_EQ(i >= 13, keys[i].minor) << Code(keys[i].id);
+    EXPECT_EQ(&keys[i], FindKey(keys[i].id));
+    EXPECT_EQ(Code(keys[i].id).ends_with(keys[i].minor ? "_minor" : "_major"), true) << Code(keys[i].id);
+    codes.insert(Code(keys[i].id));
+    EXPECT_EQ(ParseKeyCode(Code(keys[i].id)), keys[i].id);
   }
-  EXPECT_EQ(24u, items.size());
-  EXPECT_EQ(nullptr, FindKey("ChromaticScale"));
-  EXPECT_EQ(nullptr, FindKey("cmajor1"));
-  EXPECT_EQ(nullptr, FindKey(""));
+  EXPECT_EQ(24u, codes.size());
+  EXPECT_EQ(nullptr, FindKey(KeyId::Chromatic));
+  EXPECT_EQ(ParseKeyCode("chromatic"), KeyId::Chromatic);
+  // Written into journals: these never change.
+  EXPECT_EQ(Code(KeyId::FSharpMinor), "f_sharp_minor");
+  EXPECT_EQ(Code(KeyId::AFlatMajor), "a_flat_major");
+  EXPECT_FALSE(ParseKeyCode("GMajor1"));
+  EXPECT_FALSE(ParseKeyCode(""));
 }
 
-TEST(Keys, NamesHandlersAndInstructionsAgreeWithTheCaption) {
+TEST(Keys, InstructionsNameTheTonic) {
   for (const KeyInfo& key : Keys()) {
-    SCOPED_TRACE(std::string(key.item));
-    // Menu items are named after the caption, except for the lower-case "abMajor1".
-    std::string handler(key.item.substr(0, key.item.size() - 1));
-    handler[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(handler[0])));
-    EXPECT_EQ(handler + "Click", key.handler);
-    EXPECT_EQ(key.minor, key.caption.ends_with(" Minor"));
-    std::string expected = "Play scale-steps of " + std::string(key.caption);
-    if (key.minor) {
-      expected.insert(expected.size() - 5, "Harmonic ");
-    }
-    if (key.item == "CsharpMinor1") {
-      expected += '-';
-    }
+    const Scale scale = ScaleOf(key);
+    const std::string_view code = Code(key.id);
+    std::string expected = "Play scale-steps of ";
+    expected += static_cast<char>(std::toupper(static_cast<unsigned char>(code[0])));
+    if (code.substr(1).starts_with("_sharp_")) expected += '#';
+    if (code.substr(1).starts_with("_flat_")) expected += 'b';
+    expected += key.minor ? " Harmonic Minor" : " Major";
+    if (key.id == KeyId::CSharpMinor) expected += '-';
     EXPECT_EQ(expected, key.instruction);
   }
-  EXPECT_EQ("Play scale-steps of C# Harmonic Minor-", FindKey("CsharpMinor1")->instruction);
+  EXPECT_EQ("Play scale-steps of C# Harmonic Minor-", FindKey(KeyId::CSharpMinor)->instruction);
 }
 
 TEST(Keys, SignatureIsTheOneTheTonicNeeds) {
   for (const KeyInfo& key : Keys()) {
-    SCOPED_TRACE(std::string(key.item));
+    SCOPED_TRACE(std::string(Code(key.id)));
     const Scale scale = ScaleOf(key);
     std::string sharps, flats;
     for (const auto& [letter, alter] : scale.signature) {
@@ -141,7 +143,7 @@ TEST(Keys, SignatureIsTheOneTheTonicNeeds) {
 
 TEST(Keys, PoolIsEveryScaleNoteInRangeAscending) {
   for (const KeyInfo& key : Keys()) {
-    SCOPED_TRACE(std::string(key.item));
+    SCOPED_TRACE(std::string(Code(key.id)));
     const Scale scale = ScaleOf(key);
     EXPECT_TRUE(std::is_sorted(key.pool.begin(), key.pool.end()));
     for (NoteSlot slot : key.pool) {
@@ -162,7 +164,7 @@ TEST(Keys, PoolIsEveryScaleNoteInRangeAscending) {
 
 TEST(Keys, RaisedSeventhOnlyAtTheLeadingToneSlots) {
   for (const KeyInfo& key : Keys()) {
-    SCOPED_TRACE(std::string(key.item));
+    SCOPED_TRACE(std::string(Code(key.id)));
     if (!key.minor) {
       EXPECT_EQ(" ", key.leadingToneAccidental);
       continue;
@@ -186,7 +188,7 @@ TEST(Keys, RaisedSeventhOnlyAtTheLeadingToneSlots) {
 TEST(Keys, EachClefRangeOffersAtLeastTwoNotes) {
   // The pick never repeats the slot just asked, so each range needs two distinct slots to end.
   for (const KeyInfo& key : Keys()) {
-    SCOPED_TRACE(std::string(key.item));
+    SCOPED_TRACE(std::string(Code(key.id)));
     const std::set<NoteSlot> asked(key.pool.begin(), key.pool.end());
     const auto bass = std::count_if(asked.begin(), asked.end(), [](NoteSlot s) { return s < kLowestTreble; });
     const auto treble = static_cast<std::ptrdiff_t>(asked.size()) - bass;
@@ -196,31 +198,31 @@ TEST(Keys, EachClefRangeOffersAtLeastTwoNotes) {
 }
 
 TEST(Keys, DocumentedGapsAndRepeats) {
-  const KeyInfo& aMinor = *FindKey("AMinor1");
+  const KeyInfo& aMinor = *FindKey(KeyId::AMinor);
   EXPECT_EQ(2, std::count(aMinor.pool.begin(), aMinor.pool.end(), *FindByLetterName("F4")));
   EXPECT_EQ(0, std::count(aMinor.pool.begin(), aMinor.pool.end(), *FindByLetterName("G#4")));
-  const KeyInfo& gMinor = *FindKey("GMinor1");
+  const KeyInfo& gMinor = *FindKey(KeyId::GMinor);
   EXPECT_EQ(0, std::count(gMinor.pool.begin(), gMinor.pool.end(), *FindByLetterName("F#1")));
-  const KeyInfo& bbMinor = *FindKey("BbMinor1");
+  const KeyInfo& bbMinor = *FindKey(KeyId::BFlatMinor);
   EXPECT_EQ(0, std::count(bbMinor.pool.begin(), bbMinor.pool.end(), *FindByLetterName("A4")));
-  for (std::string_view shortOfNotes : {"BMajor1", "FsharpMajor1", "BMinor1"}) {
+  for (const KeyId shortOfNotes : {KeyId::BMajor, KeyId::FSharpMajor, KeyId::BMinor}) {
     const KeyInfo& key = *FindKey(shortOfNotes);
-    EXPECT_EQ(key.pool[22], key.pool[23]) << shortOfNotes;
+    EXPECT_EQ(key.pool[22], key.pool[23]) << Code(shortOfNotes);
   }
 }
 
 TEST(RestoreOrders, ListEachKeyOfTheirModeOnce) {
-  std::set<std::string_view> majors(MajorRestoreOrder().begin(), MajorRestoreOrder().end());
-  std::set<std::string_view> minors(MinorRestoreOrder().begin(), MinorRestoreOrder().end());
+  std::set<KeyId> majors(MajorRestoreOrder().begin(), MajorRestoreOrder().end());
+  std::set<KeyId> minors(MinorRestoreOrder().begin(), MinorRestoreOrder().end());
   EXPECT_EQ(13u, majors.size());
   EXPECT_EQ(11u, minors.size());
   for (const KeyInfo& key : Keys()) {
-    EXPECT_EQ(1u, (key.minor ? minors : majors).count(key.item)) << key.item;
+    EXPECT_EQ(1u, (key.minor ? minors : majors).count(key.id)) << Code(key.id);
   }
-  EXPECT_EQ("CMajor1", MajorRestoreOrder().front());
-  EXPECT_EQ("FsharpMajor1", MajorRestoreOrder().back());
-  EXPECT_EQ("AMinor1", MinorRestoreOrder().front());
-  EXPECT_EQ("EbMinor1", MinorRestoreOrder().back());
+  EXPECT_EQ(KeyId::CMajor, MajorRestoreOrder().front());
+  EXPECT_EQ(KeyId::FSharpMajor, MajorRestoreOrder().back());
+  EXPECT_EQ(KeyId::AMinor, MinorRestoreOrder().front());
+  EXPECT_EQ(KeyId::EFlatMinor, MinorRestoreOrder().back());
 }
 
 }  // namespace

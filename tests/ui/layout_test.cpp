@@ -6,6 +6,8 @@
 #include <set>
 #include <string>
 
+#include "theory/keys.h"
+#include "ui/key_menus.h"
 #include "ui/window_model.h"
 
 namespace lintra::ui {
@@ -93,6 +95,35 @@ TEST(Layout, MenusAsLaidOut) {
     EXPECT_TRUE(model.MenuNamed(name).layout.toggle) << name;
     EXPECT_EQ(model.MenuNamed(name).parent, &model.M(ui::menu::Progress1)) << name;
   }
+}
+
+TEST(Layout, EachKeyHasOneItemUnderItsScaleNamedAfterItsCaption) {
+  WindowModel model;
+  std::set<std::string_view> items;
+  for (std::size_t i = 0; i < theory::kKeyIdCount; ++i) {
+    const auto key = static_cast<theory::KeyId>(i);
+    const MenuItem& item = model.M(KeyMenu(key));
+    SCOPED_TRACE(std::string(item.Name()));
+    items.insert(item.Name());
+    EXPECT_EQ(KeyOfMenu(item.Name()), key);
+    EXPECT_EQ(KeyCaption(key), item.caption);
+    const theory::KeyInfo* info = theory::FindKey(key);
+    if (info == nullptr) {
+      EXPECT_EQ(item.parent, &model.M(menu::Keys));
+      continue;
+    }
+    EXPECT_EQ(item.parent, &model.M(info->minor ? menu::MinorKeys1 : menu::MajorKeys1));
+    // Items are named after the caption, save the lower-case "abMajor1"; handlers after the item.
+    std::string handler(item.Name().substr(0, item.Name().size() - 1));
+    handler[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(handler[0])));
+    EXPECT_EQ(handler + "Click", item.layout.handler);
+    std::string caption = item.caption;
+    if (info->minor) caption.insert(caption.size() - 5, "Harmonic ");
+    EXPECT_TRUE(info->instruction.starts_with("Play scale-steps of " + caption)) << info->instruction;
+  }
+  EXPECT_EQ(items.size(), theory::kKeyIdCount);
+  EXPECT_FALSE(KeyOfMenu("Keys"));
+  EXPECT_FALSE(KeyOfMenu("cmajor1"));
 }
 
 TEST(Layout, HiddenStoresStartAsLaidOut) {

@@ -8,7 +8,7 @@
 //     way the trainer answers a key.  Ends after COUNT notes or the timeout.
 //
 //   lintra-midi-e2e sysex IN OUT COUNT TIMEOUT_MS
-//     Works on the service directly: queues two 16-byte buffers, reports
+//     Works on the device calls over RtMidi's ports: queues two 16-byte buffers, reports
 //     each long and short message it receives on stdout, sends every complete
 //     system-exclusive message back out as a long message, and after COUNT
 //     reports resets the input and reports the buffers the reset returned.
@@ -24,10 +24,12 @@
 #include <vector>
 
 #include "midi/composite_service.h"
+#include "midi/input_device_adapter.h"
 #include "midi/message_loop.h"
 #include "midi/midi_in.h"
 #include "midi/midi_out.h"
 #include "midi/null_synth_service.h"
+#include "midi/output_device_adapter.h"
 #include "midi/rtmidi/rtmidi_service.h"
 
 namespace {
@@ -94,23 +96,23 @@ int EchoNotes(const Args& args) {
   return echoed == args.count ? 0 : 1;
 }
 
-// --- sysex mode: the service alone ---------------------------------------------
+// --- sysex mode: the device calls alone -----------------------------------------
 
 void PostToWindow(DeviceHandle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1, std::uintptr_t) {
   auto* window = reinterpret_cast<MessageWindow*>(instance);
   if (message == MIM_DATA || message == MIM_LONGDATA || message == MIM_LONGERROR) window->Post(message, p1, 0);
 }
 
-bool FindPort(MidiService& service, bool input, const std::string& name, unsigned& id) {
-  const unsigned count = input ? service.InGetNumDevs() : service.OutGetNumDevs();
+bool FindPort(MidiService& ports, bool input, const std::string& name, unsigned& id) {
+  const unsigned count = input ? ports.InputCount() : ports.OutputCount();
   for (id = 0; id < count; ++id) {
     std::string found;
     if (input) {
       InCaps caps;
-      if (service.InGetDevCaps(id, caps) == kOk) found = caps.productName;
+      if (ports.DescribeInput(id, caps) == kOk) found = caps.productName;
     } else {
       OutCaps caps;
-      if (service.OutGetDevCaps(static_cast<int>(id), caps) == kOk) found = caps.productName;
+      if (ports.DescribeOutput(static_cast<int>(id), caps) == kOk) found = caps.productName;
     }
     if (found == name) return true;
   }
@@ -127,25 +129,17 @@ std::string Hex(const std::uint8_t* bytes, std::uint32_t size) {
   return text;
 }
 
-int EchoSysex(const Args& args) {
-  RtMidiService service(RtMidiBackend::Jack);
-  unsigned inId = 0, outId = 0;
-  if (!FindPort(service, true, args.in, inId) || !FindPort(service, false, args.out, outId)) {
-    std::fprintf(stderr, "lintra-midi-e2e: ports %s / %s not found\n", args.in.c_str(), args.out.c_str());
-    return 2;
-  }
-  MessageLoop loop;
-  SemaphoreWaker waker;
-  loop.SetWaker(&waker);
-  DeviceHandle in = kNoHandle, out = kNoHandle;
+// What the sysex mode hears: each message reported, each complete one sent back; after the reset,
+// the buffers it hands back empty counted.
+struct SysexEcho {
+  OutputDeviceAdapter& output;
+  DeviceHandle out = kNoHandle;
+  LongHeader echo{};
   int reports = 0;
   bool resetting = false;
   int returnedByReset = 0;
-  std::vector<std::uint8_t> buffers[2] = {std::vector<std::uint8_t>(16), std::vector<std::uint8_t>(16)};
-  LongHeader headers[2];
-  LongHeader echo;
 
-  MessageWindow window(loop, [&](const PostedMessage& message) {
+  void Receive(const PostedMessage& message) {
     if (resetting) {
       const auto* header = reinterpret_cast<LongHeader*>(message.p1);
       if (message.code == MIM_LONGDATA && header->bytesRecorded == 0) ++returnedByReset;
@@ -163,42 +157,61 @@ int EchoSysex(const Args& args) {
         echo = LongHeader{};
         echo.data = header->data;
         echo.bufferLength = header->bytesRecorded;
-        if (service.OutPrepareHeader(out, &echo) != kOk || service.OutLongMsg(out, &echo) != kOk)
+        if (output.OutPrepareHeader(out, &echo) != kOk || output.OutLongMsg(out, &echo) != kOk)
           std::printf("echo failed\n");
       }
     }
     std::fflush(stdout);
-  });
+  }
+};
 
-  if (service.OutOpen(out, static_cast<int>(outId), nullptr, 0) != kOk ||
-      service.InOpen(in, inId, &PostToWindow, reinterpret_cast<std::uintptr_t>(&window)) != kOk) {
+int EchoSysex(const Args& args) {
+  RtMidiService ports(RtMidiBackend::Jack);
+  OutputDeviceAdapter output(ports);
+  InputDeviceAdapter input(ports);
+  unsigned inId = 0, outId = 0;
+  if (!FindPort(ports, true, args.in, inId) || !FindPort(ports, false, args.out, outId)) {
+    std::fprintf(stderr, "lintra-midi-e2e: ports %s / %s not found\n", args.in.c_str(), args.out.c_str());
+    return 2;
+  }
+  MessageLoop loop;
+  SemaphoreWaker waker;
+  loop.SetWaker(&waker);
+  DeviceHandle in = kNoHandle;
+  SysexEcho heard{output};
+  std::vector<std::uint8_t> buffers[2] = {std::vector<std::uint8_t>(16), std::vector<std::uint8_t>(16)};
+  LongHeader headers[2];
+  MessageWindow window(loop, [&](const PostedMessage& message) { heard.Receive(message); });
+
+  if (output.OutOpen(heard.out, static_cast<int>(outId), nullptr, 0) != kOk ||
+      input.InOpen(in, inId, &PostToWindow, reinterpret_cast<std::uintptr_t>(&window)) != kOk) {
     std::fprintf(stderr, "lintra-midi-e2e: open failed\n");
     return 2;
   }
   for (int i = 0; i < 2; ++i) {
     headers[i].data = buffers[i].data();
     headers[i].bufferLength = static_cast<std::uint32_t>(buffers[i].size());
-    service.InPrepareHeader(in, &headers[i]);
-    service.InAddBuffer(in, &headers[i]);
+    input.InPrepareHeader(in, &headers[i]);
+    input.InAddBuffer(in, &headers[i]);
   }
-  service.InStart(in);
+  input.InStart(in);
   std::printf("ready\n");
   std::fflush(stdout);
-  RunLoop(loop, waker, args, [&] { return reports >= args.count; });
+  RunLoop(loop, waker, args, [&] { return heard.reports >= args.count; });
 
   // Both buffers are back with us by now; one goes in again, and the reset
   // has to hand it back empty.
   loop.DispatchPending();
-  resetting = true;
-  service.InAddBuffer(in, &headers[0]);
-  service.InReset(in);
+  heard.resetting = true;
+  input.InAddBuffer(in, &headers[0]);
+  input.InReset(in);
   loop.DispatchPending();
-  std::printf("reset returned %d\n", returnedByReset);
-  for (auto& header : headers) service.InUnprepareHeader(in, &header);
-  const Result closed = service.InClose(in);
-  service.OutClose(out);
+  std::printf("reset returned %d\n", heard.returnedByReset);
+  for (auto& header : headers) input.InUnprepareHeader(in, &header);
+  const Result closed = input.InClose(in);
+  output.OutClose(heard.out);
   std::printf("closed %u\n", closed);
-  return reports >= args.count ? 0 : 1;
+  return heard.reports >= args.count ? 0 : 1;
 }
 
 }  // namespace

@@ -1,31 +1,33 @@
 // What the trainer would ask the Progress window to show over a journal file: the whole pool of
-// `keyItem` on the grand staff, "now" a minute after the last answer, in UTC.
+// the key whose menu item is `keyItem` on the grand staff, "now" a minute after the last answer, in UTC,
+// and the model of the student's reading of that key, read from the journal when first asked for and
+// kept, as the trainer keeps it.
 #pragma once
 
-#include <sqlite3.h>
-
+#include <memory>
 #include <string>
 
-#include "app/progress_view.h"
+#include "coach/progress_view.h"
+#include "coach/reading_history.h"
+#include "journal/journal_reader.h"
 #include "theory/keys.h"
+#include "ui/key_menus.h"
 
 namespace lintra::tools {
 
-inline app::ProgressRequest RequestOver(const std::string& journalPath, const std::string& keyItem) {
-  app::ProgressRequest request;
+inline coach::ProgressRequest RequestOver(const std::string& journalPath, const std::string& keyItem) {
+  coach::ProgressRequest request;
   request.journalPath = journalPath;
-  request.keyItem = keyItem;
+  request.key = ui::KeyOfMenu(keyItem).value_or(theory::KeyId::GMajor);
   request.clefRange = practice::ClefRange::Grand;
-  if (const theory::KeyInfo* key = theory::FindKey(keyItem)) request.pool.assign(key->pool.begin(), key->pool.end());
-  sqlite3* db = nullptr;
-  sqlite3_stmt* last = nullptr;
-  if (sqlite3_open_v2(journalPath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
-      sqlite3_prepare_v2(db, "SELECT max(time_ms) FROM answers", -1, &last, nullptr) == SQLITE_OK &&
-      sqlite3_step(last) == SQLITE_ROW) {
-    request.nowUtcMs = sqlite3_column_int64(last, 0) + 60'000;
-  }
-  sqlite3_finalize(last);
-  sqlite3_close(db);
+  if (const theory::KeyInfo* key = theory::FindKey(request.key))
+    request.pool.assign(key->pool.begin(), key->pool.end());
+  if (const auto last = journal::JournalReader(journalPath).LastAnswerUtcMs()) request.nowUtcMs = *last + 60'000;
+  auto kept = std::make_shared<std::unique_ptr<practice::ReadingModel>>();
+  request.reading = [kept, journalPath, key = request.key]() -> practice::ReadingModel& {
+    if (!*kept) *kept = coach::ReadingFromJournal(journal::JournalReader(journalPath), key);
+    return **kept;
+  };
   request.exportJournal = [] {};
   request.resetProgress = [] {};
   return request;

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: lintra-progress-shot JOURNAL OUT.png [KEY]\n");
     return 2;
   }
-  const lintra::app::ProgressRequest request = lintra::tools::RequestOver(argv[1], argc > 3 ? argv[3] : "GMajor1");
+  const lintra::coach::ProgressRequest request = lintra::tools::RequestOver(argv[1], argc > 3 ? argv[3] : "GMajor1");
   lintra::progress::ProgressWindow window;
   window.Show(request);
   QCoreApplication::processEvents();

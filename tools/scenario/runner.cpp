@@ -20,7 +20,7 @@ Runner::Runner(std::ostream& out) : state_(std::make_unique<RunnerState>(out)) {
 Runner::~Runner() = default;
 
 bool Runner::Quit() const { return state_->quit; }
-app::TForm2* Runner::Form() { return state_->form.get(); }
+app::TForm2* Runner::Form() { return state_->form; }
 ui::WindowModel* Runner::Model() { return state_->model.get(); }
 const std::filesystem::path& Runner::SettingsFile() const { return state_->settingsFile; }
 

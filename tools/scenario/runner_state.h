@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/form2.h"
+#include "app/trainer.h"
 #include "midi/message_loop.h"
 #include "testing/fake_midi_service.h"
 #include "testing/manual_clock.h"
@@ -24,7 +25,8 @@ struct RunnerState {
     dialogs.pump = &pump;
   }
   ~RunnerState() {
-    form.reset();
+    form = nullptr;
+    trainer.reset();
     model.reset();
     std::error_code error;
     if (!folder.empty()) std::filesystem::remove_all(folder, error);
@@ -49,7 +51,8 @@ struct RunnerState {
   std::filesystem::path folder;
   std::filesystem::path settingsFile;
   std::unique_ptr<ui::WindowModel> model;
-  std::unique_ptr<app::TForm2> form;
+  std::unique_ptr<app::Trainer> trainer;
+  app::TForm2* form = nullptr;  // the trainer's window, once started
   bool quit = false;
 };
 

@@ -1,12 +1,14 @@
 #include "tools/scenario/scripted_services.h"
 
-#include <ctime>
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <ostream>
 
 #include "app/form2.h"
 #include "midi/message_loop.h"
 #include "tools/scenario/transcript.h"
+#include "ui/key_menus.h"
 
 namespace lintra::scenario {
 
@@ -76,20 +78,24 @@ bool RunnerShell::OpenDocument(const std::string& path) {
 void TraceCanvas::DrawText(int x, int y, std::string_view text, const notation::TextStyle& style) {
   if (!trace) return;
   out_ << "draw " << Quoted(text) << ' ' << x << ' ' << y << ' ' << (style.opaque ? "opaque" : "transparent") << ' '
-       << (style.colour == notation::TextColour::White ? "white" : "black") << '\n';
+       << notation::ColourName(style.colour) << '\n';
 }
 
-void RecordingProgressView::Show(const app::ProgressRequest& request) {
+void RecordingProgressView::Show(const coach::ProgressRequest& request) {
   last = request;
   shown = true;
-  const std::time_t seconds = static_cast<std::time_t>(request.nowUtcMs / 1000);
-  std::tm tm{};
-  gmtime_r(&seconds, &tm);
-  char now[32];
-  std::strftime(now, sizeof now, "%Y-%m-%dT%H:%M:%S", &tm);
+  const std::chrono::sys_seconds seconds{std::chrono::seconds{request.nowUtcMs / 1000}};
+  const auto day = std::chrono::floor<std::chrono::days>(seconds);
+  const std::chrono::year_month_day date{day};
+  const std::chrono::hh_mm_ss time{seconds - day};
+  char now[48];
+  std::snprintf(now, sizeof now, "%d-%02u-%02uT%02d:%02d:%02d", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                static_cast<int>(time.seconds().count()));
   static constexpr const char* kClefs[] = {"treble", "bass", "grand"};
-  out_ << "progress-window journal " << (request.journalPath.empty() ? "off" : "on") << " key " << request.keyItem
-       << " clef " << kClefs[static_cast<int>(request.clefRange)] << " names "
+  out_ << "progress-window journal " << (request.journalPath.empty() ? "off" : "on") << " key "
+       << ui::KeyMenu(request.key).text << " clef " << kClefs[static_cast<int>(request.clefRange)] << " names "
        << (request.syllables ? "syllables" : "letters") << " middle-c " << (request.middleCIsC4 ? "C4" : "C3")
        << " now " << now << 'Z' << " utc-offset " << request.utcOffsetMinutes << " pool";
   for (const auto slot : request.pool) out_ << ' ' << int{slot};

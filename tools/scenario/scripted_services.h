@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/progress_view.h"
+#include "coach/progress_view.h"
 #include "notation/canvas.h"
 #include "ui/dialogs.h"
 
@@ -78,11 +78,11 @@ class TraceCanvas : public notation::Canvas {
 
 // Prints what the Progress window is asked to show, and keeps the request so that its buttons can
 // be pressed.
-class RecordingProgressView : public app::ProgressView {
+class RecordingProgressView : public coach::ProgressView {
  public:
   explicit RecordingProgressView(std::ostream& out) : out_(out) {}
-  void Show(const app::ProgressRequest& request) override;
-  app::ProgressRequest last;
+  void Show(const coach::ProgressRequest& request) override;
+  coach::ProgressRequest last;
   bool shown = false;
 
  private:

@@ -101,13 +101,12 @@ void Start(const Command& c) {
   s.model = std::make_unique<ui::WindowModel>();
   app::FormServices services{s.clock,    s.dialogs, s.shell,        s.pump,          s.canvas,
                              *s.service, s.loop,    s.settingsFile, "Note Help.html"};
-  services.journalPath = s.journalPath;
-  services.progressView = &s.progressView;
-  s.form = std::make_unique<app::TForm2>(*s.model, services);
+  s.trainer = std::make_unique<app::Trainer>(*s.model, services, app::PracticeServices{s.journalPath, &s.progressView});
+  s.form = &s.trainer->Form();
   s.pump.loop = &s.loop;
-  s.pump.form = s.form.get();
-  s.form->OnShortSent = [&s](std::uint8_t a, std::uint8_t b, std::uint8_t d) {
-    s.out << "midi-out " << int{a} << ' ' << int{b} << ' ' << int{d} << '\n';
+  s.pump.form = s.form;
+  s.form->OnShortSent = [&s](const midi::ShortMessage& message) {
+    s.out << "midi-out " << int{message.status} << ' ' << int{message.data1} << ' ' << int{message.data2} << '\n';
   };
   s.form->FormCreate();
   s.form->Initial();

@@ -127,7 +127,7 @@ void ShowFile(const Command& c, const std::filesystem::path& file, const char* w
 
 void ShowJournal(const Command& c) {
   std::ostringstream csv;
-  if (!c.s.form->WriteJournalCsv(csv)) {
+  if (!c.s.trainer->Coach().Journal().WriteCsv(csv)) {
     c.s.out << "journal none\n";
     return;
   }

@@ -10,6 +10,7 @@
 #include "notation/staff_painter.h"
 #include "theory/keys.h"
 #include "theory/note_table.h"
+#include "ui/key_menus.h"
 
 int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);
@@ -46,8 +47,9 @@ int main(int argc, char** argv) {
     notes.emplace_back(key.pool.front(), "");
     if (key.minor) notes.emplace_back(key.leadingTones[2], std::string(key.leadingToneAccidental));
     notes.emplace_back(key.pool.back(), "");
-    drawOne(static_cast<int>(i), QString::fromUtf8(key.caption.data(), static_cast<int>(key.caption.size())),
-            key.signatureKind, key.signatureCount, notes);
+    const std::string_view caption = lintra::ui::KeyCaption(key.id);
+    drawOne(static_cast<int>(i), QString::fromUtf8(caption.data(), static_cast<int>(caption.size())), key.signatureKind,
+            key.signatureCount, notes);
   }
   // Ledger lines: B4 (below the note), A4 (through it), middle C, F1.
   drawOne(static_cast<int>(keys.size()), "Ledger lines", " ", 0, {{72, "b"}, {69, "#"}, {33, "n"}, {0, ""}});

@@ -25,6 +25,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -107,23 +108,8 @@ bool NextEvent(Display* display, XEvent& event, Clock::time_point deadline) {
   return true;
 }
 
-std::optional<Run> RunOnce(Display* display, const std::string& program, int settleMs) {
-  const Window root = DefaultRootWindow(display);
-  const int screenWidth = DisplayWidth(display, DefaultScreen(display));
-  const int screenHeight = DisplayHeight(display, DefaultScreen(display));
-  XSync(display, False);
-  mainWindow = 0;
-
-  // Rows a maximized window covers, as they look before it appears.
-  const int rows[] = {screenHeight / 4, screenHeight / 2, 3 * screenHeight / 4};
-  std::vector<std::vector<unsigned long>> before;
-  for (const int y : rows) before.push_back(Row(display, root, y, 0, screenWidth));
-
-  char configTemplate[] = "/tmp/lintra-start-bench.XXXXXX";
-  const char* config = mkdtemp(configTemplate);
-  if (!config) return std::nullopt;
-
-  const auto start = Clock::now();
+// Starts `program` with its configuration, data and runtime folders in `config`.
+pid_t Launch(const std::string& program, const char* config) {
   const pid_t pid = fork();
   if (pid == 0) {
     setenv("XDG_CONFIG_HOME", config, 1);
@@ -136,6 +122,54 @@ std::optional<Run> RunOnce(Display* display, const std::string& program, int set
     execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
+  return pid;
+}
+
+// Rows of the screen a maximized window covers, as they looked before it appeared.
+struct Rows {
+  std::array<int, 3> y;
+  std::vector<std::vector<unsigned long>> before;
+};
+
+// True once `window` has changed one of the rows it covers.
+bool WaitUntilPainted(Display* display, Window root, Window window, const Rows& rows, Clock::time_point deadline) {
+  const int screenWidth = DisplayWidth(display, DefaultScreen(display));
+  XWindowAttributes attributes;
+  XGetWindowAttributes(display, window, &attributes);
+  const int x0 = std::clamp(attributes.x, 0, screenWidth - 1);
+  const int x1 = std::clamp(attributes.x + attributes.width, x0 + 1, screenWidth);
+  XEvent event;
+  while (Clock::now() < deadline) {
+    for (std::size_t i = 0; i < rows.y.size(); ++i) {
+      if (rows.y[i] < attributes.y || rows.y[i] >= attributes.y + attributes.height) continue;
+      const auto now = Row(display, root, rows.y[i], x0, x1 - x0);
+      if (!std::equal(now.begin(), now.end(), rows.before[i].begin() + x0)) return true;
+    }
+    while (XPending(display)) {
+      XNextEvent(display, &event);
+      Manage(display, event);
+    }
+    usleep(500);
+  }
+  return false;
+}
+
+std::optional<Run> RunOnce(Display* display, const std::string& program, int settleMs) {
+  const Window root = DefaultRootWindow(display);
+  const int screenWidth = DisplayWidth(display, DefaultScreen(display));
+  const int screenHeight = DisplayHeight(display, DefaultScreen(display));
+  XSync(display, False);
+  mainWindow = 0;
+
+  Rows rows{{screenHeight / 4, screenHeight / 2, 3 * screenHeight / 4}, {}};
+  for (const int y : rows.y) rows.before.push_back(Row(display, root, y, 0, screenWidth));
+
+  char configTemplate[] = "/tmp/lintra-start-bench.XXXXXX";
+  const char* config = mkdtemp(configTemplate);
+  if (!config) return std::nullopt;
+
+  const auto start = Clock::now();
+  const pid_t pid = Launch(program, config);
   if (pid < 0) return std::nullopt;
 
   Run run;
@@ -151,22 +185,7 @@ std::optional<Run> RunOnce(Display* display, const std::string& program, int set
   }
   if (window) {
     run.mappedMs = Ms(Clock::now() - start);
-    XWindowAttributes attributes;
-    XGetWindowAttributes(display, window, &attributes);
-    const int x0 = std::clamp(attributes.x, 0, screenWidth - 1);
-    const int x1 = std::clamp(attributes.x + attributes.width, x0 + 1, screenWidth);
-    while (!ok && Clock::now() < deadline) {
-      for (std::size_t i = 0; i < std::size(rows) && !ok; ++i) {
-        if (rows[i] < attributes.y || rows[i] >= attributes.y + attributes.height) continue;
-        const auto now = Row(display, root, rows[i], x0, x1 - x0);
-        ok = !std::equal(now.begin(), now.end(), before[i].begin() + x0);
-      }
-      while (XPending(display)) {
-        XNextEvent(display, &event);
-        Manage(display, event);
-      }
-      if (!ok) usleep(500);
-    }
+    ok = WaitUntilPainted(display, root, window, rows, deadline);
     run.shownMs = Ms(Clock::now() - start);
   }
   const auto settled = Clock::now() + std::chrono::milliseconds(ok ? settleMs : 0);

@@ -30,7 +30,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-using lintra::midi::DeviceHandle;
 
 constexpr float kSilence = 1e-6f;  // FluidSynth's float output is exactly 0 when nothing sounds
 
@@ -71,64 +70,51 @@ double Percentile(std::vector<double> values, double p) {
   return values[i];
 }
 
-std::uint32_t Pack(int status, int d1, int d2) { return static_cast<std::uint32_t>(status | (d1 << 8) | (d2 << 16)); }
-
-}  // namespace
-
-int main(int argc, char** argv) {
-  int notes = 100;
-  for (int i = 1; i + 1 < argc; ++i)
-    if (std::strcmp(argv[i], "--notes") == 0) notes = std::max(1, std::atoi(argv[++i]));
-
-  Probe probe;
+// The probe as a JACK client of its own, listening on its one input; false with a message when it
+// cannot be.
+bool StartProbe(Probe& probe) {
   jack_status_t status{};
   probe.client = jack_client_open("lintra-latency-probe", JackNoStartServer, &status);
   if (!probe.client) {
     std::fprintf(stderr, "no JACK server (status 0x%x)\n", static_cast<unsigned>(status));
-    return 2;
+    return false;
   }
   probe.in = jack_port_register(probe.client, "in", JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput, 0);
   jack_set_process_callback(probe.client, &Probe::Process, &probe);
   if (!probe.in || jack_activate(probe.client) != 0) {
     std::fprintf(stderr, "cannot start the probe client\n");
-    return 2;
+    return false;
   }
-  const double rate = jack_get_sample_rate(probe.client);
-  const jack_nframes_t period = jack_get_buffer_size(probe.client);
+  return true;
+}
 
-  lintra::midi::SynthOptions options;
-  options.audioDriver = "jack";
-  options.sampleRate = rate;
-  lintra::midi::SynthService synth(options);
-  if (!synth.WaitUntilReady(20s) || synth.AudioInfo().driver != "jack" || !synth.Sounding()) {
-    std::fprintf(stderr, "the synthesizer did not start on JACK (soundfont %s)\n", synth.SoundfontPath().c_str());
-    return 2;
-  }
-
-  // The synthesizer's left output into the probe; the playback latency of
-  // the server's port it is connected to is where its frames sound.
+// The synthesizer's left output into the probe; `playback` is the latency of the server's port it
+// is connected to, where its frames sound.
+bool ConnectSynthesizer(Probe& probe, jack_latency_range_t& playback) {
   const char** outputs = jack_get_ports(probe.client, "^Lintra:", JACK_DEFAULT_AUDIO_TYPE, JackPortIsOutput);
   if (!outputs || !outputs[0] || jack_connect(probe.client, outputs[0], jack_port_name(probe.in)) != 0) {
     std::fprintf(stderr, "cannot connect the synthesizer's output to the probe\n");
-    return 2;
+    return false;
   }
-  jack_latency_range_t playback{0, 0};
   const char** speakers =
       jack_get_ports(probe.client, nullptr, JACK_DEFAULT_AUDIO_TYPE, JackPortIsInput | JackPortIsPhysical);
   if (speakers && speakers[0])
     jack_port_get_latency_range(jack_port_by_name(probe.client, speakers[0]), JackPlaybackLatency, &playback);
   jack_free(speakers);
   jack_free(outputs);
+  return true;
+}
 
-  DeviceHandle handle = lintra::midi::kNoHandle;
-  synth.OutOpen(handle, 0, nullptr, 0);
-  synth.OutShortMsg(handle, Pack(0xC0, 0, 0));
+struct Heard {
+  std::vector<double> renderedMs;  // note-on to its first frame in the server's graph
+  int missed = 0;
+};
 
+Heard PlayNotes(Probe& probe, lintra::midi::OutputConnection& port, int notes, double rate, jack_nframes_t period) {
+  Heard heard;
   std::mt19937 random(12345);
   const auto periodUs = static_cast<int>(1e6 * period / rate);
   std::uniform_int_distribution<int> phase(0, periodUs);
-  std::vector<double> renderedMs;
-  int missed = 0;
   for (int n = 0; n < notes; ++n) {
     // Quiet for a few cycles first, so that the first loud frame is this note's.
     for (auto until = std::chrono::steady_clock::now() + 2s;
@@ -138,33 +124,31 @@ int main(int argc, char** argv) {
     probe.found.store(false);
     probe.armed.store(true);
     const jack_nframes_t sentAt = jack_frame_time(probe.client);
-    synth.OutShortMsg(handle, Pack(0x90, 60, 127));
+    port.Send(lintra::midi::NoteOn{60});
     for (auto until = std::chrono::steady_clock::now() + 1s;
          !probe.found.load() && std::chrono::steady_clock::now() < until;)
       std::this_thread::sleep_for(100us);
     probe.armed.store(false);
-    synth.OutShortMsg(handle, Pack(0x80, 60, 0));
-    synth.OutShortMsg(handle, Pack(0xB0, 120, 0));  // all sound off: no release tail to wait for
+    port.Send(lintra::midi::NoteOff{60, 0});
+    port.Send(lintra::midi::ControlChange{120, 0});  // all sound off: no release tail to wait for
     if (!probe.found.load()) {
-      ++missed;
+      ++heard.missed;
       continue;
     }
     // Signed: a note-on that reaches the synthesizer while the cycle that
     // began just before it is still being rendered sounds in that cycle.
     const auto rendered = static_cast<std::int32_t>(probe.foundAt.load() - sentAt);
-    renderedMs.push_back(1000.0 * rendered / rate);
+    heard.renderedMs.push_back(1000.0 * rendered / rate);
   }
-  synth.OutClose(handle);
-  jack_client_close(probe.client);
+  return heard;
+}
 
-  if (renderedMs.empty()) {
-    std::fprintf(stderr, "no note was heard\n");
-    return 1;
-  }
+void Report(const Heard& heard, double rate, jack_nframes_t period, const jack_latency_range_t& playback) {
+  const auto& renderedMs = heard.renderedMs;
   const double periodMs = 1000.0 * period / rate;
   const double playbackMs = 1000.0 * playback.max / rate;
   std::printf("JACK %.0f Hz, period %u frames (%.2f ms); %zu notes, %d missed\n", rate, period, periodMs,
-              renderedMs.size(), missed);
+              renderedMs.size(), heard.missed);
   std::printf("note-on to its first frame in the server's graph:");
   for (const double p : {0.5, 0.95, 0.99, 1.0})
     std::printf("  %s %.2f ms (%.2f periods)",
@@ -176,5 +160,42 @@ int main(int argc, char** argv) {
   std::printf(
       "\nplayback latency of the server's output %u frames (%.2f ms): heard after median %.2f ms, max %.2f ms\n",
       playback.max, playbackMs, Percentile(renderedMs, 0.5) + playbackMs, Percentile(renderedMs, 1.0) + playbackMs);
-  return missed == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int notes = 100;
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], "--notes") == 0) notes = std::max(1, std::atoi(argv[++i]));
+
+  Probe probe;
+  if (!StartProbe(probe)) return 2;
+  const double rate = jack_get_sample_rate(probe.client);
+  const jack_nframes_t period = jack_get_buffer_size(probe.client);
+
+  lintra::midi::SynthOptions options;
+  options.audioDriver = "jack";
+  options.sampleRate = rate;
+  lintra::midi::SynthService synth(options);
+  if (!synth.WaitUntilReady(20s) || synth.AudioInfo().driver != "jack" || !synth.Sounding()) {
+    std::fprintf(stderr, "the synthesizer did not start on JACK (soundfont %s)\n", synth.SoundfontPath().c_str());
+    return 2;
+  }
+  jack_latency_range_t playback{0, 0};
+  if (!ConnectSynthesizer(probe, playback)) return 2;
+
+  std::unique_ptr<lintra::midi::OutputConnection> port;
+  synth.OpenOutput(0, port);
+  port->Send(lintra::midi::ProgramChange{0});
+  const Heard heard = PlayNotes(probe, *port, notes, rate, period);
+  port->Close();
+  jack_client_close(probe.client);
+
+  if (heard.renderedMs.empty()) {
+    std::fprintf(stderr, "no note was heard\n");
+    return 1;
+  }
+  Report(heard, rate, period, playback);
+  return heard.missed == 0 ? 0 : 1;
 }

@@ -24,6 +24,31 @@ void Wait(int ms) {
   while (timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
+void UseDarkPalette() {
+  QPalette dark(QColor(53, 53, 53));
+  for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) dark.setColor(role, QColor(30, 30, 30));
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    dark.setColor(role, QColor(230, 230, 230));
+  QApplication::setPalette(dark);
+}
+
+// Chooses the menu items and clicks the controls named, in turn; false at a name the window lacks.
+bool ChooseAndClick(lintra::frontend::MainWindow& window, const std::vector<std::string>& names, int wait) {
+  for (const auto& name : names) {
+    auto& model = window.Form().Model();
+    if (model.FindMenu(name) != nullptr) {
+      window.ActionNamed(name)->trigger();
+    } else if (model.FindControl(name) != nullptr) {
+      window.Form().ClickControl(model.ControlNamed(name));
+    } else {
+      std::fprintf(stderr, "no control or menu item %s\n", name.c_str());
+      return false;
+    }
+    Wait(wait);
+  }
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,14 +61,7 @@ int main(int argc, char** argv) {
   }
   bool maximized = false;
   for (int i = 2; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--dark") == 0) {
-      QPalette dark(QColor(53, 53, 53));
-      for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        dark.setColor(role, QColor(30, 30, 30));
-      for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(role, QColor(230, 230, 230));
-      QApplication::setPalette(dark);
-    }
+    if (std::strcmp(argv[i], "--dark") == 0) UseDarkPalette();
     if (std::strcmp(argv[i], "--maximized") == 0) maximized = true;
   }
   QTemporaryDir folder;
@@ -77,17 +95,6 @@ int main(int argc, char** argv) {
   // Resized once shown, as a user would: before, the window takes its computed placement.
   if (width > 0 && height > 0) window.resize(width, height);
   Wait(wait);
-  for (const auto& name : names) {
-    auto& model = window.Form().Model();
-    if (model.FindMenu(name) != nullptr) {
-      window.ActionNamed(name)->trigger();
-    } else if (model.FindControl(name) != nullptr) {
-      window.Form().ClickControl(model.ControlNamed(name));
-    } else {
-      std::fprintf(stderr, "no control or menu item %s\n", name.c_str());
-      return 2;
-    }
-    Wait(wait);
-  }
+  if (!ChooseAndClick(window, names, wait)) return 2;
   return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

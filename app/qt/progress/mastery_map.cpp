@@ -43,10 +43,10 @@ QFont FigureFont() {
 
 }  // namespace
 
-QString AccuracyFigure(const practice::Mastery& mastery) {
-  if (mastery.recent == 0) return QStringLiteral("–");
+QString MasteryFigure(const practice::Mastery& mastery) {
+  if (mastery.firstTries == 0) return QStringLiteral("–");
   // The per cent sign is left to the legend: "100%" is wider than a note's column.
-  return QString::number(static_cast<int>(std::lround(mastery.Accuracy() * 100)));
+  return QString::number(static_cast<int>(std::lround(mastery.figure)));
 }
 
 MasteryMap::MasteryMap(QWidget* parent) : QWidget(parent) {
@@ -58,8 +58,8 @@ MasteryMap::MasteryMap(QWidget* parent) : QWidget(parent) {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void MasteryMap::SetNotes(const std::string& keyItem, std::vector<NoteMastery> notes) {
-  keyItem_ = keyItem;
+void MasteryMap::SetNotes(theory::KeyId key, std::vector<coach::NoteMastery> notes) {
+  key_ = key;
   notes_ = std::move(notes);
   marks_.clear();
   updateGeometry();
@@ -98,7 +98,7 @@ void MasteryMap::DrawSystem(QPainter& painter, QPointF origin, std::size_t first
 
   notation::PainterCanvas canvas(painter, QPointF(0, 0));
   notation::StaffPainter staff(canvas);
-  const theory::KeyInfo* key = theory::FindKey(keyItem_);
+  const theory::KeyInfo* key = theory::FindKey(key_);
   staff.DrawStaff(key ? key->signatureKind : std::string_view(), key ? key->signatureCount : 0);
   const int linesWidth = notation::TextCell(0, 0, notation::kStaffLines, staff.Style()).width();
   for (int x = linesWidth; linesWidth > 0 && x < width; x += linesWidth) staff.DrawStaves(x);
@@ -106,18 +106,18 @@ void MasteryMap::DrawSystem(QPainter& painter, QPointF origin, std::size_t first
   const QTransform toWidget = painter.transform();
   std::int32_t noteX = 0;
   for (std::size_t i = first; i < first + count; ++i) {
-    const NoteMastery& note = notes_[i];
+    const coach::NoteMastery& note = notes_[i];
     const auto state = note.mastery.state;
     const int headX = kFirstNoteX + noteX + kAccidentalToHead;
     const int headY = theory::SpelledNoteTable().at(note.slot).staffY;
     canvas.SetInk(StateColour(state));
-    staff.DrawNote(practice::DrawnSign(keyItem_, note.slot), headY, noteX);
+    staff.DrawNote(practice::DrawnSign(key_, note.slot), headY, noteX);
 
     const QRectF head = notation::InkBounds(headX, headY, "w", staff.Style());
     const double centre = head.center().x();
     const QRectF symbol(centre - kSymbol / 2.0, kStaffHeight + 2, kSymbol, kSymbol);
     DrawStateSymbol(painter, symbol, state);
-    const QString figure = AccuracyFigure(note.mastery);
+    const QString figure = MasteryFigure(note.mastery);
     painter.setPen(Qt::black);
     painter.setFont(FigureFont());
     painter.drawText(QRectF(centre - kNotePitch / 2.0, symbol.bottom() + 1, kNotePitch, 14),
@@ -135,7 +135,7 @@ void MasteryMap::DrawLegend(QPainter& painter, QPointF origin) {
   static const Entry entries[] = {
       {practice::MasteryState::New, "new: fewer than 3 tries"},
       {practice::MasteryState::Learning, "learning"},
-      {practice::MasteryState::Fluent, "fluent: 9 of the last 10 right, median under 2 s"},
+      {practice::MasteryState::Fluent, "fluent: more likely read right at sight than not"},
   };
   painter.save();
   QFont font = painter.font();
@@ -154,7 +154,8 @@ void MasteryMap::DrawLegend(QPainter& painter, QPointF origin) {
   }
   painter.drawText(
       QPointF(origin.x(), y + 28),
-      QStringLiteral("Under each note: its state, and the per cent of its last 10 first tries that were right."));
+      QStringLiteral(
+          "Under each note: its state, and how sure the trainer is, in per cent, that you read it fluently."));
   painter.restore();
 }
 

@@ -1,5 +1,5 @@
 // The mastery map: every note of the pool on the grand staff, each in its state's colour, with
-// the state's symbol and its accuracy figure under it, and a legend.
+// the state's symbol and its figure under it, and a legend.
 #pragma once
 
 #include <QRectF>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/qt/progress/progress_report.h"
+#include "coach/progress_report.h"
 
 namespace lintra::progress {
 
@@ -21,12 +21,12 @@ class MasteryMap : public QWidget {
     practice::MasteryState state = practice::MasteryState::New;
     QRectF head;     // the note head's ink
     QRectF symbol;   // the state's symbol
-    QString figure;  // per cent right, "80", or "–" for a note never asked
+    QString figure;  // MasteryFigure
   };
 
   explicit MasteryMap(QWidget* parent = nullptr);
 
-  void SetNotes(const std::string& keyItem, std::vector<NoteMastery> notes);
+  void SetNotes(theory::KeyId key, std::vector<coach::NoteMastery> notes);
   // Laid out by the last paint.
   const std::vector<Mark>& Marks() const { return marks_; }
 
@@ -40,11 +40,12 @@ class MasteryMap : public QWidget {
   void DrawSystem(QPainter& painter, QPointF origin, std::size_t first, std::size_t count);
   void DrawLegend(QPainter& painter, QPointF origin);
 
-  std::string keyItem_;
-  std::vector<NoteMastery> notes_;
+  theory::KeyId key_ = theory::KeyId::CMajor;
+  std::vector<coach::NoteMastery> notes_;
   std::vector<Mark> marks_;
 };
 
-QString AccuracyFigure(const practice::Mastery& mastery);
+// How sure the model is that the note is read fluently, in per cent; "–" for a note never asked.
+QString MasteryFigure(const practice::Mastery& mastery);
 
 }  // namespace lintra::progress

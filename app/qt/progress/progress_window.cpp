@@ -56,9 +56,9 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   layout->addWidget(Heading(tr("Trends"), this));
   auto* charts = new QHBoxLayout;
-  days_ = new TrendChart(tr("Per day"), tr("Day (the days with practice of the last %1)").arg(kTrendDays), this);
-  sessions_ =
-      new TrendChart(tr("Per practice session"), tr("Session (last %1, oldest first)").arg(kTrendSessions), this);
+  days_ = new TrendChart(tr("Per day"), tr("Day (the days with practice of the last %1)").arg(coach::kTrendDays), this);
+  sessions_ = new TrendChart(tr("Per practice session"),
+                             tr("Session (last %1, oldest first)").arg(coach::kTrendSessions), this);
   charts->addWidget(days_);
   charts->addWidget(sessions_);
   layout->addLayout(charts, 1);
@@ -80,7 +80,7 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(reset_, &QPushButton::clicked, this, [this] { ResetClicked(); });
 }
 
-void ProgressWindow::Show(const app::ProgressRequest& request) {
+void ProgressWindow::Show(const coach::ProgressRequest& request) {
   request_ = request;
   Reload();
   show();
@@ -89,15 +89,15 @@ void ProgressWindow::Show(const app::ProgressRequest& request) {
 }
 
 void ProgressWindow::Reload() {
-  report_ = ReadProgress(request_);
+  report_ = coach::ReadProgress(request_);
   message_->setText(Q(report_.message));
   message_->setVisible(!report_.message.empty());
-  map_->SetNotes(request_.keyItem, report_.notes);
+  map_->SetNotes(request_.key, report_.notes);
   days_->SetPoints(report_.days, DayLabels(report_.days));
   sessions_->SetPoints(report_.sessions, SessionLabels(report_.sessions.size()));
 
   mistakeLines_.clear();
-  for (const MistakeLine& line : report_.mistakes) {
+  for (const coach::MistakeLine& line : report_.mistakes) {
     mistakeLines_ << tr("%1: %2. For example: %3.").arg(Q(line.caption)).arg(line.count).arg(Q(line.example));
   }
   mistakes_->setText(mistakeLines_.isEmpty() ? tr("None.") : mistakeLines_.join(QLatin1Char('\n')));

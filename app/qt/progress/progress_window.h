@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "app/progress_view.h"
-#include "app/qt/progress/progress_report.h"
+#include "coach/progress_report.h"
+#include "coach/progress_view.h"
 
 class QLabel;
 class QPushButton;
@@ -17,16 +17,16 @@ namespace lintra::progress {
 class MasteryMap;
 class TrendChart;
 
-class ProgressWindow : public QWidget, public app::ProgressView {
+class ProgressWindow : public QWidget, public coach::ProgressView {
   Q_OBJECT
  public:
   explicit ProgressWindow(QWidget* parent = nullptr);
 
-  void Show(const app::ProgressRequest& request) override;
+  void Show(const coach::ProgressRequest& request) override;
   // Reads the journal again and redraws.
   void Reload();
 
-  const ProgressReport& Report() const { return report_; }
+  const coach::ProgressReport& Report() const { return report_; }
   QString Message() const;
   QStringList MistakeLines() const { return mistakeLines_; }
   MasteryMap& Map() const { return *map_; }
@@ -39,8 +39,8 @@ class ProgressWindow : public QWidget, public app::ProgressView {
   void ExportClicked();
   void ResetClicked();
 
-  app::ProgressRequest request_;
-  ProgressReport report_;
+  coach::ProgressRequest request_;
+  coach::ProgressReport report_;
   QLabel* message_;
   MasteryMap* map_;
   TrendChart* days_;

@@ -47,9 +47,27 @@ void TrendChart::paintEvent(QPaintEvent*) {
   QFont font = painter.font();
   font.setPixelSize(11);
   painter.setFont(font);
-  const QFontMetrics metrics(font);
   const QRectF plot(kLeft, kTop, std::max(10, width() - kLeft - kRight), std::max(10, height() - kTop - kBottom));
+  DrawTitleAndKey(painter);
+  const int topSeconds = TimeAxisTop(points_);
+  DrawAxes(painter, plot, topSeconds);
+  if (points_.empty()) {
+    painter.drawText(plot, Qt::AlignCenter, tr("No answers in this period"));
+    return;
+  }
+  DrawPeriodLabels(painter, plot);
+  DrawPoints(painter, plot, topSeconds);
+}
 
+double TrendChart::PeriodX(const QRectF& plot, std::size_t i) const {
+  const auto n = points_.size();
+  return n == 1 ? plot.center().x()
+                : plot.left() + 8 + (plot.width() - 16) * static_cast<double>(i) / static_cast<double>(n - 1);
+}
+
+void TrendChart::DrawTitleAndKey(QPainter& painter) {
+  const QFont font = painter.font();
+  const QFontMetrics metrics(font);
   painter.setPen(Qt::black);
   QFont bold = font;
   bold.setBold(true);
@@ -74,9 +92,10 @@ void TrendChart::paintEvent(QPaintEvent*) {
   painter.drawRect(QRectF(x + 6, keyY - 3, 6, 6));
   painter.setPen(Qt::black);
   painter.drawText(QPointF(x + 22, keyY + 4), tr("median response time"));
+}
 
-  // Axes: accuracy on the left, seconds on the right, the periods below.
-  const int topSeconds = TimeAxisTop(points_);
+// Accuracy on the left, seconds on the right, the periods below.
+void TrendChart::DrawAxes(QPainter& painter, const QRectF& plot, int topSeconds) {
   painter.setPen(QPen(QColor(0xDD, 0xDD, 0xDD), 1));
   for (int percent = 0; percent <= 100; percent += 25) {
     const double y = plot.bottom() - plot.height() * percent / 100.0;
@@ -102,37 +121,32 @@ void TrendChart::paintEvent(QPaintEvent*) {
   painter.drawText(QRectF(-plot.height() / 2, -7, plot.height(), 14), Qt::AlignCenter, tr("seconds"));
   painter.restore();
   painter.drawText(QRectF(0, height() - 16, width(), 14), Qt::AlignHCenter, periodCaption_);
+}
 
-  if (points_.empty()) {
-    painter.drawText(plot, Qt::AlignCenter, tr("No answers in this period"));
-    return;
-  }
+// Period labels, thinned to what fits.
+void TrendChart::DrawPeriodLabels(QPainter& painter, const QRectF& plot) {
+  const QFontMetrics metrics(painter.font());
   const auto n = points_.size();
-  auto xAt = [&](std::size_t i) {
-    return n == 1 ? plot.center().x()
-                  : plot.left() + 8 + (plot.width() - 16) * static_cast<double>(i) / static_cast<double>(n - 1);
-  };
-  // Period labels, thinned to what fits.
-  const int widest = std::max(1, [&] {
-    int w = 0;
-    for (const QString& label : labels_) w = std::max(w, metrics.horizontalAdvance(label));
-    return w;
-  }());
+  int widest = 1;
+  for (const QString& label : labels_) widest = std::max(widest, metrics.horizontalAdvance(label));
   const std::size_t every = std::max<std::size_t>(
       1, static_cast<std::size_t>(std::ceil((widest + 8.0) * static_cast<double>(n) / plot.width())));
   for (std::size_t i = 0; i < n && i < static_cast<std::size_t>(labels_.size()); ++i) {
     if (i % every != 0) continue;
-    painter.drawLine(QPointF(xAt(i), plot.bottom()), QPointF(xAt(i), plot.bottom() + 3));
-    painter.drawText(QRectF(xAt(i) - widest, plot.bottom() + 4, 2 * widest, 14), Qt::AlignHCenter,
+    painter.drawLine(QPointF(PeriodX(plot, i), plot.bottom()), QPointF(PeriodX(plot, i), plot.bottom() + 3));
+    painter.drawText(QRectF(PeriodX(plot, i) - widest, plot.bottom() + 4, 2 * widest, 14), Qt::AlignHCenter,
                      labels_[static_cast<qsizetype>(i)]);
   }
+}
 
+void TrendChart::DrawPoints(QPainter& painter, const QRectF& plot, int topSeconds) {
   accuracyMarkers_.clear();
   timeMarkers_.clear();
-  for (std::size_t i = 0; i < n; ++i) {
-    accuracyMarkers_.emplace_back(xAt(i), plot.bottom() - plot.height() * Accuracy(points_[i]) / 100.0);
-    timeMarkers_.emplace_back(xAt(i), plot.bottom() - plot.height() * static_cast<double>(points_[i].medianResponseMs) /
-                                                          (1000.0 * topSeconds));
+  for (std::size_t i = 0; i < points_.size(); ++i) {
+    accuracyMarkers_.emplace_back(PeriodX(plot, i), plot.bottom() - plot.height() * Accuracy(points_[i]) / 100.0);
+    timeMarkers_.emplace_back(
+        PeriodX(plot, i),
+        plot.bottom() - plot.height() * static_cast<double>(points_[i].medianResponseMs) / (1000.0 * topSeconds));
   }
   auto drawLine = [&](const std::vector<QPointF>& at, const QPen& pen) {
     QPainterPath path(at.front());

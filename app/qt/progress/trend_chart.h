@@ -3,13 +3,15 @@
 // and marker as well as colour.
 #pragma once
 
+#include <QPainter>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 #include <vector>
 
-#include "journal/journal_queries.h"
+#include "journal/journal_reader.h"
 
 namespace lintra::progress {
 
@@ -32,6 +34,12 @@ class TrendChart : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  double PeriodX(const QRectF& plot, std::size_t i) const;
+  void DrawTitleAndKey(QPainter& painter);
+  void DrawAxes(QPainter& painter, const QRectF& plot, int topSeconds);
+  void DrawPeriodLabels(QPainter& painter, const QRectF& plot);
+  void DrawPoints(QPainter& painter, const QRectF& plot, int topSeconds);
+
   QString title_;
   QString periodCaption_;
   std::vector<journal::TrendPoint> points_;

@@ -39,17 +39,17 @@ void Write(const std::string& path, const std::vector<Answer>& answers) {
   journal::Journal journal(path);
   std::vector<practice::AnswerRecord> records;
   for (const Answer& a : answers) {
-    practice::AnswerInput input;
+    practice::JudgedAnswer input;
     input.wallTimeUtcMs = a.at;
-    input.sessionId = a.session;
-    input.keyItem = "CMajor1";
+    input.key = theory::KeyId::CMajor;
     input.clefRange = practice::ClefRange::Grand;
     input.questionSlot = Slot(a.question);
     input.answerKey = a.played;
     input.answerMidi = theory::SpelledNoteTable().at(Slot(a.played)).midiNote;
+    input.correct = input.answerMidi == theory::SpelledNoteTable().at(input.questionSlot).midiNote;
     input.attempt = a.attempt;
     input.responseMs = a.ms;
-    records.push_back(practice::MakeAnswerRecord(input));
+    records.push_back(practice::MakeAnswerRecord(input, a.session));
   }
   ASSERT_TRUE(journal.Append(records));
 }
@@ -76,10 +76,10 @@ std::vector<Answer> ThreeSessions() {
 
 class ProgressWindowTest : public ::testing::Test {
  protected:
-  app::ProgressRequest Request(bool middleCIsC4 = false, bool syllables = false) {
-    app::ProgressRequest request;
+  coach::ProgressRequest Request(bool middleCIsC4 = false, bool syllables = false) {
+    coach::ProgressRequest request;
     request.journalPath = path_;
-    request.keyItem = "CMajor1";
+    request.key = theory::KeyId::CMajor;
     request.clefRange = practice::ClefRange::Grand;
     request.pool = {Slot("E3"), Slot("F3"), Slot("G3"), Slot("A3"), Slot("F3")};
     request.nowUtcMs = kDay1 + 2 * kDay;
@@ -122,15 +122,18 @@ TEST_F(ProgressWindowTest, MapMarksEachStateByColourSymbolAndFigure) {
   const QImage map = window_.Map().grab().toImage();
   const auto& marks = window_.Map().Marks();
   ASSERT_EQ(marks.size(), 4u);  // the pool's repeated F3 is drawn once
-  const std::vector<std::pair<MasteryState, QString>> expected{{MasteryState::Fluent, "100"},
-                                                               {MasteryState::Learning, "60"},
-                                                               {MasteryState::New, "100"},
-                                                               {MasteryState::New, "–"}};
+  const std::vector<MasteryState> expected{MasteryState::Fluent, MasteryState::Learning, MasteryState::New,
+                                           MasteryState::New};
+  // Each figure is the model's, rounded: the fluent note's above the learning one's; none for A3.
+  const auto& notes = window_.Report().notes;
+  ASSERT_EQ(notes.size(), marks.size());
+  EXPECT_GT(notes[0].mastery.figure, notes[1].mastery.figure + 20);
+  EXPECT_EQ(marks[3].figure, "–");
   std::map<MasteryState, int> ink;
   for (std::size_t i = 0; i < marks.size(); ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(marks[i].state, expected[i].first);
-    EXPECT_EQ(marks[i].figure, expected[i].second);
+    EXPECT_EQ(marks[i].state, expected[i]);
+    EXPECT_EQ(marks[i].figure, MasteryFigure(notes[i].mastery));
     // The head is drawn in its state's colour and in no other state's.
     for (const MasteryState other : {MasteryState::New, MasteryState::Learning, MasteryState::Fluent}) {
       const int near = PixelsNear(map, marks[i].head, StateColour(other));

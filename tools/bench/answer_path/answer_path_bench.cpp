@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/form2.h"
+#include "app/trainer.h"
 #include "midi/composite_service.h"
 #include "midi/null_synth_service.h"
 #include "testing/fake_midi_service.h"
@@ -52,8 +53,8 @@ void Run(const std::filesystem::path& folder, bool weak, int count) {
                                   std::make_unique<midi::NullSynthService>());
   ui::WindowModel model;
   app::FormServices s{clock, services, services, services, canvas, midi, loop, folder / "cmbtext.qor", "help"};
-  s.journalPath = (folder / "journal.sqlite").string();
-  app::TForm2 form(model, s);
+  app::Trainer trainer(model, s, {.journalPath = (folder / "journal.sqlite").string()});
+  app::TForm2& form = trainer.Form();
   form.FormCreate();
   form.Guard(model.M(ui::menu::Off1).handler);  // every question in the key of the start
   if (weak) form.Guard(model.M(ui::menu::PractiseWeakNotes).handler);

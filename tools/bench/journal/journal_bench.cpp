@@ -3,8 +3,6 @@
 //   - the queries the Progress window makes, over a journal FILE (make one with journal_generate);
 //   - the bytes the file takes per answer.
 //   bench_journal FILE [KEY]    (KEY: the key whose mastery map is shown, "GMajor1" by default)
-#include <sqlite3.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,9 +14,10 @@
 #include <vector>
 
 #include "journal/journal.h"
-#include "journal/journal_queries.h"
+#include "journal/journal_reader.h"
 #include "journal/journal_writer.h"
 #include "tools/bench/journal/practice_generator.h"
+#include "ui/key_menus.h"
 
 namespace {
 
@@ -61,41 +60,35 @@ void TimeRecording() {
   std::filesystem::remove_all(folder);
 }
 
-std::int64_t Integer(sqlite3* db, const char* sql) {
-  sqlite3_stmt* stmt = nullptr;
-  std::int64_t value = -1;
-  if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
-    value = sqlite3_column_int64(stmt, 0);
+void TimeQueries(const std::string& file, const std::string& keyItem) {
+  const auto key = lintra::ui::KeyOfMenu(keyItem).value_or(lintra::theory::KeyId::GMajor);
+  {
+    // Opened once to bring the file to this version; closing the last connection empties the log
+    // into the file, so that its size is all of it.
+    Journal journal(file);
+    if (journal.TakeNotice()) {
+      std::printf("cannot open %s as a journal\n", file.c_str());
+      return;
+    }
   }
-  sqlite3_finalize(stmt);
-  return value;
-}
-
-void TimeQueries(const std::string& file, const std::string& key) {
+  const auto bytes = static_cast<std::int64_t>(std::filesystem::file_size(file));
   Journal journal(file);
-  if (journal.TakeNotice()) {
-    std::printf("cannot open %s as a journal\n", file.c_str());
-    return;
-  }
-  sqlite3* db = journal.db();
-  sqlite3_exec(db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
-  const std::int64_t answers = Integer(db, "SELECT count(*) FROM answers");
-  const std::int64_t now = Integer(db, "SELECT max(time_ms) FROM answers") + 60'000;
-  struct stat info {};
-  ::stat(file.c_str(), &info);
+  const JournalReader reader = journal.Reader();
+  const std::int64_t answers = reader.AnswerCount();
+  const std::int64_t now = reader.LastAnswerUtcMs().value_or(0) + 60'000;
   std::printf("file: %lld answers, %lld bytes, %.1f bytes per answer\n", static_cast<long long>(answers),
-              static_cast<long long>(info.st_size), static_cast<double>(info.st_size) / static_cast<double>(answers));
+              static_cast<long long>(bytes), static_cast<double>(bytes) / static_cast<double>(answers));
 
   // The first round runs on a cold cache of this connection (the system's file cache is warm).
   for (int round = 0; round < 5; ++round) {
     const auto t0 = Clock::now();
-    const auto notes = MasteryInputs(db, key);
+    const auto notes = reader.LastFirstTries(key);
     const auto t1 = Clock::now();
-    const auto days = DailyTrend(db, now, 30, 60);
+    const auto days = reader.DailyTrend(now, 30, 60);
     const auto t2 = Clock::now();
-    const auto sessions = SessionTrend(db, 20);
+    const auto sessions = reader.SessionTrend(20);
     const auto t3 = Clock::now();
-    const auto mistakes = RecentMistakes(db, now, 7);
+    const auto mistakes = reader.RecentMistakes(now, 7);
     const auto t4 = Clock::now();
     std::printf(
         "queries round %d: mastery %.1f ms (%zu notes), 30 days %.1f ms (%zu), 20 sessions %.1f ms (%zu), "

@@ -11,18 +11,53 @@
 namespace lintra::journal::bench {
 namespace {
 
-constexpr std::array<const char*, 5> kKeys{"CMajor1", "GMajor1", "FMajor1", "DMajor1", "AMinor1"};
+constexpr std::array<theory::KeyId, 5> kKeys{theory::KeyId::CMajor, theory::KeyId::GMajor, theory::KeyId::FMajor,
+                                             theory::KeyId::DMajor, theory::KeyId::AMinor};
 
 struct NoteSkill {
   int seen = 0;
 };
+
+struct Question {
+  std::int64_t sessionId;
+  int key;  // in kKeys
+  ClefRange clef;
+  int slot;
+};
+
+// The answer at `t`, right or one of the usual misreadings; the generator draws the misreading
+// and the source.
+AnswerRecord Answered(std::mt19937& random, const Question& q, bool right, std::int64_t t) {
+  const auto& table = theory::SpelledNoteTable();
+  AnswerRecord r;
+  r.wallTimeUtcMs = t;
+  r.sessionId = q.sessionId;
+  r.key = kKeys[static_cast<std::size_t>(q.key)];
+  r.scaleKind = q.key == 4 ? ScaleKind::Minor : ScaleKind::Major;
+  r.clefRange = q.clef;
+  r.questionSlot = static_cast<theory::NoteSlot>(q.slot);
+  r.questionName = table[r.questionSlot].letterName;
+  r.questionMidi = table[r.questionSlot].midiNote;
+  r.questionStaff = q.slot >= 36 ? Staff::Treble : Staff::Bass;
+  r.questionPlace = (q.slot / 3) % 12 - 2;
+  // Misreadings of one or two steps, an octave, or the same place on the other staff.
+  constexpr std::array<int, 8> kMisread{-1, 1, -1, 1, -2, 2, 7, -12};
+  const int misread = kMisread[std::uniform_int_distribution<std::size_t>(0, kMisread.size() - 1)(random)];
+  const int wrongSlot = std::clamp(q.slot + 3 * misread, 0, 72);
+  const auto& answered = table[right ? r.questionSlot : static_cast<std::size_t>(wrongSlot)];
+  r.answerKey = answered.letterName;
+  r.answerMidi = answered.midiNote;
+  r.source = std::bernoulli_distribution(0.3)(random) ? AnswerSource::MidiKeyboard : AnswerSource::OnScreen;
+  r.correct = right;
+  r.mistake = right ? MistakeKind::None : practice::Diagnose(r.key, r.questionSlot, r.answerMidi).kind;
+  return r;
+}
 
 }  // namespace
 
 std::int64_t GeneratePractice(const PracticePlan& plan,
                               const std::function<void(const std::vector<AnswerRecord>&)>& session) {
   std::mt19937 random(plan.seed);
-  const auto& table = theory::SpelledNoteTable();
   const std::int64_t dayMs = 86'400'000;
   std::map<std::pair<int, int>, NoteSkill> skill;  // (key, slot)
   std::int64_t written = 0;
@@ -53,29 +88,9 @@ std::int64_t GeneratePractice(const PracticePlan& plan,
           const auto response = static_cast<std::int64_t>(
               meanMs * std::exp(std::normal_distribution<double>(0.0, 0.35)(random)) / (attempt == 1 ? 1 : 2));
           t += response;
-          AnswerRecord r;
-          r.wallTimeUtcMs = t;
-          r.sessionId = sessionId;
-          r.keyItem = kKeys[static_cast<std::size_t>(key)];
-          r.scaleKind = key == 4 ? ScaleKind::Minor : ScaleKind::Major;
-          r.clefRange = clef;
-          r.questionSlot = static_cast<theory::NoteSlot>(slot);
-          r.questionName = table[r.questionSlot].letterName;
-          r.questionMidi = table[r.questionSlot].midiNote;
-          r.questionStaff = slot >= 36 ? Staff::Treble : Staff::Bass;
-          r.questionPlace = (slot / 3) % 12 - 2;
-          // Misreadings of one or two steps, an octave, or the same place on the other staff.
-          constexpr std::array<int, 8> kMisread{-1, 1, -1, 1, -2, 2, 7, -12};
-          const int misread = kMisread[std::uniform_int_distribution<std::size_t>(0, kMisread.size() - 1)(random)];
-          const int wrongSlot = std::clamp(slot + 3 * misread, 0, 72);
-          const auto& answered = table[right ? r.questionSlot : static_cast<std::size_t>(wrongSlot)];
-          r.answerKey = answered.letterName;
-          r.answerMidi = answered.midiNote;
-          r.source = std::bernoulli_distribution(0.3)(random) ? AnswerSource::MidiKeyboard : AnswerSource::OnScreen;
-          r.correct = right;
+          AnswerRecord r = Answered(random, {sessionId, key, clef, slot}, right, t);
           r.attempt = attempt;
           r.responseMs = response;
-          r.mistake = right ? MistakeKind::None : practice::Diagnose(r.keyItem, r.questionSlot, r.answerMidi).kind;
           answers.push_back(r);
           ++written;
           t += 600;  // the next question is shown and sounded

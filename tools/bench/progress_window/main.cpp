@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
 
   const auto t0 = Clock::now();
   const double cpu0 = CpuMs();
-  const auto report = lintra::progress::ReadProgress(request);
+  const auto report = lintra::coach::ReadProgress(request);
   std::printf("queries alone: %.1f ms, %.1f ms processor (%zu notes, %zu days, %zu sessions, %zu mistake kinds)\n",
               Ms(Clock::now() - t0), CpuMs() - cpu0, report.notes.size(), report.days.size(), report.sessions.size(),
               report.mistakes.size());

@@ -14,10 +14,8 @@
 #include <vector>
 
 #include "across_days_learner.h"
-#include "journal/first_tries.h"
 #include "journal/journal.h"
-#include "practice/answer_record.h"
-#include "practice/staff_place.h"
+#include "journal_answer.h"
 #include "practice/weak_pick.h"
 #include "theory/random.h"
 
@@ -93,20 +91,13 @@ void BM_RebuildFromJournal(benchmark::State& state) {
     journal::Journal journal((std::filesystem::path(folder) / "journal.sqlite").string());
     std::vector<practice::AnswerRecord> records;
     for (const auto& answer : Tries()) {
-      practice::AnswerInput input;
-      input.wallTimeUtcMs = answer.utcMs;
-      input.sessionId = answer.utcMs / kDayMs;
-      input.keyItem = practice::kChromaticItem;
-      input.questionSlot = answer.slot;
-      const int midi = theory::SpelledNoteTable().at(answer.slot).midiNote;
-      input.answerMidi = answer.right ? midi : midi + 1;
-      input.responseMs = answer.responseMs;
-      records.push_back(practice::MakeAnswerRecord(input));
+      records.push_back(
+          JournalAnswer(answer.slot, answer.right, answer.utcMs, answer.responseMs, answer.utcMs / kDayMs));
     }
     journal.Append(records);
   }
   journal::Journal journal((std::filesystem::path(folder) / "journal.sqlite").string());
-  for (auto _ : state) Rebuild(journal::FirstTriesInOrder(journal.db(), practice::kChromaticItem));
+  for (auto _ : state) Rebuild(journal.Reader().FirstTries(theory::KeyId::Chromatic));
   std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_RebuildFromJournal)->Unit(benchmark::kMillisecond);

@@ -24,12 +24,12 @@ void BM_SendShortNotePair(benchmark::State& state) {
     state.SkipWithError("no soundfont");
     return;
   }
-  DeviceHandle handle = kNoHandle;
-  synth.OutOpen(handle, 0, nullptr, 0);
+  std::unique_ptr<OutputConnection> port;
+  synth.OpenOutput(0, port);
   int note = 41;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(synth.OutShortMsg(handle, 0x7F0090u | (note << 8)));
-    benchmark::DoNotOptimize(synth.OutShortMsg(handle, 0x000080u | (note << 8)));
+    benchmark::DoNotOptimize(port->Send(NoteOn{note}));
+    benchmark::DoNotOptimize(port->Send(NoteOff{note, 0}));
     if (note == 83) {
       // An audio driver drains the synthesizer's event queue every period.
       state.PauseTiming();
@@ -39,7 +39,7 @@ void BM_SendShortNotePair(benchmark::State& state) {
     note = note == 83 ? 41 : note + 1;
   }
   state.SetItemsProcessed(state.iterations() * 2);
-  synth.OutClose(handle);
+  port->Close();
 }
 BENCHMARK(BM_SendShortNotePair);
 
@@ -49,14 +49,14 @@ void BM_ProgramChange(benchmark::State& state) {
     state.SkipWithError("no soundfont");
     return;
   }
-  DeviceHandle handle = kNoHandle;
-  synth.OutOpen(handle, 0, nullptr, 0);
-  std::uint32_t program = 0;
+  std::unique_ptr<OutputConnection> port;
+  synth.OpenOutput(0, port);
+  int program = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(synth.OutShortMsg(handle, 0xC0u | (program << 8)));
+    benchmark::DoNotOptimize(port->Send(ProgramChange{program}));
     program = program == 0 ? 113 : 0;
   }
-  synth.OutClose(handle);
+  port->Close();
 }
 BENCHMARK(BM_ProgramChange);
 
@@ -68,13 +68,13 @@ void BM_RenderHalfSecond(benchmark::State& state) {
     state.SkipWithError("no soundfont");
     return;
   }
-  DeviceHandle handle = kNoHandle;
-  synth.OutOpen(handle, 0, nullptr, 0);
+  std::unique_ptr<OutputConnection> port;
+  synth.OpenOutput(0, port);
   for (auto _ : state) {
-    synth.OutShortMsg(handle, 0x7F3C90u);
+    port->Send(NoteOn{60});
     benchmark::DoNotOptimize(synth.RenderOffline(24000));
   }
-  synth.OutClose(handle);
+  port->Close();
 }
 BENCHMARK(BM_RenderHalfSecond)->Unit(benchmark::kMillisecond);
 

@@ -5,10 +5,8 @@
 #include <random>
 #include <vector>
 
-#include "journal/first_tries.h"
 #include "journal/journal_writer.h"
-#include "practice/answer_record.h"
-#include "practice/staff_place.h"
+#include "journal_answer.h"
 #include "theory/random.h"
 
 namespace lintra::bench {
@@ -22,18 +20,6 @@ void RemoveJournal(const std::filesystem::path& file) {
   for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(file.string() + suffix);
 }
 
-practice::AnswerRecord Record(theory::NoteSlot slot, bool right, std::int64_t utcMs, std::int64_t responseMs, int day) {
-  practice::AnswerInput input;
-  input.wallTimeUtcMs = utcMs;
-  input.sessionId = day;
-  input.keyItem = practice::kChromaticItem;
-  input.questionSlot = slot;
-  const int midi = theory::SpelledNoteTable().at(slot).midiNote;
-  input.answerMidi = right ? midi : midi + 1;
-  input.responseMs = responseMs;
-  return practice::MakeAnswerRecord(input);
-}
-
 // One session: the pick is what the trainer has at its start, rebuilt from the journal.
 class Session {
  public:
@@ -41,8 +27,8 @@ class Session {
     if (!weak) return;
     journal_ = std::make_unique<journal::JournalWriter>(std::make_unique<journal::Journal>(setting.journalFile));
     pick_.emplace(setting.tuning);
-    const auto tries = journal_->Read(
-        [](journal::Journal& journal) { return journal::FirstTriesInOrder(journal.db(), practice::kChromaticItem); });
+    const auto tries =
+        journal_->Read([](const journal::JournalReader& read) { return read.FirstTries(theory::KeyId::Chromatic); });
     for (const auto& answer : tries) pick_->Observe(answer);
   }
   int Pick(theory::Random& random, const std::vector<theory::NoteSlot>& candidates, std::int64_t nowUtcMs) {
@@ -89,7 +75,8 @@ int DaysToFluency(const DaysSetting& setting, std::uint64_t learnerSeed, bool we
       const int note = session.Pick(random, candidates, shown);
       const bool right = learner.Answer(note);
       lastResponseMs = responseMs(clock);
-      session.Answered(Record(static_cast<theory::NoteSlot>(note), right, shown + lastResponseMs, lastResponseMs, day));
+      session.Answered(
+          JournalAnswer(static_cast<theory::NoteSlot>(note), right, shown + lastResponseMs, lastResponseMs, day));
       previous = note;
       learner.Wait(static_cast<double>(q + 1 < setting.perDay ? kQuestionEveryMs : kDayMs - q * kQuestionEveryMs) /
                    3'600'000.0);

@@ -1,0 +1,50 @@
+#include "app/trainer.h"
+
+#include "app/device_settings.h"
+
+namespace lintra::app {
+
+// The window's logic as the practice features see it.
+class Trainer::FormWindow final : public coach::Window {
+ public:
+  explicit FormWindow(TForm2& form) : form_(form) {}
+  ui::WindowModel& Model() override { return form_.Model(); }
+  theory::KeyId KeyInForce() override { return form_.KeyInForce(); }
+  practice::ClefRange ClefRangeInForce() override { return form_.ClefRangeInForce(); }
+  std::vector<theory::NoteSlot> PoolInRange() override { return form_.PoolInRange(); }
+  std::vector<theory::NoteSlot> PickCandidates() override { return form_.PickCandidates(); }
+  theory::KeyId KeyToReturnTo() override { return form_.KeyToReturnTo(); }
+  int Instrument() override { return form_.Instrument; }
+  void UseInstrument(int program) override { form_.UseInstrument(program); }
+  void Guard(const std::function<void()>& command) override { form_.Guard(command); }
+
+ private:
+  TForm2& form_;
+};
+
+Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices practice)
+    : form_(model, form), window_(std::make_unique<FormWindow>(form_)) {
+  // The options live beside the device settings file, in its format.
+  coach::Services services{form.clock, form.dialogs, form.settingsFile.parent_path() / "options.qor",
+                           std::move(practice.journalPath), practice.progressView};
+  coach_ = std::make_unique<coach::Coach>(*window_, std::move(services),
+                                          coach::LineFile{LoadDeviceSettings, SaveDeviceSettings});
+  ui::Handlers handlers;
+  form_.AddHandlers(handlers);
+  coach_->AddHandlers(handlers);
+  unbound_ = handlers.BindTo(model);
+
+  auto& coach = *coach_;
+  form_.Listen({
+      .creating = [&coach] { coach.Creating(); },
+      .startValuesSet = [&coach] { coach.StartValuesSet(); },
+      .created = [&coach] { coach.Started(); },
+      .closing = [&coach] { coach.Closing(); },
+      .answered = [&coach](const practice::JudgedAnswer& answer) { coach.Answered(answer); },
+      .pickQuestion = [&coach](theory::Random& random) { return coach.PickQuestion(random); },
+  });
+}
+
+Trainer::~Trainer() = default;
+
+}  // namespace lintra::app

@@ -1,0 +1,55 @@
+// The practice journal as the trainer keeps it: every judged answer recorded, the journal's
+// troubles told once, and the "Progress" menu's commands over the file ("Export Journal...",
+// "Reset Progress..."). The other features read it through Read().
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "coach/feature.h"
+#include "coach/services.h"
+#include "journal/journal_writer.h"
+
+namespace lintra::coach {
+
+class AnswerJournal : public Feature {
+ public:
+  // `reset` is told when the journal was set aside and a new one started.
+  AnswerJournal(Services& services, std::function<void()> reset);
+  ~AnswerJournal() override;
+
+  void AddHandlers(ui::Handlers& handlers) override;
+  void Started() override;
+  void Answered(const practice::JudgedAnswer& answer) override;
+
+  bool Kept() const { return writer_ != nullptr; }
+  const std::string& Path() const { return services_.journalPath; }
+  // Runs `read` on the journal's reader after every answer given so far is written; nothing
+  // without a journal.
+  template <typename F>
+  auto Read(F&& read) -> decltype(read(std::declval<const journal::JournalReader&>())) {
+    if (!writer_) return {};
+    return writer_->Read(std::forward<F>(read));
+  }
+  // Every answer given so far is in the file, for a reader of its own.
+  void Flush();
+  // Every answer journalled so far, as "Export Journal..." writes it; false without a journal or
+  // when it could not be read to the end.
+  bool WriteCsv(std::ostream& out);
+
+  void ExportJournalClick();
+  void ResetProgressClick();
+
+ private:
+  void TellNotices();
+
+  Services& services_;
+  std::function<void()> reset_;
+  std::unique_ptr<journal::JournalWriter> writer_;
+  std::int64_t sessionId_ = 0;
+};
+
+}  // namespace lintra::coach

@@ -1,0 +1,52 @@
+// The practice features around the quiz: the journal of answers, the weak-note pick, the time and
+// mistake line, resuming where the student left off, the Progress window, and the options that
+// switch them. The window's logic tells the coach its moments and every judged answer; the coach
+// tells each feature. A new feature is a class of its own, made in coach.cpp's list.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "coach/answer_journal.h"
+#include "coach/feature.h"
+#include "coach/options.h"
+#include "coach/services.h"
+#include "coach/window.h"
+
+namespace lintra::coach {
+
+class Coach {
+ public:
+  Coach(Window& window, Services services, LineFile optionsFormat);
+  ~Coach();
+  Coach(const Coach&) = delete;
+  Coach& operator=(const Coach&) = delete;
+
+  // The features' menu commands and the options' on/off items.
+  void AddHandlers(ui::Handlers& handlers);
+
+  // The window's moments, in the order they come.
+  void Creating();
+  void StartValuesSet();
+  void Started();
+  void Closing();
+  void Answered(const practice::JudgedAnswer& answer);
+  std::optional<theory::NoteSlot> PickQuestion(theory::Random& random);
+
+  AnswerJournal& Journal() { return *journal_; }
+  const Options& Settings() const { return options_; }
+
+ private:
+  void ToggleOption(Option option);
+  std::optional<std::string> SaveOptions();
+
+  Window& window_;
+  Services services_;
+  Options options_;
+  AnswerJournal* journal_ = nullptr;                // one of the features
+  std::vector<std::unique_ptr<Feature>> features_;  // told in this order
+};
+
+}  // namespace lintra::coach

@@ -1,0 +1,37 @@
+#include "coach/progress_command.h"
+
+namespace lintra::coach {
+
+void ProgressCommand::AddHandlers(ui::Handlers& handlers) {
+  handlers.Add("ShowProgressClick", [this] {
+    if (services_.progressView == nullptr) {
+      services_.dialogs.Message("The Progress window cannot be shown here.");
+      return;
+    }
+    services_.progressView->Show(Request());
+  });
+}
+
+ProgressRequest ProgressCommand::Request() {
+  ProgressRequest request;
+  if (journal_.Kept()) {
+    // The window reads the file on a connection of its own: every answer given must be in it.
+    journal_.Flush();
+    request.journalPath = journal_.Path();
+  }
+  auto& model = window_.Model();
+  request.key = window_.KeyInForce();
+  request.clefRange = window_.ClefRangeInForce();
+  request.pool = window_.PoolInRange();
+  request.syllables = model.M(ui::menu::Syllables).checked;
+  request.middleCIsC4 = model.M(ui::menu::MiddleCIsC4).checked;
+  request.nowUtcMs = services_.clock.WallTimeUtcMs();
+  request.utcOffsetMinutes = services_.clock.UtcOffsetMinutes();
+  // The window shows what the weak-note pick draws from: the model of the key in force, as kept.
+  request.reading = [this, key = request.key]() -> practice::ReadingModel& { return reading_.Of(key); };
+  request.exportJournal = [this] { window_.Guard([this] { journal_.ExportJournalClick(); }); };
+  request.resetProgress = [this] { window_.Guard([this] { journal_.ResetProgressClick(); }); };
+  return request;
+}
+
+}  // namespace lintra::coach

@@ -1,0 +1,47 @@
+// What the Progress window shows, read from the journal in one go: the mastery of every pool note,
+// the trends and the recent mistakes in words. No widgets here, so that it can be checked and
+// timed alone.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "coach/progress_view.h"
+#include "journal/journal_reader.h"
+#include "practice/mastery.h"
+
+namespace lintra::coach {
+
+inline constexpr int kTrendDays = 30;
+inline constexpr int kTrendSessions = 20;
+inline constexpr int kMistakeDays = 7;
+
+struct NoteMastery {
+  theory::NoteSlot slot = 0;
+  practice::Mastery mastery;  // no first tries: never asked in this key
+};
+
+struct MistakeLine {
+  practice::MistakeKind kind = practice::MistakeKind::Other;
+  std::string caption;  // "One step off"
+  int count = 0;
+  std::string example;  // "Read A2 in the bass clef as F4: the same place on the treble staff"
+};
+
+struct ProgressReport {
+  enum class Status { Ready, NoAnswers, Unreadable };
+  Status status = Status::NoAnswers;
+  std::string message;             // why there is nothing to show; empty when Ready
+  std::vector<NoteMastery> notes;  // the pool, each note once, in pool order
+  std::vector<journal::TrendPoint> days;
+  std::vector<journal::TrendPoint> sessions;
+  std::vector<MistakeLine> mistakes;
+};
+
+// Opens the journal read-only on a connection of its own; a missing, empty or damaged file gives
+// a report with a message instead of figures.
+ProgressReport ReadProgress(const ProgressRequest& request);
+
+std::string_view MistakeCaption(practice::MistakeKind kind);
+
+}  // namespace lintra::coach

@@ -1,0 +1,41 @@
+// The Progress window as the practice features see it: asked to show the student's reading over
+// the journal, for the pool and key in force. The Qt front end opens a real window; the scenario
+// runner records what it was asked to show.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "practice/answer_record.h"
+#include "practice/reading_model.h"
+#include "theory/keys.h"
+#include "theory/note_table.h"
+
+namespace lintra::coach {
+
+struct ProgressRequest {
+  std::string journalPath;                    // read on a connection of the window's own (WAL)
+  theory::KeyId key = theory::KeyId::CMajor;  // the key the mastery map is drawn in, or the chromatic scale
+  practice::ClefRange clefRange = practice::ClefRange::Treble;
+  std::vector<theory::NoteSlot> pool;  // every note of the current pool in the clef's range
+  bool syllables = false;              // note names as the window shows them
+  bool middleCIsC4 = false;
+  // The model of the student's reading of the key, as the trainer keeps it; without one, the window
+  // reads it from the journal.
+  std::function<practice::ReadingModel&()> reading;
+  std::int64_t nowUtcMs = 0;
+  int utcOffsetMinutes = 0;  // local days for the daily trend
+  // The window's own buttons run the "Progress" menu's commands of the same names.
+  std::function<void()> exportJournal;  // "Export Journal..."
+  std::function<void()> resetProgress;  // "Reset Progress..."; the window shows the journal anew after it
+};
+
+class ProgressView {
+ public:
+  virtual ~ProgressView() = default;
+  virtual void Show(const ProgressRequest& request) = 0;
+};
+
+}  // namespace lintra::coach

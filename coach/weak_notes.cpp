@@ -1,0 +1,14 @@
+#include "coach/weak_notes.h"
+
+#include <stdexcept>
+
+namespace lintra::coach {
+
+std::optional<theory::NoteSlot> WeakNotes::PickQuestion(theory::Random& random) {
+  if (!window_.Model().M(ui::menu::PractiseWeakNotes).checked) return std::nullopt;
+  const auto candidates = window_.PickCandidates();
+  if (candidates.empty()) throw std::runtime_error("The question pool holds no note in the chosen range");
+  return reading_.Of(window_.KeyInForce()).Pick(random, candidates, reading_.NowUtcMs());
+}
+
+}  // namespace lintra::coach

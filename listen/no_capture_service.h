@@ -1,0 +1,24 @@
+// The capture service when the capture module cannot be loaded: no devices,
+// and a start that says why.
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "listen/capture_service.h"
+
+namespace lintra::listen {
+
+class NoCaptureService final : public CaptureService {
+ public:
+  explicit NoCaptureService(std::string why) : why_(std::move(why)) {}
+
+  std::vector<CaptureDevice> Devices() override { return {}; }
+  CaptureStart Start(const std::string&, CaptureSink&) override { return {false, why_}; }
+  void Stop() override {}
+
+ private:
+  std::string why_;
+};
+
+}  // namespace lintra::listen

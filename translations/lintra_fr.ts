@@ -1,0 +1,399 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Qor Lintra Trainer</source>
+        <translation>Qor Lintra Trainer</translation>
+    </message>
+    <message>
+        <source>Next Question</source>
+        <translation>Question suivante</translation>
+    </message>
+    <message>
+        <source>Next Answer?</source>
+        <translation>Voir la réponse&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Correct Answers:</source>
+        <translation>Bonnes réponses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Inputs:</source>
+        <translation>Entrées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Outputs:</source>
+        <translation>Sorties&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>See Notes/Play Keyboard</source>
+        <translation>Voir les notes/Jouer au clavier</translation>
+    </message>
+    <message>
+        <source>Play Keyboard/See Notes</source>
+        <translation>Jouer au clavier/Voir les notes</translation>
+    </message>
+    <message>
+        <source>Flats</source>
+        <translation>Bémols</translation>
+    </message>
+    <message>
+        <source>Sharps</source>
+        <translation>Dièses</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tonalités</translation>
+    </message>
+    <message>
+        <source>Major Scale Notes</source>
+        <translation>Notes de la gamme majeure</translation>
+    </message>
+    <message>
+        <source>C Major</source>
+        <translation>Do majeur</translation>
+    </message>
+    <message>
+        <source>F Major</source>
+        <translation>Fa majeur</translation>
+    </message>
+    <message>
+        <source>G Major</source>
+        <translation>Sol majeur</translation>
+    </message>
+    <message>
+        <source>Bb Major</source>
+        <translation>Si bémol majeur</translation>
+    </message>
+    <message>
+        <source>D Major</source>
+        <translation>Ré majeur</translation>
+    </message>
+    <message>
+        <source>Eb Major</source>
+        <translation>Mi bémol majeur</translation>
+    </message>
+    <message>
+        <source>A Major</source>
+        <translation>La majeur</translation>
+    </message>
+    <message>
+        <source>Ab Major</source>
+        <translation>La bémol majeur</translation>
+    </message>
+    <message>
+        <source>E Major</source>
+        <translation>Mi majeur</translation>
+    </message>
+    <message>
+        <source>Db Major</source>
+        <translation>Ré bémol majeur</translation>
+    </message>
+    <message>
+        <source>B Major</source>
+        <translation>Si majeur</translation>
+    </message>
+    <message>
+        <source>Gb Major</source>
+        <translation>Sol bémol majeur</translation>
+    </message>
+    <message>
+        <source>F# Major</source>
+        <translation>Fa dièse majeur</translation>
+    </message>
+    <message>
+        <source>Minor Scale Notes</source>
+        <translation>Notes de la gamme mineure</translation>
+    </message>
+    <message>
+        <source>A Minor</source>
+        <translation>La mineur</translation>
+    </message>
+    <message>
+        <source>D Minor</source>
+        <translation>Ré mineur</translation>
+    </message>
+    <message>
+        <source>E Minor</source>
+        <translation>Mi mineur</translation>
+    </message>
+    <message>
+        <source>G Minor</source>
+        <translation>Sol mineur</translation>
+    </message>
+    <message>
+        <source>B Minor</source>
+        <translation>Si mineur</translation>
+    </message>
+    <message>
+        <source>C Minor</source>
+        <translation>Do mineur</translation>
+    </message>
+    <message>
+        <source>F# Minor</source>
+        <translation>Fa dièse mineur</translation>
+    </message>
+    <message>
+        <source>F Minor</source>
+        <translation>Fa mineur</translation>
+    </message>
+    <message>
+        <source>C# Minor</source>
+        <translation>Do dièse mineur</translation>
+    </message>
+    <message>
+        <source>Bb Minor</source>
+        <translation>Si bémol mineur</translation>
+    </message>
+    <message>
+        <source>Eb Minor</source>
+        <translation>Mi bémol mineur</translation>
+    </message>
+    <message>
+        <source>Chromatic Scale Notes</source>
+        <translation>Notes de la gamme chromatique</translation>
+    </message>
+    <message>
+        <source>Clefs</source>
+        <translation>Clés</translation>
+    </message>
+    <message>
+        <source>Treble Clef Notes</source>
+        <translation>Notes en clé de sol</translation>
+    </message>
+    <message>
+        <source>Bass Clef Notes</source>
+        <translation>Notes en clé de fa</translation>
+    </message>
+    <message>
+        <source>Grand Staff Notes</source>
+        <translation>Notes sur la double portée</translation>
+    </message>
+    <message>
+        <source>Note Names On?</source>
+        <translation>Afficher les noms&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Note Names On</source>
+        <translation>Afficher les noms des notes</translation>
+    </message>
+    <message>
+        <source>Note Names Off</source>
+        <translation>Masquer les noms des notes</translation>
+    </message>
+    <message>
+        <source>Syllables?</source>
+        <translation>Syllabes&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Syllable Note Names</source>
+        <translation>Noms des notes en syllabes</translation>
+    </message>
+    <message>
+        <source>Letter Note Names</source>
+        <translation>Noms des notes en lettres</translation>
+    </message>
+    <message>
+        <source>Midi</source>
+        <translation>MIDI</translation>
+    </message>
+    <message>
+        <source>Inputs/Outputs</source>
+        <translation>Entrées/Sorties</translation>
+    </message>
+    <message>
+        <source>Midi in On/Off</source>
+        <translation>Entrée MIDI oui/non</translation>
+    </message>
+    <message>
+        <source>Midi In On</source>
+        <translation>Entrée MIDI activée</translation>
+    </message>
+    <message>
+        <source>Midi In Off</source>
+        <translation>Entrée MIDI désactivée</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Sustain?</source>
+        <translation>Résonance&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Sustain On</source>
+        <translation>Résonance activée</translation>
+    </message>
+    <message>
+        <source>Sustain Off</source>
+        <translation>Résonance désactivée</translation>
+    </message>
+    <message>
+        <source>All Notes Off</source>
+        <translation>Arrêter toutes les notes</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>AutoAdvance</source>
+        <translation>Progression automatique</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>AutoModulate</source>
+        <translation>Modulation automatique</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>Show Progress...</source>
+        <translation>Afficher les progrès...</translation>
+    </message>
+    <message>
+        <source>Export Journal...</source>
+        <translation>Exporter le journal...</translation>
+    </message>
+    <message>
+        <source>Reset Progress...</source>
+        <translation>Réinitialiser les progrès...</translation>
+    </message>
+    <message>
+        <source>Practise Weak Notes</source>
+        <translation>Travailler les notes difficiles</translation>
+    </message>
+    <message>
+        <source>Show Time and Mistake</source>
+        <translation>Afficher le temps et l&apos;erreur</translation>
+    </message>
+    <message>
+        <source>Resume Where I Left Off</source>
+        <translation>Reprendre où j&apos;en étais</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Middle C Is C4</source>
+        <translation>Le do central est C4</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Program Help</source>
+        <translation>Aide du programme</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::ProgressWindow</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>Notes of the current pool</source>
+        <translation>Notes de la sélection actuelle</translation>
+    </message>
+    <message>
+        <source>Trends</source>
+        <translation>Tendances</translation>
+    </message>
+    <message>
+        <source>Per day</source>
+        <translation>Par jour</translation>
+    </message>
+    <message>
+        <source>Day (the days with practice of the last %1)</source>
+        <translation>Jour (jours de pratique parmi les %1 derniers)</translation>
+    </message>
+    <message>
+        <source>Per practice session</source>
+        <translation>Par séance de travail</translation>
+    </message>
+    <message>
+        <source>Session (last %1, oldest first)</source>
+        <translation>Séance (les %1 dernières, la plus ancienne d&apos;abord)</translation>
+    </message>
+    <message>
+        <source>Mistakes of the last seven days</source>
+        <translation>Erreurs des sept derniers jours</translation>
+    </message>
+    <message>
+        <source>Export Journal...</source>
+        <translation>Exporter le journal...</translation>
+    </message>
+    <message>
+        <source>Reset Progress...</source>
+        <translation>Réinitialiser les progrès...</translation>
+    </message>
+    <message>
+        <source>%1: %2. For example: %3.</source>
+        <translation>%1&#xa0;: %2. Par exemple&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>Aucune.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::TrendChart</name>
+    <message>
+        <source>first-try accuracy</source>
+        <translation>justesse au premier essai</translation>
+    </message>
+    <message>
+        <source>median response time</source>
+        <translation>temps de réponse médian</translation>
+    </message>
+    <message>
+        <source>accuracy %</source>
+        <translation>justesse en %</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>No answers in this period</source>
+        <translation>Aucune réponse sur cette période</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,399 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Qor Lintra Trainer</source>
+        <translation>Qor Lintra Trainer</translation>
+    </message>
+    <message>
+        <source>Next Question</source>
+        <translation>Domanda successiva</translation>
+    </message>
+    <message>
+        <source>Next Answer?</source>
+        <translation>Vedi risposta?</translation>
+    </message>
+    <message>
+        <source>Correct Answers:</source>
+        <translation>Risposte corrette:</translation>
+    </message>
+    <message>
+        <source>Inputs:</source>
+        <translation>Ingressi:</translation>
+    </message>
+    <message>
+        <source>Outputs:</source>
+        <translation>Uscite:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Mode</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>See Notes/Play Keyboard</source>
+        <translation>Vedi le note/Suona la tastiera</translation>
+    </message>
+    <message>
+        <source>Play Keyboard/See Notes</source>
+        <translation>Suona la tastiera/Vedi le note</translation>
+    </message>
+    <message>
+        <source>Flats</source>
+        <translation>Bemolli</translation>
+    </message>
+    <message>
+        <source>Sharps</source>
+        <translation>Diesis</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tonalità</translation>
+    </message>
+    <message>
+        <source>Major Scale Notes</source>
+        <translation>Note della scala maggiore</translation>
+    </message>
+    <message>
+        <source>C Major</source>
+        <translation>Do maggiore</translation>
+    </message>
+    <message>
+        <source>F Major</source>
+        <translation>Fa maggiore</translation>
+    </message>
+    <message>
+        <source>G Major</source>
+        <translation>Sol maggiore</translation>
+    </message>
+    <message>
+        <source>Bb Major</source>
+        <translation>Si bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>D Major</source>
+        <translation>Re maggiore</translation>
+    </message>
+    <message>
+        <source>Eb Major</source>
+        <translation>Mi bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>A Major</source>
+        <translation>La maggiore</translation>
+    </message>
+    <message>
+        <source>Ab Major</source>
+        <translation>La bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>E Major</source>
+        <translation>Mi maggiore</translation>
+    </message>
+    <message>
+        <source>Db Major</source>
+        <translation>Re bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>B Major</source>
+        <translation>Si maggiore</translation>
+    </message>
+    <message>
+        <source>Gb Major</source>
+        <translation>Sol bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>F# Major</source>
+        <translation>Fa diesis maggiore</translation>
+    </message>
+    <message>
+        <source>Minor Scale Notes</source>
+        <translation>Note della scala minore</translation>
+    </message>
+    <message>
+        <source>A Minor</source>
+        <translation>La minore</translation>
+    </message>
+    <message>
+        <source>D Minor</source>
+        <translation>Re minore</translation>
+    </message>
+    <message>
+        <source>E Minor</source>
+        <translation>Mi minore</translation>
+    </message>
+    <message>
+        <source>G Minor</source>
+        <translation>Sol minore</translation>
+    </message>
+    <message>
+        <source>B Minor</source>
+        <translation>Si minore</translation>
+    </message>
+    <message>
+        <source>C Minor</source>
+        <translation>Do minore</translation>
+    </message>
+    <message>
+        <source>F# Minor</source>
+        <translation>Fa diesis minore</translation>
+    </message>
+    <message>
+        <source>F Minor</source>
+        <translation>Fa minore</translation>
+    </message>
+    <message>
+        <source>C# Minor</source>
+        <translation>Do diesis minore</translation>
+    </message>
+    <message>
+        <source>Bb Minor</source>
+        <translation>Si bemolle minore</translation>
+    </message>
+    <message>
+        <source>Eb Minor</source>
+        <translation>Mi bemolle minore</translation>
+    </message>
+    <message>
+        <source>Chromatic Scale Notes</source>
+        <translation>Note della scala cromatica</translation>
+    </message>
+    <message>
+        <source>Clefs</source>
+        <translation>Chiavi</translation>
+    </message>
+    <message>
+        <source>Treble Clef Notes</source>
+        <translation>Note in chiave di violino</translation>
+    </message>
+    <message>
+        <source>Bass Clef Notes</source>
+        <translation>Note in chiave di basso</translation>
+    </message>
+    <message>
+        <source>Grand Staff Notes</source>
+        <translation>Note sul doppio pentagramma</translation>
+    </message>
+    <message>
+        <source>Note Names On?</source>
+        <translation>Mostrare i nomi?</translation>
+    </message>
+    <message>
+        <source>Note Names On</source>
+        <translation>Mostra i nomi delle note</translation>
+    </message>
+    <message>
+        <source>Note Names Off</source>
+        <translation>Nascondi i nomi delle note</translation>
+    </message>
+    <message>
+        <source>Syllables?</source>
+        <translation>Sillabe?</translation>
+    </message>
+    <message>
+        <source>Syllable Note Names</source>
+        <translation>Nomi delle note in sillabe</translation>
+    </message>
+    <message>
+        <source>Letter Note Names</source>
+        <translation>Nomi delle note in lettere</translation>
+    </message>
+    <message>
+        <source>Midi</source>
+        <translation>MIDI</translation>
+    </message>
+    <message>
+        <source>Inputs/Outputs</source>
+        <translation>Ingressi/Uscite</translation>
+    </message>
+    <message>
+        <source>Midi in On/Off</source>
+        <translation>Ingresso MIDI sì/no</translation>
+    </message>
+    <message>
+        <source>Midi In On</source>
+        <translation>Ingresso MIDI attivo</translation>
+    </message>
+    <message>
+        <source>Midi In Off</source>
+        <translation>Ingresso MIDI disattivo</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Strumento</translation>
+    </message>
+    <message>
+        <source>Sustain?</source>
+        <translation>Risonanza?</translation>
+    </message>
+    <message>
+        <source>Sustain On</source>
+        <translation>Risonanza attiva</translation>
+    </message>
+    <message>
+        <source>Sustain Off</source>
+        <translation>Risonanza disattiva</translation>
+    </message>
+    <message>
+        <source>All Notes Off</source>
+        <translation>Spegni tutte le note</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>AutoAdvance</source>
+        <translation>Avanzamento automatico</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>AutoModulate</source>
+        <translation>Modulazione automatica</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progressi</translation>
+    </message>
+    <message>
+        <source>Show Progress...</source>
+        <translation>Mostra i progressi...</translation>
+    </message>
+    <message>
+        <source>Export Journal...</source>
+        <translation>Esporta il registro...</translation>
+    </message>
+    <message>
+        <source>Reset Progress...</source>
+        <translation>Azzera i progressi...</translation>
+    </message>
+    <message>
+        <source>Practise Weak Notes</source>
+        <translation>Esercitati sulle note difficili</translation>
+    </message>
+    <message>
+        <source>Show Time and Mistake</source>
+        <translation>Mostra tempo ed errore</translation>
+    </message>
+    <message>
+        <source>Resume Where I Left Off</source>
+        <translation>Riprendi da dove ero rimasto</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Middle C Is C4</source>
+        <translation>Il do centrale è C4</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Program Help</source>
+        <translation>Guida del programma</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» non è un numero intero valido</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::ProgressWindow</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progressi</translation>
+    </message>
+    <message>
+        <source>Notes of the current pool</source>
+        <translation>Note della selezione attuale</translation>
+    </message>
+    <message>
+        <source>Trends</source>
+        <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>Per day</source>
+        <translation>Per giorno</translation>
+    </message>
+    <message>
+        <source>Day (the days with practice of the last %1)</source>
+        <translation>Giorno (i giorni di esercizio degli ultimi %1)</translation>
+    </message>
+    <message>
+        <source>Per practice session</source>
+        <translation>Per sessione di esercizio</translation>
+    </message>
+    <message>
+        <source>Session (last %1, oldest first)</source>
+        <translation>Sessione (le ultime %1, dalla più vecchia)</translation>
+    </message>
+    <message>
+        <source>Mistakes of the last seven days</source>
+        <translation>Errori degli ultimi sette giorni</translation>
+    </message>
+    <message>
+        <source>Export Journal...</source>
+        <translation>Esporta il registro...</translation>
+    </message>
+    <message>
+        <source>Reset Progress...</source>
+        <translation>Azzera i progressi...</translation>
+    </message>
+    <message>
+        <source>%1: %2. For example: %3.</source>
+        <translation>%1: %2. Per esempio: %3.</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>Nessuno.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::TrendChart</name>
+    <message>
+        <source>first-try accuracy</source>
+        <translation>precisione al primo tentativo</translation>
+    </message>
+    <message>
+        <source>median response time</source>
+        <translation>tempo di risposta mediano</translation>
+    </message>
+    <message>
+        <source>accuracy %</source>
+        <translation>precisione in %</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>No answers in this period</source>
+        <translation>Nessuna risposta in questo periodo</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,399 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Qor Lintra Trainer</source>
+        <translation>Qor Lintra Trainer</translation>
+    </message>
+    <message>
+        <source>Next Question</source>
+        <translation>Próxima pergunta</translation>
+    </message>
+    <message>
+        <source>Next Answer?</source>
+        <translation>Ver resposta?</translation>
+    </message>
+    <message>
+        <source>Correct Answers:</source>
+        <translation>Respostas certas:</translation>
+    </message>
+    <message>
+        <source>Inputs:</source>
+        <translation>Entradas:</translation>
+    </message>
+    <message>
+        <source>Outputs:</source>
+        <translation>Saídas:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>See Notes/Play Keyboard</source>
+        <translation>Ver notas/Tocar o teclado</translation>
+    </message>
+    <message>
+        <source>Play Keyboard/See Notes</source>
+        <translation>Tocar o teclado/Ver notas</translation>
+    </message>
+    <message>
+        <source>Flats</source>
+        <translation>Bemóis</translation>
+    </message>
+    <message>
+        <source>Sharps</source>
+        <translation>Sustenidos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tonalidades</translation>
+    </message>
+    <message>
+        <source>Major Scale Notes</source>
+        <translation>Notas da escala maior</translation>
+    </message>
+    <message>
+        <source>C Major</source>
+        <translation>Dó maior</translation>
+    </message>
+    <message>
+        <source>F Major</source>
+        <translation>Fá maior</translation>
+    </message>
+    <message>
+        <source>G Major</source>
+        <translation>Sol maior</translation>
+    </message>
+    <message>
+        <source>Bb Major</source>
+        <translation>Si bemol maior</translation>
+    </message>
+    <message>
+        <source>D Major</source>
+        <translation>Ré maior</translation>
+    </message>
+    <message>
+        <source>Eb Major</source>
+        <translation>Mi bemol maior</translation>
+    </message>
+    <message>
+        <source>A Major</source>
+        <translation>Lá maior</translation>
+    </message>
+    <message>
+        <source>Ab Major</source>
+        <translation>Lá bemol maior</translation>
+    </message>
+    <message>
+        <source>E Major</source>
+        <translation>Mi maior</translation>
+    </message>
+    <message>
+        <source>Db Major</source>
+        <translation>Ré bemol maior</translation>
+    </message>
+    <message>
+        <source>B Major</source>
+        <translation>Si maior</translation>
+    </message>
+    <message>
+        <source>Gb Major</source>
+        <translation>Sol bemol maior</translation>
+    </message>
+    <message>
+        <source>F# Major</source>
+        <translation>Fá sustenido maior</translation>
+    </message>
+    <message>
+        <source>Minor Scale Notes</source>
+        <translation>Notas da escala menor</translation>
+    </message>
+    <message>
+        <source>A Minor</source>
+        <translation>Lá menor</translation>
+    </message>
+    <message>
+        <source>D Minor</source>
+        <translation>Ré menor</translation>
+    </message>
+    <message>
+        <source>E Minor</source>
+        <translation>Mi menor</translation>
+    </message>
+    <message>
+        <source>G Minor</source>
+        <translation>Sol menor</translation>
+    </message>
+    <message>
+        <source>B Minor</source>
+        <translation>Si menor</translation>
+    </message>
+    <message>
+        <source>C Minor</source>
+        <translation>Dó menor</translation>
+    </message>
+    <message>
+        <source>F# Minor</source>
+        <translation>Fá sustenido menor</translation>
+    </message>
+    <message>
+        <source>F Minor</source>
+        <translation>Fá menor</translation>
+    </message>
+    <message>
+        <source>C# Minor</source>
+        <translation>Dó sustenido menor</translation>
+    </message>
+    <message>
+        <source>Bb Minor</source>
+        <translation>Si bemol menor</translation>
+    </message>
+    <message>
+        <source>Eb Minor</source>
+        <translation>Mi bemol menor</translation>
+    </message>
+    <message>
+        <source>Chromatic Scale Notes</source>
+        <translation>Notas da escala cromática</translation>
+    </message>
+    <message>
+        <source>Clefs</source>
+        <translation>Claves</translation>
+    </message>
+    <message>
+        <source>Treble Clef Notes</source>
+        <translation>Notas na clave de sol</translation>
+    </message>
+    <message>
+        <source>Bass Clef Notes</source>
+        <translation>Notas na clave de fá</translation>
+    </message>
+    <message>
+        <source>Grand Staff Notes</source>
+        <translation>Notas no sistema de piano</translation>
+    </message>
+    <message>
+        <source>Note Names On?</source>
+        <translation>Mostrar nomes?</translation>
+    </message>
+    <message>
+        <source>Note Names On</source>
+        <translation>Mostrar os nomes das notas</translation>
+    </message>
+    <message>
+        <source>Note Names Off</source>
+        <translation>Ocultar os nomes das notas</translation>
+    </message>
+    <message>
+        <source>Syllables?</source>
+        <translation>Sílabas?</translation>
+    </message>
+    <message>
+        <source>Syllable Note Names</source>
+        <translation>Nomes das notas em sílabas</translation>
+    </message>
+    <message>
+        <source>Letter Note Names</source>
+        <translation>Nomes das notas em cifra</translation>
+    </message>
+    <message>
+        <source>Midi</source>
+        <translation>MIDI</translation>
+    </message>
+    <message>
+        <source>Inputs/Outputs</source>
+        <translation>Entradas/Saídas</translation>
+    </message>
+    <message>
+        <source>Midi in On/Off</source>
+        <translation>Entrada MIDI sim/não</translation>
+    </message>
+    <message>
+        <source>Midi In On</source>
+        <translation>Entrada MIDI ligada</translation>
+    </message>
+    <message>
+        <source>Midi In Off</source>
+        <translation>Entrada MIDI desligada</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Instrumento</translation>
+    </message>
+    <message>
+        <source>Sustain?</source>
+        <translation>Sustentação?</translation>
+    </message>
+    <message>
+        <source>Sustain On</source>
+        <translation>Sustentação ligada</translation>
+    </message>
+    <message>
+        <source>Sustain Off</source>
+        <translation>Sustentação desligada</translation>
+    </message>
+    <message>
+        <source>All Notes Off</source>
+        <translation>Desligar todas as notas</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avanço</translation>
+    </message>
+    <message>
+        <source>AutoAdvance</source>
+        <translation>Avanço automático</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>AutoModulate</source>
+        <translation>Modulação automática</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Show Progress...</source>
+        <translation>Mostrar o progresso...</translation>
+    </message>
+    <message>
+        <source>Export Journal...</source>
+        <translation>Exportar o registro...</translation>
+    </message>
+    <message>
+        <source>Reset Progress...</source>
+        <translation>Zerar o progresso...</translation>
+    </message>
+    <message>
+        <source>Practise Weak Notes</source>
+        <translation>Praticar as notas difíceis</translation>
+    </message>
+    <message>
+        <source>Show Time and Mistake</source>
+        <translation>Mostrar tempo e erro</translation>
+    </message>
+    <message>
+        <source>Resume Where I Left Off</source>
+        <translation>Continuar de onde parei</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Middle C Is C4</source>
+        <translation>Dó central é C4</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Program Help</source>
+        <translation>Ajuda do programa</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>“%1” não é um número inteiro válido</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::ProgressWindow</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Notes of the current pool</source>
+        <translation>Notas da seleção atual</translation>
+    </message>
+    <message>
+        <source>Trends</source>
+        <translation>Tendências</translation>
+    </message>
+    <message>
+        <source>Per day</source>
+        <translation>Por dia</translation>
+    </message>
+    <message>
+        <source>Day (the days with practice of the last %1)</source>
+        <translation>Dia (os dias com prática dos últimos %1)</translation>
+    </message>
+    <message>
+        <source>Per practice session</source>
+        <translation>Por sessão de prática</translation>
+    </message>
+    <message>
+        <source>Session (last %1, oldest first)</source>
+        <translation>Sessão (as últimas %1, a mais antiga primeiro)</translation>
+    </message>
+    <message>
+        <source>Mistakes of the last seven days</source>
+        <translation>Erros dos últimos sete dias</translation>
+    </message>
+    <message>
+        <source>Export Journal...</source>
+        <translation>Exportar o registro...</translation>
+    </message>
+    <message>
+        <source>Reset Progress...</source>
+        <translation>Zerar o progresso...</translation>
+    </message>
+    <message>
+        <source>%1: %2. For example: %3.</source>
+        <translation>%1: %2. Por exemplo: %3.</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>Nenhum.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::TrendChart</name>
+    <message>
+        <source>first-try accuracy</source>
+        <translation>acertos na primeira tentativa</translation>
+    </message>
+    <message>
+        <source>median response time</source>
+        <translation>tempo de resposta (mediana)</translation>
+    </message>
+    <message>
+        <source>accuracy %</source>
+        <translation>acertos em %</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>No answers in this period</source>
+        <translation>Nenhuma resposta neste período</translation>
+    </message>
+</context>
+</TS>
