@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <deque>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "app/device_settings.h"
@@ -54,6 +55,8 @@ class Window {
     clock_.Advance(10);  // the first question
   }
   void Wait(std::int64_t ms) { clock_.Advance(ms); }
+  // The clock set forward with the window idle: no timer runs meanwhile.
+  void Jump(std::int64_t ms) { clock_.SetNow(clock_.Now() + ms); }
   void Press(int midiNote) { form->ClickControl(model.Key(midiNote - ui::kLowestKeyNote)); }
   void Menu(std::string_view name) { form->Guard(model.MenuNamed(name).handler); }
   int Wrong() const { return form->QuestionNote == 60 ? 62 : 60; }
@@ -221,6 +224,25 @@ TEST_F(ProgressTest, TheProgressWindowShowsTheModelTheWeakNotePickDrawsFrom) {
   EXPECT_EQ(shown.MasteryOf(slot, w.progress.request.nowUtcMs).firstTries, tries + 1);
   w.Menu("ResetProgress");
   EXPECT_EQ(w.progress.request.reading().MasteryOf(slot, w.progress.request.nowUtcMs).firstTries, 0);
+}
+
+// The model is judged at the window's clock: a week away, and what was read well is shown faded.
+TEST_F(ProgressTest, TheNotesShownFadeWithTheWindowsClock) {
+  Window w(folder_, true);
+  w.Menu("Off1");
+  w.Menu("PractiseWeakNotes");
+  const auto asked = Questions(w, 60, 700);
+  std::map<int, int> counts;
+  for (const int slot : asked) ++counts[slot];
+  const auto most = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; });
+  const auto slot = static_cast<theory::NoteSlot>(most->first);
+  const auto figure = [&] {
+    w.Menu("ShowProgress");
+    return w.progress.request.reading().MasteryOf(slot, w.progress.request.nowUtcMs).figure;
+  };
+  const double now = figure();
+  w.Jump(7 * ui::kMsPerDay);
+  EXPECT_LT(figure(), now - 10.0) << "asked " << most->second << " times";
 }
 
 TEST_F(ProgressTest, ADamagedJournalIsKeptAsideAndTheStudentToldOnce) {
