@@ -58,6 +58,8 @@ struct FormEvents {
   // Asked for each new question before the plain pick: a slot, or nothing to leave the pick to the
   // window. It may draw from `random` (seeded as the plain pick is) only when it answers.
   std::function<std::optional<theory::NoteSlot>(theory::Random& random)> pickQuestion;
+  // Every short message the window sends, as it sends it: what sounds through the speakers.
+  std::function<void(const midi::ShortMessage&)> sending;
 };
 
 class TForm2 {
@@ -84,6 +86,11 @@ class TForm2 {
   // The user picks item `index` of a drop-down list, or types and confirms text.
   void SelectItem(ui::Control& combo, int index);
   void TypeText(ui::Control& combo, const std::string& text);
+
+  // A note another input heard (the microphone), taken as the key it stands for, as a MIDI note-on
+  // is; notes off the keyboard are not taken. The note began `beganMsAgo` before now: the response
+  // time is measured to that moment.
+  void AnswerHeard(int note, practice::AnswerSource source, std::int64_t beganMsAgo);
 
   // The built-in synthesizer will not sound; `reason` says why, for the user.
   // The user is told once, as soon as the synthesizer is the output in use.
@@ -190,6 +197,8 @@ class TForm2 {
   void OpenMidiDevices();
   void CloseMidiDevices();
   void HandleMidiNote();
+  // Presses the key of `note` (41 to 83) for an input: the answer's source and start are its.
+  void PressKeyFrom(int note, practice::AnswerSource source, std::int64_t beganMsAgo);
   // A click's handler runs after the events already waiting, as after a click on a native button.
   void PumpThenRun(const std::function<void()>& handler);
 
@@ -241,6 +250,7 @@ class TForm2 {
   std::int64_t questionShownMs_ = 0;  // time of day it was shown and sounded
   int attempt_ = 1;                   // of the next answer to it
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
+  std::int64_t answerBeganMsAgo_ = 0;  // of the answer being judged: before the key was pressed
 };
 
 }  // namespace lintra::app

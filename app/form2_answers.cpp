@@ -1,5 +1,7 @@
 // Answers: the 43 key handlers, judging, the score, "Next Answer?" and each judged answer told to
 // whoever listens.
+#include <algorithm>
+
 #include "app/form2.h"
 #include "app/text_numbers.h"
 #include "midi/messages.h"
@@ -86,8 +88,34 @@ void TForm2::PublishAnswer(bool correct) {
   answer.correct = correct;
   answer.attempt = attempt_++;
   // The clock gives the time of day: an answer after midnight still counts from the question.
-  answer.responseMs = (services_.clock.TimeOfDayMs() - questionShownMs_ + ui::kMsPerDay) % ui::kMsPerDay;
+  const std::int64_t sinceShown = (services_.clock.TimeOfDayMs() - questionShownMs_ + ui::kMsPerDay) % ui::kMsPerDay;
+  answer.responseMs = std::max<std::int64_t>(0, sinceShown - answerBeganMsAgo_);
   if (events_.answered) events_.answered(answer);
+}
+
+void TForm2::PressKeyFrom(int note, practice::AnswerSource source, std::int64_t beganMsAgo) {
+  // Events already waiting come first, as before a click; a note handled among them has its own
+  // source, and this one's is in force again once it is done.
+  services_.pump.ProcessPendingEvents();
+  struct Restore {
+    TForm2& form;
+    practice::AnswerSource source;
+    std::int64_t began;
+    ~Restore() {
+      form.answerSource_ = source;
+      form.answerBeganMsAgo_ = began;
+    }
+  } restore{*this, answerSource_, answerBeganMsAgo_};
+  answerSource_ = source;
+  answerBeganMsAgo_ = beganMsAgo;
+  if (const auto& handler = model_.Key(note - ui::kLowestKeyNote).handler) handler();
+}
+
+void TForm2::AnswerHeard(int note, practice::AnswerSource source, std::int64_t beganMsAgo) {
+  // The trainer asks only notes of its keyboard: a note heard off it can answer nothing.
+  const int highest = ui::kLowestKeyNote + static_cast<int>(ui::Keyboard().size()) - 1;
+  if (note < ui::kLowestKeyNote || note > highest) return;
+  Guard([&] { PressKeyFrom(note, source, std::max<std::int64_t>(0, beganMsAgo)); });
 }
 
 void TForm2::AnsDisplayClick() {

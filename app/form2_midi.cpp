@@ -109,6 +109,7 @@ bool OpenBuiltInSynthesizer(midi::TMidiOutput& output) {
 
 void TForm2::Send(const midi::ShortMessage& message) {
   if (OnShortSent) OnShortSent(message);
+  if (events_.sending) events_.sending(message);
   try {
     MidiOutput1.SendShort(message.status, message.data1, message.data2);
   } catch (const midi::EmidioutputError& error) {
@@ -342,13 +343,7 @@ void TForm2::HandleMidiNote() {
   if (!Checked(menu::MidiInOn)) return;
   KeyNote = static_cast<std::int8_t>(MidiInNote);
   if (KeyNote >= 41 && KeyNote <= 83) {
-    auto& key = model_.Key(KeyNote - ui::kLowestKeyNote);
-    struct Source {
-      practice::AnswerSource& source;
-      ~Source() { source = practice::AnswerSource::OnScreen; }
-    } fromKeyboard{answerSource_};
-    answerSource_ = practice::AnswerSource::MidiKeyboard;
-    PumpThenRun(key.handler);
+    PressKeyFrom(KeyNote, practice::AnswerSource::MidiKeyboard, 0);
   } else if (!outOfRangeShown_) {
     // The box runs an event loop of its own: further notes arriving while it
     // is open are handled inside it and must not stack boxes on top of it.

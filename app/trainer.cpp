@@ -22,19 +22,25 @@ class Trainer::FormWindow final : public coach::Window {
   TForm2& form_;
 };
 
-Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices practice)
+Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices practice, ListeningServices listening)
     : form_(model, form), window_(std::make_unique<FormWindow>(form_)) {
   // The options live beside the device settings file, in its format.
   coach::Services services{form.clock, form.dialogs, form.settingsFile.parent_path() / "options.qor",
                            std::move(practice.journalPath), practice.progressView};
   coach_ = std::make_unique<coach::Coach>(*window_, std::move(services),
                                           coach::LineFile{LoadDeviceSettings, SaveDeviceSettings});
+  auto& coach = *coach_;
+  auto microphone = std::make_unique<app::Microphone>(
+      form_, form.clock, form.dialogs, coach.Settings(), [&coach] { return coach.SaveOptions(); },
+      std::move(listening));
+  microphone_ = microphone.get();
+  coach.Join(std::move(microphone));
   ui::Handlers handlers;
   form_.AddHandlers(handlers);
   coach_->AddHandlers(handlers);
   unbound_ = handlers.BindTo(model);
 
-  auto& coach = *coach_;
+  auto& heard = *microphone_;
   form_.Listen({
       .creating = [&coach] { coach.Creating(); },
       .startValuesSet = [&coach] { coach.StartValuesSet(); },
@@ -42,6 +48,7 @@ Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices pra
       .closing = [&coach] { coach.Closing(); },
       .answered = [&coach](const practice::JudgedAnswer& answer) { coach.Answered(answer); },
       .pickQuestion = [&coach](theory::Random& random) { return coach.PickQuestion(random); },
+      .sending = [&heard](const midi::ShortMessage& message) { heard.Sending(message); },
   });
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/form2.h"
+#include "app/microphone.h"
 #include "coach/coach.h"
 
 namespace lintra::app {
@@ -21,13 +22,14 @@ struct PracticeServices {
 
 class Trainer {
  public:
-  Trainer(ui::WindowModel& model, FormServices form, PracticeServices practice = {});
+  Trainer(ui::WindowModel& model, FormServices form, PracticeServices practice = {}, ListeningServices listening = {});
   ~Trainer();
   Trainer(const Trainer&) = delete;
   Trainer& operator=(const Trainer&) = delete;
 
   TForm2& Form() { return form_; }
   coach::Coach& Coach() { return *coach_; }
+  app::Microphone& Microphone() { return *microphone_; }
   // The handler names of the layout that nothing answers: none, unless the layout misspells one.
   const std::vector<std::string>& UnboundHandlers() const { return unbound_; }
 
@@ -37,6 +39,7 @@ class Trainer {
   TForm2 form_;
   std::unique_ptr<FormWindow> window_;
   std::unique_ptr<coach::Coach> coach_;
+  app::Microphone* microphone_ = nullptr;  // one of the coach's features
   std::vector<std::string> unbound_;
 };
 

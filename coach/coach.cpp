@@ -26,6 +26,8 @@ Coach::Coach(Window& window, Services services, LineFile optionsFormat)
 
 Coach::~Coach() = default;
 
+void Coach::Join(std::unique_ptr<Feature> feature) { features_.insert(features_.begin(), std::move(feature)); }
+
 void Coach::AddHandlers(ui::Handlers& handlers) {
   for (const auto& feature : features_) feature->AddHandlers(handlers);
   for (const OptionRow& row : OptionTable()) {

@@ -24,6 +24,10 @@ class Coach {
   Coach(const Coach&) = delete;
   Coach& operator=(const Coach&) = delete;
 
+  // A feature made outside the coach (one of the window's inputs), told of everything before the
+  // coach's own. Before AddHandlers.
+  void Join(std::unique_ptr<Feature> feature);
+
   // The features' menu commands and the options' on/off items.
   void AddHandlers(ui::Handlers& handlers);
 
@@ -37,10 +41,12 @@ class Coach {
 
   AnswerJournal& Journal() { return *journal_; }
   const Options& Settings() const { return options_; }
+  // Writes the options now, as the check marks and the features hold them; an error text when the
+  // file could not be written.
+  std::optional<std::string> SaveOptions();
 
  private:
   void ToggleOption(Option option);
-  std::optional<std::string> SaveOptions();
 
   Window& window_;
   Services services_;

@@ -14,6 +14,9 @@ constexpr std::array<OptionRow, kOptionCount> kOptions{{
     {Option::PractiseWeakNotes, "PractiseWeakNotes", "0", Kept::WhileOn, menu::PractiseWeakNotes},
     {Option::ShowTimeAndMistake, "ShowTimeAndMistake", "0", Kept::WhileOn, menu::ShowTimeAndMistake},
     {Option::ResumeWhereILeftOff, "ResumeWhereILeftOff", "0", Kept::WhileOn, menu::ResumeWhereILeftOff},
+    {Option::AnswerByMicrophone, "AnswerByMicrophone", "0", Kept::WhileOn, menu::AnswerByMicrophone},
+    {Option::ListenWhileNotesSound, "ListenWhileNotesSound", "0", Kept::WhileOn, menu::ListenWhileNotesSound},
+    {Option::SoundInput, "SoundInput", "", Kept::WhileSet},
     {Option::LastExercise, "LastExercise", "", Kept::WhileResuming},
     {Option::LastSpelling, "LastSpelling", "", Kept::WhileResuming},
     {Option::LastKey, "LastKey", "", Kept::WhileResuming},
@@ -72,9 +75,10 @@ void Options::Load() {
 std::vector<std::string> Options::Lines() const {
   std::vector<std::string> lines;
   for (const OptionRow& row : kOptions) {
-    const bool written = row.kept == Kept::Always    ? true
-                         : row.kept == Kept::WhileOn ? On(row.option)
-                                                     : On(Option::ResumeWhereILeftOff);
+    const bool written = row.kept == Kept::Always     ? true
+                         : row.kept == Kept::WhileOn  ? On(row.option)
+                         : row.kept == Kept::WhileSet ? Value(row.option) != row.defaultValue
+                                                      : On(Option::ResumeWhereILeftOff);
     if (written) lines.push_back(std::string(row.name) + "=" + Value(row.option));
   }
   lines.insert(lines.end(), unknown_.begin(), unknown_.end());

@@ -22,6 +22,9 @@ enum class Option {
   PractiseWeakNotes,
   ShowTimeAndMistake,
   ResumeWhereILeftOff,
+  AnswerByMicrophone,     // "Microphone" > "Answer by Microphone"
+  ListenWhileNotesSound,  // "Microphone" > "Listen While Notes Sound (Headphones)"
+  SoundInput,             // the sound input chosen; empty: the system's default input
   // Where the student left off, while "Resume Where I Left Off" is on.
   LastExercise,
   LastSpelling,
@@ -38,6 +41,7 @@ enum class Kept {
   Always,         // "Name=Value", always: older builds read it so
   WhileOn,        // "Name=1" while on, nothing while off: with all of them off the file is as it always was
   WhileResuming,  // while "Resume Where I Left Off" is on
+  WhileSet,       // while it holds a value other than its default
 };
 
 struct OptionRow {

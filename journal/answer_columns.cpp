@@ -39,7 +39,8 @@ void BindAnswer(Statement& insert, const AnswerRecord& r, std::int64_t session, 
 // The columns hold the enumerators' positions; reordering an enum would change what old files mean.
 static_assert(static_cast<int>(Exercise::PlayKeyboard) == 1 && static_cast<int>(ScaleKind::Chromatic) == 2 &&
               static_cast<int>(ClefRange::Grand) == 2 && static_cast<int>(AnswerSource::MidiKeyboard) == 1 &&
-              static_cast<int>(Staff::Bass) == 1 && static_cast<int>(MistakeKind::Other) == 8);
+              static_cast<int>(AnswerSource::Microphone) == 2 && static_cast<int>(Staff::Bass) == 1 &&
+              static_cast<int>(MistakeKind::Other) == 8);
 
 AnswerRecord ReadAnswer(const Statement& s) {
   AnswerRecord r;

@@ -108,10 +108,10 @@ class JournalReader {
   //   question_place  steps above the bottom line of its staff (even: lines, odd: spaces)
   //   answer_key      the key pressed, "F1sharp"
   //   answer_midi     its MIDI number
-  //   answer_source   screen | midi
+  //   answer_source   screen | midi | microphone
   //   correct         1 or 0
   //   attempt         1 for the first try at the question
-  //   response_ms     from the question shown and sounded to the answer
+  //   response_ms     from the question shown and sounded to the answer (for a note heard, to its onset)
   //   mistake         none | accidental | key_signature | octave | ledger_lines | one_step | two_steps |
   //                   other_clef | other
   // False if the journal could not be read to the end.

@@ -21,8 +21,9 @@ constexpr CodeTable<ClefRange, 5> kClefRanges{{{ClefRange::Treble, "treble"},
                                                {ClefRange::Grand, "grand"},
                                                {ClefRange::Alto, "alto"},
                                                {ClefRange::Tenor, "tenor"}}};
-constexpr CodeTable<AnswerSource, 2> kSources{
-    {{AnswerSource::OnScreen, "screen"}, {AnswerSource::MidiKeyboard, "midi"}}};
+constexpr CodeTable<AnswerSource, 3> kSources{{{AnswerSource::OnScreen, "screen"},
+                                               {AnswerSource::MidiKeyboard, "midi"},
+                                               {AnswerSource::Microphone, "microphone"}}};
 constexpr CodeTable<Staff, 4> kStaves{
     {{Staff::Treble, "treble"}, {Staff::Bass, "bass"}, {Staff::Alto, "alto"}, {Staff::Tenor, "tenor"}}};
 

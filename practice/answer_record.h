@@ -16,7 +16,7 @@ namespace lintra::practice {
 
 enum class Exercise { NoteReading, PlayKeyboard };
 enum class ScaleKind { Major, Minor, Chromatic };
-enum class AnswerSource { OnScreen, MidiKeyboard };
+enum class AnswerSource { OnScreen, MidiKeyboard, Microphone };
 
 // An answer as the main window judged it: what it publishes for every answer to a question, for
 // whatever keeps or weighs answers. The window's verdict is the verdict.
@@ -66,7 +66,7 @@ AnswerRecord MakeAnswerRecord(const JudgedAnswer& answer, std::int64_t sessionId
 std::string_view Code(Exercise value);      // "note_reading", "play_keyboard"
 std::string_view Code(ScaleKind value);     // "major", "minor", "chromatic"
 std::string_view Code(ClefRange value);     // "treble", "bass", "grand", "alto", "tenor"
-std::string_view Code(AnswerSource value);  // "screen", "midi"
+std::string_view Code(AnswerSource value);  // "screen", "midi", "microphone"
 std::string_view Code(Staff value);         // "treble", "bass", "alto", "tenor"
 std::optional<Exercise> ParseExercise(std::string_view code);
 std::optional<ScaleKind> ParseScaleKind(std::string_view code);

@@ -10,7 +10,8 @@ listen::CaptureStart FakeCaptureService::Start(const std::string& device, listen
   const bool known = std::any_of(devices.begin(), devices.end(), [&device](const listen::CaptureDevice& d) {
     return device.empty() ? d.isDefault : d.name == device;
   });
-  if (!known) return {false, "there is no sound input named \"" + device + "\""};
+  if (!known)
+    return {false, device.empty() ? "there is no sound input" : "there is no sound input named \"" + device + "\""};
   sink_ = &sink;
   started_ = device;
   return {true, {}, sampleRate, channels, 0.01};

@@ -314,12 +314,71 @@
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Mikrofon</translation>
+    </message>
+    <message>
+        <source>Answer by Microphone</source>
+        <translation>Mit dem Mikrofon antworten</translation>
+    </message>
+    <message>
+        <source>Sound Input...</source>
+        <translation>Audioeingang...</translation>
+    </message>
+    <message>
+        <source>Listen While Notes Sound (Headphones)</source>
+        <translation>Zuhören, während Töne klingen (Kopfhörer)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the default sound input</source>
+        <translation>den Standard-Audioeingang</translation>
+    </message>
+    <message>
+        <source>Lintra cannot listen to %1: %2. Answer on the keyboard, or choose another sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra kann %1 nicht hören: %2. Antworten Sie auf der Tastatur oder wählen Sie mit „Audioeingang...“ im Menü „Mikrofon“ einen anderen Audioeingang.</translation>
+    </message>
+    <message>
+        <source>Lintra no longer hears %1, so answers by microphone have stopped. Answer on the keyboard, or choose a sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra hört %1 nicht mehr, daher sind die Antworten per Mikrofon beendet. Antworten Sie auf der Tastatur oder wählen Sie mit „Audioeingang...“ im Menü „Mikrofon“ einen Audioeingang.</translation>
+    </message>
+    <message>
+        <source>The choice applies until the program ends.</source>
+        <translation>Die Auswahl gilt, bis das Programm beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Audioeingang</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Hören auf:</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>Der Standardeingang des Systems</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Eingangspegel</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>Die Anzeige bewegt sich, solange „Mit dem Mikrofon antworten“ eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Pegel:</translation>
     </message>
 </context>
 <context>

@@ -314,12 +314,71 @@
         <source>&amp;About</source>
         <translation>&amp;Acerca de</translation>
     </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Micrófono</translation>
+    </message>
+    <message>
+        <source>Answer by Microphone</source>
+        <translation>Responder con el micrófono</translation>
+    </message>
+    <message>
+        <source>Sound Input...</source>
+        <translation>Entrada de sonido...</translation>
+    </message>
+    <message>
+        <source>Listen While Notes Sound (Headphones)</source>
+        <translation>Escuchar mientras suenan las notas (auriculares)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«%1» no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>the default sound input</source>
+        <translation>la entrada de sonido predeterminada</translation>
+    </message>
+    <message>
+        <source>Lintra cannot listen to %1: %2. Answer on the keyboard, or choose another sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra no puede escuchar %1: %2. Responda en el teclado o elija otra entrada de sonido con &quot;Entrada de sonido...&quot; en el menú &quot;Micrófono&quot;.</translation>
+    </message>
+    <message>
+        <source>Lintra no longer hears %1, so answers by microphone have stopped. Answer on the keyboard, or choose a sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra ya no oye %1, así que las respuestas con el micrófono se han detenido. Responda en el teclado o elija una entrada de sonido con &quot;Entrada de sonido...&quot; en el menú &quot;Micrófono&quot;.</translation>
+    </message>
+    <message>
+        <source>The choice applies until the program ends.</source>
+        <translation>La elección vale hasta que se cierre el programa.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Entrada de sonido</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Escuchar:</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>La entrada predeterminada del sistema</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Nivel de entrada</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>El medidor se mueve mientras &quot;Responder con el micrófono&quot; está activado.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Nivel:</translation>
     </message>
 </context>
 <context>

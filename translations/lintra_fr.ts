@@ -314,12 +314,71 @@
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
     </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Answer by Microphone</source>
+        <translation>Répondre au microphone</translation>
+    </message>
+    <message>
+        <source>Sound Input...</source>
+        <translation>Entrée audio...</translation>
+    </message>
+    <message>
+        <source>Listen While Notes Sound (Headphones)</source>
+        <translation>Écouter pendant que les notes sonnent (casque)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>the default sound input</source>
+        <translation>l&apos;entrée audio par défaut</translation>
+    </message>
+    <message>
+        <source>Lintra cannot listen to %1: %2. Answer on the keyboard, or choose another sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra ne peut pas écouter %1 : %2. Répondez au clavier, ou choisissez une autre entrée audio avec « Entrée audio... » dans le menu « Microphone ».</translation>
+    </message>
+    <message>
+        <source>Lintra no longer hears %1, so answers by microphone have stopped. Answer on the keyboard, or choose a sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra n&apos;entend plus %1 : les réponses au microphone sont arrêtées. Répondez au clavier, ou choisissez une entrée audio avec « Entrée audio... » dans le menu « Microphone ».</translation>
+    </message>
+    <message>
+        <source>The choice applies until the program ends.</source>
+        <translation>Ce choix vaut jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Entrée audio</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Écouter :</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>L&apos;entrée par défaut du système</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Niveau d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>L&apos;indicateur bouge tant que « Répondre au microphone » est activé.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Niveau :</translation>
     </message>
 </context>
 <context>

@@ -314,12 +314,71 @@
         <source>&amp;About</source>
         <translation>&amp;Informazioni</translation>
     </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfono</translation>
+    </message>
+    <message>
+        <source>Answer by Microphone</source>
+        <translation>Rispondi col microfono</translation>
+    </message>
+    <message>
+        <source>Sound Input...</source>
+        <translation>Ingresso audio...</translation>
+    </message>
+    <message>
+        <source>Listen While Notes Sound (Headphones)</source>
+        <translation>Ascolta mentre suonano le note (cuffie)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>«%1» non è un numero intero valido</translation>
+    </message>
+    <message>
+        <source>the default sound input</source>
+        <translation>l&apos;ingresso audio predefinito</translation>
+    </message>
+    <message>
+        <source>Lintra cannot listen to %1: %2. Answer on the keyboard, or choose another sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra non riesce ad ascoltare %1: %2. Rispondi sulla tastiera, oppure scegli un altro ingresso audio con &quot;Ingresso audio...&quot; nel menu &quot;Microfono&quot;.</translation>
+    </message>
+    <message>
+        <source>Lintra no longer hears %1, so answers by microphone have stopped. Answer on the keyboard, or choose a sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>Lintra non sente più %1, quindi le risposte col microfono si sono fermate. Rispondi sulla tastiera, oppure scegli un ingresso audio con &quot;Ingresso audio...&quot; nel menu &quot;Microfono&quot;.</translation>
+    </message>
+    <message>
+        <source>The choice applies until the program ends.</source>
+        <translation>La scelta vale fino alla chiusura del programma.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Ingresso audio</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Ascolta:</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>L&apos;ingresso predefinito del sistema</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Livello d&apos;ingresso</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>L&apos;indicatore si muove mentre &quot;Rispondi col microfono&quot; è attivo.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Livello:</translation>
     </message>
 </context>
 <context>

@@ -314,12 +314,71 @@
         <source>&amp;About</source>
         <translation>&amp;Sobre</translation>
     </message>
+    <message>
+        <source>Microphone</source>
+        <translation>Microfone</translation>
+    </message>
+    <message>
+        <source>Answer by Microphone</source>
+        <translation>Responder pelo microfone</translation>
+    </message>
+    <message>
+        <source>Sound Input...</source>
+        <translation>Entrada de som...</translation>
+    </message>
+    <message>
+        <source>Listen While Notes Sound (Headphones)</source>
+        <translation>Ouvir enquanto as notas soam (fones de ouvido)</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
         <translation>“%1” não é um número inteiro válido</translation>
+    </message>
+    <message>
+        <source>the default sound input</source>
+        <translation>a entrada de som padrão</translation>
+    </message>
+    <message>
+        <source>Lintra cannot listen to %1: %2. Answer on the keyboard, or choose another sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>O Lintra não consegue ouvir %1: %2. Responda no teclado ou escolha outra entrada de som em &quot;Entrada de som...&quot; no menu &quot;Microfone&quot;.</translation>
+    </message>
+    <message>
+        <source>Lintra no longer hears %1, so answers by microphone have stopped. Answer on the keyboard, or choose a sound input with &quot;Sound Input...&quot; in the &quot;Microphone&quot; menu.</source>
+        <translation>O Lintra não ouve mais %1, por isso as respostas pelo microfone pararam. Responda no teclado ou escolha uma entrada de som em &quot;Entrada de som...&quot; no menu &quot;Microfone&quot;.</translation>
+    </message>
+    <message>
+        <source>The choice applies until the program ends.</source>
+        <translation>A escolha vale até o programa ser fechado.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::frontend::SoundInputDialog</name>
+    <message>
+        <source>Sound Input</source>
+        <translation>Entrada de som</translation>
+    </message>
+    <message>
+        <source>Listen to:</source>
+        <translation>Ouvir:</translation>
+    </message>
+    <message>
+        <source>The system&apos;s default input</source>
+        <translation>A entrada padrão do sistema</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Nível de entrada</translation>
+    </message>
+    <message>
+        <source>The meter moves while &quot;Answer by Microphone&quot; is on.</source>
+        <translation>O medidor se move enquanto &quot;Responder pelo microfone&quot; estiver ligado.</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Nível:</translation>
     </message>
 </context>
 <context>

@@ -78,7 +78,7 @@ constexpr std::array<std::string_view, 58> kCreationOrder{
     control::StartButton, control::AnsDisplay, control::StatusLine};
 
 // clang-format off
-constexpr std::array<MenuSpec, 74> kMenus{{
+constexpr std::array<MenuSpec, 78> kMenus{{
     {1, menu::File1, "Mode", false, false, ""},
     {2, menu::NotationQuestions, "See Notes/Play Keyboard", true, true, "NotationQuestionsClick"},
     {2, menu::PlayKeyboard, "Play Keyboard/See Notes", true, false, "PlayKeyboardClick"},
@@ -150,6 +150,11 @@ constexpr std::array<MenuSpec, 74> kMenus{{
     {2, menu::ResumeWhereILeftOff, "Resume Where I Left Off", false, false, "ResumeWhereILeftOffClick", true},
     {1, menu::Options1, "Options", false, false, ""},
     {2, menu::MiddleCIsC4, "Middle C Is C4", false, false, "MiddleCIsC4Click", true},
+    {1, menu::Microphone1, "Microphone", false, false, ""},
+    {2, menu::AnswerByMicrophone, "Answer by Microphone", false, false, "AnswerByMicrophoneClick", true},
+    {2, menu::SoundInput, "Sound Input...", false, false, "SoundInputClick"},
+    {2, menu::ListenWhileNotesSound, "Listen While Notes Sound (Headphones)", false, false,
+     "ListenWhileNotesSoundClick", true},
     {1, menu::Help, "Help", false, false, ""},
     {2, menu::ProgramHelp, "Program Help", false, false, "ProgramHelpClick"},
     {2, menu::About1, "&About", false, false, "About1Click"},

@@ -8,7 +8,7 @@ namespace lintra::ui {
 namespace {
 
 // clang-format off
-constexpr std::array<std::string_view, 71> kMenuCaptions{
+constexpr std::array<std::string_view, 75> kMenuCaptions{
     LINTRA_TRANSLATE_NOOP("Menu", "Mode"),
     LINTRA_TRANSLATE_NOOP("Menu", "See Notes/Play Keyboard"),
     LINTRA_TRANSLATE_NOOP("Menu", "Play Keyboard/See Notes"),
@@ -77,6 +77,10 @@ constexpr std::array<std::string_view, 71> kMenuCaptions{
     LINTRA_TRANSLATE_NOOP("Menu", "Resume Where I Left Off"),
     LINTRA_TRANSLATE_NOOP("Menu", "Options"),
     LINTRA_TRANSLATE_NOOP("Menu", "Middle C Is C4"),
+    LINTRA_TRANSLATE_NOOP("Menu", "Microphone"),
+    LINTRA_TRANSLATE_NOOP("Menu", "Answer by Microphone"),
+    LINTRA_TRANSLATE_NOOP("Menu", "Sound Input..."),
+    LINTRA_TRANSLATE_NOOP("Menu", "Listen While Notes Sound (Headphones)"),
     LINTRA_TRANSLATE_NOOP("Menu", "Help"),
     LINTRA_TRANSLATE_NOOP("Menu", "Program Help"),
     LINTRA_TRANSLATE_NOOP("Menu", "&About"),

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include "app/device_settings.h"
@@ -14,6 +15,8 @@
 #include "app/qt/main_window.h"
 #include "app/qt/self_check.h"
 #include "app/qt/window_style.h"
+#include "listen/capture_module.h"
+#include "listen/loader/module_capture.h"
 #include "midi/loader/module_synth.h"
 #include "midi/module_entry.h"
 #include "midi/system/system_midi_service.h"
@@ -65,6 +68,13 @@ UserFiles FindUserFiles() {
           (data + QStringLiteral("/journal.sqlite")).toStdString()};
 }
 
+// The help page ships beside the program, or in the source tree of a build.
+std::string HelpPage(const std::string& language) {
+  const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
+  return lintra::frontend::FindHelpDocument({dir, dir / "../share/lintra", LINTRA_SOURCE_DIR "/assets/help"},
+                                            language);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,18 +101,22 @@ int main(int argc, char** argv) {
 
   const UserFiles files = FindUserFiles();
 
-  // The help page ships beside the program, or in the source tree of a build.
-  const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
-  const std::string help = lintra::frontend::FindHelpDocument(
-      {dir, dir / "../share/lintra", LINTRA_SOURCE_DIR "/assets/help"}, language.Language());
+  const std::string help = HelpPage(language.Language());
   lintra::frontend::QtClock clock;
   lintra::frontend::QtDialogs boxes;
   // A check that no one watches must not wait for a box to be answered.
   lintra::frontend::SelfCheckDialogs printedBoxes;
   lintra::ui::Dialogs& dialogs = selfCheck ? static_cast<lintra::ui::Dialogs&>(printedBoxes) : boxes;
   lintra::frontend::QtShell shell;
-  lintra::frontend::MainWindow window(
-      {clock, dialogs, shell, std::move(midi.service), files.settings, help, files.journal, std::move(midi.reach)});
+  // The sound input's module is loaded when listening is first switched on, never at start.
+  const auto captureCandidates = ModuleCandidates(argv[0], lintra::listen::kCaptureModuleFileName);
+  std::optional<lintra::listen::ModuleCapture> capture;
+  auto soundInput = [&capture, &captureCandidates]() -> lintra::listen::CaptureService& {
+    if (!capture) capture = lintra::listen::LoadModuleCapture(captureCandidates);
+    return *capture->service;
+  };
+  lintra::frontend::MainWindow window({clock, dialogs, shell, std::move(midi.service), files.settings, help,
+                                       files.journal, std::move(midi.reach), soundInput});
   boxes.SetOwner(&window);
   shell.SetWindow(&window);
   target = &window;
@@ -113,8 +127,10 @@ int main(int argc, char** argv) {
   if (selfCheck) {
     const auto synthModule = builtInSynth.Load();
     const auto ports = portsModule();
+    soundInput();
     std::vector<lintra::frontend::ModuleReport> modules{{"synthesizer module", synthModule.path, synthModule.problem},
-                                                        {"ports module", ports.path, ports.problem}};
+                                                        {"ports module", ports.path, ports.problem},
+                                                        {"capture module", capture->load.path, capture->load.problem}};
     if (wanted != lintra::ui::kEnglish) modules.push_back({"catalog", language.Catalog(), language.Problem()});
     return lintra::frontend::RunSelfCheck(window, help, modules);
   }

@@ -42,7 +42,8 @@ MainWindow::MainWindow(WindowServices services)
                                  std::filesystem::path(services.settingsFile),
                                  std::move(services.helpDocument)};
   trainer_ = std::make_unique<app::Trainer>(model_, formServices,
-                                            app::PracticeServices{std::move(services.journalPath), &progress_});
+                                            app::PracticeServices{std::move(services.journalPath), &progress_},
+                                            app::ListeningServices{std::move(services.capture), &soundInputs_});
   form_ = &trainer_->Form();
   waker_ = std::make_unique<EventWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
   loop_.SetWaker(waker_.get());

@@ -12,6 +12,7 @@
 #include "app/qt/paint_box.h"
 #include "app/qt/progress/progress_window.h"
 #include "app/qt/qt_platform.h"
+#include "app/qt/sound_input_dialog.h"
 #include "app/trainer.h"
 #include "ui/window_model.h"
 
@@ -43,6 +44,8 @@ struct WindowServices {
   // Called when the window is created, before it lists the devices: the MIDI ports are reached from
   // then on, after the first paint.
   std::function<void()> reachMidi = {};
+  // The sound input, made when listening is first switched on (the capture module is loaded then).
+  std::function<listen::CaptureService&()> capture = {};
 };
 
 class MainWindow : public QMainWindow {
@@ -111,6 +114,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<progress::ProgressWindow> window_;
   };
   LazyProgressWindow progress_;
+  QtSoundInputChooser soundInputs_{this};
   std::unique_ptr<app::Trainer> trainer_;
   app::TForm2* form_ = nullptr;  // the trainer's window
   std::unique_ptr<EventWaker> waker_;

@@ -42,7 +42,7 @@ TEST(Trainer, EveryHandlerTheLayoutNamesIsBound) {
     ++named;
     EXPECT_TRUE(item->handler) << item->Name();
   }
-  EXPECT_EQ(named, 4 + 43 + 57);  // the buttons and lists, the keys, the menu commands
+  EXPECT_EQ(named, 4 + 43 + 60);  // the buttons and lists, the keys, the menu commands
 }
 
 }  // namespace

@@ -64,6 +64,13 @@ TEST(Options, LinesAreWrittenAsTheirRowsSayAndOtherBuildsLinesAreKept) {
   Options fresh("missing", files.Format());
   fresh.Load();
   EXPECT_EQ(fresh.Lines(), std::vector<std::string>{"MiddleCIsC4=0"});  // as older builds read it
+  // A value kept while set: the sound input, written only once one other than the default is chosen.
+  fresh.Set(Option::SoundInput, "USB Audio = 2");
+  EXPECT_EQ(fresh.Lines(), (std::vector<std::string>{"MiddleCIsC4=0", "SoundInput=USB Audio = 2"}));
+  files.files["o"] = fresh.Lines();
+  Options again("o", files.Format());
+  again.Load();
+  EXPECT_EQ(again.Value(Option::SoundInput), "USB Audio = 2");
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ grep -q '^question: note slot [0-9]' <<<"$out" || fail "no question"
 help=$(sed -n 's/^help page: //p' <<<"$out")
 [ "$help" = "$(cd "$prefix" && pwd -P)/share/lintra/Note Help.html" ] || fail "help page found elsewhere: $help"
 # And its own modules, which it loads from its prefix too.
-for module in "synthesizer module:lintra-synth.so" "ports module:lintra-ports.so"; do
+for module in "synthesizer module:lintra-synth.so" "ports module:lintra-ports.so" "capture module:lintra-capture.so"; do
   found=$(sed -n "s/^${module%%:*}: //p" <<<"$out")
   [ "$found" = "$(cd "$prefix" && pwd -P)/lib/lintra/${module#*:}" ] || fail "${module%%:*}: $found"
 done

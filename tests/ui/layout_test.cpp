@@ -81,7 +81,7 @@ TEST(Layout, MenusAsLaidOut) {
     if (item->checked) checked.emplace_back(item->Name());
   }
   EXPECT_EQ(tops, (std::vector<std::string>{"Mode", "Keys", "Clefs", "Note Names On?", "Syllables?", "Midi", "Advance",
-                                            "Progress", "Options", "Help"}));
+                                            "Progress", "Options", "Microphone", "Help"}));
   EXPECT_EQ(checked, (std::vector<std::string>{"NotationQuestions", "Flats1", "MajorKeys1", "CMajor1", "ClavedoSol1",
                                                "NoteNamesOff", "Letters", "MidiInOn", "SustainOn1", "AutoAdvance2",
                                                "On1", "AutoModOff"}));

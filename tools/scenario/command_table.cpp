@@ -33,6 +33,10 @@ constexpr std::array kCommands{
     Entry{"paint", Paint},
     Entry{"close", Close},
     Entry{"progress-button", PressProgressButton},
+    Entry{"mic-devices", SetSoundInputs},
+    Entry{"mic-unplug", UnplugSoundInput},
+    Entry{"mic-hear", HearNote},
+    Entry{"mic-echo", HearEcho},
     Entry{"show", Show},
 };
 

@@ -35,6 +35,12 @@ void Paint(const Command& c);
 void Close(const Command& c);
 void PressProgressButton(const Command& c);
 
+// The sound input (sound_commands.cpp).
+void SetSoundInputs(const Command& c);
+void UnplugSoundInput(const Command& c);
+void HearNote(const Command& c);
+void HearEcho(const Command& c);
+
 // show, show settings, show status, show journal and show file (show_command.cpp).
 void Show(const Command& c);
 

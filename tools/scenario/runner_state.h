@@ -12,7 +12,9 @@
 #include "app/form2.h"
 #include "app/trainer.h"
 #include "midi/message_loop.h"
+#include "testing/fake_capture_service.h"
 #include "testing/fake_midi_service.h"
+#include "testing/heard_sound.h"
 #include "testing/manual_clock.h"
 #include "tools/scenario/scripted_services.h"
 #include "ui/window_model.h"
@@ -23,6 +25,7 @@ struct RunnerState {
   explicit RunnerState(std::ostream& o)
       : out(o), dialogs(o, answers, currentLine), shell(o), canvas(o), progressView(o) {
     dialogs.pump = &pump;
+    capture.devices.clear();  // no sound input until a script gives one
   }
   ~RunnerState() {
     form = nullptr;
@@ -50,6 +53,9 @@ struct RunnerState {
   std::vector<std::string> inputs, outputs;
   std::filesystem::path folder;
   std::filesystem::path settingsFile;
+  testing::FakeCaptureService capture;
+  std::unique_ptr<testing::HeardSound> heard;  // what the sound input hears, once a script gives one
+  bool echo = false;                           // the sound input hears the trainer's own notes
   std::unique_ptr<ui::WindowModel> model;
   std::unique_ptr<app::Trainer> trainer;
   app::TForm2* form = nullptr;  // the trainer's window, once started

@@ -1,5 +1,6 @@
 #include "tools/scenario/scripted_services.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -61,6 +62,25 @@ bool ScriptedDialogs::SaveFileName(const std::string& caption, std::string& path
   out_ << "ok " << Quoted(path) << '\n';
   if (std::filesystem::path(path).is_relative()) path = (folder / path).string();
   return true;
+}
+
+std::optional<std::string> ScriptedDialogs::ChooseSoundInput(const app::SoundInputChoice& choice) {
+  const Answer answer = Next("sound input choice");
+  if (answer.kind != Answer::Ok && answer.kind != Answer::Cancel) {
+    throw ui::DialogNotAnswered{"the sound input choice needs answer ok \"NAME\" or cancel"};
+  }
+  out_ << "dialog sound-input " << Quoted(choice.current);
+  for (const auto& device : choice.devices) out_ << ' ' << Quoted(device.name);
+  out_ << " -> ";
+  if (answer.kind == Answer::Cancel) {
+    out_ << "cancel\n";
+    return std::nullopt;
+  }
+  const bool listed = std::any_of(choice.devices.begin(), choice.devices.end(),
+                                  [&answer](const auto& device) { return device.name == answer.text; });
+  if (!answer.text.empty() && !listed && answer.text != choice.current) throw ui::DialogNotAnswered{"there is no sound input " + Quoted(answer.text)};
+  out_ << "ok " << Quoted(answer.text) << '\n';
+  return answer.text;
 }
 
 Answer ScriptedDialogs::Next(const std::string& what) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/sound_input_chooser.h"
 #include "coach/progress_view.h"
 #include "notation/canvas.h"
 #include "ui/dialogs.h"
@@ -29,7 +30,7 @@ struct Answer {
   int line = 0;
 };
 
-class ScriptedDialogs : public ui::Dialogs {
+class ScriptedDialogs : public ui::Dialogs, public app::SoundInputChooser {
  public:
   ScriptedDialogs(std::ostream& out, std::deque<Answer>& answers, const int& line)
       : out_(out), answers_(answers), line_(line) {}
@@ -42,6 +43,8 @@ class ScriptedDialogs : public ui::Dialogs {
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
   // A name without a folder is a file in the scenario's own folder.
   bool SaveFileName(const std::string& caption, std::string& path) override;
+  // "Sound Input...": answered with ok "NAME" (one of the inputs, or "" for the default) or cancel.
+  std::optional<std::string> ChooseSoundInput(const app::SoundInputChoice& choice) override;
 
   ui::EventPump* pump = nullptr;
   std::filesystem::path folder;

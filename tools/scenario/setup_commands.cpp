@@ -89,6 +89,18 @@ void QueueAnswer(const Command& c) {
   c.s.answers.push_back(answer);
 }
 
+namespace {
+
+// The speakers reach the microphone a little after the note is sent; a note rings a second at most.
+void HearBack(testing::HeardSound& heard, const midi::ShortMessage& message) {
+  constexpr int kSpeakerDelayMs = 30, kRingMs = 1000;
+  const int kind = message.status & 0xF0;
+  if (kind == 0x90 && message.data2 > 0) heard.Hear(message.data1, kRingMs, kSpeakerDelayMs);
+  if (kind == 0x80) heard.Release(message.data1);
+}
+
+}  // namespace
+
 void Start(const Command& c) {
   c.NeedStarted(false);
   c.NeedArgs(0);
@@ -101,12 +113,15 @@ void Start(const Command& c) {
   s.model = std::make_unique<ui::WindowModel>();
   app::FormServices services{s.clock,    s.dialogs, s.shell,        s.pump,          s.canvas,
                              *s.service, s.loop,    s.settingsFile, "Note Help.html"};
-  s.trainer = std::make_unique<app::Trainer>(*s.model, services, app::PracticeServices{s.journalPath, &s.progressView});
+  app::ListeningServices listening{[&s]() -> listen::CaptureService& { return s.capture; }, &s.dialogs};
+  s.trainer = std::make_unique<app::Trainer>(*s.model, services, app::PracticeServices{s.journalPath, &s.progressView},
+                                             std::move(listening));
   s.form = &s.trainer->Form();
   s.pump.loop = &s.loop;
   s.pump.form = s.form;
   s.form->OnShortSent = [&s](const midi::ShortMessage& message) {
     s.out << "midi-out " << int{message.status} << ' ' << int{message.data1} << ' ' << int{message.data2} << '\n';
+    if (s.echo && s.heard) HearBack(*s.heard, message);
   };
   s.form->FormCreate();
   s.form->Initial();

@@ -165,6 +165,13 @@ void Show(const Command& c) {
     ShowJournal(c);
     return;
   }
+  if (c.Args().size() == 1 && c.Args()[0] == "microphone") {
+    c.NeedStarted(true);
+    auto& microphone = c.s.trainer->Microphone();
+    c.s.out << "microphone " << (microphone.Listening() ? "listening " : "off ") << Quoted(microphone.SoundInput())
+            << '\n';
+    return;
+  }
   c.NeedStarted(true);
   c.NeedArgs(0);
   ShowControls(c.s.out, *c.s.model);

@@ -133,7 +133,7 @@ TEST(Accessibility, EveryMenuOpensWithItsOwnAccessKey) {
     EXPECT_EQ(QApplication::activePopupWidget(), action->menu()) << text.toStdString();
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
   }
-  EXPECT_EQ(keys.size(), 10U);
+  EXPECT_EQ(keys.size(), 11U);
 }
 
 TEST(Accessibility, MiddleCIsC4IsRememberedBetweenStarts) {

@@ -4,7 +4,7 @@
 #
 #   no_test_doubles.sh PROGRAM TOOL-WITH-DOUBLES
 set -euo pipefail
-doubles='FakeMidiService|ManualClock|RecordingCanvas|RecordingDialogs|QuietShell|ScriptedDialogs|lintra::scenario::'
+doubles='FakeMidiService|FakeCaptureService|HeardSound|ManualClock|RecordingCanvas|RecordingDialogs|QuietShell|ScriptedDialogs|lintra::scenario::'
 found() { nm -C "$1" | grep -E "$doubles" || true; }
 
 if [ -z "$(found "$2")" ]; then
