@@ -25,7 +25,8 @@ TForm2::TForm2(ui::WindowModel& model, FormServices services)
       MidiInput1(services.midi, services.loop),
       model_(model),
       services_(std::move(services)),
-      painter_(services_.canvas) {
+      painter_(services_.canvas),
+      staffReader_(model) {
   // The window's resource names the mapper; loading ignores the name and the
   // device number decides.
   MidiOutput1.SetLoading(true);
@@ -53,15 +54,18 @@ TForm2::TForm2(ui::WindowModel& model, FormServices services)
 TForm2::~TForm2() = default;
 
 void TForm2::Guard(const std::function<void()>& handler) {
+  ++guardDepth_;
   try {
     handler();
   } catch (const ui::DialogNotAnswered&) {
+    --guardDepth_;
     throw;
   } catch (const std::exception& error) {
     services_.dialogs.Error(ui::DisplayedErrorText(error.what()));
   } catch (...) {
     services_.dialogs.Error("An unexpected error occurred.");
   }
+  if (--guardDepth_ == 0 && OnHandled) OnHandled();
 }
 
 void TForm2::ClickControl(ui::Control& control) {
@@ -159,9 +163,15 @@ void TForm2::About1Click() { services_.dialogs.Message(kAbout); }
 
 // --- Drawing.
 
-void TForm2::DrawStaff() { painter_.DrawStaff(KeySignatureKind, KeySignatureCount); }
+void TForm2::DrawStaff() {
+  painter_.DrawStaff(KeySignatureKind, KeySignatureCount);
+  staffReader_.StaffDrawn(std::nullopt, KeySignatureKind, KeySignatureCount);
+}
 
-void TForm2::DrawNote() { painter_.DrawNote(NoteAccidental, NoteY, NoteX); }
+void TForm2::DrawNote() {
+  painter_.DrawNote(NoteAccidental, NoteY, NoteX);
+  staffReader_.NoteDrawn(theory::LetterStep(static_cast<theory::NoteSlot>(CurrentSlot)), NoteAccidental);
+}
 
 void TForm2::FormPaint() {
   Guard([this] {

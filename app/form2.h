@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/staff_reader.h"
 #include "midi/message_loop.h"
 #include "midi/messages.h"
 #include "midi/midi_in.h"
@@ -98,6 +99,9 @@ class TForm2 {
 
   // Every short message the window sends, before it is sent (transcripts).
   std::function<void(const midi::ShortMessage&)> OnShortSent;
+  // After each entry from the event loop, once the outermost is done: what its handlers changed has
+  // settled (a wrong answer raises the count of correct answers and lowers it again).
+  std::function<void()> OnHandled;
 
   // --- State of the window.
   std::int32_t AnswerCount = 0;
@@ -226,11 +230,14 @@ class TForm2 {
   void WatchDevices();
   // The answered question, for the answers published.
   void QuestionShown();
+  // The answer line, said to the student even where its text stays the same.
+  void ShowAnswer(std::string text);
   void PublishAnswer(bool correct);
 
   ui::WindowModel& model_;
   FormServices services_;
   notation::StaffPainter painter_;
+  StaffReader staffReader_;  // what is drawn, in words
   std::unique_ptr<ui::Timer> timer1_;
   std::unique_ptr<ui::Timer> timer3_;
   std::unique_ptr<ui::Timer> deviceWatch_;
@@ -249,6 +256,7 @@ class TForm2 {
   bool questionOpen_ = false;         // a note-reading question is shown and may be answered
   std::int64_t questionShownMs_ = 0;  // time of day it was shown and sounded
   int attempt_ = 1;                   // of the next answer to it
+  int guardDepth_ = 0;                // entries from the event loop under way, one inside another
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
   std::int64_t answerBeganMsAgo_ = 0;  // of the answer being judged: before the key was pressed
 };

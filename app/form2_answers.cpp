@@ -44,7 +44,7 @@ void TForm2::CheckAnswer() {
   if (right) {
     SetText(control::Score, ScoreText(AnswerCount, WrongCount, 2));
     MakeDisplayName();
-    SetText(control::AnsShow, "That is correct: " + DisplayName);
+    ShowAnswer("That is correct: " + DisplayName);
     DrawStaff();
     NoteX = 0;
     DrawNote();
@@ -62,7 +62,7 @@ void TForm2::CheckAnswer() {
     SoundingNote = QuestionNote;
     Send(midi::NoteOff{QuestionNote});
     RepeatPending = 1;
-    SetText(control::AnsShow, "Try again!");
+    ShowAnswer("Try again!");
     Timer1().SetInterval(600);
   }
   PublishAnswer(right);
@@ -72,6 +72,12 @@ void TForm2::QuestionShown() {
   questionOpen_ = true;
   questionShownMs_ = services_.clock.TimeOfDayMs();
   attempt_ = 1;
+  staffReader_.AnnounceQuestion();
+}
+
+void TForm2::ShowAnswer(std::string text) {
+  SetText(control::AnsShow, std::move(text));
+  model_.Announce(Text(control::AnsShow));
 }
 
 void TForm2::PublishAnswer(bool correct) {

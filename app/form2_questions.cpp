@@ -96,7 +96,7 @@ void TForm2::PresentNote() {
 
   if (Checked(menu::PlayKeyboard)) {
     MakeDisplayName();
-    SetText(control::AnsShow, "You played " + DisplayName);
+    ShowAnswer("You played " + DisplayName);
     NoteX = 0;
     DrawNote();
     Send(midi::NoteOn{QuestionNote});

@@ -1,12 +1,15 @@
 #include "coach/answer_journal.h"
 
 #include <filesystem>
-#include <fstream>
 
+#include "coach/whole_file.h"
 #include "ui/key_menus.h"
+#include "ui/translate.h"
 
 namespace lintra::coach {
 namespace {
+
+using journal::ResetResult;
 
 std::string FileName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
@@ -16,18 +19,54 @@ std::string NoticeText(const journal::Notice& notice) {
       return "The practice journal was damaged. It is kept as \"" + FileName(notice.file) +
              "\" and a new journal was started.";
     case journal::Notice::Kind::HeldInMemory:
-      return "The practice journal cannot be written (" + notice.detail +
-             "). The trainer goes on; the answers of this session are kept until it ends.";
+      return ui::Args(ui::Tr("Messages",
+                             "The practice journal cannot be written (%1). The trainer goes on and keeps your "
+                             "answers: it tries again to save them, and when you close it, it offers to export "
+                             "any it could not save."),
+                      {notice.detail});
     case journal::Notice::Kind::NewerVersion:
       return "The practice journal was written by a newer version of the trainer and is left as it is.";
+    case journal::Notice::Kind::Shared:
+      return ui::Tr("Messages",
+                    "Another Lintra window is open with the same practice journal. Your answers in both are "
+                    "kept; to reset your progress, close the other window first.");
+  }
+  return {};
+}
+
+std::string ResetText(const ResetResult& result) {
+  switch (result.outcome) {
+    case ResetResult::Outcome::Started:
+      return result.backup.empty()
+                 ? "A new practice journal was started."
+                 : "A new practice journal was started. The old one is kept as \"" + FileName(result.backup) + "\".";
+    case ResetResult::Outcome::InUse:
+      return ui::Tr("Messages",
+                    "Your progress was not reset: another Lintra window is using the same practice journal. "
+                    "Close it, then try again.");
+    case ResetResult::Outcome::NotSaved:
+      return ui::Args(ui::Tr("Messages",
+                             "Your progress was not reset: some answers are not yet saved in the practice "
+                             "journal (%1). Try again once it can be written."),
+                      {result.detail});
+    case ResetResult::Outcome::CannotMove:
+      return ui::Args(ui::Tr("Messages",
+                             "Your progress was not reset: the practice journal could not be set aside as a "
+                             "backup (%1). It is kept as it was."),
+                      {result.detail});
+    case ResetResult::Outcome::CannotStart:
+      return ui::Args(ui::Tr("Messages",
+                             "Your progress was not reset: a new practice journal could not be made (%1). The "
+                             "old one is kept as it was."),
+                      {result.detail});
   }
   return {};
 }
 
 }  // namespace
 
-AnswerJournal::AnswerJournal(Services& services, std::function<void()> reset)
-    : services_(services), reset_(std::move(reset)) {}
+AnswerJournal::AnswerJournal(Window& window, Services& services, std::function<void()> reset)
+    : window_(window), services_(services), reset_(std::move(reset)) {}
 
 AnswerJournal::~AnswerJournal() = default;
 
@@ -55,15 +94,42 @@ void AnswerJournal::Answered(const practice::JudgedAnswer& answer) {
   writer_->Record(practice::MakeAnswerRecord(answer, sessionId_));
 }
 
+void AnswerJournal::Closing() {
+  // The window may say it closes twice; the student is asked once.
+  if (!writer_ || std::exchange(closing_, true)) return;
+  const std::size_t unsaved = writer_->SaveHeld();
+  if (unsaved == 0) return;
+  if (services_.dialogs.Confirm(ui::Args(ui::Tr("Messages",
+                                                "Answers not saved in the practice journal: %1. Export them, "
+                                                "with all the others, to a file before the trainer closes? If "
+                                                "not, they are lost."),
+                                         {std::to_string(unsaved)}))) {
+    ExportJournalClick();
+  }
+}
+
 void AnswerJournal::Flush() {
   if (writer_) writer_->Flush();
 }
 
+std::size_t AnswerJournal::ReadForWindow(const std::function<void(const journal::JournalReader&)>& read) {
+  if (!writer_) return 0;
+  const std::size_t unsaved = writer_->Unsaved();
+  if (!writer_->InMemory()) {
+    read(journal::JournalReader(Path()));
+    return 0;
+  }
+  writer_->Read([&](const journal::JournalReader& journal) { read(journal); });
+  return unsaved;
+}
+
 bool AnswerJournal::WriteCsv(std::ostream& out) {
   if (!writer_) return false;
-  // The export names keys as the menus do, as it always has.
-  const auto keyText = [](theory::KeyId key) { return std::string(ui::KeyMenu(key).text); };
-  return writer_->Read([&](const journal::JournalReader& journal) { return journal.ExportCsv(out, keyText); });
+  auto& model = window_.Model();
+  const journal::CsvNaming naming{
+      [](theory::KeyId key) { return std::string(ui::KeyCaption(key)); },
+      {.syllables = model.M(ui::menu::Syllables).checked, .middleCIsC4 = model.M(ui::menu::MiddleCIsC4).checked}};
+  return writer_->Read([&](const journal::JournalReader& journal) { return journal.ExportCsv(out, naming); });
 }
 
 void AnswerJournal::ExportJournalClick() {
@@ -73,16 +139,28 @@ void AnswerJournal::ExportJournalClick() {
   }
   std::string path = "Lintra journal.csv";
   if (!services_.dialogs.SaveFileName("Export Journal", path)) return;
-  bool written = false;
-  {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    written = file && WriteCsv(file);
-    file.close();
-    written = written && !file.fail();
-  }
-  if (!written) {
-    services_.dialogs.Error("The journal could not be exported to \"" + path +
-                            "\". Choose a folder where you may write files, and try again.");
+  switch (SaveWhole(path, [this](std::ostream& out) { return WriteCsv(out); })) {
+    case Saved::Whole:
+      if (const std::size_t unsaved = writer_->Unsaved()) {
+        services_.dialogs.Message(ui::Args(ui::Tr("Messages",
+                                                  "The file holds every answer, also those not yet saved in the "
+                                                  "practice journal: %1. The trainer keeps trying to save them."),
+                                           {std::to_string(unsaved)}));
+      }
+      return;
+    case Saved::DiskFull:
+      services_.dialogs.Error(ui::Args(ui::Tr("Messages",
+                                              "The journal could not be exported to \"%1\": the disk is full. "
+                                              "Make room on it, or choose another place, and try again."),
+                                       {path}));
+      return;
+    case Saved::NotRead:
+      services_.dialogs.Error(ui::Tr("Messages", "The practice journal could not be read, so it was not exported."));
+      return;
+    case Saved::CannotWrite:
+      services_.dialogs.Error("The journal could not be exported to \"" + path +
+                              "\". Choose a folder where you may write files, and try again.");
+      return;
   }
 }
 
@@ -95,12 +173,10 @@ void AnswerJournal::ResetProgressClick() {
                                  "file, and your progress starts again from nothing.")) {
     return;
   }
-  const std::string backup = writer_->Reset(services_.clock.WallTimeUtcMs());
-  if (reset_) reset_();
+  const ResetResult result = writer_->Reset(services_.clock.WallTimeUtcMs());
+  if (result.outcome == ResetResult::Outcome::Started && reset_) reset_();
   TellNotices();
-  services_.dialogs.Message(backup.empty() ? "A new practice journal was started."
-                                           : "A new practice journal was started. The old one is kept as \"" +
-                                                 FileName(backup) + "\".");
+  services_.dialogs.Message(ResetText(result));
 }
 
 }  // namespace lintra::coach

@@ -10,7 +10,7 @@ namespace lintra::coach {
 
 Coach::Coach(Window& window, Services services, LineFile optionsFormat)
     : window_(window), services_(std::move(services)), options_(services_.optionsFile, std::move(optionsFormat)) {
-  auto journal = std::make_unique<AnswerJournal>(services_, [this] {
+  auto journal = std::make_unique<AnswerJournal>(window_, services_, [this] {
     for (const auto& feature : features_) feature->JournalReset();
   });
   journal_ = journal.get();

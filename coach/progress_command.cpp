@@ -15,9 +15,10 @@ void ProgressCommand::AddHandlers(ui::Handlers& handlers) {
 ProgressRequest ProgressCommand::Request() {
   ProgressRequest request;
   if (journal_.Kept()) {
-    // The window reads the file on a connection of its own: every answer given must be in it.
-    journal_.Flush();
     request.journalPath = journal_.Path();
+    request.readJournal = [this](const std::function<void(const journal::JournalReader&)>& read) {
+      return journal_.ReadForWindow(read);
+    };
   }
   auto& model = window_.Model();
   request.key = window_.KeyInForce();

@@ -6,6 +6,7 @@
 #include "journal/journal_reader.h"
 #include "practice/diagnosis.h"
 #include "theory/note_names.h"
+#include "ui/translate.h"
 
 namespace lintra::coach {
 namespace {
@@ -16,10 +17,10 @@ constexpr const char* kNoAnswers = "No answers yet: the map and the trends fill 
 constexpr const char* kUnreadable = "The practice journal could not be read.";
 
 // The pool, each note once, in pool order, as the weak-note pick judges it once it has drawn from it.
-std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const ProgressRequest& request) {
+std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const ProgressRequest& request,
+                                     practice::ReadingModel* trainers) {
   std::unique_ptr<practice::ReadingModel> read;
-  practice::ReadingModel& model =
-      request.reading ? request.reading() : *(read = ReadingFromJournal(journal, request.key));
+  practice::ReadingModel& model = trainers ? *trainers : *(read = ReadingFromJournal(journal, request.key));
   model.MeetPool(request.pool);
   std::vector<NoteMastery> notes;
   for (const theory::NoteSlot slot : request.pool) {
@@ -47,9 +48,10 @@ std::vector<MistakeLine> Mistakes(const journal::JournalReader& journal, const P
 
 }  // namespace
 
-ProgressReport ReadProgress(const ProgressRequest& request) {
-  ProgressReport report;
-  const journal::JournalReader journal(request.journalPath);
+namespace {
+
+void Fill(ProgressReport& report, const journal::JournalReader& journal, const ProgressRequest& request,
+          practice::ReadingModel* trainers) {
   switch (journal.Probe()) {
     case journal::JournalReader::State::Ready:
       report.status = Status::Ready;
@@ -67,14 +69,35 @@ ProgressReport ReadProgress(const ProgressRequest& request) {
       if (std::none_of(report.notes.begin(), report.notes.end(), [&](const NoteMastery& n) { return n.slot == slot; }))
         report.notes.push_back({slot, {}});
     }
-    return report;
+    return;
   }
   journal.Snapshot([&] {
-    report.notes = PoolMastery(journal, request);
+    report.notes = PoolMastery(journal, request, trainers);
     report.days = journal.DailyTrend(request.nowUtcMs, kTrendDays, request.utcOffsetMinutes);
     report.sessions = journal.SessionTrend(kTrendSessions);
     report.mistakes = Mistakes(journal, request);
   });
+}
+
+}  // namespace
+
+ProgressReport ReadProgress(const ProgressRequest& request) {
+  ProgressReport report;
+  // The trainer's model reads the journal itself when it must: it is had before the journal is
+  // read here, never while the journal is being read.
+  practice::ReadingModel* trainers = request.reading ? &request.reading() : nullptr;
+  const auto read = [&](const journal::JournalReader& journal) { Fill(report, journal, request, trainers); };
+  if (!request.readJournal) {
+    read(journal::JournalReader(request.journalPath));
+    return report;
+  }
+  // What the file could not take yet is shown with the rest, and said so.
+  if (const std::size_t unsaved = request.readJournal(read)) {
+    report.message = ui::Args(ui::Tr("Messages",
+                                     "Answers not yet saved in the practice journal: %1. They are shown here, and "
+                                     "the trainer keeps trying to save them."),
+                              {std::to_string(unsaved)});
+  }
   return report;
 }
 

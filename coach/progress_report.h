@@ -31,15 +31,15 @@ struct MistakeLine {
 struct ProgressReport {
   enum class Status { Ready, NoAnswers, Unreadable };
   Status status = Status::NoAnswers;
-  std::string message;             // why there is nothing to show; empty when Ready
+  std::string message;             // why there is nothing to show, or that answers wait to be saved
   std::vector<NoteMastery> notes;  // the pool, each note once, in pool order
   std::vector<journal::TrendPoint> days;
   std::vector<journal::TrendPoint> sessions;
   std::vector<MistakeLine> mistakes;
 };
 
-// Opens the journal read-only on a connection of its own; a missing, empty or damaged file gives
-// a report with a message instead of figures.
+// Reads the journal as the request says, or else opens it read-only on a connection of its own; a
+// missing, empty or damaged file gives a report with a message instead of figures.
 ProgressReport ReadProgress(const ProgressRequest& request);
 
 std::string_view MistakeCaption(practice::MistakeKind kind);

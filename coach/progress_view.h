@@ -3,6 +3,7 @@
 // runner records what it was asked to show.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -13,10 +14,17 @@
 #include "theory/keys.h"
 #include "theory/note_table.h"
 
+namespace lintra::journal {
+class JournalReader;
+}
+
 namespace lintra::coach {
 
 struct ProgressRequest {
-  std::string journalPath;                    // read on a connection of the window's own (WAL)
+  std::string journalPath;  // read on a connection of the window's own (WAL)
+  // Reads the journal for the window, the answers the file could not take yet with the file's, and
+  // gives how many those are; without it the window reads `journalPath` itself.
+  std::function<std::size_t(const std::function<void(const journal::JournalReader&)>&)> readJournal;
   theory::KeyId key = theory::KeyId::CMajor;  // the key the mastery map is drawn in, or the chromatic scale
   practice::ClefRange clefRange = practice::ClefRange::Treble;
   std::vector<theory::NoteSlot> pool;  // every note of the current pool in the clef's range

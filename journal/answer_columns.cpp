@@ -11,7 +11,7 @@ const char* const kInsertAnswerSql =
 
 const char* const kSelectAnswerSql =
     "SELECT a.time_ms, s.external, a.exercise, a.scale, k.text, a.clef_range, a.slot, a.midi, a.staff, a.place,"
-    " n.text, a.answer_midi, a.source, a.correct, a.attempt, a.response_ms, a.mistake"
+    " n.text, a.answer_midi, a.source, a.correct, a.attempt, a.response_ms, a.mistake, a.session"
     " FROM answers a JOIN sessions s ON s.id = a.session JOIN names k ON k.id = a.key_name"
     " JOIN names n ON n.id = a.answer_name";
 

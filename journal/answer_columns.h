@@ -12,7 +12,8 @@ class Statement;
 
 // Inserts one answer; parameters ?1 to ?17 in the order BindAnswer fills them.
 extern const char* const kInsertAnswerSql;
-// Reads whole answers back with their texts; append " WHERE ..." on `a` (answers).
+// Reads whole answers back with their texts, and then the session's number in the journal (column
+// 17); append " WHERE ..." on `a` (answers).
 extern const char* const kSelectAnswerSql;
 
 // The session and the two texts are passed as the row numbers the journal gave them.

@@ -66,7 +66,7 @@ std::vector<NoteHistory> JournalReader::LastFirstTries(theory::KeyId keyId, int 
   // Walks the index note by note instead of reading every answer in the key.
   Statement next(db_, "SELECT slot FROM answers WHERE key_name = ?1 AND slot > ?2 ORDER BY slot LIMIT 1");
   Statement last(db_,
-                 "SELECT correct, response_ms, staff FROM answers WHERE key_name = ?1 AND slot = ?2"
+                 "SELECT correct, response_ms, staff, time_ms, id FROM answers WHERE key_name = ?1 AND slot = ?2"
                  " AND attempt = 1 AND exercise = ?4 ORDER BY id DESC LIMIT ?3");
   std::int64_t slot = -1;
   for (;;) {
@@ -81,7 +81,7 @@ std::vector<NoteHistory> JournalReader::LastFirstTries(theory::KeyId keyId, int 
     last.bind(4, static_cast<std::int64_t>(Exercise::NoteReading));
     while (last.step() == SQLITE_ROW) {
       note.staff = static_cast<Staff>(last.integer(2));
-      note.lastFirstTries.push_back({last.integer(0) != 0, last.integer(1)});
+      note.lastFirstTries.push_back({last.integer(0) != 0, last.integer(1), last.integer(3), last.integer(4)});
     }
     if (!note.lastFirstTries.empty()) notes.push_back(std::move(note));
   }

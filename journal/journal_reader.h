@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "journal/answer.h"
+#include "practice/diagnosis.h"
 #include "practice/first_try.h"
 #include "theory/keys.h"
 
@@ -21,6 +22,8 @@ namespace lintra::journal {
 struct Attempt {
   bool correct = false;
   std::int64_t responseMs = 0;
+  std::int64_t utcMs = 0;  // when it was answered
+  std::int64_t row = 0;    // the order it was written in
 };
 
 // A note's last first tries at reading it in one key, newest first.
@@ -44,8 +47,13 @@ struct MistakeSummary {
   AnswerRecord example;  // the latest of its kind
 };
 
-// How the export names a key; the journal knows keys by identity alone.
+// How the export names what the journal knows by identity: a key as the window names it, and notes
+// as the student chose to read them.
 using KeyText = std::function<std::string(theory::KeyId)>;
+struct CsvNaming {
+  KeyText keyText;
+  practice::NoteNaming notes;
+};
 
 class JournalReader {
  public:
@@ -97,25 +105,26 @@ class JournalReader {
 
   // Every answer, oldest first, one line each under a header line:
   //   time_utc        ISO 8601 with milliseconds, "2026-12-08T02:45:39.123Z"
-  //   session         the practice session (one run of the program)
-  //   exercise        note_reading | play_keyboard
+  //   session         the practice session (one run of the program) by its number in this journal:
+  //                   1 for the first, then up by one for each
+  //   exercise        note_reading (the reverse exercise asks nothing, so records nothing)
   //   scale_kind      major | minor | chromatic
   //   key             the key as `keyText` names it (a key this program does not know: as the file does)
-  //   clef_range      treble | bass | grand
-  //   question        the note asked, spelled ("F#3"; octave digits as the trainer names them)
+  //   clef_range      treble | bass | grand | alto | tenor
+  //   question        the note asked, spelled and named as the student chose ("F#3", "Fá#4")
   //   question_midi   its MIDI number
-  //   question_staff  treble | bass
+  //   question_staff  treble | bass | alto | tenor
   //   question_place  steps above the bottom line of its staff (even: lines, odd: spaces)
-  //   answer_key      the key pressed, "F1sharp"
+  //   answer_key      the key pressed, as the note the student most likely read, named so too
   //   answer_midi     its MIDI number
   //   answer_source   screen | midi | microphone
   //   correct         1 or 0
   //   attempt         1 for the first try at the question
   //   response_ms     from the question shown and sounded to the answer (for a note heard, to its onset)
   //   mistake         none | accidental | key_signature | octave | ledger_lines | one_step | two_steps |
-  //                   other_clef | other
+  //                   other_clef | c_clef_as_treble_or_bass | other
   // False if the journal could not be read to the end.
-  bool ExportCsv(std::ostream& out, const KeyText& keyText) const;
+  bool ExportCsv(std::ostream& out, const CsvNaming& naming) const;
 
  private:
   friend class Journal;

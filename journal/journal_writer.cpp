@@ -33,10 +33,29 @@ void JournalWriter::Flush() {
   changed_.wait(lock, [&] { return written_ >= target; });
 }
 
-std::string JournalWriter::Reset(std::int64_t nowUtcMs) {
+ResetResult JournalWriter::Reset(std::int64_t nowUtcMs) {
   Flush();
   std::lock_guard lock(journalMutex_);
   return journal_->Reset(nowUtcMs);
+}
+
+std::size_t JournalWriter::Unsaved() {
+  Flush();
+  std::lock_guard lock(journalMutex_);
+  return journal_->Waiting();
+}
+
+bool JournalWriter::InMemory() {
+  Flush();
+  std::lock_guard lock(journalMutex_);
+  return journal_->InMemory();
+}
+
+std::size_t JournalWriter::SaveHeld() {
+  Flush();
+  std::lock_guard lock(journalMutex_);
+  journal_->Append(std::span<const AnswerRecord>());
+  return journal_->Waiting();
 }
 
 std::optional<Notice> JournalWriter::TakeNotice() {
@@ -56,7 +75,7 @@ void JournalWriter::Run() {
     {
       std::unique_lock lock(queueMutex_);
       changed_.wait(lock, [&] { return stopping_ || !queue_.empty(); });
-      if (queue_.empty() && stopping_) return;
+      if (queue_.empty() && stopping_) break;
       batch.assign(std::make_move_iterator(queue_.begin()), std::make_move_iterator(queue_.end()));
       queue_.clear();
     }
@@ -76,6 +95,9 @@ void JournalWriter::Run() {
     }
     changed_.notify_all();
   }
+  // The last chance for answers another trainer's lock held back.
+  std::lock_guard lock(journalMutex_);
+  if (journal_->Waiting() > 0) journal_->Append(std::span<const AnswerRecord>());
 }
 
 }  // namespace lintra::journal

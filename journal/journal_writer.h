@@ -1,5 +1,6 @@
 // Records answers from the user-interface thread without waiting for the disk: a bounded queue
-// that a thread of its own writes to the journal in batches. The queue is flushed on destruction.
+// that a thread of its own writes to the journal in batches. The queue is flushed on destruction,
+// and answers another program's lock held back are tried once more then.
 #pragma once
 
 #include <condition_variable>
@@ -34,7 +35,13 @@ class JournalWriter {
     return read(reader);
   }
   // Moves the journal aside as a backup and starts a new one (Journal::Reset), after a flush.
-  std::string Reset(std::int64_t nowUtcMs);
+  ResetResult Reset(std::int64_t nowUtcMs);
+  // After a flush, the answers not yet in the file.
+  std::size_t Unsaved();
+  // After a flush, whether answers are held in memory: the reader reads them with the file's.
+  bool InMemory();
+  // Tries once more to write the answers not yet in the file; gives how many are still not.
+  std::size_t SaveHeld();
   std::optional<Notice> TakeNotice();
   // As TakeNotice, but never waits for a write in progress: nothing then, the notice comes next time.
   std::optional<Notice> PollNotice();

@@ -91,15 +91,23 @@ std::string_view LineOrSpace(ClefRange range, int step) {
   return PlaceOnStaff(range, step) % 2 == 0 ? "line" : "space";
 }
 
-// A name as the table spells it ("Bb1"), as the student sees it.
-std::string Shown(const std::string& letterName, NoteNaming naming) {
-  std::string name = letterName;
+}  // namespace
+
+std::string NoteNameAsShown(std::string_view letterName, NoteNaming naming) {
+  std::string name(letterName);
   if (naming.syllables) {
     if (const auto slot = theory::FindByLetterName(name)) name = theory::SpelledNoteTable().at(*slot).syllableName;
   }
   return theory::ShownOctave(name, naming.middleCIsC4);
 }
-}  // namespace
+
+std::string AnsweredNoteName(theory::KeyId key, theory::NoteSlot question, int answerMidi, ClefRange range,
+                             NoteNaming naming) {
+  const Diagnosis diagnosis = Diagnose(key, question, answerMidi, range);
+  if (diagnosis.kind == MistakeKind::None)
+    return NoteNameAsShown(theory::SpelledNoteTable().at(question).letterName, naming);
+  return NoteNameAsShown(NameAt(diagnosis.readStep, diagnosis.readAlteration), naming);
+}
 
 Diagnosis Diagnose(theory::KeyId key, theory::NoteSlot question, int answerMidi, ClefRange range) {
   Diagnosis out;
@@ -141,9 +149,9 @@ std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const 
   if (diagnosis.kind == MistakeKind::None) return {};
   const int step = LetterStep(question);
   const int read = diagnosis.readStep;
-  std::string text = "Read " + Shown(theory::SpelledNoteTable().at(question).letterName, naming) + " in the " +
-                     std::string(ClefName(range, step)) + " clef as " +
-                     Shown(NameAt(read, diagnosis.readAlteration), naming);
+  std::string text = "Read " + NoteNameAsShown(theory::SpelledNoteTable().at(question).letterName, naming) +
+                     " in the " + std::string(ClefName(range, step)) + " clef as " +
+                     NoteNameAsShown(NameAt(read, diagnosis.readAlteration), naming);
   const std::string_view direction = read > step ? "high" : "low";
   switch (diagnosis.kind) {
     case MistakeKind::None:

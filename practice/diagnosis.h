@@ -52,6 +52,14 @@ struct NoteNaming {
   bool middleCIsC4 = false;
 };
 
+// A name as the table spells it ("Bb1"), as the student sees it: "Sib1", or "Bb2" with middle C as C4.
+std::string NoteNameAsShown(std::string_view letterName, NoteNaming naming);
+
+// The note the student answered, spelled as they most likely read it (a right answer as the
+// question, "F4" for F#4 with the key signature ignored) and named as `naming` says.
+std::string AnsweredNoteName(theory::KeyId key, theory::NoteSlot question, int answerMidi, ClefRange range,
+                             NoteNaming naming);
+
 // One sentence for the student, e.g. "Read A2 in the bass clef as F4: the same place on the
 // treble staff", every note named as `naming` says. Empty for a right answer.
 std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const Diagnosis& diagnosis,

@@ -353,6 +353,256 @@
         <source>The choice applies until the program ends.</source>
         <translation>Die Auswahl gilt, bis das Programm beendet wird.</translation>
     </message>
+    <message>
+        <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
+        <translation>Das Übungsprotokoll kann nicht geschrieben werden (%1). Der Trainer läuft weiter und behält Ihre Antworten: Er versucht erneut, sie zu speichern, und beim Schließen bietet er an, alle zu exportieren, die er nicht speichern konnte.</translation>
+    </message>
+    <message>
+        <source>Another Lintra window is open with the same practice journal. Your answers in both are kept; to reset your progress, close the other window first.</source>
+        <translation>Ein weiteres Lintra-Fenster ist mit demselben Übungsprotokoll geöffnet. Ihre Antworten in beiden bleiben erhalten; um Ihren Fortschritt zurückzusetzen, schließen Sie zuerst das andere Fenster.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: another Lintra window is using the same practice journal. Close it, then try again.</source>
+        <translation>Ihr Fortschritt wurde nicht zurückgesetzt: Ein anderes Lintra-Fenster verwendet dasselbe Übungsprotokoll. Schließen Sie es und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: some answers are not yet saved in the practice journal (%1). Try again once it can be written.</source>
+        <translation>Ihr Fortschritt wurde nicht zurückgesetzt: Einige Antworten sind noch nicht im Übungsprotokoll gespeichert (%1). Versuchen Sie es erneut, sobald es geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: the practice journal could not be set aside as a backup (%1). It is kept as it was.</source>
+        <translation>Ihr Fortschritt wurde nicht zurückgesetzt: Das Übungsprotokoll konnte nicht als Sicherung beiseitegelegt werden (%1). Es bleibt, wie es war.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: a new practice journal could not be made (%1). The old one is kept as it was.</source>
+        <translation>Ihr Fortschritt wurde nicht zurückgesetzt: Ein neues Übungsprotokoll konnte nicht angelegt werden (%1). Das alte bleibt, wie es war.</translation>
+    </message>
+    <message>
+        <source>Answers not saved in the practice journal: %1. Export them, with all the others, to a file before the trainer closes? If not, they are lost.</source>
+        <translation>Nicht im Übungsprotokoll gespeicherte Antworten: %1. Sollen sie mit allen anderen in eine Datei exportiert werden, bevor der Trainer schließt? Sonst gehen sie verloren.</translation>
+    </message>
+    <message>
+        <source>The file holds every answer, also those not yet saved in the practice journal: %1. The trainer keeps trying to save them.</source>
+        <translation>Die Datei enthält jede Antwort, auch die noch nicht im Übungsprotokoll gespeicherten: %1. Der Trainer versucht weiter, sie zu speichern.</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;: the disk is full. Make room on it, or choose another place, and try again.</source>
+        <translation>Das Protokoll konnte nicht nach „%1“ exportiert werden: Die Festplatte ist voll. Schaffen Sie dort Platz oder wählen Sie einen anderen Ort, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read, so it was not exported.</source>
+        <translation>Das Übungsprotokoll konnte nicht gelesen werden und wurde daher nicht exportiert.</translation>
+    </message>
+    <message>
+        <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
+        <translation>Noch nicht im Übungsprotokoll gespeicherte Antworten: %1. Sie werden hier angezeigt, und der Trainer versucht weiter, sie zu speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>Staff</name>
+    <message>
+        <source>on the first line</source>
+        <translation>auf der ersten Linie</translation>
+    </message>
+    <message>
+        <source>on the second line</source>
+        <translation>auf der zweiten Linie</translation>
+    </message>
+    <message>
+        <source>on the third line</source>
+        <translation>auf der dritten Linie</translation>
+    </message>
+    <message>
+        <source>on the fourth line</source>
+        <translation>auf der vierten Linie</translation>
+    </message>
+    <message>
+        <source>on the fifth line</source>
+        <translation>auf der fünften Linie</translation>
+    </message>
+    <message>
+        <source>in the first space</source>
+        <translation>im ersten Zwischenraum</translation>
+    </message>
+    <message>
+        <source>in the second space</source>
+        <translation>im zweiten Zwischenraum</translation>
+    </message>
+    <message>
+        <source>in the third space</source>
+        <translation>im dritten Zwischenraum</translation>
+    </message>
+    <message>
+        <source>in the fourth space</source>
+        <translation>im vierten Zwischenraum</translation>
+    </message>
+    <message>
+        <source>Key signature of one sharp.</source>
+        <translation>Vorzeichnung: ein Kreuz.</translation>
+    </message>
+    <message>
+        <source>Key signature of two sharps.</source>
+        <translation>Vorzeichnung: zwei Kreuze.</translation>
+    </message>
+    <message>
+        <source>Key signature of three sharps.</source>
+        <translation>Vorzeichnung: drei Kreuze.</translation>
+    </message>
+    <message>
+        <source>Key signature of four sharps.</source>
+        <translation>Vorzeichnung: vier Kreuze.</translation>
+    </message>
+    <message>
+        <source>Key signature of five sharps.</source>
+        <translation>Vorzeichnung: fünf Kreuze.</translation>
+    </message>
+    <message>
+        <source>Key signature of six sharps.</source>
+        <translation>Vorzeichnung: sechs Kreuze.</translation>
+    </message>
+    <message>
+        <source>Key signature of one flat.</source>
+        <translation>Vorzeichnung: ein b.</translation>
+    </message>
+    <message>
+        <source>Key signature of two flats.</source>
+        <translation>Vorzeichnung: zwei b.</translation>
+    </message>
+    <message>
+        <source>Key signature of three flats.</source>
+        <translation>Vorzeichnung: drei b.</translation>
+    </message>
+    <message>
+        <source>Key signature of four flats.</source>
+        <translation>Vorzeichnung: vier b.</translation>
+    </message>
+    <message>
+        <source>Key signature of five flats.</source>
+        <translation>Vorzeichnung: fünf b.</translation>
+    </message>
+    <message>
+        <source>Key signature of six flats.</source>
+        <translation>Vorzeichnung: sechs b.</translation>
+    </message>
+    <message>
+        <source>Staff with a treble clef.</source>
+        <translation>Notensystem mit Violinschlüssel.</translation>
+    </message>
+    <message>
+        <source>Staff with a bass clef.</source>
+        <translation>Notensystem mit Bassschlüssel.</translation>
+    </message>
+    <message>
+        <source>Staff with an alto clef.</source>
+        <translation>Notensystem mit Altschlüssel.</translation>
+    </message>
+    <message>
+        <source>Staff with a tenor clef.</source>
+        <translation>Notensystem mit Tenorschlüssel.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>of ledger lines</comment>
+        <translation>ersten</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>of ledger lines</comment>
+        <translation>zweiten</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>of ledger lines</comment>
+        <translation>dritten</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>of ledger lines</comment>
+        <translation>vierten</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <comment>of ledger lines</comment>
+        <translation>fünften</translation>
+    </message>
+    <message>
+        <source>sixth</source>
+        <comment>of ledger lines</comment>
+        <translation>sechsten</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <comment>of ledger lines</comment>
+        <translation>siebten</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line below</source>
+        <translation>auf der %1 unteren Hilfslinie</translation>
+    </message>
+    <message>
+        <source>in the space below the %1 ledger line below</source>
+        <translation>im Zwischenraum unter der %1 unteren Hilfslinie</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line above</source>
+        <translation>auf der %1 oberen Hilfslinie</translation>
+    </message>
+    <message>
+        <source>in the space above the %1 ledger line above</source>
+        <translation>im Zwischenraum über der %1 oberen Hilfslinie</translation>
+    </message>
+    <message>
+        <source>No key signature.</source>
+        <translation>Keine Vorzeichnung.</translation>
+    </message>
+    <message>
+        <source>Grand staff with a treble clef and a bass clef.</source>
+        <translation>Klaviersystem mit Violinschlüssel und Bassschlüssel.</translation>
+    </message>
+    <message>
+        <source>The note is %1.</source>
+        <translation>Die Note steht %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the ledger line between the staves.</source>
+        <translation>Die Note steht auf der Hilfslinie zwischen den beiden Systemen.</translation>
+    </message>
+    <message>
+        <source>The note is on the treble staff, %1.</source>
+        <translation>Die Note steht im System mit Violinschlüssel, %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the bass staff, %1.</source>
+        <translation>Die Note steht im System mit Bassschlüssel, %1.</translation>
+    </message>
+    <message>
+        <source>A sharp stands before it.</source>
+        <translation>Davor steht ein Kreuz.</translation>
+    </message>
+    <message>
+        <source>A flat stands before it.</source>
+        <translation>Davor steht ein b.</translation>
+    </message>
+    <message>
+        <source>A natural sign stands before it.</source>
+        <translation>Davor steht ein Auflösungszeichen.</translation>
+    </message>
+    <message>
+        <source>No note is shown.</source>
+        <translation>Es wird keine Note gezeigt.</translation>
+    </message>
+    <message>
+        <source>Reading note %1 of %2.</source>
+        <translation>Note %1 von %2 wird gelesen.</translation>
+    </message>
+    <message>
+        <source>in the space below the bottom line</source>
+        <translation>im Zwischenraum unter der untersten Linie</translation>
+    </message>
+    <message>
+        <source>in the space above the top line</source>
+        <translation>im Zwischenraum über der obersten Linie</translation>
+    </message>
 </context>
 <context>
     <name>lintra::frontend::SoundInputDialog</name>

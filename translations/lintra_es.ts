@@ -353,6 +353,256 @@
         <source>The choice applies until the program ends.</source>
         <translation>La elección vale hasta que se cierre el programa.</translation>
     </message>
+    <message>
+        <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
+        <translation>No se puede escribir el registro de práctica (%1). El programa sigue y conserva sus respuestas: intenta guardarlas de nuevo y, al cerrarlo, ofrece exportar las que no pudo guardar.</translation>
+    </message>
+    <message>
+        <source>Another Lintra window is open with the same practice journal. Your answers in both are kept; to reset your progress, close the other window first.</source>
+        <translation>Hay otra ventana de Lintra abierta con el mismo registro de práctica. Sus respuestas en ambas se conservan; para reiniciar su progreso, cierre primero la otra ventana.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: another Lintra window is using the same practice journal. Close it, then try again.</source>
+        <translation>Su progreso no se reinició: otra ventana de Lintra está usando el mismo registro de práctica. Ciérrela y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: some answers are not yet saved in the practice journal (%1). Try again once it can be written.</source>
+        <translation>Su progreso no se reinició: algunas respuestas aún no están guardadas en el registro de práctica (%1). Vuelva a intentarlo cuando se pueda escribir.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: the practice journal could not be set aside as a backup (%1). It is kept as it was.</source>
+        <translation>Su progreso no se reinició: el registro de práctica no se pudo apartar como copia de seguridad (%1). Se conserva como estaba.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: a new practice journal could not be made (%1). The old one is kept as it was.</source>
+        <translation>Su progreso no se reinició: no se pudo crear un nuevo registro de práctica (%1). El anterior se conserva como estaba.</translation>
+    </message>
+    <message>
+        <source>Answers not saved in the practice journal: %1. Export them, with all the others, to a file before the trainer closes? If not, they are lost.</source>
+        <translation>Respuestas no guardadas en el registro de práctica: %1. ¿Exportarlas, con todas las demás, a un archivo antes de que se cierre el programa? Si no, se pierden.</translation>
+    </message>
+    <message>
+        <source>The file holds every answer, also those not yet saved in the practice journal: %1. The trainer keeps trying to save them.</source>
+        <translation>El archivo contiene todas las respuestas, también las que aún no están guardadas en el registro de práctica: %1. El programa sigue intentando guardarlas.</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;: the disk is full. Make room on it, or choose another place, and try again.</source>
+        <translation>No se pudo exportar el registro a «%1»: el disco está lleno. Libere espacio o elija otro lugar y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read, so it was not exported.</source>
+        <translation>No se pudo leer el registro de práctica, así que no se exportó.</translation>
+    </message>
+    <message>
+        <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
+        <translation>Respuestas aún no guardadas en el registro de práctica: %1. Se muestran aquí, y el programa sigue intentando guardarlas.</translation>
+    </message>
+</context>
+<context>
+    <name>Staff</name>
+    <message>
+        <source>on the first line</source>
+        <translation>en la primera línea</translation>
+    </message>
+    <message>
+        <source>on the second line</source>
+        <translation>en la segunda línea</translation>
+    </message>
+    <message>
+        <source>on the third line</source>
+        <translation>en la tercera línea</translation>
+    </message>
+    <message>
+        <source>on the fourth line</source>
+        <translation>en la cuarta línea</translation>
+    </message>
+    <message>
+        <source>on the fifth line</source>
+        <translation>en la quinta línea</translation>
+    </message>
+    <message>
+        <source>in the first space</source>
+        <translation>en el primer espacio</translation>
+    </message>
+    <message>
+        <source>in the second space</source>
+        <translation>en el segundo espacio</translation>
+    </message>
+    <message>
+        <source>in the third space</source>
+        <translation>en el tercer espacio</translation>
+    </message>
+    <message>
+        <source>in the fourth space</source>
+        <translation>en el cuarto espacio</translation>
+    </message>
+    <message>
+        <source>Key signature of one sharp.</source>
+        <translation>Armadura de un sostenido.</translation>
+    </message>
+    <message>
+        <source>Key signature of two sharps.</source>
+        <translation>Armadura de dos sostenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of three sharps.</source>
+        <translation>Armadura de tres sostenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of four sharps.</source>
+        <translation>Armadura de cuatro sostenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of five sharps.</source>
+        <translation>Armadura de cinco sostenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of six sharps.</source>
+        <translation>Armadura de seis sostenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of one flat.</source>
+        <translation>Armadura de un bemol.</translation>
+    </message>
+    <message>
+        <source>Key signature of two flats.</source>
+        <translation>Armadura de dos bemoles.</translation>
+    </message>
+    <message>
+        <source>Key signature of three flats.</source>
+        <translation>Armadura de tres bemoles.</translation>
+    </message>
+    <message>
+        <source>Key signature of four flats.</source>
+        <translation>Armadura de cuatro bemoles.</translation>
+    </message>
+    <message>
+        <source>Key signature of five flats.</source>
+        <translation>Armadura de cinco bemoles.</translation>
+    </message>
+    <message>
+        <source>Key signature of six flats.</source>
+        <translation>Armadura de seis bemoles.</translation>
+    </message>
+    <message>
+        <source>Staff with a treble clef.</source>
+        <translation>Pentagrama con clave de sol.</translation>
+    </message>
+    <message>
+        <source>Staff with a bass clef.</source>
+        <translation>Pentagrama con clave de fa.</translation>
+    </message>
+    <message>
+        <source>Staff with an alto clef.</source>
+        <translation>Pentagrama con clave de do en tercera línea.</translation>
+    </message>
+    <message>
+        <source>Staff with a tenor clef.</source>
+        <translation>Pentagrama con clave de do en cuarta línea.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>of ledger lines</comment>
+        <translation>primera</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>of ledger lines</comment>
+        <translation>segunda</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>of ledger lines</comment>
+        <translation>tercera</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>of ledger lines</comment>
+        <translation>cuarta</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <comment>of ledger lines</comment>
+        <translation>quinta</translation>
+    </message>
+    <message>
+        <source>sixth</source>
+        <comment>of ledger lines</comment>
+        <translation>sexta</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <comment>of ledger lines</comment>
+        <translation>séptima</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line below</source>
+        <translation>en la %1 línea adicional inferior</translation>
+    </message>
+    <message>
+        <source>in the space below the %1 ledger line below</source>
+        <translation>en el espacio bajo la %1 línea adicional inferior</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line above</source>
+        <translation>en la %1 línea adicional superior</translation>
+    </message>
+    <message>
+        <source>in the space above the %1 ledger line above</source>
+        <translation>en el espacio sobre la %1 línea adicional superior</translation>
+    </message>
+    <message>
+        <source>No key signature.</source>
+        <translation>Sin armadura.</translation>
+    </message>
+    <message>
+        <source>Grand staff with a treble clef and a bass clef.</source>
+        <translation>Doble pentagrama con clave de sol y clave de fa.</translation>
+    </message>
+    <message>
+        <source>The note is %1.</source>
+        <translation>La nota está %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the ledger line between the staves.</source>
+        <translation>La nota está en la línea adicional entre los dos pentagramas.</translation>
+    </message>
+    <message>
+        <source>The note is on the treble staff, %1.</source>
+        <translation>La nota está en el pentagrama de clave de sol, %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the bass staff, %1.</source>
+        <translation>La nota está en el pentagrama de clave de fa, %1.</translation>
+    </message>
+    <message>
+        <source>A sharp stands before it.</source>
+        <translation>Lleva un sostenido delante.</translation>
+    </message>
+    <message>
+        <source>A flat stands before it.</source>
+        <translation>Lleva un bemol delante.</translation>
+    </message>
+    <message>
+        <source>A natural sign stands before it.</source>
+        <translation>Lleva un becuadro delante.</translation>
+    </message>
+    <message>
+        <source>No note is shown.</source>
+        <translation>No se muestra ninguna nota.</translation>
+    </message>
+    <message>
+        <source>Reading note %1 of %2.</source>
+        <translation>Leyendo la nota %1 de %2.</translation>
+    </message>
+    <message>
+        <source>in the space below the bottom line</source>
+        <translation>en el espacio bajo la primera línea</translation>
+    </message>
+    <message>
+        <source>in the space above the top line</source>
+        <translation>en el espacio sobre la quinta línea</translation>
+    </message>
 </context>
 <context>
     <name>lintra::frontend::SoundInputDialog</name>

@@ -353,6 +353,256 @@
         <source>The choice applies until the program ends.</source>
         <translation>Ce choix vaut jusqu&apos;à la fermeture du programme.</translation>
     </message>
+    <message>
+        <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
+        <translation>Le journal d’entraînement ne peut pas être écrit (%1). Le programme continue et garde vos réponses : il essaie à nouveau de les enregistrer et, à la fermeture, propose d’exporter celles qu’il n’a pas pu enregistrer.</translation>
+    </message>
+    <message>
+        <source>Another Lintra window is open with the same practice journal. Your answers in both are kept; to reset your progress, close the other window first.</source>
+        <translation>Une autre fenêtre Lintra est ouverte avec le même journal d’entraînement. Vos réponses dans les deux sont gardées ; pour réinitialiser vos progrès, fermez d’abord l’autre fenêtre.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: another Lintra window is using the same practice journal. Close it, then try again.</source>
+        <translation>Vos progrès n’ont pas été réinitialisés : une autre fenêtre Lintra utilise le même journal d’entraînement. Fermez-la, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: some answers are not yet saved in the practice journal (%1). Try again once it can be written.</source>
+        <translation>Vos progrès n’ont pas été réinitialisés : des réponses ne sont pas encore enregistrées dans le journal d’entraînement (%1). Réessayez quand il pourra être écrit.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: the practice journal could not be set aside as a backup (%1). It is kept as it was.</source>
+        <translation>Vos progrès n’ont pas été réinitialisés : le journal d’entraînement n’a pas pu être mis de côté comme sauvegarde (%1). Il reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: a new practice journal could not be made (%1). The old one is kept as it was.</source>
+        <translation>Vos progrès n’ont pas été réinitialisés : un nouveau journal d’entraînement n’a pas pu être créé (%1). L’ancien reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Answers not saved in the practice journal: %1. Export them, with all the others, to a file before the trainer closes? If not, they are lost.</source>
+        <translation>Réponses non enregistrées dans le journal d’entraînement : %1. Les exporter, avec toutes les autres, dans un fichier avant la fermeture du programme ? Sinon, elles sont perdues.</translation>
+    </message>
+    <message>
+        <source>The file holds every answer, also those not yet saved in the practice journal: %1. The trainer keeps trying to save them.</source>
+        <translation>Le fichier contient toutes les réponses, y compris celles qui ne sont pas encore enregistrées dans le journal d’entraînement : %1. Le programme continue d’essayer de les enregistrer.</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;: the disk is full. Make room on it, or choose another place, and try again.</source>
+        <translation>Le journal n’a pas pu être exporté vers « %1 » : le disque est plein. Libérez de la place ou choisissez un autre emplacement, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read, so it was not exported.</source>
+        <translation>Le journal d’entraînement n’a pas pu être lu ; il n’a donc pas été exporté.</translation>
+    </message>
+    <message>
+        <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
+        <translation>Réponses pas encore enregistrées dans le journal d’entraînement : %1. Elles sont affichées ici, et le programme continue d’essayer de les enregistrer.</translation>
+    </message>
+</context>
+<context>
+    <name>Staff</name>
+    <message>
+        <source>on the first line</source>
+        <translation>sur la première ligne</translation>
+    </message>
+    <message>
+        <source>on the second line</source>
+        <translation>sur la deuxième ligne</translation>
+    </message>
+    <message>
+        <source>on the third line</source>
+        <translation>sur la troisième ligne</translation>
+    </message>
+    <message>
+        <source>on the fourth line</source>
+        <translation>sur la quatrième ligne</translation>
+    </message>
+    <message>
+        <source>on the fifth line</source>
+        <translation>sur la cinquième ligne</translation>
+    </message>
+    <message>
+        <source>in the first space</source>
+        <translation>dans le premier interligne</translation>
+    </message>
+    <message>
+        <source>in the second space</source>
+        <translation>dans le deuxième interligne</translation>
+    </message>
+    <message>
+        <source>in the third space</source>
+        <translation>dans le troisième interligne</translation>
+    </message>
+    <message>
+        <source>in the fourth space</source>
+        <translation>dans le quatrième interligne</translation>
+    </message>
+    <message>
+        <source>Key signature of one sharp.</source>
+        <translation>Armure d&apos;un dièse.</translation>
+    </message>
+    <message>
+        <source>Key signature of two sharps.</source>
+        <translation>Armure de deux dièses.</translation>
+    </message>
+    <message>
+        <source>Key signature of three sharps.</source>
+        <translation>Armure de trois dièses.</translation>
+    </message>
+    <message>
+        <source>Key signature of four sharps.</source>
+        <translation>Armure de quatre dièses.</translation>
+    </message>
+    <message>
+        <source>Key signature of five sharps.</source>
+        <translation>Armure de cinq dièses.</translation>
+    </message>
+    <message>
+        <source>Key signature of six sharps.</source>
+        <translation>Armure de six dièses.</translation>
+    </message>
+    <message>
+        <source>Key signature of one flat.</source>
+        <translation>Armure d&apos;un bémol.</translation>
+    </message>
+    <message>
+        <source>Key signature of two flats.</source>
+        <translation>Armure de deux bémols.</translation>
+    </message>
+    <message>
+        <source>Key signature of three flats.</source>
+        <translation>Armure de trois bémols.</translation>
+    </message>
+    <message>
+        <source>Key signature of four flats.</source>
+        <translation>Armure de quatre bémols.</translation>
+    </message>
+    <message>
+        <source>Key signature of five flats.</source>
+        <translation>Armure de cinq bémols.</translation>
+    </message>
+    <message>
+        <source>Key signature of six flats.</source>
+        <translation>Armure de six bémols.</translation>
+    </message>
+    <message>
+        <source>Staff with a treble clef.</source>
+        <translation>Portée en clé de sol.</translation>
+    </message>
+    <message>
+        <source>Staff with a bass clef.</source>
+        <translation>Portée en clé de fa.</translation>
+    </message>
+    <message>
+        <source>Staff with an alto clef.</source>
+        <translation>Portée en clé d&apos;ut troisième ligne.</translation>
+    </message>
+    <message>
+        <source>Staff with a tenor clef.</source>
+        <translation>Portée en clé d&apos;ut quatrième ligne.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>of ledger lines</comment>
+        <translation>première</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>of ledger lines</comment>
+        <translation>deuxième</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>of ledger lines</comment>
+        <translation>troisième</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>of ledger lines</comment>
+        <translation>quatrième</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <comment>of ledger lines</comment>
+        <translation>cinquième</translation>
+    </message>
+    <message>
+        <source>sixth</source>
+        <comment>of ledger lines</comment>
+        <translation>sixième</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <comment>of ledger lines</comment>
+        <translation>septième</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line below</source>
+        <translation>sur la %1 ligne supplémentaire inférieure</translation>
+    </message>
+    <message>
+        <source>in the space below the %1 ledger line below</source>
+        <translation>dans l&apos;espace sous la %1 ligne supplémentaire inférieure</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line above</source>
+        <translation>sur la %1 ligne supplémentaire supérieure</translation>
+    </message>
+    <message>
+        <source>in the space above the %1 ledger line above</source>
+        <translation>dans l&apos;espace au-dessus de la %1 ligne supplémentaire supérieure</translation>
+    </message>
+    <message>
+        <source>No key signature.</source>
+        <translation>Pas d&apos;armure.</translation>
+    </message>
+    <message>
+        <source>Grand staff with a treble clef and a bass clef.</source>
+        <translation>Grande portée avec une clé de sol et une clé de fa.</translation>
+    </message>
+    <message>
+        <source>The note is %1.</source>
+        <translation>La note est %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the ledger line between the staves.</source>
+        <translation>La note est sur la ligne supplémentaire entre les deux portées.</translation>
+    </message>
+    <message>
+        <source>The note is on the treble staff, %1.</source>
+        <translation>La note est sur la portée en clé de sol, %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the bass staff, %1.</source>
+        <translation>La note est sur la portée en clé de fa, %1.</translation>
+    </message>
+    <message>
+        <source>A sharp stands before it.</source>
+        <translation>Elle est précédée d&apos;un dièse.</translation>
+    </message>
+    <message>
+        <source>A flat stands before it.</source>
+        <translation>Elle est précédée d&apos;un bémol.</translation>
+    </message>
+    <message>
+        <source>A natural sign stands before it.</source>
+        <translation>Elle est précédée d&apos;un bécarre.</translation>
+    </message>
+    <message>
+        <source>No note is shown.</source>
+        <translation>Aucune note n&apos;est affichée.</translation>
+    </message>
+    <message>
+        <source>Reading note %1 of %2.</source>
+        <translation>Lecture de la note %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>in the space below the bottom line</source>
+        <translation>dans l&apos;espace sous la première ligne</translation>
+    </message>
+    <message>
+        <source>in the space above the top line</source>
+        <translation>dans l&apos;espace au-dessus de la cinquième ligne</translation>
+    </message>
 </context>
 <context>
     <name>lintra::frontend::SoundInputDialog</name>

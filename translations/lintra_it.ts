@@ -353,6 +353,256 @@
         <source>The choice applies until the program ends.</source>
         <translation>La scelta vale fino alla chiusura del programma.</translation>
     </message>
+    <message>
+        <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
+        <translation>Il registro degli esercizi non può essere scritto (%1). Il programma continua e conserva le vostre risposte: prova di nuovo a salvarle e, alla chiusura, propone di esportare quelle che non ha potuto salvare.</translation>
+    </message>
+    <message>
+        <source>Another Lintra window is open with the same practice journal. Your answers in both are kept; to reset your progress, close the other window first.</source>
+        <translation>È aperta un’altra finestra di Lintra con lo stesso registro degli esercizi. Le vostre risposte in entrambe sono conservate; per azzerare i progressi, chiudete prima l’altra finestra.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: another Lintra window is using the same practice journal. Close it, then try again.</source>
+        <translation>I progressi non sono stati azzerati: un’altra finestra di Lintra usa lo stesso registro degli esercizi. Chiudetela, poi riprovate.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: some answers are not yet saved in the practice journal (%1). Try again once it can be written.</source>
+        <translation>I progressi non sono stati azzerati: alcune risposte non sono ancora salvate nel registro degli esercizi (%1). Riprovate quando si potrà scrivere.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: the practice journal could not be set aside as a backup (%1). It is kept as it was.</source>
+        <translation>I progressi non sono stati azzerati: il registro degli esercizi non ha potuto essere messo da parte come copia di sicurezza (%1). Resta com’era.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: a new practice journal could not be made (%1). The old one is kept as it was.</source>
+        <translation>I progressi non sono stati azzerati: non è stato possibile creare un nuovo registro degli esercizi (%1). Quello vecchio resta com’era.</translation>
+    </message>
+    <message>
+        <source>Answers not saved in the practice journal: %1. Export them, with all the others, to a file before the trainer closes? If not, they are lost.</source>
+        <translation>Risposte non salvate nel registro degli esercizi: %1. Esportarle, con tutte le altre, in un file prima che il programma si chiuda? Altrimenti vanno perse.</translation>
+    </message>
+    <message>
+        <source>The file holds every answer, also those not yet saved in the practice journal: %1. The trainer keeps trying to save them.</source>
+        <translation>Il file contiene tutte le risposte, anche quelle non ancora salvate nel registro degli esercizi: %1. Il programma continua a provare a salvarle.</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;: the disk is full. Make room on it, or choose another place, and try again.</source>
+        <translation>Non è stato possibile esportare il registro in «%1»: il disco è pieno. Liberate spazio o scegliete un altro posto, poi riprovate.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read, so it was not exported.</source>
+        <translation>Non è stato possibile leggere il registro degli esercizi, quindi non è stato esportato.</translation>
+    </message>
+    <message>
+        <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
+        <translation>Risposte non ancora salvate nel registro degli esercizi: %1. Sono mostrate qui, e il programma continua a provare a salvarle.</translation>
+    </message>
+</context>
+<context>
+    <name>Staff</name>
+    <message>
+        <source>on the first line</source>
+        <translation>sulla prima linea</translation>
+    </message>
+    <message>
+        <source>on the second line</source>
+        <translation>sulla seconda linea</translation>
+    </message>
+    <message>
+        <source>on the third line</source>
+        <translation>sulla terza linea</translation>
+    </message>
+    <message>
+        <source>on the fourth line</source>
+        <translation>sulla quarta linea</translation>
+    </message>
+    <message>
+        <source>on the fifth line</source>
+        <translation>sulla quinta linea</translation>
+    </message>
+    <message>
+        <source>in the first space</source>
+        <translation>nel primo spazio</translation>
+    </message>
+    <message>
+        <source>in the second space</source>
+        <translation>nel secondo spazio</translation>
+    </message>
+    <message>
+        <source>in the third space</source>
+        <translation>nel terzo spazio</translation>
+    </message>
+    <message>
+        <source>in the fourth space</source>
+        <translation>nel quarto spazio</translation>
+    </message>
+    <message>
+        <source>Key signature of one sharp.</source>
+        <translation>Un diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of two sharps.</source>
+        <translation>Due diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of three sharps.</source>
+        <translation>Tre diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of four sharps.</source>
+        <translation>Quattro diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of five sharps.</source>
+        <translation>Cinque diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of six sharps.</source>
+        <translation>Sei diesis in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of one flat.</source>
+        <translation>Un bemolle in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of two flats.</source>
+        <translation>Due bemolli in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of three flats.</source>
+        <translation>Tre bemolli in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of four flats.</source>
+        <translation>Quattro bemolli in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of five flats.</source>
+        <translation>Cinque bemolli in chiave.</translation>
+    </message>
+    <message>
+        <source>Key signature of six flats.</source>
+        <translation>Sei bemolli in chiave.</translation>
+    </message>
+    <message>
+        <source>Staff with a treble clef.</source>
+        <translation>Pentagramma in chiave di violino.</translation>
+    </message>
+    <message>
+        <source>Staff with a bass clef.</source>
+        <translation>Pentagramma in chiave di basso.</translation>
+    </message>
+    <message>
+        <source>Staff with an alto clef.</source>
+        <translation>Pentagramma in chiave di contralto.</translation>
+    </message>
+    <message>
+        <source>Staff with a tenor clef.</source>
+        <translation>Pentagramma in chiave di tenore.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>of ledger lines</comment>
+        <translation>primo</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>of ledger lines</comment>
+        <translation>secondo</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>of ledger lines</comment>
+        <translation>terzo</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>of ledger lines</comment>
+        <translation>quarto</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <comment>of ledger lines</comment>
+        <translation>quinto</translation>
+    </message>
+    <message>
+        <source>sixth</source>
+        <comment>of ledger lines</comment>
+        <translation>sesto</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <comment>of ledger lines</comment>
+        <translation>settimo</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line below</source>
+        <translation>sul %1 taglio addizionale inferiore</translation>
+    </message>
+    <message>
+        <source>in the space below the %1 ledger line below</source>
+        <translation>nello spazio sotto il %1 taglio addizionale inferiore</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line above</source>
+        <translation>sul %1 taglio addizionale superiore</translation>
+    </message>
+    <message>
+        <source>in the space above the %1 ledger line above</source>
+        <translation>nello spazio sopra il %1 taglio addizionale superiore</translation>
+    </message>
+    <message>
+        <source>No key signature.</source>
+        <translation>Nessuna alterazione in chiave.</translation>
+    </message>
+    <message>
+        <source>Grand staff with a treble clef and a bass clef.</source>
+        <translation>Doppio pentagramma in chiave di violino e chiave di basso.</translation>
+    </message>
+    <message>
+        <source>The note is %1.</source>
+        <translation>La nota è %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the ledger line between the staves.</source>
+        <translation>La nota è sul taglio addizionale tra i due pentagrammi.</translation>
+    </message>
+    <message>
+        <source>The note is on the treble staff, %1.</source>
+        <translation>La nota è sul pentagramma in chiave di violino, %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the bass staff, %1.</source>
+        <translation>La nota è sul pentagramma in chiave di basso, %1.</translation>
+    </message>
+    <message>
+        <source>A sharp stands before it.</source>
+        <translation>È preceduta da un diesis.</translation>
+    </message>
+    <message>
+        <source>A flat stands before it.</source>
+        <translation>È preceduta da un bemolle.</translation>
+    </message>
+    <message>
+        <source>A natural sign stands before it.</source>
+        <translation>È preceduta da un bequadro.</translation>
+    </message>
+    <message>
+        <source>No note is shown.</source>
+        <translation>Non è mostrata nessuna nota.</translation>
+    </message>
+    <message>
+        <source>Reading note %1 of %2.</source>
+        <translation>Lettura della nota %1 di %2.</translation>
+    </message>
+    <message>
+        <source>in the space below the bottom line</source>
+        <translation>nello spazio sotto la prima linea</translation>
+    </message>
+    <message>
+        <source>in the space above the top line</source>
+        <translation>nello spazio sopra la quinta linea</translation>
+    </message>
 </context>
 <context>
     <name>lintra::frontend::SoundInputDialog</name>

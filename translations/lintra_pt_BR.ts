@@ -353,6 +353,256 @@
         <source>The choice applies until the program ends.</source>
         <translation>A escolha vale até o programa ser fechado.</translation>
     </message>
+    <message>
+        <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
+        <translation>O registro de estudo não pode ser gravado (%1). O treinador continua e guarda suas respostas: tenta salvá-las de novo e, ao fechar, oferece exportar as que não conseguiu salvar.</translation>
+    </message>
+    <message>
+        <source>Another Lintra window is open with the same practice journal. Your answers in both are kept; to reset your progress, close the other window first.</source>
+        <translation>Outra janela do Lintra está aberta com o mesmo registro de estudo. Suas respostas nas duas são guardadas; para zerar seu progresso, feche primeiro a outra janela.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: another Lintra window is using the same practice journal. Close it, then try again.</source>
+        <translation>Seu progresso não foi zerado: outra janela do Lintra está usando o mesmo registro de estudo. Feche-a e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: some answers are not yet saved in the practice journal (%1). Try again once it can be written.</source>
+        <translation>Seu progresso não foi zerado: algumas respostas ainda não foram salvas no registro de estudo (%1). Tente de novo quando ele puder ser gravado.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: the practice journal could not be set aside as a backup (%1). It is kept as it was.</source>
+        <translation>Seu progresso não foi zerado: o registro de estudo não pôde ser separado como cópia de segurança (%1). Ele continua como estava.</translation>
+    </message>
+    <message>
+        <source>Your progress was not reset: a new practice journal could not be made (%1). The old one is kept as it was.</source>
+        <translation>Seu progresso não foi zerado: não foi possível criar um novo registro de estudo (%1). O antigo continua como estava.</translation>
+    </message>
+    <message>
+        <source>Answers not saved in the practice journal: %1. Export them, with all the others, to a file before the trainer closes? If not, they are lost.</source>
+        <translation>Respostas não salvas no registro de estudo: %1. Exportá-las, com todas as outras, para um arquivo antes de o treinador fechar? Se não, elas se perdem.</translation>
+    </message>
+    <message>
+        <source>The file holds every answer, also those not yet saved in the practice journal: %1. The trainer keeps trying to save them.</source>
+        <translation>O arquivo contém todas as respostas, também as que ainda não foram salvas no registro de estudo: %1. O treinador continua tentando salvá-las.</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;: the disk is full. Make room on it, or choose another place, and try again.</source>
+        <translation>Não foi possível exportar o registro para &quot;%1&quot;: o disco está cheio. Libere espaço nele ou escolha outro lugar e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read, so it was not exported.</source>
+        <translation>Não foi possível ler o registro de estudo, então ele não foi exportado.</translation>
+    </message>
+    <message>
+        <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
+        <translation>Respostas ainda não salvas no registro de estudo: %1. Elas aparecem aqui, e o treinador continua tentando salvá-las.</translation>
+    </message>
+</context>
+<context>
+    <name>Staff</name>
+    <message>
+        <source>on the first line</source>
+        <translation>na primeira linha</translation>
+    </message>
+    <message>
+        <source>on the second line</source>
+        <translation>na segunda linha</translation>
+    </message>
+    <message>
+        <source>on the third line</source>
+        <translation>na terceira linha</translation>
+    </message>
+    <message>
+        <source>on the fourth line</source>
+        <translation>na quarta linha</translation>
+    </message>
+    <message>
+        <source>on the fifth line</source>
+        <translation>na quinta linha</translation>
+    </message>
+    <message>
+        <source>in the first space</source>
+        <translation>no primeiro espaço</translation>
+    </message>
+    <message>
+        <source>in the second space</source>
+        <translation>no segundo espaço</translation>
+    </message>
+    <message>
+        <source>in the third space</source>
+        <translation>no terceiro espaço</translation>
+    </message>
+    <message>
+        <source>in the fourth space</source>
+        <translation>no quarto espaço</translation>
+    </message>
+    <message>
+        <source>Key signature of one sharp.</source>
+        <translation>Armadura de clave com um sustenido.</translation>
+    </message>
+    <message>
+        <source>Key signature of two sharps.</source>
+        <translation>Armadura de clave com dois sustenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of three sharps.</source>
+        <translation>Armadura de clave com três sustenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of four sharps.</source>
+        <translation>Armadura de clave com quatro sustenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of five sharps.</source>
+        <translation>Armadura de clave com cinco sustenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of six sharps.</source>
+        <translation>Armadura de clave com seis sustenidos.</translation>
+    </message>
+    <message>
+        <source>Key signature of one flat.</source>
+        <translation>Armadura de clave com um bemol.</translation>
+    </message>
+    <message>
+        <source>Key signature of two flats.</source>
+        <translation>Armadura de clave com dois bemóis.</translation>
+    </message>
+    <message>
+        <source>Key signature of three flats.</source>
+        <translation>Armadura de clave com três bemóis.</translation>
+    </message>
+    <message>
+        <source>Key signature of four flats.</source>
+        <translation>Armadura de clave com quatro bemóis.</translation>
+    </message>
+    <message>
+        <source>Key signature of five flats.</source>
+        <translation>Armadura de clave com cinco bemóis.</translation>
+    </message>
+    <message>
+        <source>Key signature of six flats.</source>
+        <translation>Armadura de clave com seis bemóis.</translation>
+    </message>
+    <message>
+        <source>Staff with a treble clef.</source>
+        <translation>Pauta com clave de sol.</translation>
+    </message>
+    <message>
+        <source>Staff with a bass clef.</source>
+        <translation>Pauta com clave de fá.</translation>
+    </message>
+    <message>
+        <source>Staff with an alto clef.</source>
+        <translation>Pauta com clave de dó na terceira linha.</translation>
+    </message>
+    <message>
+        <source>Staff with a tenor clef.</source>
+        <translation>Pauta com clave de dó na quarta linha.</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>of ledger lines</comment>
+        <translation>primeira</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>of ledger lines</comment>
+        <translation>segunda</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <comment>of ledger lines</comment>
+        <translation>terceira</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <comment>of ledger lines</comment>
+        <translation>quarta</translation>
+    </message>
+    <message>
+        <source>fifth</source>
+        <comment>of ledger lines</comment>
+        <translation>quinta</translation>
+    </message>
+    <message>
+        <source>sixth</source>
+        <comment>of ledger lines</comment>
+        <translation>sexta</translation>
+    </message>
+    <message>
+        <source>seventh</source>
+        <comment>of ledger lines</comment>
+        <translation>sétima</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line below</source>
+        <translation>na %1 linha suplementar inferior</translation>
+    </message>
+    <message>
+        <source>in the space below the %1 ledger line below</source>
+        <translation>no espaço abaixo da %1 linha suplementar inferior</translation>
+    </message>
+    <message>
+        <source>on the %1 ledger line above</source>
+        <translation>na %1 linha suplementar superior</translation>
+    </message>
+    <message>
+        <source>in the space above the %1 ledger line above</source>
+        <translation>no espaço acima da %1 linha suplementar superior</translation>
+    </message>
+    <message>
+        <source>No key signature.</source>
+        <translation>Sem armadura de clave.</translation>
+    </message>
+    <message>
+        <source>Grand staff with a treble clef and a bass clef.</source>
+        <translation>Pauta dupla com clave de sol e clave de fá.</translation>
+    </message>
+    <message>
+        <source>The note is %1.</source>
+        <translation>A nota está %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the ledger line between the staves.</source>
+        <translation>A nota está na linha suplementar entre as duas pautas.</translation>
+    </message>
+    <message>
+        <source>The note is on the treble staff, %1.</source>
+        <translation>A nota está na pauta da clave de sol, %1.</translation>
+    </message>
+    <message>
+        <source>The note is on the bass staff, %1.</source>
+        <translation>A nota está na pauta da clave de fá, %1.</translation>
+    </message>
+    <message>
+        <source>A sharp stands before it.</source>
+        <translation>Há um sustenido antes dela.</translation>
+    </message>
+    <message>
+        <source>A flat stands before it.</source>
+        <translation>Há um bemol antes dela.</translation>
+    </message>
+    <message>
+        <source>A natural sign stands before it.</source>
+        <translation>Há um bequadro antes dela.</translation>
+    </message>
+    <message>
+        <source>No note is shown.</source>
+        <translation>Nenhuma nota é mostrada.</translation>
+    </message>
+    <message>
+        <source>Reading note %1 of %2.</source>
+        <translation>Lendo a nota %1 de %2.</translation>
+    </message>
+    <message>
+        <source>in the space below the bottom line</source>
+        <translation>no espaço abaixo da primeira linha</translation>
+    </message>
+    <message>
+        <source>in the space above the top line</source>
+        <translation>no espaço acima da quinta linha</translation>
+    </message>
 </context>
 <context>
     <name>lintra::frontend::SoundInputDialog</name>

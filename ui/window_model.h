@@ -85,8 +85,15 @@ class WindowModel {
   // The check of the first checked item among `names`, or nullptr.
   MenuItem* FirstChecked(std::initializer_list<MenuName> names);
 
+  // Said to the student through assistive technology as it comes, whether or not any text changed:
+  // a second "Try again!" is said as well as the first.
+  void Announce(const std::string& text) {
+    if (OnAnnounce) OnAnnounce(text);
+  }
+
   std::function<void(const Control&)> OnControlChanged;
   std::function<void(const MenuItem&)> OnMenuChanged;
+  std::function<void(const std::string&)> OnAnnounce;
 
  private:
   void ControlChanged(const Control& control) {

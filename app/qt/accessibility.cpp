@@ -6,14 +6,12 @@
 namespace lintra::frontend {
 
 QString AccessibleNameOf(std::string_view control) {
-  static constexpr std::array<std::pair<std::string_view, const char*>, 11> kNames{{
+  static constexpr std::array<std::pair<std::string_view, const char*>, 9> kNames{{
       {"QuestShw", "Task"},
       {"AnsShow", "Answer"},
       {"PaintBox1", "Staff"},
       {"Score", "Score"},
       {"Items", "Correct answers"},
-      {"cmbInput", "MIDI input device"},
-      {"cmbOutput", "MIDI output device"},
       {"KeyList", "Question pool"},
       {"Memo1", "Device settings"},
       {"Label2", "Correct Answers:"},
@@ -25,25 +23,41 @@ QString AccessibleNameOf(std::string_view control) {
   return {};
 }
 
-std::vector<QString> WithAccessKeys(const std::vector<std::string>& captions) {
-  std::vector<QString> texts;
+QString NameFromLabel(QString caption) {
+  caption.remove(QLatin1Char('&'));
+  caption = caption.trimmed();
+  if (caption.endsWith(QLatin1Char(':'))) caption.chop(1);
+  return caption.trimmed();
+}
+
+std::vector<QChar> AccessKeysOf(const std::vector<std::string>& captions) {
+  std::vector<QChar> keys;
   QString used;
   for (const auto& caption : captions) {
-    QString text = QString::fromStdString(caption);
-    if (text.contains(QLatin1Char('&'))) {
-      texts.push_back(text);
-      continue;
+    const QString text = QString::fromStdString(caption);
+    QChar key;
+    if (const auto marked = text.indexOf(QLatin1Char('&')); marked >= 0 && marked + 1 < text.size()) {
+      key = text[marked + 1].toLower();
+    } else {
+      for (const QChar letter : text) {
+        if (letter.isLetter() && !used.contains(letter.toLower())) {
+          key = letter.toLower();
+          break;
+        }
+      }
     }
-    for (qsizetype i = 0; i < text.size(); ++i) {
-      const QChar letter = text[i].toLower();
-      if (!letter.isLetter() || used.contains(letter)) continue;
-      used += letter;
-      text.insert(i, QLatin1Char('&'));
-      break;
-    }
-    texts.push_back(text);
+    if (!key.isNull()) used += key;
+    keys.push_back(key);
   }
-  return texts;
+  return keys;
+}
+
+QString WithAccessKey(QString caption, QChar key) {
+  if (caption.contains(QLatin1Char('&')) || key.isNull()) return caption;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i].toLower() == key) return caption.insert(i, QLatin1Char('&'));
+  }
+  return caption + QStringLiteral(" (&") + key.toUpper() + QLatin1Char(')');
 }
 
 }  // namespace lintra::frontend

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/qt/accessibility.h"
+#include "app/qt/accessible_widgets.h"
 #include "app/qt/layout_look.h"
 #include "app/qt/text_room.h"
 #include "controls/elastfrm.h"
@@ -19,8 +21,10 @@ MainWindow::MainWindow(WindowServices services)
   // The layout's fonts, where the platform lacks them.
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+  InstallAccessibleWidgets();
   setObjectName("Form2");
   setWindowTitle(Q(ui::kWindowCaption));
+  setAccessibleName(Q(kSpokenProgramName));
   setPalette(LayoutPalette());
   client_ = new QWidget(this);  // unnamed: the scaling walks through it to the controls
   client_->setAutoFillBackground(true);
@@ -31,7 +35,9 @@ MainWindow::MainWindow(WindowServices services)
   client_->resize(ui::kDesignClientWidth, ui::kDesignClientHeight);
   setCentralWidget(client_);
 
-  paintBox_ = new PaintBoxWidget(client_);
+  paintBox_ = new PaintBoxWidget(nullptr);
+  MarkAsStaff(paintBox_);
+  paintBox_->setParent(client_);
   app::FormServices formServices{services.clock,
                                  services.dialogs,
                                  services.shell,
@@ -48,6 +54,7 @@ MainWindow::MainWindow(WindowServices services)
   waker_ = std::make_unique<EventWaker>([this] { form_->Guard([this] { loop_.DispatchPending(); }); });
   loop_.SetWaker(waker_.get());
 
+  announcer_ = std::make_unique<Announcer>(this);
   BuildControls();
   BuildMenus();
   // Menus keep the system's menu font: they must not grow with the scaled form
@@ -56,7 +63,19 @@ MainWindow::MainWindow(WindowServices services)
   // The design size, for a desktop that does not maximize windows.
   resize(ui::kDesignClientWidth, ui::kDesignClientHeight + menuBar()->sizeHint().height());
 
-  // Every control scales with the window from the design layout.
+  MakeElasticForm();
+  elastic_->OnAfterResize = [this] { AfterRescale(); };
+  model_.OnControlChanged = [this](const ui::Control& control) { SyncControl(control); };
+  model_.OnMenuChanged = [this](const ui::MenuItem& item) { SyncMenu(item); };
+  model_.OnAnnounce = [this](const std::string& text) {
+    announcements_.push_back(Q(text));
+    PublishLater();
+  };
+  form_->OnHandled = [this] { PublishSettled(); };
+}
+
+// Every control scales with the window from the design layout.
+void MainWindow::MakeElasticForm() {
   elastic_ = new controls::TElasticForm(this);
   elastic_->setObjectName("ElasticForm1");
   elastic_->SetDesignScreenWidth(808);
@@ -71,9 +90,6 @@ MainWindow::MainWindow(WindowServices services)
   elastic_->SetDesignFormLeft(201);
   elastic_->SetDesignFormTop(126);
   elastic_->SetFont(FontOf(ui::kWindowFont));
-  elastic_->OnAfterResize = [this] { AfterRescale(); };
-  model_.OnControlChanged = [this](const ui::Control& control) { SyncControl(control); };
-  model_.OnMenuChanged = [this](const ui::MenuItem& item) { SyncMenu(item); };
 }
 
 MainWindow::~MainWindow() {
@@ -89,6 +105,8 @@ MainWindow::~MainWindow() {
   loop_.SetWaker(nullptr);
   model_.OnControlChanged = nullptr;
   model_.OnMenuChanged = nullptr;
+  model_.OnAnnounce = nullptr;
+  form_->OnHandled = nullptr;
   form_ = nullptr;
   trainer_.reset();
 }

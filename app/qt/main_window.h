@@ -2,13 +2,15 @@
 // step with the window model in both directions.
 #pragma once
 
-#include <QAccessible>
 #include <QMainWindow>
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
+#include <vector>
 
 #include "app/form2.h"
+#include "app/qt/announcer.h"
 #include "app/qt/paint_box.h"
 #include "app/qt/progress/progress_window.h"
 #include "app/qt/qt_platform.h"
@@ -18,6 +20,7 @@
 
 class QAction;
 class QComboBox;
+class QLabel;
 class QMenu;
 
 namespace lintra::controls {
@@ -68,11 +71,8 @@ class MainWindow : public QMainWindow {
   QWidget* WidgetNamed(std::string_view name) { return widgets_.at(&model_.ControlNamed(name)); }
   QAction* ActionNamed(std::string_view name) { return actions_.at(&model_.MenuNamed(name)); }
   controls::TElasticForm* ElasticForm1() { return elastic_; }
-  // Where the changes of the answer line and the score are announced to
-  // assistive technology (the accessibility bridge, unless a test listens).
-  std::function<void(QAccessibleEvent*)> Announce = [](QAccessibleEvent* event) {
-    QAccessible::updateAccessibility(event);
-  };
+  // What the window says to the student through assistive technology: each answer and question.
+  Announcer& Announcements() { return *announcer_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -91,6 +91,12 @@ class MainWindow : public QMainWindow {
   void PlaceKeyCaptions();
   void FitText(QWidget* widget);
   void NameKeys();
+  void NameListsByLabels();
+  void MakeElasticForm();
+  // The fields show their texts as a handler leaves them, once it is done: a screen reader hears
+  // each settled text, never one a handler wrote only to change it again. Announcements follow.
+  void PublishLater();
+  void PublishSettled();
 
   ui::WindowModel model_;
   QtPump pump_;
@@ -99,6 +105,7 @@ class MainWindow : public QMainWindow {
   std::function<void()> reachMidi_;
   QWidget* client_ = nullptr;
   PaintBoxWidget* paintBox_ = nullptr;
+  QLabel* statusText_ = nullptr;  // the time and mistake line's text, in the status bar
   controls::TElasticForm* elastic_ = nullptr;
   // A window of its own, not a child: the form's scaling and look walk the main window's children.
   // Made when it is first asked for, not before the first paint; declared before the form, which
@@ -121,6 +128,10 @@ class MainWindow : public QMainWindow {
   std::map<const ui::Control*, QWidget*> widgets_;
   std::map<const ui::MenuItem*, QAction*> actions_;
   std::map<const QWidget*, int> scaledPoints_;  // each control's font size as the last rescale left it
+  std::unique_ptr<Announcer> announcer_;
+  std::set<const ui::Control*> unsettled_;  // fields whose text changed since they were last published
+  std::vector<QString> announcements_;      // said once the fields are published
+  bool publishQueued_ = false;
   bool syncing_ = false;
   bool created_ = false;
   bool painted_ = false;

@@ -4,10 +4,13 @@
 #include <QLineEdit>
 #include <QStatusBar>
 #include <algorithm>
+#include <utility>
 
 #include "app/qt/accessibility.h"
+#include "app/qt/accessible_widgets.h"
 #include "app/qt/layout_look.h"
 #include "app/qt/main_window.h"
+#include "app/qt/piano_keys.h"
 #include "controls/gradbtn.h"
 
 namespace lintra::frontend {
@@ -15,12 +18,13 @@ namespace lintra::frontend {
 namespace {
 
 // A read-only field, made without a parent and given its own font first: a text field lays out its
-// text as it is made, and each font it meets costs a font match.
+// text as it is made, and each font it meets costs a font match. Read-only before it is anyone's
+// child, which assistive technology may ask about from then on.
 QLineEdit* MakeField(const ui::ControlSpec& layout, QWidget* parent) {
   auto* edit = new QLineEdit;
+  edit->setReadOnly(true);
   edit->setFont(FontOf(layout.font));
   edit->setParent(parent);
-  edit->setReadOnly(true);
   edit->setFocusPolicy(Qt::ClickFocus);  // read-only fields are no tab stops
   if (layout.kind == ui::ControlKind::RichText) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return edit;
@@ -40,7 +44,9 @@ controls::TGradBtn* MakeButton(const ui::ControlSpec& layout, QWidget* parent) {
 }  // namespace
 
 QComboBox* MainWindow::MakeCombo(ui::Control& control) {
-  auto* combo = new QComboBox(client_);
+  auto* combo = new QComboBox;
+  NameByLabel(combo);
+  combo->setParent(client_);
   combo->setFont(FontOf(control.layout.font));  // before its text field is made
   combo->setEditable(control.Kind() == ui::ControlKind::ComboEdit);
   combo->setInsertPolicy(QComboBox::NoInsert);
@@ -77,7 +83,10 @@ QWidget* MainWindow::MakeWidget(ui::Control& control) {
       return paintBox_;
     case ui::ControlKind::StatusLine:
       // Under the client area, outside the scaled layout: the window grows by it only while shown.
+      // Its text in a label of its own, which a screen reader can read as a message cannot be.
       statusBar()->setSizeGripEnabled(false);
+      statusText_ = new QLabel(statusBar());
+      statusBar()->addWidget(statusText_, 1);
       return statusBar();
     case ui::ControlKind::Button:
     case ui::ControlKind::Key: {
@@ -116,10 +125,47 @@ void MainWindow::BuildControls() {
   }
   std::sort(order.begin(), order.end());
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1].second, order[i].second);
-  static_cast<QLabel*>(Widget(ui::control::Label1))->setBuddy(Widget(ui::control::cmbInput));
-  static_cast<QLabel*>(Widget(ui::control::Label3))->setBuddy(Widget(ui::control::cmbOutput));
+  NameListsByLabels();
   NameKeys();
   PlaceKeyCaptions();
+  std::vector<controls::TGradBtn*> keys;
+  for (int i = 0; i < static_cast<int>(ui::Keyboard().size()); ++i) {
+    keys.push_back(static_cast<controls::TGradBtn*>(widgets_.at(&model_.Key(i))));
+  }
+  new PianoKeyNavigation(std::move(keys), this);
+  PublishSettled();
+}
+
+// Each drop-down list is named by the label before it, which is also its buddy.
+void MainWindow::NameListsByLabels() {
+  for (const auto& [label, list] : {std::pair{ui::control::Label1, ui::control::cmbInput},
+                                    std::pair{ui::control::Label3, ui::control::cmbOutput}}) {
+    auto* caption = static_cast<QLabel*>(Widget(label));
+    caption->setBuddy(Widget(list));
+    Widget(list)->setAccessibleName(NameFromLabel(caption->text()));
+  }
+}
+
+void MainWindow::PublishLater() {
+  if (publishQueued_) return;
+  publishQueued_ = true;
+  // Changes made outside the window's handlers settle when the event loop next comes round.
+  QMetaObject::invokeMethod(
+      this, [this] { PublishSettled(); }, Qt::QueuedConnection);
+}
+
+void MainWindow::PublishSettled() {
+  publishQueued_ = false;
+  for (const ui::Control* control : std::exchange(unsettled_, {})) {
+    auto* edit = static_cast<QLineEdit*>(widgets_.at(control));
+    const QString text = Q(control->text);
+    if (edit->text() == text) continue;
+    syncing_ = true;
+    edit->setText(text);
+    syncing_ = false;
+    FitText(edit);
+  }
+  for (const QString& text : std::exchange(announcements_, {})) announcer_->Say(text);
 }
 
 void MainWindow::SyncControl(const ui::Control& control) {
@@ -129,20 +175,10 @@ void MainWindow::SyncControl(const ui::Control& control) {
   syncing_ = true;
   switch (control.Kind()) {
     case ui::ControlKind::TextField:
-    case ui::ControlKind::RichText: {
-      auto* edit = static_cast<QLineEdit*>(widget);
-      const QString text = Q(control.text);
-      const bool changed = edit->text() != text;
-      edit->setText(text);
-      // The feedback and the counts change without the focus going there:
-      // they are announced, so that a screen reader speaks them.
-      if (changed && (control.Name() == ui::control::AnsShow.text || control.Name() == ui::control::Score.text ||
-                      control.Name() == ui::control::Items.text)) {
-        QAccessibleValueChangeEvent event(edit, text);
-        if (Announce) Announce(&event);
-      }
+    case ui::ControlKind::RichText:
+      unsettled_.insert(&control);
+      PublishLater();
       break;
-    }
     case ui::ControlKind::Label:
       static_cast<QLabel*>(widget)->setText(Q(control.text));
       break;
@@ -168,9 +204,11 @@ void MainWindow::SyncControl(const ui::Control& control) {
       static_cast<controls::TGradBtn*>(widget)->SetCaption(Q(control.text));
       break;
     case ui::ControlKind::PaintBox:
+      // What the staff shows, in words.
+      widget->setAccessibleDescription(Q(control.text));
       break;
     case ui::ControlKind::StatusLine:
-      static_cast<QStatusBar*>(widget)->showMessage(Q(control.text));
+      statusText_->setText(Q(control.text));
       break;
   }
   FitText(widget);

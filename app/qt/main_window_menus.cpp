@@ -70,20 +70,18 @@ void MainWindow::SyncMenu(const ui::MenuItem& item) {
   if (it == actions_.end()) return;
   QAction* action = it->second;
   if (item.parent == nullptr) {
-    // Each menu of the bar opens with its access key.
+    // Each menu of the bar opens with its access key, chosen from the captions the layout gives the
+    // menus: a menu whose caption changes keeps its key.
     std::vector<std::string> captions;
-    std::vector<QAction*> bar;
+    std::size_t index = 0;
     for (const auto& top : model_.AllMenus()) {
       if (top->parent != nullptr) continue;
-      captions.push_back(top->caption);
-      const auto at = actions_.find(top.get());
-      bar.push_back(at == actions_.end() ? nullptr : at->second);
+      if (top.get() == &item) index = captions.size();
+      captions.push_back(std::string(top->layout.caption));
     }
-    const auto texts = WithAccessKeys(captions);
-    for (std::size_t i = 0; i < bar.size(); ++i) {
-      if (bar[i]) bar[i]->setText(texts[i]);
-    }
-  } else {
+    action->setText(WithAccessKey(Q(item.caption), AccessKeysOf(captions)[index]));
+  } else if (item.layout.caption != ui::kMenuSeparator) {
+    // A separator is read as no text.
     action->setText(Q(item.caption));
   }
   // Keys are named by their notes, in the naming and octave numbering chosen.

@@ -134,27 +134,36 @@ TEST(JournalQueries, RecentMistakesAreCountedByKindWithTheLatestAsExample) {
   EXPECT_EQ(kinds[1].count, 1);
 }
 
-TEST(JournalExport, CsvHasOneLinePerAnswerWithCodesAndQuotedTexts) {
+// As a teacher reads it: sessions numbered from 1 in the order they began, notes named as the student
+// chose, a wrong answer as the note most likely read, and a key's name quoted where it needs it.
+TEST(JournalExport, CsvNamesSessionsByNumberAndNotesAsTheStudentReadsThem) {
   test::TempFolder folder;
   Journal journal(folder.file("j.sqlite"));
-  AnswerRecord wrong = Answer(kMonday + 1234, 7, 0, false, 1500, 1, MistakeKind::KeySignatureIgnored);
-  wrong.source = AnswerSource::MidiKeyboard;
-  wrong.answerKey = "odd,\"key\"";
-  journal.Append(Answer(kMonday, 7, 0, true, 800));
-  journal.Append(wrong);
-  std::ostringstream csv;
-  ASSERT_TRUE(
-      journal.Reader().ExportCsv(csv, [](theory::KeyId key) { return "the " + std::string(theory::Code(key)); }));
-  const std::string midi = std::to_string(theory::SpelledNoteTable()[0].midiNote);
-  EXPECT_EQ(csv.str(),
-            "time_utc,session,exercise,scale_kind,key,clef_range,question,question_midi,question_staff,"
-            "question_place,answer_key,answer_midi,answer_source,correct,attempt,response_ms,mistake\n"
-            "2025-12-08T00:00:00.000Z,7,note_reading,major,the g_major,treble,F1," +
-                midi + ",bass,3,G1," + midi +
-                ",screen,1,1,800,none\n"
-                "2025-12-08T00:00:01.234Z,7,note_reading,major,the g_major,treble,F1," +
-                midi + ",bass,3,\"odd,\"\"key\"\"\"," + std::to_string(theory::SpelledNoteTable()[0].midiNote - 1) +
-                ",midi,0,1,1500,key_signature\n");
+  const theory::NoteSlot fSharp = *theory::FindByLetterName("F#3");  // MIDI 66, drawn without a sign in G major
+  AnswerRecord right = Answer(kMonday, 1796634000000, fSharp, true, 800);
+  right.questionName = "F#3";
+  AnswerRecord natural =
+      Answer(kMonday + 1234, 1796657400000, fSharp, false, 1500, 1, MistakeKind::KeySignatureIgnored);
+  natural.questionName = "F#3";
+  natural.answerMidi = 65;
+  natural.source = AnswerSource::MidiKeyboard;
+  journal.Append(right);
+  journal.Append(natural);
+  const auto keyText = [](theory::KeyId key) { return "the " + std::string(theory::Code(key)) + ", odd"; };
+  const std::string header =
+      "time_utc,session,exercise,scale_kind,key,clef_range,question,question_midi,question_staff,"
+      "question_place,answer_key,answer_midi,answer_source,correct,attempt,response_ms,mistake\n";
+  std::ostringstream letters;
+  ASSERT_TRUE(journal.Reader().ExportCsv(letters, {keyText, {}}));
+  EXPECT_EQ(letters.str(), header +
+                               "2025-12-08T00:00:00.000Z,1,note_reading,major,\"the g_major, odd\",treble,F#3,66,"
+                               "treble,3,F#3,66,screen,1,1,800,none\n"
+                               "2025-12-08T00:00:01.234Z,2,note_reading,major,\"the g_major, odd\",treble,F#3,66,"
+                               "treble,3,F3,65,midi,0,1,1500,key_signature\n");
+  std::ostringstream syllables;
+  ASSERT_TRUE(journal.Reader().ExportCsv(syllables, {keyText, {.syllables = true, .middleCIsC4 = true}}));
+  EXPECT_NE(syllables.str().find(",Fá#4,66,treble,3,Fá#4,66,screen,"), std::string::npos) << syllables.str();
+  EXPECT_NE(syllables.str().find(",Fá#4,66,treble,3,Fá4,65,midi,"), std::string::npos) << syllables.str();
 }
 
 TEST(JournalWriterThread, RecordedAnswersAreAllWrittenByFlushAndOnClose) {
@@ -167,6 +176,21 @@ TEST(JournalWriterThread, RecordedAnswersAreAllWrittenByFlushAndOnClose) {
     for (int i = 0; i < 300; ++i) writer.Record(Answer(kMonday + 1000 + i, 2, i % 70, true, 700));
   }
   EXPECT_EQ(test::Count(file, "SELECT count(*) FROM answers"), 800);
+
+  // Another program holds the file's write lock longer than a write waits: the answer is held, and
+  // written as the writer closes once the lock is gone.
+  sqlite3* other = nullptr;
+  sqlite3_open(file.c_str(), &other);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  {
+    JournalWriter writer(std::make_unique<Journal>(file, 20));
+    writer.Record(Answer(kMonday + 5000, 3, 10, true, 700));
+    EXPECT_EQ(writer.Unsaved(), 1u);
+    EXPECT_EQ(writer.Read([](const JournalReader& j) { return j.AnswerCount(); }), 801);
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+  }
+  sqlite3_close(other);
+  EXPECT_EQ(test::Count(file, "SELECT count(*) FROM answers"), 801);
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 // The file's life: versions, damage, folders that cannot be written, two writers, reset.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 
+#include "full_disk.h"
 #include "journal/journal.h"
 #include "journal/schema.h"
 #include "test_answers.h"
@@ -64,29 +67,61 @@ TEST(JournalVersions, OlderFilesAreMigratedAndNewerOnesLeftAlone) {
   ASSERT_TRUE(notice);
   EXPECT_EQ(notice->kind, Notice::Kind::NewerVersion);
   EXPECT_TRUE(newer.InMemory());
-  EXPECT_TRUE(newer.Append(Answer(2000, 2, 10, true, 800)));
+  EXPECT_FALSE(newer.Append(Answer(2000, 2, 10, true, 800)));
+  EXPECT_EQ(newer.Waiting(), 1u);
+  EXPECT_FALSE(newer.TakeNotice());
   EXPECT_EQ(Count(old, "SELECT count(*) FROM answers"), 1);
   EXPECT_EQ(Count(old, "PRAGMA user_version"), CurrentSchemaVersion() + 1);
 }
 
+std::vector<std::vector<std::string>> CsvRows(const std::string& csv) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream lines(csv);
+  for (std::string line; std::getline(lines, line);) {
+    std::vector<std::string> cells;
+    std::istringstream in(line);
+    for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
 // A journal written by version 1 (tests/journal/fixtures/README.md): after the migration every
-// answer reads back as it did, keys named through the window's menus as the export always named
-// them, and the file names keys by identity alone. A key name no version wrote is kept as it was.
+// answer reads back as that version exported it, keys known by identity (and named as the menus
+// name them now), sessions numbered in the order they began, the answer as a note. A key name no
+// version wrote is kept as it was; the file names keys by identity alone.
 TEST(JournalVersions, AVersion1JournalKeepsEveryAnswerWithItsKeyKnownByIdentity) {
   test::TempFolder folder;
   const std::string file = folder.file("v1.sqlite");
   std::filesystem::copy_file(LINTRA_JOURNAL_FIXTURES "/journal_v1.sqlite", file);
   ASSERT_EQ(Count(file, "PRAGMA user_version"), 1);
   Exec(file, "UPDATE names SET text = 'StrangeKey1' WHERE text = 'EbMinor1'");
-  std::string expected = Contents(LINTRA_JOURNAL_FIXTURES "/journal_v1.csv");
-  for (std::size_t at; (at = expected.find(",EbMinor1,")) != std::string::npos;)
-    expected.replace(at, 10, ",StrangeKey1,");
 
   Journal journal(file);
   EXPECT_FALSE(journal.TakeNotice());
   std::ostringstream csv;
-  ASSERT_TRUE(journal.Reader().ExportCsv(csv, [](theory::KeyId key) { return std::string(ui::KeyMenu(key).text); }));
-  EXPECT_EQ(csv.str(), expected);
+  ASSERT_TRUE(
+      journal.Reader().ExportCsv(csv, {[](theory::KeyId key) { return std::string(ui::KeyCaption(key)); }, {}}));
+  const auto then = CsvRows(Contents(LINTRA_JOURNAL_FIXTURES "/journal_v1.csv"));
+  const auto now = CsvRows(csv.str());
+  ASSERT_EQ(now.size(), then.size());
+  EXPECT_EQ(now[0], then[0]);
+  std::map<std::string, std::string> sessions{{"1796634000000", "1"}, {"1796657400000", "2"}};
+  enum { kSession = 1, kKey = 4, kQuestion = 6, kAnswer = 10, kCorrect = 13 };
+  for (std::size_t r = 1; r < now.size(); ++r) {
+    for (std::size_t c = 0; c < now[r].size(); ++c) {
+      if (c != kSession && c != kKey && c != kAnswer) {
+        EXPECT_EQ(now[r][c], then[r].at(c)) << r << ", " << c;
+      }
+    }
+    EXPECT_EQ(now[r][kSession], sessions.at(then[r][kSession])) << r;
+    const auto key = ui::KeyOfMenu(then[r][kKey]);
+    ASSERT_TRUE(key) << then[r][kKey];
+    EXPECT_EQ(now[r][kKey], *key == theory::KeyId::EFlatMinor ? "StrangeKey1" : ui::KeyCaption(*key)) << r;
+    if (now[r][kCorrect] == "1") {
+      EXPECT_EQ(now[r][kAnswer], now[r][kQuestion]) << r;
+    }
+  }
   EXPECT_EQ(Count(file, "PRAGMA user_version"), CurrentSchemaVersion());
   EXPECT_EQ(Count(file, "SELECT count(*) FROM answers"), 51);
   EXPECT_EQ(Count(file, "SELECT count(*) FROM names WHERE text IN ('GMajor1', 'ChromaticScale', 'abMajor1')"), 0);
@@ -134,28 +169,36 @@ TEST(JournalDamage, DamagedFilesAreKeptAsideAndANewJournalStartedTellingOnce) {
   EXPECT_EQ(test::Text(broken, "PRAGMA integrity_check"), "ok");
 }
 
-TEST(JournalFolders, AFolderThatCannotBeWrittenOrFillsUpKeepsAnswersInMemoryTellingOnce) {
+// Answers the file cannot take are held, read with the file's, and written, each once, as soon as
+// it can take them again.
+TEST(JournalFolders, AnswersTheFileCannotTakeAreHeldReadWithItsOwnAndWrittenOnceItCan) {
   test::TempFolder folder;
-  for (const std::string& path : {folder.file("missing/folder/j.sqlite"), std::string("/proc/lintra.sqlite")}) {
-    Journal journal(path);
-    ASSERT_TRUE(journal.InMemory()) << path;
-    EXPECT_EQ(journal.TakeNotice()->kind, Notice::Kind::HeldInMemory);
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(journal.Append(Answer(1000 + i, 1, 10, true, 800)));
-    EXPECT_FALSE(journal.TakeNotice());
-    EXPECT_EQ(journal.Reader().SessionTrend().at(0).firstTries, 3);
-  }
-
-  // The disk fills while the trainer runs: the file keeps what it had, the rest stays in memory.
+  test::FullDisk disk;
   const std::string full = folder.file("full.sqlite");
   Journal journal(full);
-  ASSERT_TRUE(journal.Append(Answer(1000, 1, 10, true, 800)));
-  sqlite3_exec(journal.db(), "PRAGMA max_page_count = 1", nullptr, nullptr, nullptr);
-  for (int i = 0; i < 2000; ++i) ASSERT_TRUE(journal.Append(Answer(2000 + i, 1, i % 70, true, 800)));
-  EXPECT_TRUE(journal.InMemory());
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(journal.Append(Answer(1000 + i, 1, 10, true, 800)));
+  disk.full = true;
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(journal.Append(Answer(2000 + i, 1, 11, true, 800)));
   EXPECT_EQ(journal.TakeNotice()->kind, Notice::Kind::HeldInMemory);
   EXPECT_FALSE(journal.TakeNotice());
-  EXPECT_GT(Count(full, "SELECT count(*) FROM answers"), 0);
-  EXPECT_EQ(Count(full, "SELECT count(*) FROM answers") + journal.Reader().SessionTrend().at(0).firstTries, 2001);
+  EXPECT_EQ(journal.Waiting(), 3u);
+  EXPECT_EQ(journal.Reader().AnswerCount(), 8);
+  EXPECT_EQ(Count(full, "SELECT count(*) FROM answers"), 5);
+  disk.full = false;
+  EXPECT_TRUE(journal.Append(Answer(3000, 1, 12, true, 800)));
+  EXPECT_FALSE(journal.InMemory());
+  EXPECT_EQ(test::Text(full, "SELECT count(DISTINCT time_ms) || '/' || count(*) FROM answers"), "9/9");
+
+  // A folder that is not there yet: the journal is made once it is.
+  const std::string later = folder.file("later/j.sqlite");
+  Journal waiting(later);
+  EXPECT_TRUE(waiting.InMemory());
+  EXPECT_EQ(waiting.TakeNotice()->kind, Notice::Kind::HeldInMemory);
+  EXPECT_FALSE(waiting.Append(Answer(1000, 1, 10, true, 800)));
+  EXPECT_EQ(waiting.Reader().AnswerCount(), 1);
+  std::filesystem::create_directory(folder.path / "later");
+  EXPECT_TRUE(waiting.Append(Answer(1001, 1, 10, true, 800)));
+  EXPECT_EQ(Count(later, "SELECT count(*) FROM answers"), 2);
 }
 
 TEST(JournalSharing, TwoProcessesWritingAtOnceLoseNothing) {
@@ -190,16 +233,95 @@ TEST(JournalReset, TheOldFileIsKeptAsABackupAndANewOneStarted) {
   const std::string file = folder.file("j.sqlite");
   Journal journal(file);
   for (int i = 0; i < 5; ++i) journal.Append(Answer(1000 + i, 1, 10, true, 800));
-  const std::string backup = journal.Reset(1765161939000);  // 2025-12-08T02:45:39Z
-  EXPECT_EQ(backup, file + ".backup-20251208T024539Z");
+  const ResetResult reset = journal.Reset(1765161939000);  // 2025-12-08T02:45:39Z
+  EXPECT_EQ(reset.outcome, ResetResult::Outcome::Started);
+  EXPECT_EQ(reset.backup, file + ".backup-20251208T024539Z");
   EXPECT_TRUE(journal.Append(Answer(9000, 2, 10, true, 800)));
-  EXPECT_EQ(Count(backup, "SELECT count(*) FROM answers"), 5);
+  EXPECT_EQ(Count(reset.backup, "SELECT count(*) FROM answers"), 5);
   EXPECT_EQ(Count(file, "SELECT count(*) FROM answers"), 1);
   // A second reset in the same second does not overwrite the first backup.
-  const std::string second = journal.Reset(1765161939000);
-  EXPECT_NE(second, backup);
-  EXPECT_EQ(Count(backup, "SELECT count(*) FROM answers"), 5);
+  const std::string second = journal.Reset(1765161939000).backup;
+  EXPECT_NE(second, reset.backup);
+  EXPECT_EQ(Count(reset.backup, "SELECT count(*) FROM answers"), 5);
   EXPECT_EQ(Count(second, "SELECT count(*) FROM answers"), 1);
+}
+
+// A reset that cannot be done leaves the journal as it was, and says why.
+TEST(JournalReset, AJournalThatCannotBeMovedAsideOrReplacedStaysAsItWas) {
+  test::TempFolder folder;
+  test::FullDisk disk;
+  // A name so long that the backup's would be longer than a file name may be.
+  const std::string file = folder.file((std::string(230, 'j') + ".sqlite").c_str());
+  Journal journal(file);
+  ASSERT_TRUE(journal.Append(Answer(1000, 1, 10, true, 800)));
+  const ResetResult unmoved = journal.Reset(1765161939000);
+  EXPECT_EQ(unmoved.outcome, ResetResult::Outcome::CannotMove);
+  EXPECT_FALSE(unmoved.detail.empty());
+  EXPECT_TRUE(journal.Append(Answer(1001, 1, 10, true, 800)));
+  EXPECT_EQ(Count(file, "SELECT count(*) FROM answers"), 2);
+
+  // On a full disk no new journal can be made: no empty file is left, the old one is back in place.
+  const std::string other = folder.file("j.sqlite");
+  Journal full(other);
+  ASSERT_TRUE(full.Append(Answer(1000, 1, 10, true, 800)));
+  disk.full = true;
+  const ResetResult unstarted = full.Reset(1765161939000);
+  EXPECT_EQ(unstarted.outcome, ResetResult::Outcome::CannotStart);
+  EXPECT_FALSE(std::filesystem::exists(other + ".backup-20251208T024539Z"));
+  EXPECT_EQ(Count(other, "SELECT count(*) FROM answers"), 1);
+  EXPECT_FALSE(full.Append(Answer(1001, 1, 10, true, 800)));
+  EXPECT_EQ(full.Reset(1765161939000).outcome, ResetResult::Outcome::NotSaved);
+  disk.full = false;
+  EXPECT_EQ(full.Reset(1765161939000).outcome, ResetResult::Outcome::Started);
+  EXPECT_EQ(Count(other + ".backup-20251208T024539Z", "SELECT count(*) FROM answers"), 2);
+}
+
+// Two trainers on one journal: each is told once that the other is there, neither may reset it
+// while the other has it open, and an answer never lands in a journal moved aside.
+TEST(JournalSharing, ASecondTrainerIsToldAndAJournalInUseIsNeverMoved) {
+  test::TempFolder folder;
+  const std::string file = folder.file("j.sqlite");
+  auto first = std::make_unique<Journal>(file);
+  EXPECT_FALSE(first->TakeNotice());
+  {
+    Journal second(file);
+    EXPECT_EQ(second.TakeNotice()->kind, Notice::Kind::Shared);
+    for (int i = 0; i < 2; ++i) EXPECT_TRUE(first->Append(Answer(1000 + i, 1, 10, true, 800)));
+    EXPECT_EQ(first->TakeNotice()->kind, Notice::Kind::Shared);
+    EXPECT_FALSE(first->TakeNotice());
+    EXPECT_EQ(first->Reset(1765161939000).outcome, ResetResult::Outcome::InUse);
+    EXPECT_EQ(second.Reset(1765161939000).outcome, ResetResult::Outcome::InUse);
+    EXPECT_TRUE(second.Append(Answer(2000, 2, 10, true, 800)));
+    EXPECT_EQ(Count(file, "SELECT count(*) FROM answers"), 3);
+  }
+  // So does a trainer in another process.
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    Journal other(file);
+    const char started = 1;
+    // It keeps the journal open until it is killed.
+    if (write(ready[1], &started, 1) == 1) {
+      for (;;) pause();
+    }
+    _exit(1);
+  }
+  char started = 0;
+  ASSERT_EQ(read(ready[0], &started, 1), 1);
+  EXPECT_EQ(first->Reset(1765161939000).outcome, ResetResult::Outcome::InUse);
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  EXPECT_EQ(first->Reset(1765161939000).outcome, ResetResult::Outcome::Started);
+
+  // A journal moved aside by a program that does not ask (an older trainer, or by hand): the
+  // next answer goes to the journal at its place.
+  ASSERT_TRUE(first->Append(Answer(3000, 3, 10, true, 800)));
+  std::filesystem::rename(file, file + ".moved");
+  std::filesystem::rename(file + "-wal", file + ".moved-wal");
+  EXPECT_TRUE(first->Append(Answer(3001, 3, 10, true, 800)));
+  EXPECT_EQ(Count(file + ".moved", "SELECT count(*) FROM answers"), 1);
+  EXPECT_EQ(Count(file, "SELECT count(*) FROM answers"), 1);
 }
 
 }  // namespace

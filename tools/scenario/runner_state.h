@@ -58,7 +58,8 @@ struct RunnerState {
   bool echo = false;                           // the sound input hears the trainer's own notes
   std::unique_ptr<ui::WindowModel> model;
   std::unique_ptr<app::Trainer> trainer;
-  app::TForm2* form = nullptr;  // the trainer's window, once started
+  app::TForm2* form = nullptr;      // the trainer's window, once started
+  bool traceAnnouncements = false;  // "trace announce": print what assistive technology is told
   bool quit = false;
 };
 

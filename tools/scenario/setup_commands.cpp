@@ -5,6 +5,7 @@
 #include "midi/composite_service.h"
 #include "midi/null_synth_service.h"
 #include "tools/scenario/commands.h"
+#include "tools/scenario/transcript.h"
 
 namespace lintra::scenario {
 
@@ -55,7 +56,11 @@ void WriteSettings(const Command& c) {
 }
 
 void Trace(const Command& c) {
-  if (c.Args().size() != 1 || c.Args()[0] != "draw") throw c.Fault("trace takes draw");
+  if (c.Args().size() == 1 && c.Args()[0] == "announce") {
+    c.s.traceAnnouncements = true;
+    return;
+  }
+  if (c.Args().size() != 1 || c.Args()[0] != "draw") throw c.Fault("trace takes draw or announce");
   c.s.canvas.trace = true;
 }
 
@@ -122,6 +127,9 @@ void Start(const Command& c) {
   s.form->OnShortSent = [&s](const midi::ShortMessage& message) {
     s.out << "midi-out " << int{message.status} << ' ' << int{message.data1} << ' ' << int{message.data2} << '\n';
     if (s.echo && s.heard) HearBack(*s.heard, message);
+  };
+  s.model->OnAnnounce = [&s](const std::string& text) {
+    if (s.traceAnnouncements) s.out << "announce " << Quoted(text) << '\n';
   };
   s.form->FormCreate();
   s.form->Initial();

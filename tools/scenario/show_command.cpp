@@ -160,6 +160,11 @@ void Show(const Command& c) {
     c.s.out << "status " << (line.visible ? "shown" : "hidden") << ' ' << Quoted(line.text) << '\n';
     return;
   }
+  if (c.Args().size() == 1 && c.Args()[0] == "staff") {
+    c.NeedStarted(true);
+    c.s.out << "staff " << Quoted(c.s.model->C(ui::control::PaintBox1).text) << '\n';
+    return;
+  }
   if (c.Args().size() == 1 && c.Args()[0] == "journal") {
     c.NeedStarted(true);
     ShowJournal(c);
