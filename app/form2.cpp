@@ -25,6 +25,7 @@ TForm2::TForm2(ui::WindowModel& model, FormServices services)
       MidiInput1(services.midi, services.loop),
       model_(model),
       services_(std::move(services)),
+      boxes_(services_.dialogs, services_.clock),
       painter_(services_.canvas),
       staffReader_(model) {
   // The window's resource names the mapper; loading ignores the name and the
@@ -40,7 +41,7 @@ TForm2::TForm2(ui::WindowModel& model, FormServices services)
       HandleMidiNote();
     });
   };
-  MidiInput1.ShowMessage = [this](const std::string& text) { services_.dialogs.Message(text); };
+  MidiInput1.ShowMessage = [this](const std::string& text) { boxes_.Message(text); };
 
   for (const auto& layout : ui::Timers()) {
     auto timer = services_.clock.CreateTimer(std::string(layout.name), layout.interval);
@@ -61,9 +62,9 @@ void TForm2::Guard(const std::function<void()>& handler) {
     --guardDepth_;
     throw;
   } catch (const std::exception& error) {
-    services_.dialogs.Error(ui::DisplayedErrorText(error.what()));
+    boxes_.Error(ui::DisplayedErrorText(error.what()));
   } catch (...) {
-    services_.dialogs.Error("An unexpected error occurred.");
+    boxes_.Error("An unexpected error occurred.");
   }
   if (--guardDepth_ == 0 && OnHandled) OnHandled();
 }
@@ -139,27 +140,33 @@ void TForm2::FormCreate() {
 
 void TForm2::Initial() { services_.shell.Maximize(); }
 
+// The toolkit closes the window when the application ends, so after "Exit" the close handler runs
+// too: the farewell is said, and the practice features told, once.
 void TForm2::FormClose() {
-  if (events_.closing) events_.closing();
-  services_.dialogs.Message(kFarewell);
+  if (!farewellSaid_) SayFarewell();
   Guard([this] { CloseMidiDevices(); });
   services_.shell.Terminate();
 }
 
 void TForm2::Exit1Click() {
-  if (events_.closing) events_.closing();
-  services_.dialogs.Message(kFarewell);
+  SayFarewell();
   services_.shell.Terminate();
+}
+
+void TForm2::SayFarewell() {
+  farewellSaid_ = true;
+  if (events_.closing) events_.closing();
+  boxes_.Message(kFarewell);
 }
 
 void TForm2::ProgramHelpClick() {
   if (!services_.shell.OpenDocument(services_.helpDocument)) {
-    services_.dialogs.Message("The help page could not be opened. It is the file \"" + services_.helpDocument +
-                              "\"; open it in a web browser to read it.");
+    boxes_.Message("The help page could not be opened. It is the file \"" + services_.helpDocument +
+                   "\"; open it in a web browser to read it.");
   }
 }
 
-void TForm2::About1Click() { services_.dialogs.Message(kAbout); }
+void TForm2::About1Click() { boxes_.Message(kAbout); }
 
 // --- Drawing.
 

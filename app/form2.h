@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/device_selection.h"
 #include "app/staff_reader.h"
 #include "midi/message_loop.h"
 #include "midi/messages.h"
@@ -29,6 +30,7 @@
 #include "ui/clock.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
+#include "ui/timed_dialogs.h"
 #include "ui/window_model.h"
 
 namespace lintra::app {
@@ -136,6 +138,9 @@ class TForm2 {
   ui::Timer& Timer1() { return *timer1_; }
   ui::Timer& Timer3() { return *timer3_; }
   ui::WindowModel& Model() { return model_; }
+  // The window's boxes: the practice features show theirs here too, so that no time a box keeps the
+  // student counts as time spent on a question.
+  ui::Dialogs& Boxes() { return boxes_; }
 
   // --- Handlers bound to the layout.
   void Exit1Click();
@@ -214,6 +219,7 @@ class TForm2 {
   void ClosePanel();
   std::string SilenceNotice();
   void ReportSetUp(std::vector<std::string>& problems);
+  void SayFarewell();
   bool Checked(ui::MenuName menu);
   void Check(ui::MenuName menu, bool checked = true);
   void SetText(ui::ControlName control, std::string text);
@@ -226,37 +232,47 @@ class TForm2 {
   std::string ShownName(std::string_view name);
   void StartDeviceWatch();
   void RelistDevices();
-  void WatchInput();  // the input just opened is the one to bring back when it returns
+  void WatchOpenDevices();  // the devices just opened are the ones to bring back when they return
   void WatchDevices();
+  void ReopenInput(const std::string& name);
+  void ReopenOutput(const std::string& name);
   // The answered question, for the answers published.
   void QuestionShown();
   // The answer line, said to the student even where its text stays the same.
   void ShowAnswer(std::string text);
   void PublishAnswer(bool correct);
+  void StartTryClock();
 
   ui::WindowModel& model_;
   FormServices services_;
+  ui::TimedDialogs boxes_;
   notation::StaffPainter painter_;
   StaffReader staffReader_;  // what is drawn, in words
   std::unique_ptr<ui::Timer> timer1_;
   std::unique_ptr<ui::Timer> timer3_;
   std::unique_ptr<ui::Timer> deviceWatch_;
-  std::string watchedInput_;
-  bool inputLost_ = false;
+  WatchedDevice watchedInput_;
+  WatchedDevice watchedOutput_;
   std::uint32_t randomState_ = 0;
   bool sendFailureShown_ = false;
   bool outOfRangeShown_ = false;  // a "Keyboard out of range." box is open
   std::string synthSilence_;      // why the built-in synthesizer is silent
   bool synthSilenceTold_ = false;
+  bool farewellSaid_ = false;
   FormEvents events_;
   // The scale kind to restore when note reading resumes: the remembered flags of the scale items.
   bool RememberMajor = false;
   bool RememberMinor = false;
   bool RememberChromatic = false;
-  bool questionOpen_ = false;         // a note-reading question is shown and may be answered
-  std::int64_t questionShownMs_ = 0;  // time of day it was shown and sounded
-  int attempt_ = 1;                   // of the next answer to it
-  int guardDepth_ = 0;                // entries from the event loop under way, one inside another
+  bool questionOpen_ = false;  // a note-reading question is shown and may be answered
+  // Where the try now awaited began: the time of day its note was shown or sounded again, and the
+  // time boxes had been open by then.
+  std::int64_t tryStartMs_ = 0;
+  std::int64_t tryStartBoxMs_ = 0;
+  int attempt_ = 1;                                              // of the next answer to it
+  theory::KeyId askedKey_ = theory::KeyId::CMajor;               // the key it was asked in
+  practice::ClefRange askedClef_ = practice::ClefRange::Treble;  // and the clef's range
+  int guardDepth_ = 0;  // entries from the event loop under way, one inside another
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
   std::int64_t answerBeganMsAgo_ = 0;  // of the answer being judged: before the key was pressed
 };

@@ -70,8 +70,11 @@ void TForm2::CheckAnswer() {
 
 void TForm2::QuestionShown() {
   questionOpen_ = true;
-  questionShownMs_ = services_.clock.TimeOfDayMs();
+  StartTryClock();
   attempt_ = 1;
+  // A clef chosen while the question waits applies from the next pick: its answers belong to what was asked.
+  askedKey_ = KeyInForce();
+  askedClef_ = ClefRangeInForce();
   staffReader_.AnnounceQuestion();
 }
 
@@ -85,8 +88,8 @@ void TForm2::PublishAnswer(bool correct) {
   practice::JudgedAnswer answer;
   answer.wallTimeUtcMs = services_.clock.WallTimeUtcMs();
   answer.exercise = practice::Exercise::NoteReading;
-  answer.key = KeyInForce();
-  answer.clefRange = ClefRangeInForce();
+  answer.key = askedKey_;
+  answer.clefRange = askedClef_;
   answer.questionSlot = static_cast<theory::NoteSlot>(CurrentSlot);
   answer.answerKey = std::string(ui::Keyboard()[static_cast<std::size_t>(KeyNote - ui::kLowestKeyNote)].name);
   answer.answerMidi = KeyNote;
@@ -94,9 +97,16 @@ void TForm2::PublishAnswer(bool correct) {
   answer.correct = correct;
   answer.attempt = attempt_++;
   // The clock gives the time of day: an answer after midnight still counts from the question.
-  const std::int64_t sinceShown = (services_.clock.TimeOfDayMs() - questionShownMs_ + ui::kMsPerDay) % ui::kMsPerDay;
-  answer.responseMs = std::max<std::int64_t>(0, sinceShown - answerBeganMsAgo_);
+  const std::int64_t elapsed = (services_.clock.TimeOfDayMs() - tryStartMs_ + ui::kMsPerDay) % ui::kMsPerDay;
+  answer.responseMs = std::max<std::int64_t>(0, elapsed - (boxes_.OpenMs() - tryStartBoxMs_) - answerBeganMsAgo_);
+  // A try given before the note sounds again counts from "Try again!".
+  if (!correct) StartTryClock();
   if (events_.answered) events_.answered(answer);
+}
+
+void TForm2::StartTryClock() {
+  tryStartMs_ = services_.clock.TimeOfDayMs();
+  tryStartBoxMs_ = boxes_.OpenMs();
 }
 
 void TForm2::PressKeyFrom(int note, practice::AnswerSource source, std::int64_t beganMsAgo) {
@@ -127,9 +137,9 @@ void TForm2::AnswerHeard(int note, practice::AnswerSource source, std::int64_t b
 void TForm2::AnsDisplayClick() {
   if (Checked(menu::Syllables)) {
     MakeDisplayName();
-    services_.dialogs.Message(DisplayName);
+    boxes_.Message(DisplayName);
   } else {
-    services_.dialogs.Message("The answer is: " + ShownName(SpelledName));
+    boxes_.Message("The answer is: " + ShownName(SpelledName));
   }
 }
 

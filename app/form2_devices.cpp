@@ -1,29 +1,41 @@
 // Devices that come and go while the trainer runs: the device panel lists
-// the devices present when it opens, and the chosen input is closed when it
-// is unplugged and opened again when it is back.
+// the devices present when it opens, and the chosen input and output are
+// closed when they are unplugged and opened again when they are back, known
+// by their names.
 #include <algorithm>
-#include <optional>
 
 #include "app/form2.h"
+#include "midi/synth_device_name.h"
 
 namespace lintra::app {
 namespace {
 
 constexpr int kWatchInterval = 1000;  // ms; a keyboard plugged back in plays again within a second
 
-struct DeviceNames {
-  std::vector<std::string> names;
-  bool complete = true;  // false when a record could not be read
+struct ListedPort {
+  std::string name;
+  midi::PortGeneration generation = 0;
 };
 
-// The product names of devices 0 to count - 1, as the capability query reads them.
+struct DeviceList {
+  std::vector<ListedPort> ports;
+  bool complete = true;  // false when a record could not be read
+
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& port : ports) names.push_back(port.name);
+    return names;
+  }
+};
+
+// The devices 0 to count - 1, as the capability query reads them.
 template <typename Caps, typename Query>
-DeviceNames Names(unsigned count, Query query) {
-  DeviceNames result;
+DeviceList Devices(unsigned count, Query query) {
+  DeviceList result;
   for (unsigned id = 0; id < count; ++id) {
     Caps caps;
     if (query(id, caps) == midi::kOk) {
-      result.names.push_back(caps.productName);
+      result.ports.push_back({caps.productName, caps.generation});
     } else {
       result.complete = false;
     }
@@ -31,13 +43,13 @@ DeviceNames Names(unsigned count, Query query) {
   return result;
 }
 
-DeviceNames InputNames(midi::MidiService& ports) {
-  return Names<midi::InCaps>(ports.InputCount(),
-                             [&](unsigned id, midi::InCaps& caps) { return ports.DescribeInput(id, caps); });
+DeviceList Inputs(midi::MidiService& ports) {
+  return Devices<midi::InCaps>(ports.InputCount(),
+                               [&](unsigned id, midi::InCaps& caps) { return ports.DescribeInput(id, caps); });
 }
 
-DeviceNames OutputNames(midi::MidiService& ports) {
-  return Names<midi::OutCaps>(ports.OutputCount(), [&](unsigned id, midi::OutCaps& caps) {
+DeviceList Outputs(midi::MidiService& ports) {
+  return Devices<midi::OutCaps>(ports.OutputCount(), [&](unsigned id, midi::OutCaps& caps) {
     return ports.DescribeOutput(static_cast<int>(id), caps);
   });
 }
@@ -72,13 +84,33 @@ std::string WithoutPortNumber(const std::string& name) {
   return numbered ? name.substr(0, blank) : name;
 }
 
-// The listed name of the watched device, or nothing.
-std::optional<std::string> Listed(const std::vector<std::string>& names, const std::string& watched) {
-  if (std::find(names.begin(), names.end(), watched) != names.end()) return watched;
-  for (const auto& name : names) {
-    if (WithoutPortNumber(name) == WithoutPortNumber(watched)) return name;
+// The watched device as listed now, or nothing.
+const ListedPort* Listed(const DeviceList& now, const std::string& watched) {
+  const auto& ports = now.ports;
+  auto found = std::find_if(ports.begin(), ports.end(), [&](const auto& port) { return port.name == watched; });
+  if (found == ports.end()) {
+    found = std::find_if(ports.begin(), ports.end(),
+                         [&](const auto& port) { return WithoutPortNumber(port.name) == WithoutPortNumber(watched); });
   }
-  return std::nullopt;
+  return found == ports.end() ? nullptr : &*found;
+}
+
+// The watched device as listed when it has come back since it was opened: after it was seen gone, or
+// with a new generation when it went and came between two looks. Its connection is dead then.
+const ListedPort* Returned(WatchedDevice& watched, const DeviceList& now) {
+  if (watched.name.empty()) return nullptr;
+  const ListedPort* listed = Listed(now, watched.name);
+  if (!listed) {
+    // A record that cannot be read proves nothing about the device.
+    if (now.complete) watched.lost = true;
+    return nullptr;
+  }
+  return watched.lost || listed->generation != watched.generation ? listed : nullptr;
+}
+
+midi::PortGeneration GenerationOf(const DeviceList& now, const std::string& name) {
+  const ListedPort* listed = Listed(now, name);
+  return listed ? listed->generation : 0;
 }
 
 }  // namespace
@@ -92,45 +124,86 @@ void TForm2::StartDeviceWatch() {
 void TForm2::RelistDevices() {
   MidiInput1.RefreshDeviceCount();
   MidiOutput1.RefreshDeviceCount();
-  Relist(model_, model_.C(control::cmbInput), InputNames(services_.midi).names);
-  Relist(model_, model_.C(control::cmbOutput), OutputNames(services_.midi).names);
+  Relist(model_, model_.C(control::cmbInput), Inputs(services_.midi).Names());
+  Relist(model_, model_.C(control::cmbOutput), Outputs(services_.midi).Names());
 }
 
-void TForm2::WatchInput() {
-  watchedInput_ = MidiInput1.IsOpen() ? MidiInput1.ProductName() : std::string();
-  inputLost_ = false;
+void TForm2::WatchOpenDevices() {
+  watchedInput_ = {};
+  watchedOutput_ = {};
+  if (MidiInput1.IsOpen()) {
+    const std::string name = MidiInput1.ProductName();
+    watchedInput_ = {name, GenerationOf(Inputs(services_.midi), name)};
+  }
+  // The built-in synthesizer never goes away; it is what plays while a device is gone.
+  if (MidiOutput1.IsOpen() && MidiOutput1.ProductName() != midi::kSynthDeviceName) {
+    const std::string name = MidiOutput1.ProductName();
+    watchedOutput_ = {name, GenerationOf(Outputs(services_.midi), name)};
+  }
 }
 
 void TForm2::WatchDevices() {
-  if (watchedInput_.empty()) return;
-  const auto now = InputNames(services_.midi);
-  const auto listed = Listed(now.names, watchedInput_);
-  const bool present = listed.has_value();
-  if (!inputLost_) {
-    // A record that cannot be read proves nothing about the device.
-    if (present || !now.complete || !MidiInput1.IsOpen()) return;
-    inputLost_ = true;
-    try {
-      MidiInput1.CloseDevice();  // the handle died with its device; nothing to report
-    } catch (const midi::EMidiInputError&) {
+  if (!watchedInput_.name.empty()) {
+    const bool wasLost = watchedInput_.lost;
+    const DeviceList now = Inputs(services_.midi);
+    if (const ListedPort* back = Returned(watchedInput_, now)) {
+      ReopenInput(back->name);
+    } else if (watchedInput_.lost && !wasLost) {
+      try {
+        MidiInput1.CloseDevice();  // the handle died with its device; nothing to report
+      } catch (const midi::EMidiInputError&) {
+      }
     }
-    return;
   }
-  if (!present || MidiInput1.IsOpen()) return;
+  if (!watchedOutput_.name.empty()) {
+    // A gone output is noticed by the next note sent to it, which moves to the built-in synthesizer.
+    const DeviceList now = Outputs(services_.midi);
+    if (const ListedPort* back = Returned(watchedOutput_, now)) ReopenOutput(back->name);
+  }
+}
+
+void TForm2::ReopenInput(const std::string& name) {
+  try {
+    MidiInput1.CloseDevice();
+  } catch (const midi::EMidiInputError&) {
+  }
+  watchedInput_.lost = true;  // until it is open again
   MidiInput1.RefreshDeviceCount();
   try {
-    MidiInput1.SetProductName(*listed);
+    MidiInput1.SetProductName(name);
   } catch (const midi::EMidiInputError&) {
     return;  // listed but not readable yet: the next look tries again
   }
-  const std::string name = *listed;
   // A device that refuses to open again is left to the student's choice in
   // the device panel; it is not retried every second.
-  watchedInput_.clear();
+  watchedInput_ = {};
   if (!MidiInput1.OpenDevice()) return;
   MidiInput1.StartInput();
-  watchedInput_ = name;
-  inputLost_ = false;
+  watchedInput_ = {name, GenerationOf(Inputs(services_.midi), name)};
+}
+
+void TForm2::ReopenOutput(const std::string& name) {
+  try {
+    MidiOutput1.CloseDevice();
+  } catch (const midi::EmidioutputError&) {
+  }
+  if (MidiOutput1.IsOpen()) return;  // a device that will not let go keeps its place
+  watchedOutput_.lost = true;
+  MidiOutput1.RefreshDeviceCount();
+  try {
+    SelectOutputByName(MidiOutput1, name);
+  } catch (const midi::EmidioutputError&) {
+    OpenBuiltInSynthesizer(MidiOutput1);
+    return;  // the next look tries again
+  }
+  watchedOutput_ = {};
+  if (!MidiOutput1.OpenDevice()) {
+    OpenBuiltInSynthesizer(MidiOutput1);
+    return;
+  }
+  // Back in use: a later failure of it is worth telling again.
+  sendFailureShown_ = false;
+  watchedOutput_ = {name, GenerationOf(Outputs(services_.midi), name)};
 }
 
 }  // namespace lintra::app

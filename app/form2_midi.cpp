@@ -8,6 +8,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "app/device_selection.h"
 #include "app/device_settings.h"
 #include "app/form2.h"
 #include "app/text_numbers.h"
@@ -46,65 +47,6 @@ std::string FallbackNotice(const std::string& device, const std::string& reason)
          "). Lintra plays through the built-in synthesizer instead.";
 }
 
-// Chooses the output called `name`.  A device whose record cannot be read
-// does not stop the search, so one faulty driver cannot hide the others.
-void SelectOutputByName(midi::TMidiOutput& output, const std::string& name) {
-  try {
-    output.SetProductName(name);
-  } catch (const midi::EmidioutputError&) {
-    if (output.IsOpen() || name.empty()) throw;
-    for (int id = midi::kMidiMapper; id < static_cast<int>(output.DeviceCount()); ++id) {
-      try {
-        output.SetDeviceID(id);
-      } catch (const midi::EmidioutputError&) {
-        break;  // fewer devices than counted at start: a port has gone
-      }
-      if (output.LastError() == midi::kOk && output.ProductName() == name) return;
-    }
-    throw;
-  }
-}
-
-void SelectInputByName(midi::TMidiInput& input, const std::string& name) {
-  try {
-    input.SetProductName(name);
-  } catch (const midi::EMidiInputError&) {
-    if (input.IsOpen() || name.empty()) throw;
-    for (unsigned id = 0; id < input.DeviceCount(); ++id) {
-      try {
-        input.SetDeviceID(static_cast<std::uint16_t>(id));
-      } catch (const midi::EMidiInputError&) {
-        continue;
-      }
-      if (input.ProductName() == name) return;
-    }
-    throw;
-  }
-}
-
-// Device 0 by number.  Its record may be unreadable while the device itself
-// still opens; the open decides.
-void SelectFirstInput(midi::TMidiInput& input) {
-  try {
-    input.SetDeviceID(0);
-  } catch (const midi::EMidiInputError&) {
-  }
-}
-
-bool OpenBuiltInSynthesizer(midi::TMidiOutput& output) {
-  try {
-    output.CloseDevice();
-  } catch (const midi::EmidioutputError&) {
-  }
-  if (output.IsOpen()) return false;  // a device that will not let go keeps its place
-  try {
-    output.SetDeviceID(midi::kMidiMapper);
-  } catch (const midi::EmidioutputError&) {
-    return false;
-  }
-  return output.OpenDevice();
-}
-
 }  // namespace
 
 void TForm2::Send(const midi::ShortMessage& message) {
@@ -129,14 +71,13 @@ void TForm2::UseBuiltInSynthesizer(const std::string& reason) {
   if (!alreadySynth) OpenBuiltInSynthesizer(MidiOutput1);
   const std::string silence = SilenceNotice();
   if (sendFailureShown_) {
-    if (!silence.empty()) services_.dialogs.Message(silence);
+    if (!silence.empty()) boxes_.Message(silence);
     return;
   }
   sendFailureShown_ = true;
-  services_.dialogs.Message((alreadySynth
-                                 ? "MIDI output fails (" + ui::DisplayedErrorText(reason) + "). Notes may not sound."
-                                 : FallbackNotice(device, reason)) +
-                            (silence.empty() ? "" : "\n" + silence));
+  boxes_.Message((alreadySynth ? "MIDI output fails (" + ui::DisplayedErrorText(reason) + "). Notes may not sound."
+                               : FallbackNotice(device, reason)) +
+                 (silence.empty() ? "" : "\n" + silence));
 }
 
 std::string TForm2::SilenceNotice() {
@@ -152,14 +93,14 @@ std::string TForm2::SilenceNotice() {
 
 void TForm2::SynthesizerSilent(const std::string& reason) {
   synthSilence_ = reason;
-  if (const auto notice = SilenceNotice(); !notice.empty()) services_.dialogs.Message(notice);
+  if (const auto notice = SilenceNotice(); !notice.empty()) boxes_.Message(notice);
 }
 
 // The problems of a set-up and the synthesizer's silence reach the user in one box.
 void TForm2::ReportSetUp(std::vector<std::string>& problems) {
   if (const auto notice = SilenceNotice(); !notice.empty()) {
     if (problems.empty()) {
-      services_.dialogs.Message(notice);
+      boxes_.Message(notice);
       return;
     }
     problems.push_back(notice);
@@ -245,7 +186,6 @@ void TForm2::OpenChosenDevices(std::vector<std::string>& problems) {
   }
 
   if (MidiInput1.OpenDevice()) Collect(problems, [this] { MidiInput1.StartInput(); });
-  WatchInput();
 
   if (!outputProblem.empty()) {
     // The chosen output is not there (a saved position beyond the list, a
@@ -265,6 +205,7 @@ void TForm2::OpenChosenDevices(std::vector<std::string>& problems) {
                          "). Notes will not sound.");
     }
   }
+  WatchOpenDevices();
 }
 
 void TForm2::OpenMidiDevices() {
@@ -278,7 +219,8 @@ void TForm2::OpenMidiDevices() {
 void TForm2::CloseMidiDevices() {
   // Both are closed even when the first one fails.  A device that has
   // disappeared is released by its loss: there is nothing to report.
-  watchedInput_.clear();
+  watchedInput_ = {};
+  watchedOutput_ = {};
   std::exception_ptr failure;
   try {
     MidiInput1.CloseDevice();
@@ -352,18 +294,18 @@ void TForm2::HandleMidiNote() {
       bool& flag;
       ~Reset() { flag = false; }
     } reset{outOfRangeShown_};
-    services_.dialogs.Message("Keyboard out of range.");
+    boxes_.Message("Keyboard out of range.");
   }
 }
 
 void TForm2::MIDIInst1Click() {
-  const std::string answer = services_.dialogs.InputBox("MIDI Instrument", "MIDI Instrument Number between 0 and 127?",
-                                                        std::to_string(Instrument));
+  const std::string answer =
+      boxes_.InputBox("MIDI Instrument", "MIDI Instrument Number between 0 and 127?", std::to_string(Instrument));
   const std::int32_t number = StrToInt(answer);
   // A data byte above 127 is no valid MIDI message and would garble the device's stream.
   if (number < 0 || number > 127) {
-    services_.dialogs.Message("Please enter an instrument number between 0 and 127. The instrument stays " +
-                              std::to_string(Instrument) + ".");
+    boxes_.Message("Please enter an instrument number between 0 and 127. The instrument stays " +
+                   std::to_string(Instrument) + ".");
     return;
   }
   Instrument = static_cast<std::int8_t>(number);

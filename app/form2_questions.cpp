@@ -44,6 +44,7 @@ void TForm2::ResponseClick() {
     Send(midi::NoteOn{QuestionNote});
     if (Checked(menu::SustainOff1)) Timer3().SetEnabled(true);
     RepeatPending = 0;
+    if (questionOpen_) StartTryClock();  // the next try counts from the note heard again
     return;
   }
   // The reverse exercise asks nothing.  A tick still pending from an answer given

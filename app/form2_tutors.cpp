@@ -25,7 +25,7 @@ bool TForm2::ThresholdPassed() {
 
 // Both prompts are always shown, the second even when the first was cancelled.
 std::pair<bool, bool> TForm2::AskThresholds(const std::string& tutor) {
-  auto& dialogs = services_.dialogs;
+  auto& dialogs = boxes_;
   const bool countOk = dialogs.InputQuery(tutor + " : Correct answers?", "How many correct answers?", CorrectThreshold);
   ReadThreshold(CorrectThreshold, kDefaultCount);
   const bool scoreOk = dialogs.InputQuery(tutor + " : Score?", "What percent correct answers?", ScoreThreshold);
@@ -34,7 +34,7 @@ std::pair<bool, bool> TForm2::AskThresholds(const std::string& tutor) {
 }
 
 void TForm2::On1Click() {
-  auto& dialogs = services_.dialogs;
+  auto& dialogs = boxes_;
   if (Checked(menu::ChromaticScale)) {
     if (Checked(menu::NotationQuestions)) {
       dialogs.Message(
@@ -71,7 +71,7 @@ void TForm2::Off1Click() {
 }
 
 void TForm2::AutoModOnClick() {
-  auto& dialogs = services_.dialogs;
+  auto& dialogs = boxes_;
   if (!Checked(menu::NotationQuestions)) {
     dialogs.Message("Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoModulate Feature.");
     Timer3().SetEnabled(true);
@@ -117,7 +117,7 @@ void TForm2::CheckAutoAdvance() {
   auto* level = model_.FirstChecked({menu::ClavedoSol1, menu::ClavedoF1, menu::Ambos1});
   if (level == nullptr) return;
   SkipNoteDraw = true;
-  if (services_.dialogs.Confirm(text)) {
+  if (boxes_.Confirm(text)) {
     ClickControl(model_.C(control::StartButton));
     SetText(control::Score, "Advance");
     if (level->Name() == menu::ClavedoSol1.text) {
@@ -142,7 +142,7 @@ void TForm2::CheckAutoModulate() {
   const std::string text = "Congratulations! You have " + CorrectThreshold +
                            " or more correct answers with a score more than " + ScoreThreshold +
                            "%. Change scale and key?";
-  if (services_.dialogs.Confirm(text)) {
+  if (boxes_.Confirm(text)) {
     AnswerCount = 0;
     WrongCount = 0;
     SetText(control::Score, "New Scale");

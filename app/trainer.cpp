@@ -25,13 +25,13 @@ class Trainer::FormWindow final : public coach::Window {
 Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices practice, ListeningServices listening)
     : form_(model, form), window_(std::make_unique<FormWindow>(form_)) {
   // The options live beside the device settings file, in its format.
-  coach::Services services{form.clock, form.dialogs, form.settingsFile.parent_path() / "options.qor",
+  coach::Services services{form.clock, form_.Boxes(), form.settingsFile.parent_path() / "options.qor",
                            std::move(practice.journalPath), practice.progressView};
   coach_ = std::make_unique<coach::Coach>(*window_, std::move(services),
                                           coach::LineFile{LoadDeviceSettings, SaveDeviceSettings});
   auto& coach = *coach_;
   auto microphone = std::make_unique<app::Microphone>(
-      form_, form.clock, form.dialogs, coach.Settings(), [&coach] { return coach.SaveOptions(); },
+      form_, form.clock, form_.Boxes(), coach.Settings(), [&coach] { return coach.SaveOptions(); },
       std::move(listening));
   microphone_ = microphone.get();
   coach.Join(std::move(microphone));

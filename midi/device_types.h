@@ -59,8 +59,14 @@ enum : std::uint32_t {
 using Callback = void (*)(DeviceHandle handle, std::uint32_t message, std::uintptr_t instance, std::uintptr_t p1,
                           std::uintptr_t p2);
 
+// How often a port has come since its back end began to look: a port that went away and came back
+// under the same name, perhaps too briefly for a look at the list to miss it, has a higher number.
+// A connection opened before is dead then. 0 where the back end cannot tell.
+using PortGeneration = std::uint32_t;
+
 struct OutCaps {
   std::string productName;  // at most 31 characters
+  PortGeneration generation = 0;
   std::uint32_t driverVersion = 0;
   std::uint16_t technology = 0;
   std::uint16_t voices = 0;
@@ -71,6 +77,7 @@ struct OutCaps {
 
 struct InCaps {
   std::string productName;  // at most 31 characters
+  PortGeneration generation = 0;
   std::uint32_t driverVersion = 0;
   std::uint16_t manufacturerId = 0;
   std::uint16_t productId = 0;

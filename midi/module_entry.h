@@ -28,13 +28,13 @@ namespace lintra::midi {
 using MakeModuleSynth = MidiOutputService* (*)(const std::function<void(const std::string&)>& onSilentSynth,
                                                KeyRange keys);
 
-inline constexpr const char* kModuleEntryName = "lintra_make_synth_v1";
+inline constexpr const char* kModuleEntryName = "lintra_make_synth_v2";
 inline constexpr const char* kModuleFileName = "lintra-synth" LINTRA_MODULE_SUFFIX;
 
 // Makes the service of the platform's MIDI ports; the caller owns the result.
 using MakeModulePorts = MidiService* (*)();
 
-inline constexpr const char* kPortsEntryName = "lintra_make_ports_v1";
+inline constexpr const char* kPortsEntryName = "lintra_make_ports_v2";
 inline constexpr const char* kPortsModuleFileName = "lintra-ports" LINTRA_MODULE_SUFFIX;
 
 }  // namespace lintra::midi

@@ -38,13 +38,22 @@ class FakeMidiService::Input final : public InputConnection {
 void FakeMidiService::SetInputDevices(std::vector<std::string> names) {
   std::lock_guard lock(mutex_);
   MarkUnplugged(true, names);
+  CountComings(inputs_, names, inGenerations_);
   inputs_ = std::move(names);
 }
 
 void FakeMidiService::SetOutputDevices(std::vector<std::string> names) {
   std::lock_guard lock(mutex_);
   MarkUnplugged(false, names);
+  CountComings(outputs_, names, outGenerations_);
   outputs_ = std::move(names);
+}
+
+void FakeMidiService::CountComings(const std::vector<std::string>& before, const std::vector<std::string>& now,
+                                   std::map<std::string, PortGeneration>& generations) {
+  for (const auto& name : now) {
+    if (std::find(before.begin(), before.end(), name) == before.end()) ++generations[name];
+  }
 }
 
 void FakeMidiService::MarkUnplugged(bool input, const std::vector<std::string>& names) {
@@ -175,6 +184,7 @@ Result FakeMidiService::DescribeOutput(int port, OutCaps& caps) {
   if (port < 0 || static_cast<std::size_t>(port) >= outputs_.size()) return kErrBadDeviceId;
   caps = OutCaps{};
   caps.productName = outputs_[static_cast<std::size_t>(port)].substr(0, kMaxNameLength);
+  caps.generation = outGenerations_[outputs_[static_cast<std::size_t>(port)]];
   caps.technology = 1;
   caps.voices = 16;
   caps.notes = 128;
@@ -202,6 +212,7 @@ Result FakeMidiService::DescribeInput(unsigned port, InCaps& caps) {
   if (port >= inputs_.size()) return kErrBadDeviceId;
   caps = InCaps{};
   caps.productName = inputs_[port].substr(0, kMaxNameLength);
+  caps.generation = inGenerations_[inputs_[port]];
   caps.manufacturerId = 0xFF;
   caps.productId = static_cast<std::uint16_t>(port + 1);
   return kOk;

@@ -36,7 +36,8 @@ class FakeMidiService : public MidiService {
 
   // Port names, numbered from 0 in this order.  Changed while ports are open,
   // an open port whose name is no longer listed has been unplugged: later
-  // calls on it fail with kErrDeviceGone.
+  // calls on it fail with kErrDeviceGone.  A name that was not listed before
+  // has come once more: its port's generation grows.
   void SetInputDevices(std::vector<std::string> names);
   void SetOutputDevices(std::vector<std::string> names);
 
@@ -91,6 +92,8 @@ class FakeMidiService : public MidiService {
   // Counts the call and returns the injected fault, if any (lock held).
   Result Enter(Op op);
   void MarkUnplugged(bool input, const std::vector<std::string>& names);
+  static void CountComings(const std::vector<std::string>& before, const std::vector<std::string>& now,
+                           std::map<std::string, PortGeneration>& generations);
   Result Open(bool input, int id, InputListener* listener, int& key);
   Result Send(int key, Op op, SentMessage message);
   // `faults` false: the connection is being destroyed and must let go.
@@ -102,6 +105,8 @@ class FakeMidiService : public MidiService {
   std::condition_variable idle_;  // a delivery has ended
   std::vector<std::string> inputs_;
   std::vector<std::string> outputs_;
+  std::map<std::string, PortGeneration> inGenerations_;
+  std::map<std::string, PortGeneration> outGenerations_;
   std::map<int, Port> ports_;  // open ports by key, in the order they were opened
   int nextKey_ = 1;
   std::vector<SentMessage> sent_;

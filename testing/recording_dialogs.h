@@ -1,6 +1,7 @@
 // The window's dialogs and shell for tests: nothing is shown, everything asked is kept.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,27 +14,44 @@ namespace lintra::ui {
 // a file question with `savePath` (cancelled while it is unset), prompts are cancelled.
 class RecordingDialogs : public Dialogs {
  public:
-  void Message(const std::string& text) override { boxes.push_back(text); }
-  void Error(const std::string& text) override { boxes.push_back(text); }
+  void Message(const std::string& text) override {
+    boxes.push_back(text);
+    Open();
+  }
+  void Error(const std::string& text) override {
+    boxes.push_back(text);
+    Open();
+  }
   bool Confirm(const std::string& text) override {
     questions.push_back(text);
+    Open();
     return confirm;
   }
   bool InputQuery(const std::string&, const std::string& prompt, std::string&) override {
     questions.push_back(prompt);
+    Open();
     return false;
   }
   bool SaveFileName(const std::string& caption, std::string& path) override {
     questions.push_back(caption);
+    Open();
     if (!savePath) return false;
     path = *savePath;
     return true;
   }
 
+  // What happens while a box is open, as in a box's own event loop: time passing, ticks falling due.
+  std::function<void()> whileOpen;
+
   std::vector<std::string> boxes;
   std::vector<std::string> questions;
   bool confirm = false;
   std::optional<std::string> savePath;
+
+ private:
+  void Open() {
+    if (whileOpen) whileOpen();
+  }
 };
 
 // A shell that opens every document and remembers being told to end.

@@ -5,7 +5,7 @@
 
 #include "midi/synth/synth_service.h"
 
-LINTRA_MODULE_EXPORT lintra::midi::MidiOutputService* lintra_make_synth_v1(
+LINTRA_MODULE_EXPORT lintra::midi::MidiOutputService* lintra_make_synth_v2(
     const std::function<void(const std::string&)>& onSilentSynth, lintra::midi::KeyRange keys) {
   lintra::midi::SynthOptions options;
   options.keys = keys;
@@ -19,4 +19,4 @@ LINTRA_MODULE_EXPORT lintra::midi::MidiOutputService* lintra_make_synth_v1(
 }
 
 // The entry's type is checked against the contract here, where both are known.
-static_assert(std::is_same_v<decltype(&lintra_make_synth_v1), lintra::midi::MakeModuleSynth>);
+static_assert(std::is_same_v<decltype(&lintra_make_synth_v2), lintra::midi::MakeModuleSynth>);

@@ -4,6 +4,6 @@
 #include "midi/module_entry.h"
 #include "midi/rtmidi/rtmidi_service.h"
 
-LINTRA_MODULE_EXPORT lintra::midi::MidiService* lintra_make_ports_v1() { return new lintra::midi::RtMidiService(); }
+LINTRA_MODULE_EXPORT lintra::midi::MidiService* lintra_make_ports_v2() { return new lintra::midi::RtMidiService(); }
 
-static_assert(std::is_same_v<decltype(&lintra_make_ports_v1), lintra::midi::MakeModulePorts>);
+static_assert(std::is_same_v<decltype(&lintra_make_ports_v2), lintra::midi::MakeModulePorts>);

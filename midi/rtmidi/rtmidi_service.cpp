@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "midi/jack_server.h"
+#include "midi/rtmidi/port_comings.h"
 
 namespace lintra::midi {
 namespace {
@@ -18,8 +19,6 @@ constexpr std::uint16_t kTechMidiPort = 1;        // classic MOD_MIDIPORT
 constexpr std::uint32_t kDriverVersion = 0x0500;  // RtMidi 5
 
 std::atomic<unsigned> clientCounter{0};
-
-std::string ClientName(const char* base) { return std::string(base) + " " + std::to_string(++clientCounter); }
 
 const char* ApiLabel(RtMidi::Api api) {
   switch (api) {
@@ -169,6 +168,29 @@ struct RtMidiService::Impl {
   ErrorSink outListErrors;
   std::unique_ptr<RtMidiIn> inList;  // for counting and naming only
   std::unique_ptr<RtMidiOut> outList;
+  // The clients this service has made. Their ports are the program's own: an input of ours is a port
+  // to write to and would be listed among the outputs, and choosing it would connect the program to
+  // itself.
+  std::vector<std::string> ownClients;
+
+  std::string NewClient(const char* base) {
+    ownClients.push_back(std::string(base) + " " + std::to_string(++clientCounter));
+    return ownClients.back();
+  }
+  // Started with the first port opened: only an open port has a connection to lose.
+  std::unique_ptr<PortComings> comings;
+  void WatchComings() {
+    if (comings) return;
+    try {
+      comings = std::make_unique<PortComings>(api, NewClient("Lintra In"), NewClient("Lintra Out"));
+    } catch (const RtMidiError&) {
+      // Without it a port's generation stays 0: a port away between two looks goes unseen.
+    }
+  }
+  bool Own(const std::string& port) const {
+    return std::any_of(ownClients.begin(), ownClients.end(),
+                       [&](const std::string& client) { return port.starts_with(client + ":"); });
+  }
 
   // Without a JACK server every count tries to reach one again, and each try keeps the caller (the
   // window, before its first paint among others) for milliseconds: after a try that found none,
@@ -185,8 +207,18 @@ struct RtMidiService::Impl {
     if (jack && n == 0 && errors.Any()) serverRetryAt = now + kServerRetry;
     return errors.Failed() ? 0 : n;
   }
-  unsigned InCount() { return Reached() && inList ? Count(*inList, inListErrors) : 0; }
-  unsigned OutCount() { return Reached() && outList ? Count(*outList, outListErrors) : 0; }
+  // RtMidi's numbers of the ports offered, the program's own left out; ours count from 0 over them.
+  std::vector<unsigned> Offered(RtMidi* list, ErrorSink& errors) {
+    std::vector<unsigned> offered;
+    if (!Reached() || !list) return offered;
+    const unsigned count = Count(*list, errors);
+    for (unsigned port = 0; port < count; ++port) {
+      if (!Own(list->getPortName(port))) offered.push_back(port);
+    }
+    return offered;
+  }
+  std::vector<unsigned> Inputs() { return Offered(inList.get(), inListErrors); }
+  std::vector<unsigned> Outputs() { return Offered(outList.get(), outListErrors); }
 
   // Where no JACK server can be reached the JACK side is not made at all, as every client made then
   // fails after a costly set-up; it is made when a count first finds a server that may be there.
@@ -205,8 +237,8 @@ struct RtMidiService::Impl {
 
   bool Create(RtMidi::Api tryApi) {
     try {
-      auto out = std::make_unique<RtMidiOut>(tryApi, ClientName("Lintra Out"));
-      auto in = std::make_unique<RtMidiIn>(tryApi, ClientName("Lintra In"));
+      auto out = std::make_unique<RtMidiOut>(tryApi, NewClient("Lintra Out"));
+      auto in = std::make_unique<RtMidiIn>(tryApi, NewClient("Lintra In"));
       out->setErrorCallback(&ErrorSink::Record, &outListErrors);
       in->setErrorCallback(&ErrorSink::Record, &inListErrors);
       api = out->getCurrentApi();
@@ -241,12 +273,15 @@ RtMidiService::~RtMidiService() = default;
 
 std::string RtMidiService::ApiName() const { return impl_->available ? ApiLabel(impl_->api) : "none"; }
 
-unsigned RtMidiService::OutputCount() { return impl_->OutCount(); }
+unsigned RtMidiService::OutputCount() { return static_cast<unsigned>(impl_->Outputs().size()); }
 
 Result RtMidiService::DescribeOutput(int port, OutCaps& caps) {
-  if (port < 0 || static_cast<unsigned>(port) >= impl_->OutCount()) return kErrBadDeviceId;
+  const auto offered = impl_->Outputs();
+  if (port < 0 || static_cast<std::size_t>(port) >= offered.size()) return kErrBadDeviceId;
   caps = OutCaps{};
-  caps.productName = CutName(impl_->outList->getPortName(static_cast<unsigned>(port)));
+  const std::string name = impl_->outList->getPortName(offered[static_cast<std::size_t>(port)]);
+  caps.productName = CutName(name);
+  caps.generation = impl_->comings ? impl_->comings->Output(name) : 0;
   caps.driverVersion = kDriverVersion;
   caps.technology = kTechMidiPort;
   caps.channelMask = 0xFFFF;
@@ -254,38 +289,46 @@ Result RtMidiService::DescribeOutput(int port, OutCaps& caps) {
 }
 
 Result RtMidiService::OpenOutput(int port, std::unique_ptr<OutputConnection>& connection) {
-  if (port < 0 || static_cast<unsigned>(port) >= impl_->OutCount()) return kErrBadDeviceId;
+  const auto offered = impl_->Outputs();
+  if (port < 0 || static_cast<std::size_t>(port) >= offered.size()) return kErrBadDeviceId;
   std::unique_ptr<OutputPort> opened;
   try {
-    opened = std::make_unique<OutputPort>(std::make_unique<RtMidiOut>(impl_->api, ClientName("Lintra Out")));
+    opened = std::make_unique<OutputPort>(std::make_unique<RtMidiOut>(impl_->api, impl_->NewClient("Lintra Out")));
   } catch (const RtMidiError&) {
     return kErrNoDriver;
   }
-  if (const Result result = opened->Open(static_cast<unsigned>(port)); result != kOk) return result;
+  if (const Result result = opened->Open(offered[static_cast<std::size_t>(port)]); result != kOk) return result;
   connection = std::move(opened);
+  impl_->WatchComings();
   return kOk;
 }
 
-unsigned RtMidiService::InputCount() { return impl_->InCount(); }
+unsigned RtMidiService::InputCount() { return static_cast<unsigned>(impl_->Inputs().size()); }
 
 Result RtMidiService::DescribeInput(unsigned port, InCaps& caps) {
-  if (port >= impl_->InCount()) return kErrBadDeviceId;
+  const auto offered = impl_->Inputs();
+  if (port >= offered.size()) return kErrBadDeviceId;
   caps = InCaps{};
-  caps.productName = CutName(impl_->inList->getPortName(port));
+  const std::string name = impl_->inList->getPortName(offered[port]);
+  caps.productName = CutName(name);
+  caps.generation = impl_->comings ? impl_->comings->Input(name) : 0;
   caps.driverVersion = kDriverVersion;
   return kOk;
 }
 
 Result RtMidiService::OpenInput(unsigned port, InputListener& listener, std::unique_ptr<InputConnection>& connection) {
-  if (port >= impl_->InCount()) return kErrBadDeviceId;
+  const auto offered = impl_->Inputs();
+  if (port >= offered.size()) return kErrBadDeviceId;
   std::unique_ptr<InputPort> opened;
   try {
-    opened = std::make_unique<InputPort>(std::make_unique<RtMidiIn>(impl_->api, ClientName("Lintra In")), listener);
+    opened =
+        std::make_unique<InputPort>(std::make_unique<RtMidiIn>(impl_->api, impl_->NewClient("Lintra In")), listener);
   } catch (const RtMidiError&) {
     return kErrNoDriver;
   }
-  if (const Result result = opened->Open(port); result != kOk) return result;
+  if (const Result result = opened->Open(offered[port]); result != kOk) return result;
   connection = std::move(opened);
+  impl_->WatchComings();
   return kOk;
 }
 

@@ -1,9 +1,10 @@
 // The platform's MIDI ports through RtMidi: ALSA sequencer or JACK on Linux,
 // WinMM on Windows, CoreMIDI on macOS.
 //
-// Port numbers are RtMidi's at the moment of the call, names its port names
-// cut to 31 characters.  Each open port is an RtMidi object of its own, and
-// so a client of its own ("Lintra In 3", "Lintra Out 4").  Input arrives on
+// Port numbers count RtMidi's ports at the moment of the call, names are its
+// port names cut to 31 characters.  Each open port is an RtMidi object of its
+// own, and so a client of its own ("Lintra In 3", "Lintra Out 4"); the ports
+// of these clients are never offered.  Input arrives on
 // RtMidi's thread and goes straight to the listener; that thread never
 // allocates or locks on our side.
 #pragma once

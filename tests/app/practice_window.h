@@ -40,11 +40,13 @@ struct ShownProgress : coach::ProgressView {
 
 class Window {
  public:
-  Window(const fs::path& folder, bool journal)
+  // `startUpBoxMs`: how long the student reads each box shown at the start.
+  Window(const fs::path& folder, bool journal, std::int64_t startUpBoxMs = 0)
       : service_(std::make_unique<midi::FakeMidiService>(), std::make_unique<midi::NullSynthService>()) {
     FormServices services{clock_, dialogs, shell_, pump_, canvas_, service_, loop_, DeviceSettingsPath(folder), "help"};
     fs::create_directories(folder);
     dialogs.confirm = true;
+    if (startUpBoxMs > 0) dialogs.whileOpen = [this, startUpBoxMs] { clock_.Advance(startUpBoxMs); };
     PracticeServices practice;
     if (journal) practice.journalPath = (folder / "journal.sqlite").string();
     practice.progressView = &progress;
@@ -54,6 +56,7 @@ class Window {
     form->Initial();
     form->FormPaint();
     clock_.Advance(10);  // the first question
+    dialogs.whileOpen = nullptr;
   }
   void Wait(std::int64_t ms) { clock_.Advance(ms); }
   // The clock set forward with the window idle: no timer runs meanwhile.

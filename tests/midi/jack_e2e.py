@@ -4,6 +4,9 @@ notes: plays 20 note-ons into the program and expects the same 20 note-ons
 back, in order; prints the round-trip times.
 sysex: sends system-exclusive messages that fit, overflow and find no buffer,
 then a short message, and checks the program's report and its echo.
+replug: takes the port the program listens to away and brings it back under
+the same name, each time quicker than the window looks at the devices; the
+program must see it come back.
 """
 import queue
 import statistics
@@ -122,6 +125,23 @@ def run_sysex(program):
     print("PASS sysex: fitting, overflowing and unbuffered messages handled; reset returned the queued buffer")
 
 
+def run_replug(program):
+    out, sink, received = open_ports()
+    replugs = 2
+    process = start("replug", program, replugs)
+    for _ in range(replugs):
+        out.close_port()
+        out.delete()  # the client goes with its port, as a keyboard unplugged
+        time.sleep(0.3)
+        out = rtmidi.MidiOut(rtmidi.API_UNIX_JACK, name=SRC_CLIENT)
+        out.open_virtual_port(SRC_PORT)
+        time.sleep(0.3)
+    output, _ = process.communicate(timeout=15)
+    if process.returncode != 0:
+        fail(f"the port away for 0.3 s was not seen back: {output.strip()!r}, exit {process.returncode}")
+    print(f"PASS replug: the port away for 0.3 s, {replugs} times, was seen back each time")
+
+
 if __name__ == "__main__":
     mode, program = sys.argv[1], sys.argv[2]
-    {"notes": run_notes, "sysex": run_sysex}[mode](program)
+    {"notes": run_notes, "sysex": run_sysex, "replug": run_replug}[mode](program)

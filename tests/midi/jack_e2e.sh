@@ -52,6 +52,7 @@ done
 status=0
 "$python" "$here/jack_e2e.py" notes "$program" || status=1
 "$python" "$here/jack_e2e.py" sysex "$program" || status=1
+"$python" "$here/jack_e2e.py" replug "$program" || status=1
 if [ $status -ne 0 ]; then
   # Missed cycles (XRun) under a busy machine show here.
   echo "--- the end of jackd's log"

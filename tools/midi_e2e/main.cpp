@@ -5,7 +5,8 @@
 //     TMidiOutput over the program's service (RtMidi on JACK plus the
 //     built-in synthesizer's stand-in) and sends every channel-1 note-on
 //     that reaches the note hook back out as note-on (144, note, 127), the
-//     way the trainer answers a key.  Ends after COUNT notes or the timeout.
+//     way the trainer answers a key.  Ends after COUNT notes or the timeout;
+//     exit 3 when the lists offer a port of its own.
 //
 //   lintra-midi-e2e sysex IN OUT COUNT TIMEOUT_MS
 //     Works on the device calls over RtMidi's ports: queues two 16-byte buffers, reports
@@ -13,14 +14,22 @@
 //     system-exclusive message back out as a long message, and after COUNT
 //     reports resets the input and reports the buffers the reset returned.
 //
+//   lintra-midi-e2e replug IN OUT COUNT TIMEOUT_MS
+//     Opens input port IN over RtMidi's ports and waits until the port has
+//     come COUNT times more (its generation in the port's record), as when
+//     it is unplugged and plugged back quicker than the window looks; prints
+//     "came back" then.  OUT is not used.
+//
 // Prints "ready" once listening.  Exit code 0 when COUNT messages arrived.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <semaphore>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "midi/composite_service.h"
@@ -62,6 +71,19 @@ void RunLoop(MessageLoop& loop, SemaphoreWaker& waker, const Args& args, Done do
   }
 }
 
+std::optional<std::string> OwnPortOffered(MidiService& ports) {
+  for (unsigned id = 0; id < ports.InputCount(); ++id) {
+    InCaps caps;
+    if (ports.DescribeInput(id, caps) == kOk && caps.productName.starts_with("Lintra ")) return caps.productName;
+  }
+  for (unsigned id = 0; id < ports.OutputCount(); ++id) {
+    OutCaps caps;
+    if (ports.DescribeOutput(static_cast<int>(id), caps) == kOk && caps.productName.starts_with("Lintra "))
+      return caps.productName;
+  }
+  return std::nullopt;
+}
+
 int EchoNotes(const Args& args) {
   CompositeMidiService service(std::make_unique<RtMidiService>(RtMidiBackend::Jack),
                                std::make_unique<NullSynthService>());
@@ -86,6 +108,11 @@ int EchoNotes(const Args& args) {
   } catch (const std::exception& error) {
     std::fprintf(stderr, "lintra-midi-e2e: %s\n", error.what());
     return 2;
+  }
+  // Our own ports, open now, are a port to write to and one to read from: never offered.
+  if (const auto own = OwnPortOffered(service)) {
+    std::fprintf(stderr, "lintra-midi-e2e: our own port %s is offered\n", own->c_str());
+    return 3;
   }
   std::printf("ready\n");
   std::fflush(stdout);
@@ -214,16 +241,43 @@ int EchoSysex(const Args& args) {
   return heard.reports >= args.count ? 0 : 1;
 }
 
+int WatchReplug(const Args& args) {
+  RtMidiService ports(RtMidiBackend::Jack);
+  unsigned id = 0;
+  struct : InputListener {
+    void Received(std::span<const std::uint8_t>) noexcept override {}
+  } listener;
+  std::unique_ptr<InputConnection> connection;
+  if (!FindPort(ports, true, args.in, id) || ports.OpenInput(id, listener, connection) != kOk) {
+    std::fprintf(stderr, "lintra-midi-e2e: cannot open %s\n", args.in.c_str());
+    return 2;
+  }
+  const auto generation = [&] {
+    InCaps caps;
+    return FindPort(ports, true, args.in, id) && ports.DescribeInput(id, caps) == kOk ? caps.generation : 0;
+  };
+  const PortGeneration first = generation();
+  std::printf("ready\n");
+  std::fflush(stdout);
+  const auto deadline = Clock::now() + args.timeout;
+  while (generation() < first + static_cast<PortGeneration>(args.count) && Clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const bool back = generation() >= first + static_cast<PortGeneration>(args.count);
+  std::printf(back ? "came back\n" : "not seen back\n");
+  return back ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 6) {
-    std::fprintf(stderr, "usage: %s notes|sysex IN OUT COUNT TIMEOUT_MS\n", argv[0]);
+    std::fprintf(stderr, "usage: %s notes|sysex|replug IN OUT COUNT TIMEOUT_MS\n", argv[0]);
     return 2;
   }
   Args args{argv[1], argv[2], argv[3], std::atoi(argv[4]), std::chrono::milliseconds(std::atoi(argv[5]))};
   if (args.mode == "notes") return EchoNotes(args);
   if (args.mode == "sysex") return EchoSysex(args);
+  if (args.mode == "replug") return WatchReplug(args);
   std::fprintf(stderr, "unknown mode %s\n", args.mode.c_str());
   return 2;
 }

@@ -14,6 +14,7 @@
 #include <QStyleOptionMenuItem>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <map>
 
@@ -279,6 +280,17 @@ TEST(MainWindow, TheProgressWindowIsMadeWhenFirstAskedForAndThenReused) {
   Settle();
   EXPECT_EQ(progressWindows(), first);
   EXPECT_TRUE(first[0]->isVisible());
+}
+
+// The toolkit closes the windows when the application quits: "Exit" must not bid farewell twice.
+TEST(MainWindow, ExitBidsFarewellOnceAndQuits) {
+  Window w;
+  w.window->dialogs.boxes.clear();
+  QTimer::singleShot(0, [&] { w.window->ActionNamed("Exit1")->trigger(); });
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // a quit that never comes fails, not hangs
+  EXPECT_EQ(QApplication::exec(), 0);
+  ASSERT_EQ(w.window->dialogs.boxes.size(), 1u);
+  EXPECT_NE(w.window->dialogs.boxes[0].find("Thank you for practising"), std::string::npos);
 }
 
 }  // namespace
