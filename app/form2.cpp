@@ -3,20 +3,26 @@
 
 #include <exception>
 
+#include "ui/translate.h"
+
 namespace lintra::app {
 namespace {
 
-constexpr const char* kFarewell =
-    "Thank you for practising with Lintra. The maker's web site offers more training programs for "
-    "musicians.";
+std::string Farewell() {
+  return ui::Tr("Messages",
+                "Thank you for practising with Lintra. The maker's web site offers more training programs for "
+                "musicians.");
+}
 
-constexpr const char* kAbout =
-    "Lintra Trainer, version 3.1 (2026).\n"
-    "A trainer for reading music notation.\n\n"
-    "This software is provided as is, without warranties of any kind. The seller's liability is limited "
-    "to the replacement of the software or the refund of its price.\n\n"
-    "Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project "
-    "(SIL Open Font License 1.1).";
+std::string About() {
+  return ui::Tr("Messages",
+                "Lintra Trainer, version 3.1 (2026).\n"
+                "A trainer for reading music notation.\n\n"
+                "This software is provided as is, without warranties of any kind. The seller's liability is limited "
+                "to the replacement of the software or the refund of its price.\n\n"
+                "Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project "
+                "(SIL Open Font License 1.1).");
+}
 
 }  // namespace
 
@@ -64,7 +70,7 @@ void TForm2::Guard(const std::function<void()>& handler) {
   } catch (const std::exception& error) {
     boxes_.Error(ui::DisplayedErrorText(error.what()));
   } catch (...) {
-    boxes_.Error("An unexpected error occurred.");
+    boxes_.Error(ui::Tr("Messages", "An unexpected error occurred."));
   }
   if (--guardDepth_ == 0 && OnHandled) OnHandled();
 }
@@ -127,7 +133,7 @@ void TForm2::FormCreate() {
     CorrectThreshold = "40";
     SetText(control::Items, "0");
     WrongCount = 0;
-    SetText(control::Score, "Start");
+    SetText(control::Score, ui::Tr("MainWindow", "Start"));
     SkipNoteDraw = false;
     ClavedoSol1Click();
     KeyCommand(theory::KeyId::CMajor);
@@ -156,26 +162,31 @@ void TForm2::Exit1Click() {
 void TForm2::SayFarewell() {
   farewellSaid_ = true;
   if (events_.closing) events_.closing();
-  boxes_.Message(kFarewell);
+  boxes_.Message(Farewell());
 }
 
 void TForm2::ProgramHelpClick() {
   if (!services_.shell.OpenDocument(services_.helpDocument)) {
-    boxes_.Message("The help page could not be opened. It is the file \"" + services_.helpDocument +
-                   "\"; open it in a web browser to read it.");
+    boxes_.Message(ui::Args(
+        ui::Tr("Messages",
+               "The help page could not be opened. It is the file \"%1\"; open it in a web browser to read it."),
+        {services_.helpDocument}));
   }
 }
 
-void TForm2::About1Click() { boxes_.Message(kAbout); }
+void TForm2::About1Click() { boxes_.Message(About()); }
 
 // --- Drawing.
 
 void TForm2::DrawStaff() {
-  painter_.DrawStaff(KeySignatureKind, KeySignatureCount);
-  staffReader_.StaffDrawn(std::nullopt, KeySignatureKind, KeySignatureCount);
+  line_.Drop();
+  const notation::StaffLayout layout = line_.Layout();
+  painter_.DrawStaff(layout, KeySignatureKind, KeySignatureCount);
+  staffReader_.StaffDrawn(layout.SingleClef(), KeySignatureKind, KeySignatureCount);
 }
 
 void TForm2::DrawNote() {
+  if (line_.Draw()) return;  // it tells the staff reader itself
   painter_.DrawNote(NoteAccidental, NoteY, NoteX);
   staffReader_.NoteDrawn(theory::LetterStep(static_cast<theory::NoteSlot>(CurrentSlot)), NoteAccidental);
 }
@@ -184,6 +195,9 @@ void TForm2::FormPaint() {
   Guard([this] {
     if (Checked(menu::PlayKeyboard)) {
       NoteX = 0;
+    } else if (line_.Shown()) {
+      NoteX = 0;
+      line_.Draw();
     } else if (Text(control::Items) == "0") {
       DrawStaff();
       NoteX = 0;

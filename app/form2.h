@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/device_selection.h"
+#include "app/line_reading.h"
 #include "app/staff_reader.h"
 #include "midi/message_loop.h"
 #include "midi/messages.h"
@@ -63,6 +64,8 @@ struct FormEvents {
   std::function<std::optional<theory::NoteSlot>(theory::Random& random)> pickQuestion;
   // Every short message the window sends, as it sends it: what sounds through the speakers.
   std::function<void(const midi::ShortMessage&)> sending;
+  // Asked for each new line while "Read a Line" is checked, drawing from `random` as it likes.
+  std::function<std::vector<theory::NoteSlot>(theory::Random& random)> pickLine;
 };
 
 class TForm2 {
@@ -141,6 +144,8 @@ class TForm2 {
   // The window's boxes: the practice features show theirs here too, so that no time a box keeps the
   // student counts as time spent on a question.
   ui::Dialogs& Boxes() { return boxes_; }
+  // A line of notes being read, and the C clefs' staves.
+  LineReading& Reading() { return line_; }
 
   // --- Handlers bound to the layout.
   void Exit1Click();
@@ -195,6 +200,8 @@ class TForm2 {
   std::string KeyAccessibleName(int chromaticIndex);
 
  private:
+  friend class LineReading;
+
   // --- Routines several handlers share.
   void PresentNote();
   void CheckAnswer();
@@ -242,6 +249,10 @@ class TForm2 {
   void ShowAnswer(std::string text);
   void PublishAnswer(bool correct);
   void StartTryClock();
+  // The sign the key's minor leading tone carries, before the rule of the exercise applies.
+  std::string LeadingToneSign(int slot) const;
+  // The sign drawn before a question at `slot`, as PresentNote draws it.
+  std::string SignBefore(theory::NoteSlot slot);
 
   ui::WindowModel& model_;
   FormServices services_;
@@ -275,6 +286,7 @@ class TForm2 {
   int guardDepth_ = 0;  // entries from the event loop under way, one inside another
   practice::AnswerSource answerSource_ = practice::AnswerSource::OnScreen;
   std::int64_t answerBeganMsAgo_ = 0;  // of the answer being judged: before the key was pressed
+  LineReading line_{*this};
 };
 
 }  // namespace lintra::app

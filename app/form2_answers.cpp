@@ -5,6 +5,7 @@
 #include "app/form2.h"
 #include "app/text_numbers.h"
 #include "midi/messages.h"
+#include "ui/translate.h"
 
 namespace lintra::app {
 
@@ -36,6 +37,10 @@ void TForm2::ClosePanel() {
 }
 
 void TForm2::CheckAnswer() {
+  if (line_.Shown()) {
+    line_.Judge();
+    return;
+  }
   if (!Timer1().Enabled()) ClosePanel();
   Timer1().SetEnabled(true);
   ++AnswerCount;
@@ -44,7 +49,7 @@ void TForm2::CheckAnswer() {
   if (right) {
     SetText(control::Score, ScoreText(AnswerCount, WrongCount, 2));
     MakeDisplayName();
-    ShowAnswer("That is correct: " + DisplayName);
+    ShowAnswer(ui::Args(ui::Tr("MainWindow", "That is correct: %1"), {DisplayName}));
     DrawStaff();
     NoteX = 0;
     DrawNote();
@@ -62,7 +67,7 @@ void TForm2::CheckAnswer() {
     SoundingNote = QuestionNote;
     Send(midi::NoteOff{QuestionNote});
     RepeatPending = 1;
-    ShowAnswer("Try again!");
+    ShowAnswer(ui::Tr("MainWindow", "Try again!"));
     Timer1().SetInterval(600);
   }
   PublishAnswer(right);
@@ -96,6 +101,7 @@ void TForm2::PublishAnswer(bool correct) {
   answer.source = answerSource_;
   answer.correct = correct;
   answer.attempt = attempt_++;
+  answer.lineNote = line_.NoteNumber();
   // The clock gives the time of day: an answer after midnight still counts from the question.
   const std::int64_t elapsed = (services_.clock.TimeOfDayMs() - tryStartMs_ + ui::kMsPerDay) % ui::kMsPerDay;
   answer.responseMs = std::max<std::int64_t>(0, elapsed - (boxes_.OpenMs() - tryStartBoxMs_) - answerBeganMsAgo_);
@@ -139,7 +145,7 @@ void TForm2::AnsDisplayClick() {
     MakeDisplayName();
     boxes_.Message(DisplayName);
   } else {
-    boxes_.Message("The answer is: " + ShownName(SpelledName));
+    boxes_.Message(ui::Args(ui::Tr("Messages", "The answer is: %1"), {ShownName(SpelledName)}));
   }
 }
 

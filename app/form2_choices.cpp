@@ -28,6 +28,9 @@ theory::KeyId TForm2::KeyInForce() {
 }
 
 practice::ClefRange TForm2::ClefRangeInForce() const {
+  // The C clefs override the "Clefs" menu's choice while checked.
+  if (model_.M(menu::AltoClef).checked) return practice::ClefRange::Alto;
+  if (model_.M(menu::TenorClef).checked) return practice::ClefRange::Tenor;
   if (TrebleClef == 1) return practice::ClefRange::Treble;
   return PickRange == 35 ? practice::ClefRange::Bass : practice::ClefRange::Grand;
 }
@@ -35,9 +38,15 @@ practice::ClefRange TForm2::ClefRangeInForce() const {
 std::vector<theory::NoteSlot> TForm2::PoolInRange() {
   const bool chromatic = Checked(menu::ChromaticScale);
   const auto& lines = model_.C(control::KeyList).lines;
-  const int first = TrebleClef == 1 ? 35 : 0;
+  int first = TrebleClef == 1 ? 35 : 0;
+  int end = first + PickRange;
+  if (practice::CClefOf(ClefRangeInForce())) {
+    const practice::SlotRun run = practice::SlotsOf(ClefRangeInForce());
+    first = run.first;
+    end = run.last + 1;
+  }
   std::vector<theory::NoteSlot> pool;
-  for (int slot = first; slot < first + PickRange && slot < static_cast<int>(theory::kNoteSlotCount); ++slot) {
+  for (int slot = first; slot < end && slot < static_cast<int>(theory::kNoteSlotCount); ++slot) {
     if (chromatic || std::find(lines.begin(), lines.end(), std::to_string(slot)) != lines.end()) {
       pool.push_back(static_cast<theory::NoteSlot>(slot));
     }
@@ -46,6 +55,12 @@ std::vector<theory::NoteSlot> TForm2::PoolInRange() {
 }
 
 std::vector<theory::NoteSlot> TForm2::PickCandidates() {
+  if (practice::CClefOf(ClefRangeInForce())) {
+    // Never the slot asked just before, unless it is the only one.
+    auto pool = PoolInRange();
+    std::erase(pool, static_cast<theory::NoteSlot>(CurrentSlot));
+    return pool.empty() ? PoolInRange() : pool;
+  }
   return practice::QuestionCandidates(model_.C(control::KeyList).lines, Checked(menu::ChromaticScale), TrebleClef,
                                       PickRange, CurrentSlot);
 }

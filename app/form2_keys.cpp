@@ -4,6 +4,7 @@
 #include "theory/note_names.h"
 #include "theory/note_table.h"
 #include "ui/key_menus.h"
+#include "ui/translate.h"
 
 namespace lintra::app {
 
@@ -30,25 +31,25 @@ std::string TForm2::KeyAccessibleName(int chromaticIndex) {
 
 void TForm2::LettersClick() {
   Check(menu::Letters);
-  model_.SetCaption(model_.M(menu::Syllables1), "Syllables?");
+  model_.SetCaption(model_.M(menu::Syllables1), ui::Tr("Menu", "Syllables?"));
   if (Checked(menu::NoteNames)) SetWhiteKeyCaptions(false);
 }
 
 void TForm2::SyllablesClick() {
   Check(menu::Syllables);
-  model_.SetCaption(model_.M(menu::Syllables1), "Letters?");
+  model_.SetCaption(model_.M(menu::Syllables1), ui::Tr("Menu", "Letters?"));
   if (Checked(menu::NoteNames)) SetWhiteKeyCaptions(true);
 }
 
 void TForm2::NoteNamesClick() {
   Check(menu::NoteNames);
-  model_.SetCaption(model_.M(menu::NoteNamesOn), "Note Names Off?");
+  model_.SetCaption(model_.M(menu::NoteNamesOn), ui::Tr("Menu", "Note Names Off?"));
   model_.ClickFromCode(Checked(menu::Letters) ? menu::Letters : menu::Syllables);
 }
 
 void TForm2::NoteNamesOffClick() {
   Check(menu::NoteNamesOff);
-  model_.SetCaption(model_.M(menu::NoteNamesOn), "Note Names On?");
+  model_.SetCaption(model_.M(menu::NoteNamesOn), ui::Tr("Menu", "Note Names On?"));
   for (int i = 0; i < static_cast<int>(ui::Keyboard().size()); ++i) {
     if (!ui::Keyboard()[static_cast<std::size_t>(i)].black) model_.SetText(model_.Key(i), "");
   }
@@ -69,7 +70,7 @@ void TForm2::KeyCommand(theory::KeyId keyId) {
   KeySignatureKind = std::string(key->signatureKind);
   KeySignatureCount = key->signatureCount;
   DrawStaff();
-  SetText(control::QuestShw, std::string(key->instruction));
+  SetText(control::QuestShw, ui::TrMarked("Keys", key->instruction));
   std::vector<std::string> pool;
   for (const auto slot : key->pool) pool.push_back(std::to_string(slot));
   model_.SetLines(model_.C(control::KeyList), std::move(pool));
@@ -90,7 +91,7 @@ void TForm2::ChromaticScaleClick() {
   Check(menu::AutoModulate2, false);
   Check(menu::Off1);
   Check(menu::AutoModOff);
-  SetText(control::QuestShw, "Play notes from the Chromatic Scale");
+  SetText(control::QuestShw, ui::Tr("MainWindow", "Play notes from the Chromatic Scale"));
   SetText(control::AnsShow, " ");
   KeySignatureKind = " ";
   LeadingToneAccidental = " ";

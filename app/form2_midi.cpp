@@ -13,6 +13,7 @@
 #include "app/form2.h"
 #include "app/text_numbers.h"
 #include "midi/synth_device_name.h"
+#include "ui/translate.h"
 
 namespace lintra::app {
 namespace {
@@ -294,7 +295,7 @@ void TForm2::HandleMidiNote() {
       bool& flag;
       ~Reset() { flag = false; }
     } reset{outOfRangeShown_};
-    boxes_.Message("Keyboard out of range.");
+    boxes_.Message(ui::Tr("Messages", "Keyboard out of range."));
   }
 }
 

@@ -2,6 +2,7 @@
 #include "app/form2.h"
 #include "theory/keys.h"
 #include "ui/key_menus.h"
+#include "ui/translate.h"
 
 namespace lintra::app {
 
@@ -19,7 +20,7 @@ void TForm2::PlayKeyboardClick() {
   Check(menu::ChromaticScale);
   model_.SetEnabled(model_.M(menu::Keys), false);
   model_.SetEnabled(model_.M(menu::Claves1), false);
-  SetText(control::QuestShw, "Click keyboard to see notation.");
+  SetText(control::QuestShw, ui::Tr("MainWindow", "Click keyboard to see notation."));
   SetText(control::Items, " ");
   SetText(control::AnsShow, " ");
   SetText(control::Score, "");

@@ -6,6 +6,7 @@
 #include "app/random.h"
 #include "theory/note_names.h"
 #include "theory/note_table.h"
+#include "ui/translate.h"
 
 namespace lintra::app {
 namespace {
@@ -23,7 +24,7 @@ bool PoolHolds(const std::vector<std::string>& pool, int slot) {
 void TForm2::StartButtonClick() {
   AnswerCount = 0;
   WrongCount = 0;
-  SetText(control::Score, "Start");
+  SetText(control::Score, ui::Tr("MainWindow", "Start"));
   SetText(control::Items, "0");
   SoundingNote = QuestionNote;
   Send(midi::NoteOff{QuestionNote});
@@ -55,7 +56,9 @@ void TForm2::ResponseClick() {
   Random random;
   random.Seed(services_.clock.TimeOfDayMs());
   std::int8_t pick = 0;
-  if (const auto chosen = events_.pickQuestion ? events_.pickQuestion(random) : std::nullopt) {
+  if (line_.Wanted()) {
+    pick = static_cast<std::int8_t>(line_.Begin(random));
+  } else if (const auto chosen = events_.pickQuestion ? events_.pickQuestion(random) : std::nullopt) {
     pick = static_cast<std::int8_t>(*chosen);
   } else if (Checked(menu::ChromaticScale)) {
     pick = static_cast<std::int8_t>(random.Below(70));
@@ -73,11 +76,19 @@ void TForm2::ResponseClick() {
     }
   }
   CurrentSlot = pick;
-  NoteAccidental.clear();
-  if (CurrentSlot == LeadingToneSlot1 || CurrentSlot == LeadingToneSlot2 || CurrentSlot == LeadingToneSlot3) {
-    NoteAccidental = LeadingToneAccidental;
-  }
+  NoteAccidental = LeadingToneSign(CurrentSlot);
   PresentNote();
+}
+
+std::string TForm2::LeadingToneSign(int slot) const {
+  // In major keys the slots keep their last values and the sign is a blank that draws nothing.
+  if (slot == LeadingToneSlot1 || slot == LeadingToneSlot2 || slot == LeadingToneSlot3) return LeadingToneAccidental;
+  return "";
+}
+
+std::string TForm2::SignBefore(theory::NoteSlot slot) {
+  return theory::AccidentalGlyph(theory::SpelledNoteTable().at(slot).kind, Checked(menu::ChromaticScale),
+                                 Checked(menu::PlayKeyboard), LeadingToneSign(slot));
 }
 
 void TForm2::PresentNote() {
@@ -97,7 +108,7 @@ void TForm2::PresentNote() {
 
   if (Checked(menu::PlayKeyboard)) {
     MakeDisplayName();
-    ShowAnswer("You played " + DisplayName);
+    ShowAnswer(ui::Args(ui::Tr("MainWindow", "You played %1"), {DisplayName}));
     NoteX = 0;
     DrawNote();
     Send(midi::NoteOn{QuestionNote});
@@ -115,7 +126,8 @@ void TForm2::PresentNote() {
     return;
   }
   DrawNote();
-  Send(midi::NoteOn{QuestionNote});
+  // A line is read, not heard: its notes sound as they are read right.
+  if (!line_.Shown()) Send(midi::NoteOn{QuestionNote});
   QuestionShown();
 }
 

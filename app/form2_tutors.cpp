@@ -4,6 +4,8 @@
 #include "app/text_numbers.h"
 #include "theory/keys.h"
 #include "ui/key_menus.h"
+#include "ui/layout_texts.h"
+#include "ui/translate.h"
 
 namespace lintra::app {
 namespace {
@@ -26,9 +28,12 @@ bool TForm2::ThresholdPassed() {
 // Both prompts are always shown, the second even when the first was cancelled.
 std::pair<bool, bool> TForm2::AskThresholds(const std::string& tutor) {
   auto& dialogs = boxes_;
-  const bool countOk = dialogs.InputQuery(tutor + " : Correct answers?", "How many correct answers?", CorrectThreshold);
+  const std::string name = ui::TrMarked(ui::kMenuContext, tutor);
+  const bool countOk = dialogs.InputQuery(ui::Args(ui::Tr("Messages", "%1 : Correct answers?"), {name}),
+                                          ui::Tr("Messages", "How many correct answers?"), CorrectThreshold);
   ReadThreshold(CorrectThreshold, kDefaultCount);
-  const bool scoreOk = dialogs.InputQuery(tutor + " : Score?", "What percent correct answers?", ScoreThreshold);
+  const bool scoreOk = dialogs.InputQuery(ui::Args(ui::Tr("Messages", "%1 : Score?"), {name}),
+                                          ui::Tr("Messages", "What percent correct answers?"), ScoreThreshold);
   ReadThreshold(ScoreThreshold, kDefaultScore);
   return {countOk, scoreOk};
 }
@@ -37,11 +42,12 @@ void TForm2::On1Click() {
   auto& dialogs = boxes_;
   if (Checked(menu::ChromaticScale)) {
     if (Checked(menu::NotationQuestions)) {
-      dialogs.Message(
-          "Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a "
-          "clef or Grand Staff, then set AutoAdvance On.");
+      dialogs.Message(ui::Tr("Messages",
+                             "Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor "
+                             "key, a clef or Grand Staff, then set AutoAdvance On."));
     } else {
-      dialogs.Message("Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoAdvance Feature.");
+      dialogs.Message(
+          ui::Tr("Messages", "Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoAdvance Feature."));
       Check(menu::AutoAdvance2, false);
       Check(menu::Off1);
     }
@@ -54,7 +60,7 @@ void TForm2::On1Click() {
         Check(menu::On1);
         Check(menu::AutoModOff);
         Check(menu::AutoAdvance2);
-        if (Text(control::Score) == "Start") DrawStaff();
+        if (Text(control::Score) == ui::Tr("MainWindow", "Start")) DrawStaff();
       } else {
         Check(menu::AutoAdvance2, false);
         Check(menu::Off1);
@@ -73,15 +79,16 @@ void TForm2::Off1Click() {
 void TForm2::AutoModOnClick() {
   auto& dialogs = boxes_;
   if (!Checked(menu::NotationQuestions)) {
-    dialogs.Message("Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoModulate Feature.");
+    dialogs.Message(
+        ui::Tr("Messages", "Under Mode Menu, Click \"See Notes/Play Keyboard\" to use the AutoModulate Feature."));
     Timer3().SetEnabled(true);
     Send(midi::NoteOn{QuestionNote});
     return;
   }
   if (Checked(menu::ChromaticScale)) {
-    dialogs.Message(
-        "There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then "
-        "set AutoModulate On");
+    dialogs.Message(ui::Tr("Messages",
+                           "There are no Key centers in the chromatic scale. Select a Major or minor key, select a "
+                           "clef, then set AutoModulate On"));
     return;
   }
   Check(menu::Off1);
@@ -111,15 +118,16 @@ void TForm2::CheckAutoAdvance() {
     Check(menu::AutoAdvance2, false);
   }
   if (!ThresholdPassed()) return;
-  const std::string text = "Congratulations! You have " + CorrectThreshold +
-                           " or more correct answers with a score of more than " + ScoreThreshold +
-                           "%. Advance to next level?";
+  const std::string text = ui::Args(ui::Tr("Messages",
+                                           "Congratulations! You have %1 or more correct answers with a "
+                                           "score of more than %2%. Advance to next level?"),
+                                    {CorrectThreshold, ScoreThreshold});
   auto* level = model_.FirstChecked({menu::ClavedoSol1, menu::ClavedoF1, menu::Ambos1});
   if (level == nullptr) return;
   SkipNoteDraw = true;
   if (boxes_.Confirm(text)) {
     ClickControl(model_.C(control::StartButton));
-    SetText(control::Score, "Advance");
+    SetText(control::Score, ui::Tr("MainWindow", "Advance"));
     if (level->Name() == menu::ClavedoSol1.text) {
       ClavedoF1Click();
     } else if (level->Name() == menu::ClavedoF1.text) {
@@ -139,13 +147,14 @@ void TForm2::CheckAutoAdvance() {
 void TForm2::CheckAutoModulate() {
   if (!ThresholdPassed()) return;
   SkipNoteDraw = true;
-  const std::string text = "Congratulations! You have " + CorrectThreshold +
-                           " or more correct answers with a score more than " + ScoreThreshold +
-                           "%. Change scale and key?";
+  const std::string text = ui::Args(ui::Tr("Messages",
+                                           "Congratulations! You have %1 or more correct answers with a "
+                                           "score more than %2%. Change scale and key?"),
+                                    {CorrectThreshold, ScoreThreshold});
   if (boxes_.Confirm(text)) {
     AnswerCount = 0;
     WrongCount = 0;
-    SetText(control::Score, "New Scale");
+    SetText(control::Score, ui::Tr("MainWindow", "New Scale"));
     SetText(control::Items, "0");
     Random random;
     random.Seed(services_.clock.TimeOfDayMs());

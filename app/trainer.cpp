@@ -1,6 +1,6 @@
 #include "app/trainer.h"
 
-#include "app/device_settings.h"
+#include "app/language_menu.h"
 
 namespace lintra::app {
 
@@ -17,6 +17,7 @@ class Trainer::FormWindow final : public coach::Window {
   int Instrument() override { return form_.Instrument; }
   void UseInstrument(int program) override { form_.UseInstrument(program); }
   void Guard(const std::function<void()>& command) override { form_.Guard(command); }
+  void AskAnew() override { form_.Reading().AskAnew(); }
 
  private:
   TForm2& form_;
@@ -24,12 +25,11 @@ class Trainer::FormWindow final : public coach::Window {
 
 Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices practice, ListeningServices listening)
     : form_(model, form), window_(std::make_unique<FormWindow>(form_)) {
-  // The options live beside the device settings file, in its format.
-  coach::Services services{form.clock, form_.Boxes(), form.settingsFile.parent_path() / "options.qor",
-                           std::move(practice.journalPath), practice.progressView};
-  coach_ = std::make_unique<coach::Coach>(*window_, std::move(services),
-                                          coach::LineFile{LoadDeviceSettings, SaveDeviceSettings});
+  coach::Services services{form.clock, form_.Boxes(), OptionsFile(form.settingsFile), std::move(practice.journalPath),
+                           practice.progressView};
+  coach_ = std::make_unique<coach::Coach>(*window_, std::move(services), OptionsFormat());
   auto& coach = *coach_;
+  coach.Join(std::make_unique<LanguageMenu>(form_.Boxes(), coach.Settings(), [&coach] { return coach.SaveOptions(); }));
   auto microphone = std::make_unique<app::Microphone>(
       form_, form.clock, form_.Boxes(), coach.Settings(), [&coach] { return coach.SaveOptions(); },
       std::move(listening));
@@ -49,6 +49,7 @@ Trainer::Trainer(ui::WindowModel& model, FormServices form, PracticeServices pra
       .answered = [&coach](const practice::JudgedAnswer& answer) { coach.Answered(answer); },
       .pickQuestion = [&coach](theory::Random& random) { return coach.PickQuestion(random); },
       .sending = [&heard](const midi::ShortMessage& message) { heard.Sending(message); },
+      .pickLine = [&coach](theory::Random& random) { return coach.PickLine(random); },
   });
 }
 

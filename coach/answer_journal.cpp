@@ -77,6 +77,7 @@ void AnswerJournal::AddHandlers(ui::Handlers& handlers) {
 
 void AnswerJournal::Started() {
   sessionId_ = services_.clock.WallTimeUtcMs();
+  sessionUtcOffset_ = services_.clock.UtcOffsetMinutes();
   if (services_.journalPath.empty()) return;
   writer_ = std::make_unique<journal::JournalWriter>(std::make_unique<journal::Journal>(services_.journalPath));
   TellNotices();
@@ -91,7 +92,10 @@ void AnswerJournal::TellNotices() {
 void AnswerJournal::Answered(const practice::JudgedAnswer& answer) {
   if (!writer_) return;
   TellNotices();
-  writer_->Record(practice::MakeAnswerRecord(answer, sessionId_));
+  practice::AnswerRecord record = practice::MakeAnswerRecord(answer, sessionId_);
+  record.utcOffsetMinutes = sessionUtcOffset_;
+  record.weakNotes = window_.Model().M(ui::menu::PractiseWeakNotes).checked;
+  writer_->Record(std::move(record));
 }
 
 void AnswerJournal::Closing() {
@@ -170,7 +174,8 @@ void AnswerJournal::ResetProgressClick() {
     return;
   }
   if (!services_.dialogs.Confirm("Start a new practice journal? The answers so far are kept in a backup "
-                                 "file, and your progress starts again from nothing.")) {
+                                 "file, and your progress starts again from nothing.",
+                                 ui::DefaultAnswer::No)) {
     return;
   }
   const ResetResult result = writer_->Reset(services_.clock.WallTimeUtcMs());

@@ -59,6 +59,7 @@ class AnswerJournal : public Feature {
   std::unique_ptr<journal::JournalWriter> writer_;
   std::int64_t sessionId_ = 0;
   bool closing_ = false;
+  int sessionUtcOffset_ = 0;  // minutes: the student's local time when the session began
 };
 
 }  // namespace lintra::coach

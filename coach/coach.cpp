@@ -15,7 +15,11 @@ Coach::Coach(Window& window, Services services, LineFile optionsFormat)
   });
   journal_ = journal.get();
   auto reading = std::make_unique<KeyReading>(*journal_, services_.clock);
-  features_.push_back(std::make_unique<WeakNotes>(window_, *reading));
+  auto choices = std::make_unique<ReadingChoices>(window_, services_, options_, *reading, [this] { SaveChoice(); });
+  reading_ = choices.get();
+  features_.push_back(std::make_unique<WeakNotes>(window_, *reading, *choices));
+  // After the weak-note pick: a range or a C clef only leaves the plain pick its questions.
+  features_.push_back(std::move(choices));
   features_.push_back(std::make_unique<StatusLine>(window_));
   features_.push_back(std::make_unique<Resume>(window_, options_, [this] { SaveOptions(); }));
   features_.push_back(std::make_unique<ProgressCommand>(window_, services_, *journal_, *reading));
@@ -66,13 +70,19 @@ std::optional<theory::NoteSlot> Coach::PickQuestion(theory::Random& random) {
   return std::nullopt;
 }
 
+std::vector<theory::NoteSlot> Coach::PickLine(theory::Random& random) { return reading_->PickLine(random); }
+
 void Coach::ToggleOption(Option option) {
   auto& item = window_.Model().M(*RowOf(option).item);
   window_.Model().SetChecked(item, !item.checked);
+  SaveChoice();
+  for (const auto& feature : features_) feature->OptionToggled(option);
+}
+
+void Coach::SaveChoice() {
   if (const auto error = SaveOptions()) {
     services_.dialogs.Message(*error + " The choice applies until the program ends.");
   }
-  for (const auto& feature : features_) feature->OptionToggled(option);
 }
 
 std::optional<std::string> Coach::SaveOptions() {

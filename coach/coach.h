@@ -12,6 +12,7 @@
 #include "coach/answer_journal.h"
 #include "coach/feature.h"
 #include "coach/options.h"
+#include "coach/reading_choices.h"
 #include "coach/services.h"
 #include "coach/window.h"
 
@@ -38,8 +39,11 @@ class Coach {
   void Closing();
   void Answered(const practice::JudgedAnswer& answer);
   std::optional<theory::NoteSlot> PickQuestion(theory::Random& random);
+  // A new line of notes to read, while "Read a Line" is on.
+  std::vector<theory::NoteSlot> PickLine(theory::Random& random);
 
   AnswerJournal& Journal() { return *journal_; }
+  const ReadingChoices& Reading() const { return *reading_; }
   const Options& Settings() const { return options_; }
   // Writes the options now, as the check marks and the features hold them; an error text when the
   // file could not be written.
@@ -47,11 +51,14 @@ class Coach {
 
  private:
   void ToggleOption(Option option);
+  // Writes the options after a choice; where they cannot be written, the student is told.
+  void SaveChoice();
 
   Window& window_;
   Services services_;
   Options options_;
   AnswerJournal* journal_ = nullptr;                // one of the features
+  ReadingChoices* reading_ = nullptr;               // one of the features
   std::vector<std::unique_ptr<Feature>> features_;  // told in this order
 };
 

@@ -4,11 +4,12 @@
 
 namespace lintra::coach {
 
-practice::ReadingModel& KeyReading::Of(theory::KeyId key) {
-  if (!model_ || key_ != key) {
-    model_ = journal_.Read([&](const journal::JournalReader& read) { return ReadingFromJournal(read, key); });
+practice::ReadingModel& KeyReading::Of(theory::KeyId key, practice::StaffKind staff) {
+  if (!model_ || key_ != key || staff_ != staff) {
+    model_ = journal_.Read([&](const journal::JournalReader& read) { return ReadingFromJournal(read, key, staff); });
     if (!model_) model_ = std::make_unique<practice::ReadingModel>();  // no journal kept
     key_ = key;
+    staff_ = staff;
     unweighed_.clear();  // the journal holds them too
   }
   // Weighing an answer now and then refits the whole model.
@@ -18,7 +19,7 @@ practice::ReadingModel& KeyReading::Of(theory::KeyId key) {
 }
 
 void KeyReading::Answered(const practice::JudgedAnswer& answer) {
-  if (model_ && answer.attempt == 1 && key_ == answer.key) {
+  if (model_ && answer.attempt == 1 && key_ == answer.key && staff_ == practice::StaffKindOf(answer.clefRange)) {
     unweighed_.push_back({answer.questionSlot, answer.correct, answer.responseMs, answer.wallTimeUtcMs});
   }
 }

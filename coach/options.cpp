@@ -17,6 +17,7 @@ constexpr std::array<OptionRow, kOptionCount> kOptions{{
     {Option::AnswerByMicrophone, "AnswerByMicrophone", "0", Kept::WhileOn, menu::AnswerByMicrophone},
     {Option::ListenWhileNotesSound, "ListenWhileNotesSound", "0", Kept::WhileOn, menu::ListenWhileNotesSound},
     {Option::SoundInput, "SoundInput", "", Kept::WhileSet},
+    {Option::Language, "Language", "", Kept::WhileSet},
     {Option::LastExercise, "LastExercise", "", Kept::WhileResuming},
     {Option::LastSpelling, "LastSpelling", "", Kept::WhileResuming},
     {Option::LastKey, "LastKey", "", Kept::WhileResuming},
@@ -24,6 +25,12 @@ constexpr std::array<OptionRow, kOptionCount> kOptions{{
     {Option::LastNoteNames, "LastNoteNames", "", Kept::WhileResuming},
     {Option::LastNaming, "LastNaming", "", Kept::WhileResuming},
     {Option::LastInstrument, "LastInstrument", "", Kept::WhileResuming},
+    {Option::ReadLine, "ReadLine", "0", Kept::WhileOn, menu::ReadLine},
+    {Option::LineLength, "LineLength", "4", Kept::WhileSet},
+    {Option::LargestLeap, "LargestLeap", "fifth", Kept::WhileSet},
+    {Option::AltoClef, "AltoClef", "0", Kept::WhileOn, menu::AltoClef},
+    {Option::TenorClef, "TenorClef", "0", Kept::WhileOn, menu::TenorClef},
+    {Option::NoteRange, "NoteRange", "41-83", Kept::WhileSet},  // MIDI notes, lowest and highest
 }};
 // clang-format on
 

@@ -25,6 +25,7 @@ enum class Option {
   AnswerByMicrophone,     // "Microphone" > "Answer by Microphone"
   ListenWhileNotesSound,  // "Microphone" > "Listen While Notes Sound (Headphones)"
   SoundInput,             // the sound input chosen; empty: the system's default input
+  Language,               // "Options" > "Language...": a language code; empty: the desktop's language
   // Where the student left off, while "Resume Where I Left Off" is on.
   LastExercise,
   LastSpelling,
@@ -33,8 +34,15 @@ enum class Option {
   LastNoteNames,
   LastNaming,
   LastInstrument,
+  // The "Reading" menu's.
+  ReadLine,
+  LineLength,
+  LargestLeap,
+  AltoClef,
+  TenorClef,
+  NoteRange,
 };
-inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(Option::LastInstrument) + 1;  // the last one
+inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(Option::NoteRange) + 1;  // the last one
 
 // When an option's line is written.
 enum class Kept {

@@ -29,10 +29,18 @@ ProgressRequest ProgressCommand::Request() {
   request.nowUtcMs = services_.clock.WallTimeUtcMs();
   request.utcOffsetMinutes = services_.clock.UtcOffsetMinutes();
   // The window shows what the weak-note pick draws from: the model of the key in force, as kept.
-  request.reading = [this, key = request.key]() -> practice::ReadingModel& { return reading_.Of(key); };
+  request.reading = [this, key = request.key,
+                     staff = practice::StaffKindOf(request.clefRange)]() -> practice::ReadingModel& {
+    return reading_.Of(key, staff);
+  };
   request.exportJournal = [this] { window_.Guard([this] { journal_.ExportJournalClick(); }); };
   request.resetProgress = [this] { window_.Guard([this] { journal_.ResetProgressClick(); }); };
+  request.renewed = [this] { return Request(); };
   return request;
+}
+
+void ProgressCommand::Answered(const practice::JudgedAnswer&) {
+  if (services_.progressView != nullptr) services_.progressView->Answered();
 }
 
 }  // namespace lintra::coach

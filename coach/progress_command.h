@@ -17,6 +17,7 @@ class ProgressCommand : public Feature {
       : window_(window), services_(services), journal_(journal), reading_(reading) {}
 
   void AddHandlers(ui::Handlers& handlers) override;
+  void Answered(const practice::JudgedAnswer& answer) override;
   ProgressRequest Request();
 
  private:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "coach/progress_summary.h"
 #include "coach/reading_history.h"
 #include "journal/journal_reader.h"
 #include "practice/diagnosis.h"
@@ -16,17 +17,29 @@ using Status = ProgressReport::Status;
 constexpr const char* kNoAnswers = "No answers yet: the map and the trends fill in as you practise.";
 constexpr const char* kUnreadable = "The practice journal could not be read.";
 
-// The pool, each note once, in pool order, as the weak-note pick judges it once it has drawn from it.
-std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const ProgressRequest& request,
-                                     practice::ReadingModel* trainers) {
-  std::unique_ptr<practice::ReadingModel> read;
-  practice::ReadingModel& model = trainers ? *trainers : *(read = ReadingFromJournal(journal, request.key));
-  model.MeetPool(request.pool);
+// The pool, each note once, in pool order, named as the student names notes.
+std::vector<NoteMastery> UnaskedPool(const ProgressRequest& request) {
   std::vector<NoteMastery> notes;
   for (const theory::NoteSlot slot : request.pool) {
     if (std::any_of(notes.begin(), notes.end(), [&](const NoteMastery& n) { return n.slot == slot; })) continue;
-    notes.push_back({slot, model.MasteryOf(slot, request.nowUtcMs)});
+    notes.push_back({slot,
+                     practice::NoteNameAsShown(theory::SpelledNoteTable().at(slot).letterName,
+                                               {.syllables = request.syllables, .middleCIsC4 = request.middleCIsC4}),
+                     {}});
   }
+  return notes;
+}
+
+// The pool as the weak-note pick judges it once it has drawn from it.
+std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const ProgressRequest& request,
+                                     practice::ReadingModel* trainers) {
+  std::unique_ptr<practice::ReadingModel> read;
+  practice::ReadingModel& model =
+      trainers ? *trainers
+               : *(read = ReadingFromJournal(journal, request.key, practice::StaffKindOf(request.clefRange)));
+  model.MeetPool(request.pool);
+  std::vector<NoteMastery> notes = UnaskedPool(request);
+  for (NoteMastery& note : notes) note.mastery = model.MasteryOf(note.slot, request.nowUtcMs);
   return notes;
 }
 
@@ -37,11 +50,13 @@ std::vector<MistakeLine> Mistakes(const journal::JournalReader& journal, const P
     // Diagnosed afresh for the place the note was read at. Where this program explains the
     // answer otherwise than the stored kind (a journal from another version), the sentence says
     // only what was read as what, rather than contradict the heading it stands under.
-    practice::Diagnosis diagnosis = practice::Diagnose(example.key, example.questionSlot, example.answerMidi);
+    practice::Diagnosis diagnosis =
+        practice::Diagnose(example.key, example.questionSlot, example.answerMidi, example.clefRange);
     if (diagnosis.kind != summary.kind) diagnosis.kind = practice::MistakeKind::Other;
     lines.push_back({summary.kind, std::string(MistakeCaption(summary.kind)), summary.count,
                      practice::DescribeMistake(example.key, example.questionSlot, diagnosis,
-                                               {.syllables = request.syllables, .middleCIsC4 = request.middleCIsC4})});
+                                               {.syllables = request.syllables, .middleCIsC4 = request.middleCIsC4},
+                                               example.clefRange)});
   }
   return lines;
 }
@@ -65,18 +80,19 @@ void Fill(ProgressReport& report, const journal::JournalReader& journal, const P
   }
   if (report.status != Status::Ready) {
     report.message = report.status == Status::NoAnswers ? kNoAnswers : kUnreadable;
-    for (const theory::NoteSlot slot : request.pool) {
-      if (std::none_of(report.notes.begin(), report.notes.end(), [&](const NoteMastery& n) { return n.slot == slot; }))
-        report.notes.push_back({slot, {}});
-    }
+    report.notes = UnaskedPool(request);
+    report.mapSummary = report.daySummary = report.sessionSummary = report.message;
     return;
   }
   journal.Snapshot([&] {
     report.notes = PoolMastery(journal, request, trainers);
-    report.days = journal.DailyTrend(request.nowUtcMs, kTrendDays, request.utcOffsetMinutes);
-    report.sessions = journal.SessionTrend(kTrendSessions);
+    report.days = journal.DailyTrend(request.nowUtcMs, kTrendDays, request.utcOffsetMinutes, request.key);
+    report.sessions = journal.SessionTrend(kTrendSessions, request.key);
     report.mistakes = Mistakes(journal, request);
   });
+  report.mapSummary = MapSummary(report.notes);
+  report.daySummary = TrendSummary(report.days, TrendOf::Days);
+  report.sessionSummary = TrendSummary(report.sessions, TrendOf::Sessions);
 }
 
 }  // namespace
@@ -99,6 +115,16 @@ ProgressReport ReadProgress(const ProgressRequest& request) {
                               {std::to_string(unsaved)});
   }
   return report;
+}
+
+ProgressRequest InKeyAndRange(const ProgressRequest& request, theory::KeyId key, practice::ClefRange range) {
+  ProgressRequest chosen = request;
+  chosen.key = key;
+  chosen.clefRange = range;
+  chosen.pool = practice::PoolIn(key, range);
+  // The trainer keeps the model of its own key alone; asking it for another would replace it.
+  if (key != request.key) chosen.reading = nullptr;
+  return chosen;
 }
 
 std::string_view MistakeCaption(practice::MistakeKind kind) {

@@ -18,6 +18,7 @@ inline constexpr int kMistakeDays = 7;
 
 struct NoteMastery {
   theory::NoteSlot slot = 0;
+  std::string name;           // in the naming chosen
   practice::Mastery mastery;  // no first tries: never asked in this key
 };
 
@@ -31,11 +32,15 @@ struct MistakeLine {
 struct ProgressReport {
   enum class Status { Ready, NoAnswers, Unreadable };
   Status status = Status::NoAnswers;
-  std::string message;             // why there is nothing to show, or that answers wait to be saved
-  std::vector<NoteMastery> notes;  // the pool, each note once, in pool order
-  std::vector<journal::TrendPoint> days;
-  std::vector<journal::TrendPoint> sessions;
+  std::string message;                        // why there is nothing to show, or that answers wait to be saved
+  std::vector<NoteMastery> notes;             // the pool, each note once, in pool order
+  std::vector<journal::TrendPoint> days;      // in the key
+  std::vector<journal::TrendPoint> sessions;  // in the key
   std::vector<MistakeLine> mistakes;
+  // Each picture in one line of words, for those who do not see it.
+  std::string mapSummary;
+  std::string daySummary;
+  std::string sessionSummary;
 };
 
 // Reads the journal as the request says, or else opens it read-only on a connection of its own; a

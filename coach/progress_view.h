@@ -38,12 +38,21 @@ struct ProgressRequest {
   // The window's own buttons run the "Progress" menu's commands of the same names.
   std::function<void()> exportJournal;  // "Export Journal..."
   std::function<void()> resetProgress;  // "Reset Progress..."; the window shows the journal anew after it
+  // The request made again now: the clock read anew, every answer given since in the journal.
+  std::function<ProgressRequest()> renewed;
 };
+
+// The request for another key or clef range than the trainer's, for a teacher looking through the
+// student's keys: the pool of that key in that range, and the model of the key read from the
+// journal unless it is the trainer's own. The student's exercise is left as it is.
+ProgressRequest InKeyAndRange(const ProgressRequest& request, theory::KeyId key, practice::ClefRange range);
 
 class ProgressView {
  public:
   virtual ~ProgressView() = default;
   virtual void Show(const ProgressRequest& request) = 0;
+  // The student answered: a window that is open shows the new answers soon.
+  virtual void Answered() {}
 };
 
 }  // namespace lintra::coach

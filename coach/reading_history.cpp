@@ -2,9 +2,10 @@
 
 namespace lintra::coach {
 
-std::unique_ptr<practice::ReadingModel> ReadingFromJournal(const journal::JournalReader& journal, theory::KeyId key) {
+std::unique_ptr<practice::ReadingModel> ReadingFromJournal(const journal::JournalReader& journal, theory::KeyId key,
+                                                           practice::StaffKind staff) {
   auto model = std::make_unique<practice::ReadingModel>();
-  for (const practice::FirstTry& answer : journal.FirstTries(key)) model->Observe(answer);
+  for (const practice::FirstTry& answer : journal.FirstTries(key, staff)) model->Observe(answer);
   return model;
 }
 

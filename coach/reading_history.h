@@ -10,7 +10,8 @@
 
 namespace lintra::coach {
 
-// Every first try in `key`, in the order answered: recall fades between them by the clock.
-std::unique_ptr<practice::ReadingModel> ReadingFromJournal(const journal::JournalReader& journal, theory::KeyId key);
+// Every first try in `key` on `staff`, in the order answered: recall fades between them by the clock.
+std::unique_ptr<practice::ReadingModel> ReadingFromJournal(const journal::JournalReader& journal, theory::KeyId key,
+                                                           practice::StaffKind staff = practice::StaffKind::Grand);
 
 }  // namespace lintra::coach

@@ -34,10 +34,11 @@ void StatusLine::Answered(const practice::JudgedAnswer& answer) {
   auto& model = window_.Model();
   std::string text = Seconds(answer.responseMs);
   if (!answer.correct) {
-    const auto diagnosis = practice::Diagnose(answer.key, answer.questionSlot, answer.answerMidi);
+    const auto diagnosis = practice::Diagnose(answer.key, answer.questionSlot, answer.answerMidi, answer.clefRange);
     const practice::NoteNaming naming{.syllables = model.M(menu::Syllables).checked,
                                       .middleCIsC4 = model.M(menu::MiddleCIsC4).checked};
-    text += ". " + practice::DescribeMistake(answer.key, answer.questionSlot, diagnosis, naming) + ".";
+    text +=
+        ". " + practice::DescribeMistake(answer.key, answer.questionSlot, diagnosis, naming, answer.clefRange) + ".";
   }
   model.SetText(model.C(control::StatusLine), std::move(text));
 }

@@ -29,6 +29,9 @@ class Window {
   virtual void UseInstrument(int program) = 0;
   // Runs a command as the window runs its handlers: an error ends it and is shown.
   virtual void Guard(const std::function<void()>& command) = 0;
+  // The staff is cleared and a new question asked, as after a key command: what was chosen
+  // changes the question at once. Nothing in the reverse exercise, which asks nothing.
+  virtual void AskAnew() = 0;
 };
 
 }  // namespace lintra::coach

@@ -6,8 +6,8 @@ namespace lintra::journal {
 
 const char* const kInsertAnswerSql =
     "INSERT INTO answers(time_ms, session, exercise, scale, key_name, clef_range, slot, midi, staff, place,"
-    " answer_name, answer_midi, source, correct, attempt, response_ms, mistake)"
-    " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17)";
+    " answer_name, answer_midi, source, correct, attempt, response_ms, mistake, line_note)"
+    " VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18)";
 
 const char* const kSelectAnswerSql =
     "SELECT a.time_ms, s.external, a.exercise, a.scale, k.text, a.clef_range, a.slot, a.midi, a.staff, a.place,"
@@ -33,7 +33,8 @@ void BindAnswer(Statement& insert, const AnswerRecord& r, std::int64_t session, 
       .bind(14, std::int64_t{r.correct ? 1 : 0})
       .bind(15, static_cast<std::int64_t>(r.attempt))
       .bind(16, r.responseMs)
-      .bind(17, static_cast<std::int64_t>(r.mistake));
+      .bind(17, static_cast<std::int64_t>(r.mistake))
+      .bind(18, static_cast<std::int64_t>(r.lineNote));
 }
 
 // The columns hold the enumerators' positions; reordering an enum would change what old files mean.

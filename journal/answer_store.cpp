@@ -10,7 +10,10 @@
 namespace lintra::journal {
 
 AnswerStore::AnswerStore(AnswerStore&& other) noexcept
-    : db_(std::exchange(other.db_, nullptr)), names_(std::move(other.names_)), sessions_(std::move(other.sessions_)) {}
+    : db_(std::exchange(other.db_, nullptr)),
+      names_(std::move(other.names_)),
+      sessions_(std::move(other.sessions_)),
+      weakNotes_(std::move(other.weakNotes_)) {}
 
 AnswerStore& AnswerStore::operator=(AnswerStore&& other) noexcept {
   if (this != &other) {
@@ -18,6 +21,7 @@ AnswerStore& AnswerStore::operator=(AnswerStore&& other) noexcept {
     db_ = std::exchange(other.db_, nullptr);
     names_ = std::move(other.names_);
     sessions_ = std::move(other.sessions_);
+    weakNotes_ = std::move(other.weakNotes_);
   }
   return *this;
 }
@@ -27,6 +31,7 @@ void AnswerStore::Close() {
   db_ = nullptr;
   names_.clear();
   sessions_.clear();
+  weakNotes_.clear();
 }
 
 std::int64_t AnswerStore::NameId(const std::string& text, int* rc) {
@@ -51,12 +56,24 @@ std::int64_t AnswerStore::SessionId(const AnswerRecord& record, int* rc) {
   }
   if (*rc != SQLITE_DONE) return 0;
   Statement insert(db_,
-                   "INSERT INTO sessions(external, started_ms, first_answer)"
-                   " VALUES(?1, ?2, (SELECT coalesce(max(id), 0) + 1 FROM answers))");
-  *rc = insert.bind(1, record.sessionId).bind(2, record.wallTimeUtcMs).step();
+                   "INSERT INTO sessions(external, started_ms, first_answer, utc_offset)"
+                   " VALUES(?1, ?2, (SELECT coalesce(max(id), 0) + 1 FROM answers), ?3)");
+  *rc = insert.bind(1, record.sessionId)
+            .bind(2, record.wallTimeUtcMs)
+            .bind(3, std::int64_t{record.utcOffsetMinutes})
+            .step();
   if (*rc != SQLITE_DONE) return 0;
   *rc = SQLITE_OK;
   return sessions_[record.sessionId] = sqlite3_last_insert_rowid(db_);
+}
+
+int AnswerStore::MarkWeakNotes(std::int64_t session) {
+  if (weakNotes_.contains(session)) return SQLITE_OK;
+  Statement mark(db_, "UPDATE sessions SET weak_notes = 1 WHERE id = ?1");
+  const int rc = mark.bind(1, session).step();
+  if (rc != SQLITE_DONE) return rc;
+  weakNotes_.insert(session);
+  return SQLITE_OK;
 }
 
 int AnswerStore::Write(std::span<const AnswerRecord> records) {
@@ -69,6 +86,7 @@ int AnswerStore::Write(std::span<const AnswerRecord> records) {
     for (const AnswerRecord& record : records) {
       if (rc != SQLITE_OK) break;
       const std::int64_t session = SessionId(record, &rc);
+      if (rc == SQLITE_OK && record.weakNotes) rc = MarkWeakNotes(session);
       const std::int64_t key = rc == SQLITE_OK ? NameId(std::string(theory::Code(record.key)), &rc) : 0;
       const std::int64_t answer = rc == SQLITE_OK ? NameId(record.answerKey, &rc) : 0;
       if (rc != SQLITE_OK) break;
@@ -84,6 +102,7 @@ int AnswerStore::Write(std::span<const AnswerRecord> records) {
     // Rows given out inside the rolled-back transaction do not exist.
     names_.clear();
     sessions_.clear();
+    weakNotes_.clear();
   }
   return rc;
 }

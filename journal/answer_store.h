@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <span>
 #include <string>
 
@@ -31,10 +32,12 @@ class AnswerStore {
  private:
   std::int64_t NameId(const std::string& text, int* rc);
   std::int64_t SessionId(const AnswerRecord& record, int* rc);
+  int MarkWeakNotes(std::int64_t session);
 
   sqlite3* db_ = nullptr;
   std::map<std::string, std::int64_t> names_;
   std::map<std::int64_t, std::int64_t> sessions_;
+  std::set<std::int64_t> weakNotes_;  // sessions known to be marked
 };
 
 }  // namespace lintra::journal

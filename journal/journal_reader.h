@@ -39,6 +39,7 @@ struct TrendPoint {
   int firstTries = 0;
   int firstTriesRight = 0;
   std::int64_t medianResponseMs = 0;  // over the first tries
+  bool weakNotes = false;             // a session that practised weak notes
 };
 
 struct MistakeSummary {
@@ -85,17 +86,23 @@ class JournalReader {
     return read();
   }
 
-  // Each note's last `perNote` first tries at reading it in `key`, newest first, notes in slot order.
-  std::vector<NoteHistory> LastFirstTries(theory::KeyId key, int perNote = 10) const;
-  // Every first try at reading a note in `key`, in the order they were answered (by time, then as
-  // written). Rows whose note lies outside the table (a file another program damaged) are left out.
-  std::vector<practice::FirstTry> FirstTries(theory::KeyId key) const;
+  // Each note's last `perNote` first tries at reading it in `key` on `staff`, newest first, notes in
+  // slot order.
+  std::vector<NoteHistory> LastFirstTries(theory::KeyId key, practice::StaffKind staff = practice::StaffKind::Grand,
+                                          int perNote = 10) const;
+  // Every first try at reading a note in `key` on `staff`, in the order they were answered (by time,
+  // then as written). Rows whose note lies outside the table (a file another program damaged) are
+  // left out.
+  std::vector<practice::FirstTry> FirstTries(theory::KeyId key,
+                                             practice::StaffKind staff = practice::StaffKind::Grand) const;
 
   // First tries per local day, the last `days` days up to `nowUtcMs`, oldest first; local days are
-  // `utcOffsetMinutes` from UTC.
-  std::vector<TrendPoint> DailyTrend(std::int64_t nowUtcMs, int days, int utcOffsetMinutes) const;
-  // First tries per session, the last `sessions` sessions, oldest first.
-  std::vector<TrendPoint> SessionTrend(int sessions = 20) const;
+  // `utcOffsetMinutes` from UTC. In every key, or in `key` alone.
+  std::vector<TrendPoint> DailyTrend(std::int64_t nowUtcMs, int days, int utcOffsetMinutes,
+                                     std::optional<theory::KeyId> key = std::nullopt) const;
+  // First tries per session, the last `sessions` sessions, oldest first. In every key, or the last
+  // sessions that practised `key` and their first tries in it.
+  std::vector<TrendPoint> SessionTrend(int sessions = 20, std::optional<theory::KeyId> key = std::nullopt) const;
   // Wrong answers of the last `days` days by kind, most frequent first.
   std::vector<MistakeSummary> RecentMistakes(std::int64_t nowUtcMs, int days = 7) const;
 
@@ -132,6 +139,8 @@ class JournalReader {
   explicit JournalReader(sqlite3* borrowed) : db_(borrowed) {}
   void Begin() const;
   void End() const;
+  // The row of `key` in `names`, or nothing when no answer was ever given in it.
+  std::optional<std::int64_t> KeyRow(theory::KeyId key) const;
 
   sqlite3* db_ = nullptr;
   bool owned_ = false;

@@ -48,9 +48,12 @@ struct Tally {
 
 }  // namespace
 
-std::vector<TrendPoint> JournalReader::DailyTrend(std::int64_t nowUtcMs, int days, int utcOffsetMinutes) const {
+std::vector<TrendPoint> JournalReader::DailyTrend(std::int64_t nowUtcMs, int days, int utcOffsetMinutes,
+                                                  std::optional<theory::KeyId> key) const {
   std::vector<TrendPoint> points;
   if (db_ == nullptr) return points;
+  const auto keyRow = key ? KeyRow(*key) : std::nullopt;
+  if (key && !keyRow) return points;
   sqlite3* db = db_;
   const std::int64_t offsetMs = std::int64_t{utcOffsetMinutes} * 60 * 1000;
   auto dayOf = [&](std::int64_t t) {
@@ -59,10 +62,13 @@ std::vector<TrendPoint> JournalReader::DailyTrend(std::int64_t nowUtcMs, int day
   };
   const std::int64_t firstDay = dayOf(nowUtcMs) - (days - 1);
   const std::int64_t boundaryMs = firstDay * kDayMs - offsetMs;
+  // "+key_name": the run of row ids is the way in, not the index of notes.
   Statement scan(db,
                  "SELECT time_ms, correct, response_ms FROM answers"
-                 " WHERE id >= ?1 AND attempt = 1 AND time_ms >= ?2 AND time_ms <= ?3");
+                 " WHERE id >= ?1 AND attempt = 1 AND time_ms >= ?2 AND time_ms <= ?3"
+                 " AND (?4 IS NULL OR +key_name = ?4)");
   scan.bind(1, FirstAnswerSince(db, boundaryMs)).bind(2, boundaryMs).bind(3, nowUtcMs);
+  if (keyRow) scan.bind(4, *keyRow);
   std::map<std::int64_t, Tally> byDay;
   while (scan.step() == SQLITE_ROW) {
     const std::int64_t t = scan.integer(0);
@@ -72,29 +78,74 @@ std::vector<TrendPoint> JournalReader::DailyTrend(std::int64_t nowUtcMs, int day
   return points;
 }
 
-std::vector<TrendPoint> JournalReader::SessionTrend(int sessions) const {
+namespace {
+
+struct SessionTally {
+  std::int64_t external = 0;  // the caller's id
+  bool weakNotes = false;
+  Tally tally;
+};
+
+// The sessions' ids as the caller knows them and their marks.
+void ReadSessions(sqlite3* db, std::map<std::int64_t, SessionTally>& sessions) {
+  Statement read(db, "SELECT external, weak_notes FROM sessions WHERE id = ?1");
+  for (auto& [id, session] : sessions) {
+    read.reset();
+    if (read.bind(1, id).step() != SQLITE_ROW) continue;
+    session.external = read.integer(0);
+    session.weakNotes = read.integer(1) != 0;
+  }
+}
+
+std::vector<TrendPoint> Points(std::map<std::int64_t, SessionTally>& sessions) {
   std::vector<TrendPoint> points;
-  if (db_ == nullptr) return points;
+  for (auto& [id, session] : sessions) {
+    if (session.tally.times.empty()) continue;
+    points.push_back(session.tally.Point(session.external));
+    points.back().weakNotes = session.weakNotes;
+  }
+  return points;
+}
+
+}  // namespace
+
+std::vector<TrendPoint> JournalReader::SessionTrend(int sessions, std::optional<theory::KeyId> key) const {
+  if (db_ == nullptr) return {};
+  const auto keyRow = key ? KeyRow(*key) : std::nullopt;
+  if (key && !keyRow) return {};
   sqlite3* db = db_;
-  Statement recent(db, "SELECT id, external, first_answer FROM sessions ORDER BY id DESC LIMIT ?1");
+  std::map<std::int64_t, SessionTally> byId;  // the journal's id: the figures
+  if (keyRow) {
+    // Newest first, until a session beyond the last `sessions` one comes: a key practised lately is
+    // found at once, without the index of notes and a sort of every answer in the key.
+    Statement scan(db,
+                   "SELECT session, time_ms, correct, response_ms FROM answers"
+                   " WHERE +key_name = ?1 AND attempt = 1 ORDER BY id DESC");
+    scan.bind(1, *keyRow);
+    while (scan.step() == SQLITE_ROW) {
+      const std::int64_t session = scan.integer(0);
+      if (!byId.contains(session) && byId.size() == static_cast<std::size_t>(std::max(sessions, 0))) break;
+      byId[session].tally.Add(scan.integer(1), scan.integer(2) != 0, scan.integer(3));
+    }
+    ReadSessions(db, byId);
+    return Points(byId);
+  }
+  Statement recent(db, "SELECT id, first_answer FROM sessions ORDER BY id DESC LIMIT ?1");
   recent.bind(1, std::int64_t{sessions});
-  std::map<std::int64_t, std::pair<std::int64_t, Tally>> byId;  // the journal's id: the caller's, the figures
   std::int64_t from = -1;
   while (recent.step() == SQLITE_ROW) {
-    byId[recent.integer(0)].first = recent.integer(1);
-    from = from < 0 ? recent.integer(2) : std::min(from, recent.integer(2));
+    byId[recent.integer(0)];
+    from = from < 0 ? recent.integer(1) : std::min(from, recent.integer(1));
   }
-  if (byId.empty()) return points;
+  if (byId.empty()) return {};
   Statement scan(db, "SELECT session, time_ms, correct, response_ms FROM answers WHERE id >= ?1 AND attempt = 1");
   scan.bind(1, from);
   while (scan.step() == SQLITE_ROW) {
     auto it = byId.find(scan.integer(0));
-    if (it != byId.end()) it->second.second.Add(scan.integer(1), scan.integer(2) != 0, scan.integer(3));
+    if (it != byId.end()) it->second.tally.Add(scan.integer(1), scan.integer(2) != 0, scan.integer(3));
   }
-  for (auto& [id, entry] : byId) {
-    if (!entry.second.times.empty()) points.push_back(entry.second.Point(entry.first));
-  }
-  return points;
+  ReadSessions(db, byId);
+  return Points(byId);
 }
 
 std::vector<MistakeSummary> JournalReader::RecentMistakes(std::int64_t nowUtcMs, int days) const {

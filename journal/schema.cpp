@@ -67,10 +67,25 @@ int KeysByIdentity(sqlite3* db) {
   return SQLITE_OK;
 }
 
+// Version 3: a session remembers the student's offset from UTC when it began, so that its local day
+// can be told after a journey or a change of daylight-saving time (older sessions have none), and
+// whether it practised weak notes, for the trends.
+int SessionsKnowTheirDay(sqlite3* db) {
+  return Execute(db,
+                 "ALTER TABLE sessions ADD COLUMN utc_offset INTEGER;"
+                 "ALTER TABLE sessions ADD COLUMN weak_notes INTEGER NOT NULL DEFAULT 0;");
+}
+
+// Version 4: each answer to a note of a line read in a row keeps the note's place in the line
+// (from 1); the answers of earlier versions were all single questions (0).
+int LinePlaces(sqlite3* db) {
+  return Execute(db, "ALTER TABLE answers ADD COLUMN line_note INTEGER NOT NULL DEFAULT 0");
+}
+
 }  // namespace
 
 const std::vector<MigrationStep>& MigrationSteps() {
-  static const std::vector<MigrationStep> steps{CreateVersion1, KeysByIdentity};
+  static const std::vector<MigrationStep> steps{CreateVersion1, KeysByIdentity, SessionsKnowTheirDay, LinePlaces};
   return steps;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "notation/music_glyphs.h"
 #include "notation/signature_layout.h"
@@ -80,16 +81,42 @@ std::vector<int> LineHeadXs(std::size_t count, std::string_view signatureKind, s
   return xs;
 }
 
+namespace {
+
+// Draws in the music font without clearing, as the staff painter left its style.
+class Ink {
+ public:
+  Ink(Canvas& canvas, TextStyle style) : canvas_(canvas), style_(std::move(style)) { style_.opaque = false; }
+  void operator()(int x, int y, std::string_view text, TextColour colour) {
+    style_.colour = colour;
+    canvas_.DrawText(x, y, text, style_);
+  }
+
+ private:
+  Canvas& canvas_;
+  TextStyle style_;
+};
+
+// A note's accidental, ledger lines and head; a ledger line is cut short where `next` comes close.
+void DrawPlaced(Ink& draw, const StaffLayout& layout, const Placed& note, TextColour colour, const Placed& next) {
+  if (!note.note->accidental.empty()) draw(note.x - kAccidentalBeforeHead, note.y, note.note->accidental, colour);
+  for (const int ledgerY : layout.LedgerLineYs(note.y)) {
+    const bool left = Shows(note.note->accidental) && std::abs(note.y - ledgerY) <= kAccidentalReach;
+    const bool right = Crowded(layout, note, ledgerY, next);
+    const std::string_view ledger = left ? (right ? glyph::kLedgerCutBoth : glyph::kLedgerCutLeft)
+                                         : (right ? glyph::kLedgerCutRight : glyph::kLedgerLine);
+    draw(note.x - kLedgerBeforeHead, ledgerY, ledger, TextColour::Black);
+  }
+  draw(note.x, note.y, glyph::kNoteHead, colour);
+}
+
+}  // namespace
+
 void DrawLine(Canvas& canvas, const StaffLayout& layout, std::string_view signatureKind, std::int8_t signatureCount,
               std::span<const LineNote> notes) {
   StaffPainter staff(canvas);
   staff.DrawStaff(layout, signatureKind, signatureCount);
-  TextStyle style = staff.Style();
-  style.opaque = false;
-  const auto draw = [&](int x, int y, std::string_view text, TextColour colour) {
-    style.colour = colour;
-    canvas.DrawText(x, y, text, style);
-  };
+  Ink draw(canvas, staff.Style());
 
   const std::vector<int> xs = LineHeadXs(notes.size(), signatureKind, signatureCount);
   const auto placed = [&](std::size_t i) {
@@ -98,18 +125,15 @@ void DrawLine(Canvas& canvas, const StaffLayout& layout, std::string_view signat
   for (std::size_t i = 0; i < notes.size(); ++i) {
     const Placed note = placed(i);
     const TextColour colour = InkOf(note.note->state);
-    if (!note.note->accidental.empty()) draw(note.x - kAccidentalBeforeHead, note.y, note.note->accidental, colour);
-    for (const int ledgerY : layout.LedgerLineYs(note.y)) {
-      const bool left = Shows(note.note->accidental) && std::abs(note.y - ledgerY) <= kAccidentalReach;
-      const bool right = Crowded(layout, note, ledgerY, placed(i + 1));
-      const std::string_view ledger = left ? (right ? glyph::kLedgerCutBoth : glyph::kLedgerCutLeft)
-                                           : (right ? glyph::kLedgerCutRight : glyph::kLedgerLine);
-      draw(note.x - kLedgerBeforeHead, ledgerY, ledger, TextColour::Black);
-    }
-    draw(note.x, note.y, glyph::kNoteHead, colour);
+    DrawPlaced(draw, layout, note, colour, placed(i + 1));
     if (note.note->state == NoteState::Reading) draw(note.x, layout.MarkY(), glyph::kReadingMark, colour);
     if (note.note->state == NoteState::Wrong) draw(note.x, layout.MarkY(), glyph::kWrongMark, colour);
   }
+}
+
+void DrawNoteAt(Canvas& canvas, const StaffLayout& layout, int headX, const LineNote& note, TextStyle style) {
+  Ink draw(canvas, std::move(style));
+  DrawPlaced(draw, layout, {&note, headX, layout.NoteY(note.slot)}, TextColour::Black, {nullptr, 0, 0});
 }
 
 }  // namespace lintra::notation

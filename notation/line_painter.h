@@ -37,4 +37,9 @@ std::vector<int> LineHeadXs(std::size_t count, std::string_view signatureKind, s
 void DrawLine(Canvas& canvas, const StaffLayout& layout, std::string_view signatureKind, std::int8_t signatureCount,
               std::span<const LineNote> notes);
 
+// One note standing apart, its head at `headX`, with its accidental and whole ledger lines, in the
+// font of `style` and its ink (the note's state plays no part): the mastery map's notes on a
+// C clef's staff.
+void DrawNoteAt(Canvas& canvas, const StaffLayout& layout, int headX, const LineNote& note, TextStyle style);
+
 }  // namespace lintra::notation

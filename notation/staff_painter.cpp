@@ -97,11 +97,17 @@ void StaffPainter::DrawStaff(const StaffLayout& layout, std::string_view signatu
   }
 }
 
-void StaffPainter::DrawStaves(int x) {
+void StaffPainter::DrawStaves(int x) { DrawStaves(StaffLayout::Grand(), x); }
+
+void StaffPainter::DrawStaves(const StaffLayout& layout, int x) {
   style_.pointSize = kMusicFontPoints;
   style_.fontName = std::string(kMusicFontName);
   style_.opaque = false;
   style_.colour = TextColour::Black;
+  if (layout.SingleClef()) {
+    Draw(x, kSingleStaffY, kStaff);
+    return;
+  }
   Draw(x, kTrebleStaffY, kStaff);
   Draw(x, kBassStaffY, kStaff);
 }

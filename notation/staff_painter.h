@@ -34,6 +34,8 @@ class StaffPainter {
   // Draws the lines of both staves, without clefs and without clearing, from `x` on: a longer
   // staff is DrawStaff followed by DrawStaves at each multiple of the lines' width.
   void DrawStaves(int x);
+  // The same for the staff of `layout`: its one staff, or both of the grand staff.
+  void DrawStaves(const StaffLayout& layout, int x);
 
   // Draws accidental, ledger line and note at the cursor `noteX` and advances it by 22.
   // An empty accidental draws nothing; " " is drawn and shows nothing.

@@ -67,6 +67,7 @@ AnswerRecord MakeAnswerRecord(const JudgedAnswer& answer, std::int64_t sessionId
   record.correct = answer.correct;
   record.attempt = answer.attempt;
   record.responseMs = answer.responseMs;
+  record.lineNote = answer.lineNote;
   record.mistake = answer.correct ? MistakeKind::None
                                   : Diagnose(answer.key, answer.questionSlot, answer.answerMidi, answer.clefRange).kind;
   return record;

@@ -32,6 +32,7 @@ struct JudgedAnswer {
   bool correct = false;
   int attempt = 1;              // 1 = first try at this question
   std::int64_t responseMs = 0;  // from the question's presentation to the answer
+  int lineNote = 0;             // the note's place in a line read in a row, from 1; 0 for a single question
 };
 
 struct AnswerRecord {
@@ -55,6 +56,12 @@ struct AnswerRecord {
   int attempt = 1;
   std::int64_t responseMs = 0;
   MistakeKind mistake = MistakeKind::None;
+  // What the session learns from its answers: the student's local time when it began (minutes
+  // ahead of UTC), and that it practised weak notes (an answer asked while "Practise Weak Notes"
+  // was on).
+  int utcOffsetMinutes = 0;
+  bool weakNotes = false;
+  int lineNote = 0;  // as JudgedAnswer's
 };
 
 // The record of `answer` in practice session `sessionId` (one run of the program), with what follows

@@ -5,9 +5,11 @@
 // and figures. Every question about a note is asked at a time, since recall fades with the clock.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "practice/first_try.h"
 #include "practice/mastery.h"
@@ -38,6 +40,10 @@ class ReadingModel {
                                   std::int64_t nowUtcMs) const;
 
   const RecallModel& Recall() const { return pick_.Recall(); }
+  // As WeakNotePick::Weights: for drawing a line rich in the notes the student is weak on, at `nowUtcMs`.
+  std::vector<std::uint32_t> Weights(std::span<const theory::NoteSlot> candidates, std::int64_t nowUtcMs) {
+    return pick_.Weights(candidates, nowUtcMs);
+  }
 
  private:
   WeakNotePick pick_;

@@ -11,7 +11,8 @@
 namespace lintra::ui {
 
 // Keeps the text of every box and of every question. Confirmations are answered with `confirm`,
-// a file question with `savePath` (cancelled while it is unset), prompts are cancelled.
+// a file question with `savePath` and a list with `choose` (each cancelled while unset), prompts are
+// cancelled.
 class RecordingDialogs : public Dialogs {
  public:
   void Message(const std::string& text) override {
@@ -22,8 +23,9 @@ class RecordingDialogs : public Dialogs {
     boxes.push_back(text);
     Open();
   }
-  bool Confirm(const std::string& text) override {
+  bool Confirm(const std::string& text, DefaultAnswer preferred) override {
     questions.push_back(text);
+    defaults.push_back(preferred);
     Open();
     return confirm;
   }
@@ -40,13 +42,26 @@ class RecordingDialogs : public Dialogs {
     return true;
   }
 
+  bool ChooseItem(const std::string&, const std::string& prompt, const std::vector<std::string>& items,
+                  std::size_t& chosen) override {
+    questions.push_back(prompt);
+    Open();
+    offered = items;
+    if (!choose) return false;
+    chosen = *choose;
+    return true;
+  }
+
   // What happens while a box is open, as in a box's own event loop: time passing, ticks falling due.
   std::function<void()> whileOpen;
 
   std::vector<std::string> boxes;
   std::vector<std::string> questions;
+  std::vector<DefaultAnswer> defaults;  // of each confirmation, in order
   bool confirm = false;
   std::optional<std::string> savePath;
+  std::optional<std::size_t> choose;  // the item a list question is answered with; unset: cancelled
+  std::vector<std::string> offered;   // the items of the last list question
 
  private:
   void Open() {

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Play scale-steps of C Major</source>
+        <translation>Spiele die Tonleiterstufen von C-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Major</source>
+        <translation>Spiele die Tonleiterstufen von G-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Major</source>
+        <translation>Spiele die Tonleiterstufen von D-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Major</source>
+        <translation>Spiele die Tonleiterstufen von A-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Major</source>
+        <translation>Spiele die Tonleiterstufen von E-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Major</source>
+        <translation>Spiele die Tonleiterstufen von H-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Major</source>
+        <translation>Spiele die Tonleiterstufen von Fis-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Major</source>
+        <translation>Spiele die Tonleiterstufen von F-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Major</source>
+        <translation>Spiele die Tonleiterstufen von B-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Major</source>
+        <translation>Spiele die Tonleiterstufen von Es-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Ab Major</source>
+        <translation>Spiele die Tonleiterstufen von As-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Db Major</source>
+        <translation>Spiele die Tonleiterstufen von Des-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Gb Major</source>
+        <translation>Spiele die Tonleiterstufen von Ges-Dur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von a-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von e-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von h-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von fis-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C# Harmonic Minor-</source>
+        <translation>Spiele die Tonleiterstufen von cis-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von d-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von g-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von c-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von f-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von b-Moll harmonisch</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Harmonic Minor</source>
+        <translation>Spiele die Tonleiterstufen von es-Moll harmonisch</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Qor Lintra Trainer</source>
@@ -26,6 +125,38 @@
     <message>
         <source>Outputs:</source>
         <translation>Ausgänge:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>That is correct: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>Try again!</source>
+        <translation>Noch einmal!</translation>
+    </message>
+    <message>
+        <source>Play notes from the Chromatic Scale</source>
+        <translation>Spiele Töne der chromatischen Tonleiter</translation>
+    </message>
+    <message>
+        <source>Click keyboard to see notation.</source>
+        <translation>Klicken Sie auf die Tastatur, um die Note im Notensystem zu sehen.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Gespielt: %1</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Aufstieg</translation>
+    </message>
+    <message>
+        <source>New Scale</source>
+        <translation>Neue Tonleiter</translation>
     </message>
 </context>
 <context>
@@ -330,6 +461,70 @@
         <source>Listen While Notes Sound (Headphones)</source>
         <translation>Zuhören, während Töne klingen (Kopfhörer)</translation>
     </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Read a Line</source>
+        <translation>Eine Zeile lesen</translation>
+    </message>
+    <message>
+        <source>Line Length</source>
+        <translation>Länge der Zeile</translation>
+    </message>
+    <message>
+        <source>4 Notes</source>
+        <translation>4 Noten</translation>
+    </message>
+    <message>
+        <source>6 Notes</source>
+        <translation>6 Noten</translation>
+    </message>
+    <message>
+        <source>8 Notes</source>
+        <translation>8 Noten</translation>
+    </message>
+    <message>
+        <source>Largest Leap</source>
+        <translation>Größter Sprung</translation>
+    </message>
+    <message>
+        <source>A Third</source>
+        <translation>Eine Terz</translation>
+    </message>
+    <message>
+        <source>A Fifth</source>
+        <translation>Eine Quinte</translation>
+    </message>
+    <message>
+        <source>An Octave</source>
+        <translation>Eine Oktave</translation>
+    </message>
+    <message>
+        <source>Alto Clef</source>
+        <translation>Altschlüssel</translation>
+    </message>
+    <message>
+        <source>Tenor Clef</source>
+        <translation>Tenorschlüssel</translation>
+    </message>
+    <message>
+        <source>Choose Range...</source>
+        <translation>Tonumfang wählen...</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Sprache...</translation>
+    </message>
+    <message>
+        <source>Letters?</source>
+        <translation>Buchstaben?</translation>
+    </message>
+    <message>
+        <source>Note Names Off?</source>
+        <translation>Notennamen aus?</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -352,6 +547,96 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>Die Auswahl gilt, bis das Programm beendet wird.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>Die Sprache des Desktops</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>Das Programm spricht:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>Die gewählte Sprache gilt ab dem nächsten Start des Programms.</translation>
+    </message>
+    <message>
+        <source>Thank you for practising with Lintra. The maker&apos;s web site offers more training programs for musicians.</source>
+        <translation>Danke, dass Sie mit Lintra geübt haben. Die Website des Herstellers bietet weitere Übungsprogramme für Musiker.</translation>
+    </message>
+    <message>
+        <source>Lintra Trainer, version 3.1 (2026).
+A trainer for reading music notation.
+
+This software is provided as is, without warranties of any kind. The seller&apos;s liability is limited to the replacement of the software or the refund of its price.
+
+Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project (SIL Open Font License 1.1).</source>
+        <translation>Lintra Trainer, Version 3.1 (2026).
+Ein Trainer zum Notenlesen.
+
+Diese Software wird ohne Mängelgewähr und ohne jede Garantie bereitgestellt. Die Haftung des Verkäufers ist auf den Ersatz der Software oder die Erstattung ihres Preises beschränkt.
+
+Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler des LilyPond-Projekts (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The help page could not be opened. It is the file &quot;%1&quot;; open it in a web browser to read it.</source>
+        <translation>Die Hilfeseite konnte nicht geöffnet werden. Es ist die Datei „%1“; öffnen Sie sie in einem Webbrowser, um sie zu lesen.</translation>
+    </message>
+    <message>
+        <source>The answer is: %1</source>
+        <translation>Die Antwort ist: %1</translation>
+    </message>
+    <message>
+        <source>Keyboard out of range.</source>
+        <translation>Ton außerhalb des Tastaturumfangs.</translation>
+    </message>
+    <message>
+        <source>%1 : Correct answers?</source>
+        <translation>%1 : Richtige Antworten?</translation>
+    </message>
+    <message>
+        <source>How many correct answers?</source>
+        <translation>Wie viele richtige Antworten?</translation>
+    </message>
+    <message>
+        <source>%1 : Score?</source>
+        <translation>%1 : Punktzahl?</translation>
+    </message>
+    <message>
+        <source>What percent correct answers?</source>
+        <translation>Wie viel Prozent richtige Antworten?</translation>
+    </message>
+    <message>
+        <source>Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a clef or Grand Staff, then set AutoAdvance On.</source>
+        <translation>Töne der chromatischen Tonleiter im Klaviersystem sind die höchste Stufe. Wählen Sie eine Dur- oder Molltonart, einen Notenschlüssel oder das Klaviersystem und schalten Sie dann den automatischen Aufstieg ein.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoAdvance Feature.</source>
+        <translation>Klicken Sie im Menü „Modus“ auf „Noten sehen/Tasten spielen“, um den automatischen Aufstieg zu nutzen.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoModulate Feature.</source>
+        <translation>Klicken Sie im Menü „Modus“ auf „Noten sehen/Tasten spielen“, um das automatische Modulieren zu nutzen.</translation>
+    </message>
+    <message>
+        <source>There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then set AutoModulate On</source>
+        <translation>Die chromatische Tonleiter hat kein tonales Zentrum. Wählen Sie eine Dur- oder Molltonart und einen Notenschlüssel und schalten Sie dann das automatische Modulieren ein.</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score of more than %2%. Advance to next level?</source>
+        <translation>Glückwunsch! Sie haben %1 oder mehr richtige Antworten mit mehr als %2 % Treffern. Zur nächsten Stufe aufsteigen?</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
+        <translation>Glückwunsch! Sie haben %1 oder mehr richtige Antworten mit mehr als %2 % Treffern. Tonleiter und Tonart wechseln?</translation>
     </message>
     <message>
         <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
@@ -396,6 +681,102 @@
     <message>
         <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
         <translation>Noch nicht im Übungsprotokoll gespeicherte Antworten: %1. Sie werden hier angezeigt, und der Trainer versucht weiter, sie zu speichern.</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
+        <translation>Keine Note dieser Tonart und dieses Schlüssels liegt zwischen %1 und %2, dem gewählten Tonumfang; deshalb werden alle ihre Noten abgefragt, bis Sie einen anderen Tonumfang wählen.</translation>
+    </message>
+    <message>
+        <source>Choose Range</source>
+        <translation>Tonumfang wählen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of the keyboard. Type a letter, then # or b for a sharp or a flat, then the octave: a note from %2 to %3.</source>
+        <translation>„%1“ ist keine Taste der Klaviatur. Geben Sie einen Buchstaben ein, dann # oder b für ein Kreuz oder ein B, dann die Oktave: eine Note von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>The lowest note asked, from %1 to %2:</source>
+        <translation>Die tiefste abgefragte Note, von %1 bis %2:</translation>
+    </message>
+    <message>
+        <source>The highest note asked, from %1 to %2:</source>
+        <translation>Die höchste abgefragte Note, von %1 bis %2:</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
+        <translation>Keine Note dieser Tonart und dieses Schlüssels liegt zwischen %1 und %2. Der Tonumfang bleibt von %3 bis %4.</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>im Lernen</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>sicher</translation>
+    </message>
+    <message>
+        <source>No note of this pool has been asked in this key yet.</source>
+        <translation>In dieser Tonart wurde noch keine Note dieser Auswahl abgefragt.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 notes fluent, %3 learning, %4 new.</source>
+        <translation>%1 von %2 Noten sicher, %3 im Lernen, %4 neu.</translation>
+    </message>
+    <message>
+        <source>Weakest: %1.</source>
+        <translation>Am unsichersten: %1.</translation>
+    </message>
+    <message>
+        <source>No answers in this key in the last %1 days.</source>
+        <translation>Keine Antworten in dieser Tonart in den letzten %1 Tagen.</translation>
+    </message>
+    <message>
+        <source>No session has practised this key yet.</source>
+        <translation>Noch keine Übungseinheit hat diese Tonart geübt.</translation>
+    </message>
+    <message>
+        <source>One day of practice: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Ein Übungstag: %1 % beim ersten Versuch richtig, Antwortzeit (Median) %2 s.</translation>
+    </message>
+    <message>
+        <source>One session: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Eine Übungseinheit: %1 % beim ersten Versuch richtig, Antwortzeit (Median) %2 s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n days of practice: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Über %n Übungstag: beim ersten Versuch richtig von %1 % auf %2 %, Antwortzeit (Median) von %3 s auf %4 s.</numerusform>
+            <numerusform>Über %n Übungstage: beim ersten Versuch richtig von %1 % auf %2 %, Antwortzeit (Median) von %3 s auf %4 s.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over the last %n sessions: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>In der letzten Übungseinheit (%n): beim ersten Versuch richtig von %1 % auf %2 %, Antwortzeit (Median) von %3 s auf %4 s.</numerusform>
+            <numerusform>In den letzten %n Übungseinheiten: beim ersten Versuch richtig von %1 % auf %2 %, Antwortzeit (Median) von %3 s auf %4 s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It practised weak notes.</source>
+        <translation>Sie übte unsichere Noten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them practised weak notes.</source>
+        <translation>
+            <numerusform>%n davon übte unsichere Noten.</numerusform>
+            <numerusform>%n davon übten unsichere Noten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -632,14 +1013,52 @@
     </message>
 </context>
 <context>
+    <name>lintra::progress::MapLegend</name>
+    <message>
+        <source>new: fewer than %1 tries</source>
+        <translation>neu: weniger als %1 Versuche</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>im Lernen</translation>
+    </message>
+    <message>
+        <source>fluent: more likely read right at sight than not</source>
+        <translation>sicher: eher richtig vom Blatt gelesen als nicht</translation>
+    </message>
+    <message>
+        <source>Under each note: its state, how sure the trainer is, in per cent, that you read it fluently, and its name.</source>
+        <translation>Unter jeder Note: ihr Stand, wie sicher sich das Programm in Prozent ist, dass Sie sie flüssig lesen, und ihr Name.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::MasteryTable</name>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Per cent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Notes of the pool as a table</source>
+        <translation>Noten der Auswahl als Tabelle</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::ProgressWindow</name>
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
-    </message>
-    <message>
-        <source>Notes of the current pool</source>
-        <translation>Noten der aktuellen Auswahl</translation>
     </message>
     <message>
         <source>Trends</source>
@@ -681,6 +1100,26 @@
         <source>None.</source>
         <translation>Keine.</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Noten</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>&amp;Tonart:</translation>
+    </message>
+    <message>
+        <source>&amp;Clef:</source>
+        <translation>&amp;Schlüssel:</translation>
+    </message>
+    <message>
+        <source>Mastery map</source>
+        <translation>Lernstand der Noten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>lintra::progress::TrendChart</name>
@@ -703,6 +1142,10 @@
     <message>
         <source>No answers in this period</source>
         <translation>Keine Antworten in diesem Zeitraum</translation>
+    </message>
+    <message>
+        <source>grey band: a session that practised weak notes</source>
+        <translation>graues Band: eine Übungseinheit mit unsicheren Noten</translation>
     </message>
 </context>
 </TS>

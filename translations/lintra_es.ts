@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Play scale-steps of C Major</source>
+        <translation>Toque los grados de la escala de Do mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Major</source>
+        <translation>Toque los grados de la escala de Sol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Major</source>
+        <translation>Toque los grados de la escala de Re mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Major</source>
+        <translation>Toque los grados de la escala de La mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Major</source>
+        <translation>Toque los grados de la escala de Mi mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Major</source>
+        <translation>Toque los grados de la escala de Si mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Major</source>
+        <translation>Toque los grados de la escala de Fa sostenido mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Major</source>
+        <translation>Toque los grados de la escala de Fa mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Major</source>
+        <translation>Toque los grados de la escala de Si bemol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Major</source>
+        <translation>Toque los grados de la escala de Mi bemol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Ab Major</source>
+        <translation>Toque los grados de la escala de La bemol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Db Major</source>
+        <translation>Toque los grados de la escala de Re bemol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Gb Major</source>
+        <translation>Toque los grados de la escala de Sol bemol mayor</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Harmonic Minor</source>
+        <translation>Toque los grados de la escala de La menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Mi menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Si menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Fa sostenido menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C# Harmonic Minor-</source>
+        <translation>Toque los grados de la escala de Do sostenido menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Re menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Sol menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Do menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Fa menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Si bemol menor armónica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Harmonic Minor</source>
+        <translation>Toque los grados de la escala de Mi bemol menor armónica</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Qor Lintra Trainer</source>
@@ -26,6 +125,38 @@
     <message>
         <source>Outputs:</source>
         <translation>Salidas:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>That is correct: %1</source>
+        <translation>Correcto: %1</translation>
+    </message>
+    <message>
+        <source>Try again!</source>
+        <translation>¡Inténtelo de nuevo!</translation>
+    </message>
+    <message>
+        <source>Play notes from the Chromatic Scale</source>
+        <translation>Toque notas de la escala cromática</translation>
+    </message>
+    <message>
+        <source>Click keyboard to see notation.</source>
+        <translation>Haga clic en el teclado para ver la nota en el pentagrama.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Ha tocado %1</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avanzar</translation>
+    </message>
+    <message>
+        <source>New Scale</source>
+        <translation>Nueva escala</translation>
     </message>
 </context>
 <context>
@@ -330,6 +461,70 @@
         <source>Listen While Notes Sound (Headphones)</source>
         <translation>Escuchar mientras suenan las notas (auriculares)</translation>
     </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>Read a Line</source>
+        <translation>Leer una línea</translation>
+    </message>
+    <message>
+        <source>Line Length</source>
+        <translation>Longitud de la línea</translation>
+    </message>
+    <message>
+        <source>4 Notes</source>
+        <translation>4 notas</translation>
+    </message>
+    <message>
+        <source>6 Notes</source>
+        <translation>6 notas</translation>
+    </message>
+    <message>
+        <source>8 Notes</source>
+        <translation>8 notas</translation>
+    </message>
+    <message>
+        <source>Largest Leap</source>
+        <translation>Salto más grande</translation>
+    </message>
+    <message>
+        <source>A Third</source>
+        <translation>Una tercera</translation>
+    </message>
+    <message>
+        <source>A Fifth</source>
+        <translation>Una quinta</translation>
+    </message>
+    <message>
+        <source>An Octave</source>
+        <translation>Una octava</translation>
+    </message>
+    <message>
+        <source>Alto Clef</source>
+        <translation>Clave de do en 3.ª (contralto)</translation>
+    </message>
+    <message>
+        <source>Tenor Clef</source>
+        <translation>Clave de do en 4.ª (tenor)</translation>
+    </message>
+    <message>
+        <source>Choose Range...</source>
+        <translation>Elegir el registro...</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma...</translation>
+    </message>
+    <message>
+        <source>Letters?</source>
+        <translation>¿Letras?</translation>
+    </message>
+    <message>
+        <source>Note Names Off?</source>
+        <translation>¿Ocultar nombres de notas?</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -352,6 +547,96 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>La elección vale hasta que se cierre el programa.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>El idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>El programa habla:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>El idioma elegido se usará a partir del próximo inicio del programa.</translation>
+    </message>
+    <message>
+        <source>Thank you for practising with Lintra. The maker&apos;s web site offers more training programs for musicians.</source>
+        <translation>Gracias por practicar con Lintra. El sitio web del fabricante ofrece más programas de entrenamiento para músicos.</translation>
+    </message>
+    <message>
+        <source>Lintra Trainer, version 3.1 (2026).
+A trainer for reading music notation.
+
+This software is provided as is, without warranties of any kind. The seller&apos;s liability is limited to the replacement of the software or the refund of its price.
+
+Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project (SIL Open Font License 1.1).</source>
+        <translation>Lintra Trainer, versión 3.1 (2026).
+Un programa para practicar la lectura de partituras.
+
+Este software se ofrece tal cual, sin garantías de ningún tipo. La responsabilidad del vendedor se limita a la sustitución del software o al reembolso de su precio.
+
+Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmentaler del proyecto LilyPond (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Se ha producido un error inesperado.</translation>
+    </message>
+    <message>
+        <source>The help page could not be opened. It is the file &quot;%1&quot;; open it in a web browser to read it.</source>
+        <translation>No se pudo abrir la página de ayuda. Es el archivo &quot;%1&quot;; ábralo en un navegador web para leerlo.</translation>
+    </message>
+    <message>
+        <source>The answer is: %1</source>
+        <translation>La respuesta es: %1</translation>
+    </message>
+    <message>
+        <source>Keyboard out of range.</source>
+        <translation>Nota fuera del alcance del teclado.</translation>
+    </message>
+    <message>
+        <source>%1 : Correct answers?</source>
+        <translation>%1 : ¿Respuestas correctas?</translation>
+    </message>
+    <message>
+        <source>How many correct answers?</source>
+        <translation>¿Cuántas respuestas correctas?</translation>
+    </message>
+    <message>
+        <source>%1 : Score?</source>
+        <translation>%1 : ¿Puntuación?</translation>
+    </message>
+    <message>
+        <source>What percent correct answers?</source>
+        <translation>¿Qué porcentaje de respuestas correctas?</translation>
+    </message>
+    <message>
+        <source>Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a clef or Grand Staff, then set AutoAdvance On.</source>
+        <translation>Las notas de la escala cromática en el sistema de piano son el nivel más alto. Elija una tonalidad mayor o menor, una clave o el sistema de piano, y active el Avance automático.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoAdvance Feature.</source>
+        <translation>En el menú &quot;Modo&quot;, haga clic en &quot;Ver notas/Tocar el teclado&quot; para usar el Avance automático.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoModulate Feature.</source>
+        <translation>En el menú &quot;Modo&quot;, haga clic en &quot;Ver notas/Tocar el teclado&quot; para usar la Modulación automática.</translation>
+    </message>
+    <message>
+        <source>There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then set AutoModulate On</source>
+        <translation>La escala cromática no tiene centro tonal. Elija una tonalidad mayor o menor, elija una clave y active la Modulación automática.</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score of more than %2%. Advance to next level?</source>
+        <translation>¡Enhorabuena! Tiene %1 o más respuestas correctas con más del %2% de aciertos. ¿Pasar al siguiente nivel?</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
+        <translation>¡Enhorabuena! Tiene %1 o más respuestas correctas con más del %2% de aciertos. ¿Cambiar de escala y tonalidad?</translation>
     </message>
     <message>
         <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
@@ -396,6 +681,102 @@
     <message>
         <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
         <translation>Respuestas aún no guardadas en el registro de práctica: %1. Se muestran aquí, y el programa sigue intentando guardarlas.</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
+        <translation>Ninguna nota de esta tonalidad y esta clave está entre %1 y %2, el registro que eligió, así que se preguntan todas sus notas hasta que elija otro registro.</translation>
+    </message>
+    <message>
+        <source>Choose Range</source>
+        <translation>Elegir el registro</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of the keyboard. Type a letter, then # or b for a sharp or a flat, then the octave: a note from %2 to %3.</source>
+        <translation>«%1» no es una tecla del teclado. Escriba una letra, luego # o b para un sostenido o un bemol, y luego la octava: una nota de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The lowest note asked, from %1 to %2:</source>
+        <translation>La nota más grave que se pregunta, de %1 a %2:</translation>
+    </message>
+    <message>
+        <source>The highest note asked, from %1 to %2:</source>
+        <translation>La nota más aguda que se pregunta, de %1 a %2:</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
+        <translation>Ninguna nota de esta tonalidad y esta clave está entre %1 y %2. El registro sigue siendo de %3 a %4.</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2%)</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nueva</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en aprendizaje</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>dominada</translation>
+    </message>
+    <message>
+        <source>No note of this pool has been asked in this key yet.</source>
+        <translation>Todavía no se ha preguntado ninguna nota de esta selección en esta tonalidad.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 notes fluent, %3 learning, %4 new.</source>
+        <translation>%1 de %2 notas dominadas, %3 en aprendizaje, %4 nuevas.</translation>
+    </message>
+    <message>
+        <source>Weakest: %1.</source>
+        <translation>Las más difíciles: %1.</translation>
+    </message>
+    <message>
+        <source>No answers in this key in the last %1 days.</source>
+        <translation>No hay respuestas en esta tonalidad en los últimos %1 días.</translation>
+    </message>
+    <message>
+        <source>No session has practised this key yet.</source>
+        <translation>Ninguna sesión ha practicado aún esta tonalidad.</translation>
+    </message>
+    <message>
+        <source>One day of practice: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Un día de práctica: %1% de aciertos al primer intento, tiempo de respuesta (mediana) %2 s.</translation>
+    </message>
+    <message>
+        <source>One session: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Una sesión: %1% de aciertos al primer intento, tiempo de respuesta (mediana) %2 s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n days of practice: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>En %n día de práctica: aciertos al primer intento del %1% al %2%, tiempo de respuesta (mediana) de %3 s a %4 s.</numerusform>
+            <numerusform>En %n días de práctica: aciertos al primer intento del %1% al %2%, tiempo de respuesta (mediana) de %3 s a %4 s.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over the last %n sessions: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>En la última sesión (%n): aciertos al primer intento del %1% al %2%, tiempo de respuesta (mediana) de %3 s a %4 s.</numerusform>
+            <numerusform>En las últimas %n sesiones: aciertos al primer intento del %1% al %2%, tiempo de respuesta (mediana) de %3 s a %4 s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It practised weak notes.</source>
+        <translation>Practicó las notas difíciles.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them practised weak notes.</source>
+        <translation>
+            <numerusform>%n de ellas practicó las notas difíciles.</numerusform>
+            <numerusform>%n de ellas practicaron las notas difíciles.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -632,14 +1013,52 @@
     </message>
 </context>
 <context>
+    <name>lintra::progress::MapLegend</name>
+    <message>
+        <source>new: fewer than %1 tries</source>
+        <translation>nueva: menos de %1 intentos</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en aprendizaje</translation>
+    </message>
+    <message>
+        <source>fluent: more likely read right at sight than not</source>
+        <translation>dominada: es más probable leerla bien a primera vista que no</translation>
+    </message>
+    <message>
+        <source>Under each note: its state, how sure the trainer is, in per cent, that you read it fluently, and its name.</source>
+        <translation>Bajo cada nota: su estado, la seguridad del programa, en porcentaje, de que la lees con fluidez, y su nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::MasteryTable</name>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Per cent</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Notes of the pool as a table</source>
+        <translation>Notas de la selección en tabla</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::ProgressWindow</name>
     <message>
         <source>Progress</source>
         <translation>Progreso</translation>
-    </message>
-    <message>
-        <source>Notes of the current pool</source>
-        <translation>Notas de la selección actual</translation>
     </message>
     <message>
         <source>Trends</source>
@@ -681,6 +1100,26 @@
         <source>None.</source>
         <translation>Ninguno.</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>&amp;Tonalidad:</translation>
+    </message>
+    <message>
+        <source>&amp;Clef:</source>
+        <translation>&amp;Clave:</translation>
+    </message>
+    <message>
+        <source>Mastery map</source>
+        <translation>Mapa de dominio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>lintra::progress::TrendChart</name>
@@ -703,6 +1142,10 @@
     <message>
         <source>No answers in this period</source>
         <translation>No hay respuestas en este período</translation>
+    </message>
+    <message>
+        <source>grey band: a session that practised weak notes</source>
+        <translation>franja gris: una sesión con las notas difíciles</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Play scale-steps of C Major</source>
+        <translation>Jouez les degrés de la gamme de Do majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Major</source>
+        <translation>Jouez les degrés de la gamme de Sol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Major</source>
+        <translation>Jouez les degrés de la gamme de Ré majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Major</source>
+        <translation>Jouez les degrés de la gamme de La majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Major</source>
+        <translation>Jouez les degrés de la gamme de Mi majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Major</source>
+        <translation>Jouez les degrés de la gamme de Si majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Major</source>
+        <translation>Jouez les degrés de la gamme de Fa dièse majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Major</source>
+        <translation>Jouez les degrés de la gamme de Fa majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Major</source>
+        <translation>Jouez les degrés de la gamme de Si bémol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Major</source>
+        <translation>Jouez les degrés de la gamme de Mi bémol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Ab Major</source>
+        <translation>Jouez les degrés de la gamme de La bémol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Db Major</source>
+        <translation>Jouez les degrés de la gamme de Ré bémol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Gb Major</source>
+        <translation>Jouez les degrés de la gamme de Sol bémol majeur</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de La mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Mi mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Si mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Fa dièse mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C# Harmonic Minor-</source>
+        <translation>Jouez les degrés de la gamme de Do dièse mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Ré mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Sol mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Do mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Fa mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Si bémol mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Harmonic Minor</source>
+        <translation>Jouez les degrés de la gamme de Mi bémol mineur harmonique</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Qor Lintra Trainer</source>
@@ -26,6 +125,38 @@
     <message>
         <source>Outputs:</source>
         <translation>Sorties&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>That is correct: %1</source>
+        <translation>C&apos;est juste : %1</translation>
+    </message>
+    <message>
+        <source>Try again!</source>
+        <translation>Essayez encore !</translation>
+    </message>
+    <message>
+        <source>Play notes from the Chromatic Scale</source>
+        <translation>Jouez des notes de la gamme chromatique</translation>
+    </message>
+    <message>
+        <source>Click keyboard to see notation.</source>
+        <translation>Cliquez sur le clavier pour voir la note sur la portée.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Vous avez joué %1</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Niveau suivant</translation>
+    </message>
+    <message>
+        <source>New Scale</source>
+        <translation>Nouvelle gamme</translation>
     </message>
 </context>
 <context>
@@ -330,6 +461,70 @@
         <source>Listen While Notes Sound (Headphones)</source>
         <translation>Écouter pendant que les notes sonnent (casque)</translation>
     </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Read a Line</source>
+        <translation>Lire une ligne</translation>
+    </message>
+    <message>
+        <source>Line Length</source>
+        <translation>Longueur de la ligne</translation>
+    </message>
+    <message>
+        <source>4 Notes</source>
+        <translation>4 notes</translation>
+    </message>
+    <message>
+        <source>6 Notes</source>
+        <translation>6 notes</translation>
+    </message>
+    <message>
+        <source>8 Notes</source>
+        <translation>8 notes</translation>
+    </message>
+    <message>
+        <source>Largest Leap</source>
+        <translation>Plus grand saut</translation>
+    </message>
+    <message>
+        <source>A Third</source>
+        <translation>Une tierce</translation>
+    </message>
+    <message>
+        <source>A Fifth</source>
+        <translation>Une quinte</translation>
+    </message>
+    <message>
+        <source>An Octave</source>
+        <translation>Une octave</translation>
+    </message>
+    <message>
+        <source>Alto Clef</source>
+        <translation>Clé d&apos;ut 3e ligne (alto)</translation>
+    </message>
+    <message>
+        <source>Tenor Clef</source>
+        <translation>Clé d&apos;ut 4e ligne (ténor)</translation>
+    </message>
+    <message>
+        <source>Choose Range...</source>
+        <translation>Choisir l&apos;étendue...</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Langue...</translation>
+    </message>
+    <message>
+        <source>Letters?</source>
+        <translation>Lettres ?</translation>
+    </message>
+    <message>
+        <source>Note Names Off?</source>
+        <translation>Masquer le nom des notes ?</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -352,6 +547,96 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>Ce choix vaut jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>La langue du bureau</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>Le programme parle :</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>La langue choisie sera utilisée au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>Thank you for practising with Lintra. The maker&apos;s web site offers more training programs for musicians.</source>
+        <translation>Merci d&apos;avoir travaillé avec Lintra. Le site web de l&apos;éditeur propose d&apos;autres programmes d&apos;entraînement pour musiciens.</translation>
+    </message>
+    <message>
+        <source>Lintra Trainer, version 3.1 (2026).
+A trainer for reading music notation.
+
+This software is provided as is, without warranties of any kind. The seller&apos;s liability is limited to the replacement of the software or the refund of its price.
+
+Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project (SIL Open Font License 1.1).</source>
+        <translation>Lintra Trainer, version 3.1 (2026).
+Un entraîneur de lecture de notes.
+
+Ce logiciel est fourni tel quel, sans garantie d&apos;aucune sorte. La responsabilité du vendeur se limite au remplacement du logiciel ou au remboursement de son prix.
+
+Symboles musicaux de la police Lintra Music, faite à partir de la police Emmentaler du projet LilyPond (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Une erreur inattendue s&apos;est produite.</translation>
+    </message>
+    <message>
+        <source>The help page could not be opened. It is the file &quot;%1&quot;; open it in a web browser to read it.</source>
+        <translation>La page d&apos;aide n&apos;a pas pu être ouverte. C&apos;est le fichier « %1 » ; ouvrez-le dans un navigateur web pour la lire.</translation>
+    </message>
+    <message>
+        <source>The answer is: %1</source>
+        <translation>La réponse est : %1</translation>
+    </message>
+    <message>
+        <source>Keyboard out of range.</source>
+        <translation>Note hors de l&apos;étendue du clavier.</translation>
+    </message>
+    <message>
+        <source>%1 : Correct answers?</source>
+        <translation>%1 : Réponses justes ?</translation>
+    </message>
+    <message>
+        <source>How many correct answers?</source>
+        <translation>Combien de réponses justes ?</translation>
+    </message>
+    <message>
+        <source>%1 : Score?</source>
+        <translation>%1 : Score ?</translation>
+    </message>
+    <message>
+        <source>What percent correct answers?</source>
+        <translation>Quel pourcentage de réponses justes ?</translation>
+    </message>
+    <message>
+        <source>Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a clef or Grand Staff, then set AutoAdvance On.</source>
+        <translation>Les notes de la gamme chromatique sur le grand système sont le niveau le plus élevé. Choisissez une tonalité majeure ou mineure, une clé ou le grand système, puis activez la Progression automatique.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoAdvance Feature.</source>
+        <translation>Dans le menu « Mode », cliquez sur « Voir les notes/Jouer au clavier » pour utiliser la Progression automatique.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoModulate Feature.</source>
+        <translation>Dans le menu « Mode », cliquez sur « Voir les notes/Jouer au clavier » pour utiliser la Modulation automatique.</translation>
+    </message>
+    <message>
+        <source>There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then set AutoModulate On</source>
+        <translation>La gamme chromatique n&apos;a pas de centre tonal. Choisissez une tonalité majeure ou mineure, choisissez une clé, puis activez la Modulation automatique.</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score of more than %2%. Advance to next level?</source>
+        <translation>Félicitations ! Vous avez %1 réponses justes ou plus, avec un score de plus de %2 %. Passer au niveau suivant ?</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
+        <translation>Félicitations ! Vous avez %1 réponses justes ou plus, avec un score de plus de %2 %. Changer de gamme et de tonalité ?</translation>
     </message>
     <message>
         <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
@@ -396,6 +681,102 @@
     <message>
         <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
         <translation>Réponses pas encore enregistrées dans le journal d’entraînement : %1. Elles sont affichées ici, et le programme continue d’essayer de les enregistrer.</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
+        <translation>Aucune note de cette tonalité et de cette clé ne se trouve entre %1 et %2, l&apos;étendue que vous avez choisie : toutes ses notes sont donc demandées jusqu&apos;à ce que vous choisissiez une autre étendue.</translation>
+    </message>
+    <message>
+        <source>Choose Range</source>
+        <translation>Choisir l&apos;étendue</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of the keyboard. Type a letter, then # or b for a sharp or a flat, then the octave: a note from %2 to %3.</source>
+        <translation>« %1 » n&apos;est pas une touche du clavier. Tapez une lettre, puis # ou b pour un dièse ou un bémol, puis l&apos;octave : une note de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>The lowest note asked, from %1 to %2:</source>
+        <translation>La note la plus grave demandée, de %1 à %2 :</translation>
+    </message>
+    <message>
+        <source>The highest note asked, from %1 to %2:</source>
+        <translation>La note la plus aiguë demandée, de %1 à %2 :</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
+        <translation>Aucune note de cette tonalité et de cette clé ne se trouve entre %1 et %2. L&apos;étendue reste de %3 à %4.</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nouvelle</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en apprentissage</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>acquise</translation>
+    </message>
+    <message>
+        <source>No note of this pool has been asked in this key yet.</source>
+        <translation>Aucune note de cette sélection n&apos;a encore été demandée dans cette tonalité.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 notes fluent, %3 learning, %4 new.</source>
+        <translation>%1 notes sur %2 acquises, %3 en apprentissage, %4 nouvelles.</translation>
+    </message>
+    <message>
+        <source>Weakest: %1.</source>
+        <translation>Les plus difficiles&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No answers in this key in the last %1 days.</source>
+        <translation>Aucune réponse dans cette tonalité ces %1 derniers jours.</translation>
+    </message>
+    <message>
+        <source>No session has practised this key yet.</source>
+        <translation>Aucune séance n&apos;a encore travaillé cette tonalité.</translation>
+    </message>
+    <message>
+        <source>One day of practice: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Un jour de pratique&#xa0;: %1&#xa0;% de justes au premier essai, temps de réponse médian %2&#xa0;s.</translation>
+    </message>
+    <message>
+        <source>One session: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Une séance&#xa0;: %1&#xa0;% de justes au premier essai, temps de réponse médian %2&#xa0;s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n days of practice: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Sur %n jour de pratique&#xa0;: justes au premier essai de %1&#xa0;% à %2&#xa0;%, temps de réponse médian de %3&#xa0;s à %4&#xa0;s.</numerusform>
+            <numerusform>Sur %n jours de pratique&#xa0;: justes au premier essai de %1&#xa0;% à %2&#xa0;%, temps de réponse médian de %3&#xa0;s à %4&#xa0;s.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over the last %n sessions: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Sur la dernière séance (%n)&#xa0;: justes au premier essai de %1&#xa0;% à %2&#xa0;%, temps de réponse médian de %3&#xa0;s à %4&#xa0;s.</numerusform>
+            <numerusform>Sur les %n dernières séances&#xa0;: justes au premier essai de %1&#xa0;% à %2&#xa0;%, temps de réponse médian de %3&#xa0;s à %4&#xa0;s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It practised weak notes.</source>
+        <translation>Elle a travaillé les notes difficiles.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them practised weak notes.</source>
+        <translation>
+            <numerusform>%n d&apos;entre elles a travaillé les notes difficiles.</numerusform>
+            <numerusform>%n d&apos;entre elles ont travaillé les notes difficiles.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -632,14 +1013,52 @@
     </message>
 </context>
 <context>
+    <name>lintra::progress::MapLegend</name>
+    <message>
+        <source>new: fewer than %1 tries</source>
+        <translation>nouvelle&#xa0;: moins de %1 essais</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en apprentissage</translation>
+    </message>
+    <message>
+        <source>fluent: more likely read right at sight than not</source>
+        <translation>acquise&#xa0;: plus souvent lue juste à vue que non</translation>
+    </message>
+    <message>
+        <source>Under each note: its state, how sure the trainer is, in per cent, that you read it fluently, and its name.</source>
+        <translation>Sous chaque note&#xa0;: son état, la certitude du programme, en pour cent, que vous la lisez couramment, et son nom.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::MasteryTable</name>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Per cent</source>
+        <translation>Pour cent</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Notes of the pool as a table</source>
+        <translation>Notes de la sélection en tableau</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::ProgressWindow</name>
     <message>
         <source>Progress</source>
         <translation>Progrès</translation>
-    </message>
-    <message>
-        <source>Notes of the current pool</source>
-        <translation>Notes de la sélection actuelle</translation>
     </message>
     <message>
         <source>Trends</source>
@@ -681,6 +1100,26 @@
         <source>None.</source>
         <translation>Aucune.</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>&amp;Tonalité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Clef:</source>
+        <translation>&amp;Clé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mastery map</source>
+        <translation>Carte de maîtrise</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>lintra::progress::TrendChart</name>
@@ -703,6 +1142,10 @@
     <message>
         <source>No answers in this period</source>
         <translation>Aucune réponse sur cette période</translation>
+    </message>
+    <message>
+        <source>grey band: a session that practised weak notes</source>
+        <translation>bande grise&#xa0;: une séance sur les notes difficiles</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Play scale-steps of C Major</source>
+        <translation>Suona i gradi della scala di Do maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Major</source>
+        <translation>Suona i gradi della scala di Sol maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Major</source>
+        <translation>Suona i gradi della scala di Re maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Major</source>
+        <translation>Suona i gradi della scala di La maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Major</source>
+        <translation>Suona i gradi della scala di Mi maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Major</source>
+        <translation>Suona i gradi della scala di Si maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Major</source>
+        <translation>Suona i gradi della scala di Fa diesis maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Major</source>
+        <translation>Suona i gradi della scala di Fa maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Major</source>
+        <translation>Suona i gradi della scala di Si bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Major</source>
+        <translation>Suona i gradi della scala di Mi bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Ab Major</source>
+        <translation>Suona i gradi della scala di La bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Db Major</source>
+        <translation>Suona i gradi della scala di Re bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Gb Major</source>
+        <translation>Suona i gradi della scala di Sol bemolle maggiore</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Harmonic Minor</source>
+        <translation>Suona i gradi della scala di La minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Mi minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Si minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Fa diesis minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C# Harmonic Minor-</source>
+        <translation>Suona i gradi della scala di Do diesis minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Re minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Sol minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Do minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Fa minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Si bemolle minore armonica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Harmonic Minor</source>
+        <translation>Suona i gradi della scala di Mi bemolle minore armonica</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Qor Lintra Trainer</source>
@@ -26,6 +125,38 @@
     <message>
         <source>Outputs:</source>
         <translation>Uscite:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>That is correct: %1</source>
+        <translation>Giusto: %1</translation>
+    </message>
+    <message>
+        <source>Try again!</source>
+        <translation>Riprova!</translation>
+    </message>
+    <message>
+        <source>Play notes from the Chromatic Scale</source>
+        <translation>Suona note della scala cromatica</translation>
+    </message>
+    <message>
+        <source>Click keyboard to see notation.</source>
+        <translation>Fai clic sulla tastiera per vedere la nota sul pentagramma.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Hai suonato %1</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avanza</translation>
+    </message>
+    <message>
+        <source>New Scale</source>
+        <translation>Nuova scala</translation>
     </message>
 </context>
 <context>
@@ -330,6 +461,70 @@
         <source>Listen While Notes Sound (Headphones)</source>
         <translation>Ascolta mentre suonano le note (cuffie)</translation>
     </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lettura</translation>
+    </message>
+    <message>
+        <source>Read a Line</source>
+        <translation>Leggi una riga</translation>
+    </message>
+    <message>
+        <source>Line Length</source>
+        <translation>Lunghezza della riga</translation>
+    </message>
+    <message>
+        <source>4 Notes</source>
+        <translation>4 note</translation>
+    </message>
+    <message>
+        <source>6 Notes</source>
+        <translation>6 note</translation>
+    </message>
+    <message>
+        <source>8 Notes</source>
+        <translation>8 note</translation>
+    </message>
+    <message>
+        <source>Largest Leap</source>
+        <translation>Salto più ampio</translation>
+    </message>
+    <message>
+        <source>A Third</source>
+        <translation>Una terza</translation>
+    </message>
+    <message>
+        <source>A Fifth</source>
+        <translation>Una quinta</translation>
+    </message>
+    <message>
+        <source>An Octave</source>
+        <translation>Un&apos;ottava</translation>
+    </message>
+    <message>
+        <source>Alto Clef</source>
+        <translation>Chiave di contralto</translation>
+    </message>
+    <message>
+        <source>Tenor Clef</source>
+        <translation>Chiave di tenore</translation>
+    </message>
+    <message>
+        <source>Choose Range...</source>
+        <translation>Scegli l&apos;estensione...</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Lingua...</translation>
+    </message>
+    <message>
+        <source>Letters?</source>
+        <translation>Lettere?</translation>
+    </message>
+    <message>
+        <source>Note Names Off?</source>
+        <translation>Nascondere i nomi delle note?</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -352,6 +547,96 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>La scelta vale fino alla chiusura del programma.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>La lingua del desktop</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>Il programma parla:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>La lingua scelta sarà usata dal prossimo avvio del programma.</translation>
+    </message>
+    <message>
+        <source>Thank you for practising with Lintra. The maker&apos;s web site offers more training programs for musicians.</source>
+        <translation>Grazie per esserti esercitato con Lintra. Il sito del produttore offre altri programmi di esercizio per musicisti.</translation>
+    </message>
+    <message>
+        <source>Lintra Trainer, version 3.1 (2026).
+A trainer for reading music notation.
+
+This software is provided as is, without warranties of any kind. The seller&apos;s liability is limited to the replacement of the software or the refund of its price.
+
+Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project (SIL Open Font License 1.1).</source>
+        <translation>Lintra Trainer, versione 3.1 (2026).
+Un programma per esercitarsi nella lettura delle note.
+
+Questo software è fornito così com&apos;è, senza garanzie di alcun tipo. La responsabilità del venditore è limitata alla sostituzione del software o al rimborso del suo prezzo.
+
+Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler del progetto LilyPond (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Si è verificato un errore imprevisto.</translation>
+    </message>
+    <message>
+        <source>The help page could not be opened. It is the file &quot;%1&quot;; open it in a web browser to read it.</source>
+        <translation>Non è stato possibile aprire la pagina di aiuto. È il file &quot;%1&quot;; aprilo in un browser per leggerla.</translation>
+    </message>
+    <message>
+        <source>The answer is: %1</source>
+        <translation>La risposta è: %1</translation>
+    </message>
+    <message>
+        <source>Keyboard out of range.</source>
+        <translation>Nota fuori dall&apos;estensione della tastiera.</translation>
+    </message>
+    <message>
+        <source>%1 : Correct answers?</source>
+        <translation>%1 : Risposte giuste?</translation>
+    </message>
+    <message>
+        <source>How many correct answers?</source>
+        <translation>Quante risposte giuste?</translation>
+    </message>
+    <message>
+        <source>%1 : Score?</source>
+        <translation>%1 : Punteggio?</translation>
+    </message>
+    <message>
+        <source>What percent correct answers?</source>
+        <translation>Quale percentuale di risposte giuste?</translation>
+    </message>
+    <message>
+        <source>Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a clef or Grand Staff, then set AutoAdvance On.</source>
+        <translation>Le note della scala cromatica sul doppio pentagramma sono il livello più alto. Scegli una tonalità maggiore o minore, una chiave o il doppio pentagramma, poi attiva l&apos;Avanzamento automatico.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoAdvance Feature.</source>
+        <translation>Nel menu &quot;Modalità&quot;, fai clic su &quot;Vedi le note/Suona la tastiera&quot; per usare l&apos;Avanzamento automatico.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoModulate Feature.</source>
+        <translation>Nel menu &quot;Modalità&quot;, fai clic su &quot;Vedi le note/Suona la tastiera&quot; per usare la Modulazione automatica.</translation>
+    </message>
+    <message>
+        <source>There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then set AutoModulate On</source>
+        <translation>La scala cromatica non ha un centro tonale. Scegli una tonalità maggiore o minore, scegli una chiave, poi attiva la Modulazione automatica.</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score of more than %2%. Advance to next level?</source>
+        <translation>Complimenti! Hai %1 o più risposte giuste con un punteggio superiore al %2%. Passare al livello successivo?</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
+        <translation>Complimenti! Hai %1 o più risposte giuste con un punteggio superiore al %2%. Cambiare scala e tonalità?</translation>
     </message>
     <message>
         <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
@@ -396,6 +681,102 @@
     <message>
         <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
         <translation>Risposte non ancora salvate nel registro degli esercizi: %1. Sono mostrate qui, e il programma continua a provare a salvarle.</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
+        <translation>Nessuna nota di questa tonalità e di questa chiave è compresa tra %1 e %2, l&apos;estensione scelta, quindi vengono chieste tutte le sue note finché non sceglierai un&apos;altra estensione.</translation>
+    </message>
+    <message>
+        <source>Choose Range</source>
+        <translation>Scegli l&apos;estensione</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of the keyboard. Type a letter, then # or b for a sharp or a flat, then the octave: a note from %2 to %3.</source>
+        <translation>«%1» non è un tasto della tastiera. Scrivi una lettera, poi # o b per un diesis o un bemolle, poi l&apos;ottava: una nota da %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The lowest note asked, from %1 to %2:</source>
+        <translation>La nota più grave chiesta, da %1 a %2:</translation>
+    </message>
+    <message>
+        <source>The highest note asked, from %1 to %2:</source>
+        <translation>La nota più acuta chiesta, da %1 a %2:</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
+        <translation>Nessuna nota di questa tonalità e di questa chiave è compresa tra %1 e %2. L&apos;estensione resta da %3 a %4.</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2%)</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nuova</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>in apprendimento</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>acquisita</translation>
+    </message>
+    <message>
+        <source>No note of this pool has been asked in this key yet.</source>
+        <translation>Nessuna nota di questa selezione è stata ancora chiesta in questa tonalità.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 notes fluent, %3 learning, %4 new.</source>
+        <translation>%1 note su %2 acquisite, %3 in apprendimento, %4 nuove.</translation>
+    </message>
+    <message>
+        <source>Weakest: %1.</source>
+        <translation>Le più difficili: %1.</translation>
+    </message>
+    <message>
+        <source>No answers in this key in the last %1 days.</source>
+        <translation>Nessuna risposta in questa tonalità negli ultimi %1 giorni.</translation>
+    </message>
+    <message>
+        <source>No session has practised this key yet.</source>
+        <translation>Nessuna sessione ha ancora esercitato questa tonalità.</translation>
+    </message>
+    <message>
+        <source>One day of practice: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Un giorno di esercizio: %1% giuste al primo tentativo, tempo di risposta mediano %2 s.</translation>
+    </message>
+    <message>
+        <source>One session: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Una sessione: %1% giuste al primo tentativo, tempo di risposta mediano %2 s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n days of practice: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>In %n giorno di esercizio: giuste al primo tentativo dal %1% al %2%, tempo di risposta mediano da %3 s a %4 s.</numerusform>
+            <numerusform>In %n giorni di esercizio: giuste al primo tentativo dal %1% al %2%, tempo di risposta mediano da %3 s a %4 s.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over the last %n sessions: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Nell&apos;ultima sessione (%n): giuste al primo tentativo dal %1% al %2%, tempo di risposta mediano da %3 s a %4 s.</numerusform>
+            <numerusform>Nelle ultime %n sessioni: giuste al primo tentativo dal %1% al %2%, tempo di risposta mediano da %3 s a %4 s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It practised weak notes.</source>
+        <translation>Ha esercitato le note difficili.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them practised weak notes.</source>
+        <translation>
+            <numerusform>%n di esse ha esercitato le note difficili.</numerusform>
+            <numerusform>%n di esse hanno esercitato le note difficili.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -632,14 +1013,52 @@
     </message>
 </context>
 <context>
+    <name>lintra::progress::MapLegend</name>
+    <message>
+        <source>new: fewer than %1 tries</source>
+        <translation>nuova: meno di %1 tentativi</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>in apprendimento</translation>
+    </message>
+    <message>
+        <source>fluent: more likely read right at sight than not</source>
+        <translation>acquisita: è più probabile leggerla giusta a prima vista che no</translation>
+    </message>
+    <message>
+        <source>Under each note: its state, how sure the trainer is, in per cent, that you read it fluently, and its name.</source>
+        <translation>Sotto ogni nota: il suo stato, quanto il programma è sicuro, in percentuale, che tu la legga con scioltezza, e il suo nome.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::MasteryTable</name>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Per cent</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Risposte</translation>
+    </message>
+    <message>
+        <source>Notes of the pool as a table</source>
+        <translation>Note della selezione in tabella</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::ProgressWindow</name>
     <message>
         <source>Progress</source>
         <translation>Progressi</translation>
-    </message>
-    <message>
-        <source>Notes of the current pool</source>
-        <translation>Note della selezione attuale</translation>
     </message>
     <message>
         <source>Trends</source>
@@ -681,6 +1100,26 @@
         <source>None.</source>
         <translation>Nessuno.</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>&amp;Tonalità:</translation>
+    </message>
+    <message>
+        <source>&amp;Clef:</source>
+        <translation>&amp;Chiave:</translation>
+    </message>
+    <message>
+        <source>Mastery map</source>
+        <translation>Mappa di padronanza</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>lintra::progress::TrendChart</name>
@@ -703,6 +1142,10 @@
     <message>
         <source>No answers in this period</source>
         <translation>Nessuna risposta in questo periodo</translation>
+    </message>
+    <message>
+        <source>grey band: a session that practised weak notes</source>
+        <translation>fascia grigia: una sessione sulle note difficili</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>Keys</name>
+    <message>
+        <source>Play scale-steps of C Major</source>
+        <translation>Toque os graus da escala de Dó maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Major</source>
+        <translation>Toque os graus da escala de Sol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Major</source>
+        <translation>Toque os graus da escala de Ré maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Major</source>
+        <translation>Toque os graus da escala de Lá maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Major</source>
+        <translation>Toque os graus da escala de Mi maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Major</source>
+        <translation>Toque os graus da escala de Si maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Major</source>
+        <translation>Toque os graus da escala de Fá sustenido maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Major</source>
+        <translation>Toque os graus da escala de Fá maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Major</source>
+        <translation>Toque os graus da escala de Si bemol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Major</source>
+        <translation>Toque os graus da escala de Mi bemol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Ab Major</source>
+        <translation>Toque os graus da escala de Lá bemol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Db Major</source>
+        <translation>Toque os graus da escala de Ré bemol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Gb Major</source>
+        <translation>Toque os graus da escala de Sol bemol maior</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of A Harmonic Minor</source>
+        <translation>Toque os graus da escala de Lá menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of E Harmonic Minor</source>
+        <translation>Toque os graus da escala de Mi menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of B Harmonic Minor</source>
+        <translation>Toque os graus da escala de Si menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F# Harmonic Minor</source>
+        <translation>Toque os graus da escala de Fá sustenido menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C# Harmonic Minor-</source>
+        <translation>Toque os graus da escala de Dó sustenido menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of D Harmonic Minor</source>
+        <translation>Toque os graus da escala de Ré menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of G Harmonic Minor</source>
+        <translation>Toque os graus da escala de Sol menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of C Harmonic Minor</source>
+        <translation>Toque os graus da escala de Dó menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of F Harmonic Minor</source>
+        <translation>Toque os graus da escala de Fá menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Bb Harmonic Minor</source>
+        <translation>Toque os graus da escala de Si bemol menor harmônica</translation>
+    </message>
+    <message>
+        <source>Play scale-steps of Eb Harmonic Minor</source>
+        <translation>Toque os graus da escala de Mi bemol menor harmônica</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Qor Lintra Trainer</source>
@@ -26,6 +125,38 @@
     <message>
         <source>Outputs:</source>
         <translation>Saídas:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>That is correct: %1</source>
+        <translation>Correto: %1</translation>
+    </message>
+    <message>
+        <source>Try again!</source>
+        <translation>Tente de novo!</translation>
+    </message>
+    <message>
+        <source>Play notes from the Chromatic Scale</source>
+        <translation>Toque notas da escala cromática</translation>
+    </message>
+    <message>
+        <source>Click keyboard to see notation.</source>
+        <translation>Clique no teclado para ver a nota na pauta.</translation>
+    </message>
+    <message>
+        <source>You played %1</source>
+        <translation>Você tocou %1</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>New Scale</source>
+        <translation>Nova escala</translation>
     </message>
 </context>
 <context>
@@ -330,6 +461,70 @@
         <source>Listen While Notes Sound (Headphones)</source>
         <translation>Ouvir enquanto as notas soam (fones de ouvido)</translation>
     </message>
+    <message>
+        <source>Reading</source>
+        <translation>Leitura</translation>
+    </message>
+    <message>
+        <source>Read a Line</source>
+        <translation>Ler uma linha</translation>
+    </message>
+    <message>
+        <source>Line Length</source>
+        <translation>Comprimento da linha</translation>
+    </message>
+    <message>
+        <source>4 Notes</source>
+        <translation>4 notas</translation>
+    </message>
+    <message>
+        <source>6 Notes</source>
+        <translation>6 notas</translation>
+    </message>
+    <message>
+        <source>8 Notes</source>
+        <translation>8 notas</translation>
+    </message>
+    <message>
+        <source>Largest Leap</source>
+        <translation>Maior salto</translation>
+    </message>
+    <message>
+        <source>A Third</source>
+        <translation>Uma terça</translation>
+    </message>
+    <message>
+        <source>A Fifth</source>
+        <translation>Uma quinta</translation>
+    </message>
+    <message>
+        <source>An Octave</source>
+        <translation>Uma oitava</translation>
+    </message>
+    <message>
+        <source>Alto Clef</source>
+        <translation>Clave de dó na 3ª linha (contralto)</translation>
+    </message>
+    <message>
+        <source>Tenor Clef</source>
+        <translation>Clave de dó na 4ª linha (tenor)</translation>
+    </message>
+    <message>
+        <source>Choose Range...</source>
+        <translation>Escolher a extensão...</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Idioma...</translation>
+    </message>
+    <message>
+        <source>Letters?</source>
+        <translation>Letras?</translation>
+    </message>
+    <message>
+        <source>Note Names Off?</source>
+        <translation>Desligar nomes das notas?</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -352,6 +547,96 @@
     <message>
         <source>The choice applies until the program ends.</source>
         <translation>A escolha vale até o programa ser fechado.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s language</source>
+        <translation>O idioma da área de trabalho</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The trainer speaks:</source>
+        <translation>O programa fala:</translation>
+    </message>
+    <message>
+        <source>The language you chose is used from the next start of the trainer.</source>
+        <translation>O idioma escolhido será usado a partir da próxima vez que o programa for aberto.</translation>
+    </message>
+    <message>
+        <source>Thank you for practising with Lintra. The maker&apos;s web site offers more training programs for musicians.</source>
+        <translation>Obrigado por praticar com o Lintra. O site do fabricante oferece mais programas de treino para músicos.</translation>
+    </message>
+    <message>
+        <source>Lintra Trainer, version 3.1 (2026).
+A trainer for reading music notation.
+
+This software is provided as is, without warranties of any kind. The seller&apos;s liability is limited to the replacement of the software or the refund of its price.
+
+Music symbols from the Lintra Music font, made from the Emmentaler font of the LilyPond project (SIL Open Font License 1.1).</source>
+        <translation>Lintra Trainer, versão 3.1 (2026).
+Um programa para treinar a leitura de partituras.
+
+Este software é fornecido como está, sem garantias de qualquer tipo. A responsabilidade do vendedor limita-se à substituição do software ou ao reembolso do seu preço.
+
+Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do projeto LilyPond (SIL Open Font License 1.1).</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ocorreu um erro inesperado.</translation>
+    </message>
+    <message>
+        <source>The help page could not be opened. It is the file &quot;%1&quot;; open it in a web browser to read it.</source>
+        <translation>Não foi possível abrir a página de ajuda. É o arquivo &quot;%1&quot;; abra-o em um navegador para lê-lo.</translation>
+    </message>
+    <message>
+        <source>The answer is: %1</source>
+        <translation>A resposta é: %1</translation>
+    </message>
+    <message>
+        <source>Keyboard out of range.</source>
+        <translation>Nota fora do alcance do teclado.</translation>
+    </message>
+    <message>
+        <source>%1 : Correct answers?</source>
+        <translation>%1 : Respostas corretas?</translation>
+    </message>
+    <message>
+        <source>How many correct answers?</source>
+        <translation>Quantas respostas corretas?</translation>
+    </message>
+    <message>
+        <source>%1 : Score?</source>
+        <translation>%1 : Pontuação?</translation>
+    </message>
+    <message>
+        <source>What percent correct answers?</source>
+        <translation>Qual porcentagem de respostas corretas?</translation>
+    </message>
+    <message>
+        <source>Chromatic scale notes on the Grand Staff is the higest level. Select a Major or minor key, a clef or Grand Staff, then set AutoAdvance On.</source>
+        <translation>Notas da escala cromática no sistema de piano é o nível mais alto. Escolha uma tonalidade maior ou menor, uma clave ou o sistema de piano, e ligue o Avanço automático.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoAdvance Feature.</source>
+        <translation>No menu &quot;Modo&quot;, clique em &quot;Ver notas/Tocar o teclado&quot; para usar o Avanço automático.</translation>
+    </message>
+    <message>
+        <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoModulate Feature.</source>
+        <translation>No menu &quot;Modo&quot;, clique em &quot;Ver notas/Tocar o teclado&quot; para usar a Modulação automática.</translation>
+    </message>
+    <message>
+        <source>There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then set AutoModulate On</source>
+        <translation>A escala cromática não tem centro tonal. Escolha uma tonalidade maior ou menor, escolha uma clave e ligue a Modulação automática.</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score of more than %2%. Advance to next level?</source>
+        <translation>Parabéns! Você tem %1 ou mais respostas corretas com mais de %2% de acertos. Avançar para o próximo nível?</translation>
+    </message>
+    <message>
+        <source>Congratulations! You have %1 or more correct answers with a score more than %2%. Change scale and key?</source>
+        <translation>Parabéns! Você tem %1 ou mais respostas corretas com mais de %2% de acertos. Mudar de escala e tonalidade?</translation>
     </message>
     <message>
         <source>The practice journal cannot be written (%1). The trainer goes on and keeps your answers: it tries again to save them, and when you close it, it offers to export any it could not save.</source>
@@ -396,6 +681,102 @@
     <message>
         <source>Answers not yet saved in the practice journal: %1. They are shown here, and the trainer keeps trying to save them.</source>
         <translation>Respostas ainda não salvas no registro de estudo: %1. Elas aparecem aqui, e o treinador continua tentando salvá-las.</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2, the range you chose, so all of its notes are asked until you choose another range.</source>
+        <translation>Nenhuma nota desta tonalidade e desta clave fica entre %1 e %2, a extensão que você escolheu; por isso todas as suas notas são perguntadas até você escolher outra extensão.</translation>
+    </message>
+    <message>
+        <source>Choose Range</source>
+        <translation>Escolher a extensão</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key of the keyboard. Type a letter, then # or b for a sharp or a flat, then the octave: a note from %2 to %3.</source>
+        <translation>&quot;%1&quot; não é uma tecla do teclado. Digite uma letra, depois # ou b para um sustenido ou um bemol, depois a oitava: uma nota de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The lowest note asked, from %1 to %2:</source>
+        <translation>A nota mais grave perguntada, de %1 a %2:</translation>
+    </message>
+    <message>
+        <source>The highest note asked, from %1 to %2:</source>
+        <translation>A nota mais aguda perguntada, de %1 a %2:</translation>
+    </message>
+    <message>
+        <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
+        <translation>Nenhuma nota desta tonalidade e desta clave fica entre %1 e %2. A extensão continua de %3 a %4.</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation>%1 (%2%)</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nova</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>em aprendizado</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>dominada</translation>
+    </message>
+    <message>
+        <source>No note of this pool has been asked in this key yet.</source>
+        <translation>Nenhuma nota desta seleção foi perguntada nesta tonalidade ainda.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 notes fluent, %3 learning, %4 new.</source>
+        <translation>%1 de %2 notas dominadas, %3 em aprendizado, %4 novas.</translation>
+    </message>
+    <message>
+        <source>Weakest: %1.</source>
+        <translation>As mais difíceis: %1.</translation>
+    </message>
+    <message>
+        <source>No answers in this key in the last %1 days.</source>
+        <translation>Nenhuma resposta nesta tonalidade nos últimos %1 dias.</translation>
+    </message>
+    <message>
+        <source>No session has practised this key yet.</source>
+        <translation>Nenhuma sessão praticou esta tonalidade ainda.</translation>
+    </message>
+    <message>
+        <source>One day of practice: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Um dia de prática: %1% de acertos na primeira tentativa, tempo de resposta (mediana) %2 s.</translation>
+    </message>
+    <message>
+        <source>One session: %1% right at the first try, median answer time %2 s.</source>
+        <translation>Uma sessão: %1% de acertos na primeira tentativa, tempo de resposta (mediana) %2 s.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Over %n days of practice: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Em %n dia de prática: acertos na primeira tentativa de %1% para %2%, tempo de resposta (mediana) de %3 s para %4 s.</numerusform>
+            <numerusform>Em %n dias de prática: acertos na primeira tentativa de %1% para %2%, tempo de resposta (mediana) de %3 s para %4 s.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Over the last %n sessions: right at the first try from %1% to %2%, median answer time from %3 s to %4 s.</source>
+        <translation>
+            <numerusform>Na última sessão (%n): acertos na primeira tentativa de %1% para %2%, tempo de resposta (mediana) de %3 s para %4 s.</numerusform>
+            <numerusform>Nas últimas %n sessões: acertos na primeira tentativa de %1% para %2%, tempo de resposta (mediana) de %3 s para %4 s.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It practised weak notes.</source>
+        <translation>Ela praticou as notas difíceis.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them practised weak notes.</source>
+        <translation>
+            <numerusform>%n delas praticou as notas difíceis.</numerusform>
+            <numerusform>%n delas praticaram as notas difíceis.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -632,14 +1013,52 @@
     </message>
 </context>
 <context>
+    <name>lintra::progress::MapLegend</name>
+    <message>
+        <source>new: fewer than %1 tries</source>
+        <translation>nova: menos de %1 tentativas</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>em aprendizado</translation>
+    </message>
+    <message>
+        <source>fluent: more likely read right at sight than not</source>
+        <translation>dominada: é mais provável lê-la certo à primeira vista do que não</translation>
+    </message>
+    <message>
+        <source>Under each note: its state, how sure the trainer is, in per cent, that you read it fluently, and its name.</source>
+        <translation>Sob cada nota: seu estado, a certeza do programa, em porcentagem, de que você a lê com fluência, e seu nome.</translation>
+    </message>
+</context>
+<context>
+    <name>lintra::progress::MasteryTable</name>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Per cent</source>
+        <translation>Porcentagem</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respostas</translation>
+    </message>
+    <message>
+        <source>Notes of the pool as a table</source>
+        <translation>Notas da seleção em tabela</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::ProgressWindow</name>
     <message>
         <source>Progress</source>
         <translation>Progresso</translation>
-    </message>
-    <message>
-        <source>Notes of the current pool</source>
-        <translation>Notas da seleção atual</translation>
     </message>
     <message>
         <source>Trends</source>
@@ -681,6 +1100,26 @@
         <source>None.</source>
         <translation>Nenhum.</translation>
     </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>&amp;Tonalidade:</translation>
+    </message>
+    <message>
+        <source>&amp;Clef:</source>
+        <translation>&amp;Clave:</translation>
+    </message>
+    <message>
+        <source>Mastery map</source>
+        <translation>Mapa de domínio</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>lintra::progress::TrendChart</name>
@@ -703,6 +1142,10 @@
     <message>
         <source>No answers in this period</source>
         <translation>Nenhuma resposta neste período</translation>
+    </message>
+    <message>
+        <source>grey band: a session that practised weak notes</source>
+        <translation>faixa cinza: uma sessão com as notas difíceis</translation>
     </message>
 </context>
 </TS>

@@ -2,9 +2,14 @@
 // scenarios answer them from a script.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace lintra::ui {
+
+// The answer a question's Enter key gives.
+enum class DefaultAnswer { Yes, No };
 
 class Dialogs {
  public:
@@ -12,12 +17,18 @@ class Dialogs {
   virtual void Message(const std::string& text) = 0;
   // An error shown by the event loop; `text` is already as displayed.
   virtual void Error(const std::string& text) = 0;
-  virtual bool Confirm(const std::string& text) = 0;  // Yes = true
+  // Yes = true. A question whose Yes cannot be undone makes No the default, so that Enter loses nothing.
+  virtual bool Confirm(const std::string& text, DefaultAnswer preferred) = 0;
+  bool Confirm(const std::string& text) { return Confirm(text, DefaultAnswer::Yes); }
   // OK = true; `value` holds the typed text after OK and is untouched after Cancel.
   virtual bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) = 0;
   // Asks where to save a file. `path` starts as the name suggested and holds the chosen path after
   // OK; false on Cancel.
   virtual bool SaveFileName(const std::string& caption, std::string& path) = 0;
+  // Asks for one of `items`. `chosen` starts as the one shown chosen and holds the one chosen after
+  // OK; false on Cancel.
+  virtual bool ChooseItem(const std::string& caption, const std::string& prompt, const std::vector<std::string>& items,
+                          std::size_t& chosen) = 0;
   // Returns the typed text, or `defaultValue` on Cancel.
   std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& defaultValue) {
     std::string value = defaultValue;

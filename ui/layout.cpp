@@ -78,7 +78,7 @@ constexpr std::array<std::string_view, 58> kCreationOrder{
     control::StartButton, control::AnsDisplay, control::StatusLine};
 
 // clang-format off
-constexpr std::array<MenuSpec, 78> kMenus{{
+constexpr std::array<MenuSpec, 94> kMenus{{
     {1, menu::File1, "Mode", false, false, ""},
     {2, menu::NotationQuestions, "See Notes/Play Keyboard", true, true, "NotationQuestionsClick"},
     {2, menu::PlayKeyboard, "Play Keyboard/See Notes", true, false, "PlayKeyboardClick"},
@@ -150,11 +150,29 @@ constexpr std::array<MenuSpec, 78> kMenus{{
     {2, menu::ResumeWhereILeftOff, "Resume Where I Left Off", false, false, "ResumeWhereILeftOffClick", true},
     {1, menu::Options1, "Options", false, false, ""},
     {2, menu::MiddleCIsC4, "Middle C Is C4", false, false, "MiddleCIsC4Click", true},
+    {2, menu::Language, "Language...", false, false, "LanguageClick"},
     {1, menu::Microphone1, "Microphone", false, false, ""},
     {2, menu::AnswerByMicrophone, "Answer by Microphone", false, false, "AnswerByMicrophoneClick", true},
     {2, menu::SoundInput, "Sound Input...", false, false, "SoundInputClick"},
     {2, menu::ListenWhileNotesSound, "Listen While Notes Sound (Headphones)", false, false,
      "ListenWhileNotesSoundClick", true},
+    {1, menu::Reading1, "Reading", false, false, ""},
+    {2, menu::ReadLine, "Read a Line", false, false, "ReadLineClick", true},
+    {2, menu::LineLength1, "Line Length", false, false, ""},
+    {3, menu::LineOf4, "4 Notes", true, true, "LineOf4Click"},
+    {3, menu::LineOf6, "6 Notes", true, false, "LineOf6Click"},
+    {3, menu::LineOf8, "8 Notes", true, false, "LineOf8Click"},
+    {2, menu::LargestLeap1, "Largest Leap", false, false, ""},
+    {3, menu::LeapThird, "A Third", true, false, "LeapThirdClick"},
+    {3, menu::LeapFifth, "A Fifth", true, true, "LeapFifthClick"},
+    {3, menu::LeapOctave, "An Octave", true, false, "LeapOctaveClick"},
+    {2, "ReadingLine1", kMenuSeparator, false, false, ""},
+    // Each overrides the "Clefs" menu's choice while checked; checking one clears the other.
+    {2, menu::AltoClef, "Alto Clef", true, false, "AltoClefClick", true},
+    {2, menu::TenorClef, "Tenor Clef", true, false, "TenorClefClick", true},
+    {2, "ReadingLine2", kMenuSeparator, false, false, ""},
+    // Checked while the questions are kept to a range narrower than the keyboard.
+    {2, menu::ChooseRange, "Choose Range...", false, false, "ChooseRangeClick", true},
     {1, menu::Help, "Help", false, false, ""},
     {2, menu::ProgramHelp, "Program Help", false, false, "ProgramHelpClick"},
     {2, menu::About1, "&About", false, false, "About1Click"},

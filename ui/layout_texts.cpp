@@ -8,7 +8,7 @@ namespace lintra::ui {
 namespace {
 
 // clang-format off
-constexpr std::array<std::string_view, 75> kMenuCaptions{
+constexpr std::array<std::string_view, 89> kMenuCaptions{
     LINTRA_TRANSLATE_NOOP("Menu", "Mode"),
     LINTRA_TRANSLATE_NOOP("Menu", "See Notes/Play Keyboard"),
     LINTRA_TRANSLATE_NOOP("Menu", "Play Keyboard/See Notes"),
@@ -77,10 +77,24 @@ constexpr std::array<std::string_view, 75> kMenuCaptions{
     LINTRA_TRANSLATE_NOOP("Menu", "Resume Where I Left Off"),
     LINTRA_TRANSLATE_NOOP("Menu", "Options"),
     LINTRA_TRANSLATE_NOOP("Menu", "Middle C Is C4"),
+    LINTRA_TRANSLATE_NOOP("Menu", "Language..."),
     LINTRA_TRANSLATE_NOOP("Menu", "Microphone"),
     LINTRA_TRANSLATE_NOOP("Menu", "Answer by Microphone"),
     LINTRA_TRANSLATE_NOOP("Menu", "Sound Input..."),
     LINTRA_TRANSLATE_NOOP("Menu", "Listen While Notes Sound (Headphones)"),
+    LINTRA_TRANSLATE_NOOP("Menu", "Reading"),
+    LINTRA_TRANSLATE_NOOP("Menu", "Read a Line"),
+    LINTRA_TRANSLATE_NOOP("Menu", "Line Length"),
+    LINTRA_TRANSLATE_NOOP("Menu", "4 Notes"),
+    LINTRA_TRANSLATE_NOOP("Menu", "6 Notes"),
+    LINTRA_TRANSLATE_NOOP("Menu", "8 Notes"),
+    LINTRA_TRANSLATE_NOOP("Menu", "Largest Leap"),
+    LINTRA_TRANSLATE_NOOP("Menu", "A Third"),
+    LINTRA_TRANSLATE_NOOP("Menu", "A Fifth"),
+    LINTRA_TRANSLATE_NOOP("Menu", "An Octave"),
+    LINTRA_TRANSLATE_NOOP("Menu", "Alto Clef"),
+    LINTRA_TRANSLATE_NOOP("Menu", "Tenor Clef"),
+    LINTRA_TRANSLATE_NOOP("Menu", "Choose Range..."),
     LINTRA_TRANSLATE_NOOP("Menu", "Help"),
     LINTRA_TRANSLATE_NOOP("Menu", "Program Help"),
     LINTRA_TRANSLATE_NOOP("Menu", "&About"),

@@ -29,8 +29,8 @@ void TimedDialogs::Error(const std::string& text) {
   Timed([&] { boxes_.Error(text); });
 }
 
-bool TimedDialogs::Confirm(const std::string& text) {
-  return Timed([&] { return boxes_.Confirm(text); });
+bool TimedDialogs::Confirm(const std::string& text, DefaultAnswer preferred) {
+  return Timed([&] { return boxes_.Confirm(text, preferred); });
 }
 
 bool TimedDialogs::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
@@ -39,6 +39,11 @@ bool TimedDialogs::InputQuery(const std::string& caption, const std::string& pro
 
 bool TimedDialogs::SaveFileName(const std::string& caption, std::string& path) {
   return Timed([&] { return boxes_.SaveFileName(caption, path); });
+}
+
+bool TimedDialogs::ChooseItem(const std::string& caption, const std::string& prompt,
+                              const std::vector<std::string>& items, std::size_t& chosen) {
+  return Timed([&] { return boxes_.ChooseItem(caption, prompt, items, chosen); });
 }
 
 std::int64_t TimedDialogs::OpenMs() const {

@@ -18,9 +18,12 @@ class TimedDialogs final : public Dialogs {
 
   void Message(const std::string& text) override;
   void Error(const std::string& text) override;
-  bool Confirm(const std::string& text) override;
+  using Dialogs::Confirm;
+  bool Confirm(const std::string& text, DefaultAnswer preferred) override;
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
   bool SaveFileName(const std::string& caption, std::string& path) override;
+  bool ChooseItem(const std::string& caption, const std::string& prompt, const std::vector<std::string>& items,
+                  std::size_t& chosen) override;
 
   // Milliseconds boxes have been open since the start, the one open now up to this moment included.
   std::int64_t OpenMs() const;

@@ -10,9 +10,7 @@
 #include <string>
 #include <string_view>
 
-// Marks a text kept as data (a menu caption in a table) for the catalogs, and reads as the text
-// itself; the code that shows it translates it with TrMarked().
-#define LINTRA_TRANSLATE_NOOP(context, text) text
+#include "theory/marked_text.h"
 
 namespace lintra::ui {
 

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "app/device_settings.h"
+#include "app/language_menu.h"
 #include "app/qt/help_document.h"
 #include "app/qt/main_window.h"
 #include "app/qt/self_check.h"
@@ -96,10 +97,10 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Lintra"));
   QGuiApplication::setDesktopFileName(QStringLiteral("org.lintra.Trainer"));
   const bool selfCheck = QCoreApplication::arguments().contains(QStringLiteral("--self-check"));
-  const std::string wanted = lintra::ui::ChooseLanguage({}, lintra::ui::ReadLocaleEnvironment());
-  const lintra::translations::ProgramLanguage language(wanted);
-
   const UserFiles files = FindUserFiles();
+  const std::string wanted =
+      lintra::ui::ChooseLanguage(lintra::app::ChosenLanguage(files.settings), lintra::ui::ReadLocaleEnvironment());
+  const lintra::translations::ProgramLanguage language(wanted);
 
   const std::string help = HelpPage(language.Language());
   lintra::frontend::QtClock clock;

@@ -13,6 +13,8 @@
 #include "controls/elastfrm.h"
 #include "controls/gradbtn.h"
 #include "midi/midi_service.h"
+#include "ui/layout_texts.h"
+#include "ui/translate.h"
 
 namespace lintra::frontend {
 
@@ -23,7 +25,7 @@ MainWindow::MainWindow(WindowServices services)
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
   InstallAccessibleWidgets();
   setObjectName("Form2");
-  setWindowTitle(Q(ui::kWindowCaption));
+  setWindowTitle(Q(ui::TrMarked(ui::kWindowContext, ui::kWindowCaption)));
   setAccessibleName(Q(kSpokenProgramName));
   setPalette(LayoutPalette());
   client_ = new QWidget(this);  // unnamed: the scaling walks through it to the controls
@@ -168,8 +170,9 @@ void MainWindow::AfterRescale() {
 }
 
 void MainWindow::FitText(QWidget* widget) {
-  const auto scaled = scaledPoints_.find(widget);
-  if (scaled == scaledPoints_.end()) return;  // before the first rescale: the design fonts stand
+  // Before the first rescale the design font is the size to fit from: a translated text longer than
+  // the English one must fit the design size too.
+  const auto scaled = scaledPoints_.try_emplace(widget, widget->font().pointSize()).first;
   const int points = FittingPoints(widget, scaled->second);
   if (widget->font().pointSize() == points) return;
   QFont font = widget->font();

@@ -116,6 +116,9 @@ class MainWindow : public QMainWindow {
       if (!window_) window_ = std::make_unique<progress::ProgressWindow>();
       window_->Show(request);
     }
+    void Answered() override {
+      if (window_) window_->Answered();
+    }
 
    private:
     std::unique_ptr<progress::ProgressWindow> window_;

@@ -12,6 +12,8 @@
 #include "app/qt/main_window.h"
 #include "app/qt/piano_keys.h"
 #include "controls/gradbtn.h"
+#include "ui/layout_texts.h"
+#include "ui/translate.h"
 
 namespace lintra::frontend {
 
@@ -180,7 +182,7 @@ void MainWindow::SyncControl(const ui::Control& control) {
       PublishLater();
       break;
     case ui::ControlKind::Label:
-      static_cast<QLabel*>(widget)->setText(Q(control.text));
+      static_cast<QLabel*>(widget)->setText(Q(ui::TrMarked(ui::kWindowContext, control.text)));
       break;
     case ui::ControlKind::ComboEdit:
     case ui::ControlKind::ComboPick: {
@@ -200,7 +202,9 @@ void MainWindow::SyncControl(const ui::Control& control) {
     case ui::ControlKind::DataList:
       break;
     case ui::ControlKind::Button:
-    case ui::ControlKind::Key:
+      static_cast<controls::TGradBtn*>(widget)->SetCaption(Q(ui::TrMarked(ui::kWindowContext, control.text)));
+      break;
+    case ui::ControlKind::Key:  // a note's name, in the naming the student chose
       static_cast<controls::TGradBtn*>(widget)->SetCaption(Q(control.text));
       break;
     case ui::ControlKind::PaintBox:

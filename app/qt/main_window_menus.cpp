@@ -8,6 +8,8 @@
 #include "app/qt/accessibility.h"
 #include "app/qt/layout_look.h"
 #include "app/qt/main_window.h"
+#include "ui/layout_texts.h"
+#include "ui/translate.h"
 
 namespace lintra::frontend {
 
@@ -77,12 +79,12 @@ void MainWindow::SyncMenu(const ui::MenuItem& item) {
     for (const auto& top : model_.AllMenus()) {
       if (top->parent != nullptr) continue;
       if (top.get() == &item) index = captions.size();
-      captions.push_back(std::string(top->layout.caption));
+      captions.push_back(ui::TrMarked(ui::kMenuContext, top->layout.caption));
     }
-    action->setText(WithAccessKey(Q(item.caption), AccessKeysOf(captions)[index]));
+    action->setText(WithAccessKey(Q(ui::TrMarked(ui::kMenuContext, item.caption)), AccessKeysOf(captions)[index]));
   } else if (item.layout.caption != ui::kMenuSeparator) {
     // A separator is read as no text.
-    action->setText(Q(item.caption));
+    action->setText(Q(ui::TrMarked(ui::kMenuContext, item.caption)));
   }
   // Keys are named by their notes, in the naming and octave numbering chosen.
   if (item.Name() == ui::menu::Letters.text || item.Name() == ui::menu::Syllables.text ||

@@ -60,9 +60,10 @@ void QtDialogs::Error(const std::string& text) {
   QMessageBox::critical(owner_, QApplication::applicationName(), Q(text));
 }
 
-bool QtDialogs::Confirm(const std::string& text) {
-  return QMessageBox::question(owner_, QApplication::applicationName(), Q(text), QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
+bool QtDialogs::Confirm(const std::string& text, ui::DefaultAnswer preferred) {
+  const auto button = preferred == ui::DefaultAnswer::No ? QMessageBox::No : QMessageBox::Yes;
+  return QMessageBox::question(owner_, QApplication::applicationName(), Q(text), QMessageBox::Yes | QMessageBox::No,
+                               button) == QMessageBox::Yes;
 }
 
 bool QtDialogs::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
@@ -76,6 +77,19 @@ bool QtDialogs::SaveFileName(const std::string& caption, std::string& path) {
   const QString chosen = QFileDialog::getSaveFileName(owner_, Q(caption), Q(path));
   if (chosen.isEmpty()) return false;
   path = chosen.toStdString();
+  return true;
+}
+
+bool QtDialogs::ChooseItem(const std::string& caption, const std::string& prompt,
+                           const std::vector<std::string>& items, std::size_t& chosen) {
+  QStringList list;
+  for (const auto& item : items) list << Q(item);
+  bool ok = false;
+  const QString picked =
+      QInputDialog::getItem(owner_, Q(caption), Q(prompt), list, static_cast<int>(chosen), false, &ok);
+  const auto index = list.indexOf(picked);
+  if (!ok || index < 0) return false;
+  chosen = static_cast<std::size_t>(index);
   return true;
 }
 

@@ -13,7 +13,7 @@ namespace lintra::frontend {
 
 void SelfCheckDialogs::Message(const std::string& text) { std::printf("box: %s\n", text.c_str()); }
 void SelfCheckDialogs::Error(const std::string& text) { Message(text); }
-bool SelfCheckDialogs::Confirm(const std::string& text) {
+bool SelfCheckDialogs::Confirm(const std::string& text, ui::DefaultAnswer) {
   Message(text);
   return false;
 }
@@ -23,6 +23,12 @@ bool SelfCheckDialogs::InputQuery(const std::string&, const std::string& prompt,
 }
 bool SelfCheckDialogs::SaveFileName(const std::string& caption, std::string&) {
   Message(caption);
+  return false;
+}
+
+bool SelfCheckDialogs::ChooseItem(const std::string&, const std::string& prompt, const std::vector<std::string>&,
+                                  std::size_t&) {
+  Message(prompt);
   return false;
 }
 

@@ -16,9 +16,11 @@ class SelfCheckDialogs : public ui::Dialogs {
  public:
   void Message(const std::string& text) override;
   void Error(const std::string& text) override;
-  bool Confirm(const std::string& text) override;
+  bool Confirm(const std::string& text, ui::DefaultAnswer preferred) override;
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
   bool SaveFileName(const std::string& caption, std::string& path) override;
+  bool ChooseItem(const std::string& caption, const std::string& prompt, const std::vector<std::string>& items,
+                  std::size_t& chosen) override;
 };
 
 struct ModuleReport {

@@ -32,10 +32,12 @@ class Pump : public ui::EventPump {
   void ProcessPendingEvents() override {}
 };
 
-// Keeps what the Progress window was last asked to show.
+// Keeps what the Progress window was last asked to show, and counts the answers it heard of.
 struct ShownProgress : coach::ProgressView {
   void Show(const coach::ProgressRequest& shown) override { request = shown; }
+  void Answered() override { ++answers; }
   coach::ProgressRequest request;
+  int answers = 0;
 };
 
 class Window {

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "app/device_settings.h"
+#include "coach/progress_report.h"
 #include "practice_window.h"
 
 namespace lintra::app {
@@ -198,6 +199,38 @@ TEST_F(ProgressTest, TheNotesShownFadeWithTheWindowsClock) {
   EXPECT_LT(figure(), now - 10.0) << "asked " << most->second << " times";
 }
 
+// The Progress window hears of every answer, reads the journal afresh when it asks again, and works
+// out the pool of a key and clef range chosen in it as the trainer does; the sessions that
+// practised weak notes are marked in the journal.
+TEST_F(ProgressTest, TheProgressWindowIsToldOfAnswersAndKnowsEveryPoolAsTheTrainer) {
+  Window w(folder_, true);
+  w.Menu("Off1");
+  w.Press(w.Wrong());
+  Questions(w, 2, 700);  // the first a second try
+  EXPECT_EQ(w.progress.answers, 3);
+  w.Menu("ShowProgress");
+  const auto first = coach::ReadProgress(w.progress.request);
+  ASSERT_EQ(first.sessions.size(), 1u);
+  EXPECT_FALSE(first.sessions[0].weakNotes);
+  w.Menu("PractiseWeakNotes");
+  Questions(w, 2, 700);
+  ASSERT_TRUE(w.progress.request.renewed);
+  const auto renewed = coach::ReadProgress(w.progress.request.renewed());
+  ASSERT_EQ(renewed.sessions.size(), 1u);
+  EXPECT_EQ(renewed.sessions[0].firstTries, first.sessions[0].firstTries + 2);
+  EXPECT_TRUE(renewed.sessions[0].weakNotes);
+
+  for (const char* clef : {"ClavedoSol1", "ClavedoF1", "Ambos1"}) {
+    w.Menu(clef);
+    for (const auto& key : theory::Keys()) {
+      w.form->KeyCommand(key.id);
+      EXPECT_EQ(w.form->PoolInRange(), practice::PoolIn(key.id, w.form->ClefRangeInForce())) << clef;
+    }
+    w.Menu("ChromaticScale");
+    EXPECT_EQ(w.form->PoolInRange(), practice::PoolIn(theory::KeyId::Chromatic, w.form->ClefRangeInForce())) << clef;
+  }
+}
+
 TEST_F(ProgressTest, ADamagedJournalIsKeptAsideAndTheStudentToldOnce) {
   std::ofstream(folder_ / "journal.sqlite", std::ios::binary) << std::string(8192, 'x');
   Window w(folder_, true);
@@ -224,7 +257,9 @@ TEST_F(ProgressTest, ExportTellsWhenItCannotWriteAndResetKeepsTheOldJournal) {
   EXPECT_EQ(w.dialogs.boxes[0].rfind("The journal could not be exported to \"", 0), 0u) << w.dialogs.boxes[0];
 
   w.Menu("ResetProgress");
-  EXPECT_EQ(w.Rows().size(), 1u);  // the header alone
+  ASSERT_EQ(w.dialogs.defaults.size(), 1u);
+  EXPECT_EQ(w.dialogs.defaults[0], ui::DefaultAnswer::No);  // Enter keeps the journal
+  EXPECT_EQ(w.Rows().size(), 1u);                           // the header alone
   const fs::path backup = folder_ / "journal.sqlite.backup-20261207T120002Z";
   EXPECT_TRUE(fs::exists(backup));
   w.dialogs.savePath = (folder_ / "answers.csv").string();

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
+#include "app/language_menu.h"
+
 #include "midi/composite_service.h"
 #include "midi/null_synth_service.h"
 #include "testing/fake_midi_service.h"
@@ -42,7 +47,45 @@ TEST(Trainer, EveryHandlerTheLayoutNamesIsBound) {
     ++named;
     EXPECT_TRUE(item->handler) << item->Name();
   }
-  EXPECT_EQ(named, 4 + 43 + 60);  // the buttons and lists, the keys, the menu commands
+  EXPECT_EQ(named, 4 + 43 + 71);  // the buttons and lists, the keys, the menu commands
+}
+
+// "Language...": the choice is kept in the options beside the settings, where the program reads it
+// before its first text; the desktop's language again clears it, and Cancel keeps what was there.
+TEST(Trainer, TheLanguageChosenIsKeptForTheNextStart) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("lintra-language-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  std::filesystem::create_directories(folder);
+  const auto settings = folder / "cmbtext.qor";
+  ui::ManualClock clock;
+  ui::RecordingDialogs dialogs;
+  ui::QuietShell shell;
+  Pump pump;
+  notation::RecordingCanvas canvas;
+  midi::MessageLoop loop;
+  midi::CompositeMidiService midi(std::make_unique<midi::FakeMidiService>(),
+                                  std::make_unique<midi::NullSynthService>());
+  ui::WindowModel model;
+  Trainer trainer(model, {clock, dialogs, shell, pump, canvas, midi, loop, settings, "help"});
+  trainer.Form().FormCreate();
+  auto choose = [&](std::optional<std::size_t> item) {
+    dialogs.choose = item;
+    trainer.Form().Guard(model.M(ui::menu::Language).handler);
+  };
+
+  choose(std::nullopt);
+  ASSERT_EQ(dialogs.offered.size(), 7u);
+  EXPECT_EQ(dialogs.offered[1], "English");
+  EXPECT_EQ(ChosenLanguage(settings), "");
+  const auto german = std::find(dialogs.offered.begin(), dialogs.offered.end(), "Deutsch") - dialogs.offered.begin();
+  choose(static_cast<std::size_t>(german));
+  EXPECT_EQ(ChosenLanguage(settings), "de");
+  EXPECT_NE(dialogs.boxes.back().find("next start"), std::string::npos);
+  choose(std::nullopt);
+  EXPECT_EQ(ChosenLanguage(settings), "de");
+  choose(0);
+  EXPECT_EQ(ChosenLanguage(settings), "");
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

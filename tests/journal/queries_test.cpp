@@ -39,6 +39,21 @@ TEST(JournalQueries, MasteryInputsAreEachNotesLastFirstTriesInTheKey) {
   EXPECT_EQ(notes[1].lastFirstTries.back().responseMs, 1002);
   EXPECT_TRUE(notes[1].lastFirstTries.back().correct);
   EXPECT_TRUE(journal.Reader().LastFirstTries(theory::KeyId::DMajor).empty());
+
+  // The same note read in the alto clef is another skill: its tries are the alto staff's alone.
+  for (int i = 0; i < 3; ++i) {
+    AnswerRecord alto = Answer(kMonday + 30 + i, 1, 40, true, 400 + i);
+    alto.clefRange = ClefRange::Alto;
+    alto.questionStaff = Staff::Alto;
+    journal.Append(alto);
+  }
+  EXPECT_EQ(journal.Reader().LastFirstTries(theory::KeyId::GMajor)[1].lastFirstTries.front().responseMs, 1011);
+  const auto altoNotes = journal.Reader().LastFirstTries(theory::KeyId::GMajor, practice::StaffKind::Alto);
+  ASSERT_EQ(altoNotes.size(), 1u);
+  EXPECT_EQ(altoNotes[0].staff, Staff::Alto);
+  EXPECT_EQ(altoNotes[0].lastFirstTries.size(), 3u);
+  EXPECT_TRUE(journal.Reader().LastFirstTries(theory::KeyId::GMajor, practice::StaffKind::Tenor).empty());
+  EXPECT_EQ(journal.Reader().FirstTries(theory::KeyId::GMajor, practice::StaffKind::Alto).size(), 3u);
 }
 
 TEST(JournalQueries, FirstTriesComeInTheOrderTheyWereAnsweredByTimeThenAsWritten) {
@@ -110,6 +125,48 @@ TEST(JournalQueries, TrendsGroupFirstTriesByLocalDayAndBySession) {
   EXPECT_EQ(sessions.back().period, 524);
   EXPECT_EQ(sessions.back().firstTries, 4);
   EXPECT_EQ(sessions.back().startMs, kMonday + 24 * kDay + 23 * 3600'000 + 1800'000);
+}
+
+// A teacher looks at one key at a time: its days, its last sessions, and which of those practised weak
+// notes (one answer asked so marks its session, whenever it comes).
+TEST(JournalQueries, TrendsOfOneKeyMarkTheSessionsThatPractisedWeakNotes) {
+  test::TempFolder folder;
+  Journal journal(folder.file("j.sqlite"));
+  auto inKey = [](theory::KeyId key, std::int64_t t, std::int64_t session, bool weak) {
+    AnswerRecord r = Answer(t, session, 10, true, 900);
+    r.key = key;
+    r.weakNotes = weak;
+    return r;
+  };
+  for (int s = 0; s < 6; ++s) {
+    const std::int64_t start = kMonday + s * kDay;
+    const auto key = s % 2 == 0 ? theory::KeyId::GMajor : theory::KeyId::FMajor;
+    journal.Append(inKey(key, start, 100 + s, false));
+    journal.Append(inKey(key, start + 1000, 100 + s, s == 4));  // the mark comes with a later answer
+  }
+  journal.Append(inKey(theory::KeyId::FMajor, kMonday + 4 * kDay + 5000, 104, false));  // another key, same session
+
+  const auto g = journal.Reader().SessionTrend(2, theory::KeyId::GMajor);
+  ASSERT_EQ(g.size(), 2u);
+  EXPECT_EQ(g[0].period, 102);
+  EXPECT_FALSE(g[0].weakNotes);
+  EXPECT_EQ(g[1].period, 104);
+  EXPECT_EQ(g[1].firstTries, 2);  // F major's answer of that session is not G major's
+  EXPECT_TRUE(g[1].weakNotes);
+  const auto f = journal.Reader().SessionTrend(20, theory::KeyId::FMajor);
+  ASSERT_EQ(f.size(), 4u);
+  EXPECT_EQ(f[2].period, 104);
+  EXPECT_EQ(f[2].firstTries, 1);
+  EXPECT_TRUE(f[2].weakNotes);  // the session is marked, whatever key it was in
+  EXPECT_TRUE(journal.Reader().SessionTrend(20, theory::KeyId::DMajor).empty());
+  const auto all = journal.Reader().SessionTrend();
+  ASSERT_EQ(all.size(), 6u);
+  EXPECT_EQ(std::count_if(all.begin(), all.end(), [](const TrendPoint& p) { return p.weakNotes; }), 1);
+
+  const auto days = journal.Reader().DailyTrend(kMonday + 6 * kDay, 30, 0, theory::KeyId::FMajor);
+  ASSERT_EQ(days.size(), 4u);  // days 1, 3 and 5, and G major's day 4 with one answer in F major
+  EXPECT_EQ(days[2].firstTries, 1);
+  EXPECT_EQ(journal.Reader().DailyTrend(kMonday + 6 * kDay, 30, 0).size(), 6u);
 }
 
 TEST(JournalQueries, RecentMistakesAreCountedByKindWithTheLatestAsExample) {

@@ -127,6 +127,20 @@ TEST(JournalVersions, AVersion1JournalKeepsEveryAnswerWithItsKeyKnownByIdentity)
   EXPECT_EQ(Count(file, "SELECT count(*) FROM names WHERE text IN ('GMajor1', 'ChromaticScale', 'abMajor1')"), 0);
   EXPECT_EQ(Count(file, "SELECT count(*) FROM names WHERE text IN ('g_major', 'chromatic', 'a_flat_major')"), 3);
   EXPECT_EQ(journal.Reader().LastFirstTries(theory::KeyId::AFlatMajor).size(), 4u);
+  // Its sessions know no offset from UTC and practised no weak notes; a new session knows both.
+  EXPECT_EQ(Count(file, "SELECT count(*) FROM sessions WHERE utc_offset IS NULL AND weak_notes = 0"), 2);
+  AnswerRecord later = Answer(2'000'000'000'000, 9, 10, true, 800);
+  later.utcOffsetMinutes = -300;
+  later.weakNotes = true;
+  ASSERT_TRUE(journal.Append(later));
+  EXPECT_EQ(Count(file, "SELECT utc_offset FROM sessions WHERE weak_notes = 1"), -300);
+
+  // Every answer of an earlier version was a single question; a note of a line keeps its place.
+  EXPECT_EQ(Count(file, "SELECT count(*) FROM answers WHERE line_note <> 0"), 0);
+  AnswerRecord third = Answer(5000, 9, 40, true, 600);
+  third.lineNote = 3;
+  EXPECT_TRUE(journal.Append(third));
+  EXPECT_EQ(Count(file, "SELECT line_note FROM answers ORDER BY id DESC LIMIT 1"), 3);
 }
 
 TEST(JournalDamage, DamagedFilesAreKeptAsideAndANewJournalStartedTellingOnce) {

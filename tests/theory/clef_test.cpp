@@ -78,5 +78,25 @@ TEST(NoteRange, OnlyKeysOfTheKeyboardInOrder) {
   EXPECT_EQ(MakeNoteRange(60, 84), std::nullopt);
 }
 
+// What a student types for a bound of the range, in either octave numbering, and how it is shown.
+TEST(NoteRange, KeysAreNamedAndTypedInTheOctavesChosen) {
+  EXPECT_EQ(KeyOfName("C3", false), 60);
+  EXPECT_EQ(KeyOfName(" f# 1 ", false), 42);
+  EXPECT_EQ(KeyOfName("gb1", false), 42);
+  EXPECT_EQ(KeyOfName("BB2", false), 58);
+  EXPECT_EQ(KeyOfName("Cb2", false), 47);
+  EXPECT_EQ(KeyOfName("C4", true), 60);
+  EXPECT_EQ(KeyOfName("F2", true), 41);
+  for (const char* off : {"E1", "C5", "F1", "", "H2", "C#", "C33", "Cx3"}) {
+    EXPECT_EQ(KeyOfName(off, std::string_view(off) == "F1"), std::nullopt) << off;
+  }
+  EXPECT_EQ(NameOfKey(53, false), "F2");  // not E#2, which the table also spells
+  EXPECT_EQ(NameOfKey(70, false), "A#3");
+  EXPECT_EQ(NameOfKey(60, true), "C4");
+  for (int midi = kLowestKeyMidi; midi <= kHighestKeyMidi; ++midi) {
+    EXPECT_EQ(KeyOfName(NameOfKey(midi, true), true), midi);
+  }
+}
+
 }  // namespace
 }  // namespace lintra::theory

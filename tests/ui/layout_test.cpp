@@ -81,10 +81,10 @@ TEST(Layout, MenusAsLaidOut) {
     if (item->checked) checked.emplace_back(item->Name());
   }
   EXPECT_EQ(tops, (std::vector<std::string>{"Mode", "Keys", "Clefs", "Note Names On?", "Syllables?", "Midi", "Advance",
-                                            "Progress", "Options", "Microphone", "Help"}));
+                                            "Progress", "Options", "Microphone", "Reading", "Help"}));
   EXPECT_EQ(checked, (std::vector<std::string>{"NotationQuestions", "Flats1", "MajorKeys1", "CMajor1", "ClavedoSol1",
                                                "NoteNamesOff", "Letters", "MidiInOn", "SustainOn1", "AutoAdvance2",
-                                               "On1", "AutoModOff"}));
+                                               "On1", "AutoModOff", "LineOf4", "LeapFifth"}));
   EXPECT_EQ(model.M(ui::menu::Flats1).parent, &model.M(ui::menu::PlayKeyboard));
   EXPECT_EQ(model.M(ui::menu::AutoModOn).parent, &model.M(ui::menu::AutoModulate2));
   EXPECT_EQ(model.M(ui::menu::AutoModOn).caption, model.M(ui::menu::On1).caption);

@@ -1,5 +1,5 @@
-// What the trainer would ask the Progress window to show over a journal file: the whole pool of
-// the key whose menu item is `keyItem` on the grand staff, "now" a minute after the last answer, in UTC,
+// What the trainer would ask the Progress window to show over a journal file: the pool of the key
+// whose menu item is `keyItem` in `range`, "now" a minute after the last answer, in UTC,
 // and the model of the student's reading of that key, read from the journal when first asked for and
 // kept, as the trainer keeps it.
 #pragma once
@@ -15,17 +15,18 @@
 
 namespace lintra::tools {
 
-inline coach::ProgressRequest RequestOver(const std::string& journalPath, const std::string& keyItem) {
+inline coach::ProgressRequest RequestOver(const std::string& journalPath, const std::string& keyItem,
+                                          practice::ClefRange range = practice::ClefRange::Grand) {
   coach::ProgressRequest request;
   request.journalPath = journalPath;
   request.key = ui::KeyOfMenu(keyItem).value_or(theory::KeyId::GMajor);
-  request.clefRange = practice::ClefRange::Grand;
-  if (const theory::KeyInfo* key = theory::FindKey(request.key))
-    request.pool.assign(key->pool.begin(), key->pool.end());
+  request.clefRange = range;
+  request.pool = practice::PoolIn(request.key, range);
   if (const auto last = journal::JournalReader(journalPath).LastAnswerUtcMs()) request.nowUtcMs = *last + 60'000;
   auto kept = std::make_shared<std::unique_ptr<practice::ReadingModel>>();
-  request.reading = [kept, journalPath, key = request.key]() -> practice::ReadingModel& {
-    if (!*kept) *kept = coach::ReadingFromJournal(journal::JournalReader(journalPath), key);
+  request.reading = [kept, journalPath, key = request.key,
+                     staff = practice::StaffKindOf(range)]() -> practice::ReadingModel& {
+    if (!*kept) *kept = coach::ReadingFromJournal(journal::JournalReader(journalPath), key, staff);
     return **kept;
   };
   request.exportJournal = [] {};

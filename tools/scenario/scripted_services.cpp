@@ -8,6 +8,7 @@
 
 #include "app/form2.h"
 #include "midi/message_loop.h"
+#include "practice/answer_record.h"
 #include "tools/scenario/transcript.h"
 #include "ui/key_menus.h"
 
@@ -23,7 +24,7 @@ void ScriptedDialogs::Error(const std::string& text) {
   if (pump) pump->ProcessPendingEvents();
 }
 
-bool ScriptedDialogs::Confirm(const std::string& text) {
+bool ScriptedDialogs::Confirm(const std::string& text, ui::DefaultAnswer) {
   const Answer answer = Next("confirmation " + Quoted(text));
   if (answer.kind != Answer::Yes && answer.kind != Answer::No) {
     throw ui::DialogNotAnswered{"a confirmation " + Quoted(text) + " needs answer yes or no"};
@@ -61,6 +62,26 @@ bool ScriptedDialogs::SaveFileName(const std::string& caption, std::string& path
   if (answer.hasText) path = answer.text;
   out_ << "ok " << Quoted(path) << '\n';
   if (std::filesystem::path(path).is_relative()) path = (folder / path).string();
+  return true;
+}
+
+bool ScriptedDialogs::ChooseItem(const std::string& caption, const std::string& prompt,
+                                 const std::vector<std::string>& items, std::size_t& chosen) {
+  const Answer answer = Next("choice " + Quoted(caption));
+  if (answer.kind != Answer::Ok && answer.kind != Answer::Cancel) {
+    throw ui::DialogNotAnswered{"a choice " + Quoted(caption) + " needs answer ok \"ITEM\" or cancel"};
+  }
+  out_ << "dialog choose " << Quoted(caption) << ' ' << Quoted(prompt);
+  for (const auto& item : items) out_ << ' ' << Quoted(item);
+  out_ << " -> ";
+  if (answer.kind == Answer::Cancel) {
+    out_ << "cancel\n";
+    return false;
+  }
+  const auto found = std::find(items.begin(), items.end(), answer.hasText ? answer.text : items[chosen]);
+  if (found == items.end()) throw ui::DialogNotAnswered{"there is no item " + Quoted(answer.text)};
+  chosen = static_cast<std::size_t>(found - items.begin());
+  out_ << "ok " << Quoted(*found) << '\n';
   return true;
 }
 
@@ -113,9 +134,8 @@ void RecordingProgressView::Show(const coach::ProgressRequest& request) {
                 static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
                 static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
                 static_cast<int>(time.seconds().count()));
-  static constexpr const char* kClefs[] = {"treble", "bass", "grand"};
   out_ << "progress-window journal " << (request.journalPath.empty() ? "off" : "on") << " key "
-       << ui::KeyMenu(request.key).text << " clef " << kClefs[static_cast<int>(request.clefRange)] << " names "
+       << ui::KeyMenu(request.key).text << " clef " << practice::Code(request.clefRange) << " names "
        << (request.syllables ? "syllables" : "letters") << " middle-c " << (request.middleCIsC4 ? "C4" : "C3")
        << " now " << now << 'Z' << " utc-offset " << request.utcOffsetMinutes << " pool";
   for (const auto slot : request.pool) out_ << ' ' << int{slot};

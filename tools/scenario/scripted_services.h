@@ -39,11 +39,14 @@ class ScriptedDialogs : public ui::Dialogs, public app::SoundInputChooser {
   // are already waiting are handled before it is answered.
   void Message(const std::string& text) override;
   void Error(const std::string& text) override;
-  bool Confirm(const std::string& text) override;
+  bool Confirm(const std::string& text, ui::DefaultAnswer preferred) override;
   bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) override;
   // A name without a folder is a file in the scenario's own folder.
   bool SaveFileName(const std::string& caption, std::string& path) override;
   // "Sound Input...": answered with ok "NAME" (one of the inputs, or "" for the default) or cancel.
+  // A list: answered with ok "ITEM" (one of the items, as shown) or cancel.
+  bool ChooseItem(const std::string& caption, const std::string& prompt, const std::vector<std::string>& items,
+                  std::size_t& chosen) override;
   std::optional<std::string> ChooseSoundInput(const app::SoundInputChoice& choice) override;
 
   ui::EventPump* pump = nullptr;

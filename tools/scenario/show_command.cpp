@@ -2,6 +2,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "notation/line_painter.h"
+#include "theory/note_range.h"
 #include "tools/scenario/commands.h"
 #include "tools/scenario/transcript.h"
 
@@ -29,6 +31,18 @@ void ShowSettings(const Command& c) {
   out << '\n';
 }
 
+// The "Reading" menu's check marks are shown once one of its features is on: its radio items'
+// defaults would otherwise change every transcript written before it.
+bool Listed(ui::WindowModel& m, const ui::MenuItem& item) {
+  const ui::MenuItem* top = &item;
+  while (top->parent != nullptr) top = top->parent;
+  if (top->Name() != ui::menu::Reading1.text) return true;
+  for (const auto on : {ui::menu::ReadLine, ui::menu::AltoClef, ui::menu::TenorClef, ui::menu::ChooseRange}) {
+    if (m.M(on).checked) return true;
+  }
+  return false;
+}
+
 void ShowControls(std::ostream& out, ui::WindowModel& m) {
   for (const char* name : {"QuestShw", "AnsShow", "Score", "Items"}) {
     out << "text " << name << ' ' << Quoted(m.ControlNamed(name).text) << '\n';
@@ -40,7 +54,7 @@ void ShowControls(std::ostream& out, ui::WindowModel& m) {
   }
   out << "checked";
   for (const auto& item : m.AllMenus()) {
-    if (item->checked) out << ' ' << item->Name();
+    if (item->checked && Listed(m, *item)) out << ' ' << item->Name();
   }
   out << "\ndisabled";
   for (const auto& control : m.AllControls()) {
@@ -125,6 +139,48 @@ void ShowFile(const Command& c, const std::filesystem::path& file, const char* w
   }
 }
 
+std::string_view StateName(notation::NoteState state) {
+  switch (state) {
+    case notation::NoteState::Ahead:
+      break;
+    case notation::NoteState::Reading:
+      return "reading";
+    case notation::NoteState::Right:
+      return "right";
+    case notation::NoteState::Wrong:
+      return "wrong";
+  }
+  return "ahead";
+}
+
+// "line 2 "C3" right "E3" reading "G3" ahead": the place of the note being read (0 once all are
+// read), then each note with its state; "line none" without a line.
+void ShowLine(const Command& c) {
+  auto& reading = c.s.form->Reading();
+  if (!reading.Shown()) {
+    c.s.out << "line none\n";
+    return;
+  }
+  c.s.out << "line " << reading.NoteNumber();
+  for (const auto& note : reading.Notes()) {
+    c.s.out << ' ' << Quoted(theory::SpelledNoteTable()[note.slot].letterName) << ' ' << StateName(note.state);
+  }
+  c.s.out << '\n';
+}
+
+// "reading line on length 6 leap third clef alto range C2 G3": the "Reading" menu's choices.
+void ShowReading(const Command& c) {
+  auto& m = *c.s.model;
+  const auto& choices = c.s.trainer->Coach().Reading();
+  const auto rules = choices.Rules();
+  static constexpr const char* kLeaps[] = {"third", "fifth", "octave"};
+  const char* clef = m.M(ui::menu::AltoClef).checked ? "alto" : m.M(ui::menu::TenorClef).checked ? "tenor" : "none";
+  c.s.out << "reading line " << (m.M(ui::menu::ReadLine).checked ? "on" : "off") << " length " << rules.length
+          << " leap " << kLeaps[static_cast<int>(rules.largestLeap)] << " clef " << clef << " range "
+          << theory::NameOfKey(choices.Range().lowest, false) << ' '
+          << theory::NameOfKey(choices.Range().highest, false) << '\n';
+}
+
 void ShowJournal(const Command& c) {
   std::ostringstream csv;
   if (!c.s.trainer->Coach().Journal().WriteCsv(csv)) {
@@ -163,6 +219,11 @@ void Show(const Command& c) {
   if (c.Args().size() == 1 && c.Args()[0] == "staff") {
     c.NeedStarted(true);
     c.s.out << "staff " << Quoted(c.s.model->C(ui::control::PaintBox1).text) << '\n';
+    return;
+  }
+  if (c.Args().size() == 1 && (c.Args()[0] == "line" || c.Args()[0] == "reading")) {
+    c.NeedStarted(true);
+    (c.Args()[0] == "line" ? ShowLine : ShowReading)(c);
     return;
   }
   if (c.Args().size() == 1 && c.Args()[0] == "journal") {

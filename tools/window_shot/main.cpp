@@ -1,7 +1,7 @@
 // Opens the real main window without MIDI devices, chooses the given menu
 // items or clicks the given keys, and saves a picture of the window.
 //   lintra-window-shot OUT.png [--size WxH | --maximized] [--dark] [--wait MS] [NAME ...]
-// --dark opens it under a dark desktop palette; --maximized on the offscreen
+// It speaks the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG). --dark opens it under a dark desktop palette; --maximized on the offscreen
 // platform fills its screen (QT_QPA_PLATFORM=offscreen:configfile=... sets its size).
 #include <QAction>
 #include <QApplication>
@@ -15,6 +15,8 @@
 #include "midi/composite_service.h"
 #include "midi/null_synth_service.h"
 #include "testing/fake_midi_service.h"
+#include "translations/program_language.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -53,6 +55,9 @@ bool ChooseAndClick(lintra::frontend::MainWindow& window, const std::vector<std:
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // In the desktop's language, as the program starts: LANGUAGE=de shows the German window.
+  const lintra::translations::ProgramLanguage language(
+      lintra::ui::ChooseLanguage({}, lintra::ui::ReadLocaleEnvironment()));
   QApplication::setApplicationName(QStringLiteral("Grafel"));
   if (argc < 2) {
     std::fprintf(stderr,

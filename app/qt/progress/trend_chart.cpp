@@ -10,7 +10,9 @@ namespace {
 
 const QColor kAccuracyColour(0x00, 0x72, 0xB2);
 const QColor kTimeColour(0xD5, 0x5E, 0x00);
+const QColor kWeakNotesBand(0xE4, 0xE4, 0xE4);
 constexpr int kLeft = 46, kRight = 42, kTop = 38, kBottom = 44;
+constexpr int kKeyLine = 14;
 
 double Accuracy(const journal::TrendPoint& p) {
   return p.firstTries == 0 ? 0.0 : 100.0 * p.firstTriesRight / p.firstTries;
@@ -37,6 +39,7 @@ void TrendChart::SetPoints(std::vector<journal::TrendPoint> points, QStringList 
   labels_ = std::move(labels);
   accuracyMarkers_.clear();
   timeMarkers_.clear();
+  weakNotesBands_.clear();
   update();
 }
 
@@ -47,8 +50,10 @@ void TrendChart::paintEvent(QPaintEvent*) {
   QFont font = painter.font();
   font.setPixelSize(11);
   painter.setFont(font);
-  const QRectF plot(kLeft, kTop, std::max(10, width() - kLeft - kRight), std::max(10, height() - kTop - kBottom));
+  const int top = kTop + (AnyWeakNotes() ? kKeyLine : 0);
+  const QRectF plot(kLeft, top, std::max(10, width() - kLeft - kRight), std::max(10, height() - top - kBottom));
   DrawTitleAndKey(painter);
+  DrawWeakNotesBands(painter, plot);
   const int topSeconds = TimeAxisTop(points_);
   DrawAxes(painter, plot, topSeconds);
   if (points_.empty()) {
@@ -92,6 +97,25 @@ void TrendChart::DrawTitleAndKey(QPainter& painter) {
   painter.drawRect(QRectF(x + 6, keyY - 3, 6, 6));
   painter.setPen(Qt::black);
   painter.drawText(QPointF(x + 22, keyY + 4), tr("median response time"));
+  if (!AnyWeakNotes()) return;
+  const double bandY = keyY + kKeyLine;
+  painter.fillRect(QRectF(kLeft + 5, bandY - 5, 8, 10), kWeakNotesBand);
+  painter.drawText(QPointF(kLeft + 22, bandY + 4), tr("grey band: a session that practised weak notes"));
+}
+
+bool TrendChart::AnyWeakNotes() const {
+  return std::any_of(points_.begin(), points_.end(), [](const journal::TrendPoint& p) { return p.weakNotes; });
+}
+
+// Behind the lines, as wide as a period.
+void TrendChart::DrawWeakNotesBands(QPainter& painter, const QRectF& plot) {
+  weakNotesBands_.clear();
+  const double half = points_.size() < 2 ? 8.0 : std::max(3.0, (PeriodX(plot, 1) - PeriodX(plot, 0)) / 2 - 1);
+  for (std::size_t i = 0; i < points_.size(); ++i) {
+    if (!points_[i].weakNotes) continue;
+    weakNotesBands_.push_back(QRectF(PeriodX(plot, i) - half, plot.top(), 2 * half, plot.height()).intersected(plot));
+    painter.fillRect(weakNotesBands_.back(), kWeakNotesBand);
+  }
 }
 
 // Accuracy on the left, seconds on the right, the periods below.
@@ -102,6 +126,7 @@ void TrendChart::DrawAxes(QPainter& painter, const QRectF& plot, int topSeconds)
     painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
   }
   painter.setPen(Qt::black);
+  painter.setBrush(Qt::NoBrush);
   painter.drawRect(plot);
   for (int percent = 0; percent <= 100; percent += 25) {
     const double y = plot.bottom() - plot.height() * percent / 100.0;

@@ -1,6 +1,6 @@
 // One trend drawn with QPainter: first-try accuracy (solid line, filled circles, left axis) and
 // median response time (dashed line, open squares, right axis) per period, told apart by line
-// and marker as well as colour.
+// and marker as well as colour. The sessions that practised weak notes stand on a grey band.
 #pragma once
 
 #include <QPainter>
@@ -26,6 +26,7 @@ class TrendChart : public QWidget {
   // Where the last paint put each point's accuracy and time markers, in the widget's pixels.
   const std::vector<QPointF>& AccuracyMarkers() const { return accuracyMarkers_; }
   const std::vector<QPointF>& TimeMarkers() const { return timeMarkers_; }
+  const std::vector<QRectF>& WeakNotesBands() const { return weakNotesBands_; }
 
   QSize sizeHint() const override { return QSize(380, 230); }
   QSize minimumSizeHint() const override { return QSize(300, 200); }
@@ -35,7 +36,9 @@ class TrendChart : public QWidget {
 
  private:
   double PeriodX(const QRectF& plot, std::size_t i) const;
+  bool AnyWeakNotes() const;
   void DrawTitleAndKey(QPainter& painter);
+  void DrawWeakNotesBands(QPainter& painter, const QRectF& plot);
   void DrawAxes(QPainter& painter, const QRectF& plot, int topSeconds);
   void DrawPeriodLabels(QPainter& painter, const QRectF& plot);
   void DrawPoints(QPainter& painter, const QRectF& plot, int topSeconds);
@@ -46,6 +49,7 @@ class TrendChart : public QWidget {
   QStringList labels_;
   std::vector<QPointF> accuracyMarkers_;
   std::vector<QPointF> timeMarkers_;
+  std::vector<QRectF> weakNotesBands_;
 };
 
 // The seconds at the top of the time axis: a whole number of seconds above every median.

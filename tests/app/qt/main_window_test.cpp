@@ -261,7 +261,8 @@ TEST(MainWindow, TheTimeAndMistakeLineIsAStatusBarUnderTheWindowOnlyWhileItsOpti
   EXPECT_EQ(w.window->Client()->height(), clientHeight);
 }
 
-// Most sessions never open it: it is made when first asked for, then shown again each time.
+// Most sessions never open it: it is made when first asked for, then shown again each time, and
+// while open it hears of every answer and asks the trainer again.
 TEST(MainWindow, TheProgressWindowIsMadeWhenFirstAskedForAndThenReused) {
   auto progressWindows = [] {
     auto found = QApplication::topLevelWidgets();
@@ -280,6 +281,23 @@ TEST(MainWindow, TheProgressWindowIsMadeWhenFirstAskedForAndThenReused) {
   Settle();
   EXPECT_EQ(progressWindows(), first);
   EXPECT_TRUE(first[0]->isVisible());
+
+  auto& shown = *static_cast<progress::ProgressWindow*>(first[0]);
+  const std::int64_t asked = shown.Shown().nowUtcMs;
+  auto& form = w.window->Form();
+  w.window->Advance(1000);
+  form.ClickControl(form.Model().Key(form.QuestionNote - ui::kLowestKeyNote));
+  QTest::qWait(progress::ProgressWindow::kRefreshDelayMs + 200);
+  EXPECT_EQ(shown.Shown().nowUtcMs, asked + 1000);
+}
+
+// A question whose Yes cannot be undone gives No to the Enter key.
+TEST(QtDialogs, EnterGivesTheQuestionsDefaultAnswer) {
+  QtDialogs dialogs;
+  for (const auto preferred : {ui::DefaultAnswer::No, ui::DefaultAnswer::Yes}) {
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+    EXPECT_EQ(dialogs.Confirm("Start a new practice journal?", preferred), preferred == ui::DefaultAnswer::Yes);
+  }
 }
 
 // The toolkit closes the windows when the application quits: "Exit" must not bid farewell twice.

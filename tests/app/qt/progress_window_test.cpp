@@ -4,13 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
+#include "app/qt/progress/map_legend.h"
 #include "app/qt/progress/mastery_map.h"
+#include "app/qt/progress/mastery_table.h"
+#include "app/qt/progress/screen_fit.h"
 #include "app/qt/progress/state_style.h"
 #include "app/qt/progress/trend_chart.h"
 #include "journal/journal.h"
@@ -35,7 +42,8 @@ struct Answer {
   std::int64_t ms = 1000;
 };
 
-void Write(const std::string& path, const std::vector<Answer>& answers) {
+// Each answer of session `weakSession` asked while "Practise Weak Notes" was on.
+void Write(const std::string& path, const std::vector<Answer>& answers, std::int64_t weakSession = 0) {
   journal::Journal journal(path);
   std::vector<practice::AnswerRecord> records;
   for (const Answer& a : answers) {
@@ -50,6 +58,7 @@ void Write(const std::string& path, const std::vector<Answer>& answers) {
     input.attempt = a.attempt;
     input.responseMs = a.ms;
     records.push_back(practice::MakeAnswerRecord(input, a.session));
+    records.back().weakNotes = a.session == weakSession;
   }
   ASSERT_TRUE(journal.Append(records));
 }
@@ -154,8 +163,9 @@ TEST_F(ProgressWindowTest, MapMarksEachStateByColourSymbolAndFigure) {
 }
 
 TEST_F(ProgressWindowTest, TrendsAndMistakes) {
-  Write(path_, ThreeSessions());
+  Write(path_, ThreeSessions(), 2);
   window_.Show(Request());
+  window_.Pages().setCurrentIndex(1);
   window_.grab();
   const auto& days = window_.DayChart().Points();
   ASSERT_EQ(days.size(), 3u);
@@ -166,6 +176,20 @@ TEST_F(ProgressWindowTest, TrendsAndMistakes) {
   EXPECT_EQ(days[2].medianResponseMs, 1000);
   EXPECT_EQ(window_.SessionChart().Points().size(), 3u);
   EXPECT_EQ(window_.SessionChart().TimeMarkers().size(), 3u);
+  // The session that practised weak notes stands on a grey band, and the words say so.
+  ASSERT_EQ(window_.SessionChart().WeakNotesBands().size(), 1u);
+  const QImage sessions = window_.SessionChart().grab().toImage();
+  const QRectF band = window_.SessionChart().WeakNotesBands()[0];
+  const QPoint clear(static_cast<int>(band.left()) + 3, static_cast<int>(band.top() + 0.4 * band.height()));
+  EXPECT_EQ(qGray(sessions.pixel(clear)), 0xE4);  // away from the lines and the grid
+  EXPECT_EQ(band.center().x(), window_.SessionChart().AccuracyMarkers()[1].x());
+  EXPECT_EQ(window_.SessionSummary().text().toStdString(),
+            "Over the last 3 sessions: right at the first try from 80% to 83%, median answer time from 1.0 s to 1.0 s. "
+            "1 of them practised weak notes.");
+  EXPECT_EQ(window_.SessionChart().accessibleDescription(), window_.SessionSummary().text());
+  EXPECT_EQ(window_.DaySummary().text().toStdString(),
+            "Over 3 days of practice: right at the first try from 80% to 83%, median answer time from 1.0 s to 1.0 s.");
+  EXPECT_EQ(window_.DayChart().accessibleDescription(), window_.DaySummary().text());
 
   const QStringList lines = window_.MistakeLines();
   ASSERT_EQ(lines.size(), 2) << lines.join('\n').toStdString();
@@ -182,6 +206,158 @@ TEST_F(ProgressWindowTest, TrendsAndMistakes) {
   EXPECT_EQ(window_.MistakeLines().filter(QString::fromUtf8("Read Lá2 in the bass clef as Fá4: the same place")).size(),
             1)
       << window_.MistakeLines().join('\n').toStdString();
+}
+
+// The map in words: a table a screen reader reads row by row and a teacher sorts, the notes' names
+// under them in the naming chosen, one line that sums it up, and the legend whole beside a map of
+// one clef (a narrow one).
+// The band of a weak-note session at the chart's edge is cut at the plot's frame, not painted over
+// the axis and its figures.
+TEST(TrendChartBands, AWeakNoteBandAtTheEdgeStaysInsideThePlot) {
+  TrendChart chart("Per practice session", "Session");
+  chart.resize(400, 300);
+  std::vector<journal::TrendPoint> points(3, {.firstTries = 4, .firstTriesRight = 3, .medianResponseMs = 300});
+  points[0].weakNotes = true;
+  chart.SetPoints(points, {"1", "2", "3"});
+  const QImage image = chart.grab().toImage();
+  ASSERT_EQ(chart.WeakNotesBands().size(), 1u);
+  const QRectF band = chart.WeakNotesBands()[0];
+  const int y = static_cast<int>(band.top() + 0.15 * band.height());  // above the lines and the grid
+  int frame = static_cast<int>(chart.AccuracyMarkers()[0].x());
+  while (frame > 0 && qGray(image.pixel(frame, y)) > 200) --frame;  // the plot's left edge, antialiased
+  ASSERT_GT(frame, 0);
+  EXPECT_GE(band.left(), frame);
+  for (int x = 0; x < frame; ++x) EXPECT_NE(qGray(image.pixel(x, y)), 0xE4) << x;
+  EXPECT_EQ(qGray(image.pixel(frame + 3, y)), 0xE4);
+}
+
+TEST_F(ProgressWindowTest, TheMapIsAlsoATableWithNamesASummaryAndAWholeLegend) {
+  Write(path_, ThreeSessions());
+  window_.Show(Request(/*middleCIsC4=*/false, /*syllables=*/true));
+  const QImage map = window_.Map().grab().toImage();
+  const auto& marks = window_.Map().Marks();
+  const MasteryTable& table = window_.Table();
+  ASSERT_EQ(table.rowCount(), 4);
+  for (int row = 0; row < table.rowCount(); ++row) {
+    SCOPED_TRACE(row);
+    const auto& mark = marks[static_cast<std::size_t>(row)];
+    EXPECT_EQ(table.item(row, MasteryTable::Note)->text(), mark.name);
+    EXPECT_EQ(table.item(row, MasteryTable::Figure)->text(), mark.figure);
+    EXPECT_EQ(table.item(row, MasteryTable::Answers)->text().toInt(),
+              window_.Report().notes[static_cast<std::size_t>(row)].mastery.firstTries);
+    EXPECT_GT(InkedPixels(map, mark.nameBox), 5);
+    if (row > 0) {
+      EXPECT_FALSE(mark.nameBox.intersects(marks[static_cast<std::size_t>(row) - 1].nameBox));
+    }
+  }
+  EXPECT_EQ(marks[0].name, "Mi3");
+  EXPECT_EQ(table.item(0, MasteryTable::State)->text(), "fluent");
+  const_cast<MasteryTable&>(table).sortByColumn(MasteryTable::Figure, Qt::AscendingOrder);
+  EXPECT_EQ(table.item(0, MasteryTable::Note)->text(), QString::fromUtf8("Lá3"));  // never asked
+  EXPECT_EQ(table.item(3, MasteryTable::Note)->text(), "Mi3");
+
+  const QString summary = window_.MapSummary().text();
+  EXPECT_TRUE(summary.startsWith("1 of 4 notes fluent, 1 learning, 2 new. Weakest: ")) << summary.toStdString();
+  EXPECT_TRUE(summary.contains(QString::fromUtf8("Fá3 (")) && summary.contains("Sol3 ("));
+  EXPECT_FALSE(summary.contains("Mi3") || summary.contains(QString::fromUtf8("Lá3")));
+  EXPECT_EQ(window_.Map().accessibleDescription(), summary);
+
+  auto oneClef = Request();
+  oneClef.clefRange = practice::ClefRange::Treble;
+  oneClef.pool = {Slot("E4"), Slot("F4")};
+  window_.Show(oneClef);
+  QCoreApplication::processEvents();
+  const auto* legend = window_.findChild<MapLegend*>();
+  ASSERT_NE(legend, nullptr);
+  for (const QLabel* label : legend->findChildren<QLabel*>()) {
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_GE(label->width(), label->minimumSizeHint().width()) << label->text().toStdString();
+    EXPECT_TRUE(window_.rect().contains(QRect(label->mapTo(&window_, QPoint()), label->size())));
+  }
+}
+
+// A teacher looks through the student's keys: another key or clef range in the window reads the
+// journal, not the trainer's model (which stays the student's key), and the trends are that key's.
+TEST_F(ProgressWindowTest, AnotherKeyOrClefIsShownWithoutTouchingTheStudentsExercise) {
+  Write(path_, ThreeSessions());  // all in C major
+  practice::ReadingModel trainers;
+  int asked = 0;
+  auto request = Request();
+  request.reading = [&]() -> practice::ReadingModel& {
+    ++asked;
+    return trainers;
+  };
+  window_.Show(request);
+  EXPECT_EQ(asked, 1);
+  auto choose = [](QComboBox& choice, int value) { choice.setCurrentIndex(choice.findData(value)); };
+  choose(window_.KeyChoice(), static_cast<int>(theory::KeyId::GMajor));
+  EXPECT_EQ(window_.Shown().key, theory::KeyId::GMajor);
+  EXPECT_EQ(window_.Shown().pool, practice::PoolIn(theory::KeyId::GMajor, practice::ClefRange::Grand));
+  EXPECT_EQ(window_.Table().rowCount(), static_cast<int>(window_.Shown().pool.size()));
+  EXPECT_TRUE(window_.Report().days.empty());
+  EXPECT_EQ(window_.DaySummary().text(), "No answers in this key in the last 30 days.");
+  choose(window_.ClefChoice(), static_cast<int>(practice::ClefRange::Treble));
+  EXPECT_EQ(window_.Shown().pool, practice::PoolIn(theory::KeyId::GMajor, practice::ClefRange::Treble));
+  EXPECT_EQ(asked, 1);
+
+  choose(window_.ClefChoice(), static_cast<int>(practice::ClefRange::Grand));
+  choose(window_.KeyChoice(), static_cast<int>(theory::KeyId::CMajor));
+  EXPECT_EQ(window_.Shown().pool, request.pool);  // the trainer's own again
+  EXPECT_EQ(window_.Report().days.size(), 3u);
+  EXPECT_EQ(asked, 2);
+  choose(window_.KeyChoice(), static_cast<int>(theory::KeyId::DMajor));
+  window_.Show(request);  // the menu shows the student's key again
+  EXPECT_EQ(window_.KeyChoice().currentData().toInt(), static_cast<int>(theory::KeyId::CMajor));
+}
+
+TEST_F(ProgressWindowTest, NewAnswersAppearWhileTheWindowIsOpen) {
+  Write(path_, ThreeSessions());
+  int renewals = 0;
+  std::function<coach::ProgressRequest()> renewed = [&] {
+    ++renewals;
+    auto again = Request();
+    again.renewed = renewed;
+    return again;
+  };
+  auto request = Request();
+  request.renewed = renewed;
+  window_.Show(request);
+  window_.KeyChoice().setCurrentIndex(window_.KeyChoice().findData(static_cast<int>(theory::KeyId::AMinor)));
+  window_.KeyChoice().setCurrentIndex(window_.KeyChoice().findData(static_cast<int>(theory::KeyId::CMajor)));
+  const auto sessions = window_.Report().sessions.size();
+  Write(path_, {{kDay1 + 2 * kDay, 4, "E3", "E3"}});
+  window_.Answered();
+  window_.Answered();  // answers in a run are read once
+  EXPECT_EQ(renewals, 0);
+  QTest::qWait(ProgressWindow::kRefreshDelayMs + 200);
+  EXPECT_EQ(renewals, 1);
+  EXPECT_EQ(window_.Report().sessions.size(), sessions + 1);
+  window_.hide();
+  window_.Answered();
+  QTest::qWait(ProgressWindow::kRefreshDelayMs + 200);
+  EXPECT_EQ(renewals, 1);
+}
+
+// The window's frame stays in the screen's free area at any screen size: smaller where it must be,
+// moved in where it would stand out.
+TEST_F(ProgressWindowTest, TheWindowStaysInsideTheScreen) {
+  const QMargins frame(4, 30, 4, 4);
+  EXPECT_EQ(FitOnScreen(QRect(0, 0, 1920, 1040), QRect(500, -20, 820, 1100), frame), QRect(500, 30, 820, 1006));
+  EXPECT_EQ(FitOnScreen(QRect(0, 0, 1366, 740), QRect(900, 100, 1400, 600), frame), QRect(4, 100, 1358, 600));
+  EXPECT_EQ(FitOnScreen(QRect(0, 0, 1366, 740), QRect(10, 40, 800, 500), frame), QRect(10, 40, 800, 500));
+
+  Write(path_, ThreeSessions());
+  auto grand = Request();
+  grand.pool = practice::PoolIn(theory::KeyId::Chromatic, practice::ClefRange::Grand);  // three systems
+  grand.key = theory::KeyId::Chromatic;
+  window_.Show(grand);
+  QCoreApplication::processEvents();
+  const QRect screen = window_.screen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(window_.frameGeometry())) << screen.width() << "x" << screen.height();
+  EXPECT_GT(window_.Map().sizeHint().height(), screen.height() / 2);  // the map scrolls rather than push it out
+  // Whatever the screen, nothing needs more than a small laptop's screen gives.
+  EXPECT_LE(window_.minimumSizeHint().width(), 1366 - 20);
+  EXPECT_LE(window_.minimumSizeHint().height(), 768 - 80);
 }
 
 TEST_F(ProgressWindowTest, NothingToShowIsSaidPlainly) {

@@ -54,7 +54,8 @@ TEST(SoundInputDialog, TriesNothingWhileListeningIsOff) {
   app::SoundInputChoice choice{{{"Built-in Microphone", true}}, "", false, [&tries](const std::string&) {
                                  ++tries;
                                  return std::string();
-                               }};
+                               },
+                               {}};
   SoundInputDialog dialog(choice);
   EXPECT_EQ(dialog.Chosen(), "");
   dialog.List()->setCurrentIndex(1);

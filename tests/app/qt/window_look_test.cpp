@@ -12,6 +12,8 @@
 #include "app/qt/text_room.h"
 #include "controls/gradbtn.h"
 #include "tests/app/qt/window_testing.h"
+#include "translations/program_language.h"
+#include "ui/language.h"
 
 namespace lintra::frontend {
 namespace {
@@ -54,49 +56,52 @@ const WindowSize kSizes[] = {
     {"maximized on 2560 x 1440", {2560, 1440}, {2560, 1440}},
 };
 
-// Every label, field, list and button shows its whole text, with the longest texts the window puts
-// in them, the device panel open and the syllable names on; at the design size the fonts are the
-// layout's.
-TEST(WindowLook, NoTextIsCutOffAtAnySize) {
-  for (const WindowSize& size : kSizes) {
-    SCOPED_TRACE(size.name);
-    QTemporaryDir folder;
-    auto window = OpenWindow(folder, size.screen, size.outer);
-    for (const char* item : {"Outputs1", "NoteNames", "Syllables"}) window->ActionNamed(item)->trigger();
-    auto& model = window->Form().Model();
-    model.SetText(model.C(ui::control::QuestShw), "Play scale-steps of C# Harmonic Minor-");
-    model.SetText(model.C(ui::control::AnsShow), "That is correct: Sol#1");
-    model.SetText(model.C(ui::control::Score), "New Scale");
-    model.SetText(model.C(ui::control::Items), "1000");
-    Settle();
-    EXPECT_EQ(static_cast<QComboBox*>(window->WidgetNamed("cmbOutput"))->currentText(), "Built-in Synthesizer");
-    int checked = 0;
-    for (QWidget* widget : window->Client()->findChildren<QWidget*>()) {
-      const bool text = qobject_cast<QLabel*>(widget) || qobject_cast<QLineEdit*>(widget) ||
-                        qobject_cast<QComboBox*>(widget) || qobject_cast<controls::TGradBtn*>(widget);
-      if (!text || !widget->isVisible() || widget->objectName().isEmpty()) continue;
-      const std::string name = widget->objectName().toStdString();
-      // The measured font is the one tools/install-deps.sh installs (fonts-liberation).
-      ASSERT_EQ(QFontInfo(widget->font()).family(), "Liberation Sans") << name;
-      for (const QString& shown : TextsOf(widget)) {
-        EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(shown), TextRoom(widget))
-            << name << ": \"" << shown.toStdString() << "\" at " << widget->font().pointSize() << " pt";
-      }
-      ++checked;
+void CheckTextsFit(const WindowSize& size, bool designFonts) {
+  SCOPED_TRACE(size.name);
+  QTemporaryDir folder;
+  auto window = OpenWindow(folder, size.screen, size.outer);
+  for (const char* item : {"Outputs1", "NoteNames", "Syllables"}) window->ActionNamed(item)->trigger();
+  auto& model = window->Form().Model();
+  model.SetText(model.C(ui::control::QuestShw), "Play scale-steps of C# Harmonic Minor-");
+  model.SetText(model.C(ui::control::AnsShow), "That is correct: Sol#1");
+  model.SetText(model.C(ui::control::Score), "New Scale");
+  model.SetText(model.C(ui::control::Items), "1000");
+  Settle();
+  EXPECT_EQ(static_cast<QComboBox*>(window->WidgetNamed("cmbOutput"))->currentText(), "Built-in Synthesizer");
+  int checked = 0;
+  for (QWidget* widget : window->Client()->findChildren<QWidget*>()) {
+    const bool text = qobject_cast<QLabel*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                      qobject_cast<QComboBox*>(widget) || qobject_cast<controls::TGradBtn*>(widget);
+    if (!text || !widget->isVisible() || widget->objectName().isEmpty()) continue;
+    const std::string name = widget->objectName().toStdString();
+    // The measured font is the one tools/install-deps.sh installs (fonts-liberation).
+    ASSERT_EQ(QFontInfo(widget->font()).family(), "Liberation Sans") << name;
+    for (const QString& shown : TextsOf(widget)) {
+      EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(shown), TextRoom(widget))
+          << name << ": \"" << shown.toStdString() << "\" at " << widget->font().pointSize() << " pt";
     }
-    EXPECT_EQ(checked, 4 + 3 + 2 + 2 + 43) << "fields, labels, lists, buttons and keys";
-    if (size.outer.isEmpty()) {
-      for (const auto& [name, points] : {std::pair{"QuestShw", 12},
-                                         {"Score", 14},
-                                         {"Label3", 10},
-                                         {"cmbOutput", 12},
-                                         {"StartButton", 10},
-                                         {"F1", 8}})
-        EXPECT_EQ(window->WidgetNamed(name)->font().pointSize(), points) << name;
-    }
+    ++checked;
+  }
+  EXPECT_EQ(checked, 4 + 3 + 2 + 2 + 43) << "fields, labels, lists, buttons and keys";
+  if (designFonts && size.outer.isEmpty()) {
+    for (const auto& [name, points] :
+         {std::pair{"QuestShw", 12}, {"Score", 14}, {"Label3", 10}, {"cmbOutput", 12}, {"StartButton", 10}, {"F1", 8}})
+      EXPECT_EQ(window->WidgetNamed(name)->font().pointSize(), points) << name;
   }
 }
 
+// Every label, field, list and button shows its whole text, with the longest texts the window puts
+// in them, the device panel open and the syllable names on, in English, in every shipped language and
+// in the pseudo-translation 40% longer; at the design size the English fonts are the layout's.
+TEST(WindowLook, NoTextIsCutOffAtAnySizeInAnyLanguage) {
+  std::vector<std::string> languages{std::string(ui::kEnglish), std::string(ui::kPseudoLanguage)};
+  for (const auto language : ui::ShippedLanguages()) languages.emplace_back(language);
+  for (const auto& language : languages) {
+    SCOPED_TRACE(language);
+    const translations::ProgramLanguage speaking(language);
+    for (const WindowSize& size : kSizes) CheckTextsFit(size, language == ui::kEnglish);
+  }
+}
 // A white key's name lies wholly in the part of the key below the black keys.
 TEST(WindowLook, WhiteKeyNamesAreDrawnWhereTheBlackKeysLeaveTheKeyVisible) {
   for (const WindowSize& size : {kSizes[0], kSizes[1], kSizes[3]}) {

@@ -27,9 +27,12 @@ using Clock = std::chrono::steady_clock;
 struct Silent : ui::Dialogs, ui::Shell, ui::EventPump {
   void Message(const std::string& text) override { std::fprintf(stderr, "box: %s\n", text.c_str()); }
   void Error(const std::string& text) override { Message(text); }
-  bool Confirm(const std::string&) override { return false; }
+  bool Confirm(const std::string&, ui::DefaultAnswer) override { return false; }
   bool InputQuery(const std::string&, const std::string&, std::string&) override { return false; }
   bool SaveFileName(const std::string&, std::string&) override { return false; }
+  bool ChooseItem(const std::string&, const std::string&, const std::vector<std::string>&, std::size_t&) override {
+    return false;
+  }
   bool OpenDocument(const std::string&) override { return false; }
   void Terminate() override {}
   void SetBusyCursor(bool) override {}
