@@ -39,7 +39,7 @@ std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, cons
                : *(read = ReadingFromJournal(journal, request.key, practice::StaffKindOf(request.clefRange)));
   model.MeetPool(request.pool);
   std::vector<NoteMastery> notes = UnaskedPool(request);
-  for (NoteMastery& note : notes) note.mastery = model.MasteryOf(note.slot);
+  for (NoteMastery& note : notes) note.mastery = model.MasteryOf(note.slot, request.nowUtcMs);
   return notes;
 }
 
