@@ -15,7 +15,7 @@ Coach::Coach(Window& window, Services services, LineFile optionsFormat)
     for (const auto& feature : features_) feature->JournalReset();
   });
   journal_ = journal.get();
-  auto reading = std::make_unique<KeyReading>(*journal_);
+  auto reading = std::make_unique<KeyReading>(*journal_, services_.clock);
   auto choices = std::make_unique<ReadingChoices>(window_, services_, options_, *reading, [this] { SaveChoice(); });
   reading_ = choices.get();
   features_.push_back(std::make_unique<WeakNotes>(window_, *reading, *choices));

@@ -179,7 +179,7 @@ std::vector<theory::NoteSlot> ReadingChoices::PickLine(theory::Random& random) {
   if (candidates.empty()) throw std::runtime_error("The question pool holds no note in the chosen range");
   std::vector<std::uint32_t> weights;
   if (window_.Model().M(menu::PractiseWeakNotes).checked) {
-    weights = reading_.Of(key, practice::StaffKindOf(range)).Weights(candidates);
+    weights = reading_.Of(key, practice::StaffKindOf(range)).Weights(candidates, reading_.NowUtcMs());
   }
   return practice::DrawLine(random, candidates, Rules(), weights);
 }

@@ -10,7 +10,7 @@
 
 namespace lintra::coach {
 
-// Each note's last first tries in `key` on `staff`, all in the order they were answered.
+// Every first try in `key` on `staff`, in the order answered: recall fades between them by the clock.
 std::unique_ptr<practice::ReadingModel> ReadingFromJournal(const journal::JournalReader& journal, theory::KeyId key,
                                                            practice::StaffKind staff = practice::StaffKind::Grand);
 

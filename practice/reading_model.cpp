@@ -1,25 +1,22 @@
 #include "practice/reading_model.h"
 
+#include "practice/recall_forecast.h"
+
 namespace lintra::practice {
 
-void ReadingModel::Observe(const FirstTry& answer) {
-  pick_.Observe(answer.slot, answer.right, answer.responseMs);
-  ++firstTries_.at(answer.slot);
+Mastery ReadingModel::MasteryOf(theory::NoteSlot slot, std::int64_t nowUtcMs) const {
+  Mastery mastery;
+  mastery.firstTries = Recall().Answers(slot);
+  if (mastery.firstTries == 0) return mastery;
+  // The figure and the state come from the same chance: fluent while more likely than not.
+  mastery.figure = 100.0 * (1.0 - Recall().NotFluentChance(slot, nowUtcMs));
+  mastery.state = StateNow(slot, nowUtcMs);
+  return mastery;
 }
 
-Mastery ReadingModel::MasteryOf(theory::NoteSlot slot) const {
-  Mastery mastery;
-  mastery.firstTries = firstTries_.at(slot);
-  if (mastery.firstTries == 0) return mastery;
-  // Fluent while the recall the pick aims at is more likely reached than not.
-  const double notFluent = pick_.NotFluentChance(slot);
-  mastery.figure = 100.0 * (1.0 - notFluent);
-  if (mastery.firstTries < kNewBelowFirstTries) {
-    mastery.state = MasteryState::New;
-  } else {
-    mastery.state = notFluent < 0.5 ? MasteryState::Fluent : MasteryState::Learning;
-  }
-  return mastery;
+std::optional<int> ReadingModel::DaysToFluent(std::span<const theory::NoteSlot> pool, double questionsPerDay,
+                                              std::int64_t nowUtcMs) const {
+  return practice::DaysToFluent(Recall(), pool, questionsPerDay, nowUtcMs);
 }
 
 }  // namespace lintra::practice

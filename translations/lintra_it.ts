@@ -748,6 +748,66 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
         <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
         <translation>Nessuna nota di questa tonalità e di questa chiave è compresa tra %1 e %2. L&apos;estensione resta da %3 a %4.</translation>
     </message>
+    <message>
+        <source>The practice journal was damaged. It is kept as &quot;%1&quot; and a new journal was started.</source>
+        <translation>Il registro degli esercizi era danneggiato. È conservato come &quot;%1&quot; ed è stato iniziato un nuovo registro.</translation>
+    </message>
+    <message>
+        <source>The practice journal was written by a newer version of the trainer and is left as it is.</source>
+        <translation>Il registro degli esercizi è stato scritto da una versione più recente del programma e resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started.</source>
+        <translation>È stato iniziato un nuovo registro degli esercizi.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started. The old one is kept as &quot;%1&quot;.</source>
+        <translation>È stato iniziato un nuovo registro degli esercizi. Quello vecchio è conservato come &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is nothing to export.</source>
+        <translation>Non viene tenuto alcun registro degli esercizi, quindi non c&apos;è nulla da esportare.</translation>
+    </message>
+    <message>
+        <source>Export Journal</source>
+        <translation>Esporta registro</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;. Choose a folder where you may write files, and try again.</source>
+        <translation>Non è stato possibile esportare il registro in &quot;%1&quot;. Scegli una cartella in cui puoi scrivere file e riprova.</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is no progress to reset.</source>
+        <translation>Non viene tenuto alcun registro degli esercizi, quindi non ci sono progressi da azzerare.</translation>
+    </message>
+    <message>
+        <source>Start a new practice journal? The answers so far are kept in a backup file, and your progress starts again from nothing.</source>
+        <translation>Iniziare un nuovo registro degli esercizi? Le risposte finora sono conservate in un file di copia, e i tuoi progressi ripartono da zero.</translation>
+    </message>
+    <message>
+        <source>The Progress window cannot be shown here.</source>
+        <translation>La finestra dei progressi non può essere mostrata qui.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: a device name is too long or holds a line break.</source>
+        <translation>La scelta del dispositivo non può essere salvata: il nome di un dispositivo è troppo lungo o contiene un a capo.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: the settings are too large.</source>
+        <translation>La scelta del dispositivo non può essere salvata: le impostazioni sono troppo grandi.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;: %2.</source>
+        <translation>Impossibile creare la cartella &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>Impossibile scrivere il file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the file &quot;%1&quot;.</source>
+        <translation>Impossibile salvare il file &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -819,6 +879,54 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
             <numerusform>%n di esse ha esercitato le note difficili.</numerusform>
             <numerusform>%n di esse hanno esercitato le note difficili.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No answers yet: the map and the trends fill in as you practise.</source>
+        <translation>Ancora nessuna risposta: la mappa e gli andamenti si riempiono man mano che ti eserciti.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read.</source>
+        <translation>Non è stato possibile leggere il registro degli esercizi.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giusto</translation>
+    </message>
+    <message>
+        <source>Accidental on the note missed</source>
+        <translation>Alterazione della nota non vista</translation>
+    </message>
+    <message>
+        <source>Key signature ignored</source>
+        <translation>Armatura di chiave ignorata</translation>
+    </message>
+    <message>
+        <source>Wrong octave</source>
+        <translation>Ottava sbagliata</translation>
+    </message>
+    <message>
+        <source>Ledger lines miscounted</source>
+        <translation>Tagli addizionali contati male</translation>
+    </message>
+    <message>
+        <source>One step off</source>
+        <translation>Un grado di scarto</translation>
+    </message>
+    <message>
+        <source>Two steps off</source>
+        <translation>Due gradi di scarto</translation>
+    </message>
+    <message>
+        <source>Read in the other clef</source>
+        <translation>Letta nell&apos;altra chiave</translation>
+    </message>
+    <message>
+        <source>C clef read as treble or bass</source>
+        <translation>Chiave di do letta come chiave di violino o di basso</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
     </message>
 </context>
 <context>

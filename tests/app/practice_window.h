@@ -65,6 +65,8 @@ class Window {
     dialogs.whileOpen = nullptr;
   }
   void Wait(std::int64_t ms) { clock_.Advance(ms); }
+  // The clock set forward with the window idle: no timer runs meanwhile.
+  void Jump(std::int64_t ms) { clock_.SetNow(clock_.Now() + ms); }
   void Press(int midiNote) { form->ClickControl(model.Key(midiNote - ui::kLowestKeyNote)); }
   void Menu(std::string_view name) { form->Guard(model.MenuNamed(name).handler); }
   int Wrong() const { return form->QuestionNote == 60 ? 62 : 60; }

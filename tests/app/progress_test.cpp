@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <deque>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "app/device_settings.h"
@@ -168,15 +169,34 @@ TEST_F(ProgressTest, TheProgressWindowShowsTheModelTheWeakNotePickDrawsFrom) {
   ASSERT_TRUE(w.progress.request.reading);
   practice::ReadingModel& shown = w.progress.request.reading();
   const auto slot = static_cast<theory::NoteSlot>(asked.back());
-  const int tries = shown.MasteryOf(slot).firstTries;
+  const int tries = shown.MasteryOf(slot, w.progress.request.nowUtcMs).firstTries;
   EXPECT_EQ(tries, std::count(asked.begin(), asked.end(), asked.back()));
   for (int i = 0; i < 300 && w.form->CurrentSlot != asked.back(); ++i) Questions(w, 1, 700);
   ASSERT_EQ(w.form->CurrentSlot, asked.back()) << "the pick asks every note again";
   Questions(w, 1, 700);
   EXPECT_EQ(&w.progress.request.reading(), &shown);
-  EXPECT_EQ(shown.MasteryOf(slot).firstTries, tries + 1);
+  EXPECT_EQ(shown.MasteryOf(slot, w.progress.request.nowUtcMs).firstTries, tries + 1);
   w.Menu("ResetProgress");
-  EXPECT_EQ(w.progress.request.reading().MasteryOf(slot).firstTries, 0);
+  EXPECT_EQ(w.progress.request.reading().MasteryOf(slot, w.progress.request.nowUtcMs).firstTries, 0);
+}
+
+// The model is judged at the window's clock: a week away, and what was read well is shown faded.
+TEST_F(ProgressTest, TheNotesShownFadeWithTheWindowsClock) {
+  Window w(folder_, true);
+  w.Menu("Off1");
+  w.Menu("PractiseWeakNotes");
+  const auto asked = Questions(w, 60, 700);
+  std::map<int, int> counts;
+  for (const int slot : asked) ++counts[slot];
+  const auto most = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; });
+  const auto slot = static_cast<theory::NoteSlot>(most->first);
+  const auto figure = [&] {
+    w.Menu("ShowProgress");
+    return w.progress.request.reading().MasteryOf(slot, w.progress.request.nowUtcMs).figure;
+  };
+  const double now = figure();
+  w.Jump(7 * ui::kMsPerDay);
+  EXPECT_LT(figure(), now - 10.0) << "asked " << most->second << " times";
 }
 
 // The Progress window hears of every answer, reads the journal afresh when it asks again, and works

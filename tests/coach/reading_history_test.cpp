@@ -34,8 +34,8 @@ TEST(ReadingHistory, TheJournalsFirstTriesAreWeighedInTheOrderTheyWereAnswered) 
   const auto read = ReadingFromJournal(journal.Reader(), theory::KeyId::GMajor);
   for (const int slot : slots) {
     const auto s = static_cast<theory::NoteSlot>(slot);
-    EXPECT_EQ(read->MasteryOf(s).firstTries, 9) << slot;
-    EXPECT_DOUBLE_EQ(read->MasteryOf(s).figure, expected.MasteryOf(s).figure) << slot;
+    EXPECT_EQ(read->MasteryOf(s, t).firstTries, 9) << slot;
+    EXPECT_DOUBLE_EQ(read->MasteryOf(s, t).figure, expected.MasteryOf(s, t).figure) << slot;
   }
 }
 

@@ -8,28 +8,29 @@ namespace {
 
 TEST(ReadingModel, ANoteIsNewBelowThreeFirstTriesThenLearningUntilTheModelThinksItFluent) {
   ReadingModel model;
+  std::int64_t now = 1796601600000;  // answers 4 s apart
   constexpr theory::NoteSlot kNote = 42, kOther = 45;
-  EXPECT_EQ(model.MasteryOf(kNote).firstTries, 0);
-  EXPECT_EQ(model.MasteryOf(kNote).figure, 0.0);
-  model.Observe({kNote, true, 900, 0});
-  model.Observe({kNote, true, 900, 0});
-  EXPECT_EQ(model.MasteryOf(kNote).state, MasteryState::New);
-  EXPECT_EQ(model.MasteryOf(kNote).firstTries, 2);
-  model.Observe({kNote, false, 900, 0});
-  EXPECT_EQ(model.MasteryOf(kNote).state, MasteryState::Learning);
-  double figure = model.MasteryOf(kNote).figure;
-  for (int i = 0; i < 20 && model.MasteryOf(kNote).state != MasteryState::Fluent; ++i) {
-    model.Observe({kNote, true, 900, 0});
-    EXPECT_GE(model.MasteryOf(kNote).figure, figure - 1e-9);
-    figure = model.MasteryOf(kNote).figure;
+  EXPECT_EQ(model.MasteryOf(kNote, now).firstTries, 0);
+  EXPECT_EQ(model.MasteryOf(kNote, now).figure, 0.0);
+  model.Observe({kNote, true, 900, now += 4000});
+  model.Observe({kNote, true, 900, now += 4000});
+  EXPECT_EQ(model.MasteryOf(kNote, now).state, MasteryState::New);
+  EXPECT_EQ(model.MasteryOf(kNote, now).firstTries, 2);
+  model.Observe({kNote, false, 900, now += 4000});
+  EXPECT_EQ(model.MasteryOf(kNote, now).state, MasteryState::Learning);
+  double figure = model.MasteryOf(kNote, now).figure;
+  for (int i = 0; i < 20 && model.MasteryOf(kNote, now).state != MasteryState::Fluent; ++i) {
+    model.Observe({kNote, true, 900, now += 4000});
+    EXPECT_GE(model.MasteryOf(kNote, now).figure, figure - 1e-9);
+    figure = model.MasteryOf(kNote, now).figure;
   }
-  EXPECT_EQ(model.MasteryOf(kNote).state, MasteryState::Fluent);
+  EXPECT_EQ(model.MasteryOf(kNote, now).state, MasteryState::Fluent);
   EXPECT_GT(figure, 50.0);
   EXPECT_LE(figure, 100.0);
   // A note missed as often as not stays learning, with a low figure.
-  for (int i = 0; i < 12; ++i) model.Observe({kOther, i % 2 == 0, 1500, 0});
-  EXPECT_EQ(model.MasteryOf(kOther).state, MasteryState::Learning);
-  EXPECT_LT(model.MasteryOf(kOther).figure, 50.0);
+  for (int i = 0; i < 12; ++i) model.Observe({kOther, i % 2 == 0, 1500, now += 4000});
+  EXPECT_EQ(model.MasteryOf(kOther, now).state, MasteryState::Learning);
+  EXPECT_LT(model.MasteryOf(kOther, now).figure, 50.0);
 }
 
 }  // namespace

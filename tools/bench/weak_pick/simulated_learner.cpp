@@ -4,16 +4,19 @@
 
 namespace lintra::bench {
 
-SimulatedLearner::SimulatedLearner(int poolSize, LearnerModel model, std::uint64_t seed)
-    : model_(model), random_(seed) {
+std::vector<double> BaseRecalls(int poolSize, std::mt19937_64& random) {
   std::uniform_real_distribution<double> usual(0.2, 0.8);
   std::uniform_real_distribution<double> ledger(0.05, 0.4);
+  std::vector<double> base;
   for (int i = 0; i < poolSize; ++i) {
     const bool hard = i < 2 || i >= poolSize - 2;
-    base_.push_back(hard ? ledger(random_) : usual(random_));
+    base.push_back(hard ? ledger(random) : usual(random));
   }
-  recall_ = base_;
+  return base;
 }
+
+SimulatedLearner::SimulatedLearner(int poolSize, LearnerModel model, std::uint64_t seed)
+    : model_(model), random_(seed), base_(BaseRecalls(poolSize, random_)), recall_(base_) {}
 
 bool SimulatedLearner::Answer(int index) {
   const auto i = static_cast<std::size_t>(index);

@@ -14,9 +14,12 @@ struct LearnerModel {
   double fluent = 0.9;
 };
 
+// Where each note's recall starts: uniformly in [0.2, 0.8], but in [0.05, 0.4] for the two lowest
+// and the two highest notes of the pool (the ledger-line notes, the hard ones).
+std::vector<double> BaseRecalls(int poolSize, std::mt19937_64& random);
+
 class SimulatedLearner {
  public:
-  // The two lowest and the two highest notes of the pool (the ledger-line notes) are the hard ones.
   SimulatedLearner(int poolSize, LearnerModel model, std::uint64_t seed);
 
   // Answers a question on note `index` and learns from it; then every note fades a little.
