@@ -808,6 +808,38 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
         <source>Cannot save the file &quot;%1&quot;.</source>
         <translation>Die Datei „%1“ kann nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer instead.</source>
+        <translation>Der gewählte MIDI-Ausgang ist nicht in der Geräteliste. Lintra spielt stattdessen über den eingebauten Synthesizer.</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be used (%2). Lintra plays through the built-in synthesizer instead.</source>
+        <translation>Der MIDI-Ausgang „%1“ kann nicht benutzt werden (%2). Lintra spielt stattdessen über den eingebauten Synthesizer.</translation>
+    </message>
+    <message>
+        <source>the chosen device</source>
+        <translation>das gewählte Gerät</translation>
+    </message>
+    <message>
+        <source>MIDI output fails (%1). Notes may not sound.</source>
+        <translation>Der MIDI-Ausgang versagt (%1). Die Töne erklingen womöglich nicht.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI output with &quot;Inputs/Outputs&quot; in the &quot;Midi&quot; menu.</source>
+        <translation>Der eingebaute Synthesizer ist stumm: %1. Um die Töne zu hören, wählen Sie mit „Ein- und Ausgänge“ im Menü „MIDI“ einen anderen MIDI-Ausgang.</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument</source>
+        <translation>MIDI-Instrument</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument Number between 0 and 127?</source>
+        <translation>MIDI-Instrumentnummer zwischen 0 und 127?</translation>
+    </message>
+    <message>
+        <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
+        <translation>Bitte geben Sie eine Instrumentnummer zwischen 0 und 127 ein. Das Instrument bleibt %1.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>

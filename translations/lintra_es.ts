@@ -808,6 +808,38 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
         <source>Cannot save the file &quot;%1&quot;.</source>
         <translation>No se puede guardar el archivo &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer instead.</source>
+        <translation>La salida MIDI elegida no está en la lista de dispositivos. Lintra suena por el sintetizador integrado.</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be used (%2). Lintra plays through the built-in synthesizer instead.</source>
+        <translation>La salida MIDI &quot;%1&quot; no se puede usar (%2). Lintra suena por el sintetizador integrado.</translation>
+    </message>
+    <message>
+        <source>the chosen device</source>
+        <translation>el dispositivo elegido</translation>
+    </message>
+    <message>
+        <source>MIDI output fails (%1). Notes may not sound.</source>
+        <translation>La salida MIDI falla (%1). Puede que las notas no suenen.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI output with &quot;Inputs/Outputs&quot; in the &quot;Midi&quot; menu.</source>
+        <translation>El sintetizador integrado está en silencio: %1. Para oír las notas, elija otra salida MIDI con &quot;Entradas/Salidas&quot; en el menú &quot;MIDI&quot;.</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument</source>
+        <translation>Instrumento MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument Number between 0 and 127?</source>
+        <translation>¿Número de instrumento MIDI, entre 0 y 127?</translation>
+    </message>
+    <message>
+        <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
+        <translation>Escriba un número de instrumento entre 0 y 127. El instrumento sigue siendo %1.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>

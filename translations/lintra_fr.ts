@@ -808,6 +808,38 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
         <source>Cannot save the file &quot;%1&quot;.</source>
         <translation>Impossible d&apos;enregistrer le fichier « %1 ».</translation>
     </message>
+    <message>
+        <source>The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer instead.</source>
+        <translation>La sortie MIDI choisie n&apos;est pas dans la liste des appareils. Lintra joue par le synthétiseur intégré.</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be used (%2). Lintra plays through the built-in synthesizer instead.</source>
+        <translation>La sortie MIDI « %1 » ne peut pas être utilisée (%2). Lintra joue par le synthétiseur intégré.</translation>
+    </message>
+    <message>
+        <source>the chosen device</source>
+        <translation>l&apos;appareil choisi</translation>
+    </message>
+    <message>
+        <source>MIDI output fails (%1). Notes may not sound.</source>
+        <translation>La sortie MIDI échoue (%1). Les notes risquent de ne pas sonner.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI output with &quot;Inputs/Outputs&quot; in the &quot;Midi&quot; menu.</source>
+        <translation>Le synthétiseur intégré est muet : %1. Pour entendre les notes, choisissez une autre sortie MIDI avec « Entrées/Sorties » dans le menu « MIDI ».</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument</source>
+        <translation>Instrument MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument Number between 0 and 127?</source>
+        <translation>Numéro d&apos;instrument MIDI, entre 0 et 127 ?</translation>
+    </message>
+    <message>
+        <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
+        <translation>Saisissez un numéro d&apos;instrument entre 0 et 127. L&apos;instrument reste %1.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>

@@ -808,6 +808,38 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
         <source>Cannot save the file &quot;%1&quot;.</source>
         <translation>Impossibile salvare il file &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer instead.</source>
+        <translation>L&apos;uscita MIDI scelta non è nell&apos;elenco dei dispositivi. Lintra suona con il sintetizzatore integrato.</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be used (%2). Lintra plays through the built-in synthesizer instead.</source>
+        <translation>L&apos;uscita MIDI &quot;%1&quot; non può essere usata (%2). Lintra suona con il sintetizzatore integrato.</translation>
+    </message>
+    <message>
+        <source>the chosen device</source>
+        <translation>il dispositivo scelto</translation>
+    </message>
+    <message>
+        <source>MIDI output fails (%1). Notes may not sound.</source>
+        <translation>L&apos;uscita MIDI non funziona (%1). Le note potrebbero non suonare.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI output with &quot;Inputs/Outputs&quot; in the &quot;Midi&quot; menu.</source>
+        <translation>Il sintetizzatore integrato è muto: %1. Per sentire le note, scegli un&apos;altra uscita MIDI con &quot;Ingressi/Uscite&quot; nel menu &quot;MIDI&quot;.</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument</source>
+        <translation>Strumento MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument Number between 0 and 127?</source>
+        <translation>Numero dello strumento MIDI, tra 0 e 127?</translation>
+    </message>
+    <message>
+        <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
+        <translation>Inserisci un numero di strumento tra 0 e 127. Lo strumento resta %1.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>

@@ -808,6 +808,38 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
         <source>Cannot save the file &quot;%1&quot;.</source>
         <translation>Não é possível salvar o arquivo &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer instead.</source>
+        <translation>A saída MIDI escolhida não está na lista de dispositivos. O Lintra toca pelo sintetizador embutido.</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be used (%2). Lintra plays through the built-in synthesizer instead.</source>
+        <translation>A saída MIDI &quot;%1&quot; não pode ser usada (%2). O Lintra toca pelo sintetizador embutido.</translation>
+    </message>
+    <message>
+        <source>the chosen device</source>
+        <translation>o dispositivo escolhido</translation>
+    </message>
+    <message>
+        <source>MIDI output fails (%1). Notes may not sound.</source>
+        <translation>A saída MIDI falha (%1). As notas podem não soar.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI output with &quot;Inputs/Outputs&quot; in the &quot;Midi&quot; menu.</source>
+        <translation>O sintetizador embutido está mudo: %1. Para ouvir as notas, escolha outra saída MIDI em &quot;Entradas/Saídas&quot; no menu &quot;MIDI&quot;.</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument</source>
+        <translation>Instrumento MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument Number between 0 and 127?</source>
+        <translation>Número do instrumento MIDI, entre 0 e 127?</translation>
+    </message>
+    <message>
+        <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
+        <translation>Digite um número de instrumento entre 0 e 127. O instrumento continua %1.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
