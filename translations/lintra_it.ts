@@ -778,6 +778,21 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
             <numerusform>%n di esse hanno esercitato le note difficili.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Keep practising to get a forecast.</source>
+        <translation>Continua a esercitarti per avere una previsione.</translation>
+    </message>
+    <message>
+        <source>Every note of this pool is fluent now.</source>
+        <translation>Tutte le note di questa selezione sono acquisite ora.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fluent in about %n days at your pace.</source>
+        <translation>
+            <numerusform>Acquisite tra circa %n giorno al tuo ritmo.</numerusform>
+            <numerusform>Acquisite tra circa %n giorni al tuo ritmo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Staff</name>

@@ -199,6 +199,31 @@ TEST_F(ProgressTest, TheNotesShownFadeWithTheWindowsClock) {
   EXPECT_LT(figure(), now - 10.0) << "asked " << most->second << " times";
 }
 
+// The forecast waits for days of practice, then plays the model forward at the student's own pace:
+// the questions of each day practised, not spread over the four weeks.
+TEST_F(ProgressTest, TheForecastWaitsForDaysOfPracticeThenGoesAtTheStudentsPace) {
+  Window w(folder_, true);
+  w.Menu("Off1");
+  w.Menu("PractiseWeakNotes");
+  Questions(w, 30, 900);
+  w.Menu("ShowProgress");
+  EXPECT_EQ(coach::ReadProgress(w.progress.request).forecast, "Keep practising to get a forecast.");
+  for (int day = 0; day < 3; ++day) {
+    w.Jump(ui::kMsPerDay);
+    for (int i = 0; i < 30; ++i) {
+      if (i % 4 == 0) w.Press(w.Wrong());
+      Questions(w, 1, 900);
+    }
+  }
+  w.Jump(ui::kMsPerDay);
+  w.Menu("ShowProgress");
+  const auto& request = w.progress.request;
+  const auto days = request.reading().DaysToFluent(request.pool, 30.0, request.nowUtcMs);
+  ASSERT_TRUE(days.has_value());
+  ASSERT_GT(*days, 1);
+  EXPECT_EQ(coach::ReadProgress(request).forecast, "Fluent in about " + std::to_string(*days) + " days at your pace.");
+}
+
 // The Progress window hears of every answer, reads the journal afresh when it asks again, and works
 // out the pool of a key and clef range chosen in it as the trainer does; the sessions that
 // practised weak notes are marked in the journal.
