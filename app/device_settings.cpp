@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/durable_file.h"
+#include "ui/translate.h"
 
 namespace lintra::app {
 namespace {
@@ -59,33 +60,38 @@ std::optional<std::string> SaveDeviceSettings(const std::filesystem::path& file,
   std::string content;
   for (const auto& line : lines) {
     if (line.size() > kMaxLineLength || line.find_first_of(std::string("\0\r\n", 3)) != std::string::npos) {
-      return "The device choice cannot be saved: a device name is too long or holds a line break.";
+      return ui::Tr("Messages", "The device choice cannot be saved: a device name is too long or holds a line break.");
     }
     content += line + "\r\n";
   }
-  if (content.size() > kMaxFileSize) return "The device choice cannot be saved: the settings are too large.";
+  if (content.size() > kMaxFileSize) {
+    return ui::Tr("Messages", "The device choice cannot be saved: the settings are too large.");
+  }
 
   std::error_code error;
   if (file.has_parent_path()) {
     std::filesystem::create_directories(file.parent_path(), error);
-    if (error) return "Cannot create the folder \"" + file.parent_path().string() + "\": " + error.message() + ".";
+    if (error) {
+      return ui::Args(ui::Tr("Messages", "Cannot create the folder \"%1\": %2."),
+                      {file.parent_path().string(), error.message()});
+    }
   }
 
   const auto temporary = std::filesystem::path(file).concat(".tmp");
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return "Cannot write the file \"" + temporary.string() + "\".";
+    if (!out) return ui::Args(ui::Tr("Messages", "Cannot write the file \"%1\"."), {temporary.string()});
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
     out.flush();
     if (!out) {
       out.close();
       std::filesystem::remove(temporary, error);
-      return "Cannot write the file \"" + temporary.string() + "\".";
+      return ui::Args(ui::Tr("Messages", "Cannot write the file \"%1\"."), {temporary.string()});
     }
   }
   if (ReplaceDurably(temporary, file)) {
     std::filesystem::remove(temporary, error);
-    return "Cannot save the file \"" + file.string() + "\".";
+    return ui::Args(ui::Tr("Messages", "Cannot save the file \"%1\"."), {file.string()});
   }
   return std::nullopt;
 }

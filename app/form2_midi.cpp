@@ -41,11 +41,14 @@ void Report(const std::vector<std::string>& problems) {
 
 std::string FallbackNotice(const std::string& device, const std::string& reason) {
   if (device.empty()) {
-    return "The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer "
-           "instead.";
+    return ui::Tr("Messages",
+                  "The chosen MIDI output is not in the list of devices. Lintra plays through the built-in "
+                  "synthesizer instead.");
   }
-  return "The MIDI output \"" + device + "\" cannot be used (" + ui::DisplayedErrorText(reason) +
-         "). Lintra plays through the built-in synthesizer instead.";
+  return ui::Args(ui::Tr("Messages",
+                         "The MIDI output \"%1\" cannot be used (%2). Lintra plays through the built-in synthesizer "
+                         "instead."),
+                  {device, ui::DisplayedErrorText(reason)});
 }
 
 }  // namespace
@@ -68,7 +71,8 @@ void TForm2::UseBuiltInSynthesizer(const std::string& reason) {
   // A device that stopped working is reported once; the trainer then sounds
   // through the built-in synthesizer instead of failing on every note.
   const bool alreadySynth = MidiOutput1.DeviceID() == midi::kMidiMapper && MidiOutput1.IsOpen();
-  const std::string device = MidiOutput1.ProductName().empty() ? "the chosen device" : MidiOutput1.ProductName();
+  const std::string device =
+      MidiOutput1.ProductName().empty() ? ui::Tr("Messages", "the chosen device") : MidiOutput1.ProductName();
   if (!alreadySynth) OpenBuiltInSynthesizer(MidiOutput1);
   const std::string silence = SilenceNotice();
   if (sendFailureShown_) {
@@ -76,7 +80,8 @@ void TForm2::UseBuiltInSynthesizer(const std::string& reason) {
     return;
   }
   sendFailureShown_ = true;
-  boxes_.Message((alreadySynth ? "MIDI output fails (" + ui::DisplayedErrorText(reason) + "). Notes may not sound."
+  boxes_.Message((alreadySynth ? ui::Args(ui::Tr("Messages", "MIDI output fails (%1). Notes may not sound."),
+                                          {ui::DisplayedErrorText(reason)})
                                : FallbackNotice(device, reason)) +
                  (silence.empty() ? "" : "\n" + silence));
 }
@@ -88,8 +93,10 @@ std::string TForm2::SilenceNotice() {
     return {};
   }
   synthSilenceTold_ = true;
-  return "The built-in synthesizer is silent: " + synthSilence_ +
-         ". To hear the notes, choose another MIDI output with \"Inputs/Outputs\" in the \"Midi\" menu.";
+  return ui::Args(ui::Tr("Messages",
+                         "The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI "
+                         "output with \"Inputs/Outputs\" in the \"Midi\" menu."),
+                  {synthSilence_});
 }
 
 void TForm2::SynthesizerSilent(const std::string& reason) {
@@ -301,12 +308,14 @@ void TForm2::HandleMidiNote() {
 
 void TForm2::MIDIInst1Click() {
   const std::string answer =
-      boxes_.InputBox("MIDI Instrument", "MIDI Instrument Number between 0 and 127?", std::to_string(Instrument));
+      boxes_.InputBox(ui::Tr("Messages", "MIDI Instrument"),
+                      ui::Tr("Messages", "MIDI Instrument Number between 0 and 127?"), std::to_string(Instrument));
   const std::int32_t number = StrToInt(answer);
   // A data byte above 127 is no valid MIDI message and would garble the device's stream.
   if (number < 0 || number > 127) {
-    boxes_.Message("Please enter an instrument number between 0 and 127. The instrument stays " +
-                   std::to_string(Instrument) + ".");
+    boxes_.Message(
+        ui::Args(ui::Tr("Messages", "Please enter an instrument number between 0 and 127. The instrument stays %1."),
+                 {std::to_string(Instrument)}));
     return;
   }
   Instrument = static_cast<std::int8_t>(number);

@@ -16,8 +16,9 @@ std::string FileName(const std::string& path) { return std::filesystem::path(pat
 std::string NoticeText(const journal::Notice& notice) {
   switch (notice.kind) {
     case journal::Notice::Kind::DamagedMovedAside:
-      return "The practice journal was damaged. It is kept as \"" + FileName(notice.file) +
-             "\" and a new journal was started.";
+      return ui::Args(
+          ui::Tr("Messages", "The practice journal was damaged. It is kept as \"%1\" and a new journal was started."),
+          {FileName(notice.file)});
     case journal::Notice::Kind::HeldInMemory:
       return ui::Args(ui::Tr("Messages",
                              "The practice journal cannot be written (%1). The trainer goes on and keeps your "
@@ -25,7 +26,8 @@ std::string NoticeText(const journal::Notice& notice) {
                              "any it could not save."),
                       {notice.detail});
     case journal::Notice::Kind::NewerVersion:
-      return "The practice journal was written by a newer version of the trainer and is left as it is.";
+      return ui::Tr("Messages",
+                    "The practice journal was written by a newer version of the trainer and is left as it is.");
     case journal::Notice::Kind::Shared:
       return ui::Tr("Messages",
                     "Another Lintra window is open with the same practice journal. Your answers in both are "
@@ -38,8 +40,9 @@ std::string ResetText(const ResetResult& result) {
   switch (result.outcome) {
     case ResetResult::Outcome::Started:
       return result.backup.empty()
-                 ? "A new practice journal was started."
-                 : "A new practice journal was started. The old one is kept as \"" + FileName(result.backup) + "\".";
+                 ? ui::Tr("Messages", "A new practice journal was started.")
+                 : ui::Args(ui::Tr("Messages", "A new practice journal was started. The old one is kept as \"%1\"."),
+                            {FileName(result.backup)});
     case ResetResult::Outcome::InUse:
       return ui::Tr("Messages",
                     "Your progress was not reset: another Lintra window is using the same practice journal. "
@@ -138,11 +141,11 @@ bool AnswerJournal::WriteCsv(std::ostream& out) {
 
 void AnswerJournal::ExportJournalClick() {
   if (!writer_) {
-    services_.dialogs.Message("No practice journal is kept, so there is nothing to export.");
+    services_.dialogs.Message(ui::Tr("Messages", "No practice journal is kept, so there is nothing to export."));
     return;
   }
   std::string path = "Lintra journal.csv";
-  if (!services_.dialogs.SaveFileName("Export Journal", path)) return;
+  if (!services_.dialogs.SaveFileName(ui::Tr("Messages", "Export Journal"), path)) return;
   switch (SaveWhole(path, [this](std::ostream& out) { return WriteCsv(out); })) {
     case Saved::Whole:
       if (const std::size_t unsaved = writer_->Unsaved()) {
@@ -162,19 +165,23 @@ void AnswerJournal::ExportJournalClick() {
       services_.dialogs.Error(ui::Tr("Messages", "The practice journal could not be read, so it was not exported."));
       return;
     case Saved::CannotWrite:
-      services_.dialogs.Error("The journal could not be exported to \"" + path +
-                              "\". Choose a folder where you may write files, and try again.");
+      services_.dialogs.Error(ui::Args(
+          ui::Tr(
+              "Messages",
+              "The journal could not be exported to \"%1\". Choose a folder where you may write files, and try again."),
+          {path}));
       return;
   }
 }
 
 void AnswerJournal::ResetProgressClick() {
   if (!writer_) {
-    services_.dialogs.Message("No practice journal is kept, so there is no progress to reset.");
+    services_.dialogs.Message(ui::Tr("Messages", "No practice journal is kept, so there is no progress to reset."));
     return;
   }
-  if (!services_.dialogs.Confirm("Start a new practice journal? The answers so far are kept in a backup "
-                                 "file, and your progress starts again from nothing.",
+  if (!services_.dialogs.Confirm(ui::Tr("Messages",
+                                        "Start a new practice journal? The answers so far are kept in a backup "
+                                        "file, and your progress starts again from nothing."),
                                  ui::DefaultAnswer::No)) {
     return;
   }

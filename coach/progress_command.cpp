@@ -1,11 +1,13 @@
 #include "coach/progress_command.h"
 
+#include "ui/translate.h"
+
 namespace lintra::coach {
 
 void ProgressCommand::AddHandlers(ui::Handlers& handlers) {
   handlers.Add("ShowProgressClick", [this] {
     if (services_.progressView == nullptr) {
-      services_.dialogs.Message("The Progress window cannot be shown here.");
+      services_.dialogs.Message(ui::Tr("Messages", "The Progress window cannot be shown here."));
       return;
     }
     services_.progressView->Show(Request());

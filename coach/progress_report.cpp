@@ -15,9 +15,6 @@ namespace {
 
 using Status = ProgressReport::Status;
 
-constexpr const char* kNoAnswers = "No answers yet: the map and the trends fill in as you practise.";
-constexpr const char* kUnreadable = "The practice journal could not be read.";
-
 // The pool, each note once, in pool order, named as the student names notes.
 std::vector<NoteMastery> UnaskedPool(const ProgressRequest& request) {
   std::vector<NoteMastery> notes;
@@ -68,7 +65,7 @@ std::vector<MistakeLine> Mistakes(const journal::JournalReader& journal, const P
     practice::Diagnosis diagnosis =
         practice::Diagnose(example.key, example.questionSlot, example.answerMidi, example.clefRange);
     if (diagnosis.kind != summary.kind) diagnosis.kind = practice::MistakeKind::Other;
-    lines.push_back({summary.kind, std::string(MistakeCaption(summary.kind)), summary.count,
+    lines.push_back({summary.kind, ui::TrMarked("Progress", MistakeCaption(summary.kind)), summary.count,
                      practice::DescribeMistake(example.key, example.questionSlot, diagnosis,
                                                {.syllables = request.syllables, .middleCIsC4 = request.middleCIsC4},
                                                example.clefRange)});
@@ -94,7 +91,9 @@ void Fill(ProgressReport& report, const journal::JournalReader& journal, const P
       break;
   }
   if (report.status != Status::Ready) {
-    report.message = report.status == Status::NoAnswers ? kNoAnswers : kUnreadable;
+    report.message = report.status == Status::NoAnswers
+                         ? ui::Tr("Progress", "No answers yet: the map and the trends fill in as you practise.")
+                         : ui::Tr("Progress", "The practice journal could not be read.");
     report.notes = UnaskedPool(request);
     report.mapSummary = report.daySummary = report.sessionSummary = report.message;
     return;
@@ -148,27 +147,27 @@ std::string_view MistakeCaption(practice::MistakeKind kind) {
   using practice::MistakeKind;
   switch (kind) {
     case MistakeKind::None:
-      return "Right";
+      return LINTRA_TRANSLATE_NOOP("Progress", "Right");
     case MistakeKind::AccidentalIgnored:
-      return "Accidental on the note missed";
+      return LINTRA_TRANSLATE_NOOP("Progress", "Accidental on the note missed");
     case MistakeKind::KeySignatureIgnored:
-      return "Key signature ignored";
+      return LINTRA_TRANSLATE_NOOP("Progress", "Key signature ignored");
     case MistakeKind::Octave:
-      return "Wrong octave";
+      return LINTRA_TRANSLATE_NOOP("Progress", "Wrong octave");
     case MistakeKind::LedgerLines:
-      return "Ledger lines miscounted";
+      return LINTRA_TRANSLATE_NOOP("Progress", "Ledger lines miscounted");
     case MistakeKind::OneStep:
-      return "One step off";
+      return LINTRA_TRANSLATE_NOOP("Progress", "One step off");
     case MistakeKind::TwoSteps:
-      return "Two steps off";
+      return LINTRA_TRANSLATE_NOOP("Progress", "Two steps off");
     case MistakeKind::OtherClef:
-      return "Read in the other clef";
+      return LINTRA_TRANSLATE_NOOP("Progress", "Read in the other clef");
     case MistakeKind::CClefReadAsTrebleOrBass:
-      return "C clef read as treble or bass";
+      return LINTRA_TRANSLATE_NOOP("Progress", "C clef read as treble or bass");
     case MistakeKind::Other:
-      return "Other";
+      return LINTRA_TRANSLATE_NOOP("Progress", "Other");
   }
-  return "Other";
+  return LINTRA_TRANSLATE_NOOP("Progress", "Other");
 }
 
 }  // namespace lintra::coach

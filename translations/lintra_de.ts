@@ -706,6 +706,98 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
         <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
         <translation>Keine Note dieser Tonart und dieses Schlüssels liegt zwischen %1 und %2. Der Tonumfang bleibt von %3 bis %4.</translation>
     </message>
+    <message>
+        <source>The practice journal was damaged. It is kept as &quot;%1&quot; and a new journal was started.</source>
+        <translation>Das Übungsprotokoll war beschädigt. Es wird als „%1“ aufbewahrt, und ein neues Protokoll wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>The practice journal was written by a newer version of the trainer and is left as it is.</source>
+        <translation>Das Übungsprotokoll wurde von einer neueren Version des Programms geschrieben und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started.</source>
+        <translation>Ein neues Übungsprotokoll wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started. The old one is kept as &quot;%1&quot;.</source>
+        <translation>Ein neues Übungsprotokoll wurde begonnen. Das alte wird als „%1“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is nothing to export.</source>
+        <translation>Es wird kein Übungsprotokoll geführt, daher gibt es nichts zu exportieren.</translation>
+    </message>
+    <message>
+        <source>Export Journal</source>
+        <translation>Protokoll exportieren</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;. Choose a folder where you may write files, and try again.</source>
+        <translation>Das Protokoll konnte nicht nach „%1“ exportiert werden. Wählen Sie einen Ordner, in den Sie schreiben dürfen, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is no progress to reset.</source>
+        <translation>Es wird kein Übungsprotokoll geführt, daher gibt es keinen Fortschritt zurückzusetzen.</translation>
+    </message>
+    <message>
+        <source>Start a new practice journal? The answers so far are kept in a backup file, and your progress starts again from nothing.</source>
+        <translation>Ein neues Übungsprotokoll beginnen? Die bisherigen Antworten bleiben in einer Sicherungsdatei erhalten, und Ihr Fortschritt beginnt wieder bei null.</translation>
+    </message>
+    <message>
+        <source>The Progress window cannot be shown here.</source>
+        <translation>Das Fortschrittsfenster kann hier nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: a device name is too long or holds a line break.</source>
+        <translation>Die Geräteauswahl kann nicht gespeichert werden: ein Gerätename ist zu lang oder enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: the settings are too large.</source>
+        <translation>Die Geräteauswahl kann nicht gespeichert werden: die Einstellungen sind zu groß.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;: %2.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot save the file &quot;%1&quot;.</source>
+        <translation>Die Datei „%1“ kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer instead.</source>
+        <translation>Der gewählte MIDI-Ausgang ist nicht in der Geräteliste. Lintra spielt stattdessen über den eingebauten Synthesizer.</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be used (%2). Lintra plays through the built-in synthesizer instead.</source>
+        <translation>Der MIDI-Ausgang „%1“ kann nicht benutzt werden (%2). Lintra spielt stattdessen über den eingebauten Synthesizer.</translation>
+    </message>
+    <message>
+        <source>the chosen device</source>
+        <translation>das gewählte Gerät</translation>
+    </message>
+    <message>
+        <source>MIDI output fails (%1). Notes may not sound.</source>
+        <translation>Der MIDI-Ausgang versagt (%1). Die Töne erklingen womöglich nicht.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI output with &quot;Inputs/Outputs&quot; in the &quot;Midi&quot; menu.</source>
+        <translation>Der eingebaute Synthesizer ist stumm: %1. Um die Töne zu hören, wählen Sie mit „Ein- und Ausgänge“ im Menü „MIDI“ einen anderen MIDI-Ausgang.</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument</source>
+        <translation>MIDI-Instrument</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument Number between 0 and 127?</source>
+        <translation>MIDI-Instrumentnummer zwischen 0 und 127?</translation>
+    </message>
+    <message>
+        <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
+        <translation>Bitte geben Sie eine Instrumentnummer zwischen 0 und 127 ein. Das Instrument bleibt %1.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -792,6 +884,54 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
             <numerusform>In Ihrem Tempo in etwa %n Tag sicher.</numerusform>
             <numerusform>In Ihrem Tempo in etwa %n Tagen sicher.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No answers yet: the map and the trends fill in as you practise.</source>
+        <translation>Noch keine Antworten: Karte und Verläufe füllen sich, während Sie üben.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read.</source>
+        <translation>Das Übungsprotokoll konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Accidental on the note missed</source>
+        <translation>Vorzeichen an der Note übersehen</translation>
+    </message>
+    <message>
+        <source>Key signature ignored</source>
+        <translation>Tonartvorzeichnung nicht beachtet</translation>
+    </message>
+    <message>
+        <source>Wrong octave</source>
+        <translation>Falsche Oktave</translation>
+    </message>
+    <message>
+        <source>Ledger lines miscounted</source>
+        <translation>Hilfslinien falsch gezählt</translation>
+    </message>
+    <message>
+        <source>One step off</source>
+        <translation>Eine Stufe daneben</translation>
+    </message>
+    <message>
+        <source>Two steps off</source>
+        <translation>Zwei Stufen daneben</translation>
+    </message>
+    <message>
+        <source>Read in the other clef</source>
+        <translation>Im anderen Schlüssel gelesen</translation>
+    </message>
+    <message>
+        <source>C clef read as treble or bass</source>
+        <translation>C-Schlüssel als Violin- oder Bassschlüssel gelesen</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
     </message>
 </context>
 <context>

@@ -706,6 +706,98 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
         <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
         <translation>Ninguna nota de esta tonalidad y esta clave está entre %1 y %2. El registro sigue siendo de %3 a %4.</translation>
     </message>
+    <message>
+        <source>The practice journal was damaged. It is kept as &quot;%1&quot; and a new journal was started.</source>
+        <translation>El registro de práctica estaba dañado. Se guarda como &quot;%1&quot; y se ha empezado un registro nuevo.</translation>
+    </message>
+    <message>
+        <source>The practice journal was written by a newer version of the trainer and is left as it is.</source>
+        <translation>El registro de práctica lo escribió una versión más reciente del programa y se deja como está.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started.</source>
+        <translation>Se ha empezado un registro de práctica nuevo.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started. The old one is kept as &quot;%1&quot;.</source>
+        <translation>Se ha empezado un registro de práctica nuevo. El anterior se guarda como &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is nothing to export.</source>
+        <translation>No se lleva registro de práctica, así que no hay nada que exportar.</translation>
+    </message>
+    <message>
+        <source>Export Journal</source>
+        <translation>Exportar registro</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;. Choose a folder where you may write files, and try again.</source>
+        <translation>No se pudo exportar el registro a &quot;%1&quot;. Elija una carpeta donde pueda escribir archivos e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is no progress to reset.</source>
+        <translation>No se lleva registro de práctica, así que no hay progreso que reiniciar.</translation>
+    </message>
+    <message>
+        <source>Start a new practice journal? The answers so far are kept in a backup file, and your progress starts again from nothing.</source>
+        <translation>¿Empezar un registro de práctica nuevo? Las respuestas hasta ahora se guardan en un archivo de copia y su progreso empieza de cero.</translation>
+    </message>
+    <message>
+        <source>The Progress window cannot be shown here.</source>
+        <translation>La ventana de progreso no se puede mostrar aquí.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: a device name is too long or holds a line break.</source>
+        <translation>La elección de dispositivo no se puede guardar: un nombre de dispositivo es demasiado largo o contiene un salto de línea.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: the settings are too large.</source>
+        <translation>La elección de dispositivo no se puede guardar: la configuración es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;: %2.</source>
+        <translation>No se puede crear la carpeta &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>No se puede escribir el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the file &quot;%1&quot;.</source>
+        <translation>No se puede guardar el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer instead.</source>
+        <translation>La salida MIDI elegida no está en la lista de dispositivos. Lintra suena por el sintetizador integrado.</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be used (%2). Lintra plays through the built-in synthesizer instead.</source>
+        <translation>La salida MIDI &quot;%1&quot; no se puede usar (%2). Lintra suena por el sintetizador integrado.</translation>
+    </message>
+    <message>
+        <source>the chosen device</source>
+        <translation>el dispositivo elegido</translation>
+    </message>
+    <message>
+        <source>MIDI output fails (%1). Notes may not sound.</source>
+        <translation>La salida MIDI falla (%1). Puede que las notas no suenen.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI output with &quot;Inputs/Outputs&quot; in the &quot;Midi&quot; menu.</source>
+        <translation>El sintetizador integrado está en silencio: %1. Para oír las notas, elija otra salida MIDI con &quot;Entradas/Salidas&quot; en el menú &quot;MIDI&quot;.</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument</source>
+        <translation>Instrumento MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument Number between 0 and 127?</source>
+        <translation>¿Número de instrumento MIDI, entre 0 y 127?</translation>
+    </message>
+    <message>
+        <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
+        <translation>Escriba un número de instrumento entre 0 y 127. El instrumento sigue siendo %1.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -792,6 +884,54 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
             <numerusform>Dominadas en unos %n día a su ritmo.</numerusform>
             <numerusform>Dominadas en unos %n días a su ritmo.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No answers yet: the map and the trends fill in as you practise.</source>
+        <translation>Todavía no hay respuestas: el mapa y las tendencias se llenan a medida que practica.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read.</source>
+        <translation>No se pudo leer el registro de práctica.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Accidental on the note missed</source>
+        <translation>Alteración de la nota pasada por alto</translation>
+    </message>
+    <message>
+        <source>Key signature ignored</source>
+        <translation>Armadura de clave ignorada</translation>
+    </message>
+    <message>
+        <source>Wrong octave</source>
+        <translation>Octava equivocada</translation>
+    </message>
+    <message>
+        <source>Ledger lines miscounted</source>
+        <translation>Líneas adicionales mal contadas</translation>
+    </message>
+    <message>
+        <source>One step off</source>
+        <translation>Un grado de diferencia</translation>
+    </message>
+    <message>
+        <source>Two steps off</source>
+        <translation>Dos grados de diferencia</translation>
+    </message>
+    <message>
+        <source>Read in the other clef</source>
+        <translation>Leída en la otra clave</translation>
+    </message>
+    <message>
+        <source>C clef read as treble or bass</source>
+        <translation>Clave de do leída como clave de sol o de fa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
     </message>
 </context>
 <context>

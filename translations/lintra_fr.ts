@@ -706,6 +706,98 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
         <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
         <translation>Aucune note de cette tonalité et de cette clé ne se trouve entre %1 et %2. L&apos;étendue reste de %3 à %4.</translation>
     </message>
+    <message>
+        <source>The practice journal was damaged. It is kept as &quot;%1&quot; and a new journal was started.</source>
+        <translation>Le journal d&apos;entraînement était endommagé. Il est conservé sous « %1 » et un nouveau journal a été commencé.</translation>
+    </message>
+    <message>
+        <source>The practice journal was written by a newer version of the trainer and is left as it is.</source>
+        <translation>Le journal d&apos;entraînement a été écrit par une version plus récente du programme ; il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started.</source>
+        <translation>Un nouveau journal d&apos;entraînement a été commencé.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started. The old one is kept as &quot;%1&quot;.</source>
+        <translation>Un nouveau journal d&apos;entraînement a été commencé. L&apos;ancien est conservé sous « %1 ».</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is nothing to export.</source>
+        <translation>Aucun journal d&apos;entraînement n&apos;est tenu : il n&apos;y a rien à exporter.</translation>
+    </message>
+    <message>
+        <source>Export Journal</source>
+        <translation>Exporter le journal</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;. Choose a folder where you may write files, and try again.</source>
+        <translation>Le journal n&apos;a pas pu être exporté vers « %1 ». Choisissez un dossier où vous pouvez écrire des fichiers, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is no progress to reset.</source>
+        <translation>Aucun journal d&apos;entraînement n&apos;est tenu : il n&apos;y a pas de progrès à remettre à zéro.</translation>
+    </message>
+    <message>
+        <source>Start a new practice journal? The answers so far are kept in a backup file, and your progress starts again from nothing.</source>
+        <translation>Commencer un nouveau journal d&apos;entraînement ? Les réponses données jusqu&apos;ici sont gardées dans un fichier de sauvegarde, et vos progrès repartent de zéro.</translation>
+    </message>
+    <message>
+        <source>The Progress window cannot be shown here.</source>
+        <translation>La fenêtre des progrès ne peut pas être affichée ici.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: a device name is too long or holds a line break.</source>
+        <translation>Le choix des appareils ne peut pas être enregistré : un nom d&apos;appareil est trop long ou contient un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: the settings are too large.</source>
+        <translation>Le choix des appareils ne peut pas être enregistré : les réglages sont trop volumineux.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;: %2.</source>
+        <translation>Impossible de créer le dossier « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;écrire le fichier « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot save the file &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;enregistrer le fichier « %1 ».</translation>
+    </message>
+    <message>
+        <source>The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer instead.</source>
+        <translation>La sortie MIDI choisie n&apos;est pas dans la liste des appareils. Lintra joue par le synthétiseur intégré.</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be used (%2). Lintra plays through the built-in synthesizer instead.</source>
+        <translation>La sortie MIDI « %1 » ne peut pas être utilisée (%2). Lintra joue par le synthétiseur intégré.</translation>
+    </message>
+    <message>
+        <source>the chosen device</source>
+        <translation>l&apos;appareil choisi</translation>
+    </message>
+    <message>
+        <source>MIDI output fails (%1). Notes may not sound.</source>
+        <translation>La sortie MIDI échoue (%1). Les notes risquent de ne pas sonner.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI output with &quot;Inputs/Outputs&quot; in the &quot;Midi&quot; menu.</source>
+        <translation>Le synthétiseur intégré est muet : %1. Pour entendre les notes, choisissez une autre sortie MIDI avec « Entrées/Sorties » dans le menu « MIDI ».</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument</source>
+        <translation>Instrument MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument Number between 0 and 127?</source>
+        <translation>Numéro d&apos;instrument MIDI, entre 0 et 127 ?</translation>
+    </message>
+    <message>
+        <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
+        <translation>Saisissez un numéro d&apos;instrument entre 0 et 127. L&apos;instrument reste %1.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -792,6 +884,54 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
             <numerusform>Acquises dans environ %n jour à votre rythme.</numerusform>
             <numerusform>Acquises dans environ %n jours à votre rythme.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No answers yet: the map and the trends fill in as you practise.</source>
+        <translation>Pas encore de réponses : la carte et les tendances se remplissent à mesure que vous travaillez.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read.</source>
+        <translation>Le journal d&apos;entraînement n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Accidental on the note missed</source>
+        <translation>Altération de la note oubliée</translation>
+    </message>
+    <message>
+        <source>Key signature ignored</source>
+        <translation>Armure ignorée</translation>
+    </message>
+    <message>
+        <source>Wrong octave</source>
+        <translation>Mauvaise octave</translation>
+    </message>
+    <message>
+        <source>Ledger lines miscounted</source>
+        <translation>Lignes supplémentaires mal comptées</translation>
+    </message>
+    <message>
+        <source>One step off</source>
+        <translation>Un degré à côté</translation>
+    </message>
+    <message>
+        <source>Two steps off</source>
+        <translation>Deux degrés à côté</translation>
+    </message>
+    <message>
+        <source>Read in the other clef</source>
+        <translation>Lue dans l&apos;autre clé</translation>
+    </message>
+    <message>
+        <source>C clef read as treble or bass</source>
+        <translation>Clé d&apos;ut lue comme clé de sol ou de fa</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
     </message>
 </context>
 <context>

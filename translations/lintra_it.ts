@@ -706,6 +706,98 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
         <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
         <translation>Nessuna nota di questa tonalità e di questa chiave è compresa tra %1 e %2. L&apos;estensione resta da %3 a %4.</translation>
     </message>
+    <message>
+        <source>The practice journal was damaged. It is kept as &quot;%1&quot; and a new journal was started.</source>
+        <translation>Il registro degli esercizi era danneggiato. È conservato come &quot;%1&quot; ed è stato iniziato un nuovo registro.</translation>
+    </message>
+    <message>
+        <source>The practice journal was written by a newer version of the trainer and is left as it is.</source>
+        <translation>Il registro degli esercizi è stato scritto da una versione più recente del programma e resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started.</source>
+        <translation>È stato iniziato un nuovo registro degli esercizi.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started. The old one is kept as &quot;%1&quot;.</source>
+        <translation>È stato iniziato un nuovo registro degli esercizi. Quello vecchio è conservato come &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is nothing to export.</source>
+        <translation>Non viene tenuto alcun registro degli esercizi, quindi non c&apos;è nulla da esportare.</translation>
+    </message>
+    <message>
+        <source>Export Journal</source>
+        <translation>Esporta registro</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;. Choose a folder where you may write files, and try again.</source>
+        <translation>Non è stato possibile esportare il registro in &quot;%1&quot;. Scegli una cartella in cui puoi scrivere file e riprova.</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is no progress to reset.</source>
+        <translation>Non viene tenuto alcun registro degli esercizi, quindi non ci sono progressi da azzerare.</translation>
+    </message>
+    <message>
+        <source>Start a new practice journal? The answers so far are kept in a backup file, and your progress starts again from nothing.</source>
+        <translation>Iniziare un nuovo registro degli esercizi? Le risposte finora sono conservate in un file di copia, e i tuoi progressi ripartono da zero.</translation>
+    </message>
+    <message>
+        <source>The Progress window cannot be shown here.</source>
+        <translation>La finestra dei progressi non può essere mostrata qui.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: a device name is too long or holds a line break.</source>
+        <translation>La scelta del dispositivo non può essere salvata: il nome di un dispositivo è troppo lungo o contiene un a capo.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: the settings are too large.</source>
+        <translation>La scelta del dispositivo non può essere salvata: le impostazioni sono troppo grandi.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;: %2.</source>
+        <translation>Impossibile creare la cartella &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>Impossibile scrivere il file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the file &quot;%1&quot;.</source>
+        <translation>Impossibile salvare il file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer instead.</source>
+        <translation>L&apos;uscita MIDI scelta non è nell&apos;elenco dei dispositivi. Lintra suona con il sintetizzatore integrato.</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be used (%2). Lintra plays through the built-in synthesizer instead.</source>
+        <translation>L&apos;uscita MIDI &quot;%1&quot; non può essere usata (%2). Lintra suona con il sintetizzatore integrato.</translation>
+    </message>
+    <message>
+        <source>the chosen device</source>
+        <translation>il dispositivo scelto</translation>
+    </message>
+    <message>
+        <source>MIDI output fails (%1). Notes may not sound.</source>
+        <translation>L&apos;uscita MIDI non funziona (%1). Le note potrebbero non suonare.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI output with &quot;Inputs/Outputs&quot; in the &quot;Midi&quot; menu.</source>
+        <translation>Il sintetizzatore integrato è muto: %1. Per sentire le note, scegli un&apos;altra uscita MIDI con &quot;Ingressi/Uscite&quot; nel menu &quot;MIDI&quot;.</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument</source>
+        <translation>Strumento MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument Number between 0 and 127?</source>
+        <translation>Numero dello strumento MIDI, tra 0 e 127?</translation>
+    </message>
+    <message>
+        <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
+        <translation>Inserisci un numero di strumento tra 0 e 127. Lo strumento resta %1.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -792,6 +884,54 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
             <numerusform>Acquisite tra circa %n giorno al tuo ritmo.</numerusform>
             <numerusform>Acquisite tra circa %n giorni al tuo ritmo.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No answers yet: the map and the trends fill in as you practise.</source>
+        <translation>Ancora nessuna risposta: la mappa e gli andamenti si riempiono man mano che ti eserciti.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read.</source>
+        <translation>Non è stato possibile leggere il registro degli esercizi.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giusto</translation>
+    </message>
+    <message>
+        <source>Accidental on the note missed</source>
+        <translation>Alterazione della nota non vista</translation>
+    </message>
+    <message>
+        <source>Key signature ignored</source>
+        <translation>Armatura di chiave ignorata</translation>
+    </message>
+    <message>
+        <source>Wrong octave</source>
+        <translation>Ottava sbagliata</translation>
+    </message>
+    <message>
+        <source>Ledger lines miscounted</source>
+        <translation>Tagli addizionali contati male</translation>
+    </message>
+    <message>
+        <source>One step off</source>
+        <translation>Un grado di scarto</translation>
+    </message>
+    <message>
+        <source>Two steps off</source>
+        <translation>Due gradi di scarto</translation>
+    </message>
+    <message>
+        <source>Read in the other clef</source>
+        <translation>Letta nell&apos;altra chiave</translation>
+    </message>
+    <message>
+        <source>C clef read as treble or bass</source>
+        <translation>Chiave di do letta come chiave di violino o di basso</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
     </message>
 </context>
 <context>

@@ -706,6 +706,98 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
         <source>No note of this key and clef lies between %1 and %2. The range stays from %3 to %4.</source>
         <translation>Nenhuma nota desta tonalidade e desta clave fica entre %1 e %2. A extensão continua de %3 a %4.</translation>
     </message>
+    <message>
+        <source>The practice journal was damaged. It is kept as &quot;%1&quot; and a new journal was started.</source>
+        <translation>O registro de estudo estava danificado. Ele foi guardado como &quot;%1&quot; e um novo registro foi iniciado.</translation>
+    </message>
+    <message>
+        <source>The practice journal was written by a newer version of the trainer and is left as it is.</source>
+        <translation>O registro de estudo foi gravado por uma versão mais nova do programa e fica como está.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started.</source>
+        <translation>Um novo registro de estudo foi iniciado.</translation>
+    </message>
+    <message>
+        <source>A new practice journal was started. The old one is kept as &quot;%1&quot;.</source>
+        <translation>Um novo registro de estudo foi iniciado. O antigo foi guardado como &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is nothing to export.</source>
+        <translation>Nenhum registro de estudo é mantido, então não há nada para exportar.</translation>
+    </message>
+    <message>
+        <source>Export Journal</source>
+        <translation>Exportar registro</translation>
+    </message>
+    <message>
+        <source>The journal could not be exported to &quot;%1&quot;. Choose a folder where you may write files, and try again.</source>
+        <translation>Não foi possível exportar o registro para &quot;%1&quot;. Escolha uma pasta onde você possa gravar arquivos e tente de novo.</translation>
+    </message>
+    <message>
+        <source>No practice journal is kept, so there is no progress to reset.</source>
+        <translation>Nenhum registro de estudo é mantido, então não há progresso para zerar.</translation>
+    </message>
+    <message>
+        <source>Start a new practice journal? The answers so far are kept in a backup file, and your progress starts again from nothing.</source>
+        <translation>Começar um novo registro de estudo? As respostas até agora ficam guardadas num arquivo de cópia, e seu progresso recomeça do zero.</translation>
+    </message>
+    <message>
+        <source>The Progress window cannot be shown here.</source>
+        <translation>A janela de progresso não pode ser mostrada aqui.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: a device name is too long or holds a line break.</source>
+        <translation>A escolha de dispositivo não pode ser salva: um nome de dispositivo é longo demais ou contém uma quebra de linha.</translation>
+    </message>
+    <message>
+        <source>The device choice cannot be saved: the settings are too large.</source>
+        <translation>A escolha de dispositivo não pode ser salva: as configurações são grandes demais.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;: %2.</source>
+        <translation>Não é possível criar a pasta &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;.</source>
+        <translation>Não é possível gravar o arquivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot save the file &quot;%1&quot;.</source>
+        <translation>Não é possível salvar o arquivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The chosen MIDI output is not in the list of devices. Lintra plays through the built-in synthesizer instead.</source>
+        <translation>A saída MIDI escolhida não está na lista de dispositivos. O Lintra toca pelo sintetizador embutido.</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be used (%2). Lintra plays through the built-in synthesizer instead.</source>
+        <translation>A saída MIDI &quot;%1&quot; não pode ser usada (%2). O Lintra toca pelo sintetizador embutido.</translation>
+    </message>
+    <message>
+        <source>the chosen device</source>
+        <translation>o dispositivo escolhido</translation>
+    </message>
+    <message>
+        <source>MIDI output fails (%1). Notes may not sound.</source>
+        <translation>A saída MIDI falha (%1). As notas podem não soar.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI output with &quot;Inputs/Outputs&quot; in the &quot;Midi&quot; menu.</source>
+        <translation>O sintetizador embutido está mudo: %1. Para ouvir as notas, escolha outra saída MIDI em &quot;Entradas/Saídas&quot; no menu &quot;MIDI&quot;.</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument</source>
+        <translation>Instrumento MIDI</translation>
+    </message>
+    <message>
+        <source>MIDI Instrument Number between 0 and 127?</source>
+        <translation>Número do instrumento MIDI, entre 0 e 127?</translation>
+    </message>
+    <message>
+        <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
+        <translation>Digite um número de instrumento entre 0 e 127. O instrumento continua %1.</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -792,6 +884,54 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
             <numerusform>Dominadas em cerca de %n dia no seu ritmo.</numerusform>
             <numerusform>Dominadas em cerca de %n dias no seu ritmo.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No answers yet: the map and the trends fill in as you practise.</source>
+        <translation>Ainda sem respostas: o mapa e as tendências se preenchem conforme você pratica.</translation>
+    </message>
+    <message>
+        <source>The practice journal could not be read.</source>
+        <translation>Não foi possível ler o registro de estudo.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Certo</translation>
+    </message>
+    <message>
+        <source>Accidental on the note missed</source>
+        <translation>Acidente da nota ignorado</translation>
+    </message>
+    <message>
+        <source>Key signature ignored</source>
+        <translation>Armadura de clave ignorada</translation>
+    </message>
+    <message>
+        <source>Wrong octave</source>
+        <translation>Oitava errada</translation>
+    </message>
+    <message>
+        <source>Ledger lines miscounted</source>
+        <translation>Linhas suplementares mal contadas</translation>
+    </message>
+    <message>
+        <source>One step off</source>
+        <translation>Um grau ao lado</translation>
+    </message>
+    <message>
+        <source>Two steps off</source>
+        <translation>Dois graus ao lado</translation>
+    </message>
+    <message>
+        <source>Read in the other clef</source>
+        <translation>Lida na outra clave</translation>
+    </message>
+    <message>
+        <source>C clef read as treble or bass</source>
+        <translation>Clave de dó lida como clave de sol ou de fá</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outro</translation>
     </message>
 </context>
 <context>
