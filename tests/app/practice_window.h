@@ -42,9 +42,11 @@ struct ShownProgress : coach::ProgressView {
 
 class Window {
  public:
-  // `startUpBoxMs`: how long the student reads each box shown at the start.
-  Window(const fs::path& folder, bool journal, std::int64_t startUpBoxMs = 0)
+  // `startUpBoxMs`: how long the student reads each box shown at the start; `startMs`: the clock at
+  // the start, when later than the manual clock's own (a start days after another window's).
+  Window(const fs::path& folder, bool journal, std::int64_t startUpBoxMs = 0, std::int64_t startMs = 0)
       : service_(std::make_unique<midi::FakeMidiService>(), std::make_unique<midi::NullSynthService>()) {
+    if (startMs > clock_.Now()) clock_.SetNow(startMs);
     FormServices services{clock_, dialogs, shell_, pump_, canvas_, service_, loop_, DeviceSettingsPath(folder), "help"};
     fs::create_directories(folder);
     dialogs.confirm = true;
