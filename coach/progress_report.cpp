@@ -1,6 +1,7 @@
 #include "coach/progress_report.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "coach/progress_summary.h"
 #include "coach/reading_history.h"
@@ -27,9 +28,22 @@ std::vector<NoteMastery> UnaskedPool(const ProgressRequest& request) {
   return notes;
 }
 
-// The pool as the weak-note pick judges it once it has drawn from it.
+// First tries in the key per local day, over the days of the last four weeks that had any.
+double QuestionsPerDay(const journal::JournalReader& journal, const ProgressRequest& request) {
+  int days = 0;
+  long long questions = 0;
+  for (const journal::TrendPoint& day :
+       journal.DailyTrend(request.nowUtcMs, kPaceDays, request.utcOffsetMinutes, request.key)) {
+    if (day.firstTries == 0) continue;
+    ++days;
+    questions += day.firstTries;
+  }
+  return days == 0 ? 0.0 : static_cast<double>(questions) / days;
+}
+
+// The pool as the weak-note pick judges it once it has drawn from it, and when it may all be fluent.
 std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, const ProgressRequest& request,
-                                     practice::ReadingModel* trainers) {
+                                     practice::ReadingModel* trainers, std::optional<int>& daysToFluent) {
   std::unique_ptr<practice::ReadingModel> read;
   practice::ReadingModel& model =
       trainers ? *trainers
@@ -37,6 +51,7 @@ std::vector<NoteMastery> PoolMastery(const journal::JournalReader& journal, cons
   model.MeetPool(request.pool);
   std::vector<NoteMastery> notes = UnaskedPool(request);
   for (NoteMastery& note : notes) note.mastery = model.MasteryOf(note.slot, request.nowUtcMs);
+  daysToFluent = model.DaysToFluent(request.pool, QuestionsPerDay(journal, request), request.nowUtcMs);
   return notes;
 }
 
@@ -83,13 +98,15 @@ void Fill(ProgressReport& report, const journal::JournalReader& journal, const P
     report.mapSummary = report.daySummary = report.sessionSummary = report.message;
     return;
   }
+  std::optional<int> daysToFluent;
   journal.Snapshot([&] {
-    report.notes = PoolMastery(journal, request, trainers);
+    report.notes = PoolMastery(journal, request, trainers, daysToFluent);
     report.days = journal.DailyTrend(request.nowUtcMs, kTrendDays, request.utcOffsetMinutes, request.key);
     report.sessions = journal.SessionTrend(kTrendSessions, request.key);
     report.mistakes = Mistakes(journal, request);
   });
   report.mapSummary = MapSummary(report.notes);
+  report.forecast = ForecastSummary(daysToFluent);
   report.daySummary = TrendSummary(report.days, TrendOf::Days);
   report.sessionSummary = TrendSummary(report.sessions, TrendOf::Sessions);
 }

@@ -15,6 +15,7 @@ namespace lintra::coach {
 inline constexpr int kTrendDays = 30;
 inline constexpr int kTrendSessions = 20;
 inline constexpr int kMistakeDays = 7;
+inline constexpr int kPaceDays = 28;  // the student's pace: questions per day practised in these
 
 struct NoteMastery {
   theory::NoteSlot slot = 0;
@@ -39,6 +40,7 @@ struct ProgressReport {
   std::vector<MistakeLine> mistakes;
   // Each picture in one line of words, for those who do not see it.
   std::string mapSummary;
+  std::string forecast;  // when the pool may all be fluent, shown under the map's summary
   std::string daySummary;
   std::string sessionSummary;
 };

@@ -71,6 +71,13 @@ std::string MapSummary(const std::vector<NoteMastery>& notes) {
   return text;
 }
 
+std::string ForecastSummary(std::optional<int> daysToFluent) {
+  if (!daysToFluent) return ui::Tr("Progress", "Keep practising to get a forecast.");
+  // Nothing is promised for today: what is fluent now is said as such.
+  if (*daysToFluent <= 0) return ui::Tr("Progress", "Every note of this pool is fluent now.");
+  return ui::Tr("Progress", "Fluent in about %n days at your pace.", "", *daysToFluent);
+}
+
 std::string TrendSummary(const std::vector<journal::TrendPoint>& points, TrendOf kind) {
   const bool days = kind == TrendOf::Days;
   if (points.empty()) {

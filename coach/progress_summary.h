@@ -2,6 +2,7 @@
 // reader and for whoever would rather read than look.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ std::string StateName(practice::MasteryState state);
 
 // "9 of 15 notes fluent, 4 learning, 2 new. Weakest: F#3 (12%), G3 (20%)."
 std::string MapSummary(const std::vector<NoteMastery>& notes);
+
+// "Fluent in about 12 days at your pace.", or asks for practice while there is no forecast.
+std::string ForecastSummary(std::optional<int> daysToFluent);
 
 enum class TrendOf { Days, Sessions };
 // The first and the last period's accuracy and median time, and how many sessions practised weak

@@ -913,6 +913,21 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
         </translation>
     </message>
     <message>
+        <source>Keep practising to get a forecast.</source>
+        <translation>Üben Sie weiter, um eine Prognose zu erhalten.</translation>
+    </message>
+    <message>
+        <source>Every note of this pool is fluent now.</source>
+        <translation>Jede Note dieser Auswahl ist jetzt sicher.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fluent in about %n days at your pace.</source>
+        <translation>
+            <numerusform>In Ihrem Tempo in etwa %n Tag sicher.</numerusform>
+            <numerusform>In Ihrem Tempo in etwa %n Tagen sicher.</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>No answers yet: the map and the trends fill in as you practise.</source>
         <translation>Noch keine Antworten: Karte und Verläufe füllen sich, während Sie üben.</translation>
     </message>

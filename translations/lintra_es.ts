@@ -913,6 +913,21 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
         </translation>
     </message>
     <message>
+        <source>Keep practising to get a forecast.</source>
+        <translation>Siga practicando para obtener una previsión.</translation>
+    </message>
+    <message>
+        <source>Every note of this pool is fluent now.</source>
+        <translation>Todas las notas de esta selección están dominadas ahora.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fluent in about %n days at your pace.</source>
+        <translation>
+            <numerusform>Dominadas en unos %n día a su ritmo.</numerusform>
+            <numerusform>Dominadas en unos %n días a su ritmo.</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>No answers yet: the map and the trends fill in as you practise.</source>
         <translation>Todavía no hay respuestas: el mapa y las tendencias se llenan a medida que practica.</translation>
     </message>

@@ -913,6 +913,21 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
         </translation>
     </message>
     <message>
+        <source>Keep practising to get a forecast.</source>
+        <translation>Continuez à vous exercer pour obtenir une prévision.</translation>
+    </message>
+    <message>
+        <source>Every note of this pool is fluent now.</source>
+        <translation>Toutes les notes de cette sélection sont acquises maintenant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fluent in about %n days at your pace.</source>
+        <translation>
+            <numerusform>Acquises dans environ %n jour à votre rythme.</numerusform>
+            <numerusform>Acquises dans environ %n jours à votre rythme.</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>No answers yet: the map and the trends fill in as you practise.</source>
         <translation>Pas encore de réponses : la carte et les tendances se remplissent à mesure que vous travaillez.</translation>
     </message>

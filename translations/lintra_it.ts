@@ -913,6 +913,21 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
         </translation>
     </message>
     <message>
+        <source>Keep practising to get a forecast.</source>
+        <translation>Continua a esercitarti per avere una previsione.</translation>
+    </message>
+    <message>
+        <source>Every note of this pool is fluent now.</source>
+        <translation>Tutte le note di questa selezione sono acquisite ora.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fluent in about %n days at your pace.</source>
+        <translation>
+            <numerusform>Acquisite tra circa %n giorno al tuo ritmo.</numerusform>
+            <numerusform>Acquisite tra circa %n giorni al tuo ritmo.</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>No answers yet: the map and the trends fill in as you practise.</source>
         <translation>Ancora nessuna risposta: la mappa e gli andamenti si riempiono man mano che ti eserciti.</translation>
     </message>

@@ -913,6 +913,21 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
         </translation>
     </message>
     <message>
+        <source>Keep practising to get a forecast.</source>
+        <translation>Continue praticando para ter uma previsão.</translation>
+    </message>
+    <message>
+        <source>Every note of this pool is fluent now.</source>
+        <translation>Todas as notas desta seleção estão dominadas agora.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fluent in about %n days at your pace.</source>
+        <translation>
+            <numerusform>Dominadas em cerca de %n dia no seu ritmo.</numerusform>
+            <numerusform>Dominadas em cerca de %n dias no seu ritmo.</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>No answers yet: the map and the trends fill in as you practise.</source>
         <translation>Ainda sem respostas: o mapa e as tendências se preenchem conforme você pratica.</translation>
     </message>

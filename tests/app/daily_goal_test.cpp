@@ -27,7 +27,7 @@ std::string StatusLine(Window& w) { return w.model.C(ui::control::StatusLine).te
 
 TEST_F(DailyGoalTest, TheGoalIsCountedByTheLocalDayEachSessionBegan) {
   {
-    Window w(folder_, true, 0, At(12 * kHour, 60));  // Monday, 13:00 local
+    Window w(folder_, true, 0, 0, At(12 * kHour, 60));  // Monday, 13:00 local
     EXPECT_FALSE(w.model.C(ui::control::StatusLine).visible);
     w.dialogs.input = "3";
     w.Menu("DailyGoal");
@@ -39,7 +39,7 @@ TEST_F(DailyGoalTest, TheGoalIsCountedByTheLocalDayEachSessionBegan) {
   }
   {
     // Tuesday 23:58 local: the session goes on past midnight and counts for Tuesday.
-    Window w(folder_, true, 0, At(kDay + 22 * kHour + 58 * 60'000, 60));
+    Window w(folder_, true, 0, 0, At(kDay + 22 * kHour + 58 * 60'000, 60));
     EXPECT_EQ(StatusLine(w), "Today: 0 of 3. 1 day in a row.");
     test::Questions(w, 1, 800);
     w.Wait(5 * 60'000);
@@ -49,14 +49,14 @@ TEST_F(DailyGoalTest, TheGoalIsCountedByTheLocalDayEachSessionBegan) {
   }
   {
     // The clock set back to Monday: Monday gains, Tuesday is not lost.
-    Window w(folder_, true, 0, At(14 * kHour, 60));
+    Window w(folder_, true, 0, 0, At(14 * kHour, 60));
     test::Questions(w, 1, 800);
     EXPECT_EQ(StatusLine(w), "Today's goal is met: 4 of 3. 1 day in a row.");
     w.form->FormClose();
   }
   {
     // Wednesday after a journey west (UTC-5, 04:00 local): Monday and Tuesday still stand.
-    Window w(folder_, true, 0, At(2 * kDay + 9 * kHour, -300));
+    Window w(folder_, true, 0, 0, At(2 * kDay + 9 * kHour, -300));
     EXPECT_EQ(StatusLine(w), "Today: 0 of 3. 2 days in a row.");
     w.dialogs.input = "0";
     w.Menu("DailyGoal");

@@ -248,8 +248,10 @@ void ProgressWindow::Reload() {
   table_->SetNotes(report_.notes);
   days_->SetPoints(report_.days, DayLabels(report_.days));
   sessions_->SetPoints(report_.sessions, SessionLabels(report_.sessions.size()));
+  const std::string mapText =
+      report_.forecast.empty() ? report_.mapSummary : report_.mapSummary + "\n" + report_.forecast;
   for (const auto& [widget, label, text] :
-       {std::tuple<QWidget*, QLabel*, const std::string&>{map_, mapSummary_, report_.mapSummary},
+       {std::tuple<QWidget*, QLabel*, const std::string&>{map_, mapSummary_, mapText},
         {days_, daySummary_, report_.daySummary},
         {sessions_, sessionSummary_, report_.sessionSummary}}) {
     label->setText(Q(text));
