@@ -31,6 +31,8 @@ class AnswerJournal : public Feature {
 
   bool Kept() const { return writer_ != nullptr; }
   const std::string& Path() const { return services_.journalPath; }
+  // This session's id in the journal (its start), once started.
+  std::int64_t SessionId() const { return sessionId_; }
   // Runs `read` on the journal's reader after every answer given so far is written (or held, when
   // the file cannot take it: then the reader reads both); nothing without a journal.
   template <typename F>

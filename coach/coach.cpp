@@ -1,5 +1,6 @@
 #include "coach/coach.h"
 
+#include "coach/daily_goal.h"
 #include "coach/key_reading.h"
 #include "coach/progress_command.h"
 #include "coach/resume.h"
@@ -24,8 +25,12 @@ Coach::Coach(Window& window, Services services, LineFile optionsFormat)
   features_.push_back(std::make_unique<Resume>(window_, options_, [this] { SaveOptions(); }));
   features_.push_back(std::make_unique<ProgressCommand>(window_, services_, *journal_, *reading));
   features_.push_back(std::move(reading));
-  // Last: an answer is shown and weighed before it is written.
+  auto& kept = *journal;
+  // After the features that show and weigh an answer: they see it before it is written.
   features_.push_back(std::move(journal));
+  // After the journal: it reads the journal's earlier sessions once this one has its id.
+  features_.push_back(
+      std::make_unique<DailyGoal>(window_, services_, options_, kept, [this] { return SaveOptions(); }));
 }
 
 Coach::~Coach() = default;

@@ -18,6 +18,7 @@ constexpr std::array<OptionRow, kOptionCount> kOptions{{
     {Option::ListenWhileNotesSound, "ListenWhileNotesSound", "0", Kept::WhileOn, menu::ListenWhileNotesSound},
     {Option::SoundInput, "SoundInput", "", Kept::WhileSet},
     {Option::Language, "Language", "", Kept::WhileSet},
+    {Option::DailyGoal, "DailyGoal", "", Kept::WhileSet},
     {Option::LastExercise, "LastExercise", "", Kept::WhileResuming},
     {Option::LastSpelling, "LastSpelling", "", Kept::WhileResuming},
     {Option::LastKey, "LastKey", "", Kept::WhileResuming},

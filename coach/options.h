@@ -26,6 +26,7 @@ enum class Option {
   ListenWhileNotesSound,  // "Microphone" > "Listen While Notes Sound (Headphones)"
   SoundInput,             // the sound input chosen; empty: the system's default input
   Language,               // "Options" > "Language...": a language code; empty: the desktop's language
+  DailyGoal,              // "Progress" > "Daily Goal...": first tries a day; empty: no goal
   // Where the student left off, while "Resume Where I Left Off" is on.
   LastExercise,
   LastSpelling,

@@ -42,6 +42,13 @@ struct TrendPoint {
   bool weakNotes = false;             // a session that practised weak notes
 };
 
+struct SessionFirstTries {
+  std::int64_t external = 0;  // the caller's id
+  std::int64_t startedMs = 0;
+  std::optional<int> utcOffsetMinutes;  // sessions written before the journal kept it have none
+  int firstTries = 0;
+};
+
 struct MistakeSummary {
   MistakeKind kind = MistakeKind::Other;
   int count = 0;
@@ -103,6 +110,9 @@ class JournalReader {
   // First tries per session, the last `sessions` sessions, oldest first. In every key, or the last
   // sessions that practised `key` and their first tries in it.
   std::vector<TrendPoint> SessionTrend(int sessions = 20, std::optional<theory::KeyId> key = std::nullopt) const;
+  // Every session with its first tries, in the order they began (the daily goal counts them by the
+  // local day each began).
+  std::vector<SessionFirstTries> FirstTriesPerSession() const;
   // Wrong answers of the last `days` days by kind, most frequent first.
   std::vector<MistakeSummary> RecentMistakes(std::int64_t nowUtcMs, int days = 7) const;
 

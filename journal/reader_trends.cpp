@@ -148,6 +148,22 @@ std::vector<TrendPoint> JournalReader::SessionTrend(int sessions, std::optional<
   return Points(byId);
 }
 
+std::vector<SessionFirstTries> JournalReader::FirstTriesPerSession() const {
+  std::vector<SessionFirstTries> sessions;
+  if (db_ == nullptr) return sessions;
+  // One pass over the answers, grouped; the sessions table is small.
+  Statement scan(db_,
+                 "SELECT s.external, s.started_ms, s.utc_offset IS NULL, coalesce(s.utc_offset, 0), coalesce(c.n, 0)"
+                 " FROM sessions s LEFT JOIN (SELECT session, count(*) AS n FROM answers WHERE attempt = 1"
+                 " GROUP BY session) c ON c.session = s.id ORDER BY s.started_ms, s.id");
+  while (scan.step() == SQLITE_ROW) {
+    SessionFirstTries session{scan.integer(0), scan.integer(1), std::nullopt, static_cast<int>(scan.integer(4))};
+    if (scan.integer(2) == 0) session.utcOffsetMinutes = static_cast<int>(scan.integer(3));
+    sessions.push_back(session);
+  }
+  return sessions;
+}
+
 std::vector<MistakeSummary> JournalReader::RecentMistakes(std::int64_t nowUtcMs, int days) const {
   std::vector<MistakeSummary> kinds;
   if (db_ == nullptr) return kinds;

@@ -17,6 +17,7 @@ class ManualClock : public Clock {
   // as exact as the times of day.
   static constexpr std::int64_t kFirstDayUtcMs = 1796601600000LL;
   std::int64_t WallTimeUtcMs() const override { return kFirstDayUtcMs + now_; }
+  int UtcOffsetMinutes() const override { return utcOffsetMinutes_; }
   std::unique_ptr<Timer> CreateTimer(std::string name, int interval) override;
 
   // Runs every tick that falls due up to and including now + ms, in time
@@ -25,11 +26,14 @@ class ManualClock : public Clock {
   void Advance(std::int64_t ms);
   std::int64_t Now() const { return now_; }
   void SetNow(std::int64_t ms) { now_ = ms; }
+  // A journey or a daylight-saving change: the local time moves, UTC does not.
+  void SetUtcOffsetMinutes(int minutes) { utcOffsetMinutes_ = minutes; }
 
  private:
   class ManualTimer;
   friend class ManualTimer;
   std::int64_t now_;
+  int utcOffsetMinutes_ = 0;
   std::vector<ManualTimer*> timers_;
 };
 

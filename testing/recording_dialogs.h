@@ -29,10 +29,12 @@ class RecordingDialogs : public Dialogs {
     Open();
     return confirm;
   }
-  bool InputQuery(const std::string&, const std::string& prompt, std::string&) override {
+  bool InputQuery(const std::string&, const std::string& prompt, std::string& value) override {
     questions.push_back(prompt);
     Open();
-    return false;
+    if (!input) return false;
+    value = *input;
+    return true;
   }
   bool SaveFileName(const std::string& caption, std::string& path) override {
     questions.push_back(caption);
@@ -60,6 +62,7 @@ class RecordingDialogs : public Dialogs {
   std::vector<DefaultAnswer> defaults;  // of each confirmation, in order
   bool confirm = false;
   std::optional<std::string> savePath;
+  std::optional<std::string> input;   // what a question for a text is answered with; unset: cancelled
   std::optional<std::size_t> choose;  // the item a list question is answered with; unset: cancelled
   std::vector<std::string> offered;   // the items of the last list question
 

@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>DailyGoal</name>
+    <message>
+        <source>Today&apos;s goal is met: %1 of %2.</source>
+        <translation>Tagesziel erreicht: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>Today: %1 of %2.</source>
+        <translation>Heute: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>1 day in a row.</source>
+        <translation>1 Tag in Folge.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days in a row.</source>
+        <translation>
+            <numerusform>%n Tag in Folge.</numerusform>
+            <numerusform>%n Tage in Folge.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily Goal</source>
+        <translation>Tagesziel</translation>
+    </message>
+    <message>
+        <source>Questions a day (empty or 0 for no goal):</source>
+        <translation>Fragen pro Tag (leer oder 0 für kein Ziel):</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of questions from 0 to 10000.</source>
+        <translation>Bitte eine ganze Zahl von Fragen zwischen 0 und 10000 eingeben.</translation>
+    </message>
+    <message>
+        <source>The goal applies until the program ends.</source>
+        <translation>Das Ziel gilt, bis das Programm beendet wird.</translation>
+    </message>
+</context>
+<context>
     <name>Keys</name>
     <message>
         <source>Play scale-steps of C Major</source>
@@ -524,6 +562,10 @@
     <message>
         <source>Note Names Off?</source>
         <translation>Notennamen aus?</translation>
+    </message>
+    <message>
+        <source>Daily Goal...</source>
+        <translation>Tagesziel...</translation>
     </message>
 </context>
 <context>

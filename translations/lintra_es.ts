@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>DailyGoal</name>
+    <message>
+        <source>Today&apos;s goal is met: %1 of %2.</source>
+        <translation>Objetivo de hoy cumplido: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Today: %1 of %2.</source>
+        <translation>Hoy: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>1 day in a row.</source>
+        <translation>1 día seguido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days in a row.</source>
+        <translation>
+            <numerusform>%n día seguido.</numerusform>
+            <numerusform>%n días seguidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily Goal</source>
+        <translation>Objetivo diario</translation>
+    </message>
+    <message>
+        <source>Questions a day (empty or 0 for no goal):</source>
+        <translation>Preguntas al día (vacío o 0 para ningún objetivo):</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of questions from 0 to 10000.</source>
+        <translation>Escribe un número entero de preguntas de 0 a 10000.</translation>
+    </message>
+    <message>
+        <source>The goal applies until the program ends.</source>
+        <translation>El objetivo vale hasta que se cierre el programa.</translation>
+    </message>
+</context>
+<context>
     <name>Keys</name>
     <message>
         <source>Play scale-steps of C Major</source>
@@ -524,6 +562,10 @@
     <message>
         <source>Note Names Off?</source>
         <translation>¿Ocultar nombres de notas?</translation>
+    </message>
+    <message>
+        <source>Daily Goal...</source>
+        <translation>Objetivo diario...</translation>
     </message>
 </context>
 <context>

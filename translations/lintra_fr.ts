@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>DailyGoal</name>
+    <message>
+        <source>Today&apos;s goal is met: %1 of %2.</source>
+        <translation>Objectif du jour atteint : %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>Today: %1 of %2.</source>
+        <translation>Aujourd&apos;hui : %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>1 day in a row.</source>
+        <translation>1 jour d&apos;affilée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days in a row.</source>
+        <translation>
+            <numerusform>%n jour d&apos;affilée.</numerusform>
+            <numerusform>%n jours d&apos;affilée.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily Goal</source>
+        <translation>Objectif quotidien</translation>
+    </message>
+    <message>
+        <source>Questions a day (empty or 0 for no goal):</source>
+        <translation>Questions par jour (vide ou 0 pour aucun objectif) :</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of questions from 0 to 10000.</source>
+        <translation>Saisissez un nombre entier de questions de 0 à 10000.</translation>
+    </message>
+    <message>
+        <source>The goal applies until the program ends.</source>
+        <translation>L&apos;objectif vaut jusqu&apos;à la fermeture du programme.</translation>
+    </message>
+</context>
+<context>
     <name>Keys</name>
     <message>
         <source>Play scale-steps of C Major</source>
@@ -524,6 +562,10 @@
     <message>
         <source>Note Names Off?</source>
         <translation>Masquer le nom des notes ?</translation>
+    </message>
+    <message>
+        <source>Daily Goal...</source>
+        <translation>Objectif quotidien...</translation>
     </message>
 </context>
 <context>

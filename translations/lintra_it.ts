@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>DailyGoal</name>
+    <message>
+        <source>Today&apos;s goal is met: %1 of %2.</source>
+        <translation>Obiettivo di oggi raggiunto: %1 su %2.</translation>
+    </message>
+    <message>
+        <source>Today: %1 of %2.</source>
+        <translation>Oggi: %1 su %2.</translation>
+    </message>
+    <message>
+        <source>1 day in a row.</source>
+        <translation>1 giorno di fila.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days in a row.</source>
+        <translation>
+            <numerusform>%n giorno di fila.</numerusform>
+            <numerusform>%n giorni di fila.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily Goal</source>
+        <translation>Obiettivo giornaliero</translation>
+    </message>
+    <message>
+        <source>Questions a day (empty or 0 for no goal):</source>
+        <translation>Domande al giorno (vuoto o 0 per nessun obiettivo):</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of questions from 0 to 10000.</source>
+        <translation>Inserisci un numero intero di domande da 0 a 10000.</translation>
+    </message>
+    <message>
+        <source>The goal applies until the program ends.</source>
+        <translation>L&apos;obiettivo vale fino alla chiusura del programma.</translation>
+    </message>
+</context>
+<context>
     <name>Keys</name>
     <message>
         <source>Play scale-steps of C Major</source>
@@ -524,6 +562,10 @@
     <message>
         <source>Note Names Off?</source>
         <translation>Nascondere i nomi delle note?</translation>
+    </message>
+    <message>
+        <source>Daily Goal...</source>
+        <translation>Obiettivo giornaliero...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>DailyGoal</name>
+    <message>
+        <source>Today&apos;s goal is met: %1 of %2.</source>
+        <translation>Meta de hoje cumprida: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Today: %1 of %2.</source>
+        <translation>Hoje: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>1 day in a row.</source>
+        <translation>1 dia seguido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days in a row.</source>
+        <translation>
+            <numerusform>%n dia seguido.</numerusform>
+            <numerusform>%n dias seguidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Daily Goal</source>
+        <translation>Meta diária</translation>
+    </message>
+    <message>
+        <source>Questions a day (empty or 0 for no goal):</source>
+        <translation>Perguntas por dia (vazio ou 0 para nenhuma meta):</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number of questions from 0 to 10000.</source>
+        <translation>Digite um número inteiro de perguntas de 0 a 10000.</translation>
+    </message>
+    <message>
+        <source>The goal applies until the program ends.</source>
+        <translation>A meta vale até o programa ser fechado.</translation>
+    </message>
+</context>
+<context>
     <name>Keys</name>
     <message>
         <source>Play scale-steps of C Major</source>
@@ -524,6 +562,10 @@
     <message>
         <source>Note Names Off?</source>
         <translation>Desligar nomes das notas?</translation>
+    </message>
+    <message>
+        <source>Daily Goal...</source>
+        <translation>Meta diária...</translation>
     </message>
 </context>
 <context>

@@ -78,7 +78,7 @@ constexpr std::array<std::string_view, 58> kCreationOrder{
     control::StartButton, control::AnsDisplay, control::StatusLine};
 
 // clang-format off
-constexpr std::array<MenuSpec, 94> kMenus{{
+constexpr std::array<MenuSpec, 95> kMenus{{
     {1, menu::File1, "Mode", false, false, ""},
     {2, menu::NotationQuestions, "See Notes/Play Keyboard", true, true, "NotationQuestionsClick"},
     {2, menu::PlayKeyboard, "Play Keyboard/See Notes", true, false, "PlayKeyboardClick"},
@@ -144,6 +144,7 @@ constexpr std::array<MenuSpec, 94> kMenus{{
     {2, menu::ShowProgress, "Show Progress...", false, false, "ShowProgressClick"},
     {2, menu::ExportJournal, "Export Journal...", false, false, "ExportJournalClick"},
     {2, menu::ResetProgress, "Reset Progress...", false, false, "ResetProgressClick"},
+    {2, menu::DailyGoal, "Daily Goal...", false, false, "DailyGoalClick"},
     {2, "ProgressLine1", kMenuSeparator, false, false, ""},
     {2, menu::PractiseWeakNotes, "Practise Weak Notes", false, false, "PractiseWeakNotesClick", true},
     {2, menu::ShowTimeAndMistake, "Show Time and Mistake", false, false, "ShowTimeAndMistakeClick", true},

@@ -148,6 +148,7 @@ inline constexpr MenuName Progress1{"Progress1"};
 inline constexpr MenuName ShowProgress{"ShowProgress"};
 inline constexpr MenuName ExportJournal{"ExportJournal"};
 inline constexpr MenuName ResetProgress{"ResetProgress"};
+inline constexpr MenuName DailyGoal{"DailyGoal"};
 inline constexpr MenuName PractiseWeakNotes{"PractiseWeakNotes"};
 inline constexpr MenuName ShowTimeAndMistake{"ShowTimeAndMistake"};
 inline constexpr MenuName ResumeWhereILeftOff{"ResumeWhereILeftOff"};

@@ -8,7 +8,7 @@ namespace lintra::ui {
 namespace {
 
 // clang-format off
-constexpr std::array<std::string_view, 89> kMenuCaptions{
+constexpr std::array<std::string_view, 90> kMenuCaptions{
     LINTRA_TRANSLATE_NOOP("Menu", "Mode"),
     LINTRA_TRANSLATE_NOOP("Menu", "See Notes/Play Keyboard"),
     LINTRA_TRANSLATE_NOOP("Menu", "Play Keyboard/See Notes"),
@@ -72,6 +72,7 @@ constexpr std::array<std::string_view, 89> kMenuCaptions{
     LINTRA_TRANSLATE_NOOP("Menu", "Show Progress..."),
     LINTRA_TRANSLATE_NOOP("Menu", "Export Journal..."),
     LINTRA_TRANSLATE_NOOP("Menu", "Reset Progress..."),
+    LINTRA_TRANSLATE_NOOP("Menu", "Daily Goal..."),
     LINTRA_TRANSLATE_NOOP("Menu", "Practise Weak Notes"),
     LINTRA_TRANSLATE_NOOP("Menu", "Show Time and Mistake"),
     LINTRA_TRANSLATE_NOOP("Menu", "Resume Where I Left Off"),

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -43,10 +44,13 @@ struct ShownProgress : coach::ProgressView {
 class Window {
  public:
   // `startUpBoxMs`: how long the student reads each box shown at the start; `startMs`: the clock at
-  // the start, when later than the manual clock's own (a start days after another window's).
-  Window(const fs::path& folder, bool journal, std::int64_t startUpBoxMs = 0, std::int64_t startMs = 0)
+  // the start, when later than the manual clock's own (a start days after another window's);
+  // `setClock`: where and when the window starts otherwise (a clock set back, another time zone).
+  Window(const fs::path& folder, bool journal, std::int64_t startUpBoxMs = 0, std::int64_t startMs = 0,
+         const std::function<void(ui::ManualClock&)>& setClock = nullptr)
       : service_(std::make_unique<midi::FakeMidiService>(), std::make_unique<midi::NullSynthService>()) {
     if (startMs > clock_.Now()) clock_.SetNow(startMs);
+    if (setClock) setClock(clock_);
     FormServices services{clock_, dialogs, shell_, pump_, canvas_, service_, loop_, DeviceSettingsPath(folder), "help"};
     fs::create_directories(folder);
     dialogs.confirm = true;

@@ -47,7 +47,7 @@ TEST(Trainer, EveryHandlerTheLayoutNamesIsBound) {
     ++named;
     EXPECT_TRUE(item->handler) << item->Name();
   }
-  EXPECT_EQ(named, 4 + 43 + 71);  // the buttons and lists, the keys, the menu commands
+  EXPECT_EQ(named, 4 + 43 + 72);  // the buttons and lists, the keys, the menu commands
 }
 
 // "Language...": the choice is kept in the options beside the settings, where the program reads it

@@ -127,6 +127,29 @@ TEST(JournalQueries, TrendsGroupFirstTriesByLocalDayAndBySession) {
   EXPECT_EQ(sessions.back().startMs, kMonday + 24 * kDay + 23 * 3600'000 + 1800'000);
 }
 
+// The daily goal counts each session for the local day it began, in the offset it began with.
+TEST(JournalQueries, FirstTriesPerSessionKeepTheirStartAndOffset) {
+  test::TempFolder folder;
+  Journal journal(folder.file("j.sqlite"));
+  auto answer = [](std::int64_t t, std::int64_t session, int attempt, int offset) {
+    auto a = Answer(t, session, 10, true, 900, attempt);
+    a.utcOffsetMinutes = offset;
+    return a;
+  };
+  for (int i = 0; i < 3; ++i) journal.Append(answer(kMonday + i * 1000, 7, 1, 60));
+  journal.Append(answer(kMonday + 5000, 7, 2, 60));
+  journal.Append(answer(kMonday + kDay, 9, 1, -300));
+  journal.Append(answer(kMonday + kDay + 1000, 9, 1, -300));
+  const auto sessions = journal.Reader().FirstTriesPerSession();
+  ASSERT_EQ(sessions.size(), 2u);
+  EXPECT_EQ(sessions[0].external, 7);
+  EXPECT_EQ(sessions[0].startedMs, kMonday);
+  EXPECT_EQ(sessions[0].utcOffsetMinutes, 60);
+  EXPECT_EQ(sessions[0].firstTries, 3);
+  EXPECT_EQ(sessions[1].utcOffsetMinutes, -300);
+  EXPECT_EQ(sessions[1].firstTries, 2);
+}
+
 // A teacher looks at one key at a time: its days, its last sessions, and which of those practised weak
 // notes (one answer asked so marks its session, whenever it comes).
 TEST(JournalQueries, TrendsOfOneKeyMarkTheSessionsThatPractisedWeakNotes) {

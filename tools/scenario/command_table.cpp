@@ -12,6 +12,9 @@ struct Entry {
 
 constexpr std::array kCommands{
     Entry{"clock", SetClock},
+    Entry{"day", SetDay},
+    Entry{"utc-offset", SetUtcOffset},
+    Entry{"restart", Restart},
     Entry{"midi-in-devices", SetInputDevices},
     Entry{"midi-out-devices", SetOutputDevices},
     Entry{"midi-in-plug", [](const Command& c) { PlugDevice(c, true, true); }},

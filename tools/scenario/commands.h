@@ -16,6 +16,9 @@ Handler FindHandler(std::string_view name);
 
 // Set-up (setup_commands.cpp).
 void SetClock(const Command& c);
+void SetDay(const Command& c);
+void SetUtcOffset(const Command& c);
+void Restart(const Command& c);
 void SetInputDevices(const Command& c);
 void SetOutputDevices(const Command& c);
 void PlugDevice(const Command& c, bool input, bool plugged);

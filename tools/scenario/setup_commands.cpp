@@ -20,7 +20,35 @@ void SetClock(const Command& c) {
       m < 0 || m > 59 || sec < 0 || sec > 59 || ms < 0 || ms > 999 || text.size() != 12) {
     throw c.Fault("bad clock time " + text);
   }
-  c.s.clock.SetNow(((static_cast<std::int64_t>(h) * 60 + m) * 60 + sec) * 1000 + ms);
+  // The day the clock is on stays: "day" moves it.
+  const std::int64_t day = c.s.clock.Now() / ui::kMsPerDay;
+  c.s.clock.SetNow(day * ui::kMsPerDay + ((static_cast<std::int64_t>(h) * 60 + m) * 60 + sec) * 1000 + ms);
+}
+
+// day N: the clock's day, N days after the first, at the same time of day; before start.
+void SetDay(const Command& c) {
+  c.NeedStarted(false);
+  c.NeedArgs(1);
+  const std::int64_t day = c.Number(c.Args()[0], 0, 3650);
+  c.s.clock.SetNow(day * ui::kMsPerDay + c.s.clock.Now() % ui::kMsPerDay);
+}
+
+// utc-offset MINUTES: the local time's offset from UTC (a journey, a daylight-saving change), at any time.
+void SetUtcOffset(const Command& c) {
+  c.NeedArgs(1);
+  c.s.clock.SetUtcOffsetMinutes(c.Number(c.Args()[0], -16 * 60, 16 * 60));
+}
+
+// restart: the window is closed and the program ends; set-up commands and start may follow, with the
+// same folder, options and journal.
+void Restart(const Command& c) {
+  c.NeedStarted(true);
+  c.NeedArgs(0);
+  c.s.form->FormClose();
+  c.s.shell.terminated = false;  // the program ends, the script goes on
+  c.s.form = nullptr;
+  c.s.trainer.reset();
+  c.s.model.reset();
 }
 
 void SetInputDevices(const Command& c) {
