@@ -410,8 +410,14 @@ TEST_F(ProgressWindowTest, ResetShowsTheJournalAnew) {
 }  // namespace lintra::progress
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A small laptop's screen whatever the machine (the offscreen platform's own is 800 x 800): the window
+  // must fit inside it.
+  const auto screen = std::filesystem::temp_directory_path() /
+                      ("lintra-progress-screen-" + std::to_string(QCoreApplication::applicationPid()) + ".json");
+  std::ofstream(screen) << R"({"screens":[{"name":"S","x":0,"y":0,"width":1366,"height":768,"logicalDpi":96}]})";
+  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + screen.string().c_str());
   QApplication application(argc, argv);
+  std::filesystem::remove(screen);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
