@@ -95,7 +95,7 @@ void Fill(ProgressReport& report, const journal::JournalReader& journal, const P
                          ? ui::Tr("Progress", "No answers yet: the map and the trends fill in as you practise.")
                          : ui::Tr("Progress", "The practice journal could not be read.");
     report.notes = UnaskedPool(request);
-    report.mapSummary = report.daySummary = report.sessionSummary = report.message;
+    report.mapSummary = report.daySummary = report.sessionSummary = report.calendarSummary = report.message;
     return;
   }
   std::optional<int> daysToFluent;
@@ -104,11 +104,20 @@ void Fill(ProgressReport& report, const journal::JournalReader& journal, const P
     report.days = journal.DailyTrend(request.nowUtcMs, kTrendDays, request.utcOffsetMinutes, request.key);
     report.sessions = journal.SessionTrend(kTrendSessions, request.key);
     report.mistakes = Mistakes(journal, request);
+    report.calendar = journal.DailyTrend(request.nowUtcMs, 7 * kCalendarWeeks, request.utcOffsetMinutes);
+    report.today = LocalDay(request.nowUtcMs, request.utcOffsetMinutes);
+    DayCounts practised;
+    for (const auto& session : journal.FirstTriesPerSession()) {
+      practised[LocalDay(session.startedMs, session.utcOffsetMinutes.value_or(request.utcOffsetMinutes))] +=
+          session.firstTries;
+    }
+    report.streaks = CountStreaks(practised, 1, report.today);
   });
   report.mapSummary = MapSummary(report.notes);
   report.forecast = ForecastSummary(daysToFluent);
   report.daySummary = TrendSummary(report.days, TrendOf::Days);
   report.sessionSummary = TrendSummary(report.sessions, TrendOf::Sessions);
+  report.calendarSummary = CalendarSummary(report.calendar, 7 * kCalendarWeeks, report.streaks);
 }
 
 }  // namespace

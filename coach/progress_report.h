@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "coach/practice_days.h"
 #include "coach/progress_view.h"
 #include "journal/journal_reader.h"
 #include "practice/mastery.h"
@@ -15,7 +16,9 @@ namespace lintra::coach {
 inline constexpr int kTrendDays = 30;
 inline constexpr int kTrendSessions = 20;
 inline constexpr int kMistakeDays = 7;
-inline constexpr int kPaceDays = 28;  // the student's pace: questions per day practised in these
+inline constexpr int kPaceDays = 28;
+inline constexpr int kCalendarWeeks =
+    17;  // about four months, a column a week  // the student's pace: questions per day practised in these
 
 struct NoteMastery {
   theory::NoteSlot slot = 0;
@@ -38,11 +41,16 @@ struct ProgressReport {
   std::vector<journal::TrendPoint> days;      // in the key
   std::vector<journal::TrendPoint> sessions;  // in the key
   std::vector<MistakeLine> mistakes;
+  // Every key's first tries per local day with practice, the last kCalendarWeeks weeks up to today.
+  std::vector<journal::TrendPoint> calendar;
+  std::int64_t today = 0;  // local day, days since 1970-01-01
+  Streaks streaks;         // days with practice in a row, ending today or yesterday, and the longest run
   // Each picture in one line of words, for those who do not see it.
   std::string mapSummary;
   std::string forecast;  // when the pool may all be fluent, shown under the map's summary
   std::string daySummary;
   std::string sessionSummary;
+  std::string calendarSummary;
 };
 
 // Reads the journal as the request says, or else opens it read-only on a connection of its own; a

@@ -71,6 +71,21 @@ std::string MapSummary(const std::vector<NoteMastery>& notes) {
   return text;
 }
 
+std::string CalendarSummary(const std::vector<journal::TrendPoint>& days, int calendarDays, const Streaks& streaks) {
+  int questions = 0;
+  for (const auto& day : days) questions += day.firstTries;
+  return ui::Args(ui::Tr("Progress",
+                         "Days with practice in the last %1: %2, with %3 questions. Days in a row: %4 "
+                         "(the longest run: %5)."),
+                  {std::to_string(calendarDays), std::to_string(days.size()), std::to_string(questions),
+                   std::to_string(streaks.current), std::to_string(streaks.best)});
+}
+
+int CalendarLevel(int firstTries, int busiest) {
+  if (firstTries <= 0 || busiest <= 0) return 0;
+  return std::clamp((4 * firstTries + busiest - 1) / busiest, 1, 4);
+}
+
 std::string ForecastSummary(std::optional<int> daysToFluent) {
   if (!daysToFluent) return ui::Tr("Progress", "Keep practising to get a forecast.");
   // Nothing is promised for today: what is fluent now is said as such.

@@ -19,6 +19,10 @@ std::string MapSummary(const std::vector<NoteMastery>& notes);
 // "Fluent in about 12 days at your pace.", or asks for practice while there is no forecast.
 std::string ForecastSummary(std::optional<int> daysToFluent);
 
+// "Days with practice in the last 119: 48, 2,300 questions. Days in a row: 5 (longest: 12)."
+std::string CalendarSummary(const std::vector<journal::TrendPoint>& days, int calendarDays, const Streaks& streaks);
+// How dark a calendar day is drawn: 0 for no practice, else 1 to 4 by its share of the busiest day.
+int CalendarLevel(int firstTries, int busiest);
 enum class TrendOf { Days, Sessions };
 // The first and the last period's accuracy and median time, and how many sessions practised weak
 // notes.

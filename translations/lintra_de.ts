@@ -975,6 +975,10 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
         <source>Other</source>
         <translation>Sonstiges</translation>
     </message>
+    <message>
+        <source>Days with practice in the last %1: %2, with %3 questions. Days in a row: %4 (the longest run: %5).</source>
+        <translation>Übungstage in den letzten %1: %2, mit %3 Fragen. Tage in Folge: %4 (die längste Serie: %5).</translation>
+    </message>
 </context>
 <context>
     <name>Staff</name>
@@ -1210,6 +1214,21 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
     </message>
 </context>
 <context>
+    <name>lintra::progress::CalendarChart</name>
+    <message>
+        <source>Days of practice</source>
+        <translation>Übungstage</translation>
+    </message>
+    <message>
+        <source>Fewer</source>
+        <translation>Weniger</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::MapLegend</name>
     <message>
         <source>new: fewer than %1 tries</source>
@@ -1316,6 +1335,10 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
     </message>
 </context>
 <context>

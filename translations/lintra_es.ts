@@ -975,6 +975,10 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
         <source>Other</source>
         <translation>Otro</translation>
     </message>
+    <message>
+        <source>Days with practice in the last %1: %2, with %3 questions. Days in a row: %4 (the longest run: %5).</source>
+        <translation>Días con práctica en los últimos %1: %2, con %3 preguntas. Días seguidos: %4 (la racha más larga: %5).</translation>
+    </message>
 </context>
 <context>
     <name>Staff</name>
@@ -1210,6 +1214,21 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
     </message>
 </context>
 <context>
+    <name>lintra::progress::CalendarChart</name>
+    <message>
+        <source>Days of practice</source>
+        <translation>Días de práctica</translation>
+    </message>
+    <message>
+        <source>Fewer</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::MapLegend</name>
     <message>
         <source>new: fewer than %1 tries</source>
@@ -1316,6 +1335,10 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
     </message>
 </context>
 <context>

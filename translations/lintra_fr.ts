@@ -975,6 +975,10 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
         <source>Other</source>
         <translation>Autre</translation>
     </message>
+    <message>
+        <source>Days with practice in the last %1: %2, with %3 questions. Days in a row: %4 (the longest run: %5).</source>
+        <translation>Jours d&apos;entraînement sur les %1 derniers : %2, avec %3 questions. Jours d&apos;affilée : %4 (la plus longue série : %5).</translation>
+    </message>
 </context>
 <context>
     <name>Staff</name>
@@ -1210,6 +1214,21 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
     </message>
 </context>
 <context>
+    <name>lintra::progress::CalendarChart</name>
+    <message>
+        <source>Days of practice</source>
+        <translation>Jours d&apos;entraînement</translation>
+    </message>
+    <message>
+        <source>Fewer</source>
+        <translation>Moins</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::MapLegend</name>
     <message>
         <source>new: fewer than %1 tries</source>
@@ -1316,6 +1335,10 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
     </message>
 </context>
 <context>

@@ -975,6 +975,10 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
         <source>Other</source>
         <translation>Altro</translation>
     </message>
+    <message>
+        <source>Days with practice in the last %1: %2, with %3 questions. Days in a row: %4 (the longest run: %5).</source>
+        <translation>Giorni con esercizio negli ultimi %1: %2, con %3 domande. Giorni di fila: %4 (la serie più lunga: %5).</translation>
+    </message>
 </context>
 <context>
     <name>Staff</name>
@@ -1210,6 +1214,21 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
     </message>
 </context>
 <context>
+    <name>lintra::progress::CalendarChart</name>
+    <message>
+        <source>Days of practice</source>
+        <translation>Giorni di esercizio</translation>
+    </message>
+    <message>
+        <source>Fewer</source>
+        <translation>Meno</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Più</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::MapLegend</name>
     <message>
         <source>new: fewer than %1 tries</source>
@@ -1316,6 +1335,10 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
     </message>
 </context>
 <context>

@@ -975,6 +975,10 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
         <source>Other</source>
         <translation>Outro</translation>
     </message>
+    <message>
+        <source>Days with practice in the last %1: %2, with %3 questions. Days in a row: %4 (the longest run: %5).</source>
+        <translation>Dias com prática nos últimos %1: %2, com %3 perguntas. Dias seguidos: %4 (a sequência mais longa: %5).</translation>
+    </message>
 </context>
 <context>
     <name>Staff</name>
@@ -1210,6 +1214,21 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
     </message>
 </context>
 <context>
+    <name>lintra::progress::CalendarChart</name>
+    <message>
+        <source>Days of practice</source>
+        <translation>Dias de prática</translation>
+    </message>
+    <message>
+        <source>Fewer</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mais</translation>
+    </message>
+</context>
+<context>
     <name>lintra::progress::MapLegend</name>
     <message>
         <source>new: fewer than %1 tries</source>
@@ -1316,6 +1335,10 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendário</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "coach/daily_goal.h"
+#include "coach/progress_summary.h"
 
 namespace lintra::coach {
 namespace {
@@ -29,6 +30,16 @@ TEST(PracticeDays, AStreakIsTheRunOfDaysWithTheGoalMetEndingTodayOrYesterday) {
   EXPECT_EQ(CountStreaks({{5, 40}, {6, 3}}, 40, 6).current, 1);
   // A day a clock once ahead wrote is not part of today's run.
   EXPECT_EQ(CountStreaks({{5, 40}, {6, 40}, {9, 40}}, 40, 6).current, 2);
+}
+
+// The calendar's shades: none for a day without practice, the darkest for the busiest day, and a
+// day with a single question still visible beside a busy one.
+TEST(PracticeDays, CalendarShadesRunFromNoneToTheBusiestDay) {
+  EXPECT_EQ(CalendarLevel(0, 40), 0);
+  EXPECT_EQ(CalendarLevel(1, 400), 1);
+  EXPECT_EQ(CalendarLevel(20, 40), 2);
+  EXPECT_EQ(CalendarLevel(40, 40), 4);
+  EXPECT_EQ(CalendarLevel(5, 0), 0);
 }
 
 TEST(PracticeDays, AGoalIsAWholeNumberOfQuestionsOrNone) {

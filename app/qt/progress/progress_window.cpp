@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/qt/progress/calendar_chart.h"
 #include "app/qt/progress/map_legend.h"
 #include "app/qt/progress/mastery_map.h"
 #include "app/qt/progress/mastery_table.h"
@@ -97,6 +98,7 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   pages_ = new QTabWidget(this);
   pages_->addTab(BuildNotesPage(), tr("Notes"));
   pages_->addTab(BuildTrendsPage(), tr("Trends"));
+  pages_->addTab(BuildCalendarPage(), tr("Calendar"));
   auto* mistakes = new QScrollArea(pages_);
   mistakes_ = new QLabel(mistakes);
   mistakes_->setWordWrap(true);
@@ -188,6 +190,17 @@ QWidget* ProgressWindow::BuildTrendsPage() {
   return page;
 }
 
+QWidget* ProgressWindow::BuildCalendarPage() {
+  auto* page = new QWidget(this);
+  auto* column = new QVBoxLayout(page);
+  calendar_ = new CalendarChart(coach::kCalendarWeeks, page);
+  calendarSummary_ = Summary(page);
+  column->addWidget(calendar_, 0, Qt::AlignLeft);
+  column->addWidget(calendarSummary_);
+  column->addStretch(1);
+  return page;
+}
+
 QLayout* ProgressWindow::BuildButtons() {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -248,12 +261,14 @@ void ProgressWindow::Reload() {
   table_->SetNotes(report_.notes);
   days_->SetPoints(report_.days, DayLabels(report_.days));
   sessions_->SetPoints(report_.sessions, SessionLabels(report_.sessions.size()));
+  calendar_->SetDays(report_.calendar, report_.today);
   const std::string mapText =
       report_.forecast.empty() ? report_.mapSummary : report_.mapSummary + "\n" + report_.forecast;
   for (const auto& [widget, label, text] :
        {std::tuple<QWidget*, QLabel*, const std::string&>{map_, mapSummary_, mapText},
         {days_, daySummary_, report_.daySummary},
-        {sessions_, sessionSummary_, report_.sessionSummary}}) {
+        {sessions_, sessionSummary_, report_.sessionSummary},
+        {calendar_, calendarSummary_, report_.calendarSummary}}) {
     label->setText(Q(text));
     widget->setAccessibleDescription(Q(text));
   }

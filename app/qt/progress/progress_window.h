@@ -21,6 +21,7 @@ namespace lintra::progress {
 
 class MasteryMap;
 class MasteryTable;
+class CalendarChart;
 class TrendChart;
 
 class ProgressWindow : public QWidget, public coach::ProgressView {
@@ -47,6 +48,8 @@ class ProgressWindow : public QWidget, public coach::ProgressView {
   QLabel& MapSummary() const { return *mapSummary_; }
   QLabel& DaySummary() const { return *daySummary_; }
   QLabel& SessionSummary() const { return *sessionSummary_; }
+  CalendarChart& Calendar() const { return *calendar_; }
+  QLabel& CalendarSummary() const { return *calendarSummary_; }
   QComboBox& KeyChoice() const { return *keyChoice_; }
   QComboBox& ClefChoice() const { return *clefChoice_; }
   QTabWidget& Pages() const { return *pages_; }
@@ -59,6 +62,7 @@ class ProgressWindow : public QWidget, public coach::ProgressView {
   QLayout* BuildChoices();
   QWidget* BuildNotesPage();
   QWidget* BuildTrendsPage();
+  QWidget* BuildCalendarPage();
   QLayout* BuildButtons();
   void ChooseAsTrainer();
   void Renew();
@@ -82,6 +86,8 @@ class ProgressWindow : public QWidget, public coach::ProgressView {
   QLabel* daySummary_;
   TrendChart* sessions_;
   QLabel* sessionSummary_;
+  CalendarChart* calendar_;
+  QLabel* calendarSummary_;
   QLabel* mistakes_;
   QStringList mistakeLines_;
   QPushButton* export_;

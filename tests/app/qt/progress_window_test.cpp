@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/qt/progress/calendar_chart.h"
 #include "app/qt/progress/map_legend.h"
 #include "app/qt/progress/mastery_map.h"
 #include "app/qt/progress/mastery_table.h"
@@ -59,6 +60,7 @@ void Write(const std::string& path, const std::vector<Answer>& answers, std::int
     input.responseMs = a.ms;
     records.push_back(practice::MakeAnswerRecord(input, a.session));
     records.back().weakNotes = a.session == weakSession;
+    records.back().utcOffsetMinutes = 60;  // the student is one hour east of UTC
   }
   ASSERT_TRUE(journal.Append(records));
 }
@@ -190,6 +192,15 @@ TEST_F(ProgressWindowTest, TrendsAndMistakes) {
   EXPECT_EQ(window_.DaySummary().text().toStdString(),
             "Over 3 days of practice: right at the first try from 80% to 83%, median answer time from 1.0 s to 1.0 s.");
   EXPECT_EQ(window_.DayChart().accessibleDescription(), window_.DaySummary().text());
+  // The calendar: the three days of practice shaded, nothing before them, three days in a row.
+  const std::int64_t first = kDay1 / kDay;
+  EXPECT_EQ(window_.Calendar().LevelOf(first - 1), 0);
+  for (std::int64_t day = first; day < first + 3; ++day) EXPECT_GT(window_.Calendar().LevelOf(day), 0);
+  const int questions = days[0].firstTries + days[1].firstTries + days[2].firstTries;
+  EXPECT_EQ(window_.CalendarSummary().text().toStdString(), "Days with practice in the last 119: 3, with " +
+                                                                std::to_string(questions) +
+                                                                " questions. Days in a row: 3 (the longest run: 3).");
+  EXPECT_EQ(window_.Calendar().accessibleDescription(), window_.CalendarSummary().text());
 
   const QStringList lines = window_.MistakeLines();
   ASSERT_EQ(lines.size(), 2) << lines.join('\n').toStdString();
