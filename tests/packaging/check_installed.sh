@@ -26,14 +26,18 @@ grep -q "^Icon=$id$" "$prefix/share/applications/$id.desktop" || fail "the deskt
 # Configuration and data folders of its own, so the check neither reads nor writes the user's settings
 # or practice journal.
 home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
+errors=$(mktemp)
+trap 'rm -rf "$home" "$errors"' EXIT
 self_check() {  # self_check LOCALE-VARIABLE...: the program's report in that language
   (cd "$home" && env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "$@" QT_QPA_PLATFORM=offscreen JACK_NO_START_SERVER=1 \
     XDG_CONFIG_HOME="$home" XDG_DATA_HOME="$home" XDG_RUNTIME_DIR="$home" timeout 60 "$prefix/bin/lintra" --self-check \
-    2>/dev/null)
+    2>"$errors")
 }
+# What the program said on its error stream, when it failed: the reason is there.
+said() { tail -n 40 "$errors" >&2; }
 out=$(self_check LANG=C.UTF-8) || {
   echo "$out"
+  said
   fail "the self-check failed"
 }
 echo "$out"
@@ -50,6 +54,7 @@ done
 # A German desktop gets the German catalog, built into the program, and the German help page.
 out=$(self_check LANG=de_DE.UTF-8 LANGUAGE=de) || {
   echo "$out"
+  said
   fail "the self-check in German failed"
 }
 grep -q '^catalog: :/i18n/lintra_de.qm$' <<<"$out" || fail "no German catalog: $out"
