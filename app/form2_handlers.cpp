@@ -47,7 +47,9 @@ constexpr std::array<std::pair<std::string_view, Handler>, 30> kNamedHandlers{{
 }  // namespace
 
 void TForm2::AddHandlers(ui::Handlers& handlers) {
-  for (const auto& [name, handler] : kNamedHandlers) handlers.Add(name, [this, handler] { (this->*handler)(); });
+  for (const auto& named : kNamedHandlers) {
+    handlers.Add(named.first, [this, handler = named.second] { (this->*handler)(); });
+  }
   // The 43 keys share one routine, and so do the 24 key commands; each passes its own.
   for (int i = 0; i < static_cast<int>(ui::Keyboard().size()); ++i) {
     handlers.Add(ui::Keyboard()[static_cast<std::size_t>(i)].handler, [this, i] { KeyClick(i); });
