@@ -82,11 +82,7 @@ DayCounts DailyGoal::Days() {
     const int offsetNow = services_.clock.UtcOffsetMinutes();
     const auto sessions =
         journal_.Read([](const journal::JournalReader& reader) { return reader.FirstTriesPerSession(); });
-    earlier_.emplace();
-    for (const auto& session : sessions) {
-      if (session.external == journal_.SessionId()) continue;  // counted as it is answered
-      (*earlier_)[LocalDay(session.startedMs, session.utcOffsetMinutes.value_or(offsetNow))] += session.firstTries;
-    }
+    earlier_ = DaysOfSessions(sessions, offsetNow, journal_.SessionId());  // this one counted as it is answered
   }
   DayCounts days = *earlier_;
   if (sessionFirstTries_ > 0) days[Today()] += sessionFirstTries_;

@@ -10,6 +10,16 @@ std::int64_t LocalDay(std::int64_t utcMs, int utcOffsetMinutes) {
   return local >= 0 ? local / kDayMs : (local - kDayMs + 1) / kDayMs;
 }
 
+DayCounts DaysOfSessions(const std::vector<journal::SessionFirstTries>& sessions, int offsetNow,
+                         std::optional<std::int64_t> leaveOut) {
+  DayCounts days;
+  for (const auto& session : sessions) {
+    if (session.external == leaveOut) continue;
+    days[LocalDay(session.startedMs, session.utcOffsetMinutes.value_or(offsetNow))] += session.firstTries;
+  }
+  return days;
+}
+
 Streaks CountStreaks(const DayCounts& days, int goal, std::int64_t today) {
   Streaks streaks;
   if (goal <= 0) return streaks;

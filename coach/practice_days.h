@@ -6,6 +6,10 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
+#include <vector>
+
+#include "journal/journal_reader.h"
 
 namespace lintra::coach {
 
@@ -19,6 +23,12 @@ struct Streaks {
   int current = 0;  // the run of days with the goal met, ending `today` or the day before
   int best = 0;     // the longest such run ever
 };
+
+// The journal's sessions by the local day each began, at the offset it began with (`offsetNow` for
+// sessions written before the journal kept it); the session `leaveOut` (one counted as it is answered)
+// is left out.
+DayCounts DaysOfSessions(const std::vector<journal::SessionFirstTries>& sessions, int offsetNow,
+                         std::optional<std::int64_t> leaveOut = std::nullopt);
 
 // Days after `today` (a clock that was ahead once) count for the best run but not the current one.
 Streaks CountStreaks(const DayCounts& days, int goal, std::int64_t today);

@@ -106,12 +106,8 @@ void Fill(ProgressReport& report, const journal::JournalReader& journal, const P
     report.mistakes = Mistakes(journal, request);
     report.calendar = journal.DailyTrend(request.nowUtcMs, 7 * kCalendarWeeks, request.utcOffsetMinutes);
     report.today = LocalDay(request.nowUtcMs, request.utcOffsetMinutes);
-    DayCounts practised;
-    for (const auto& session : journal.FirstTriesPerSession()) {
-      practised[LocalDay(session.startedMs, session.utcOffsetMinutes.value_or(request.utcOffsetMinutes))] +=
-          session.firstTries;
-    }
-    report.streaks = CountStreaks(practised, 1, report.today);
+    report.streaks =
+        CountStreaks(DaysOfSessions(journal.FirstTriesPerSession(), request.utcOffsetMinutes), 1, report.today);
   });
   report.mapSummary = MapSummary(report.notes);
   report.forecast = ForecastSummary(daysToFluent);
