@@ -8,7 +8,6 @@
 #include <filesystem>
 
 #include "app/language_menu.h"
-
 #include "midi/composite_service.h"
 #include "midi/null_synth_service.h"
 #include "testing/fake_midi_service.h"
@@ -23,17 +22,26 @@ struct Pump : ui::EventPump {
   void ProcessPendingEvents() override {}
 };
 
-TEST(Trainer, EveryHandlerTheLayoutNamesIsBound) {
+// The services a trainer is made with, as the program gives them, with nothing shown or sounded.
+struct Services {
   ui::ManualClock clock;
   ui::RecordingDialogs dialogs;
   ui::QuietShell shell;
   Pump pump;
   notation::RecordingCanvas canvas;
   midi::MessageLoop loop;
-  midi::CompositeMidiService midi(std::make_unique<midi::FakeMidiService>(),
-                                  std::make_unique<midi::NullSynthService>());
+  midi::CompositeMidiService midi{std::make_unique<midi::FakeMidiService>(),
+                                  std::make_unique<midi::NullSynthService>()};
   ui::WindowModel model;
-  Trainer trainer(model, {clock, dialogs, shell, pump, canvas, midi, loop, "/nonexistent/cmbtext.qor", "help"});
+  FormServices For(const std::filesystem::path& settings) {
+    return {clock, dialogs, shell, pump, canvas, midi, loop, settings, "help"};
+  }
+};
+
+TEST(Trainer, EveryHandlerTheLayoutNamesIsBound) {
+  Services services;
+  auto& model = services.model;
+  Trainer trainer(model, services.For("/nonexistent/cmbtext.qor"));
 
   EXPECT_EQ(trainer.UnboundHandlers(), std::vector<std::string>{});
   int named = 0;
@@ -57,16 +65,10 @@ TEST(Trainer, TheLanguageChosenIsKeptForTheNextStart) {
                       ("lintra-language-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
   std::filesystem::create_directories(folder);
   const auto settings = folder / "cmbtext.qor";
-  ui::ManualClock clock;
-  ui::RecordingDialogs dialogs;
-  ui::QuietShell shell;
-  Pump pump;
-  notation::RecordingCanvas canvas;
-  midi::MessageLoop loop;
-  midi::CompositeMidiService midi(std::make_unique<midi::FakeMidiService>(),
-                                  std::make_unique<midi::NullSynthService>());
-  ui::WindowModel model;
-  Trainer trainer(model, {clock, dialogs, shell, pump, canvas, midi, loop, settings, "help"});
+  Services services;
+  auto& model = services.model;
+  auto& dialogs = services.dialogs;
+  Trainer trainer(model, services.For(settings));
   trainer.Form().FormCreate();
   auto choose = [&](std::optional<std::size_t> item) {
     dialogs.choose = item;
