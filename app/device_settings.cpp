@@ -15,21 +15,30 @@ namespace {
 constexpr std::uintmax_t kMaxFileSize = 64 * 1024;
 constexpr std::size_t kMaxLineLength = 1024;
 
+std::runtime_error Damaged(const std::filesystem::path& file) {
+  return std::runtime_error(
+      ui::Args(ui::Tr("Messages", "The device settings file \"%1\" is damaged."), {file.string()}));
+}
+
+std::string CannotOpen(const std::filesystem::path& file) {
+  return ui::Args(ui::Tr("Messages", "Cannot open file \"%1\"."), {file.string()});
+}
+
 }  // namespace
 
 std::vector<std::string> LoadDeviceSettings(const std::filesystem::path& file) {
   std::error_code error;
   const auto size = std::filesystem::file_size(file, error);
-  if (error) throw std::runtime_error("Cannot open file \"" + file.string() + "\". " + error.message());
-  if (size > kMaxFileSize) throw std::runtime_error("The device settings file \"" + file.string() + "\" is damaged.");
+  if (error) throw std::runtime_error(CannotOpen(file) + " " + error.message());
+  if (size > kMaxFileSize) throw Damaged(file);
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw std::runtime_error("Cannot open file \"" + file.string() + "\".");
+  if (!in) throw std::runtime_error(CannotOpen(file));
   // Read no more than the limit allows, even from a file that grows meanwhile.
   std::string content(static_cast<std::size_t>(kMaxFileSize) + 1, '\0');
   in.read(content.data(), static_cast<std::streamsize>(content.size()));
   content.resize(static_cast<std::size_t>(in.gcount()));
   if (content.size() > kMaxFileSize)
-    throw std::runtime_error("The device settings file \"" + file.string() + "\" is damaged.");
+    throw Damaged(file);
 
   std::vector<std::string> lines;
   std::string line;
@@ -40,11 +49,11 @@ std::vector<std::string> LoadDeviceSettings(const std::filesystem::path& file) {
       lines.push_back(std::move(line));
       line.clear();
     } else if (c == '\0') {
-      throw std::runtime_error("The device settings file \"" + file.string() + "\" is damaged.");
+      throw Damaged(file);
     } else {
       line.push_back(c);
       if (line.size() > kMaxLineLength) {
-        throw std::runtime_error("The device settings file \"" + file.string() + "\" is damaged.");
+        throw Damaged(file);
       }
     }
   }

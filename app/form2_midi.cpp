@@ -96,7 +96,7 @@ std::string TForm2::SilenceNotice() {
   return ui::Args(ui::Tr("Messages",
                          "The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI "
                          "output with \"Inputs/Outputs\" in the \"Midi\" menu."),
-                  {synthSilence_});
+                  {ui::TrMarked("Messages", synthSilence_)});
 }
 
 void TForm2::SynthesizerSilent(const std::string& reason) {
@@ -209,8 +209,9 @@ void TForm2::OpenChosenDevices(std::vector<std::string>& problems) {
     if (OpenBuiltInSynthesizer(MidiOutput1)) {
       problems.push_back(FallbackNotice(device, reason));
     } else {
-      problems.push_back("The MIDI output \"" + device + "\" cannot be opened (" + ui::DisplayedErrorText(reason) +
-                         "). Notes will not sound.");
+      problems.push_back(
+          ui::Args(ui::Tr("Messages", "The MIDI output \"%1\" cannot be opened (%2). Notes will not sound."),
+                   {device, ui::DisplayedErrorText(reason)}));
     }
   }
   WatchOpenDevices();

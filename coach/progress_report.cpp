@@ -68,7 +68,7 @@ std::vector<MistakeLine> Mistakes(const journal::JournalReader& journal, const P
     lines.push_back({summary.kind, ui::TrMarked("Progress", MistakeCaption(summary.kind)), summary.count,
                      practice::DescribeMistake(example.key, example.questionSlot, diagnosis,
                                                {.syllables = request.syllables, .middleCIsC4 = request.middleCIsC4},
-                                               example.clefRange)});
+                                               example.clefRange, &ui::TrMarked)});
   }
   return lines;
 }

@@ -1,6 +1,7 @@
 #include "coach/status_line.h"
 
 #include "practice/diagnosis.h"
+#include "ui/translate.h"
 
 namespace lintra::coach {
 namespace {
@@ -8,10 +9,11 @@ namespace {
 namespace control = ui::control;
 namespace menu = ui::menu;
 
-// Tenths of a second, rounded: "1.4 s".
+// Tenths of a second, rounded: "1.4 s" ("1,4 s" where the decimal sign is a comma).
 std::string Seconds(std::int64_t ms) {
   const std::int64_t tenths = (ms + 50) / 100;
-  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " s";
+  return ui::Args(ui::Tr("Status", "%1.%2 s", "seconds, with one decimal"),
+                  {std::to_string(tenths / 10), std::to_string(tenths % 10)});
 }
 
 }  // namespace
@@ -38,7 +40,9 @@ void StatusLine::Answered(const practice::JudgedAnswer& answer) {
     const practice::NoteNaming naming{.syllables = model.M(menu::Syllables).checked,
                                       .middleCIsC4 = model.M(menu::MiddleCIsC4).checked};
     text +=
-        ". " + practice::DescribeMistake(answer.key, answer.questionSlot, diagnosis, naming, answer.clefRange) + ".";
+        ". " + practice::DescribeMistake(answer.key, answer.questionSlot, diagnosis, naming, answer.clefRange,
+                                            &ui::TrMarked) +
+        ".";
   }
   model.SetText(model.C(control::StatusLine), std::move(text));
 }

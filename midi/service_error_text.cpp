@@ -1,10 +1,12 @@
 #include "midi/service_error_text.h"
 
+#include "theory/marked_text.h"
+
 namespace lintra::midi {
 namespace {
 
 std::string TextOrOutOfRange(Result query, std::string text) {
-  if (query != kOk) return "Specified error number is out of range";
+  if (query != kOk) return LINTRA_TRANSLATE_NOOP("MidiErrors", "Specified error number is out of range");
   return text;
 }
 

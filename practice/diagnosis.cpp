@@ -6,6 +6,7 @@
 #include <span>
 
 #include "practice/staff_place.h"
+#include "theory/marked_text.h"
 #include "theory/note_names.h"
 
 namespace lintra::practice {
@@ -86,9 +87,98 @@ bool ReadInAnotherClef(const Context& context, ClefRange range, int step, Diagno
   return ReadAt(context, step + (StaffOf(step) == Staff::Treble ? -12 : 12), out);
 }
 
-std::string_view ClefName(ClefRange range, int step) { return theory::InfoOf(StaffOf(range, step)).name; }
-std::string_view LineOrSpace(ClefRange range, int step) {
-  return PlaceOnStaff(range, step) % 2 == 0 ? "line" : "space";
+// The sentences are kept whole for the translators: one per clef for what was read as what, one
+// per kind of mistake and its direction for why.
+struct Reason {
+  std::string_view pattern;  // empty where no misreading explains the answer
+  std::string argument;      // fills its "%1"
+};
+
+std::string_view ReadingPattern(theory::Clef clef) {
+  switch (clef) {
+    case theory::Clef::Treble:
+      return LINTRA_TRANSLATE_NOOP("Mistakes", "Read %1 in the treble clef as %2");
+    case theory::Clef::Bass:
+      return LINTRA_TRANSLATE_NOOP("Mistakes", "Read %1 in the bass clef as %2");
+    case theory::Clef::Alto:
+      return LINTRA_TRANSLATE_NOOP("Mistakes", "Read %1 in the alto clef as %2");
+    case theory::Clef::Tenor:
+      return LINTRA_TRANSLATE_NOOP("Mistakes", "Read %1 in the tenor clef as %2");
+  }
+  return {};
+}
+
+std::string_view SignMissed(std::string_view sign) {
+  if (sign == "n") return LINTRA_TRANSLATE_NOOP("Mistakes", "the natural sign before the note cancels the key signature");
+  return sign == "#" ? LINTRA_TRANSLATE_NOOP("Mistakes", "the sharp before the note was missed")
+                     : LINTRA_TRANSLATE_NOOP("Mistakes", "the flat before the note was missed");
+}
+
+Reason OctaveReason(int octaves, bool up) {
+  if (octaves == 1) {
+    return {up ? LINTRA_TRANSLATE_NOOP("Mistakes", "the right note, an octave too high")
+               : LINTRA_TRANSLATE_NOOP("Mistakes", "the right note, an octave too low"),
+            {}};
+  }
+  return {up ? LINTRA_TRANSLATE_NOOP("Mistakes", "the right note, %1 octaves too high")
+             : LINTRA_TRANSLATE_NOOP("Mistakes", "the right note, %1 octaves too low"),
+          std::to_string(octaves)};
+}
+
+// [too high][on a line]: the place read was the neighbouring line or space.
+constexpr std::string_view kOneStep[2][2] = {
+    {LINTRA_TRANSLATE_NOOP("Mistakes", "one step too low, the neighbouring space"),
+     LINTRA_TRANSLATE_NOOP("Mistakes", "one step too low, the neighbouring line")},
+    {LINTRA_TRANSLATE_NOOP("Mistakes", "one step too high, the neighbouring space"),
+     LINTRA_TRANSLATE_NOOP("Mistakes", "one step too high, the neighbouring line")}};
+// [read upwards][the question on a line]
+constexpr std::string_view kTwoSteps[2][2] = {
+    {LINTRA_TRANSLATE_NOOP("Mistakes", "a space read as the next space down"),
+     LINTRA_TRANSLATE_NOOP("Mistakes", "a line read as the next line down")},
+    {LINTRA_TRANSLATE_NOOP("Mistakes", "a space read as the next space up"),
+     LINTRA_TRANSLATE_NOOP("Mistakes", "a line read as the next line up")}};
+
+bool OnALine(ClefRange range, int step) { return PlaceOnStaff(range, step) % 2 == 0; }
+
+Reason ReasonFor(theory::KeyId key, theory::NoteSlot question, const Diagnosis& diagnosis, NoteNaming naming,
+                 ClefRange range) {
+  const int step = LetterStep(question);
+  const int read = diagnosis.readStep;
+  const bool up = read > step;
+  switch (diagnosis.kind) {
+    case MistakeKind::AccidentalIgnored:
+      return {SignMissed(DrawnSign(key, question)), {}};
+    case MistakeKind::KeySignatureIgnored:
+      return {SignatureAlteration(key, step) > 0
+                  ? LINTRA_TRANSLATE_NOOP("Mistakes", "the key signature makes every %1 sharp")
+                  : LINTRA_TRANSLATE_NOOP("Mistakes", "the key signature makes every %1 flat"),
+              naming.syllables ? theory::WhiteKeyCaption(static_cast<std::uint8_t>(NaturalMidiOf(step)), true)
+                               : std::string(1, LetterOf(step))};
+    case MistakeKind::Octave:
+      return OctaveReason(std::abs(read - step) / 7, up);
+    case MistakeKind::LedgerLines:
+      return {std::abs(read - step) == 1
+                  ? LINTRA_TRANSLATE_NOOP("Mistakes", "the ledger lines miscounted, one step towards the staff")
+                  : LINTRA_TRANSLATE_NOOP("Mistakes", "the ledger lines miscounted, two steps towards the staff"),
+              {}};
+    case MistakeKind::OneStep:
+      return {kOneStep[up][OnALine(range, read)], {}};
+    case MistakeKind::TwoSteps:
+      return {kTwoSteps[up][OnALine(range, step)], {}};
+    case MistakeKind::OtherClef:
+      return {StaffOf(step) == Staff::Treble ? LINTRA_TRANSLATE_NOOP("Mistakes", "the same place on the bass staff")
+                                             : LINTRA_TRANSLATE_NOOP("Mistakes", "the same place on the treble staff"),
+              {}};
+    case MistakeKind::CClefReadAsTrebleOrBass:
+      return {read == StepAt(Staff::Treble, PlaceOnStaff(range, step))
+                  ? LINTRA_TRANSLATE_NOOP("Mistakes", "the same place read in the treble clef")
+                  : LINTRA_TRANSLATE_NOOP("Mistakes", "the same place read in the bass clef"),
+              {}};
+    case MistakeKind::None:
+    case MistakeKind::Other:
+      break;
+  }
+  return {};
 }
 
 }  // namespace
@@ -145,58 +235,19 @@ Diagnosis Diagnose(theory::KeyId key, theory::NoteSlot question, int answerMidi,
 }
 
 std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const Diagnosis& diagnosis, NoteNaming naming,
-                            ClefRange range) {
+                            ClefRange range, TranslateText translate) {
   if (diagnosis.kind == MistakeKind::None) return {};
-  const int step = LetterStep(question);
-  const int read = diagnosis.readStep;
-  std::string text = "Read " + NoteNameAsShown(theory::SpelledNoteTable().at(question).letterName, naming) +
-                     " in the " + std::string(ClefName(range, step)) + " clef as " +
-                     NoteNameAsShown(NameAt(read, diagnosis.readAlteration), naming);
-  const std::string_view direction = read > step ? "high" : "low";
-  switch (diagnosis.kind) {
-    case MistakeKind::None:
-      break;
-    case MistakeKind::AccidentalIgnored: {
-      const std::string_view sign = DrawnSign(key, question);
-      text += sign == "n" ? ": the natural sign before the note cancels the key signature"
-                          : std::string(": the ") + (sign == "#" ? "sharp" : "flat") + " before the note was missed";
-      break;
-    }
-    case MistakeKind::KeySignatureIgnored:
-      text += ": the key signature makes every " +
-              (naming.syllables ? theory::WhiteKeyCaption(static_cast<std::uint8_t>(NaturalMidiOf(step)), true)
-                                : std::string(1, LetterOf(step))) +
-              (SignatureAlteration(key, step) > 0 ? " sharp" : " flat");
-      break;
-    case MistakeKind::Octave: {
-      const int octaves = std::abs(read - step) / 7;
-      text += std::string(": the right note, ") + (octaves == 1 ? "an octave" : std::to_string(octaves) + " octaves") +
-              " too " + std::string(direction);
-      break;
-    }
-    case MistakeKind::LedgerLines:
-      text += std::string(": the ledger lines miscounted, ") + (std::abs(read - step) == 1 ? "one step" : "two steps") +
-              " towards the staff";
-      break;
-    case MistakeKind::OneStep:
-      text +=
-          ": one step too " + std::string(direction) + ", the neighbouring " + std::string(LineOrSpace(range, read));
-      break;
-    case MistakeKind::TwoSteps:
-      text += std::string(": a ") + std::string(LineOrSpace(range, step)) + " read as the next " +
-              std::string(LineOrSpace(range, step)) + (read > step ? " up" : " down");
-      break;
-    case MistakeKind::OtherClef:
-      text += std::string(": the same place on the ") + (StaffOf(step) == Staff::Treble ? "bass" : "treble") + " staff";
-      break;
-    case MistakeKind::CClefReadAsTrebleOrBass:
-      text += std::string(": the same place read in the ") +
-              (read == StepAt(Staff::Treble, PlaceOnStaff(range, step)) ? "treble" : "bass") + " clef";
-      break;
-    case MistakeKind::Other:
-      break;
-  }
-  return text;
+  const auto words = [translate](std::string_view pattern) {
+    return translate != nullptr ? translate("Mistakes", pattern) : std::string(pattern);
+  };
+  const std::string reading =
+      theory::FillMarkers(words(ReadingPattern(StaffOf(range, LetterStep(question)))),
+                          {NoteNameAsShown(theory::SpelledNoteTable().at(question).letterName, naming),
+                           NoteNameAsShown(NameAt(diagnosis.readStep, diagnosis.readAlteration), naming)});
+  const Reason reason = ReasonFor(key, question, diagnosis, naming, range);
+  if (reason.pattern.empty()) return reading;
+  return theory::FillMarkers(words(LINTRA_TRANSLATE_NOOP("Mistakes", "%1: %2")),
+                             {reading, theory::FillMarkers(words(reason.pattern), {reason.argument})});
 }
 
 }  // namespace lintra::practice

@@ -60,9 +60,14 @@ std::string NoteNameAsShown(std::string_view letterName, NoteNaming naming);
 std::string AnsweredNoteName(theory::KeyId key, theory::NoteSlot question, int answerMidi, ClefRange range,
                              NoteNaming naming);
 
+// Looks a text marked for translation up in the student's language (ui::TrMarked).
+using TranslateText = std::string (*)(std::string_view context, std::string_view text);
+
 // One sentence for the student, e.g. "Read A2 in the bass clef as F4: the same place on the
-// treble staff", every note named as `naming` says. Empty for a right answer.
+// treble staff", every note named as `naming` says. Empty for a right answer. In English without
+// `translate`.
 std::string DescribeMistake(theory::KeyId key, theory::NoteSlot question, const Diagnosis& diagnosis,
-                            NoteNaming naming = {}, ClefRange range = ClefRange::Grand);
+                            NoteNaming naming = {}, ClefRange range = ClefRange::Grand,
+                            TranslateText translate = nullptr);
 
 }  // namespace lintra::practice

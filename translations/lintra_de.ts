@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Staff</source>
+        <translation>Notensystem</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punktzahl</translation>
+    </message>
+    <message>
+        <source>Correct answers</source>
+        <translation>Richtige Antworten</translation>
+    </message>
+    <message>
+        <source>Question pool</source>
+        <translation>Notenauswahl</translation>
+    </message>
+    <message>
+        <source>Device settings</source>
+        <translation>Geräteeinstellungen</translation>
+    </message>
+    <message>
+        <source>Correct Answers:</source>
+        <translation>Richtige Antworten:</translation>
+    </message>
+    <message>
+        <source>Time and mistake</source>
+        <translation>Zeit und Fehler</translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Today&apos;s goal is met: %1 of %2.</source>
@@ -840,6 +879,208 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
         <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
         <translation>Bitte geben Sie eine Instrumentnummer zwischen 0 und 127 ein. Das Instrument bleibt %1.</translation>
     </message>
+    <message>
+        <source>it could open no audio output</source>
+        <translation>er konnte keinen Audioausgang öffnen</translation>
+    </message>
+    <message>
+        <source>it found no sound font</source>
+        <translation>er hat keine Klangbibliothek (SoundFont) gefunden</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be opened (%2). Notes will not sound.</source>
+        <translation>Der MIDI-Ausgang „%1“ kann nicht geöffnet werden (%2). Die Töne erklingen nicht.</translation>
+    </message>
+    <message>
+        <source>The device settings file &quot;%1&quot; is damaged.</source>
+        <translation>Die Datei der Geräteeinstellungen „%1“ ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;.</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>MidiErrors</name>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>Der Vorgang wurde erfolgreich abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>An unspecified error occurred.</source>
+        <translation>Ein nicht näher bezeichneter Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The specified device identifier is out of range.</source>
+        <translation>Die angegebene Gerätekennung liegt außerhalb des gültigen Bereichs.</translation>
+    </message>
+    <message>
+        <source>The driver is not enabled.</source>
+        <translation>Der Treiber ist nicht aktiviert.</translation>
+    </message>
+    <message>
+        <source>The specified device is already in use.</source>
+        <translation>Das angegebene Gerät wird bereits verwendet.</translation>
+    </message>
+    <message>
+        <source>The specified device handle is invalid.</source>
+        <translation>Das angegebene Geräte-Handle ist ungültig.</translation>
+    </message>
+    <message>
+        <source>There is no driver installed on your system.</source>
+        <translation>Auf dem System ist kein Treiber installiert.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory available for this task.</source>
+        <translation>Für diese Aufgabe ist nicht genügend Speicher verfügbar.</translation>
+    </message>
+    <message>
+        <source>This function is not supported.</source>
+        <translation>Diese Funktion wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to a system function.</source>
+        <translation>Einer Systemfunktion wurde ein ungültiger Parameter übergeben.</translation>
+    </message>
+    <message>
+        <source>The buffer header has not been prepared.</source>
+        <translation>Der Pufferkopf wurde nicht vorbereitet.</translation>
+    </message>
+    <message>
+        <source>The device is still using the buffers.</source>
+        <translation>Das Gerät verwendet die Puffer noch.</translation>
+    </message>
+    <message>
+        <source>The device is not ready.</source>
+        <translation>Das Gerät ist nicht bereit.</translation>
+    </message>
+    <message>
+        <source>The MIDI device has been disconnected.</source>
+        <translation>Das MIDI-Gerät wurde getrennt.</translation>
+    </message>
+    <message>
+        <source>The device could not be opened; another program may be using it.</source>
+        <translation>Das Gerät konnte nicht geöffnet werden; vielleicht benutzt es ein anderes Programm.</translation>
+    </message>
+    <message>
+        <source>Specified error number is out of range</source>
+        <translation>Die angegebene Fehlernummer liegt außerhalb des gültigen Bereichs</translation>
+    </message>
+</context>
+<context>
+    <name>Mistakes</name>
+    <message>
+        <source>Read %1 in the treble clef as %2</source>
+        <translation>%1 im Violinschlüssel als %2 gelesen</translation>
+    </message>
+    <message>
+        <source>Read %1 in the bass clef as %2</source>
+        <translation>%1 im Bassschlüssel als %2 gelesen</translation>
+    </message>
+    <message>
+        <source>Read %1 in the alto clef as %2</source>
+        <translation>%1 im Altschlüssel als %2 gelesen</translation>
+    </message>
+    <message>
+        <source>Read %1 in the tenor clef as %2</source>
+        <translation>%1 im Tenorschlüssel als %2 gelesen</translation>
+    </message>
+    <message>
+        <source>the natural sign before the note cancels the key signature</source>
+        <translation>das Auflösungszeichen vor der Note hebt die Vorzeichnung auf</translation>
+    </message>
+    <message>
+        <source>the sharp before the note was missed</source>
+        <translation>das Kreuz vor der Note wurde übersehen</translation>
+    </message>
+    <message>
+        <source>the flat before the note was missed</source>
+        <translation>das b vor der Note wurde übersehen</translation>
+    </message>
+    <message>
+        <source>the right note, an octave too high</source>
+        <translation>die richtige Note, eine Oktave zu hoch</translation>
+    </message>
+    <message>
+        <source>the right note, an octave too low</source>
+        <translation>die richtige Note, eine Oktave zu tief</translation>
+    </message>
+    <message>
+        <source>the right note, %1 octaves too high</source>
+        <translation>die richtige Note, %1 Oktaven zu hoch</translation>
+    </message>
+    <message>
+        <source>the right note, %1 octaves too low</source>
+        <translation>die richtige Note, %1 Oktaven zu tief</translation>
+    </message>
+    <message>
+        <source>one step too low, the neighbouring space</source>
+        <translation>eine Stufe zu tief, der benachbarte Zwischenraum</translation>
+    </message>
+    <message>
+        <source>one step too low, the neighbouring line</source>
+        <translation>eine Stufe zu tief, die benachbarte Linie</translation>
+    </message>
+    <message>
+        <source>one step too high, the neighbouring space</source>
+        <translation>eine Stufe zu hoch, der benachbarte Zwischenraum</translation>
+    </message>
+    <message>
+        <source>one step too high, the neighbouring line</source>
+        <translation>eine Stufe zu hoch, die benachbarte Linie</translation>
+    </message>
+    <message>
+        <source>a space read as the next space down</source>
+        <translation>ein Zwischenraum als der nächste darunter gelesen</translation>
+    </message>
+    <message>
+        <source>a line read as the next line down</source>
+        <translation>eine Linie als die nächste darunter gelesen</translation>
+    </message>
+    <message>
+        <source>a space read as the next space up</source>
+        <translation>ein Zwischenraum als der nächste darüber gelesen</translation>
+    </message>
+    <message>
+        <source>a line read as the next line up</source>
+        <translation>eine Linie als die nächste darüber gelesen</translation>
+    </message>
+    <message>
+        <source>the key signature makes every %1 sharp</source>
+        <translation>die Vorzeichnung erhöht jedes %1 um einen Halbton</translation>
+    </message>
+    <message>
+        <source>the key signature makes every %1 flat</source>
+        <translation>die Vorzeichnung erniedrigt jedes %1 um einen Halbton</translation>
+    </message>
+    <message>
+        <source>the ledger lines miscounted, one step towards the staff</source>
+        <translation>Hilfslinien verzählt, eine Stufe zum Notensystem hin</translation>
+    </message>
+    <message>
+        <source>the ledger lines miscounted, two steps towards the staff</source>
+        <translation>Hilfslinien verzählt, zwei Stufen zum Notensystem hin</translation>
+    </message>
+    <message>
+        <source>the same place on the bass staff</source>
+        <translation>dieselbe Stelle im unteren System</translation>
+    </message>
+    <message>
+        <source>the same place on the treble staff</source>
+        <translation>dieselbe Stelle im oberen System</translation>
+    </message>
+    <message>
+        <source>the same place read in the treble clef</source>
+        <translation>dieselbe Stelle im Violinschlüssel gelesen</translation>
+    </message>
+    <message>
+        <source>the same place read in the bass clef</source>
+        <translation>dieselbe Stelle im Bassschlüssel gelesen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1184,6 +1425,14 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
     <message>
         <source>in the space above the top line</source>
         <translation>im Zwischenraum über der obersten Linie</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>%1.%2 s</source>
+        <comment>seconds, with one decimal</comment>
+        <translation>%1,%2 s</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Task</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Staff</source>
+        <translation>Pentagrama</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Correct answers</source>
+        <translation>Respuestas correctas</translation>
+    </message>
+    <message>
+        <source>Question pool</source>
+        <translation>Selección de notas</translation>
+    </message>
+    <message>
+        <source>Device settings</source>
+        <translation>Configuración de dispositivos</translation>
+    </message>
+    <message>
+        <source>Correct Answers:</source>
+        <translation>Respuestas correctas:</translation>
+    </message>
+    <message>
+        <source>Time and mistake</source>
+        <translation>Tiempo y error</translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Today&apos;s goal is met: %1 of %2.</source>
@@ -840,6 +879,208 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
         <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
         <translation>Escriba un número de instrumento entre 0 y 127. El instrumento sigue siendo %1.</translation>
     </message>
+    <message>
+        <source>it could open no audio output</source>
+        <translation>no pudo abrir ninguna salida de audio</translation>
+    </message>
+    <message>
+        <source>it found no sound font</source>
+        <translation>no encontró ningún banco de sonidos (SoundFont)</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be opened (%2). Notes will not sound.</source>
+        <translation>La salida MIDI &quot;%1&quot; no se puede abrir (%2). Las notas no sonarán.</translation>
+    </message>
+    <message>
+        <source>The device settings file &quot;%1&quot; is damaged.</source>
+        <translation>El archivo de configuración de dispositivos &quot;%1&quot; está dañado.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;.</source>
+        <translation>No se puede abrir el archivo &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>MidiErrors</name>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>La operación se completó correctamente.</translation>
+    </message>
+    <message>
+        <source>An unspecified error occurred.</source>
+        <translation>Se produjo un error no especificado.</translation>
+    </message>
+    <message>
+        <source>The specified device identifier is out of range.</source>
+        <translation>El identificador de dispositivo indicado está fuera del intervalo.</translation>
+    </message>
+    <message>
+        <source>The driver is not enabled.</source>
+        <translation>El controlador no está habilitado.</translation>
+    </message>
+    <message>
+        <source>The specified device is already in use.</source>
+        <translation>El dispositivo indicado ya está en uso.</translation>
+    </message>
+    <message>
+        <source>The specified device handle is invalid.</source>
+        <translation>La referencia al dispositivo indicado no es válida.</translation>
+    </message>
+    <message>
+        <source>There is no driver installed on your system.</source>
+        <translation>No hay ningún controlador instalado en el sistema.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory available for this task.</source>
+        <translation>No hay memoria suficiente para esta tarea.</translation>
+    </message>
+    <message>
+        <source>This function is not supported.</source>
+        <translation>Esta función no es compatible.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to a system function.</source>
+        <translation>Se pasó un parámetro no válido a una función del sistema.</translation>
+    </message>
+    <message>
+        <source>The buffer header has not been prepared.</source>
+        <translation>El encabezado del búfer no se ha preparado.</translation>
+    </message>
+    <message>
+        <source>The device is still using the buffers.</source>
+        <translation>El dispositivo aún está usando los búferes.</translation>
+    </message>
+    <message>
+        <source>The device is not ready.</source>
+        <translation>El dispositivo no está preparado.</translation>
+    </message>
+    <message>
+        <source>The MIDI device has been disconnected.</source>
+        <translation>El dispositivo MIDI se ha desconectado.</translation>
+    </message>
+    <message>
+        <source>The device could not be opened; another program may be using it.</source>
+        <translation>No se pudo abrir el dispositivo; puede que otro programa lo esté usando.</translation>
+    </message>
+    <message>
+        <source>Specified error number is out of range</source>
+        <translation>El número de error indicado está fuera del intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>Mistakes</name>
+    <message>
+        <source>Read %1 in the treble clef as %2</source>
+        <translation>%1 en clave de sol leído como %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the bass clef as %2</source>
+        <translation>%1 en clave de fa leído como %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the alto clef as %2</source>
+        <translation>%1 en clave de do en tercera línea leído como %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the tenor clef as %2</source>
+        <translation>%1 en clave de do en cuarta línea leído como %2</translation>
+    </message>
+    <message>
+        <source>the natural sign before the note cancels the key signature</source>
+        <translation>el becuadro delante de la nota anula la armadura</translation>
+    </message>
+    <message>
+        <source>the sharp before the note was missed</source>
+        <translation>no se vio el sostenido delante de la nota</translation>
+    </message>
+    <message>
+        <source>the flat before the note was missed</source>
+        <translation>no se vio el bemol delante de la nota</translation>
+    </message>
+    <message>
+        <source>the right note, an octave too high</source>
+        <translation>la nota correcta, una octava más alta</translation>
+    </message>
+    <message>
+        <source>the right note, an octave too low</source>
+        <translation>la nota correcta, una octava más baja</translation>
+    </message>
+    <message>
+        <source>the right note, %1 octaves too high</source>
+        <translation>la nota correcta, %1 octavas más alta</translation>
+    </message>
+    <message>
+        <source>the right note, %1 octaves too low</source>
+        <translation>la nota correcta, %1 octavas más baja</translation>
+    </message>
+    <message>
+        <source>one step too low, the neighbouring space</source>
+        <translation>un grado más bajo, el espacio vecino</translation>
+    </message>
+    <message>
+        <source>one step too low, the neighbouring line</source>
+        <translation>un grado más bajo, la línea vecina</translation>
+    </message>
+    <message>
+        <source>one step too high, the neighbouring space</source>
+        <translation>un grado más alto, el espacio vecino</translation>
+    </message>
+    <message>
+        <source>one step too high, the neighbouring line</source>
+        <translation>un grado más alto, la línea vecina</translation>
+    </message>
+    <message>
+        <source>a space read as the next space down</source>
+        <translation>un espacio leído como el espacio de abajo</translation>
+    </message>
+    <message>
+        <source>a line read as the next line down</source>
+        <translation>una línea leída como la línea de abajo</translation>
+    </message>
+    <message>
+        <source>a space read as the next space up</source>
+        <translation>un espacio leído como el espacio de arriba</translation>
+    </message>
+    <message>
+        <source>a line read as the next line up</source>
+        <translation>una línea leída como la línea de arriba</translation>
+    </message>
+    <message>
+        <source>the key signature makes every %1 sharp</source>
+        <translation>por la armadura, todo %1 es sostenido</translation>
+    </message>
+    <message>
+        <source>the key signature makes every %1 flat</source>
+        <translation>por la armadura, todo %1 es bemol</translation>
+    </message>
+    <message>
+        <source>the ledger lines miscounted, one step towards the staff</source>
+        <translation>líneas adicionales mal contadas, un grado hacia el pentagrama</translation>
+    </message>
+    <message>
+        <source>the ledger lines miscounted, two steps towards the staff</source>
+        <translation>líneas adicionales mal contadas, dos grados hacia el pentagrama</translation>
+    </message>
+    <message>
+        <source>the same place on the bass staff</source>
+        <translation>el mismo lugar en el pentagrama en clave de fa</translation>
+    </message>
+    <message>
+        <source>the same place on the treble staff</source>
+        <translation>el mismo lugar en el pentagrama en clave de sol</translation>
+    </message>
+    <message>
+        <source>the same place read in the treble clef</source>
+        <translation>el mismo lugar leído en clave de sol</translation>
+    </message>
+    <message>
+        <source>the same place read in the bass clef</source>
+        <translation>el mismo lugar leído en clave de fa</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1184,6 +1425,14 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
     <message>
         <source>in the space above the top line</source>
         <translation>en el espacio sobre la quinta línea</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>%1.%2 s</source>
+        <comment>seconds, with one decimal</comment>
+        <translation>%1,%2 s</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Task</source>
+        <translation>Consigne</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Staff</source>
+        <translation>Portée</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Correct answers</source>
+        <translation>Bonnes réponses</translation>
+    </message>
+    <message>
+        <source>Question pool</source>
+        <translation>Sélection de notes</translation>
+    </message>
+    <message>
+        <source>Device settings</source>
+        <translation>Réglages des périphériques</translation>
+    </message>
+    <message>
+        <source>Correct Answers:</source>
+        <translation>Bonnes réponses&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time and mistake</source>
+        <translation>Temps et erreur</translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Today&apos;s goal is met: %1 of %2.</source>
@@ -840,6 +879,208 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
         <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
         <translation>Saisissez un numéro d&apos;instrument entre 0 et 127. L&apos;instrument reste %1.</translation>
     </message>
+    <message>
+        <source>it could open no audio output</source>
+        <translation>il n&apos;a pu ouvrir aucune sortie audio</translation>
+    </message>
+    <message>
+        <source>it found no sound font</source>
+        <translation>il n&apos;a trouvé aucune banque de sons (SoundFont)</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be opened (%2). Notes will not sound.</source>
+        <translation>La sortie MIDI « %1 » ne peut pas être ouverte (%2). Les notes ne sonneront pas.</translation>
+    </message>
+    <message>
+        <source>The device settings file &quot;%1&quot; is damaged.</source>
+        <translation>Le fichier de réglages des périphériques « %1 » est endommagé.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>MidiErrors</name>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>L&apos;opération a réussi.</translation>
+    </message>
+    <message>
+        <source>An unspecified error occurred.</source>
+        <translation>Une erreur non précisée s&apos;est produite.</translation>
+    </message>
+    <message>
+        <source>The specified device identifier is out of range.</source>
+        <translation>L&apos;identifiant de périphérique indiqué est hors limites.</translation>
+    </message>
+    <message>
+        <source>The driver is not enabled.</source>
+        <translation>Le pilote n&apos;est pas activé.</translation>
+    </message>
+    <message>
+        <source>The specified device is already in use.</source>
+        <translation>Le périphérique indiqué est déjà utilisé.</translation>
+    </message>
+    <message>
+        <source>The specified device handle is invalid.</source>
+        <translation>La référence au périphérique indiqué n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>There is no driver installed on your system.</source>
+        <translation>Aucun pilote n&apos;est installé sur le système.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory available for this task.</source>
+        <translation>Il n&apos;y a pas assez de mémoire pour cette tâche.</translation>
+    </message>
+    <message>
+        <source>This function is not supported.</source>
+        <translation>Cette fonction n&apos;est pas prise en charge.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to a system function.</source>
+        <translation>Un paramètre non valide a été transmis à une fonction système.</translation>
+    </message>
+    <message>
+        <source>The buffer header has not been prepared.</source>
+        <translation>L&apos;en-tête du tampon n&apos;a pas été préparé.</translation>
+    </message>
+    <message>
+        <source>The device is still using the buffers.</source>
+        <translation>Le périphérique utilise encore les tampons.</translation>
+    </message>
+    <message>
+        <source>The device is not ready.</source>
+        <translation>Le périphérique n&apos;est pas prêt.</translation>
+    </message>
+    <message>
+        <source>The MIDI device has been disconnected.</source>
+        <translation>Le périphérique MIDI a été déconnecté.</translation>
+    </message>
+    <message>
+        <source>The device could not be opened; another program may be using it.</source>
+        <translation>Impossible d&apos;ouvrir le périphérique&#xa0;; un autre programme l&apos;utilise peut-être.</translation>
+    </message>
+    <message>
+        <source>Specified error number is out of range</source>
+        <translation>Le numéro d&apos;erreur indiqué est hors limites</translation>
+    </message>
+</context>
+<context>
+    <name>Mistakes</name>
+    <message>
+        <source>Read %1 in the treble clef as %2</source>
+        <translation>%1 en clé de sol lu comme %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the bass clef as %2</source>
+        <translation>%1 en clé de fa lu comme %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the alto clef as %2</source>
+        <translation>%1 en clé d&apos;ut troisième ligne lu comme %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the tenor clef as %2</source>
+        <translation>%1 en clé d&apos;ut quatrième ligne lu comme %2</translation>
+    </message>
+    <message>
+        <source>the natural sign before the note cancels the key signature</source>
+        <translation>le bécarre devant la note annule l&apos;armure</translation>
+    </message>
+    <message>
+        <source>the sharp before the note was missed</source>
+        <translation>le dièse devant la note n&apos;a pas été vu</translation>
+    </message>
+    <message>
+        <source>the flat before the note was missed</source>
+        <translation>le bémol devant la note n&apos;a pas été vu</translation>
+    </message>
+    <message>
+        <source>the right note, an octave too high</source>
+        <translation>la bonne note, une octave trop haut</translation>
+    </message>
+    <message>
+        <source>the right note, an octave too low</source>
+        <translation>la bonne note, une octave trop bas</translation>
+    </message>
+    <message>
+        <source>the right note, %1 octaves too high</source>
+        <translation>la bonne note, %1 octaves trop haut</translation>
+    </message>
+    <message>
+        <source>the right note, %1 octaves too low</source>
+        <translation>la bonne note, %1 octaves trop bas</translation>
+    </message>
+    <message>
+        <source>one step too low, the neighbouring space</source>
+        <translation>un degré trop bas, l&apos;interligne voisin</translation>
+    </message>
+    <message>
+        <source>one step too low, the neighbouring line</source>
+        <translation>un degré trop bas, la ligne voisine</translation>
+    </message>
+    <message>
+        <source>one step too high, the neighbouring space</source>
+        <translation>un degré trop haut, l&apos;interligne voisin</translation>
+    </message>
+    <message>
+        <source>one step too high, the neighbouring line</source>
+        <translation>un degré trop haut, la ligne voisine</translation>
+    </message>
+    <message>
+        <source>a space read as the next space down</source>
+        <translation>un interligne lu comme l&apos;interligne du dessous</translation>
+    </message>
+    <message>
+        <source>a line read as the next line down</source>
+        <translation>une ligne lue comme la ligne du dessous</translation>
+    </message>
+    <message>
+        <source>a space read as the next space up</source>
+        <translation>un interligne lu comme l&apos;interligne du dessus</translation>
+    </message>
+    <message>
+        <source>a line read as the next line up</source>
+        <translation>une ligne lue comme la ligne du dessus</translation>
+    </message>
+    <message>
+        <source>the key signature makes every %1 sharp</source>
+        <translation>avec l&apos;armure, chaque %1 est dièse</translation>
+    </message>
+    <message>
+        <source>the key signature makes every %1 flat</source>
+        <translation>avec l&apos;armure, chaque %1 est bémol</translation>
+    </message>
+    <message>
+        <source>the ledger lines miscounted, one step towards the staff</source>
+        <translation>lignes supplémentaires mal comptées, un degré vers la portée</translation>
+    </message>
+    <message>
+        <source>the ledger lines miscounted, two steps towards the staff</source>
+        <translation>lignes supplémentaires mal comptées, deux degrés vers la portée</translation>
+    </message>
+    <message>
+        <source>the same place on the bass staff</source>
+        <translation>la même place sur la portée en clé de fa</translation>
+    </message>
+    <message>
+        <source>the same place on the treble staff</source>
+        <translation>la même place sur la portée en clé de sol</translation>
+    </message>
+    <message>
+        <source>the same place read in the treble clef</source>
+        <translation>la même place lue en clé de sol</translation>
+    </message>
+    <message>
+        <source>the same place read in the bass clef</source>
+        <translation>la même place lue en clé de fa</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1184,6 +1425,14 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
     <message>
         <source>in the space above the top line</source>
         <translation>dans l&apos;espace au-dessus de la cinquième ligne</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>%1.%2 s</source>
+        <comment>seconds, with one decimal</comment>
+        <translation>%1,%2 s</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Task</source>
+        <translation>Compito</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Risposta</translation>
+    </message>
+    <message>
+        <source>Staff</source>
+        <translation>Pentagramma</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Correct answers</source>
+        <translation>Risposte corrette</translation>
+    </message>
+    <message>
+        <source>Question pool</source>
+        <translation>Selezione di note</translation>
+    </message>
+    <message>
+        <source>Device settings</source>
+        <translation>Impostazioni dei dispositivi</translation>
+    </message>
+    <message>
+        <source>Correct Answers:</source>
+        <translation>Risposte corrette:</translation>
+    </message>
+    <message>
+        <source>Time and mistake</source>
+        <translation>Tempo ed errore</translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Today&apos;s goal is met: %1 of %2.</source>
@@ -840,6 +879,208 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
         <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
         <translation>Inserisci un numero di strumento tra 0 e 127. Lo strumento resta %1.</translation>
     </message>
+    <message>
+        <source>it could open no audio output</source>
+        <translation>non è riuscito ad aprire alcuna uscita audio</translation>
+    </message>
+    <message>
+        <source>it found no sound font</source>
+        <translation>non ha trovato alcun banco di suoni (SoundFont)</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be opened (%2). Notes will not sound.</source>
+        <translation>L&apos;uscita MIDI &quot;%1&quot; non può essere aperta (%2). Le note non suoneranno.</translation>
+    </message>
+    <message>
+        <source>The device settings file &quot;%1&quot; is damaged.</source>
+        <translation>Il file delle impostazioni dei dispositivi &quot;%1&quot; è danneggiato.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;.</source>
+        <translation>Impossibile aprire il file &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>MidiErrors</name>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>L&apos;operazione è stata completata.</translation>
+    </message>
+    <message>
+        <source>An unspecified error occurred.</source>
+        <translation>Si è verificato un errore non specificato.</translation>
+    </message>
+    <message>
+        <source>The specified device identifier is out of range.</source>
+        <translation>L&apos;identificatore del dispositivo indicato è fuori intervallo.</translation>
+    </message>
+    <message>
+        <source>The driver is not enabled.</source>
+        <translation>Il driver non è abilitato.</translation>
+    </message>
+    <message>
+        <source>The specified device is already in use.</source>
+        <translation>Il dispositivo indicato è già in uso.</translation>
+    </message>
+    <message>
+        <source>The specified device handle is invalid.</source>
+        <translation>Il riferimento al dispositivo indicato non è valido.</translation>
+    </message>
+    <message>
+        <source>There is no driver installed on your system.</source>
+        <translation>Nessun driver è installato nel sistema.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory available for this task.</source>
+        <translation>Memoria insufficiente per questa operazione.</translation>
+    </message>
+    <message>
+        <source>This function is not supported.</source>
+        <translation>Questa funzione non è supportata.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to a system function.</source>
+        <translation>È stato passato un parametro non valido a una funzione di sistema.</translation>
+    </message>
+    <message>
+        <source>The buffer header has not been prepared.</source>
+        <translation>L&apos;intestazione del buffer non è stata preparata.</translation>
+    </message>
+    <message>
+        <source>The device is still using the buffers.</source>
+        <translation>Il dispositivo sta ancora usando i buffer.</translation>
+    </message>
+    <message>
+        <source>The device is not ready.</source>
+        <translation>Il dispositivo non è pronto.</translation>
+    </message>
+    <message>
+        <source>The MIDI device has been disconnected.</source>
+        <translation>Il dispositivo MIDI è stato scollegato.</translation>
+    </message>
+    <message>
+        <source>The device could not be opened; another program may be using it.</source>
+        <translation>Impossibile aprire il dispositivo; potrebbe essere in uso da un altro programma.</translation>
+    </message>
+    <message>
+        <source>Specified error number is out of range</source>
+        <translation>Il numero di errore indicato è fuori intervallo</translation>
+    </message>
+</context>
+<context>
+    <name>Mistakes</name>
+    <message>
+        <source>Read %1 in the treble clef as %2</source>
+        <translation>%1 in chiave di violino letto come %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the bass clef as %2</source>
+        <translation>%1 in chiave di basso letto come %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the alto clef as %2</source>
+        <translation>%1 in chiave di contralto letto come %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the tenor clef as %2</source>
+        <translation>%1 in chiave di tenore letto come %2</translation>
+    </message>
+    <message>
+        <source>the natural sign before the note cancels the key signature</source>
+        <translation>il bequadro davanti alla nota annulla l&apos;alterazione in chiave</translation>
+    </message>
+    <message>
+        <source>the sharp before the note was missed</source>
+        <translation>il diesis davanti alla nota è sfuggito</translation>
+    </message>
+    <message>
+        <source>the flat before the note was missed</source>
+        <translation>il bemolle davanti alla nota è sfuggito</translation>
+    </message>
+    <message>
+        <source>the right note, an octave too high</source>
+        <translation>la nota giusta, un&apos;ottava sopra</translation>
+    </message>
+    <message>
+        <source>the right note, an octave too low</source>
+        <translation>la nota giusta, un&apos;ottava sotto</translation>
+    </message>
+    <message>
+        <source>the right note, %1 octaves too high</source>
+        <translation>la nota giusta, %1 ottave sopra</translation>
+    </message>
+    <message>
+        <source>the right note, %1 octaves too low</source>
+        <translation>la nota giusta, %1 ottave sotto</translation>
+    </message>
+    <message>
+        <source>one step too low, the neighbouring space</source>
+        <translation>un grado sotto, lo spazio vicino</translation>
+    </message>
+    <message>
+        <source>one step too low, the neighbouring line</source>
+        <translation>un grado sotto, la linea vicina</translation>
+    </message>
+    <message>
+        <source>one step too high, the neighbouring space</source>
+        <translation>un grado sopra, lo spazio vicino</translation>
+    </message>
+    <message>
+        <source>one step too high, the neighbouring line</source>
+        <translation>un grado sopra, la linea vicina</translation>
+    </message>
+    <message>
+        <source>a space read as the next space down</source>
+        <translation>uno spazio letto come lo spazio sotto</translation>
+    </message>
+    <message>
+        <source>a line read as the next line down</source>
+        <translation>una linea letta come la linea sotto</translation>
+    </message>
+    <message>
+        <source>a space read as the next space up</source>
+        <translation>uno spazio letto come lo spazio sopra</translation>
+    </message>
+    <message>
+        <source>a line read as the next line up</source>
+        <translation>una linea letta come la linea sopra</translation>
+    </message>
+    <message>
+        <source>the key signature makes every %1 sharp</source>
+        <translation>per l&apos;alterazione in chiave ogni %1 è diesis</translation>
+    </message>
+    <message>
+        <source>the key signature makes every %1 flat</source>
+        <translation>per l&apos;alterazione in chiave ogni %1 è bemolle</translation>
+    </message>
+    <message>
+        <source>the ledger lines miscounted, one step towards the staff</source>
+        <translation>tagli addizionali contati male, un grado verso il pentagramma</translation>
+    </message>
+    <message>
+        <source>the ledger lines miscounted, two steps towards the staff</source>
+        <translation>tagli addizionali contati male, due gradi verso il pentagramma</translation>
+    </message>
+    <message>
+        <source>the same place on the bass staff</source>
+        <translation>la stessa posizione sul pentagramma in chiave di basso</translation>
+    </message>
+    <message>
+        <source>the same place on the treble staff</source>
+        <translation>la stessa posizione sul pentagramma in chiave di violino</translation>
+    </message>
+    <message>
+        <source>the same place read in the treble clef</source>
+        <translation>la stessa posizione letta in chiave di violino</translation>
+    </message>
+    <message>
+        <source>the same place read in the bass clef</source>
+        <translation>la stessa posizione letta in chiave di basso</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1184,6 +1425,14 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
     <message>
         <source>in the space above the top line</source>
         <translation>nello spazio sopra la quinta linea</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>%1.%2 s</source>
+        <comment>seconds, with one decimal</comment>
+        <translation>%1,%2 s</translation>
     </message>
 </context>
 <context>

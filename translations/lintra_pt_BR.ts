@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Task</source>
+        <translation>Tarefa</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>Staff</source>
+        <translation>Pauta</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontuação</translation>
+    </message>
+    <message>
+        <source>Correct answers</source>
+        <translation>Respostas certas</translation>
+    </message>
+    <message>
+        <source>Question pool</source>
+        <translation>Seleção de notas</translation>
+    </message>
+    <message>
+        <source>Device settings</source>
+        <translation>Configurações de dispositivo</translation>
+    </message>
+    <message>
+        <source>Correct Answers:</source>
+        <translation>Respostas certas:</translation>
+    </message>
+    <message>
+        <source>Time and mistake</source>
+        <translation>Tempo e erro</translation>
+    </message>
+</context>
+<context>
     <name>DailyGoal</name>
     <message>
         <source>Today&apos;s goal is met: %1 of %2.</source>
@@ -840,6 +879,208 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
         <source>Please enter an instrument number between 0 and 127. The instrument stays %1.</source>
         <translation>Digite um número de instrumento entre 0 e 127. O instrumento continua %1.</translation>
     </message>
+    <message>
+        <source>it could open no audio output</source>
+        <translation>não conseguiu abrir nenhuma saída de áudio</translation>
+    </message>
+    <message>
+        <source>it found no sound font</source>
+        <translation>não encontrou nenhum banco de sons (SoundFont)</translation>
+    </message>
+    <message>
+        <source>The MIDI output &quot;%1&quot; cannot be opened (%2). Notes will not sound.</source>
+        <translation>A saída MIDI &quot;%1&quot; não pode ser aberta (%2). As notas não vão soar.</translation>
+    </message>
+    <message>
+        <source>The device settings file &quot;%1&quot; is damaged.</source>
+        <translation>O arquivo de configurações de dispositivo &quot;%1&quot; está danificado.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;.</source>
+        <translation>Não é possível abrir o arquivo &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>MidiErrors</name>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>A operação foi concluída com êxito.</translation>
+    </message>
+    <message>
+        <source>An unspecified error occurred.</source>
+        <translation>Ocorreu um erro não especificado.</translation>
+    </message>
+    <message>
+        <source>The specified device identifier is out of range.</source>
+        <translation>O identificador de dispositivo indicado está fora do intervalo.</translation>
+    </message>
+    <message>
+        <source>The driver is not enabled.</source>
+        <translation>O driver não está ativado.</translation>
+    </message>
+    <message>
+        <source>The specified device is already in use.</source>
+        <translation>O dispositivo indicado já está em uso.</translation>
+    </message>
+    <message>
+        <source>The specified device handle is invalid.</source>
+        <translation>A referência ao dispositivo indicado é inválida.</translation>
+    </message>
+    <message>
+        <source>There is no driver installed on your system.</source>
+        <translation>Não há nenhum driver instalado no sistema.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory available for this task.</source>
+        <translation>Não há memória suficiente para esta tarefa.</translation>
+    </message>
+    <message>
+        <source>This function is not supported.</source>
+        <translation>Esta função não é suportada.</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was passed to a system function.</source>
+        <translation>Um parâmetro inválido foi passado a uma função do sistema.</translation>
+    </message>
+    <message>
+        <source>The buffer header has not been prepared.</source>
+        <translation>O cabeçalho do buffer não foi preparado.</translation>
+    </message>
+    <message>
+        <source>The device is still using the buffers.</source>
+        <translation>O dispositivo ainda está usando os buffers.</translation>
+    </message>
+    <message>
+        <source>The device is not ready.</source>
+        <translation>O dispositivo não está pronto.</translation>
+    </message>
+    <message>
+        <source>The MIDI device has been disconnected.</source>
+        <translation>O dispositivo MIDI foi desconectado.</translation>
+    </message>
+    <message>
+        <source>The device could not be opened; another program may be using it.</source>
+        <translation>Não foi possível abrir o dispositivo; talvez outro programa o esteja usando.</translation>
+    </message>
+    <message>
+        <source>Specified error number is out of range</source>
+        <translation>O número de erro indicado está fora do intervalo</translation>
+    </message>
+</context>
+<context>
+    <name>Mistakes</name>
+    <message>
+        <source>Read %1 in the treble clef as %2</source>
+        <translation>%1 na clave de sol lido como %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the bass clef as %2</source>
+        <translation>%1 na clave de fá lido como %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the alto clef as %2</source>
+        <translation>%1 na clave de dó na terceira linha lido como %2</translation>
+    </message>
+    <message>
+        <source>Read %1 in the tenor clef as %2</source>
+        <translation>%1 na clave de dó na quarta linha lido como %2</translation>
+    </message>
+    <message>
+        <source>the natural sign before the note cancels the key signature</source>
+        <translation>o bequadro antes da nota anula a armadura de clave</translation>
+    </message>
+    <message>
+        <source>the sharp before the note was missed</source>
+        <translation>o sustenido antes da nota passou despercebido</translation>
+    </message>
+    <message>
+        <source>the flat before the note was missed</source>
+        <translation>o bemol antes da nota passou despercebido</translation>
+    </message>
+    <message>
+        <source>the right note, an octave too high</source>
+        <translation>a nota certa, uma oitava acima</translation>
+    </message>
+    <message>
+        <source>the right note, an octave too low</source>
+        <translation>a nota certa, uma oitava abaixo</translation>
+    </message>
+    <message>
+        <source>the right note, %1 octaves too high</source>
+        <translation>a nota certa, %1 oitavas acima</translation>
+    </message>
+    <message>
+        <source>the right note, %1 octaves too low</source>
+        <translation>a nota certa, %1 oitavas abaixo</translation>
+    </message>
+    <message>
+        <source>one step too low, the neighbouring space</source>
+        <translation>um grau abaixo, o espaço vizinho</translation>
+    </message>
+    <message>
+        <source>one step too low, the neighbouring line</source>
+        <translation>um grau abaixo, a linha vizinha</translation>
+    </message>
+    <message>
+        <source>one step too high, the neighbouring space</source>
+        <translation>um grau acima, o espaço vizinho</translation>
+    </message>
+    <message>
+        <source>one step too high, the neighbouring line</source>
+        <translation>um grau acima, a linha vizinha</translation>
+    </message>
+    <message>
+        <source>a space read as the next space down</source>
+        <translation>um espaço lido como o espaço logo abaixo</translation>
+    </message>
+    <message>
+        <source>a line read as the next line down</source>
+        <translation>uma linha lida como a linha logo abaixo</translation>
+    </message>
+    <message>
+        <source>a space read as the next space up</source>
+        <translation>um espaço lido como o espaço logo acima</translation>
+    </message>
+    <message>
+        <source>a line read as the next line up</source>
+        <translation>uma linha lida como a linha logo acima</translation>
+    </message>
+    <message>
+        <source>the key signature makes every %1 sharp</source>
+        <translation>pela armadura de clave, todo %1 é sustenido</translation>
+    </message>
+    <message>
+        <source>the key signature makes every %1 flat</source>
+        <translation>pela armadura de clave, todo %1 é bemol</translation>
+    </message>
+    <message>
+        <source>the ledger lines miscounted, one step towards the staff</source>
+        <translation>linhas suplementares mal contadas, um grau em direção à pauta</translation>
+    </message>
+    <message>
+        <source>the ledger lines miscounted, two steps towards the staff</source>
+        <translation>linhas suplementares mal contadas, dois graus em direção à pauta</translation>
+    </message>
+    <message>
+        <source>the same place on the bass staff</source>
+        <translation>o mesmo lugar na pauta da clave de fá</translation>
+    </message>
+    <message>
+        <source>the same place on the treble staff</source>
+        <translation>o mesmo lugar na pauta da clave de sol</translation>
+    </message>
+    <message>
+        <source>the same place read in the treble clef</source>
+        <translation>o mesmo lugar lido na clave de sol</translation>
+    </message>
+    <message>
+        <source>the same place read in the bass clef</source>
+        <translation>o mesmo lugar lido na clave de fá</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Progress</name>
@@ -1184,6 +1425,14 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
     <message>
         <source>in the space above the top line</source>
         <translation>no espaço acima da quinta linha</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>%1.%2 s</source>
+        <comment>seconds, with one decimal</comment>
+        <translation>%1,%2 s</translation>
     </message>
 </context>
 <context>

@@ -42,8 +42,8 @@ struct DialogNotAnswered {
   std::string what;
 };
 
-// The error text as the event loop shows it: a full stop is added when the
-// last character sorts after ".".
+// The error text as the event loop shows it, in the student's language where it is one of the
+// MIDI system's own texts: a full stop is added when the last character sorts after ".".
 std::string DisplayedErrorText(const std::string& text);
 
 // What the application itself offers the window.

@@ -1,7 +1,6 @@
 #include "ui/translate.h"
 
 #include <atomic>
-#include <vector>
 
 namespace lintra::ui {
 namespace {
@@ -24,8 +23,6 @@ std::string ReplaceCount(std::string_view text, int n) {
   return result;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 }  // namespace
 
 UseTranslator::UseTranslator(const Translator& translator) : previous_(current.exchange(&translator)) {}
@@ -39,24 +36,7 @@ std::string Tr(std::string_view context, std::string_view text, std::string_view
 std::string TrMarked(std::string_view context, std::string_view text) { return Tr(context, text); }
 
 std::string Args(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
-  const std::vector<std::string_view> values(arguments);
-  std::string result;
-  result.reserve(pattern.size());
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] == '%' && i + 1 < pattern.size() && IsDigit(pattern[i + 1])) {
-      std::size_t end = i + 2;
-      std::size_t number = static_cast<std::size_t>(pattern[i + 1] - '0');
-      if (end < pattern.size() && IsDigit(pattern[end]))
-        number = number * 10 + static_cast<std::size_t>(pattern[end++] - '0');
-      if (number >= 1 && number <= values.size()) {
-        result += values[number - 1];
-        i = end - 1;
-        continue;
-      }
-    }
-    result += pattern[i];
-  }
-  return result;
+  return theory::FillMarkers(pattern, arguments);
 }
 
 }  // namespace lintra::ui

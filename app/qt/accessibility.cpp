@@ -1,5 +1,6 @@
 #include "app/qt/accessibility.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <utility>
 
@@ -7,18 +8,18 @@ namespace lintra::frontend {
 
 QString AccessibleNameOf(std::string_view control) {
   static constexpr std::array<std::pair<std::string_view, const char*>, 9> kNames{{
-      {"QuestShw", "Task"},
-      {"AnsShow", "Answer"},
-      {"PaintBox1", "Staff"},
-      {"Score", "Score"},
-      {"Items", "Correct answers"},
-      {"KeyList", "Question pool"},
-      {"Memo1", "Device settings"},
-      {"Label2", "Correct Answers:"},
-      {"StatusLine", "Time and mistake"},
+      {"QuestShw", QT_TRANSLATE_NOOP("Accessibility", "Task")},
+      {"AnsShow", QT_TRANSLATE_NOOP("Accessibility", "Answer")},
+      {"PaintBox1", QT_TRANSLATE_NOOP("Accessibility", "Staff")},
+      {"Score", QT_TRANSLATE_NOOP("Accessibility", "Score")},
+      {"Items", QT_TRANSLATE_NOOP("Accessibility", "Correct answers")},
+      {"KeyList", QT_TRANSLATE_NOOP("Accessibility", "Question pool")},
+      {"Memo1", QT_TRANSLATE_NOOP("Accessibility", "Device settings")},
+      {"Label2", QT_TRANSLATE_NOOP("Accessibility", "Correct Answers:")},
+      {"StatusLine", QT_TRANSLATE_NOOP("Accessibility", "Time and mistake")},
   }};
   for (const auto& [name, spoken] : kNames) {
-    if (name == control) return QString::fromUtf8(spoken);
+    if (name == control) return QCoreApplication::translate("Accessibility", spoken);
   }
   return {};
 }

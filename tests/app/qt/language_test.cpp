@@ -8,7 +8,10 @@
 #include <fstream>
 
 #include "app/qt/help_document.h"
+#include "practice/diagnosis.h"
+#include "theory/note_table.h"
 #include "translations/program_language.h"
+#include "ui/dialogs.h"
 #include "ui/translate.h"
 
 namespace lintra {
@@ -38,6 +41,25 @@ TEST(ProgramLanguage, PseudoTranslationEnglishAndMissingCatalogs) {
   EXPECT_EQ(swedish.Language(), "en");
   EXPECT_NE(swedish.Problem().find("lintra_sv.qm"), std::string::npos);
   EXPECT_EQ(ui::Tr("Menu", "Exit"), "Exit");
+}
+
+// Sentences put together from parts, and texts that come from below the window.
+TEST(ProgramLanguage, MistakesAndTheMidiSystemsOwnTextsAreInTheLanguage) {
+  const auto describe = [](theory::KeyId key, const char* question, int answer, practice::NoteNaming naming) {
+    const auto slot = *theory::FindByLetterName(question);
+    return practice::DescribeMistake(key, slot, practice::Diagnose(key, slot, answer), naming,
+                                     practice::ClefRange::Grand, &ui::TrMarked);
+  };
+  {
+    const translations::ProgramLanguage french{"fr"};
+    EXPECT_EQ(describe(theory::KeyId::CMajor, "A2", 77, {.syllables = true}),
+              "Lá2 en clé de fa lu comme Fá4\u00a0: la même place sur la portée en clé de sol");
+    EXPECT_EQ(ui::DisplayedErrorText("The device is not ready."), "Le périphérique n'est pas prêt.");
+  }
+  const translations::ProgramLanguage german{"de"};
+  EXPECT_EQ(describe(theory::KeyId::DMajor, "C#2", 73, {}),
+            "C#2 im Bassschlüssel als C#4 gelesen: die richtige Note, 2 Oktaven zu hoch");
+  EXPECT_EQ(ui::DisplayedErrorText("A driver's own words"), "A driver's own words.");
 }
 
 TEST(HelpDocument, TheFirstFolderWithAPageGivesItInTheLanguageOrInEnglish) {
