@@ -14,6 +14,11 @@ namespace menu = ui::menu;
 // A name with a line break would break the options file's lines.
 bool Rememberable(const std::string& name) { return name.find_first_of("\r\n") == std::string::npos; }
 
+// Why a sound input could not be started, in the student's language.
+std::string ProblemInWords(const listen::CaptureStart& started) {
+  return ui::Args(ui::TrMarked("Messages", started.problem), {started.detail});
+}
+
 }  // namespace
 
 Microphone::Microphone(TForm2& form, ui::Clock& clock, ui::Dialogs& dialogs, const coach::Options& options,
@@ -74,7 +79,8 @@ listen::Listener& Microphone::TheListener() {
   if (services_.capture) {
     capture = &services_.capture();
   } else {
-    noCapture_ = std::make_unique<listen::NoCaptureService>("this trainer has no sound input");
+    noCapture_ = std::make_unique<listen::NoCaptureService>(
+        LINTRA_TRANSLATE_NOOP("Messages", "this trainer has no sound input"));
     capture = noCapture_.get();
   }
   listen::ListenerSettings settings;
@@ -97,7 +103,7 @@ void Microphone::Listen() {
                                      "Lintra cannot listen to %1: %2. Answer on the keyboard, or choose "
                                      "another sound input with \"Sound Input...\" in the \"Microphone\" "
                                      "menu."),
-                              {DeviceName(), started.problem}));
+                              {DeviceName(), ProblemInWords(started)}));
     return;
   }
   if (!poll_) {
@@ -154,7 +160,7 @@ void Microphone::ChooseSoundInput() {
   choice.tryDevice = [this](const std::string& device) -> std::string {
     if (!On()) return {};
     const listen::CaptureStart started = listener_->Start(device);
-    return started.ok ? std::string() : started.problem;
+    return started.ok ? std::string() : ProblemInWords(started);
   };
   choice.level = [this] { return listener_->Level(); };
   // Notes played to try the input answer nothing.

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lintra::listen {
@@ -27,11 +28,21 @@ class CaptureSink {
 
 struct CaptureStart {
   bool ok = false;
-  std::string problem;  // when not ok, why, in words for the user
+  // When not ok, why, in words for the user: a text marked for translation (context "Messages"),
+  // where "%1" stands for `detail` (a device's name, the sound system's own words).
+  std::string problem;
   double sampleRate = 0;
   int channels = 0;
   double latencySeconds = 0;  // from the sound reaching the device to the sink, as far as known
+  std::string detail;
 };
+
+inline CaptureStart Refused(std::string problem, std::string detail = {}) {
+  CaptureStart refused;
+  refused.problem = std::move(problem);
+  refused.detail = std::move(detail);
+  return refused;
+}
 
 class CaptureService {
  public:

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "theory/marked_text.h"
+
 namespace lintra::listen {
 
 namespace {
@@ -30,7 +32,8 @@ CaptureStart Listener::Start(const std::string& device) {
   if (!started.ok) return started;
   if (started.sampleRate < 4000 || started.sampleRate > kHighestRate) {
     service_.Stop();
-    return {false, "the device captures at an unusable rate (" + std::to_string(started.sampleRate) + " Hz)"};
+    return Refused(LINTRA_TRANSLATE_NOOP("Messages", "the device captures at an unusable rate (%1 Hz)"),
+                   std::to_string(started.sampleRate));
   }
   started_ = started;
   device_ = device;

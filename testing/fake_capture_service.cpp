@@ -6,12 +6,13 @@ namespace lintra::testing {
 
 listen::CaptureStart FakeCaptureService::Start(const std::string& device, listen::CaptureSink& sink) {
   Stop();
-  if (!refusal.empty()) return {false, refusal};
+  if (!refusal.empty()) return listen::Refused(refusal);
   const bool known = std::any_of(devices.begin(), devices.end(), [&device](const listen::CaptureDevice& d) {
     return device.empty() ? d.isDefault : d.name == device;
   });
   if (!known)
-    return {false, device.empty() ? "there is no sound input" : "there is no sound input named \"" + device + "\""};
+    return device.empty() ? listen::Refused("there is no sound input")
+                          : listen::Refused("there is no sound input named \"%1\"", device);
   sink_ = &sink;
   started_ = device;
   return {true, {}, sampleRate, channels, 0.01};

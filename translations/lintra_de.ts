@@ -899,6 +899,34 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
         <source>Cannot open file &quot;%1&quot;.</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>the device captures at an unusable rate (%1 Hz)</source>
+        <translation>das Gerät nimmt mit einer unbrauchbaren Abtastrate auf (%1 Hz)</translation>
+    </message>
+    <message>
+        <source>listening is not available: %1</source>
+        <translation>das Zuhören ist nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>the sound input could not be started: %1</source>
+        <translation>der Audioeingang konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>no sound system could be reached</source>
+        <translation>kein Audiosystem war erreichbar</translation>
+    </message>
+    <message>
+        <source>there is no sound input</source>
+        <translation>es gibt keinen Audioeingang</translation>
+    </message>
+    <message>
+        <source>there is no sound input named &quot;%1&quot;</source>
+        <translation>es gibt keinen Audioeingang namens „%1“</translation>
+    </message>
+    <message>
+        <source>this trainer has no sound input</source>
+        <translation>dieses Programm hat keinen Audioeingang</translation>
+    </message>
 </context>
 <context>
     <name>MidiErrors</name>

@@ -899,6 +899,34 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
         <source>Cannot open file &quot;%1&quot;.</source>
         <translation>No se puede abrir el archivo &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>the device captures at an unusable rate (%1 Hz)</source>
+        <translation>el dispositivo graba a una frecuencia inutilizable (%1 Hz)</translation>
+    </message>
+    <message>
+        <source>listening is not available: %1</source>
+        <translation>la escucha no está disponible: %1</translation>
+    </message>
+    <message>
+        <source>the sound input could not be started: %1</source>
+        <translation>no se pudo iniciar la entrada de sonido: %1</translation>
+    </message>
+    <message>
+        <source>no sound system could be reached</source>
+        <translation>no se pudo acceder a ningún sistema de sonido</translation>
+    </message>
+    <message>
+        <source>there is no sound input</source>
+        <translation>no hay ninguna entrada de sonido</translation>
+    </message>
+    <message>
+        <source>there is no sound input named &quot;%1&quot;</source>
+        <translation>no hay ninguna entrada de sonido llamada &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>this trainer has no sound input</source>
+        <translation>este programa no tiene entrada de sonido</translation>
+    </message>
 </context>
 <context>
     <name>MidiErrors</name>

@@ -899,6 +899,34 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
         <source>Cannot open file &quot;%1&quot;.</source>
         <translation>Impossible d&apos;ouvrir le fichier « %1 ».</translation>
     </message>
+    <message>
+        <source>the device captures at an unusable rate (%1 Hz)</source>
+        <translation>le périphérique enregistre à une fréquence inutilisable (%1 Hz)</translation>
+    </message>
+    <message>
+        <source>listening is not available: %1</source>
+        <translation>l&apos;écoute n&apos;est pas disponible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the sound input could not be started: %1</source>
+        <translation>l&apos;entrée audio n&apos;a pas pu démarrer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no sound system could be reached</source>
+        <translation>aucun système audio n&apos;a pu être joint</translation>
+    </message>
+    <message>
+        <source>there is no sound input</source>
+        <translation>il n&apos;y a aucune entrée audio</translation>
+    </message>
+    <message>
+        <source>there is no sound input named &quot;%1&quot;</source>
+        <translation>il n&apos;y a aucune entrée audio nommée « %1 »</translation>
+    </message>
+    <message>
+        <source>this trainer has no sound input</source>
+        <translation>ce programme n&apos;a pas d&apos;entrée audio</translation>
+    </message>
 </context>
 <context>
     <name>MidiErrors</name>

@@ -899,6 +899,34 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
         <source>Cannot open file &quot;%1&quot;.</source>
         <translation>Impossibile aprire il file &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>the device captures at an unusable rate (%1 Hz)</source>
+        <translation>il dispositivo registra a una frequenza inutilizzabile (%1 Hz)</translation>
+    </message>
+    <message>
+        <source>listening is not available: %1</source>
+        <translation>l&apos;ascolto non è disponibile: %1</translation>
+    </message>
+    <message>
+        <source>the sound input could not be started: %1</source>
+        <translation>non è stato possibile avviare l&apos;ingresso audio: %1</translation>
+    </message>
+    <message>
+        <source>no sound system could be reached</source>
+        <translation>nessun sistema audio è raggiungibile</translation>
+    </message>
+    <message>
+        <source>there is no sound input</source>
+        <translation>non c&apos;è alcun ingresso audio</translation>
+    </message>
+    <message>
+        <source>there is no sound input named &quot;%1&quot;</source>
+        <translation>non c&apos;è alcun ingresso audio chiamato &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>this trainer has no sound input</source>
+        <translation>questo programma non ha un ingresso audio</translation>
+    </message>
 </context>
 <context>
     <name>MidiErrors</name>

@@ -899,6 +899,34 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
         <source>Cannot open file &quot;%1&quot;.</source>
         <translation>Não é possível abrir o arquivo &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>the device captures at an unusable rate (%1 Hz)</source>
+        <translation>o dispositivo grava a uma taxa inutilizável (%1 Hz)</translation>
+    </message>
+    <message>
+        <source>listening is not available: %1</source>
+        <translation>a escuta não está disponível: %1</translation>
+    </message>
+    <message>
+        <source>the sound input could not be started: %1</source>
+        <translation>não foi possível iniciar a entrada de som: %1</translation>
+    </message>
+    <message>
+        <source>no sound system could be reached</source>
+        <translation>não foi possível acessar nenhum sistema de som</translation>
+    </message>
+    <message>
+        <source>there is no sound input</source>
+        <translation>não há nenhuma entrada de som</translation>
+    </message>
+    <message>
+        <source>there is no sound input named &quot;%1&quot;</source>
+        <translation>não há nenhuma entrada de som chamada &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>this trainer has no sound input</source>
+        <translation>este programa não tem entrada de som</translation>
+    </message>
 </context>
 <context>
     <name>MidiErrors</name>

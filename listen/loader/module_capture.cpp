@@ -4,6 +4,7 @@
 
 #include "listen/capture_module.h"
 #include "listen/no_capture_service.h"
+#include "theory/marked_text.h"
 
 namespace lintra::listen {
 
@@ -17,7 +18,8 @@ ModuleCapture LoadModuleCapture(const std::vector<std::filesystem::path>& candid
       opened.load = {{}, opened.load.path + " failed to start: " + error.what()};
     }
   }
-  return {std::make_unique<NoCaptureService>("listening is not available: " + opened.load.problem), opened.load};
+  return {std::make_unique<NoCaptureService>(
+              LINTRA_TRANSLATE_NOOP("Messages", "listening is not available: %1"), opened.load.problem), opened.load};
 }
 
 }  // namespace lintra::listen

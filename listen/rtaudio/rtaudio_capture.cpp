@@ -10,6 +10,7 @@
 
 #include "midi/jack_autostart.h"
 #include "midi/jack_server.h"
+#include "theory/marked_text.h"
 
 // RtAudio 6 reports errors through return values and a callback instead of
 // exceptions, and numbers devices by lasting ids instead of positions.
@@ -123,16 +124,21 @@ std::vector<CaptureDevice> RtAudioCapture::Devices() {
   return devices;
 }
 
+namespace {
+constexpr const char* kNotStarted = LINTRA_TRANSLATE_NOOP("Messages", "the sound input could not be started: %1");
+}  // namespace
+
 CaptureStart RtAudioCapture::Start(const std::string& device, CaptureSink& sink) {
   Stop();
-  if (!audio_) return {false, "no sound system could be reached"};
+  if (!audio_) return Refused(LINTRA_TRANSLATE_NOOP("Messages", "no sound system could be reached"));
   const std::vector<Input> inputs = Inputs(*audio_);
   auto chosen = std::find_if(inputs.begin(), inputs.end(), [&device](const Input& input) {
     return device.empty() ? input.info.isDefaultInput : input.info.name == device;
   });
   if (chosen == inputs.end() && device.empty() && !inputs.empty()) chosen = inputs.begin();
   if (chosen == inputs.end()) {
-    return {false, device.empty() ? "there is no sound input" : "there is no sound input named \"" + device + "\""};
+    return device.empty() ? Refused(LINTRA_TRANSLATE_NOOP("Messages", "there is no sound input"))
+                          : Refused(LINTRA_TRANSLATE_NOOP("Messages", "there is no sound input named \"%1\""), device);
   }
   RtAudio::StreamParameters parameters;
   parameters.deviceId = chosen->id;
@@ -149,7 +155,7 @@ CaptureStart RtAudioCapture::Start(const std::string& device, CaptureSink& sink)
       audio_->startStream() != RTAUDIO_NO_ERROR) {
     const std::string why = audio_->getErrorText();
     Stop();
-    return {false, "the sound input could not be started: " + why};
+    return Refused(kNotStarted, why);
   }
 #else
   try {
@@ -158,7 +164,7 @@ CaptureStart RtAudioCapture::Start(const std::string& device, CaptureSink& sink)
     audio_->startStream();
   } catch (const RtAudioError& error) {
     Stop();
-    return {false, std::string("the sound input could not be started: ") + error.what()};
+    return Refused(kNotStarted, error.what());
   }
 #endif
   rate = audio_->getStreamSampleRate();
