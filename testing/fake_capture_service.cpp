@@ -15,7 +15,7 @@ listen::CaptureStart FakeCaptureService::Start(const std::string& device, listen
                           : listen::Refused("there is no sound input named \"%1\"", device);
   sink_ = &sink;
   started_ = device;
-  return {true, {}, sampleRate, channels, 0.01};
+  return {true, {}, sampleRate, channels, 0.01, {}};
 }
 
 void FakeCaptureService::Deliver(const std::vector<float>& interleaved) {

@@ -169,7 +169,7 @@ CaptureStart RtAudioCapture::Start(const std::string& device, CaptureSink& sink)
 #endif
   rate = audio_->getStreamSampleRate();
   const double latency = static_cast<double>(audio_->getStreamLatency()) / rate;
-  return {true, {}, static_cast<double>(rate), target_.channels, latency};
+  return {true, {}, static_cast<double>(rate), target_.channels, latency, {}};
 }
 
 void RtAudioCapture::Stop() {
