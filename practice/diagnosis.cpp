@@ -42,12 +42,13 @@ bool ReadAtAny(const Context& context, int step, std::span<const int> offsets, D
   return false;
 }
 
-// A plain spelling for a key no misreading explains: the natural, else as the key leans.
+// A plain spelling for a key no misreading explains: the natural, else as the key leans. A MIDI
+// keyboard plays anything from 0 to 127, within 80 steps of any note of the staff.
 void SpellAnyhow(theory::KeyId keyId, int midi, int nearStep, Diagnosis& out) {
   const theory::KeyInfo* key = theory::FindKey(keyId);
   const int preferred = key != nullptr && key->signatureKind == "b" ? -1 : 1;
   for (const int alteration : {0, preferred}) {
-    for (int step = nearStep - 14; step <= nearStep + 14; ++step) {
+    for (int step = nearStep - 80; step <= nearStep + 80; ++step) {
       if (NaturalMidiOf(step) + alteration == midi) {
         out.readStep = step;
         out.readAlteration = alteration;

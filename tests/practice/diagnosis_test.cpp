@@ -59,6 +59,8 @@ const Example kExamples[] = {
     {theory::KeyId::CMajor, "C3", 64, MistakeKind::LedgerLines, ""},
     {theory::KeyId::CMajor, "E3", 73, MistakeKind::Other, "Read E3 in the treble clef as C#4"},
     {theory::KeyId::FMajor, "G1", 51, MistakeKind::Other, "Read G1 in the bass clef as Eb2"},
+    {theory::KeyId::CMajor, "F4", 48, MistakeKind::Other, "Read F4 in the treble clef as C2"},  // far away
+    {theory::KeyId::CMajor, "F1", 127, MistakeKind::Other, "Read F1 in the bass clef as G8"},
     {theory::KeyId::GMajor, "F#3", 66, MistakeKind::None, ""},
     {theory::KeyId::Chromatic, "Cb2", 47, MistakeKind::None, ""},  // spelling plays no part
 };
