@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>Clefs</source>
-        <translation>Notenschlüssel</translation>
+        <translation>Schlüssel</translation>
     </message>
     <message>
         <source>Treble Clef Notes</source>
@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>Note Names On?</source>
-        <translation>Notennamen ein?</translation>
+        <translation>Namen ein?</translation>
     </message>
     <message>
         <source>Note Names On</source>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Note Names Off?</source>
-        <translation>Notennamen aus?</translation>
+        <translation>Namen aus?</translation>
     </message>
     <message>
         <source>Daily Goal...</source>

@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>Note Names On?</source>
-        <translation>¿Mostrar nombres?</translation>
+        <translation>¿Ver nombres?</translation>
     </message>
     <message>
         <source>Note Names On</source>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Note Names Off?</source>
-        <translation>¿Ocultar nombres de notas?</translation>
+        <translation>¿Ocultar nombres?</translation>
     </message>
     <message>
         <source>Daily Goal...</source>

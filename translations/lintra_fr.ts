@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Note Names Off?</source>
-        <translation>Masquer le nom des notes ?</translation>
+        <translation>Masquer les noms&#xa0;?</translation>
     </message>
     <message>
         <source>Daily Goal...</source>

@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Note Names Off?</source>
-        <translation>Nascondere i nomi delle note?</translation>
+        <translation>Nascondere i nomi?</translation>
     </message>
     <message>
         <source>Daily Goal...</source>

@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Note Names Off?</source>
-        <translation>Desligar nomes das notas?</translation>
+        <translation>Ocultar nomes?</translation>
     </message>
     <message>
         <source>Daily Goal...</source>

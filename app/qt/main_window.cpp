@@ -8,6 +8,7 @@
 
 #include "app/qt/accessibility.h"
 #include "app/qt/accessible_widgets.h"
+#include "app/qt/menu_titles_fit.h"
 #include "app/qt/layout_look.h"
 #include "app/qt/text_room.h"
 #include "controls/elastfrm.h"
@@ -62,6 +63,8 @@ MainWindow::MainWindow(WindowServices services)
   // Menus keep the system's menu font: they must not grow with the scaled form
   // font, or the client area would shrink after every rescale.
   menuBar()->setFont(QApplication::font(menuBar()));
+  menuPoints_ = menuBar()->font().pointSize();
+  FitMenuTitles(menuBar(), menuPoints_, ui::kDesignClientWidth);
   // The design size, for a desktop that does not maximize windows.
   resize(ui::kDesignClientWidth, ui::kDesignClientHeight + menuBar()->sizeHint().height());
 
@@ -163,6 +166,7 @@ void MainWindow::PlaceKeyCaptions() {
 // cut off gets the largest smaller size at which it fits.
 void MainWindow::AfterRescale() {
   PlaceKeyCaptions();
+  FitMenuTitles(menuBar(), menuPoints_, width());
   for (const auto& [control, widget] : widgets_) {
     scaledPoints_[widget] = widget->font().pointSize();
     FitText(widget);

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "app/qt/accessibility.h"
+#include "app/qt/menu_titles_fit.h"
 #include "app/qt/layout_look.h"
 #include "app/qt/main_window.h"
 #include "ui/layout_texts.h"
@@ -82,6 +83,7 @@ void MainWindow::SyncMenu(const ui::MenuItem& item) {
       captions.push_back(ui::TrMarked(ui::kMenuContext, top->layout.caption));
     }
     action->setText(WithAccessKey(Q(ui::TrMarked(ui::kMenuContext, item.caption)), AccessKeysOf(captions)[index]));
+    FitMenuTitles(menuBar(), menuPoints_, width());
   } else if (item.layout.caption != ui::kMenuSeparator) {
     // A separator is read as no text.
     action->setText(Q(ui::TrMarked(ui::kMenuContext, item.caption)));
