@@ -100,7 +100,7 @@ class TForm2 {
 
   // The built-in synthesizer will not sound; `reason` says why, for the user.
   // The user is told once, as soon as the synthesizer is the output in use.
-  void SynthesizerSilent(const std::string& reason);
+  void SynthesizerSilent(const std::string& reason, const std::string& detail = {});
 
   // Every short message the window sends, before it is sent (transcripts).
   std::function<void(const midi::ShortMessage&)> OnShortSent;

@@ -96,11 +96,12 @@ std::string TForm2::SilenceNotice() {
   return ui::Args(ui::Tr("Messages",
                          "The built-in synthesizer is silent: %1. To hear the notes, choose another MIDI "
                          "output with \"Inputs/Outputs\" in the \"Midi\" menu."),
-                  {ui::TrMarked("Messages", synthSilence_)});
+                  {synthSilence_});
 }
 
-void TForm2::SynthesizerSilent(const std::string& reason) {
-  synthSilence_ = reason;
+// `reason` is marked for translation, "%1" in it standing for `detail`.
+void TForm2::SynthesizerSilent(const std::string& reason, const std::string& detail) {
+  synthSilence_ = ui::Args(ui::TrMarked("Messages", reason), {detail});
   if (const auto notice = SilenceNotice(); !notice.empty()) boxes_.Message(notice);
 }
 

@@ -927,6 +927,10 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
         <source>this trainer has no sound input</source>
         <translation>dieses Programm hat keinen Audioeingang</translation>
     </message>
+    <message>
+        <source>its module could not be loaded: %1</source>
+        <translation>sein Modul konnte nicht geladen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiErrors</name>

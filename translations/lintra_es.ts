@@ -927,6 +927,10 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
         <source>this trainer has no sound input</source>
         <translation>este programa no tiene entrada de sonido</translation>
     </message>
+    <message>
+        <source>its module could not be loaded: %1</source>
+        <translation>no se pudo cargar su módulo: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiErrors</name>

@@ -927,6 +927,10 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
         <source>this trainer has no sound input</source>
         <translation>ce programme n&apos;a pas d&apos;entrée audio</translation>
     </message>
+    <message>
+        <source>its module could not be loaded: %1</source>
+        <translation>son module n&apos;a pas pu être chargé&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiErrors</name>

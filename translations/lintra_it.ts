@@ -927,6 +927,10 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
         <source>this trainer has no sound input</source>
         <translation>questo programma non ha un ingresso audio</translation>
     </message>
+    <message>
+        <source>its module could not be loaded: %1</source>
+        <translation>non è stato possibile caricarne il modulo: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiErrors</name>

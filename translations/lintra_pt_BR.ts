@@ -927,6 +927,10 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
         <source>this trainer has no sound input</source>
         <translation>este programa não tem entrada de som</translation>
     </message>
+    <message>
+        <source>its module could not be loaded: %1</source>
+        <translation>não foi possível carregar o módulo dele: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiErrors</name>

@@ -42,11 +42,11 @@ std::vector<std::filesystem::path> ModuleCandidates(const char* argv0, const cha
 std::unique_ptr<lintra::midi::ModuleSynth> BuiltInSynth(const char* argv0, lintra::frontend::MainWindow*& target) {
   return std::make_unique<lintra::midi::ModuleSynth>(
       ModuleCandidates(argv0, lintra::midi::kModuleFileName),
-      [&target](const std::string& silence) {
+      [&target](const std::string& silence, const std::string& detail) {
         QMetaObject::invokeMethod(
             qApp,
-            [&target, silence] {
-              if (target) target->Form().Guard([&] { target->Form().SynthesizerSilent(silence); });
+            [&target, silence, detail] {
+              if (target) target->Form().Guard([&] { target->Form().SynthesizerSilent(silence, detail); });
             },
             Qt::QueuedConnection);
       },

@@ -7,11 +7,11 @@
 #include "midi/module_entry.h"
 #include "midi/null_synth_service.h"
 #include "midi/synth_caps.h"
+#include "theory/marked_text.h"
 
 namespace lintra::midi {
 
-ModuleSynth::ModuleSynth(std::vector<std::filesystem::path> candidates,
-                         std::function<void(const std::string&)> onSilentSynth, KeyRange keys)
+ModuleSynth::ModuleSynth(std::vector<std::filesystem::path> candidates, SilenceHook onSilentSynth, KeyRange keys)
     : candidates_(std::move(candidates)), onSilentSynth_(std::move(onSilentSynth)), keys_(keys) {}
 
 ModuleSynth::Made ModuleSynth::Make() {
@@ -19,15 +19,17 @@ ModuleSynth::Made ModuleSynth::Make() {
   if (opened.entry) {
     try {
       auto* make = reinterpret_cast<MakeModuleSynth>(opened.entry);
-      return {std::unique_ptr<MidiOutputService>(make(onSilentSynth_, keys_)), opened.load};
+      std::function<void(const std::string&)> toldWhy;
+      if (onSilentSynth_) toldWhy = [onSilent = onSilentSynth_](const std::string& silence) { onSilent(silence, {}); };
+      return {std::unique_ptr<MidiOutputService>(make(toldWhy, keys_)), opened.load};
     } catch (const std::exception& error) {
       opened.load = {{}, opened.load.path + " failed to start: " + error.what()};
     }
   }
   // Without it, the synthesizer takes every message, and when it is first opened the user learns
   // why it stays silent, as from the real one when it has no soundfont.
-  auto hook = [onSilent = onSilentSynth_, silence = "its module could not be loaded: " + opened.load.problem] {
-    if (onSilent) onSilent(silence);
+  auto hook = [onSilent = onSilentSynth_, problem = opened.load.problem] {
+    if (onSilent) onSilent(LINTRA_TRANSLATE_NOOP("Messages", "its module could not be loaded: %1"), problem);
   };
   return {std::make_unique<NullSynthService>(std::move(hook)), opened.load};
 }

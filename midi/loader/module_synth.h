@@ -24,10 +24,11 @@ namespace lintra::midi {
 
 class ModuleSynth final : public MidiOutputService {
  public:
-  // The first of `candidates` that exists is loaded. `onSilentSynth` and
-  // `keys` are the synthesizer's (MakeModuleSynth).
-  ModuleSynth(std::vector<std::filesystem::path> candidates, std::function<void(const std::string&)> onSilentSynth,
-              KeyRange keys);
+  // Why the synthesizer is silent: a text marked for translation, "%1" in it standing for `detail`.
+  using SilenceHook = std::function<void(const std::string& silence, const std::string& detail)>;
+  // The first of `candidates` that exists is loaded. `keys` are the synthesizer's, and so is
+  // `onSilentSynth` (MakeModuleSynth) once the module is loaded.
+  ModuleSynth(std::vector<std::filesystem::path> candidates, SilenceHook onSilentSynth, KeyRange keys);
   // Where the module was loaded from, or why not; loads it if need be.
   ModuleLoad Load();
 
@@ -46,7 +47,7 @@ class ModuleSynth final : public MidiOutputService {
   MidiOutputService& Get();
 
   std::vector<std::filesystem::path> candidates_;
-  std::function<void(const std::string&)> onSilentSynth_;
+  SilenceHook onSilentSynth_;
   const KeyRange keys_;
   std::once_flag once_;
   Made made_;

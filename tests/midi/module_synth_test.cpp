@@ -9,14 +9,17 @@
 #include <vector>
 
 #include "midi/synth/synth_service.h"
+#include "theory/marked_text.h"
 
 namespace lintra::midi {
 namespace {
 
 struct Heard {
   std::vector<std::string> silences;
-  std::function<void(const std::string&)> Hook() {
-    return [this](const std::string& silence) { silences.push_back(silence); };
+  ModuleSynth::SilenceHook Hook() {
+    return [this](const std::string& silence, const std::string& detail) {
+      silences.push_back(theory::FillMarkers(silence, {detail}));
+    };
   }
 };
 
