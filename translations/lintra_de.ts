@@ -1063,19 +1063,19 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
     </message>
     <message>
         <source>a space read as the next space down</source>
-        <translation>ein Zwischenraum als der nächste darunter gelesen</translation>
+        <translation>ein Zwischenraum mit dem nächsten darunter verwechselt</translation>
     </message>
     <message>
         <source>a line read as the next line down</source>
-        <translation>eine Linie als die nächste darunter gelesen</translation>
+        <translation>eine Linie mit der nächsten darunter verwechselt</translation>
     </message>
     <message>
         <source>a space read as the next space up</source>
-        <translation>ein Zwischenraum als der nächste darüber gelesen</translation>
+        <translation>ein Zwischenraum mit dem nächsten darüber verwechselt</translation>
     </message>
     <message>
         <source>a line read as the next line up</source>
-        <translation>eine Linie als die nächste darüber gelesen</translation>
+        <translation>eine Linie mit der nächsten darüber verwechselt</translation>
     </message>
     <message>
         <source>the key signature makes every %1 sharp</source>
@@ -1103,11 +1103,11 @@ Musiksymbole aus der Schrift Lintra Music, entstanden aus der Schrift Emmentaler
     </message>
     <message>
         <source>the same place read in the treble clef</source>
-        <translation>dieselbe Stelle im Violinschlüssel gelesen</translation>
+        <translation>dieselbe Stelle wie im Violinschlüssel</translation>
     </message>
     <message>
         <source>the same place read in the bass clef</source>
-        <translation>dieselbe Stelle im Bassschlüssel gelesen</translation>
+        <translation>dieselbe Stelle wie im Bassschlüssel</translation>
     </message>
     <message>
         <source>%1: %2</source>

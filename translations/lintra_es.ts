@@ -1063,19 +1063,19 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
     </message>
     <message>
         <source>a space read as the next space down</source>
-        <translation>un espacio leído como el espacio de abajo</translation>
+        <translation>un espacio confundido con el espacio de abajo</translation>
     </message>
     <message>
         <source>a line read as the next line down</source>
-        <translation>una línea leída como la línea de abajo</translation>
+        <translation>una línea confundida con la línea de abajo</translation>
     </message>
     <message>
         <source>a space read as the next space up</source>
-        <translation>un espacio leído como el espacio de arriba</translation>
+        <translation>un espacio confundido con el espacio de arriba</translation>
     </message>
     <message>
         <source>a line read as the next line up</source>
-        <translation>una línea leída como la línea de arriba</translation>
+        <translation>una línea confundida con la línea de arriba</translation>
     </message>
     <message>
         <source>the key signature makes every %1 sharp</source>
@@ -1103,11 +1103,11 @@ Símbolos musicales de la fuente Lintra Music, hecha a partir de la fuente Emmen
     </message>
     <message>
         <source>the same place read in the treble clef</source>
-        <translation>el mismo lugar leído en clave de sol</translation>
+        <translation>el mismo lugar que en clave de sol</translation>
     </message>
     <message>
         <source>the same place read in the bass clef</source>
-        <translation>el mismo lugar leído en clave de fa</translation>
+        <translation>el mismo lugar que en clave de fa</translation>
     </message>
     <message>
         <source>%1: %2</source>

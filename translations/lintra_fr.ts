@@ -1063,19 +1063,19 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
     </message>
     <message>
         <source>a space read as the next space down</source>
-        <translation>un interligne lu comme l&apos;interligne du dessous</translation>
+        <translation>un interligne pris pour l&apos;interligne du dessous</translation>
     </message>
     <message>
         <source>a line read as the next line down</source>
-        <translation>une ligne lue comme la ligne du dessous</translation>
+        <translation>une ligne prise pour la ligne du dessous</translation>
     </message>
     <message>
         <source>a space read as the next space up</source>
-        <translation>un interligne lu comme l&apos;interligne du dessus</translation>
+        <translation>un interligne pris pour l&apos;interligne du dessus</translation>
     </message>
     <message>
         <source>a line read as the next line up</source>
-        <translation>une ligne lue comme la ligne du dessus</translation>
+        <translation>une ligne prise pour la ligne du dessus</translation>
     </message>
     <message>
         <source>the key signature makes every %1 sharp</source>
@@ -1103,11 +1103,11 @@ Symboles musicaux de la police Lintra Music, faite à partir de la police Emment
     </message>
     <message>
         <source>the same place read in the treble clef</source>
-        <translation>la même place lue en clé de sol</translation>
+        <translation>la même place qu&apos;en clé de sol</translation>
     </message>
     <message>
         <source>the same place read in the bass clef</source>
-        <translation>la même place lue en clé de fa</translation>
+        <translation>la même place qu&apos;en clé de fa</translation>
     </message>
     <message>
         <source>%1: %2</source>

@@ -1063,19 +1063,19 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
     </message>
     <message>
         <source>a space read as the next space down</source>
-        <translation>uno spazio letto come lo spazio sotto</translation>
+        <translation>uno spazio scambiato per lo spazio sotto</translation>
     </message>
     <message>
         <source>a line read as the next line down</source>
-        <translation>una linea letta come la linea sotto</translation>
+        <translation>una linea scambiata per la linea sotto</translation>
     </message>
     <message>
         <source>a space read as the next space up</source>
-        <translation>uno spazio letto come lo spazio sopra</translation>
+        <translation>uno spazio scambiato per lo spazio sopra</translation>
     </message>
     <message>
         <source>a line read as the next line up</source>
-        <translation>una linea letta come la linea sopra</translation>
+        <translation>una linea scambiata per la linea sopra</translation>
     </message>
     <message>
         <source>the key signature makes every %1 sharp</source>
@@ -1103,11 +1103,11 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
     </message>
     <message>
         <source>the same place read in the treble clef</source>
-        <translation>la stessa posizione letta in chiave di violino</translation>
+        <translation>la stessa posizione che in chiave di violino</translation>
     </message>
     <message>
         <source>the same place read in the bass clef</source>
-        <translation>la stessa posizione letta in chiave di basso</translation>
+        <translation>la stessa posizione che in chiave di basso</translation>
     </message>
     <message>
         <source>%1: %2</source>

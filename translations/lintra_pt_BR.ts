@@ -1063,19 +1063,19 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
     </message>
     <message>
         <source>a space read as the next space down</source>
-        <translation>um espaço lido como o espaço logo abaixo</translation>
+        <translation>um espaço confundido com o espaço logo abaixo</translation>
     </message>
     <message>
         <source>a line read as the next line down</source>
-        <translation>uma linha lida como a linha logo abaixo</translation>
+        <translation>uma linha confundida com a linha logo abaixo</translation>
     </message>
     <message>
         <source>a space read as the next space up</source>
-        <translation>um espaço lido como o espaço logo acima</translation>
+        <translation>um espaço confundido com o espaço logo acima</translation>
     </message>
     <message>
         <source>a line read as the next line up</source>
-        <translation>uma linha lida como a linha logo acima</translation>
+        <translation>uma linha confundida com a linha logo acima</translation>
     </message>
     <message>
         <source>the key signature makes every %1 sharp</source>
@@ -1103,11 +1103,11 @@ Símbolos musicais da fonte Lintra Music, feita a partir da fonte Emmentaler do 
     </message>
     <message>
         <source>the same place read in the treble clef</source>
-        <translation>o mesmo lugar lido na clave de sol</translation>
+        <translation>o mesmo lugar que na clave de sol</translation>
     </message>
     <message>
         <source>the same place read in the bass clef</source>
-        <translation>o mesmo lugar lido na clave de fá</translation>
+        <translation>o mesmo lugar que na clave de fá</translation>
     </message>
     <message>
         <source>%1: %2</source>

@@ -3,7 +3,7 @@
 // does for the student (the offscreen platform's screen size comes from its configuration file).
 //   lintra-progress-shot JOURNAL OUT.png [KEY] [--clef treble|bass|grand|alto|tenor] [--page N]
 // writes OUT.png and OUT-grey.png; KEY is a key's menu item (GMajor1 by default), --page the tab
-// shown (0 the notes, the first).
+// shown (0 the notes, the first). It speaks the desktop's language, as the program does.
 #include <QApplication>
 #include <QImage>
 #include <QRegularExpression>
@@ -15,6 +15,8 @@
 
 #include "app/qt/progress/progress_window.h"
 #include "tools/progress_shot/journal_request.h"
+#include "translations/program_language.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -48,6 +50,9 @@ bool Parse(int argc, char** argv, Arguments& arguments) {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // In the desktop's language, as the program starts: LANG=de_DE.UTF-8 shows the German window.
+  const lintra::translations::ProgramLanguage language(
+      lintra::ui::ChooseLanguage({}, lintra::ui::ReadLocaleEnvironment()));
   Arguments arguments;
   if (!Parse(argc, argv, arguments)) {
     std::fprintf(
