@@ -37,8 +37,7 @@ std::vector<std::string> LoadDeviceSettings(const std::filesystem::path& file) {
   std::string content(static_cast<std::size_t>(kMaxFileSize) + 1, '\0');
   in.read(content.data(), static_cast<std::streamsize>(content.size()));
   content.resize(static_cast<std::size_t>(in.gcount()));
-  if (content.size() > kMaxFileSize)
-    throw Damaged(file);
+  if (content.size() > kMaxFileSize) throw Damaged(file);
 
   std::vector<std::string> lines;
   std::string line;

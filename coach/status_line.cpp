@@ -40,8 +40,8 @@ void StatusLine::Answered(const practice::JudgedAnswer& answer) {
     const practice::NoteNaming naming{.syllables = model.M(menu::Syllables).checked,
                                       .middleCIsC4 = model.M(menu::MiddleCIsC4).checked};
     text +=
-        ". " + practice::DescribeMistake(answer.key, answer.questionSlot, diagnosis, naming, answer.clefRange,
-                                            &ui::TrMarked) +
+        ". " +
+        practice::DescribeMistake(answer.key, answer.questionSlot, diagnosis, naming, answer.clefRange, &ui::TrMarked) +
         ".";
   }
   model.SetText(model.C(control::StatusLine), std::move(text));

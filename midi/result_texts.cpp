@@ -24,7 +24,8 @@ constexpr std::array<std::pair<Result, const char*>, 15> kTexts{{
     {kErrStillPlaying, LINTRA_TRANSLATE_NOOP("MidiErrors", "The device is still using the buffers.")},
     {kErrNotReady, LINTRA_TRANSLATE_NOOP("MidiErrors", "The device is not ready.")},
     {kErrDeviceGone, LINTRA_TRANSLATE_NOOP("MidiErrors", "The MIDI device has been disconnected.")},
-    {kErrOpenFailed, LINTRA_TRANSLATE_NOOP("MidiErrors", "The device could not be opened; another program may be using it.")},
+    {kErrOpenFailed,
+     LINTRA_TRANSLATE_NOOP("MidiErrors", "The device could not be opened; another program may be using it.")},
 }};
 }  // namespace
 

@@ -110,7 +110,8 @@ std::string_view ReadingPattern(theory::Clef clef) {
 }
 
 std::string_view SignMissed(std::string_view sign) {
-  if (sign == "n") return LINTRA_TRANSLATE_NOOP("Mistakes", "the natural sign before the note cancels the key signature");
+  if (sign == "n")
+    return LINTRA_TRANSLATE_NOOP("Mistakes", "the natural sign before the note cancels the key signature");
   return sign == "#" ? LINTRA_TRANSLATE_NOOP("Mistakes", "the sharp before the note was missed")
                      : LINTRA_TRANSLATE_NOOP("Mistakes", "the flat before the note was missed");
 }
@@ -133,11 +134,10 @@ constexpr std::string_view kOneStep[2][2] = {
     {LINTRA_TRANSLATE_NOOP("Mistakes", "one step too high, the neighbouring space"),
      LINTRA_TRANSLATE_NOOP("Mistakes", "one step too high, the neighbouring line")}};
 // [read upwards][the question on a line]
-constexpr std::string_view kTwoSteps[2][2] = {
-    {LINTRA_TRANSLATE_NOOP("Mistakes", "a space read as the next space down"),
-     LINTRA_TRANSLATE_NOOP("Mistakes", "a line read as the next line down")},
-    {LINTRA_TRANSLATE_NOOP("Mistakes", "a space read as the next space up"),
-     LINTRA_TRANSLATE_NOOP("Mistakes", "a line read as the next line up")}};
+constexpr std::string_view kTwoSteps[2][2] = {{LINTRA_TRANSLATE_NOOP("Mistakes", "a space read as the next space down"),
+                                               LINTRA_TRANSLATE_NOOP("Mistakes", "a line read as the next line down")},
+                                              {LINTRA_TRANSLATE_NOOP("Mistakes", "a space read as the next space up"),
+                                               LINTRA_TRANSLATE_NOOP("Mistakes", "a line read as the next line up")}};
 
 bool OnALine(ClefRange range, int step) { return PlaceOnStaff(range, step) % 2 == 0; }
 

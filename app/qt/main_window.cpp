@@ -8,8 +8,8 @@
 
 #include "app/qt/accessibility.h"
 #include "app/qt/accessible_widgets.h"
-#include "app/qt/menu_titles_fit.h"
 #include "app/qt/layout_look.h"
+#include "app/qt/menu_titles_fit.h"
 #include "app/qt/text_room.h"
 #include "controls/elastfrm.h"
 #include "controls/gradbtn.h"

@@ -6,9 +6,9 @@
 #include <QMenuBar>
 
 #include "app/qt/accessibility.h"
-#include "app/qt/menu_titles_fit.h"
 #include "app/qt/layout_look.h"
 #include "app/qt/main_window.h"
+#include "app/qt/menu_titles_fit.h"
 #include "ui/layout_texts.h"
 #include "ui/translate.h"
 

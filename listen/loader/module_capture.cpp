@@ -18,8 +18,9 @@ ModuleCapture LoadModuleCapture(const std::vector<std::filesystem::path>& candid
       opened.load = {{}, opened.load.path + " failed to start: " + error.what()};
     }
   }
-  return {std::make_unique<NoCaptureService>(
-              LINTRA_TRANSLATE_NOOP("Messages", "listening is not available: %1"), opened.load.problem), opened.load};
+  return {std::make_unique<NoCaptureService>(LINTRA_TRANSLATE_NOOP("Messages", "listening is not available: %1"),
+                                             opened.load.problem),
+          opened.load};
 }
 
 }  // namespace lintra::listen

@@ -14,8 +14,8 @@
 #include "midi/message_bytes.h"
 #include "midi/synth/sf2_subset.h"
 #include "midi/synth/sf2_subset_loader.h"
-#include "theory/marked_text.h"
 #include "midi/synth_caps.h"
+#include "theory/marked_text.h"
 
 namespace lintra::midi {
 namespace {
@@ -358,8 +358,9 @@ void SynthService::Publish(std::unique_ptr<Engine> engine, const Loaded& loaded)
     for (int c = 0; c < kChannels; ++c)
       if (pending_->program[c] >= 0) PinLocked(c);
   }
-  if (!loaded.sounding) silence_ = loaded.fontLoaded ? LINTRA_TRANSLATE_NOOP("Messages", "it could open no audio output")
-                                : LINTRA_TRANSLATE_NOOP("Messages", "it found no sound font");
+  if (!loaded.sounding)
+    silence_ = loaded.fontLoaded ? LINTRA_TRANSLATE_NOOP("Messages", "it could open no audio output")
+                                 : LINTRA_TRANSLATE_NOOP("Messages", "it found no sound font");
   pending_->Clear();
   audio_ = loaded.audio;
   loadMs_ = loaded.loadMs;
