@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Note Names Off?</source>
-        <translation>¿Ocultar nombres?</translation>
+        <translation>¿Sin nombres?</translation>
     </message>
     <message>
         <source>Daily Goal...</source>

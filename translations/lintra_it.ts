@@ -240,7 +240,7 @@
     <name>Menu</name>
     <message>
         <source>Mode</source>
-        <translation>Modalità</translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>See Notes/Play Keyboard</source>
@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>Note Names On?</source>
-        <translation>Mostrare i nomi?</translation>
+        <translation>Mostra nomi?</translation>
     </message>
     <message>
         <source>Note Names On</source>
@@ -456,7 +456,7 @@
     </message>
     <message>
         <source>Advance</source>
-        <translation>Avanzamento</translation>
+        <translation>Avanza</translation>
     </message>
     <message>
         <source>AutoAdvance</source>
@@ -600,7 +600,7 @@
     </message>
     <message>
         <source>Note Names Off?</source>
-        <translation>Nascondere i nomi?</translation>
+        <translation>Nascondi nomi?</translation>
     </message>
     <message>
         <source>Daily Goal...</source>
@@ -701,11 +701,11 @@ Simboli musicali del carattere Lintra Music, ricavato dal carattere Emmentaler d
     </message>
     <message>
         <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoAdvance Feature.</source>
-        <translation>Nel menu &quot;Modalità&quot;, fai clic su &quot;Vedi le note/Suona la tastiera&quot; per usare l&apos;Avanzamento automatico.</translation>
+        <translation>Nel menu &quot;Modo&quot;, fai clic su &quot;Vedi le note/Suona la tastiera&quot; per usare l&apos;Avanzamento automatico.</translation>
     </message>
     <message>
         <source>Under Mode Menu, Click &quot;See Notes/Play Keyboard&quot; to use the AutoModulate Feature.</source>
-        <translation>Nel menu &quot;Modalità&quot;, fai clic su &quot;Vedi le note/Suona la tastiera&quot; per usare la Modulazione automatica.</translation>
+        <translation>Nel menu &quot;Modo&quot;, fai clic su &quot;Vedi le note/Suona la tastiera&quot; per usare la Modulazione automatica.</translation>
     </message>
     <message>
         <source>There are no Key centers in the chromatic scale. Select a Major or minor key, select a clef, then set AutoModulate On</source>

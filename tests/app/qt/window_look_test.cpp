@@ -61,7 +61,8 @@ const WindowSize kSizes[] = {
 void CheckMenuTitlesShown(QMenuBar* bar) {
   for (QAction* title : bar->actions()) {
     EXPECT_LE(bar->actionGeometry(title).right(), bar->width() - 1)
-        << title->text().toStdString() << " at " << bar->font().pointSize() << " pt";
+        << title->text().toStdString() << " at " << bar->font().pointSize() << " pt of "
+        << QFontInfo(bar->font()).family().toStdString();
   }
 }
 
