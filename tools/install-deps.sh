@@ -37,6 +37,8 @@ run_packages=(
   libfontconfig-dev
   timgm6mb-soundfont
   fonts-liberation
+  # The menus keep the desktop's font: a minimal system without this one has a monospaced face there.
+  fonts-dejavu-core
   xdg-utils
 )
 test_packages=(
