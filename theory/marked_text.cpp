@@ -1,7 +1,5 @@
 #include "theory/marked_text.h"
 
-#include <vector>
-
 namespace lintra::theory {
 namespace {
 
@@ -10,7 +8,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 std::string FillMarkers(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
-  const std::vector<std::string_view> values(arguments);
+  const std::string_view* values = arguments.begin();
   std::string result;
   result.reserve(pattern.size());
   for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -19,7 +17,7 @@ std::string FillMarkers(std::string_view pattern, std::initializer_list<std::str
       std::size_t number = static_cast<std::size_t>(pattern[i + 1] - '0');
       if (end < pattern.size() && IsDigit(pattern[end]))
         number = number * 10 + static_cast<std::size_t>(pattern[end++] - '0');
-      if (number >= 1 && number <= values.size()) {
+      if (number >= 1 && number <= arguments.size()) {
         result += values[number - 1];
         i = end - 1;
         continue;

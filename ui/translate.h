@@ -43,9 +43,8 @@ std::string Tr(std::string_view context, std::string_view text, std::string_view
 // The same for a text marked with LINTRA_TRANSLATE_NOOP where it is kept; lupdate does not look here.
 std::string TrMarked(std::string_view context, std::string_view text);
 
-// Fills the place markers of a translated sentence: "%1" becomes the first argument, "%2" the second,
-// up to "%99"; a marker without an argument stays as it is. What is filled in is never read for
-// markers again, so a device or file name holding "%1" comes out as it is.
+// Fills the place markers of a translated sentence, as theory::FillMarkers does: "%1" becomes the
+// first argument, and a device or file name holding "%1" comes out as it is.
 std::string Args(std::string_view pattern, std::initializer_list<std::string_view> arguments);
 
 }  // namespace lintra::ui

@@ -166,7 +166,12 @@ void MainWindow::PlaceKeyCaptions() {
 // cut off gets the largest smaller size at which it fits.
 void MainWindow::AfterRescale() {
   PlaceKeyCaptions();
-  FitMenuTitles(menuBar(), menuPoints_, width());
+  // Only a new width can change the menu titles' fit here; trying the sizes anew on every rescale
+  // would set the bar's font back and forth each time.
+  if (width() != menuTitlesWidth_) {
+    FitMenuTitles(menuBar(), menuPoints_, width());
+    menuTitlesWidth_ = width();
+  }
   for (const auto& [control, widget] : widgets_) {
     scaledPoints_[widget] = widget->font().pointSize();
     FitText(widget);

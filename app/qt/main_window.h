@@ -131,6 +131,7 @@ class MainWindow : public QMainWindow {
   std::map<const ui::Control*, QWidget*> widgets_;
   std::map<const ui::MenuItem*, QAction*> actions_;
   int menuPoints_ = 0;  // the system's menu font size, which the menu titles keep where they fit
+  int menuTitlesWidth_ = -1;                    // the window width the menu titles were last fitted to
   std::map<const QWidget*, int> scaledPoints_;  // each control's font size as the last rescale left it
   std::unique_ptr<Announcer> announcer_;
   std::set<const ui::Control*> unsettled_;  // fields whose text changed since they were last published

@@ -84,6 +84,7 @@ void MainWindow::SyncMenu(const ui::MenuItem& item) {
     }
     action->setText(WithAccessKey(Q(ui::TrMarked(ui::kMenuContext, item.caption)), AccessKeysOf(captions)[index]));
     FitMenuTitles(menuBar(), menuPoints_, width());
+    menuTitlesWidth_ = width();
   } else if (item.layout.caption != ui::kMenuSeparator) {
     // A separator is read as no text.
     action->setText(Q(ui::TrMarked(ui::kMenuContext, item.caption)));
